@@ -1,0 +1,7 @@
+#include "app/app.h"
+
+namespace kx {
+
+void RefreshTitle(App& app) { app.title = UpdateTitle(app.store); }
+
+}  // namespace kx

@@ -1,0 +1,57 @@
+#include "model/charset_store.h"
+
+#include "model/rom_charset.h"
+
+namespace kx {
+
+GlyphInks CharsetStore::DefaultInks() {
+  GlyphInks inks{};
+  inks.fill(1);
+  return inks;
+}
+
+CharsetStore MakeStartupStore() {
+  CharsetStore store;
+  store.editor = RomCharset();
+  return store;
+}
+
+std::string UpdateTitle(CharsetStore& store) {
+  store.currentName = store.slotNames[store.editorSlot & 1];
+  return kTitlePrefix + store.currentName + (store.modified ? kUnsavedSuffix : "");
+}
+
+void SwapCharsets(CharsetStore& store) {
+  const int leaving = store.editorSlot & 1;
+  const int arriving = 1 - leaving;
+  store.slots[leaving] = store.editor;
+  store.editor = store.slots[arriving];
+  store.editorSlot = arriving;
+}
+
+void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path) {
+  store.currentName = path;
+  store.slotNames[store.editorSlot & 1] = path;
+  store.modified = false;
+  store.hasFile = true;
+}
+
+void ApplySaveBookkeeping(CharsetStore& store, const std::string& path) {
+  ApplyLoadBookkeeping(store, path);
+}
+
+void NewCharset(CharsetStore& store) {
+  store.editor.fill(0);
+  store.inks = CharsetStore::DefaultInks();
+  store.hasFile = false;
+  store.modified = false;
+  store.currentName = kUntitled;
+  store.slotNames[store.editorSlot & 1] = kUntitled;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto cut = path.find_last_of("/\\");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+}  // namespace kx

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "model/charset_store.h"
+#include "model/rom_charset.h"
+
+namespace kx {
+namespace {
+
+TEST(CharsetStore, StartsWithRomInEditorAndEmptySlots) {
+  CharsetStore s = MakeStartupStore();
+  EXPECT_EQ(s.editor, RomCharset());
+  EXPECT_EQ(s.slots[0], Charset{});
+  EXPECT_EQ(s.slots[1], Charset{});
+  EXPECT_EQ(s.editorSlot, 0);
+  EXPECT_FALSE(s.modified);
+  EXPECT_FALSE(s.hasFile);
+  EXPECT_EQ(s.fileType, FileType::None);
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 1");
+}
+
+TEST(CharsetStore, FirstSwapBringsEmptyCharsetAndSecondRestores) {
+  CharsetStore s = MakeStartupStore();
+  SwapCharsets(s);
+  EXPECT_EQ(s.editor, Charset{});
+  EXPECT_EQ(s.slots[0], RomCharset());
+  EXPECT_EQ(s.editorSlot, 1);
+  s.editor[5] = 0xAA;  // draw on Charset 2
+  SwapCharsets(s);
+  EXPECT_EQ(s.editor, RomCharset());
+  EXPECT_EQ(s.editorSlot, 0);
+  SwapCharsets(s);
+  EXPECT_EQ(s.editor[5], 0xAA);
+  EXPECT_EQ(s.slots[0], RomCharset());
+}
+
+TEST(CharsetStore, ModifiedFlagBelongsToTheEditorNotToACharset) {
+  CharsetStore s = MakeStartupStore();
+  s.modified = true;
+  s.hasFile = true;
+  s.fileType = FileType::Prg;
+  SwapCharsets(s);
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 2 <unsaved>");
+  EXPECT_TRUE(s.hasFile);
+  EXPECT_EQ(s.fileType, FileType::Prg);
+}
+
+TEST(CharsetStore, LoadSaveAndNewBookkeeping) {
+  CharsetStore s = MakeStartupStore();
+  s.modified = true;
+  ApplyLoadBookkeeping(s, "/tmp/font.chr");
+  EXPECT_FALSE(s.modified);
+  EXPECT_TRUE(s.hasFile);
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - /tmp/font.chr");
+  EXPECT_EQ(s.slotNames[1], "untitled charset 2");
+
+  s.modified = true;
+  ApplySaveBookkeeping(s, "/tmp/other.prg");
+  EXPECT_EQ(s.currentName, "/tmp/other.prg");
+  EXPECT_FALSE(s.modified);
+
+  SwapCharsets(s);
+  s.editor[0] = 1;
+  SwapCharsets(s);
+  NewCharset(s);
+  EXPECT_EQ(s.editor, Charset{});
+  EXPECT_FALSE(s.hasFile);
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled");
+  EXPECT_EQ(s.slots[1][0], 1);  // the memory charset is kept
+}
+
+TEST(CharsetStore, DirectoryOfKeepsTheSeparator) {
+  EXPECT_EQ(DirectoryOf("/home/u/font.chr"), "/home/u/");
+  EXPECT_EQ(DirectoryOf("font.chr"), "");
+  EXPECT_EQ(DirectoryOf("C:\\charsets\\font.chr"), "C:\\charsets\\");
+}
+
+}  // namespace
+}  // namespace kx

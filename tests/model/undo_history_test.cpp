@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "model/rom_charset.h"
+#include "model/undo_history.h"
+
+namespace kx {
+namespace {
+
+// One "edit" as the commands do it: snapshot first, then change and mark modified.
+void Edit(UndoHistory& h, CharsetStore& s, std::uint8_t value) {
+  h.Push(s, true);
+  s.editor[0] = value;
+  s.modified = true;
+}
+
+TEST(UndoHistory, WalksBackAndForthThroughEachState) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  const Charset start = s.editor;
+  Edit(h, s, 1);
+  const Charset first = s.editor;
+  Edit(h, s, 2);
+  const Charset second = s.editor;
+
+  ASSERT_TRUE(h.Undo(s));
+  EXPECT_EQ(s.editor, first);
+  ASSERT_TRUE(h.Redo(s));
+  EXPECT_EQ(s.editor, second);
+  ASSERT_TRUE(h.Undo(s));
+  EXPECT_EQ(s.editor, first);
+  ASSERT_TRUE(h.Undo(s));
+  EXPECT_EQ(s.editor, start);
+  EXPECT_FALSE(s.modified);  // the flag comes from the snapshot
+  EXPECT_FALSE(h.Undo(s));
+  EXPECT_EQ(s.editor, start);
+}
+
+TEST(UndoHistory, SnapshotCarriesInksAndModifiedFlag) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  s.modified = true;
+  h.Push(s, true);
+  s.inks[7] = 3;
+  s.modified = false;  // e.g. saved in between
+  h.Undo(s);
+  EXPECT_TRUE(s.modified);
+  EXPECT_EQ(s.inks[7], 1);
+}
+
+TEST(UndoHistory, DiscardingPushEmptiesRedoKeepingPushDoesNot) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  Edit(h, s, 1);
+  Edit(h, s, 2);
+  h.Undo(s);
+  ASSERT_TRUE(h.CanRedo());
+  h.Push(s, false);  // a glyph key
+  EXPECT_TRUE(h.CanRedo());
+  h.Push(s, true);   // a menu command
+  EXPECT_FALSE(h.CanRedo());
+}
+
+TEST(UndoHistory, EnableRules) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  EXPECT_FALSE(h.CanUndo());
+  EXPECT_FALSE(h.CanRedo());
+  EXPECT_FALSE(h.ClearEnabled());
+
+  Edit(h, s, 1);
+  Edit(h, s, 2);
+  EXPECT_TRUE(h.CanUndo());
+  EXPECT_TRUE(h.ClearEnabled());
+
+  h.Undo(s);
+  EXPECT_TRUE(h.CanUndo());
+  EXPECT_TRUE(h.CanRedo());
+  EXPECT_TRUE(h.ClearEnabled());
+
+  // Undo that empties the undo stack disables Clear although Redo still holds entries.
+  h.Undo(s);
+  EXPECT_FALSE(h.CanUndo());
+  EXPECT_TRUE(h.CanRedo());
+  EXPECT_FALSE(h.ClearEnabled());
+
+  // Redo enables Clear through its push; emptying the redo stack disables it again.
+  h.Redo(s);
+  EXPECT_TRUE(h.ClearEnabled());
+  h.Redo(s);
+  EXPECT_FALSE(h.CanRedo());
+  EXPECT_TRUE(h.CanUndo());
+  EXPECT_FALSE(h.ClearEnabled());
+
+  h.Clear();
+  EXPECT_FALSE(h.CanUndo());
+  EXPECT_FALSE(h.CanRedo());
+  EXPECT_FALSE(h.ClearEnabled());
+}
+
+TEST(UndoHistory, ClearKeepsCharsetAndFlag) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  Edit(h, s, 9);
+  h.Clear();
+  EXPECT_EQ(s.editor[0], 9);
+  EXPECT_TRUE(s.modified);
+}
+
+TEST(UndoHistory, UndoAfterSwapWritesIntoTheCharsetNowInTheEditor) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  Edit(h, s, 0x55);
+  SwapCharsets(s);  // empty Charset 2 comes in
+  h.Undo(s);
+  EXPECT_EQ(s.editorSlot, 1);
+  EXPECT_EQ(s.editor, RomCharset());
+  EXPECT_EQ(s.slots[0][0], 0x55);
+}
+
+}  // namespace
+}  // namespace kx
