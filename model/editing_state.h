@@ -5,6 +5,38 @@ namespace kx {
 
 enum class PenKind { Set, Clear };
 
+// What a press in the editor view does. The numbers are the tool modes the menus and buttons select.
+enum class Tool : int {
+  DottedDraw = 0,
+  ContinuousDraw = 1,
+  Line = 2,
+  HollowBox = 5,
+  FilledBox = 6,
+  FillGlyph = 11,
+  ReverseGlyph = 12,
+  ClearGlyph = 13,
+  CopyGlyph = 14,
+  PasteGlyph = 15,
+  CutGlyph = 16,
+  SlideGlyphDown = 17,
+  SlideGlyphUp = 18,
+  SlideGlyphRight = 19,
+  SlideGlyphLeft = 20,
+  MirrorGlyphTopToBottom = 21,
+  MirrorGlyphBottomToTop = 22,
+  MirrorGlyphRightToLeft = 23,
+  MirrorGlyphLeftToRight = 24,
+  RotateGlyph = 25,
+  FlipGlyphVertical = 26,
+  FlipGlyphHorizontal = 27,
+  RestoreRomGlyph = 28,
+  ItaliciseGlyph = 29,
+  SlantGlyphRight = 30,
+  SlantGlyphLeft = 31,
+  UnderlineGlyph = 32,
+  StrikethroughGlyph = 33,
+};
+
 struct Pen {
   PenKind kind = PenKind::Set;
   int index = 1;  // palette entry the pen is shown in
@@ -44,7 +76,7 @@ struct EditingState {
   int zoomIndex = kDefaultZoomIndex;
   int scrollX = 0;        // charset pixel at the top-left of the editor view
   int scrollY = 0;
-  int tool = 1;           // continuous free drawing
+  Tool tool = Tool::ContinuousDraw;
   Pen leftPen{PenKind::Set, 1};
   Pen rightPen{PenKind::Clear, 0};
 };
