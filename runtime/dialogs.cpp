@@ -1,0 +1,114 @@
+#include "runtime/dialogs.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kx {
+namespace {
+
+// Splits at `separator`; a separator at the very end does not start an empty piece.
+std::vector<std::string_view> SplitAt(std::string_view s, char separator) {
+  std::vector<std::string_view> pieces;
+  std::size_t start = 0;
+  while (start < s.size()) {
+    const auto end = std::min(s.find(separator, start), s.size());
+    pieces.push_back(s.substr(start, end - start));
+    start = end + 1;
+  }
+  return pieces;
+}
+
+template <typename T>
+T TakeFront(std::deque<T>& queue, T fallback) {
+  if (queue.empty()) return fallback;
+  T front = std::move(queue.front());
+  queue.pop_front();
+  return front;
+}
+
+}  // namespace
+
+std::vector<FileFilter> ParseFileFilters(std::string_view filters) {
+  const std::vector<std::string_view> fields = SplitAt(filters, '|');
+  std::vector<FileFilter> result;
+  for (std::size_t i = 0; i < fields.size(); i += 2) {
+    FileFilter filter{std::string(fields[i]), {}};
+    if (i + 1 < fields.size()) {
+      for (std::string_view pattern : SplitAt(fields[i + 1], ';')) {
+        if (!pattern.empty()) filter.patterns.emplace_back(pattern);
+      }
+    }
+    result.push_back(std::move(filter));
+  }
+  return result;
+}
+
+int ClampFilterIndex(int index, int count) {
+  if (count <= 0) return 0;
+  return std::clamp(index, 0, count - 1);
+}
+
+bool IsWebAddress(std::string_view target) {
+  if (target.starts_with("mailto:")) return true;
+  const auto colon = target.find("://");
+  if (colon == std::string_view::npos || colon == 0) return false;
+  return std::all_of(target.begin(), target.begin() + static_cast<std::ptrdiff_t>(colon), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
+  });
+}
+
+bool PixelsFitSize(int width, int height, std::span<const std::uint32_t> pixels) {
+  return width > 0 && height > 0 &&
+         pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
+
+MessageAnswer ScriptedDialogs::ShowMessage(const std::string& title, const std::string& text,
+                                           MessageButtons buttons, MessageIcon icon) {
+  DialogCall call;
+  call.kind = DialogKind::Message;
+  call.title = title;
+  call.text = text;
+  call.buttons = buttons;
+  call.icon = icon;
+  calls.push_back(std::move(call));
+  return TakeFront(messageAnswers, MessageAnswer::Cancel);
+}
+
+std::optional<FileChoice> ScriptedDialogs::RecordRequest(DialogKind kind, const FileRequest& request) {
+  DialogCall call;
+  call.kind = kind;
+  call.title = request.title;
+  call.proposedPath = request.proposedPath;
+  call.filters = request.filters;
+  call.filterIndex = request.filterIndex;
+  calls.push_back(std::move(call));
+  return TakeFront(fileAnswers, std::optional<FileChoice>());
+}
+
+std::optional<FileChoice> ScriptedDialogs::RequestOpenFile(const FileRequest& request) {
+  return RecordRequest(DialogKind::OpenFile, request);
+}
+
+std::optional<FileChoice> ScriptedDialogs::RequestSaveFile(const FileRequest& request) {
+  return RecordRequest(DialogKind::SaveFile, request);
+}
+
+bool ScriptedDialogs::CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) {
+  DialogCall call;
+  call.kind = DialogKind::Clipboard;
+  call.width = width;
+  call.height = height;
+  call.pixels.assign(pixels.begin(), pixels.end());
+  calls.push_back(std::move(call));
+  return PixelsFitSize(width, height, pixels);
+}
+
+bool ScriptedDialogs::OpenWithDesktop(const std::string& target) {
+  DialogCall call;
+  call.kind = DialogKind::OpenWithDesktop;
+  call.text = target;
+  calls.push_back(std::move(call));
+  return TakeFront(desktopAnswers, false);
+}
+
+}  // namespace kx

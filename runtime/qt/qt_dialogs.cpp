@@ -1,0 +1,160 @@
+#include "runtime/qt/qt_dialogs.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace kx {
+namespace {
+
+QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Indexed by MessageIcon and MessageButtons.
+constexpr QMessageBox::Icon kQtIcons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Warning};
+struct ButtonSet {
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton defaultButton;
+  QMessageBox::StandardButton escapeButton;
+};
+const ButtonSet kButtonSets[] = {
+    {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
+    {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel},
+};
+
+}  // namespace
+
+QString ToQtText(const std::string& text) {
+  QString qt = FromUtf8(text);
+  qt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  qt.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return qt;
+}
+
+QStringList ToQtNameFilters(std::string_view filters) {
+  QStringList result;
+  for (const FileFilter& filter : ParseFileFilters(filters)) {
+    QStringList patterns;
+    for (const std::string& pattern : filter.patterns) patterns << FromUtf8(pattern);
+    if (patterns.isEmpty()) patterns << QStringLiteral("*");
+    result << FromUtf8(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                  QLatin1Char(')');
+  }
+  return result;
+}
+
+int FilterIndexFromQt(const QStringList& nameFilters, const QString& selected) {
+  return static_cast<int>(nameFilters.indexOf(selected));
+}
+
+void ConfigureMessageBox(QMessageBox& box, const std::string& title, const std::string& text,
+                         MessageButtons buttons, MessageIcon icon) {
+  const ButtonSet& set = kButtonSets[static_cast<int>(buttons)];
+  box.setWindowTitle(FromUtf8(title));
+  // Plain text: names such as "<Empty>" or paths with "<" must not be read as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ToQtText(text));
+  box.setIcon(kQtIcons[static_cast<int>(icon)]);
+  box.setStandardButtons(set.buttons);
+  box.setDefaultButton(set.defaultButton);
+  box.setEscapeButton(set.escapeButton);
+}
+
+MessageAnswer AnswerFromButton(int standardButton) {
+  switch (standardButton) {
+    case QMessageBox::Ok:
+      return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    default:
+      return MessageAnswer::Cancel;
+  }
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request, RequesterMode mode) {
+  const bool save = mode == RequesterMode::Save;
+  dialog.setWindowTitle(FromUtf8(request.title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);  // the descriptions already name their patterns
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+
+  const QString proposed = FromUtf8(request.proposedPath);
+  const QFileInfo info(proposed);
+  if (proposed.isEmpty()) {
+    dialog.setDirectory(QDir::currentPath());
+  } else if (proposed.endsWith(QLatin1Char('/')) || proposed.endsWith(QLatin1Char('\\')) || info.isDir()) {
+    dialog.setDirectory(info.absoluteFilePath());
+  } else {
+    dialog.setDirectory(info.absolutePath());
+    dialog.selectFile(info.fileName());
+  }
+
+  const QStringList nameFilters = ToQtNameFilters(request.filters);
+  dialog.setNameFilters(nameFilters);
+  if (!nameFilters.isEmpty()) {
+    dialog.selectNameFilter(nameFilters.at(ClampFilterIndex(request.filterIndex, nameFilters.size())));
+  }
+}
+
+FileChoice ChoiceFromFileDialog(const QFileDialog& dialog, const FileRequest& request) {
+  const QStringList nameFilters = ToQtNameFilters(request.filters);
+  int index = FilterIndexFromQt(nameFilters, dialog.selectedNameFilter());
+  if (index < 0) index = ClampFilterIndex(request.filterIndex, static_cast<int>(nameFilters.size()));
+  const QString path = QDir::toNativeSeparators(dialog.selectedFiles().value(0));
+  return {path.toStdString(), index};
+}
+
+QImage ImageFromPixels(int width, int height, std::span<const std::uint32_t> pixels) {
+  if (!PixelsFitSize(width, height, pixels)) return {};
+  const QImage view(reinterpret_cast<const uchar*>(pixels.data()), width, height,
+                    static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
+  return view.copy();  // the clipboard outlives the caller's buffer
+}
+
+QUrl DesktopUrlFor(const std::string& target) {
+  const QString text = FromUtf8(target);
+  if (IsWebAddress(target)) return QUrl(text, QUrl::TolerantMode);
+  return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+}
+
+MessageAnswer QtDialogs::ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
+                                     MessageIcon icon) {
+  QMessageBox box(parent_);
+  ConfigureMessageBox(box, title, text, buttons, icon);
+  box.exec();
+  return AnswerFromButton(box.standardButton(box.clickedButton()));
+}
+
+std::optional<FileChoice> QtDialogs::RunFileDialog(const FileRequest& request, RequesterMode mode) {
+  QFileDialog dialog(parent_);
+  ConfigureFileDialog(dialog, request, mode);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ChoiceFromFileDialog(dialog, request);
+}
+
+std::optional<FileChoice> QtDialogs::RequestOpenFile(const FileRequest& request) {
+  return RunFileDialog(request, RequesterMode::Open);
+}
+
+std::optional<FileChoice> QtDialogs::RequestSaveFile(const FileRequest& request) {
+  return RunFileDialog(request, RequesterMode::Save);
+}
+
+bool QtDialogs::CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) {
+  const QImage image = ImageFromPixels(width, height, pixels);
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (image.isNull() || clipboard == nullptr) return false;
+  clipboard->setImage(image);
+  return true;
+}
+
+bool QtDialogs::OpenWithDesktop(const std::string& target) {
+  return QDesktopServices::openUrl(DesktopUrlFor(target));
+}
+
+}  // namespace kx

@@ -1,0 +1,61 @@
+#pragma once
+// The dialogs port on Qt: QMessageBox, a non-native QFileDialog, the system clipboard and
+// QDesktopServices. The set-up and mapping steps are separate functions so that tests can check them
+// without opening a modal window.
+
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+
+#include "runtime/dialogs.h"
+
+namespace kx {
+
+// Message texts use "\r\n"; Qt wants "\n".
+QString ToQtText(const std::string& text);
+
+// "Description|*.a;*.b|" becomes "Description (*.a *.b)": Qt takes the patterns from the last bracket.
+QStringList ToQtNameFilters(std::string_view filters);
+// The index of `selected` in `nameFilters`, or -1.
+int FilterIndexFromQt(const QStringList& nameFilters, const QString& selected);
+
+void ConfigureMessageBox(QMessageBox& box, const std::string& title, const std::string& text,
+                         MessageButtons buttons, MessageIcon icon);
+MessageAnswer AnswerFromButton(int standardButton);
+
+enum class RequesterMode { Open, Save };
+// Title, start folder and proposed name, name filters with the preselected one, and the options the
+// program relies on: non-native, no overwrite question, no current-directory change.
+void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request, RequesterMode mode);
+// The chosen path and filter after the dialog was accepted.
+FileChoice ChoiceFromFileDialog(const QFileDialog& dialog, const FileRequest& request);
+
+// A copy of the pixels as an RGB32 image (a null image when they do not fit the size).
+QImage ImageFromPixels(int width, int height, std::span<const std::uint32_t> pixels);
+
+// Web addresses as URLs; anything else as a local file, relative names taken from the current directory.
+QUrl DesktopUrlFor(const std::string& target);
+
+class QtDialogs : public Dialogs {
+ public:
+  // Modal windows are centred on `parent`, which may be set later (or never).
+  explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
+                            MessageIcon icon) override;
+  std::optional<FileChoice> RequestOpenFile(const FileRequest& request) override;
+  std::optional<FileChoice> RequestSaveFile(const FileRequest& request) override;
+  bool CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) override;
+  bool OpenWithDesktop(const std::string& target) override;
+
+ private:
+  std::optional<FileChoice> RunFileDialog(const FileRequest& request, RequesterMode mode);
+
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace kx
