@@ -4,15 +4,12 @@
 
 #include "model/rom_charset.h"
 #include "ops/batch.h"
+#include "tests/ops/sample_charsets.h"
 
 namespace kx {
 namespace {
 
-Charset Patterned() {
-  Charset c{};
-  for (int i = 0; i < kCharsetBytes; ++i) c[i] = static_cast<std::uint8_t>(i * 37 + (i >> 8) * 11 + 1);
-  return c;
-}
+using samples::Patterned;
 
 // Glyph n whose 8 bytes are all different from every other such glyph.
 Glyph Distinct(int n) {

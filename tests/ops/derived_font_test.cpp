@@ -7,17 +7,14 @@
 #include "ops/batch.h"
 #include "ops/charset_pixels.h"
 #include "ops/derived_font.h"
+#include "tests/ops/sample_charsets.h"
 
 namespace kx {
 namespace {
 
-constexpr Glyph kZero{0x3C, 0x66, 0x6E, 0x6E, 0x60, 0x62, 0x3C, 0x00};
+using samples::Patterned;
 
-Charset Patterned() {
-  Charset c{};
-  for (int i = 0; i < kCharsetBytes; ++i) c[i] = static_cast<std::uint8_t>(i * 37 + (i >> 8) * 11 + 1);
-  return c;
-}
+constexpr Glyph kZero = samples::kDigitZero;
 
 Charset Built(Charset c, DerivedFontKind kind) {
   GlyphStores stores;

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "model/rom_charset.h"
 #include "ops/transform.h"
+#include "tests/ops/sample_charsets.h"
 
 namespace kx {
 namespace {
 
-constexpr Glyph kZero{0x3C, 0x66, 0x6E, 0x6E, 0x60, 0x62, 0x3C, 0x00};
+constexpr Glyph kZero = samples::kDigitZero;
 constexpr Glyph kLetterA{0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x66, 0x00};
 constexpr Glyph kLetterE{0x7E, 0x60, 0x60, 0x78, 0x60, 0x60, 0x7E, 0x00};
 constexpr Glyph kEmpty{};
@@ -132,11 +132,6 @@ TEST(GlyphTransforms, UnknownTransformLeavesTheGlyph) {
   EXPECT_EQ(ApplyTransform(bogus, kZero), kZero);
   EXPECT_EQ(ApplyTransform(static_cast<Transform>(-1), kZero), kZero);
   EXPECT_STREQ(TransformName(bogus), "");
-}
-
-TEST(GlyphTransforms, RomGlyphIsTheSameIndex) {
-  EXPECT_EQ(RomGlyph(1), GetGlyph(RomCharset(), 1));
-  EXPECT_EQ(RomGlyph(255), GetGlyph(RomCharset(), 255));
 }
 
 }  // namespace
