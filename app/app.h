@@ -2,24 +2,57 @@
 // The editor: every piece of state the program has, owned by one object. A test makes a fresh App;
 // the Qt adapter holds one and mirrors what it shows.
 
+#include <memory>
 #include <string>
 
+#include "app/command_table.h"
+#include "app/menu_state.h"
 #include "model/charset_store.h"
 #include "model/editing_state.h"
 #include "model/palette.h"
 #include "model/undo_history.h"
+#include "ops/glyph_stores.h"
+#include "runtime/dialogs.h"
 
 namespace kx {
 
+// Things only the window system can do, asked for by the core and carried out by the adapter after the
+// event that asked. Each flag is cleared by whoever acts on it.
+struct UiRequests {
+  bool focusEditor = false;       // give the keyboard focus back to the editor canvas
+  bool quit = false;              // end the event loop (settings are written on the way out)
+  bool openScreenEditor = false;
+  bool openFontPreview = false;
+  bool closeFontPreview = false;
+  bool openAbout = false;
+};
+
 struct App {
+  App();
+
+  CommandTable commands = BuildCommandTable();
+  MenuState menu{commands};
   CharsetStore store = MakeStartupStore();
   UndoHistory history;
+  GlyphStores glyphStores;  // row memory and the one-glyph clipboard
   EditingState editing;
+  Brightness brightness = Brightness::High;
   Palette palette = MakePalette();
   std::string title = kProgramTitle;  // until the first title update
+  UiRequests requests;
+
+  // Message boxes, requesters, clipboard and the desktop. Points at a scripted stand-in until the
+  // adapter (or a test) plugs in its own.
+  Dialogs* dialogs = nullptr;
+
+ private:
+  std::unique_ptr<ScriptedDialogs> scriptedDialogs_;
 };
 
 // Recomputes the window title from the store.
 void RefreshTitle(App& app);
+
+// Copies the undo history's enable states into the menu (the toolbar buttons follow the same flags).
+void SyncHistoryControls(App& app);
 
 }  // namespace kx
