@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/command_table.h"
+#include "app/file_session.h"
 #include "app/menu_state.h"
 #include "model/charset_store.h"
 #include "model/editing_state.h"
@@ -36,6 +37,7 @@ struct App {
   UndoHistory history;
   GlyphStores glyphStores;  // row memory and the one-glyph clipboard
   EditingState editing;
+  FileSession files;  // requester filters and the recent-files list
   Brightness brightness = Brightness::High;
   Palette palette = MakePalette();
   std::string title = kProgramTitle;  // until the first title update
