@@ -79,27 +79,26 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
   EXPECT_EQ(again.fullscreen, 1);
 }
 
+// Starts a run from the file, checks the level it shows, ends the run and returns the number written back.
+int RunWithBrightness(const std::string& path, CommandId ticked, Rgb ink, Brightness chosen) {
+  App app;
+  ApplySettings(app, ReadOrCreateSettings(path));
+  for (CommandId id : {cmd::BrightnessHigh, cmd::BrightnessMedium, cmd::BrightnessLow}) {
+    EXPECT_EQ(app.menu.Checked(id), id == ticked) << id;
+  }
+  EXPECT_EQ(app.palette[kInkIndex], ink);
+  SetBrightness(app, chosen);
+  WriteSettingsAtExit(path, app, 0, {});
+  return ReadOrCreateSettings(path).brightness;
+}
+
 TEST(Settings, BrightnessSurvivesOnlyAsOneOfTheThreeLevels) {
   TempDir dir;
   const std::string path = dir.Path("kstr.ini");
   WriteBytes(path, FileWith("", "123"));
-  App app;
-  ApplySettings(app, ReadOrCreateSettings(path));
-  EXPECT_TRUE(app.menu.Checked(cmd::BrightnessHigh));
-  EXPECT_FALSE(app.menu.Checked(cmd::BrightnessMedium));
-  EXPECT_EQ(app.palette[kInkIndex], 0xFFFFFFu);
-  WriteSettingsAtExit(path, app, 0, {});
-  EXPECT_EQ(ReadOrCreateSettings(path).brightness, 16777215);
-
-  SetBrightness(app, Brightness::Medium);
-  WriteSettingsAtExit(path, app, 0, {});
-  App next;
-  ApplySettings(next, ReadOrCreateSettings(path));
-  EXPECT_TRUE(next.menu.Checked(cmd::BrightnessMedium));
-  EXPECT_FALSE(next.menu.Checked(cmd::BrightnessHigh));
-  EXPECT_EQ(next.palette[kInkIndex], 0xBBBBBBu);
-  WriteSettingsAtExit(path, next, 0, {});
-  EXPECT_EQ(ReadOrCreateSettings(path).brightness, 12303291);
+  EXPECT_EQ(RunWithBrightness(path, cmd::BrightnessHigh, 0xFFFFFF, Brightness::High), 16777215);
+  EXPECT_EQ(RunWithBrightness(path, cmd::BrightnessHigh, 0xFFFFFF, Brightness::Medium), 12303291);
+  EXPECT_EQ(RunWithBrightness(path, cmd::BrightnessMedium, 0xBBBBBB, Brightness::Medium), 12303291);
 }
 
 TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
