@@ -39,8 +39,9 @@ Image TwoColour() {
 
 bool Decodes(std::span<const std::uint8_t> data) { return DecodeImage(data).image.has_value(); }
 
+// Writes a field; parts beyond the end are dropped (a header may be declared shorter than its fields).
 void Put(Bytes& b, std::size_t at, std::uint32_t v, int n, bool bigEndian = false) {
-  for (int i = 0; i < n; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * (bigEndian ? n - 1 - i : i)));
+  for (int i = 0; i < n && at + static_cast<std::size_t>(i) < b.size(); ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * (bigEndian ? n - 1 - i : i)));
 }
 
 // Rewrites the IHDR size of a PNG and its checksum, so that only the size is wrong.
