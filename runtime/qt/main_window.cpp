@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "runtime/qt/canvas_widget.h"
+#include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
 #include "views/picture_paint.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 constexpr const char* kPanelTitle = "Kestrelix Character Editor";
 
-void Place(QWidget* w, const Rect& r) { w->setGeometry(r.x, r.y, r.w, r.h); }
 void Place(QWidget* w, const GadgetSpec& g) { w->setGeometry(g.x, g.y, g.w, g.h); }
 
 template <typename W>

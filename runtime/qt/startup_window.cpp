@@ -6,12 +6,12 @@
 #include <QScreen>
 
 #include "runtime/qt/qt_picture.h"
+#include "runtime/qt/qt_geometry.h"
 #include "windows/startup_window.h"
 
 namespace kx {
 namespace {
 
-void Place(QWidget* w, const Rect& r) { w->setGeometry(r.x, r.y, r.w, r.h); }
 
 QLabel* CentredLabel(QWidget* parent, const Rect& r, const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
