@@ -9,6 +9,7 @@ void RedrawAfterCharsetChange(App& app) { (void)app; }
 void RedrawAfterMouseStep(App& app) { (void)app; }
 void RedrawViews(App& app) { (void)app; }
 void RedrawPenSwatch(App& app) { (void)app; }
+void CaptureMemoryPanePicture(App& app) { (void)app; }
 
 void MarkModified(App& app) {
   app.store.modified = true;

@@ -20,6 +20,9 @@ void RedrawViews(App& app);
 // After the pens change: RenderPenSwatch.
 void RedrawPenSwatch(App& app);
 
+// Before a swap: the charset image as it is now becomes the memory pane picture (smoothed to 512x128).
+void CaptureMemoryPanePicture(App& app);
+
 // Marks the edit as an unsaved change and updates the title.
 void MarkModified(App& app);
 
