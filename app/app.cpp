@@ -12,4 +12,33 @@ void SyncHistoryControls(App& app) {
   app.menu.SetEnabled(cmd::ClearHistory, app.history.ClearEnabled());
 }
 
+namespace {
+
+void Relayout(App& app) {
+  app.layout = LayoutViews(app.window, app.editing.zoomIndex);
+  ClampScroll(app.layout, app.editing);
+}
+
+}  // namespace
+
+void ResizeWindow(App& app, const WindowMetrics& window) {
+  app.window = window;
+  Relayout(app);
+}
+
+void SetZoom(App& app, int zoomIndex) {
+  if (zoomIndex < 0 || zoomIndex >= kZoomLevels) return;
+  app.editing.zoomIndex = zoomIndex;
+  Relayout(app);
+}
+
+void ScrollTo(App& app, int x, int y) {
+  app.editing.scrollX = x;
+  app.editing.scrollY = y;
+  ClampScroll(app.layout, app.editing);
+}
+
+// Nothing can be lost yet; the unsaved-changes prompt will decide here.
+bool RequestQuit(App&) { return true; }
+
 }  // namespace kx

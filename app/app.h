@@ -8,12 +8,15 @@
 #include "app/command_table.h"
 #include "app/file_session.h"
 #include "app/menu_state.h"
+#include "app/window_placement.h"
 #include "model/charset_store.h"
 #include "model/editing_state.h"
 #include "model/palette.h"
 #include "model/undo_history.h"
 #include "ops/glyph_stores.h"
 #include "runtime/dialogs.h"
+#include "views/gadgets.h"
+#include "views/layout.h"
 
 namespace kx {
 
@@ -47,6 +50,12 @@ struct App {
   // adapter (or a test) plugs in its own.
   Dialogs* dialogs = nullptr;
 
+  WindowPlacement placement;
+  ToolColumnState tools;
+  StatusBarState status;
+  WindowMetrics window;  // the main window's size as last reported
+  ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;
 };
@@ -56,5 +65,16 @@ void RefreshTitle(App& app);
 
 // Copies the undo history's enable states into the menu (the toolbar buttons follow the same flags).
 void SyncHistoryControls(App& app);
+// The main window changed size: lay the views out again and keep the scroll position inside the new range.
+void ResizeWindow(App& app, const WindowMetrics& window);
+
+// Selects zoom index 0..4 (others are ignored) and re-lays out; the scroll position is kept where it fits.
+void SetZoom(App& app, int zoomIndex);
+
+// Moves the editor view to charset pixel (x, y) at its top-left, clamped to the scroll ranges.
+void ScrollTo(App& app, int x, int y);
+
+// Asked before the program ends (close box, Quit); true lets it end.
+bool RequestQuit(App& app);
 
 }  // namespace kx

@@ -4,10 +4,12 @@
 
 namespace kx {
 
-void RedrawAfterCharsetChange(App& app) {
-  // The pictures are composed by the views; until they exist there is nothing to redraw.
-  (void)app;
-}
+// The picture composition fills these in; the order of the steps is fixed here.
+void RedrawAfterCharsetChange(App& app) { (void)app; }
+void RedrawAfterMouseStep(App& app) { (void)app; }
+void RedrawViews(App& app) { (void)app; }
+void RedrawPenSwatch(App& app) { (void)app; }
+void CaptureMemoryPanePicture(App& app) { (void)app; }
 
 void MarkModified(App& app) {
   app.store.modified = true;

@@ -85,6 +85,8 @@ SettingsValues ReadOrCreateSettings(const std::string& path) {
 }
 
 void ApplySettings(App& app, const SettingsValues& values) {
+  app.placement = WindowPlacement{values.xpos, values.ypos, values.xsize, values.ysize, values.maximize == 1,
+                                  values.fullscreen == 1};
   app.editing.zoomIndex = std::clamp(values.zoom, 0, kZoomLevels - 1);
   // The stored number goes into palette entry 1 as it is; only the three levels survive, anything else
   // shows and is written back as High.
@@ -95,23 +97,23 @@ void ApplySettings(App& app, const SettingsValues& values) {
   RefreshRecentMenu(app);
 }
 
-bool WriteSettingsAtExit(const std::string& path, const App& app, int fullscreen, const ExitWindowState& window) {
+bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window) {
   PreferenceLoad load = LoadPreferenceFile(path);
   if (load.status == PreferenceLoadStatus::Unreadable) return false;  // never replace what could not be read
   if (load.status == PreferenceLoadStatus::Absent) load.file = PreferenceFile::WithHeader({kComment});
 
   SettingsValues values;
-  values.fullscreen = fullscreen;
-  values.maximize = window.maximized ? 1 : 0;
+  values.fullscreen = app.placement.fullscreen ? 1 : 0;
+  values.maximize = window.maximize ? 1 : 0;
   values.xpos = window.x;
   values.ypos = window.y;
-  values.xsize = window.width;
-  values.ysize = window.height;
+  values.xsize = window.clientWidth;
+  values.ysize = window.clientHeight;
   values.zoom = app.editing.zoomIndex;
   values.brightness = static_cast<int>(BrightnessColour(app.brightness));
   values.dir = app.store.lastDirectory;
   values.recent = app.files.recent;
-  WriteValues(load.file, values, !window.maximized);
+  WriteValues(load.file, values, !window.maximize);
   return SavePreferenceFile(path, load.file);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/file_session.h"
+#include "app/window_placement.h"
 
 namespace kx {
 
@@ -34,22 +35,14 @@ SettingsValues NewFileSettings();
 // StartSettings(); an unreadable one is left alone and the run keeps StartSettings() too.
 SettingsValues ReadOrCreateSettings(const std::string& path);
 
-// Puts the values into the App: zoom (clamped to 0..4), brightness (anything but the three levels becomes
-// High), last directory and the recent-files list with its menu.
+// Puts the values into the App: window placement, zoom (clamped to 0..4), brightness (anything but the
+// three levels becomes High), last directory and the recent-files list with its menu.
 void ApplySettings(App& app, const SettingsValues& values);
 
-// The main window as it is when the program ends.
-struct ExitWindowState {
-  bool maximized = true;
-  int x = 0;
-  int y = 0;
-  int width = 0;   // client size without the menu bar
-  int height = 0;
-};
-
-// Rewrites the settings from the App. `fullscreen` is the value read at start-up. A maximised window
-// writes MAXIMIZE = 1 and keeps the old position and size lines. Keys and comments the program does not
+// Rewrites the settings from the App and `window`, the main window as it is when the program ends (its
+// fullscreen field is not used: FULLSCREEN keeps the value the run started with, `App::placement`). A
+// maximised window writes MAXIMIZE = 1 and keeps the old position and size lines. Keys and comments the program does not
 // write survive. False (and the file untouched) when it cannot be read or written.
-bool WriteSettingsAtExit(const std::string& path, const App& app, int fullscreen, const ExitWindowState& window);
+bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window);
 
 }  // namespace kx

@@ -1,5 +1,12 @@
 #include "runtime/file_bytes.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -12,6 +19,24 @@ namespace fs = std::filesystem;
 // Paths travel through the program as UTF-8; the filesystem layer may want another encoding.
 fs::path PathFromUtf8(const std::string& path) {
   return fs::path(std::u8string(path.begin(), path.end()));
+}
+
+// Permissions for a file that does not exist yet: what open() with 0666 would give under the umask.
+mode_t NewFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> data) {
+  std::size_t done = 0;
+  while (done < data.size()) {
+    const ssize_t n = write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 }  // namespace
@@ -38,24 +63,16 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
   return {FileReadStatus::Ok, std::move(bytes)};
 }
 
-bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-  const fs::path target = PathFromUtf8(path);
-  fs::path temporary = target;
-  temporary += ".kx-tmp";
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      out.close();
-      written = !out.fail();
-    }
-  }
-  std::error_code error;
-  if (written) fs::rename(temporary, target, error);
-  if (!written || error) {
-    fs::remove(temporary, error);
+bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+  struct stat existing {};
+  const mode_t mode = stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
+  std::string temporary = path + ".XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+  const bool closed = close(fd) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
     return false;
   }
   return true;

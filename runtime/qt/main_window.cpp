@@ -1,13 +1,213 @@
 #include "runtime/qt/main_window.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "runtime/qt/canvas_widget.h"
+#include "runtime/qt/qt_geometry.h"
+#include "runtime/qt/qt_picture.h"
+#include "views/picture_paint.h"
+
 namespace kx {
+namespace {
+
+constexpr const char* kPanelTitle = "Kestrelix Character Editor";
+
+void Place(QWidget* w, const GadgetSpec& g) { w->setGeometry(g.x, g.y, g.w, g.h); }
+
+template <typename W>
+W* MakeGadget(GadgetId id, QWidget* page) {
+  const GadgetSpec& g = Gadget(id);
+  auto* w = new W(page);
+  Place(w, g);
+  w->setToolTip(QString::fromUtf8(g.tooltip));
+  return w;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
   setWindowTitle(QString::fromStdString(app_.title));
-  setMinimumSize(1110, 514);
-  resize(1110, 514);
+  setMinimumSize(kMinClientWidth, kMinClientHeight);
+  resize(kMinClientWidth, kMinClientHeight);
+
+  // The panel fills the window from 2 pixels below the menu bar down to the status bar.
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 2, 0, 0);
+  panel_ = new QTabWidget(central);
+  column->addWidget(panel_);
+  auto* page = new QWidget;
+  panel_->addTab(page, kPanelTitle);
+  setCentralWidget(central);
+
+  BuildToolColumn(page);
+  BuildViews(page);
+  BuildStatusBar();
+  LayOut();
+  SyncFromApp();
 }
 
-void MainWindow::SyncFromApp() { setWindowTitle(QString::fromStdString(app_.title)); }
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildToolColumn(QWidget* page) {
+  for (int i = 0; i < kToolColumnButtons; ++i) {
+    const GadgetSpec& g = GadgetTable()[i];
+    QToolButton* b = MakeGadget<QToolButton>(g.id, page);
+    b->setCheckable(g.kind == GadgetKind::Toggle);
+    b->setIconSize(g.id == GadgetId::Swap ? QSize(kSwapPictureWidth, kSwapPictureHeight)
+                                          : QSize(kIconSize, kIconSize));
+    b->setFocusPolicy(Qt::NoFocus);
+    // Tools are chosen by the App; until it reacts, a click must not leave the button in a state the
+    // App does not know about.
+    connect(b, &QToolButton::clicked, this, [this] { SyncFromApp(); });
+    buttons_[i] = b;
+  }
+
+  zoom_ = MakeGadget<QComboBox>(GadgetId::Zoom, page);
+  for (const char* label : kZoomLabels) zoom_->addItem(label);
+  zoom_->setFocusPolicy(Qt::NoFocus);
+  connect(zoom_, &QComboBox::currentIndexChanged, this, &MainWindow::ZoomChosen);
+
+  swatch_ = MakeGadget<CanvasWidget>(GadgetId::PenSwatch, page);
+}
+
+void MainWindow::BuildViews(QWidget* page) {
+  editor_ = MakeGadget<CanvasWidget>(GadgetId::EditorCanvas, page);
+  verticalBar_ = MakeGadget<QScrollBar>(GadgetId::VerticalBar, page);
+  horizontalBar_ = MakeGadget<QScrollBar>(GadgetId::HorizontalBar, page);
+  verticalBar_->setOrientation(Qt::Vertical);
+  horizontalBar_->setOrientation(Qt::Horizontal);
+  for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
+    bar->setTracking(true);  // the view follows the thumb while it is dragged
+    bar->setFocusPolicy(Qt::NoFocus);
+    connect(bar, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarMoved);
+  }
+  editorPane_ = MakeGadget<CanvasWidget>(GadgetId::EditorPane, page);
+  memoryPane_ = MakeGadget<CanvasWidget>(GadgetId::MemoryPane, page);
+  memoryPane_->setFocusPolicy(Qt::NoFocus);
+}
+
+void MainWindow::BuildStatusBar() {
+  for (int i = 0; i < 4; ++i) {
+    auto* field = new QLabel(this);
+    field->setFixedWidth(kStatusFieldWidths[i]);
+    if (i == 1 || i == 3) field->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(field);
+    statusFields_[i] = field;
+  }
+}
+
+WindowMetrics MainWindow::CurrentMetrics() const {
+  WindowMetrics m;
+  m.clientWidth = width();
+  m.clientHeight = height();
+  const QWidget* menu = menuWidget();
+  m.menuBarHeight = menu && !menu->isHidden() ? menu->sizeHint().height() : 0;
+  m.tabHeight = panel_->tabBar()->sizeHint().height();
+  m.statusBarHeight = statusBar()->sizeHint().height();
+  return m;
+}
+
+void MainWindow::LayOut() {
+  ResizeWindow(app_, CurrentMetrics());
+  PlaceViews();
+  SyncScrollBars();
+  ShowBlackPictures();
+}
+
+void MainWindow::PlaceViews() {
+  const ViewLayout& l = app_.layout;
+  Place(editor_, l.editorView);
+  Place(verticalBar_, l.verticalBar);
+  Place(horizontalBar_, l.horizontalBar);
+  Place(editorPane_, l.editorPane);
+  Place(memoryPane_, l.memoryPane);
+}
+
+void MainWindow::SyncScrollBars() {
+  const bool wasSyncing = std::exchange(syncing_, true);
+  const ViewLayout& l = app_.layout;
+  horizontalBar_->setRange(0, l.horizontal.MaxPosition());
+  horizontalBar_->setPageStep(l.horizontal.page);
+  verticalBar_->setRange(0, l.vertical.MaxPosition());
+  verticalBar_->setPageStep(l.vertical.page);
+  horizontalBar_->setValue(app_.editing.scrollX);
+  verticalBar_->setValue(app_.editing.scrollY);
+  syncing_ = wasSyncing;
+}
+
+void MainWindow::ShowBlackPictures() {
+  const Rect& view = app_.layout.editorView;
+  editorPixels_.assign(static_cast<std::size_t>(view.w) * view.h, 0xFF000000);
+  editor_->SetPicture(editorPixels_.data(), view.w, view.h, view.w * 4);
+  panePixels_.assign(kPaneWidth * kPaneHeight, 0xFF000000);
+  editorPane_->SetPicture(panePixels_.data(), kPaneWidth, kPaneHeight, kPaneWidth * 4);
+  memoryPane_->SetPicture(panePixels_.data(), kPaneWidth, kPaneHeight, kPaneWidth * 4);
+  const GadgetSpec& s = Gadget(GadgetId::PenSwatch);
+  swatchPixels_.assign(static_cast<std::size_t>(s.w) * s.h, 0xFF000000);
+  swatch_->SetPicture(swatchPixels_.data(), s.w, s.h, s.w * 4);
+}
+
+void MainWindow::ScrollBarMoved() {
+  if (syncing_) return;
+  ScrollTo(app_, horizontalBar_->value(), verticalBar_->value());
+  editor_->setFocus();
+}
+
+void MainWindow::ZoomChosen(int index) {
+  if (syncing_) return;
+  SetZoom(app_, index);
+  LayOut();
+  editor_->setFocus();
+}
+
+void MainWindow::SyncFromApp() {
+  const bool wasSyncing = std::exchange(syncing_, true);
+  setWindowTitle(QString::fromStdString(app_.title));
+  for (int i = 0; i < kToolColumnButtons; ++i) {
+    const ToolButtonState& s = app_.tools.buttons[i];
+    QToolButton* b = buttons_[i];
+    b->setChecked(s.pressed);
+    b->setEnabled(s.enabled);
+    b->setToolTip(QString::fromStdString(s.tooltip));
+    b->setIcon(QIcon(ToPixmap(IconPicture(s.icon))));
+  }
+  zoom_->setCurrentIndex(app_.editing.zoomIndex);
+  SyncScrollBars();
+
+  const StatusBarState& st = app_.status;
+  statusFields_[0]->setText(QString::fromStdString(st.charNumber));
+  statusFields_[1]->setText(QString::fromStdString(st.hexNumber));
+  if (st.romGlyph) {
+    statusFields_[2]->setPixmap(
+        ToPixmap(RomGlyphPicture(*st.romGlyph, app_.palette[kInkIndex], app_.palette[kPaperIndex])));
+  } else {
+    statusFields_[2]->setText(kEmptyStatusField);
+  }
+  statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
+  syncing_ = wasSyncing;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  LayOut();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (RequestQuit(app_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
 
 }  // namespace kx

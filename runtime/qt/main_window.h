@@ -1,22 +1,82 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <vector>
+
 #include <QMainWindow>
 
 #include "app/app.h"
+#include "views/gadgets.h"
+
+class QComboBox;
+class QLabel;
+class QScrollBar;
+class QTabWidget;
+class QToolButton;
 
 namespace kx {
 
-// The main window: a Qt shell that shows what the App says and hands user actions back to it.
+class CanvasWidget;
+
+// The main window: a Qt shell that shows what the App says and hands user actions back to it. Every gadget
+// stands on the single page of a tab panel at the position the gadget table gives; the editor view, its
+// scroll bars and the charset panes are moved by the view layout whenever the window size or zoom changes.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(App& app, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  // Copies the App's visible state (title for now) into the widgets.
+  // Copies the App's visible state into the widgets: title, tool buttons, zoom, scroll bars, status bar.
   void SyncFromApp();
 
+  // Reports the current window size to the App, then places the view gadgets where the layout puts them.
+  void LayOut();
+
+  CanvasWidget* EditorCanvas() const { return editor_; }
+  QTabWidget* Panel() const { return panel_; }
+  QToolButton* Button(GadgetId id) const { return buttons_[static_cast<int>(id)]; }
+  QComboBox* ZoomBox() const { return zoom_; }
+  QScrollBar* HorizontalBar() const { return horizontalBar_; }
+  QScrollBar* VerticalBar() const { return verticalBar_; }
+  CanvasWidget* EditorPane() const { return editorPane_; }
+  CanvasWidget* MemoryPane() const { return memoryPane_; }
+  CanvasWidget* PenSwatch() const { return swatch_; }
+  QLabel* StatusField(int i) const { return statusFields_[i]; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void BuildToolColumn(QWidget* page);
+  void BuildViews(QWidget* page);
+  void BuildStatusBar();
+  void PlaceViews();
+  void SyncScrollBars();
+  void ShowBlackPictures();
+  void ScrollBarMoved();
+  void ZoomChosen(int index);
+  WindowMetrics CurrentMetrics() const;
+
   App& app_;
+  QTabWidget* panel_ = nullptr;
+  std::array<QToolButton*, kToolColumnButtons> buttons_{};
+  QComboBox* zoom_ = nullptr;
+  CanvasWidget* swatch_ = nullptr;
+  CanvasWidget* editor_ = nullptr;
+  QScrollBar* verticalBar_ = nullptr;
+  QScrollBar* horizontalBar_ = nullptr;
+  CanvasWidget* editorPane_ = nullptr;
+  CanvasWidget* memoryPane_ = nullptr;
+  std::array<QLabel*, 4> statusFields_{};
+  bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
+
+  // Black stand-ins until the composed pictures arrive.
+  std::vector<std::uint32_t> editorPixels_;
+  std::vector<std::uint32_t> panePixels_;
+  std::vector<std::uint32_t> swatchPixels_;
 };
 
 }  // namespace kx

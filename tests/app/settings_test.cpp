@@ -56,12 +56,14 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
                             "YSIZE = 600\r\nZOOM = 9\r\n",
                             "12303291"));
   App app;
-  const SettingsValues read = ReadOrCreateSettings(path);
-  ApplySettings(app, read);
+  ApplySettings(app, ReadOrCreateSettings(path));
   EXPECT_EQ(app.editing.zoomIndex, 4);
+  EXPECT_TRUE(app.placement.fullscreen);
+  EXPECT_FALSE(app.placement.maximize);
+  EXPECT_EQ(app.placement.clientWidth, 1200);
   EXPECT_EQ(app.store.lastDirectory, "/charsets/");
 
-  ASSERT_TRUE(WriteSettingsAtExit(path, app, read.fullscreen, ExitWindowState{true, 1, 2, 3, 4}));
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 3, 4, true, false}));
   EXPECT_EQ(ReadBytes(path),
             FileWith("FULLSCREEN = 1\r\nMAXIMIZE = 1\r\nXPOS = 7\r\nYPOS = 8\r\nXSIZE = 1200\r\nYSIZE = 600\r\n"
                      "ZOOM = 4\r\n",
@@ -69,7 +71,7 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
                 "RECENT1 = <Empty>\r\nRECENT2 = <Empty>\r\nRECENT3 = <Empty>\r\nRECENT4 = <Empty>\r\n"
                 "RECENT5 = <Empty>\r\n");
 
-  ASSERT_TRUE(WriteSettingsAtExit(path, app, read.fullscreen, ExitWindowState{false, 10, 20, 1300, 700}));
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{10, 20, 1300, 700, false, false}));
   const SettingsValues again = ReadOrCreateSettings(path);
   EXPECT_EQ(again.maximize, 0);
   EXPECT_EQ(again.xpos, 10);
@@ -88,7 +90,7 @@ int RunWithBrightness(const std::string& path, CommandId ticked, Rgb ink, Bright
   }
   EXPECT_EQ(app.palette[kInkIndex], ink);
   SetBrightness(app, chosen);
-  WriteSettingsAtExit(path, app, 0, {});
+  WriteSettingsAtExit(path, app, {});
   return ReadOrCreateSettings(path).brightness;
 }
 
@@ -114,7 +116,7 @@ TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
   EXPECT_TRUE(app.menu.Enabled(cmd::ClearRecent));
 
   app.files.recent[4] = "/e.chr";
-  WriteSettingsAtExit(path, app, 0, {});
+  WriteSettingsAtExit(path, app, {});
   const RecentFiles written = ReadOrCreateSettings(path).recent;
   EXPECT_EQ(written, (RecentFiles{"/a.chr", "<Empty>", "/c.prg", "<Empty>", "/e.chr"}));
 }
@@ -123,7 +125,7 @@ TEST(Settings, ExitRecreatesAVanishedFile) {
   TempDir dir;
   App app;
   app.store.lastDirectory = "/x/";
-  ASSERT_TRUE(WriteSettingsAtExit(dir.Path("kstr.ini"), app, 0, ExitWindowState{false, 1, 2, 1111, 515}));
+  ASSERT_TRUE(WriteSettingsAtExit(dir.Path("kstr.ini"), app, WindowPlacement{1, 2, 1111, 515, false, false}));
   const SettingsValues read = ReadOrCreateSettings(dir.Path("kstr.ini"));
   EXPECT_EQ(read.dir, "/x/");
   EXPECT_EQ(read.xsize, 1111);

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/main_window.h"
+#include "runtime/qt/startup.h"
 
 namespace kx {
 namespace {
@@ -13,6 +21,79 @@ TEST(MainWindow, ShowsTheAppTitleAndMinimumSize) {
   window.SyncFromApp();
   EXPECT_EQ(window.windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
   EXPECT_GE(window.minimumWidth(), 1110);
+  EXPECT_GE(window.minimumHeight(), 514);
+}
+
+TEST(MainWindow, TabPageHoldsTheToolColumnInItsStartState) {
+  App app;
+  MainWindow window(app);
+  ASSERT_EQ(window.Panel()->count(), 1);
+  EXPECT_EQ(window.Panel()->tabText(0).toStdString(), "Kestrelix Character Editor");
+  for (int i = 0; i < kToolColumnButtons; ++i) {
+    const auto id = static_cast<GadgetId>(i);
+    const QToolButton* b = window.Button(id);
+    EXPECT_EQ(b->toolTip().toStdString(), Gadget(id).tooltip) << i;
+    EXPECT_EQ(b->isEnabled(), !Gadget(id).startsDisabled) << i;
+    EXPECT_EQ(b->isCheckable(), Gadget(id).kind == GadgetKind::Toggle) << i;
+    EXPECT_EQ(b->isChecked(), id == GadgetId::FreeDraw) << i;
+    EXPECT_EQ(b->geometry(), QRect(Gadget(id).x, Gadget(id).y, Gadget(id).w, Gadget(id).h)) << i;
+  }
+  EXPECT_EQ(window.Button(GadgetId::FreeDraw)->toolTip().toStdString(), "Continous Draw");
+}
+
+TEST(MainWindow, ZoomBoxAndStatusFieldsStartValues) {
+  App app;
+  MainWindow window(app);
+  QComboBox* zoom = window.ZoomBox();
+  ASSERT_EQ(zoom->count(), 5);
+  EXPECT_EQ(zoom->itemText(0).toStdString(), "4x");
+  EXPECT_EQ(zoom->itemText(4).toStdString(), "64x");
+  EXPECT_EQ(zoom->currentIndex(), 1);
+  EXPECT_EQ(zoom->toolTip().toStdString(), "Zoom Level");
+  const char* texts[] = {"CHAR NUMBER:  ---", "---", "---", "CHARSET 1"};
+  const int widths[] = {112, 26, 22, 70};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(window.StatusField(i)->text().toStdString(), texts[i]) << i;
+    EXPECT_EQ(window.StatusField(i)->width(), widths[i]) << i;
+  }
+  EXPECT_EQ(window.EditorPane()->toolTip().toStdString(), "Charset in Editor (currently being edited)");
+  EXPECT_EQ(window.MemoryPane()->toolTip().toStdString(), "Charset in Memory (click to edit)");
+}
+
+TEST(MainWindow, ResizeAndZoomRelayTheViewAndScrollBars) {
+  App app;
+  MainWindow window(app);
+  window.resize(1500, 800);
+  window.LayOut();
+  const int wc = (1500 - 72) / 8 * 8;
+  EXPECT_EQ(window.EditorCanvas()->width(), wc);
+  EXPECT_EQ(window.EditorCanvas()->Picture().width(), wc);
+  EXPECT_EQ(window.HorizontalBar()->pageStep(), wc / 8);
+  EXPECT_EQ(window.HorizontalBar()->maximum(), 256 - wc / 8);
+  EXPECT_EQ(window.VerticalBar()->maximum(), app.layout.vertical.MaxPosition());
+
+  window.ZoomBox()->setCurrentIndex(4);
+  EXPECT_EQ(app.editing.zoomIndex, 4);
+  EXPECT_EQ(window.EditorCanvas()->width(), (1500 - 72) / 64 * 64);
+  EXPECT_EQ(window.HorizontalBar()->maximum(), 256 - (1500 - 72) / 64);
+
+  window.HorizontalBar()->setValue(100);  // as while the thumb is dragged
+  EXPECT_EQ(app.editing.scrollX, 100);
+  window.VerticalBar()->setValue(3);
+  EXPECT_EQ(app.editing.scrollY, 3);
+}
+
+TEST(StartUp, ShowsTheMainWindowWithTitleAndWaitsForEachProgressLine) {
+  App app;
+  app.placement.maximize = false;
+  int waits = 0;
+  const auto window = StartUp(app, [&](int ms) {
+    EXPECT_EQ(ms, 500);
+    ++waits;
+  });
+  EXPECT_EQ(waits, 2);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
 }
 
 }  // namespace

@@ -1,0 +1,187 @@
+#include "runtime/jpeg_codec.h"
+
+// libjpeg's header needs FILE and size_t declared first.
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <csetjmp>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include <bit>
+
+// libjpeg reports errors by calling error_exit, which must not return. Here it longjmps back to the
+// setjmp of the step that called libjpeg. Those steps are plain functions that hold no objects with
+// destructors, and every C++ object (the picture, the output bytes) lives in a caller outside the jump.
+
+namespace kx {
+namespace {
+
+// The libjpeg-turbo pixel layout whose bytes match a stored 0xFFRRGGBB word in memory.
+constexpr J_COLOR_SPACE kWordColourSpace =
+    std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+
+// Progressive files can carry thousands of tiny scans that each cost a full pass; real files have a
+// dozen or so.
+constexpr int kMaxScans = 1000;
+
+struct ErrorJump {
+  jpeg_error_mgr mgr;
+  std::jmp_buf jump;
+};
+
+[[noreturn]] void JumpOnError(j_common_ptr cinfo) {
+  std::longjmp(reinterpret_cast<ErrorJump*>(cinfo->err)->jump, 1);
+}
+
+// Warnings are not printed. Running out of data is treated as an error: libjpeg would otherwise fill
+// the rest of the picture with grey and report success.
+void QuietMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) JumpOnError(cinfo);
+  if (level < 0) ++cinfo->err->num_warnings;
+}
+
+void IgnoreOutput(j_common_ptr) {}
+
+void LimitScans(j_common_ptr cinfo) {
+  if (cinfo->is_decompressor &&
+      reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
+    JumpOnError(cinfo);
+  }
+}
+
+void InstallErrorJump(ErrorJump& err) {
+  jpeg_std_error(&err.mgr);
+  err.mgr.error_exit = JumpOnError;
+  err.mgr.emit_message = QuietMessage;
+  err.mgr.output_message = IgnoreOutput;
+}
+
+struct Reader {
+  jpeg_decompress_struct cinfo;
+  ErrorJump err;
+  jpeg_progress_mgr progress;
+};
+
+bool ReadHeader(Reader& r, const std::uint8_t* data, std::size_t size) {
+  if (setjmp(r.err.jump)) return false;
+  jpeg_create_decompress(&r.cinfo);
+  r.progress.progress_monitor = LimitScans;
+  r.cinfo.progress = &r.progress;
+  jpeg_mem_src(&r.cinfo, data, static_cast<unsigned long>(size));
+  jpeg_read_header(&r.cinfo, TRUE);
+  r.cinfo.out_color_space = kWordColourSpace;
+  jpeg_calc_output_dimensions(&r.cinfo);
+  return true;
+}
+
+bool ReadPixels(Reader& r, std::uint32_t* pixels, std::size_t stride) {
+  if (setjmp(r.err.jump)) return false;
+  jpeg_start_decompress(&r.cinfo);
+  while (r.cinfo.output_scanline < r.cinfo.output_height) {
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels + stride * r.cinfo.output_scanline);
+    jpeg_read_scanlines(&r.cinfo, &row, 1);
+  }
+  jpeg_finish_decompress(&r.cinfo);
+  return true;
+}
+
+// Compressed output grows in a malloc'd block owned by this struct, so it can be freed after an error.
+struct Sink {
+  jpeg_destination_mgr mgr;
+  std::uint8_t* data;
+  std::size_t capacity;
+};
+
+void StartSink(j_compress_ptr cinfo) {
+  Sink* s = reinterpret_cast<Sink*>(cinfo->dest);
+  s->mgr.next_output_byte = s->data;
+  s->mgr.free_in_buffer = s->capacity;
+}
+
+boolean GrowSink(j_compress_ptr cinfo) {
+  Sink* s = reinterpret_cast<Sink*>(cinfo->dest);
+  void* bigger = std::realloc(s->data, s->capacity * 2);
+  if (bigger == nullptr) ERREXIT(cinfo, JERR_OUT_OF_MEMORY);
+  s->data = static_cast<std::uint8_t*>(bigger);
+  s->mgr.next_output_byte = s->data + s->capacity;
+  s->mgr.free_in_buffer = s->capacity;
+  s->capacity *= 2;
+  return TRUE;
+}
+
+void EndSink(j_compress_ptr) {}
+
+struct Writer {
+  jpeg_compress_struct cinfo;
+  ErrorJump err;
+  Sink sink;
+};
+
+bool WriteJpeg(Writer& w, const std::uint32_t* pixels, int width, int height, int quality) {
+  if (setjmp(w.err.jump)) return false;
+  jpeg_create_compress(&w.cinfo);
+  w.sink.mgr.init_destination = StartSink;
+  w.sink.mgr.empty_output_buffer = GrowSink;
+  w.sink.mgr.term_destination = EndSink;
+  w.cinfo.dest = &w.sink.mgr;
+  w.cinfo.image_width = static_cast<JDIMENSION>(width);
+  w.cinfo.image_height = static_cast<JDIMENSION>(height);
+  w.cinfo.input_components = 4;
+  w.cinfo.in_color_space = kWordColourSpace;
+  jpeg_set_defaults(&w.cinfo);
+  jpeg_set_quality(&w.cinfo, quality, TRUE);
+  jpeg_start_compress(&w.cinfo, TRUE);
+  while (w.cinfo.next_scanline < w.cinfo.image_height) {
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<std::uint32_t*>(pixels) +
+                                              static_cast<std::size_t>(width) * w.cinfo.next_scanline);
+    jpeg_write_scanlines(&w.cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&w.cinfo);
+  return true;
+}
+
+}  // namespace
+
+DecodeResult DecodeJpeg(std::span<const std::uint8_t> data) {
+  Reader r{};
+  InstallErrorJump(r.err);
+  r.cinfo.err = &r.err.mgr;
+  DecodeResult result = DecodeResult::Fail("JPEG: damaged or unsupported data");
+  if (ReadHeader(r, data.data(), data.size())) {
+    if (!ImageSizeAllowed(r.cinfo.output_width, r.cinfo.output_height)) {
+      result.error = "JPEG: picture too large";
+    } else {
+      Image img;
+      img.Reshape(static_cast<int>(r.cinfo.output_width), static_cast<int>(r.cinfo.output_height));
+      if (ReadPixels(r, img.Data(), static_cast<std::size_t>(img.Stride()))) {
+        // The filler byte of the pixel layout is not guaranteed to be 0xFF.
+        for (int y = 0; y < img.Height(); ++y) {
+          for (int x = 0; x < img.Width(); ++x) img.Row(y)[x] |= 0xFF000000u;
+        }
+        result = {std::move(img), {}};
+      }
+    }
+  }
+  jpeg_destroy_decompress(&r.cinfo);
+  return result;
+}
+
+std::optional<Bytes> EncodeJpeg(const Image& img, int quality) {
+  Writer w{};
+  InstallErrorJump(w.err);
+  w.cinfo.err = &w.err.mgr;
+  w.sink.capacity = 64 * 1024;
+  w.sink.data = static_cast<std::uint8_t*>(std::malloc(w.sink.capacity));
+  std::optional<Bytes> out;
+  if (w.sink.data != nullptr && WriteJpeg(w, img.Data(), img.Width(), img.Height(), quality)) {
+    out.emplace(w.sink.data, w.sink.mgr.next_output_byte);
+  }
+  jpeg_destroy_compress(&w.cinfo);
+  std::free(w.sink.data);
+  return out;
+}
+
+}  // namespace kx

@@ -1,0 +1,73 @@
+#include "runtime/png_codec.h"
+
+#include <png.h>
+
+#include <bit>
+
+namespace kx {
+namespace {
+
+// The simplified interface's 8-bit format whose byte order matches a stored 0xAARRGGBB word in memory,
+// so rows decode straight into the picture; the alpha byte is then composited away.
+constexpr png_uint_32 kWordFormat =
+    std::endian::native == std::endian::little ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+
+// Straight (not premultiplied) alpha over black, leaving the word opaque.
+void CompositeOverBlack(Image& img) {
+  for (int y = 0; y < img.Height(); ++y) {
+    std::uint32_t* row = img.Row(y);
+    for (int x = 0; x < img.Width(); ++x) {
+      const std::uint32_t alpha = row[x] >> 24;
+      if (alpha != 0xFF) row[x] = PackPixel(BlendRgb(0, UnpackPixel(row[x]), static_cast<int>(alpha)));
+    }
+  }
+}
+
+}  // namespace
+
+DecodeResult DecodePng(std::span<const std::uint8_t> data) {
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&png, data.data(), data.size())) {
+    return DecodeResult::Fail(std::string("PNG: ") + png.message);
+  }
+  if (!ImageSizeAllowed(png.width, png.height)) {
+    png_image_free(&png);
+    return DecodeResult::Fail("PNG: picture too large");
+  }
+  png.format = kWordFormat;
+  Image img;
+  img.Reshape(static_cast<int>(png.width), static_cast<int>(png.height));
+  if (!png_image_finish_read(&png, nullptr, img.Data(), img.StrideBytes(), nullptr)) {
+    png_image_free(&png);  // normally already released by libpng; freeing twice is allowed
+    return DecodeResult::Fail(std::string("PNG: ") + png.message);
+  }
+  CompositeOverBlack(img);
+  return {std::move(img), {}};
+}
+
+std::optional<Bytes> EncodePng(const Image& img) {
+  Bytes rgb;
+  rgb.reserve(static_cast<std::size_t>(img.Width()) * img.Height() * 3);
+  for (int y = 0; y < img.Height(); ++y) {
+    for (int x = 0; x < img.Width(); ++x) {
+      const Rgb c = UnpackPixel(img.Row(y)[x]);
+      rgb.insert(rgb.end(), {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                             static_cast<std::uint8_t>(c)});
+    }
+  }
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  png.width = static_cast<png_uint_32>(img.Width());
+  png.height = static_cast<png_uint_32>(img.Height());
+  png.format = PNG_FORMAT_RGB;
+  png_alloc_size_t size = 0;
+  // First call measures, second writes.
+  if (!png_image_write_to_memory(&png, nullptr, &size, 0, rgb.data(), 0, nullptr)) return std::nullopt;
+  Bytes out(size);
+  if (!png_image_write_to_memory(&png, out.data(), &size, 0, rgb.data(), 0, nullptr)) return std::nullopt;
+  out.resize(size);
+  return out;
+}
+
+}  // namespace kx

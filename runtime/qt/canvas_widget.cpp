@@ -1,0 +1,96 @@
+#include "runtime/qt/canvas_widget.h"
+
+#include <utility>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kx {
+namespace {
+
+constexpr std::pair<int, Key> kKeys[] = {
+    {Qt::Key_Home, Key::Home},   {Qt::Key_End, Key::End},     {Qt::Key_Left, Key::Left},
+    {Qt::Key_Right, Key::Right}, {Qt::Key_Up, Key::Up},       {Qt::Key_Down, Key::Down},
+    {Qt::Key_Plus, Key::Plus},   {Qt::Key_Minus, Key::Minus}, {Qt::Key_Delete, Key::Delete},
+    {Qt::Key_D, Key::D},         {Qt::Key_V, Key::V},         {Qt::Key_F, Key::F},
+    {Qt::Key_R, Key::R},         {Qt::Key_J, Key::J},         {Qt::Key_G, Key::G},
+    {Qt::Key_I, Key::I},         {Qt::Key_K, Key::K},         {Qt::Key_M, Key::M},
+    {Qt::Key_BracketLeft, Key::BracketLeft}, {Qt::Key_BracketRight, Key::BracketRight},
+};
+
+Key KeyOf(int qtKey) {
+  for (const auto& [code, key] : kKeys) {
+    if (code == qtKey) return key;
+  }
+  return Key::Other;
+}
+
+MouseButton ButtonOf(Qt::MouseButton b) {
+  if (b == Qt::LeftButton) return MouseButton::Left;
+  if (b == Qt::RightButton) return MouseButton::Right;
+  return MouseButton::None;
+}
+
+}  // namespace
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CanvasWidget::SetPicture(const std::uint32_t* pixels, int width, int height, int strideBytes) {
+  picture_ = QImage(reinterpret_cast<const uchar*>(pixels), width, height, strideBytes, QImage::Format_RGB32);
+  update();
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  painter.drawImage(0, 0, picture_);
+}
+
+void CanvasWidget::ReportMouse(MouseAction action, QMouseEvent* event) {
+  if (!onMouse) return;
+  MouseEvent e;
+  e.action = action;
+  const QPoint p = event->position().toPoint();
+  e.x = p.x();
+  e.y = p.y();
+  e.button = ButtonOf(event->button());
+  e.leftHeld = event->buttons() & Qt::LeftButton;
+  e.rightHeld = event->buttons() & Qt::RightButton;
+  e.ctrl = event->modifiers() & Qt::ControlModifier;
+  e.shift = event->modifiers() & Qt::ShiftModifier;
+  onMouse(e);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) { ReportMouse(MouseAction::Down, event); }
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { ReportMouse(MouseAction::Up, event); }
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { ReportMouse(MouseAction::Move, event); }
+
+void CanvasWidget::enterEvent(QEnterEvent* event) {
+  if (!onMouse) return;
+  const QPoint p = event->position().toPoint();
+  onMouse(MouseEvent{MouseAction::Enter, p.x(), p.y()});
+}
+
+void CanvasWidget::leaveEvent(QEvent*) {
+  if (onMouse) onMouse(MouseEvent{MouseAction::Leave});
+}
+
+void CanvasWidget::ReportKey(KeyAction action, QKeyEvent* event) {
+  const Key key = KeyOf(event->key());
+  if (!onKey || key == Key::Other) {
+    event->ignore();
+    return;
+  }
+  onKey(KeyEvent{action, key, bool(event->modifiers() & Qt::ShiftModifier),
+                 bool(event->modifiers() & Qt::ControlModifier), event->isAutoRepeat()});
+}
+
+void CanvasWidget::keyPressEvent(QKeyEvent* event) { ReportKey(KeyAction::Press, event); }
+void CanvasWidget::keyReleaseEvent(QKeyEvent* event) { ReportKey(KeyAction::Release, event); }
+
+}  // namespace kx

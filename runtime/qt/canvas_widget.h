@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QImage>
+#include <QWidget>
+
+#include "views/input_events.h"
+
+namespace kx {
+
+// A gadget that shows a picture composed elsewhere and reports its mouse and key events as plain structs.
+// The picture's pixels are wrapped, not copied: they must stay alive and unchanged in size until the next
+// SetPicture. While a button is held the widget keeps receiving the mouse, also outside its area.
+class CanvasWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CanvasWidget(QWidget* parent = nullptr);
+
+  // `pixels` are 0xFFRRGGBB, `strideBytes` apart from row to row. Repaints.
+  void SetPicture(const std::uint32_t* pixels, int width, int height, int strideBytes);
+  const QImage& Picture() const { return picture_; }
+
+  std::function<void(const MouseEvent&)> onMouse;
+  std::function<void(const KeyEvent&)> onKey;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  void ReportMouse(MouseAction action, QMouseEvent* event);
+  void ReportKey(KeyAction action, QKeyEvent* event);
+
+  QImage picture_;
+};
+
+}  // namespace kx

@@ -1,0 +1,59 @@
+#include "runtime/qt/startup.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "runtime/qt/canvas_widget.h"
+#include "runtime/qt/main_window.h"
+#include "runtime/qt/startup_window.h"
+#include "windows/startup_window.h"
+
+namespace kx {
+namespace {
+
+void ShowMainWindow(MainWindow& window, const WindowPlacement& p) {
+  window.move(p.x, p.y);
+  window.resize(p.clientWidth, p.clientHeight);
+  if (p.fullscreen) {
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.showMaximized();
+  } else if (p.maximize) {
+    window.showMaximized();
+  } else {
+    window.show();
+  }
+  window.activateWindow();
+}
+
+}  // namespace
+
+void WaitWhilePainting(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait) {
+  StartupWindow splash;
+  splash.show();
+  QCoreApplication::processEvents();
+
+  auto window = std::make_unique<MainWindow>(app);  // created hidden
+  for (const char* text : kStartupProgressTexts) {
+    splash.ShowProgress(text);
+    wait(kStartupPauseMs);
+  }
+
+  window->LayOut();
+  splash.close();
+  ShowMainWindow(*window, app.placement);
+
+  RefreshTitle(app);
+  window->SyncFromApp();
+  window->EditorCanvas()->setFocus();
+  window->LayOut();
+  return window;
+}
+
+}  // namespace kx

@@ -1,0 +1,51 @@
+#include "runtime/qt/startup_window.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "runtime/qt/qt_picture.h"
+#include "runtime/qt/qt_geometry.h"
+#include "windows/startup_window.h"
+
+namespace kx {
+namespace {
+
+
+QLabel* CentredLabel(QWidget* parent, const Rect& r, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setAlignment(Qt::AlignCenter);
+  Place(label, r);
+  return label;
+}
+
+}  // namespace
+
+StartupWindow::StartupWindow(QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool) {
+  setFixedSize(kStartupWidth, kStartupHeight);
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Place(frame, kStartupFrame);
+  auto* logo = new QLabel(this);
+  logo->setPixmap(ToPixmap(LogoPicture()));
+  Place(logo, kStartupLogo);
+  CentredLabel(this, kStartupVersion, kStartupVersionText);
+  progress_ = CentredLabel(this, kStartupProgress, "");
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect r = rect();
+    r.moveCenter(screen->geometry().center());
+    move(r.topLeft());
+  }
+}
+
+void StartupWindow::ShowProgress(const char* text) {
+  progress_->setText(QString::fromUtf8(text));
+  repaint();
+}
+
+QString StartupWindow::Progress() const { return progress_->text(); }
+
+}  // namespace kx

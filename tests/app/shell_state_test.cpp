@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+
+namespace kx {
+namespace {
+
+TEST(AppShell, ZoomKeepsScrollWhereItFitsAndIgnoresUnknownLevels) {
+  App app;
+  ResizeWindow(app, WindowMetrics{kMinClientWidth, kMinClientHeight, 0, 0, 0});
+  SetZoom(app, 4);
+  ScrollTo(app, 230, 40);
+  EXPECT_EQ(app.editing.scrollX, 230);
+  SetZoom(app, 1);
+  EXPECT_EQ(app.editing.zoomIndex, 1);
+  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition());
+  SetZoom(app, 5);
+  EXPECT_EQ(app.editing.zoomIndex, 1);
+  ScrollTo(app, 9999, -3);
+  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition());
+  EXPECT_EQ(app.editing.scrollY, 0);
+}
+
+TEST(AppShell, StatusBarStartTexts) {
+  const App app;
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER:  ---");
+  EXPECT_EQ(app.status.hexNumber, "---");
+  EXPECT_FALSE(app.status.romGlyph);
+  EXPECT_EQ(app.status.charsetInEditor, "CHARSET 1");
+  EXPECT_TRUE(app.placement.maximize);
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,55 @@
+#pragma once
+// Mouse and key events of the editor's canvases, as the window system hands them over, in plain terms.
+
+namespace kx {
+
+enum class MouseAction { Enter, Leave, Move, Down, Up };
+enum class MouseButton { None, Left, Right };
+
+struct MouseEvent {
+  MouseAction action = MouseAction::Move;
+  int x = 0;  // in the canvas's own pixels
+  int y = 0;
+  MouseButton button = MouseButton::None;  // the button that went down or up
+  bool leftHeld = false;                   // buttons held after the event
+  bool rightHeld = false;
+  bool ctrl = false;
+  bool shift = false;
+};
+
+// The keys the editor reacts to; everything else arrives as Other.
+enum class Key {
+  Other,
+  Home,
+  End,
+  Left,
+  Right,
+  Up,
+  Down,
+  Plus,
+  Minus,
+  Delete,
+  D,
+  V,
+  F,
+  R,
+  J,
+  G,
+  I,
+  K,
+  M,
+  BracketLeft,
+  BracketRight,
+};
+
+enum class KeyAction { Press, Release };
+
+struct KeyEvent {
+  KeyAction action = KeyAction::Press;
+  Key key = Key::Other;
+  bool shift = false;
+  bool ctrl = false;
+  bool autoRepeat = false;
+};
+
+}  // namespace kx
