@@ -112,13 +112,15 @@ TEST_F(SaveCommand, SaveAsAppendsTheFilterExtensionExactly) {
 TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
   const std::string path = dir.Path("keep.chr");
   WriteBytes(path, "old");
-  // A directory where the temporary file would go makes the write fail before the target is touched.
-  std::filesystem::create_directories(path + ".kx-tmp/x");
   EditedWithFile(path, FileType::Chr);
-  EXPECT_EQ(SaveCharset(app), SaveResult::Failed);
+  {
+    const FileSizeLimit full(1000);
+    EXPECT_EQ(SaveCharset(app), SaveResult::Failed);
+  }
   EXPECT_EQ(LastCall().title, "File Error!");
   EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
   EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);  // no half-written leftovers
   EXPECT_TRUE(app.store.modified);
   EXPECT_EQ(app.files.recent[0], path);
   EXPECT_EQ(app.menu.Text(cmd::RecentFirst), path);
@@ -277,13 +279,15 @@ TEST_F(UnsavedPrompt, NewAfterYesWithAFileKeepsTheCharsetUntilAskedAgain) {
 
 TEST_F(UnsavedPrompt, FailedSaveFromThePromptStopsTheDrop) {
   const std::string path = dir.Path("mine.chr");
-  std::filesystem::create_directories(path + ".kx-tmp/x");
   EditedWithFile(path, FileType::Chr);
   WriteBytes(dir.Path("other.chr"), Counting(2048));
   app.store.hasFile = false;
   Answer(MessageAnswer::Yes);
   AnswerFile(path, 1);
-  DropFiles(app, {dir.Path("other.chr")});
+  {
+    const FileSizeLimit full(1000);
+    DropFiles(app, {dir.Path("other.chr")});
+  }
   EXPECT_EQ(dialogs.calls[0].title, "Kestrelix");
   EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
   EXPECT_NE(Editor(), Counting(2048));
@@ -314,12 +318,13 @@ TEST_F(QuitCommand, CloseBoxAndQuitAskDifferentlyAndCancelKeepsRunning) {
 TEST_F(QuitCommand, YesQuitsOnlyOnceTheCharsetIsSaved) {
   const std::string path = dir.Path("mine.prg");
   EditedWithFile(path, FileType::Prg);
-  std::filesystem::create_directories(path + ".kx-tmp/x");
   Answer(MessageAnswer::Yes);
-  EXPECT_FALSE(RequestQuit(app, false));
+  {
+    const FileSizeLimit full(1000);
+    EXPECT_FALSE(RequestQuit(app, false));
+  }
   EXPECT_FALSE(app.requests.quit);
 
-  std::filesystem::remove_all(path + ".kx-tmp");
   Answer(MessageAnswer::Yes);
   EXPECT_TRUE(RequestQuit(app, false));
   EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Editor());

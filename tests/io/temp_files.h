@@ -2,6 +2,9 @@
 // A fresh directory per test and whole-file helpers for tests that work with real files.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -29,6 +32,29 @@ class TempDir {
 
  private:
   std::filesystem::path dir_;
+};
+
+// While it lives, no file this process writes may grow past `bytes`: writes beyond fail (even for root,
+// which directory permissions would not stop), so a save of a whole charset fails as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // report the failure instead of ending the process
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = SIG_DFL;
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
