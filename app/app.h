@@ -74,7 +74,5 @@ void SetZoom(App& app, int zoomIndex);
 // Moves the editor view to charset pixel (x, y) at its top-left, clamped to the scroll ranges.
 void ScrollTo(App& app, int x, int y);
 
-// Asked before the program ends (close box, Quit); true lets it end.
-bool RequestQuit(App& app);
 
 }  // namespace kx
