@@ -171,6 +171,13 @@ void RunGlyphKey(App& app, GlyphKeyAction action, int glyph) {
   RedrawAfterCharsetChange(app);
 }
 
+// Any real key release ends the latch; the release the window system sends with each auto-repeat does not.
+bool EndsWithKeyRelease(App& app, const KeyEvent& e) {
+  if (e.action != KeyAction::Release) return false;
+  if (!e.autoRepeat) app.input.keyLatch = false;
+  return true;
+}
+
 // R and I act once per press: auto-repeats are ignored until a key is released.
 bool TakeKeyLatch(App& app) { return !std::exchange(app.input.keyLatch, true); }
 
@@ -226,10 +233,7 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 }
 
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
-  if (e.action == KeyAction::Release) {
-    app.input.keyLatch = false;
-    return;
-  }
+  if (EndsWithKeyRelease(app, e)) return;
   if (ScrollByKey(app, e)) return;
   const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, pointerX, pointerY);
   const int glyph = GlyphAtPixel(p.x, p.y);
@@ -319,10 +323,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 }
 
 void OnPaneKey(App& app, const KeyEvent& e) {
-  if (e.action == KeyAction::Release) {
-    app.input.keyLatch = false;
-    return;
-  }
+  if (EndsWithKeyRelease(app, e)) return;
   const int glyph = GlyphAtPixel(app.editing.hoverX, app.editing.hoverY);
   switch (e.key) {
     case Key::I:
