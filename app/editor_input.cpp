@@ -12,8 +12,6 @@
 namespace kx {
 namespace {
 
-ToolControls Controls(App& app) { return {app.editing.tool, app.toolMemory, app.tools}; }
-
 // The menu items and the undo / redo buttons follow the history.
 void SyncHistoryButtons(App& app) {
   SyncHistoryControls(app);
@@ -104,7 +102,7 @@ void ApplyGlyphToolAt(App& app, int glyph) {
   if (after == before) return;
   app.tools[GadgetId::Paste].enabled = true;
   app.menu.SetEnabled(cmd::Paste, true);
-  ShowToolVariant(Controls(app), after);
+  ShowToolVariant(ToolControlsOf(app), after);
 }
 
 void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
@@ -208,6 +206,8 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
 
 }  // namespace
 
+ToolControls ToolControlsOf(App& app) { return {app.editing.tool, app.toolMemory, app.tools}; }
+
 void OnEditorMouse(App& app, const MouseEvent& e) {
   const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
@@ -252,10 +252,10 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
       RedrawViews(app);
       return;
     case Key::D:
-      SelectToolByKey(Controls(app), e.shift ? ToolKey::Dotted : ToolKey::Continuous);
+      SelectToolByKey(ToolControlsOf(app), e.shift ? ToolKey::Dotted : ToolKey::Continuous);
       return;
     case Key::V:
-      if (!e.shift) SelectToolByKey(Controls(app), ToolKey::Line);
+      if (!e.shift) SelectToolByKey(ToolControlsOf(app), ToolKey::Line);
       return;
     case Key::Delete:
       RunGlyphKey(app, GlyphKeyAction::Clear, glyph);
@@ -365,7 +365,7 @@ void OnToolButton(App& app, GadgetId button) {
       RunSwap(app);
       return;
     default:
-      SelectToolButton(Controls(app), button);
+      SelectToolButton(ToolControlsOf(app), button);
       app.requests.focusEditor = true;
       return;
   }

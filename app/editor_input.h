@@ -6,6 +6,7 @@
 #include "views/input_events.h"
 #include "views/layout.h"
 #include "views/strokes.h"
+#include "views/tool_selection.h"
 
 namespace kx {
 
@@ -33,6 +34,10 @@ void OnPaneKey(App& app, const KeyEvent& event);
 void OnMemoryPaneMouse(App& app, const MouseEvent& event);
 // A left press on the Pen Colour swatch exchanges the two pens.
 void OnSwatchMouse(App& app, const MouseEvent& event);
+
+// The App's current tool, variant memory and tool column, for the tool selections of views/tool_selection.h
+// (the Tools menu commands use them the same way as the buttons and keys).
+ToolControls ToolControlsOf(App& app);
 
 // A click on a tool-column button.
 void OnToolButton(App& app, GadgetId button);
