@@ -7,6 +7,7 @@
 
 #include "app/command_table.h"
 #include "app/file_session.h"
+#include "app/editor_input.h"
 #include "app/menu_state.h"
 #include "app/window_placement.h"
 #include "model/charset_store.h"
@@ -17,6 +18,7 @@
 #include "runtime/dialogs.h"
 #include "views/gadgets.h"
 #include "views/layout.h"
+#include "views/tool_selection.h"
 
 namespace kx {
 
@@ -29,6 +31,7 @@ struct UiRequests {
   bool openFontPreview = false;
   bool closeFontPreview = false;
   bool openAbout = false;
+  bool handPointer = false;       // held, not a one-shot: the pointer is the hand while it pans the view
 };
 
 struct App {
@@ -55,6 +58,9 @@ struct App {
   StatusBarState status;
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+
+  ToolVariantMemory toolMemory;  // the variant each two-variant tool button last used
+  EditorInputState input;        // strokes, key latch and panning between events
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;

@@ -67,10 +67,14 @@ inline constexpr int kDefaultZoomIndex = 1;  // 8x
 // Screen pixels per charset pixel at each zoom index: 4, 8, 16, 32, 64.
 constexpr int BlockSize(int zoomIndex) { return 4 << (zoomIndex < 0 ? 0 : zoomIndex >= kZoomLevels ? kZoomLevels - 1 : zoomIndex); }
 
+// The gadget under the mouse: the editor view, the editor charset pane, or neither.
+enum class HoverTarget { None, EditorView, EditorPane };
+
 struct EditingState {
   GlyphSelection selection;
   OperationScope scope;
   bool hovering = false;  // a charset pixel is under the mouse
+  HoverTarget hoverTarget = HoverTarget::None;
   int hoverX = 0;         // 0..255
   int hoverY = 0;         // 0..63
   int zoomIndex = kDefaultZoomIndex;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "runtime/qt/canvas_widget.h"
+#include "runtime/qt/input_wiring.h"
 #include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
 #include "views/picture_paint.h"
@@ -57,6 +58,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   BuildStatusBar();
   LayOut();
   SyncFromApp();
+  WireEditorInput(*this, app_);
 }
 
 MainWindow::~MainWindow() = default;

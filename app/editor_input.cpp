@@ -1,0 +1,374 @@
+#include "app/editor_input.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "app/app.h"
+#include "app/redraw.h"
+#include "app/swap.h"
+#include "views/glyph_tools.h"
+#include "views/tool_selection.h"
+
+namespace kx {
+namespace {
+
+// The menu items and the undo / redo buttons follow the history.
+void SyncHistoryButtons(App& app) {
+  SyncHistoryControls(app);
+  app.tools[GadgetId::Undo].enabled = app.history.CanUndo();
+  app.tools[GadgetId::Redo].enabled = app.history.CanRedo();
+}
+
+// Stand-in for the Undo and Redo commands (50, 51) until the command dispatcher is merged; the buttons then
+// run RunCommand(app, id) instead. Kept in this one place so the swap is one line.
+void RunHistoryCommand(App& app, CommandId id) {
+  const bool changed = id == cmd::Undo ? app.history.Undo(app.store) : app.history.Redo(app.store);
+  SyncHistoryButtons(app);
+  if (!changed) return;
+  RefreshTitle(app);
+  RedrawAfterCharsetChange(app);
+  app.requests.focusEditor = true;
+}
+
+// One undo step before an edit: mouse presses discard the redo entries, the glyph keys keep them.
+void BeginEdit(App& app, bool discardRedo) {
+  app.history.Push(app.store, discardRedo);
+  SyncHistoryButtons(app);
+  MarkModified(app);
+}
+
+void SetHoverTarget(App& app, HoverTarget target) {
+  app.editing.hoverTarget = target;
+  app.editing.hovering = target != HoverTarget::None;
+}
+
+void SetHoveredPixel(App& app, CharsetPoint p) {
+  app.editing.hoverX = p.x;
+  app.editing.hoverY = p.y;
+}
+
+// Clears the hover target when the gadget being left is the one that holds it.
+void LeaveHover(App& app, HoverTarget other) {
+  if (app.editing.hoverTarget != other) SetHoverTarget(app, HoverTarget::None);
+}
+
+void StartSelection(App& app, CharsetPoint p) {
+  GlyphSelection& s = app.editing.selection;
+  s.startColumn = s.endColumn = p.x / 8;
+  s.startRow = s.endRow = p.y / 8;
+  s.selecting = true;
+}
+
+void ExtendSelection(App& app, CharsetPoint p) {
+  GlyphSelection& s = app.editing.selection;
+  if (!s.Exists()) return;
+  s.endColumn = p.x / 8;
+  s.endRow = p.y / 8;
+}
+
+// Moving with the left button held extends the selection while it is being made or while Ctrl is held.
+bool ExtendsSelection(const App& app, const MouseEvent& e) {
+  return e.leftHeld && !e.rightHeld && (app.editing.selection.selecting || e.ctrl);
+}
+
+// Every mouse step ends here: the operation scope follows the glyph selection, then the pictures and the
+// status bar are redrawn.
+void FinishMouseStep(App& app) {
+  if (app.editing.selection.Exists()) app.editing.scope = ScopeOfSelection(app.editing.selection);
+  RedrawAfterMouseStep(app);
+}
+
+const Pen& PenOf(const App& app, MouseButton button) {
+  return button == MouseButton::Left ? app.editing.leftPen : app.editing.rightPen;
+}
+
+bool IsRubberBand(Tool tool) { return tool == Tool::Line || tool == Tool::HollowBox || tool == Tool::FilledBox; }
+
+// The free-hand tools and the line draw a line, the box tools a box, between the two points.
+void DrawShape(App& app, CharsetPoint from, CharsetPoint to, PenKind pen) {
+  const Tool tool = app.editing.tool;
+  if (tool == Tool::HollowBox || tool == Tool::FilledBox) {
+    PlotBox(app.store.editor, from.x, from.y, to.x, to.y, pen, tool == Tool::FilledBox);
+  } else {
+    PlotLine(app.store.editor, from.x, from.y, to.x, to.y, pen);
+  }
+}
+
+// A copy or cut press hands over to the paste tool: its button becomes usable and pressed, and so does
+// the Paste menu item.
+void ApplyGlyphToolAt(App& app, int glyph) {
+  const Tool before = app.editing.tool;
+  const Tool after = ApplyGlyphTool(app.store, app.glyphStores, before, glyph);
+  if (after == before) return;
+  app.tools[GadgetId::Paste].enabled = true;
+  app.menu.SetEnabled(cmd::Paste, true);
+  ShowToolVariant(ToolControlsOf(app), after);
+}
+
+void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
+  if (e.button == MouseButton::None) return;
+  if (e.button == MouseButton::Left && e.ctrl) return;  // Ctrl with the left button selects, never draws
+  BeginEdit(app, true);
+  app.input.strokeButton = e.button;
+  app.input.anchor = p;
+  const Tool tool = app.editing.tool;
+  if (IsGlyphTool(tool)) {
+    if (e.button == MouseButton::Left || RightButtonApplies(tool)) ApplyGlyphToolAt(app, GlyphAtPixel(p.x, p.y));
+  } else {
+    DrawShape(app, p, p, PenOf(app, e.button).kind);
+  }
+  RedrawAfterCharsetChange(app);
+}
+
+void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
+  if (ExtendsSelection(app, e)) {
+    ExtendSelection(app, p);
+    return;
+  }
+  if (e.leftHeld == e.rightHeld) return;
+  const MouseButton held = e.leftHeld ? MouseButton::Left : MouseButton::Right;
+  if (held != app.input.strokeButton) return;  // no stroke was started by this button
+  const PenKind pen = PenOf(app, held).kind;
+  EditorInputState& in = app.input;
+  switch (app.editing.tool) {
+    case Tool::DottedDraw:
+      PlotPixel(app.store.editor, p.x, p.y, pen);
+      break;
+    case Tool::ContinuousDraw:
+      PlotLine(app.store.editor, in.anchor.x, in.anchor.y, p.x, p.y, pen);
+      in.anchor = p;
+      break;
+    case Tool::Line:
+    case Tool::HollowBox:
+    case Tool::FilledBox:
+      // The pictures show the line or box; the charset goes back to how it was.
+      SaveBackup(app.store, in.backup);
+      DrawShape(app, in.anchor, p, pen);
+      RedrawAfterCharsetChange(app);
+      RestoreBackup(app.store, in.backup);
+      return;
+    default:
+      return;
+  }
+  RedrawAfterCharsetChange(app);
+}
+
+void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
+  if (e.button == MouseButton::Left) app.editing.selection.selecting = false;
+  if (e.button == MouseButton::None || e.button != app.input.strokeButton) return;
+  app.input.strokeButton = MouseButton::None;
+  if (!IsRubberBand(app.editing.tool)) return;
+  DrawShape(app, app.input.anchor, p, PenOf(app, e.button).kind);
+  RedrawAfterCharsetChange(app);
+}
+
+// Delete, F, R in the editor view and K, I in the pane: the glyph under the pointer, or the whole selection.
+void RunGlyphKey(App& app, GlyphKeyAction action, int glyph) {
+  BeginEdit(app, false);
+  for (int g : GlyphsForKey(app.editing.selection, glyph)) ApplyGlyphKey(app.store, action, g);
+  RedrawAfterCharsetChange(app);
+}
+
+// Any real key release ends the latch; the release the window system sends with each auto-repeat does not.
+bool EndsWithKeyRelease(App& app, const KeyEvent& e) {
+  if (e.action != KeyAction::Release) return false;
+  if (!e.autoRepeat) app.input.keyLatch = false;
+  return true;
+}
+
+// R and I act once per press: auto-repeats are ignored until a key is released.
+bool TakeKeyLatch(App& app) { return !std::exchange(app.input.keyLatch, true); }
+
+void StepPenIndex(App& app, int delta) {
+  Pen& pen = app.editing.leftPen.kind == PenKind::Set ? app.editing.leftPen : app.editing.rightPen;
+  pen.index = std::clamp(pen.index + delta, 0, 7);
+  RedrawPenSwatch(app);
+}
+
+struct ScrollKey {
+  Key key;
+  int dx, dy;
+};
+constexpr ScrollKey kScrollKeys[] = {{Key::Left, -1, 0}, {Key::Right, 1, 0}, {Key::Up, 0, -1}, {Key::Down, 0, 1}};
+
+// Arrows scroll by one pixel, by a glyph with Shift, and not at all with Ctrl alone.
+bool ScrollByKey(App& app, const KeyEvent& e) {
+  for (const ScrollKey& k : kScrollKeys) {
+    if (k.key != e.key) continue;
+    if (e.ctrl && !e.shift) return true;
+    const int step = e.shift ? 8 : 1;
+    ScrollTo(app, app.editing.scrollX + k.dx * step, app.editing.scrollY + k.dy * step);
+    RedrawViews(app);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+ToolControls ToolControlsOf(App& app) { return {app.editing.tool, app.toolMemory, app.tools}; }
+
+void OnEditorMouse(App& app, const MouseEvent& e) {
+  const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, e.x, e.y);
+  if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
+  switch (e.action) {
+    case MouseAction::Enter:
+      SetHoverTarget(app, HoverTarget::EditorView);
+      app.requests.focusEditor = true;
+      break;
+    case MouseAction::Leave:
+      LeaveHover(app, HoverTarget::EditorPane);
+      break;
+    case MouseAction::Down:
+      PressInView(app, e, p);
+      break;
+    case MouseAction::Move:
+      DragInView(app, e, p);
+      break;
+    case MouseAction::Up:
+      ReleaseInView(app, e, p);
+      break;
+  }
+  FinishMouseStep(app);
+}
+
+void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
+  if (EndsWithKeyRelease(app, e)) return;
+  if (ScrollByKey(app, e)) return;
+  const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, pointerX, pointerY);
+  const int glyph = GlyphAtPixel(p.x, p.y);
+  switch (e.key) {
+    case Key::Home:
+      ScrollTo(app, 0, 0);
+      RedrawViews(app);
+      return;
+    case Key::End:
+      ScrollTo(app, kCharsetWidth, kCharsetHeight);
+      RedrawViews(app);
+      return;
+    case Key::Plus:
+    case Key::Minus:
+      SetZoom(app, app.editing.zoomIndex + (e.key == Key::Plus ? 1 : -1));
+      RedrawViews(app);
+      return;
+    case Key::D:
+      SelectToolByKey(ToolControlsOf(app), e.shift ? ToolKey::Dotted : ToolKey::Continuous);
+      return;
+    case Key::V:
+      if (!e.shift) SelectToolByKey(ToolControlsOf(app), ToolKey::Line);
+      return;
+    case Key::Delete:
+      RunGlyphKey(app, GlyphKeyAction::Clear, glyph);
+      break;
+    case Key::F:
+      RunGlyphKey(app, GlyphKeyAction::Fill, glyph);
+      break;
+    case Key::R:
+      if (!TakeKeyLatch(app)) return;
+      RunGlyphKey(app, GlyphKeyAction::Reverse, glyph);
+      break;
+    case Key::J:
+      RunSwap(app);
+      break;
+    case Key::BracketLeft:
+    case Key::BracketRight:
+      StepPenIndex(app, e.key == Key::BracketLeft ? -1 : 1);
+      return;
+    default:
+      return;
+  }
+  app.requests.focusEditor = true;
+}
+
+void OnPaneMouse(App& app, const MouseEvent& e) {
+  const CharsetPoint p{std::clamp(e.x, 0, kPaneWidth - 1) / 2, std::clamp(e.y, 0, kPaneHeight - 1) / 2};
+  if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
+  // Panning keeps the clicked pixel in the middle of the editor view.
+  const auto centre = [&] {
+    ScrollTo(app, p.x - app.layout.ColumnsVisible() / 2, p.y - app.layout.RowsVisible() / 2);
+  };
+  switch (e.action) {
+    case MouseAction::Enter:
+      SetHoverTarget(app, HoverTarget::EditorPane);
+      break;
+    case MouseAction::Leave:
+      LeaveHover(app, HoverTarget::EditorView);
+      app.requests.focusEditor = true;
+      break;
+    case MouseAction::Down:
+      if (e.button != MouseButton::Left) break;
+      if (e.ctrl) {
+        StartSelection(app, p);
+      } else {
+        app.input.panning = true;
+        app.requests.handPointer = true;
+        centre();
+      }
+      break;
+    case MouseAction::Move:
+      if (ExtendsSelection(app, e)) {
+        ExtendSelection(app, p);
+      } else if (e.leftHeld && app.input.panning) {
+        centre();
+      }
+      break;
+    case MouseAction::Up:
+      if (e.button != MouseButton::Left) break;
+      app.editing.selection.selecting = false;
+      app.input.panning = false;
+      app.requests.handPointer = false;
+      break;
+  }
+  FinishMouseStep(app);
+}
+
+void OnPaneKey(App& app, const KeyEvent& e) {
+  if (EndsWithKeyRelease(app, e)) return;
+  const int glyph = GlyphAtPixel(app.editing.hoverX, app.editing.hoverY);
+  switch (e.key) {
+    case Key::I:
+      if (TakeKeyLatch(app)) RunGlyphKey(app, GlyphKeyAction::Reverse, glyph);
+      break;
+    case Key::K:
+      RunGlyphKey(app, GlyphKeyAction::Clear, glyph);
+      break;
+    case Key::J:
+      RunSwap(app);
+      break;
+    default:
+      break;
+  }
+}
+
+void OnMemoryPaneMouse(App& app, const MouseEvent& e) {
+  if (e.action == MouseAction::Down && e.button == MouseButton::Left) RunSwap(app);
+}
+
+void OnSwatchMouse(App& app, const MouseEvent& e) {
+  if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
+  std::swap(app.editing.leftPen, app.editing.rightPen);
+  RedrawPenSwatch(app);
+}
+
+void OnToolButton(App& app, GadgetId button) {
+  switch (button) {
+    case GadgetId::ScreenEditor:
+      app.requests.openScreenEditor = true;
+      return;
+    case GadgetId::Undo:
+      RunHistoryCommand(app, cmd::Undo);
+      return;
+    case GadgetId::Redo:
+      RunHistoryCommand(app, cmd::Redo);
+      return;
+    case GadgetId::Swap:
+      RunSwap(app);
+      return;
+    default:
+      SelectToolButton(ToolControlsOf(app), button);
+      app.requests.focusEditor = true;
+      return;
+  }
+}
+
+}  // namespace kx

@@ -1,0 +1,45 @@
+#pragma once
+// What the mouse and the keyboard do in the editor view, the two charset panes, the Pen Colour swatch and
+// the tool column. The Qt adapter hands every event over as a plain struct and mirrors the App afterwards.
+
+#include "views/gadgets.h"
+#include "views/input_events.h"
+#include "views/layout.h"
+#include "views/strokes.h"
+#include "views/tool_selection.h"
+
+namespace kx {
+
+struct App;
+
+// The pointer's state between events.
+struct EditorInputState {
+  MouseButton strokeButton = MouseButton::None;  // the button whose stroke is running in the editor view
+  CharsetPoint anchor;                           // where the stroke started, or its last continuous point
+  StrokeBackup backup;                           // the charset without the rubber band being shown
+  bool keyLatch = false;                         // R, I: set by the press, cleared by any key release
+  bool panning = false;                          // the left button is dragging the view from the charset pane
+};
+
+// Editor view: hover, strokes with the current tool, glyph tools, and extending the glyph selection.
+void OnEditorMouse(App& app, const MouseEvent& event);
+// Editor view keys; (pointerX, pointerY) is the pointer in the view's own pixels (clamped to the view).
+void OnEditorKey(App& app, const KeyEvent& event, int pointerX, int pointerY);
+
+// Editor charset pane: hover, panning the editor view, and making the glyph selection.
+void OnPaneMouse(App& app, const MouseEvent& event);
+void OnPaneKey(App& app, const KeyEvent& event);
+
+// A left press on the memory charset pane swaps the charsets.
+void OnMemoryPaneMouse(App& app, const MouseEvent& event);
+// A left press on the Pen Colour swatch exchanges the two pens.
+void OnSwatchMouse(App& app, const MouseEvent& event);
+
+// The App's current tool, variant memory and tool column, for the tool selections of views/tool_selection.h
+// (the Tools menu commands use them the same way as the buttons and keys).
+ToolControls ToolControlsOf(App& app);
+
+// A click on a tool-column button.
+void OnToolButton(App& app, GadgetId button);
+
+}  // namespace kx

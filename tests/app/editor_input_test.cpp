@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/editor_input.h"
+
+namespace kx {
+namespace {
+
+// Mouse positions in the editor view for charset pixel (x, y) at the start zoom (8 screen pixels each).
+MouseEvent ViewEvent(MouseAction action, int x, int y, MouseButton button, bool left, bool right = false) {
+  MouseEvent e;
+  e.action = action;
+  e.x = x * 8 + 4;
+  e.y = y * 8 + 4;
+  e.button = button;
+  e.leftHeld = left;
+  e.rightHeld = right;
+  return e;
+}
+
+void Press(App& app, int x, int y, MouseButton b = MouseButton::Left, bool ctrl = false) {
+  MouseEvent e = ViewEvent(MouseAction::Down, x, y, b, b == MouseButton::Left, b == MouseButton::Right);
+  e.ctrl = ctrl;
+  OnEditorMouse(app, e);
+}
+void Drag(App& app, int x, int y, MouseButton b = MouseButton::Left, bool ctrl = false) {
+  MouseEvent e = ViewEvent(MouseAction::Move, x, y, MouseButton::None, b == MouseButton::Left,
+                           b == MouseButton::Right);
+  e.ctrl = ctrl;
+  OnEditorMouse(app, e);
+}
+void Release(App& app, int x, int y, MouseButton b = MouseButton::Left) {
+  OnEditorMouse(app, ViewEvent(MouseAction::Up, x, y, b, false));
+}
+
+void Key(App& app, kx::Key key, int x, int y, bool repeat = false) {
+  OnEditorKey(app, KeyEvent{KeyAction::Press, key, false, false, repeat}, x * 8 + 4, y * 8 + 4);
+}
+
+int CountSet(const Charset& c) {
+  int n = 0;
+  for (std::uint8_t b : c) n += __builtin_popcount(b);
+  return n;
+}
+
+App BlankApp() {
+  App app;
+  app.store.editor.fill(0);
+  return app;
+}
+
+TEST(EditorStrokes, LineClickSetsOnePixelAndDraggedLineCrossesGlyphs) {
+  App app = BlankApp();
+  OnToolButton(app, GadgetId::Line);
+  Press(app, 3, 2);
+  Release(app, 3, 2);
+  EXPECT_EQ(CountSet(app.store.editor), 1);
+  EXPECT_TRUE(app.store.modified);
+  EXPECT_TRUE(app.tools[GadgetId::Undo].enabled);
+
+  app.store.editor.fill(0);
+  Press(app, 5, 4);
+  Drag(app, 9, 4);
+  Drag(app, 11, 4);
+  EXPECT_EQ(CountSet(app.store.editor), 1) << "the rubber band never stays in the charset";
+  Release(app, 11, 4);
+  EXPECT_EQ(CountSet(app.store.editor), 7);
+  EXPECT_NE(GetGlyph(app.store.editor, 0)[4], 0);
+  EXPECT_NE(GetGlyph(app.store.editor, 1)[4], 0);
+}
+
+TEST(EditorStrokes, BoxDraggedBackToItsStartLeavesOnePixel) {
+  App app = BlankApp();
+  OnToolButton(app, GadgetId::Box);
+  Press(app, 10, 10);
+  Drag(app, 20, 15);
+  Drag(app, 10, 10);
+  Release(app, 10, 10);
+  EXPECT_EQ(CountSet(app.store.editor), 1);
+  EXPECT_TRUE(GetCharsetPixel(app.store.editor, 10, 10));
+}
+
+TEST(EditorStrokes, FilledBoxWithTheRightPenClearsBordersToo) {
+  App app = BlankApp();
+  app.store.editor.fill(0xFF);
+  OnToolButton(app, GadgetId::Box);
+  OnToolButton(app, GadgetId::Box);  // filled
+  Press(app, 2, 3, MouseButton::Right);
+  Drag(app, 6, 9, MouseButton::Right);
+  Release(app, 6, 9, MouseButton::Right);
+  EXPECT_EQ(CountSet(app.store.editor), kCharsetWidth * kCharsetHeight - 5 * 7);
+  EXPECT_FALSE(GetCharsetPixel(app.store.editor, 2, 3));
+  EXPECT_FALSE(GetCharsetPixel(app.store.editor, 6, 9));
+  EXPECT_TRUE(GetCharsetPixel(app.store.editor, 7, 9));
+}
+
+TEST(EditorStrokes, ContinuousStrokeIsOneUndoStepAndJoinsItsMoves) {
+  App app = BlankApp();
+  Press(app, 0, 0);
+  Drag(app, 10, 0);
+  Drag(app, 10, 10);
+  Release(app, 10, 10);
+  EXPECT_EQ(CountSet(app.store.editor), 21);
+  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  OnToolButton(app, GadgetId::Undo);
+  EXPECT_EQ(CountSet(app.store.editor), 0);
+  EXPECT_FALSE(app.store.modified);
+  EXPECT_TRUE(app.tools[GadgetId::Redo].enabled);
+  EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
+}
+
+TEST(EditorStrokes, DottedPlotsOnlyWhereMovesArrive) {
+  App app = BlankApp();
+  OnToolButton(app, GadgetId::FreeDraw);  // continuous -> dotted
+  Press(app, 0, 0);
+  Drag(app, 10, 0);
+  Release(app, 10, 0);
+  EXPECT_EQ(CountSet(app.store.editor), 2);
+}
+
+TEST(EditorStrokes, CtrlWithLeftDrawsNothingAndOtherButtonStartsANewStroke) {
+  App app = BlankApp();
+  Press(app, 4, 4, MouseButton::Left, true);
+  Drag(app, 9, 4, MouseButton::Left, true);
+  Release(app, 9, 4);
+  EXPECT_EQ(CountSet(app.store.editor), 0);
+
+  Press(app, 0, 0);
+  Drag(app, 5, 0);
+  MouseEvent right = ViewEvent(MouseAction::Down, 3, 0, MouseButton::Right, true, true);
+  OnEditorMouse(app, right);
+  EXPECT_EQ(app.history.UndoDepth(), 2u);
+  EXPECT_FALSE(GetCharsetPixel(app.store.editor, 3, 0)) << "the right pen clears";
+  EXPECT_EQ(app.input.anchor, (CharsetPoint{3, 0}));
+}
+
+TEST(EditorGlyphTools, CopyPressHandsOverToPaste) {
+  App app = BlankApp();
+  PutGlyph(app.store.editor, 0, Glyph{1, 2, 3, 4, 5, 6, 7, 8});
+  OnToolButton(app, GadgetId::Copy);
+  Press(app, 3, 3);  // glyph 0
+  Release(app, 3, 3);
+  EXPECT_EQ(app.editing.tool, Tool::PasteGlyph);
+  EXPECT_TRUE(app.tools[GadgetId::Paste].enabled);
+  EXPECT_TRUE(app.tools[GadgetId::Paste].pressed);
+  EXPECT_FALSE(app.tools[GadgetId::Copy].pressed);
+  EXPECT_TRUE(app.menu.Enabled(cmd::Paste));
+  Press(app, 8 * 5 + 1, 8 + 1);  // glyph 37
+  EXPECT_EQ(GetGlyph(app.store.editor, 37), (Glyph{1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(app.history.UndoDepth(), 2u);
+}
+
+TEST(EditorGlyphTools, RightButtonAppliesOnlyFillReverseAndClear) {
+  App app = BlankApp();
+  OnToolButton(app, GadgetId::Reverse);
+  Press(app, 9, 1, MouseButton::Right);
+  const Glyph full{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(GetGlyph(app.store.editor, 1), full);
+  Release(app, 9, 1, MouseButton::Right);
+  OnToolButton(app, GadgetId::Rotate);
+  app.store.editor.fill(0);
+  PutGlyph(app.store.editor, 1, Glyph{0x80});
+  Press(app, 9, 1, MouseButton::Right);
+  EXPECT_EQ(GetGlyph(app.store.editor, 1), Glyph{0x80});
+}
+
+TEST(EditorKeys, HeldDeletePushesOneSnapshotPerRepeatAndKeepsRedo) {
+  App app = BlankApp();
+  Press(app, 0, 0);
+  Release(app, 0, 0);
+  OnToolButton(app, GadgetId::Undo);
+  ASSERT_TRUE(app.history.CanRedo());
+  app.store.editor.fill(0xFF);
+  app.store.inks[0] = 4;
+  Key(app, kx::Key::Delete, 2, 2);
+  Key(app, kx::Key::Delete, 2, 2, true);
+  Key(app, kx::Key::Delete, 2, 2, true);
+  EXPECT_EQ(app.history.UndoDepth(), 3u);
+  EXPECT_TRUE(app.history.CanRedo());
+  EXPECT_EQ(GetGlyph(app.store.editor, 0), Glyph{});
+  EXPECT_EQ(app.store.inks[0], 1);
+  EXPECT_EQ(GetGlyph(app.store.editor, 1)[0], 0xFF);
+}
+
+TEST(EditorKeys, ReverseIsLatchedUntilAKeyIsReleased) {
+  App app = BlankApp();
+  Key(app, kx::Key::R, 0, 0);
+  Key(app, kx::Key::R, 0, 0, true);
+  EXPECT_EQ(GetGlyph(app.store.editor, 0)[0], 0xFF);
+  OnEditorKey(app, KeyEvent{KeyAction::Release, kx::Key::R}, 0, 0);
+  Key(app, kx::Key::R, 0, 0);
+  EXPECT_EQ(GetGlyph(app.store.editor, 0)[0], 0x00);
+}
+
+TEST(EditorKeys, SelectionMakesTheGlyphKeysActOnItsRectangle) {
+  App app = BlankApp();
+  app.store.editor.fill(0xFF);
+  MouseEvent down{MouseAction::Down, 2 * 16 + 1, 1 * 16 + 1, MouseButton::Left, true, false, true};
+  OnPaneMouse(app, down);  // glyph (2, 1)
+  MouseEvent move{MouseAction::Move, 4 * 16 + 1, 2 * 16 + 1, MouseButton::None, true, false, false};
+  OnPaneMouse(app, move);  // to glyph (4, 2)
+  OnPaneMouse(app, MouseEvent{MouseAction::Up, 4 * 16 + 1, 2 * 16 + 1, MouseButton::Left});
+  EXPECT_FALSE(app.editing.selection.selecting);
+  EXPECT_EQ(app.editing.scope.firstColumn, 2);
+  EXPECT_EQ(app.editing.scope.lastRow, 2);
+  Key(app, kx::Key::Delete, 200, 60);
+  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  for (int n = 0; n < kGlyphCount; ++n) {
+    const bool inside = GlyphColumnOf(n) >= 2 && GlyphColumnOf(n) <= 4 && GlyphRowOf(n) >= 1 && GlyphRowOf(n) <= 2;
+    EXPECT_EQ(GetGlyph(app.store.editor, n)[0], inside ? 0 : 0xFF) << n;
+  }
+}
+
+TEST(EditorKeys, ScrollZoomAndPenIndex) {
+  App app;
+  Key(app, kx::Key::End, 0, 0);
+  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition());
+  OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, true}, 0, 0);
+  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition() - 8);
+  OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, false, true}, 0, 0);
+  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition() - 8);
+  Key(app, kx::Key::Home, 0, 0);
+  EXPECT_EQ(app.editing.scrollX, 0);
+  Key(app, kx::Key::Plus, 0, 0);
+  EXPECT_EQ(app.editing.zoomIndex, 2);
+  for (int i = 0; i < 9; ++i) Key(app, kx::Key::BracketRight, 0, 0);
+  EXPECT_EQ(app.editing.leftPen.index, 7);
+  OnSwatchMouse(app, MouseEvent{MouseAction::Down, 1, 1, MouseButton::Left, true});
+  EXPECT_EQ(app.editing.leftPen.kind, PenKind::Clear);
+  Key(app, kx::Key::BracketLeft, 0, 0);
+  EXPECT_EQ(app.editing.rightPen.index, 6);
+  EXPECT_EQ(app.history.UndoDepth(), 0u);
+}
+
+TEST(EditorPane, LeftDragPansWithTheHandAndHoverFollowsTargets) {
+  App app;
+  SetZoom(app, 4);
+  OnPaneMouse(app, MouseEvent{MouseAction::Enter, 0, 0});
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorPane);
+  OnPaneMouse(app, MouseEvent{MouseAction::Down, 200, 40, MouseButton::Left, true});
+  EXPECT_TRUE(app.requests.handPointer);
+  EXPECT_EQ(app.editing.scrollX, 100 - app.layout.ColumnsVisible() / 2);
+  OnPaneMouse(app, MouseEvent{MouseAction::Move, 300, 40, MouseButton::None, true});
+  EXPECT_EQ(app.editing.scrollX, 150 - app.layout.ColumnsVisible() / 2);
+  OnPaneMouse(app, MouseEvent{MouseAction::Up, 300, 40, MouseButton::Left});
+  EXPECT_FALSE(app.requests.handPointer);
+  OnEditorMouse(app, MouseEvent{MouseAction::Enter, 5, 5});
+  OnPaneMouse(app, MouseEvent{MouseAction::Leave});
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorView);
+  OnEditorMouse(app, MouseEvent{MouseAction::Leave});
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+}
+
+TEST(EditorPane, MemoryPaneClickSwapsTheCharsets) {
+  App app;
+  OnMemoryPaneMouse(app, MouseEvent{MouseAction::Down, 10, 10, MouseButton::Left, true});
+  EXPECT_EQ(app.store.editorSlot, 1);
+  EXPECT_EQ(app.status.charsetInEditor, "CHARSET 2");
+}
+
+}  // namespace
+}  // namespace kx

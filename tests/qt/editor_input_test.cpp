@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include "runtime/qt/canvas_widget.h"
+#include "runtime/qt/main_window.h"
+
+namespace kx {
+namespace {
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &e);
+}
+
+TEST(EditorCanvasInput, LeftDragDrawsIntoTheEditorCharsetAndUndoRemovesIt) {
+  App app;
+  app.store.editor.fill(0);
+  MainWindow window(app);
+  CanvasWidget* canvas = window.EditorCanvas();
+  const int b = app.layout.blockSize;
+  SendMouse(canvas, QEvent::MouseButtonPress, {b / 2, b / 2}, Qt::LeftButton, Qt::LeftButton);
+  SendMouse(canvas, QEvent::MouseMove, {10 * b + b / 2, b / 2}, Qt::NoButton, Qt::LeftButton);
+  SendMouse(canvas, QEvent::MouseButtonRelease, {10 * b + b / 2, b / 2}, Qt::LeftButton, Qt::NoButton);
+  for (int x = 0; x <= 10; ++x) EXPECT_TRUE(GetCharsetPixel(app.store.editor, x, 0)) << x;
+  EXPECT_EQ(window.windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1 <unsaved>");
+
+  QToolButton* undo = window.Button(GadgetId::Undo);
+  ASSERT_TRUE(undo->isEnabled());
+  undo->click();
+  EXPECT_EQ(app.store.editor, Charset{});
+  EXPECT_TRUE(window.Button(GadgetId::Redo)->isEnabled());
+}
+
+TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
+  App app;
+  MainWindow window(app);
+  QToolButton* freeDraw = window.Button(GadgetId::FreeDraw);
+  freeDraw->click();
+  EXPECT_EQ(app.editing.tool, Tool::DottedDraw);
+  EXPECT_TRUE(freeDraw->isChecked());
+  EXPECT_EQ(freeDraw->toolTip().toStdString(), "Dotted Drawing");
+  window.Button(GadgetId::Line)->click();
+  EXPECT_FALSE(freeDraw->isChecked());
+  EXPECT_EQ(app.editing.tool, Tool::Line);
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,93 @@
+#include "views/glyph_tools.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "ops/batch.h"
+#include "ops/scope.h"
+
+namespace kx {
+namespace {
+
+using T = Tool;
+using X = Transform;
+
+constexpr std::pair<Tool, Transform> kToolTransforms[] = {
+    {T::FillGlyph, X::Fill},
+    {T::ReverseGlyph, X::Reverse},
+    {T::ClearGlyph, X::Erase},
+    {T::SlideGlyphDown, X::SlideDown},
+    {T::SlideGlyphUp, X::SlideUp},
+    {T::SlideGlyphRight, X::SlideRight},
+    {T::SlideGlyphLeft, X::SlideLeft},
+    {T::MirrorGlyphTopToBottom, X::MirrorTopToBottom},
+    {T::MirrorGlyphBottomToTop, X::MirrorBottomToTop},
+    {T::MirrorGlyphRightToLeft, X::MirrorRightToLeft},
+    {T::MirrorGlyphLeftToRight, X::MirrorLeftToRight},
+    {T::RotateGlyph, X::Rotate90},
+    {T::FlipGlyphVertical, X::FlipVertical},
+    {T::FlipGlyphHorizontal, X::FlipHorizontal},
+    {T::ItaliciseGlyph, X::Italicise},
+    {T::SlantGlyphRight, X::SlantRight},
+    {T::SlantGlyphLeft, X::SlantLeft},
+    {T::UnderlineGlyph, X::Underline},
+    {T::StrikethroughGlyph, X::Strikethrough},
+};
+
+std::optional<Transform> TransformOfTool(Tool tool) {
+  for (const auto& [t, x] : kToolTransforms) {
+    if (t == tool) return x;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool IsGlyphTool(Tool tool) {
+  const int t = static_cast<int>(tool);
+  return t >= static_cast<int>(T::FillGlyph) && t <= static_cast<int>(T::StrikethroughGlyph);
+}
+
+bool RightButtonApplies(Tool tool) {
+  return tool == T::FillGlyph || tool == T::ReverseGlyph || tool == T::ClearGlyph;
+}
+
+Tool ApplyGlyphTool(CharsetStore& store, GlyphStores& stores, Tool tool, int glyph) {
+  if (const auto transform = TransformOfTool(tool)) {
+    ApplyToGlyph(store.editor, *transform, glyph);
+    return tool;
+  }
+  if (tool == T::RestoreRomGlyph) {
+    RestoreRomGlyph(store.editor, glyph);
+    return tool;
+  }
+  return PressGlyphClipboardTool(store.editor, stores, tool, glyph);
+}
+
+void ApplyGlyphKey(CharsetStore& store, GlyphKeyAction action, int glyph) {
+  const int n = ClampGlyphIndex(glyph);
+  if (action == GlyphKeyAction::Reverse) {
+    ApplyToGlyph(store.editor, X::Reverse, n);
+    return;
+  }
+  PutGlyph(store.editor, n, ApplyTransform(action == GlyphKeyAction::Fill ? X::Fill : X::Erase, Glyph{}));
+  store.inks[static_cast<std::size_t>(n)] = 1;
+}
+
+OperationScope ScopeOfSelection(const GlyphSelection& s) {
+  return {std::min(s.startColumn, s.endColumn), std::max(s.startColumn, s.endColumn),
+          std::min(s.startRow, s.endRow), std::max(s.startRow, s.endRow)};
+}
+
+std::vector<int> GlyphsForKey(const GlyphSelection& selection, int glyph) {
+  if (!selection.Exists()) return {ClampGlyphIndex(glyph)};
+  const OperationScope r = ScopeOfSelection(selection);
+  std::vector<int> glyphs;
+  for (int row = r.firstRow; row <= r.lastRow; ++row) {
+    for (int column = r.firstColumn; column <= r.lastColumn; ++column) glyphs.push_back(GlyphAtCell(column, row));
+  }
+  return glyphs;
+}
+
+}  // namespace kx
