@@ -12,6 +12,7 @@
 #include "model/editing_state.h"
 #include "model/palette.h"
 #include "model/undo_history.h"
+#include "ops/derived_font.h"
 #include "ops/glyph_stores.h"
 #include "runtime/dialogs.h"
 #include "views/gadgets.h"
@@ -26,6 +27,7 @@ struct UiRequests {
   bool quit = false;              // end the event loop (settings are written on the way out)
   bool openScreenEditor = false;
   bool openFontPreview = false;
+  PreviewKind previewKind = PreviewKind::None;  // the arrangement openFontPreview asks for
   bool closeFontPreview = false;
   bool openAbout = false;
 };
@@ -61,7 +63,7 @@ struct App {
 // Recomputes the window title from the store.
 void RefreshTitle(App& app);
 
-// Copies the undo history's enable states into the menu (the toolbar buttons follow the same flags).
+// Copies the undo history's enable states into the menu items and the Undo and Redo buttons.
 void SyncHistoryControls(App& app);
 // The main window changed size: lay the views out again and keep the scroll position inside the new range.
 void ResizeWindow(App& app, const WindowMetrics& window);
