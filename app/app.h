@@ -14,6 +14,7 @@
 #include "model/editing_state.h"
 #include "model/palette.h"
 #include "model/undo_history.h"
+#include "ops/derived_font.h"
 #include "ops/glyph_stores.h"
 #include "runtime/dialogs.h"
 #include "views/gadgets.h"
@@ -29,6 +30,7 @@ struct UiRequests {
   bool quit = false;              // end the event loop (settings are written on the way out)
   bool openScreenEditor = false;
   bool openFontPreview = false;
+  PreviewKind previewKind = PreviewKind::None;  // the arrangement openFontPreview asks for
   bool closeFontPreview = false;
   bool openAbout = false;
   bool handPointer = false;       // held, not a one-shot: the pointer is the hand while it pans the view
@@ -69,7 +71,7 @@ struct App {
 // Recomputes the window title from the store.
 void RefreshTitle(App& app);
 
-// Copies the undo history's enable states into the menu (the toolbar buttons follow the same flags).
+// Copies the undo history's enable states into the menu items and the Undo and Redo buttons.
 void SyncHistoryControls(App& app);
 // The main window changed size: lay the views out again and keep the scroll position inside the new range.
 void ResizeWindow(App& app, const WindowMetrics& window);

@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/redraw.h"
+#include "app/run_command.h"
 #include "app/swap.h"
 #include "views/glyph_tools.h"
 #include "views/tool_selection.h"
@@ -13,27 +14,10 @@ namespace kx {
 namespace {
 
 // The menu items and the undo / redo buttons follow the history.
-void SyncHistoryButtons(App& app) {
-  SyncHistoryControls(app);
-  app.tools[GadgetId::Undo].enabled = app.history.CanUndo();
-  app.tools[GadgetId::Redo].enabled = app.history.CanRedo();
-}
-
-// Stand-in for the Undo and Redo commands (50, 51) until the command dispatcher is merged; the buttons then
-// run RunCommand(app, id) instead. Kept in this one place so the swap is one line.
-void RunHistoryCommand(App& app, CommandId id) {
-  const bool changed = id == cmd::Undo ? app.history.Undo(app.store) : app.history.Redo(app.store);
-  SyncHistoryButtons(app);
-  if (!changed) return;
-  RefreshTitle(app);
-  RedrawAfterCharsetChange(app);
-  app.requests.focusEditor = true;
-}
-
 // One undo step before an edit: mouse presses discard the redo entries, the glyph keys keep them.
 void BeginEdit(App& app, bool discardRedo) {
   app.history.Push(app.store, discardRedo);
-  SyncHistoryButtons(app);
+  SyncHistoryControls(app);
   MarkModified(app);
 }
 
@@ -356,10 +340,10 @@ void OnToolButton(App& app, GadgetId button) {
       app.requests.openScreenEditor = true;
       return;
     case GadgetId::Undo:
-      RunHistoryCommand(app, cmd::Undo);
+      RunCommand(app, cmd::Undo);
       return;
     case GadgetId::Redo:
-      RunHistoryCommand(app, cmd::Redo);
+      RunCommand(app, cmd::Redo);
       return;
     case GadgetId::Swap:
       RunSwap(app);

@@ -16,6 +16,7 @@
 
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/input_wiring.h"
+#include "runtime/qt/menu_bar.h"
 #include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
 #include "views/picture_paint.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   BuildToolColumn(page);
   BuildViews(page);
   BuildStatusBar();
+  menus_ = new MenuBar(app_, *this);
   LayOut();
   SyncFromApp();
   WireEditorInput(*this, app_);
@@ -178,6 +180,7 @@ void MainWindow::ZoomChosen(int index) {
 void MainWindow::SyncFromApp() {
   const bool wasSyncing = std::exchange(syncing_, true);
   setWindowTitle(QString::fromStdString(app_.title));
+  menus_->Sync();
   for (int i = 0; i < kToolColumnButtons; ++i) {
     const ToolButtonState& s = app_.tools.buttons[i];
     QToolButton* b = buttons_[i];

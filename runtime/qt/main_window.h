@@ -18,6 +18,7 @@ class QToolButton;
 namespace kx {
 
 class CanvasWidget;
+class MenuBar;
 
 // The main window: a Qt shell that shows what the App says and hands user actions back to it. Every gadget
 // stands on the single page of a tab panel at the position the gadget table gives; the editor view, its
@@ -28,7 +29,7 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(App& app, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Copies the App's visible state into the widgets: title, tool buttons, zoom, scroll bars, status bar.
+  // Copies the App's visible state into the widgets: title, menus, tool buttons, zoom, scroll bars, status bar.
   void SyncFromApp();
 
   // Reports the current window size to the App, then places the view gadgets where the layout puts them.
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* MemoryPane() const { return memoryPane_; }
   CanvasWidget* PenSwatch() const { return swatch_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
+  MenuBar* Menus() const { return menus_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -75,6 +77,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* editorPane_ = nullptr;
   CanvasWidget* memoryPane_ = nullptr;
   std::array<QLabel*, 4> statusFields_{};
+  MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
 
   // Black stand-ins until the composed pictures arrive.

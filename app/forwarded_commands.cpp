@@ -1,0 +1,17 @@
+#include "app/forwarded_commands.h"
+
+#include "app/app.h"
+#include "app/editor_brightness.h"
+#include "app/file_commands.h"
+
+namespace kx {
+
+void ForwardCommand(App& app, CommandId id) {
+  if (id >= cmd::BrightnessHigh && id <= cmd::BrightnessLow) {
+    SetBrightness(app, BrightnessOfCommand(id));
+  } else {
+    RunFileCommand(app, id);
+  }
+}
+
+}  // namespace kx

@@ -1,0 +1,24 @@
+#include "app/tool_commands.h"
+
+#include "app/app.h"
+#include "views/tool_selection.h"
+
+namespace kx {
+
+void SelectButtonTool(App& app, Tool tool, std::string_view tooltip) {
+  ShowToolVariant(ToolControlsOf(app), tool);
+  const ToolButtonSpec* spec = ButtonOfTool(tool);
+  if (spec && !tooltip.empty()) app.tools[spec->button].tooltip = tooltip;
+}
+
+void SelectButtonlessTool(App& app, Tool tool) { SelectToolWithoutButton(ToolControlsOf(app), tool); }
+
+void ClickToolButton(App& app, GadgetId button) { SelectToolButton(ToolControlsOf(app), button); }
+
+void EnableGlyphPaste(App& app) {
+  app.glyphStores.glyphPasteEnabled = true;
+  app.menu.SetEnabled(cmd::Paste, true);
+  app.tools[GadgetId::Paste].enabled = true;
+}
+
+}  // namespace kx

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "app/app.h"
+#include "app/run_command.h"
+#include "model/rom_charset.h"
+#include "ops/transform.h"
+
+namespace kx {
+namespace {
+
+Charset RandomCharset(unsigned seed) {
+  std::mt19937 rng(seed);
+  Charset c{};
+  for (auto& b : c) b = static_cast<std::uint8_t>(rng());
+  return c;
+}
+
+// The charset with `t` applied to every glyph of glyph rows first..last, each glyph on its own.
+Charset TransformedRows(const Charset& start, Transform t, int first, int last) {
+  Charset expected = start;
+  for (int n = first * kGlyphsPerRow; n < (last + 1) * kGlyphsPerRow; ++n) {
+    PutGlyph(expected, n, ApplyTransform(t, GetGlyph(start, n)));
+  }
+  return expected;
+}
+
+TEST(RunCommand, EveryFamilyTransformsExactlyTheRowsItNames) {
+  struct Scope {
+    int offset;  // from the family's base id
+    int first;
+    int last;
+  };
+  std::vector<Scope> scopes;
+  for (int row = 1; row <= 8; ++row) scopes.push_back({row, row - 1, row - 1});
+  scopes.insert(scopes.end(), {{9, 0, 3}, {10, 4, 7}, {11, 0, 7}});
+
+  unsigned seed = 1;
+  for (const TransformFamily& f : TransformFamilies()) {
+    for (const Scope& s : scopes) {
+      App app;
+      app.store.editor = RandomCharset(seed++);
+      const Charset start = app.store.editor;
+      RunCommand(app, f.base + s.offset);
+      EXPECT_EQ(app.store.editor, TransformedRows(start, f.transform, s.first, s.last))
+          << f.menuTitle << " +" << s.offset;
+      EXPECT_EQ(app.history.UndoDepth(), 1u) << f.menuTitle << " +" << s.offset;
+      EXPECT_EQ(app.editing.scope.firstRow, s.first);
+      EXPECT_EQ(app.editing.scope.lastRow, s.last);
+      EXPECT_TRUE(app.store.modified);
+    }
+  }
+}
+
+TEST(RunCommand, ItaliciseRowEightTouchesOnlyTheLastRow) {
+  App app;
+  app.store.editor = RandomCharset(7);
+  const Charset start = app.store.editor;
+  RunCommand(app, 74);  // "Italicise Row 8"
+  for (int n = 0; n < 224; ++n) EXPECT_EQ(GetGlyph(app.store.editor, n), GetGlyph(start, n)) << n;
+  EXPECT_NE(app.store.editor, start);
+}
+
+TEST(RunCommand, OneUndoRestoresAllFourRowsOfABatchCommand) {
+  App app;
+  app.store.editor = RandomCharset(3);
+  const Charset start = app.store.editor;
+  RunCommand(app, 76);  // "Batch Italicise Last 4 Rows"
+  EXPECT_TRUE(app.menu.Enabled(cmd::Undo));
+  EXPECT_TRUE(app.tools[GadgetId::Undo].enabled);
+  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled charset 1 <unsaved>");
+
+  RunCommand(app, cmd::Undo);
+  EXPECT_EQ(app.store.editor, start);
+  EXPECT_FALSE(app.store.modified);
+  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled charset 1");
+  EXPECT_FALSE(app.menu.Enabled(cmd::Undo));
+  EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
+  EXPECT_TRUE(app.menu.Enabled(cmd::Redo));
+  EXPECT_TRUE(app.tools[GadgetId::Redo].enabled);
+
+  RunCommand(app, cmd::Redo);
+  EXPECT_EQ(app.store.editor, TransformedRows(start, Transform::Italicise, 4, 7));
+  EXPECT_FALSE(app.menu.Enabled(cmd::Redo));
+  EXPECT_TRUE(app.menu.Enabled(cmd::Undo));
+
+  // A menu edit after an Undo leaves nothing to redo.
+  RunCommand(app, cmd::Undo);
+  RunCommand(app, cmd::EraseAll);
+  EXPECT_FALSE(app.menu.Enabled(cmd::Redo));
+
+  RunCommand(app, cmd::ClearHistory);
+  EXPECT_EQ(app.store.editor, Charset{});
+  EXPECT_FALSE(app.menu.Enabled(cmd::Undo));
+  EXPECT_FALSE(app.menu.Enabled(cmd::ClearHistory));
+  EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
+}
+
+TEST(RunCommand, ZoomStopsAtBothEnds) {
+  App app;
+  SetZoom(app, kZoomLevels - 1);
+  const ViewLayout before = app.layout;
+  RunCommand(app, cmd::ZoomIn);
+  EXPECT_EQ(app.editing.zoomIndex, kZoomLevels - 1);
+  EXPECT_EQ(app.layout.editorView.w, before.editorView.w);
+  SetZoom(app, 0);
+  RunCommand(app, cmd::ZoomOut);
+  EXPECT_EQ(app.editing.zoomIndex, 0);
+  RunCommand(app, cmd::ZoomIn);
+  EXPECT_EQ(app.editing.zoomIndex, 1);
+}
+
+TEST(RunCommand, SlideRightNoWrapCrossesGlyphsFromEitherMenuPlace) {
+  App app;
+  app.store.editor = {};
+  SetCharsetPixel(app.store.editor, 255, 7, true);  // rightmost pixel of glyph 31, bottom row
+  RunCommand(app, cmd::SlideRightNoWrap);
+  EXPECT_TRUE(GetCharsetPixel(app.store.editor, 0, 7));
+  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  // Both menu places carry the same id, and the table knows it by one entry.
+  EXPECT_EQ(app.commands.Find(cmd::SlideRightNoWrap)->places, 2);
+}
+
+TEST(RunCommand, RowMemoryCopiesEnableThePasteSubmenuAndOnlyRowOneSnapshots) {
+  App app;
+  app.store.editor = RandomCharset(11);
+  const Charset start = app.store.editor;
+  EXPECT_FALSE(CommandAvailable(app, cmd::PasteRowFromMemoryFirst));
+  RunCommand(app, cmd::PasteRowFromMemoryFirst + 7);  // greyed: nothing happens
+  EXPECT_EQ(app.store.editor, start);
+
+  RunCommand(app, cmd::CopyRowToMemoryFirst + 1);  // Row 2: no snapshot
+  EXPECT_EQ(app.history.UndoDepth(), 0u);
+  EXPECT_TRUE(app.menu.RowMemoryPasteEnabled());
+  EXPECT_TRUE(app.store.modified);
+  EXPECT_EQ(app.store.editor, start);
+
+  RunCommand(app, cmd::CopyRowToMemoryFirst);  // Row 1: one snapshot
+  EXPECT_EQ(app.history.UndoDepth(), 1u);
+
+  RunCommand(app, cmd::PasteRowFromMemoryFirst + 7);  // Row 8 := Row 1
+  for (int i = 0; i < kGlyphsPerRow; ++i) EXPECT_EQ(GetGlyph(app.store.editor, 224 + i), GetGlyph(start, i));
+  EXPECT_TRUE(app.menu.RowMemoryPasteEnabled());
+}
+
+TEST(RunCommand, DerivedFontsLeaveThePasteSubmenuAsTheRowMemorySays) {
+  App oneByTwo;
+  RunCommand(oneByTwo, cmd::Font1x2NoReverse);
+  EXPECT_FALSE(oneByTwo.menu.RowMemoryPasteEnabled());
+  EXPECT_EQ(oneByTwo.history.UndoDepth(), 1u);
+
+  App twoByOne;
+  const Charset start = twoByOne.store.editor;
+  RunCommand(twoByOne, cmd::Font2x1NoReverse);
+  EXPECT_TRUE(twoByOne.menu.RowMemoryPasteEnabled());
+  RunCommand(twoByOne, cmd::PasteRowFromMemoryFirst + 1);  // Row 2 as it was before the build
+  for (int n = 32; n < 64; ++n) EXPECT_EQ(GetGlyph(twoByOne.store.editor, n), GetGlyph(start, n)) << n;
+}
+
+TEST(RunCommand, ByteRangeCommandsAndHalfCopies) {
+  struct Case {
+    CommandId id;
+    int first;  // bytes that change
+    int count;
+  };
+  const Case cases[] = {{cmd::EraseRowFirst + 1, 256, 256}, {cmd::EraseLast128, 1024, 1024},
+                        {cmd::ReverseRowFirst + 2, 512, 256}, {cmd::ReverseFirst128, 0, 1024},
+                        {cmd::RestoreRomLast128, 1024, 1024}, {cmd::CopyTopRowsToBottom, 1024, 1024}};
+  for (const Case& c : cases) {
+    App app;
+    app.store.editor = RandomCharset(static_cast<unsigned>(c.id));
+    const Charset start = app.store.editor;
+    RunCommand(app, c.id);
+    for (int i = 0; i < kCharsetBytes; ++i) {
+      if (i >= c.first && i < c.first + c.count) continue;
+      ASSERT_EQ(app.store.editor[i], start[i]) << c.id << " byte " << i;
+    }
+    EXPECT_NE(app.store.editor, start) << c.id;
+    EXPECT_EQ(app.history.UndoDepth(), 1u) << c.id;
+  }
+  App rom;
+  rom.store.editor = {};
+  RunCommand(rom, cmd::RestoreRomAll);
+  EXPECT_EQ(rom.store.editor, RomCharset());
+}
+
+TEST(RunCommand, ViewOptionsToggleTheirTicksAndTheGreyedOneStaysGreyed) {
+  App app;
+  for (CommandId id : {cmd::ShowCharGrid, cmd::ShowHighlights, cmd::ScanlineEmulation, cmd::CrtEmulationOnGrids}) {
+    const bool before = app.menu.Checked(id);
+    RunCommand(app, id);
+    EXPECT_NE(app.menu.Checked(id), before) << id;
+    EXPECT_TRUE(app.requests.focusEditor);
+    RunCommand(app, id);
+    EXPECT_EQ(app.menu.Checked(id), before) << id;
+  }
+  RunCommand(app, cmd::SelectedTileHighlight);
+  EXPECT_FALSE(app.menu.Checked(cmd::SelectedTileHighlight));
+  EXPECT_FALSE(app.menu.Enabled(cmd::SelectedTileHighlight));
+}
+
+TEST(RunCommand, ToolItemsPressTheMatchingButton) {
+  struct Case {
+    CommandId id;
+    Tool tool;
+    std::optional<GadgetId> button;  // none pressed
+    IconId icon;
+    const char* tooltip;
+  };
+  const Case cases[] = {
+      {cmd::DrawDotted, Tool::DottedDraw, GadgetId::FreeDraw, IconId::FreeDrawDotted, "Dotted Drawing"},
+      {cmd::BoxFilled, Tool::FilledBox, GadgetId::Box, IconId::BoxFilled, "Draw Filled Box"},
+      {cmd::FillChar, Tool::FillGlyph, GadgetId::Fill, IconId::Fill, "Flood Fill Char"},
+      {195, Tool::FlipGlyphHorizontal, GadgetId::Flip, IconId::FlipHorizontal, "Flip Char Horizontal"},
+      {231, Tool::MirrorGlyphBottomToTop, GadgetId::MirrorVertical, IconId::MirrorBottomToTop,
+       "Mirror Char Bottom to Top"},
+      {279, Tool::SlideGlyphUp, GadgetId::SlideVertical, IconId::SlideUp, "Slide Char Up"},
+      {cmd::Copy, Tool::CopyGlyph, GadgetId::Copy, IconId::Copy, "Copy Char"},
+      {90, Tool::SlantGlyphLeft, std::nullopt, IconId::FreeDrawContinuous, ""},
+      {cmd::RestoreRomIndividual, Tool::RestoreRomGlyph, std::nullopt, IconId::FreeDrawContinuous, ""},
+  };
+  for (const Case& c : cases) {
+    App app;
+    const Charset start = app.store.editor;
+    RunCommand(app, c.id);
+    EXPECT_EQ(app.editing.tool, c.tool) << c.id;
+    EXPECT_EQ(app.store.editor, start) << c.id;
+    for (int i = 0; i < kToolColumnButtons; ++i) {
+      EXPECT_EQ(app.tools.buttons[i].pressed, static_cast<GadgetId>(i) == c.button) << c.id << " button " << i;
+    }
+    if (!c.button) continue;
+    EXPECT_EQ(app.tools[*c.button].icon, c.icon) << c.id;
+    EXPECT_EQ(app.tools[*c.button].tooltip, c.tooltip) << c.id;
+  }
+  App rom;
+  RunCommand(rom, cmd::RestoreRomIndividual);  // snapshot now, the clicks change glyphs later
+  EXPECT_EQ(rom.history.UndoDepth(), 1u);
+  EXPECT_FALSE(rom.store.modified);
+}
+
+TEST(RunCommand, CutEnablesPasteAtOnce) {
+  App app;
+  EXPECT_FALSE(CommandAvailable(app, cmd::Paste));
+  RunCommand(app, cmd::Paste);
+  EXPECT_EQ(app.editing.tool, Tool::ContinuousDraw);
+  RunCommand(app, cmd::Cut);
+  EXPECT_EQ(app.editing.tool, Tool::CutGlyph);
+  EXPECT_TRUE(app.menu.Enabled(cmd::Paste));
+  EXPECT_TRUE(app.tools[GadgetId::Paste].enabled);
+  EXPECT_TRUE(app.tools[GadgetId::Cut].pressed);
+  RunCommand(app, cmd::Paste);
+  EXPECT_EQ(app.editing.tool, Tool::PasteGlyph);
+  EXPECT_TRUE(app.tools[GadgetId::Paste].pressed);
+  EXPECT_FALSE(app.tools[GadgetId::Cut].pressed);
+}
+
+TEST(RunCommand, WindowCommandsOnlyAskTheAdapter) {
+  App app;
+  const Charset start = app.store.editor;
+  RunCommand(app, cmd::Preview2x1);
+  EXPECT_TRUE(app.requests.openFontPreview);
+  EXPECT_EQ(app.requests.previewKind, PreviewKind::TwoByOne);
+  RunCommand(app, cmd::ScreenEditor);
+  EXPECT_TRUE(app.requests.openScreenEditor);
+  RunCommand(app, cmd::About);
+  EXPECT_TRUE(app.requests.openAbout);
+  for (CommandId id : {cmd::Help, cmd::WebSite}) RunCommand(app, id);
+  EXPECT_EQ(app.store.editor, start);
+  EXPECT_EQ(app.history.UndoDepth(), 0u);
+}
+
+TEST(RunCommand, SwapAndCompressRunInsideTheirFrames) {
+  App app;
+  RunCommand(app, cmd::Swap);
+  EXPECT_EQ(app.store.editor, Charset{});
+  EXPECT_EQ(app.history.UndoDepth(), 0u);  // a swap is not an edit
+  RunCommand(app, cmd::Compress);          // 256 empty glyphs stay 256 empty glyphs
+  EXPECT_EQ(app.store.editor, Charset{});
+  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  EXPECT_TRUE(app.store.modified);
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "runtime/qt/main_window.h"
+#include "runtime/qt/menu_bar.h"
+
+namespace kx {
+namespace {
+
+QAction* Item(const MainWindow& window, CommandId id) {
+  const auto actions = window.Menus()->Actions(id);
+  return actions.empty() ? nullptr : actions.front();
+}
+
+// Shows `w` and waits until the application reports it as its active window (a dialog sharing its
+// parent's activation does not count).
+bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; });
+}
+
+TEST(MenuBar, MirrorsTheTableWithHintsTicksGreyStatesAndShortcuts) {
+  App app;
+  MainWindow window(app);
+  QStringList titles;
+  for (QAction* a : window.menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+
+  int items = 0;
+  ForEachMenuItem(app.commands.menuBar, [&](const MenuNode& n, const auto&) {
+    ++items;
+    for (QAction* a : window.Menus()->Actions(n.id)) {
+      EXPECT_EQ(a->text().toStdString(), n.text) << n.id;
+      EXPECT_EQ(a->isCheckable(), n.checkable) << n.id;
+      EXPECT_EQ(a->isChecked(), n.checked) << n.id;
+      EXPECT_EQ(a->isEnabled(), n.enabled) << n.id;
+    }
+  });
+  EXPECT_GT(items, 300);
+  EXPECT_EQ(window.Menus()->Actions(cmd::SlideRightNoWrap).size(), 2u);
+
+  const std::pair<CommandId, const char*> keys[] = {
+      {cmd::SaveAs, "Ctrl+Shift+S"}, {cmd::Paste, "Ctrl+V"}, {cmd::Copy, "Ctrl+C"},
+      {cmd::ShowPixelGrid, "Shift+G"}, {cmd::ShowHighlights, "F12"}, {cmd::Swap, ""}};
+  for (auto [id, text] : keys) EXPECT_EQ(Item(window, id)->shortcut().toString().toStdString(), text) << id;
+  EXPECT_EQ(Item(window, cmd::Undo)->shortcutContext(), Qt::WindowShortcut);
+
+  QMenu* paste = window.Menus()->Submenu(kRowMemoryPasteMenu);
+  ASSERT_NE(paste, nullptr);
+  EXPECT_FALSE(paste->menuAction()->isEnabled());
+}
+
+TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
+  App app;
+  MainWindow window(app);
+  const Charset start = app.store.editor;
+  Item(window, 74)->trigger();  // "Italicise Row 8"
+  EXPECT_NE(app.store.editor, start);
+  EXPECT_TRUE(window.windowTitle().endsWith(" <unsaved>"));
+  EXPECT_TRUE(Item(window, cmd::Undo)->isEnabled());
+  EXPECT_TRUE(window.Button(GadgetId::Undo)->isEnabled());
+
+  // A tick follows the App, not Qt's own flip; a greyed item cannot be chosen.
+  Item(window, cmd::ShowCharGrid)->trigger();
+  EXPECT_FALSE(app.menu.Checked(cmd::ShowCharGrid));
+  EXPECT_FALSE(Item(window, cmd::ShowCharGrid)->isChecked());
+  Item(window, cmd::SelectedTileHighlight)->trigger();
+  EXPECT_FALSE(Item(window, cmd::SelectedTileHighlight)->isChecked());
+
+  Item(window, cmd::CopyRowToMemoryFirst + 2)->trigger();
+  EXPECT_TRUE(window.Menus()->Submenu(kRowMemoryPasteMenu)->menuAction()->isEnabled());
+
+  Item(window, cmd::ZoomIn)->trigger();
+  EXPECT_EQ(window.ZoomBox()->currentIndex(), 2);
+}
+
+TEST(MenuBar, ShortcutsFireInTheMainWindowOnly) {
+  App app;
+  MainWindow window(app);
+  ASSERT_TRUE(ShowActive(window));
+
+  QTest::keyClick(&window, Qt::Key_G);
+  EXPECT_FALSE(app.menu.Checked(cmd::ShowCharGrid));
+  QTest::keyClick(&window, Qt::Key_G, Qt::ShiftModifier);
+  EXPECT_FALSE(app.menu.Checked(cmd::ShowPixelGrid));
+
+  const Charset start = app.store.editor;
+  Item(window, cmd::EraseAll)->trigger();
+  QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(app.store.editor, start);
+
+  QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(app.editing.tool, Tool::CopyGlyph);
+
+  // A window of its own, as the screen editor is: the main window's keys stay out of it, even when it
+  // does not block the main window.
+  QDialog other(&window);
+  ASSERT_TRUE(ShowActive(other));
+  QTest::keyClick(&other, Qt::Key_G);
+  QTest::keyClick(&other, Qt::Key_G, Qt::ShiftModifier);
+  EXPECT_FALSE(app.menu.Checked(cmd::ShowCharGrid));
+  EXPECT_FALSE(app.menu.Checked(cmd::ShowPixelGrid));
+}
+
+}  // namespace
+}  // namespace kx
