@@ -16,6 +16,7 @@
 #include "runtime/dialogs.h"
 #include "views/gadgets.h"
 #include "views/layout.h"
+#include "windows/font_preview.h"
 
 namespace kx {
 
@@ -53,6 +54,9 @@ struct App {
   StatusBarState status;
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+
+  FontPreviewState preview;  // the "Preview Auto Creation" window and its picture
+  std::string buildDateTime;  // "dd/mm/yyyy, hh:ii:ss", shown in the About window
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;
