@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "runtime/qt/auxiliary_windows.h"
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   BuildToolColumn(page);
   BuildViews(page);
   BuildStatusBar();
+  auxiliary_ = new AuxiliaryWindows(app_, this, [this] { SyncFromApp(); });
   LayOut();
   SyncFromApp();
 }
@@ -194,6 +196,7 @@ void MainWindow::SyncFromApp() {
     statusFields_[2]->setText(kEmptyStatusField);
   }
   statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
+  auxiliary_->Sync();
   syncing_ = wasSyncing;
 }
 

@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace kx {
 
+class AuxiliaryWindows;
 class CanvasWidget;
 
 // The main window: a Qt shell that shows what the App says and hands user actions back to it. Every gadget
@@ -43,6 +44,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* EditorPane() const { return editorPane_; }
   CanvasWidget* MemoryPane() const { return memoryPane_; }
   CanvasWidget* PenSwatch() const { return swatch_; }
+  AuxiliaryWindows* Auxiliary() const { return auxiliary_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
 
  protected:
@@ -71,6 +73,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* editorPane_ = nullptr;
   CanvasWidget* memoryPane_ = nullptr;
   std::array<QLabel*, 4> statusFields_{};
+  AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
 
   // Black stand-ins until the composed pictures arrive.
