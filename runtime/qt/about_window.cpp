@@ -1,8 +1,12 @@
 #include "runtime/qt/about_window.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "runtime/qt/centre_window.h"
@@ -12,6 +16,21 @@
 
 namespace kx {
 namespace {
+
+// The tab pages hold lines down to y = 340 and the changelog box down to 342: the tabs are kept low
+// enough to leave the pages that much room, drawn otherwise as the desktop style draws them.
+class CompactTabStyle : public QProxyStyle {
+ public:
+  QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                         const QWidget* widget) const override {
+    QSize s = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_TabBarTab) s.setHeight(std::min(s.height(), kMaxTabHeight));
+    return s;
+  }
+
+ private:
+  static constexpr int kMaxTabHeight = 20;
+};
 
 // Centred lines of the same size, one below the other from (x, y).
 template <typename Lines>
@@ -27,13 +46,16 @@ void AddLines(QWidget* page, const Lines& lines, int x, int y) {
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* mainWindow, const std::string& buildDateTime)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
   setWindowTitle(kAboutTitle);
   setFixedSize(kAboutWidth, kAboutHeight);
   setWindowModality(Qt::ApplicationModal);
 
   tabs_ = new QTabWidget(this);
+  auto* tabStyle = new CompactTabStyle;
+  tabStyle->setParent(tabs_);
+  tabs_->tabBar()->setStyle(tabStyle);
   Place(tabs_, kAboutTabs);
 
   auto* credits = new QWidget;

@@ -11,7 +11,7 @@
 namespace kx {
 
 FontPreviewWindow::FontPreviewWindow(App& app, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       app_(app),
       mainWindow_(mainWindow) {
   setWindowTitle(kFontPreviewTitle);
