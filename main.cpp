@@ -5,10 +5,13 @@
 #include "runtime/qt/main_window.h"
 #include "runtime/qt/qt_dialogs.h"
 #include "runtime/qt/startup.h"
+#include "windows/about_texts.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   kx::App app;
+  // This file is compiled again whenever the program's libraries change (see CMakeLists.txt).
+  app.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
   kx::QtDialogs dialogs(nullptr);
   app.dialogs = &dialogs;
   const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName);

@@ -20,6 +20,7 @@
 #include "views/gadgets.h"
 #include "views/layout.h"
 #include "views/tool_selection.h"
+#include "windows/font_preview.h"
 
 namespace kx {
 
@@ -63,6 +64,8 @@ struct App {
 
   ToolVariantMemory toolMemory;  // the variant each two-variant tool button last used
   EditorInputState input;        // strokes, key latch and panning between events
+  FontPreviewState preview;  // the "Preview Auto Creation" window and its picture
+  std::string buildDateTime;  // "dd/mm/yyyy, hh:ii:ss", shown in the About window
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "runtime/qt/auxiliary_windows.h"
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/input_wiring.h"
 #include "runtime/qt/menu_bar.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   BuildViews(page);
   BuildStatusBar();
   menus_ = new MenuBar(app_, *this);
+  auxiliary_ = new AuxiliaryWindows(app_, this, [this] { SyncFromApp(); });
   LayOut();
   SyncFromApp();
   WireEditorInput(*this, app_);
@@ -202,6 +204,7 @@ void MainWindow::SyncFromApp() {
     statusFields_[2]->setText(kEmptyStatusField);
   }
   statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
+  auxiliary_->Sync();
   syncing_ = wasSyncing;
   HandleRequests();
 }

@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace kx {
 
+class AuxiliaryWindows;
 class CanvasWidget;
 class MenuBar;
 
@@ -47,6 +48,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* EditorPane() const { return editorPane_; }
   CanvasWidget* MemoryPane() const { return memoryPane_; }
   CanvasWidget* PenSwatch() const { return swatch_; }
+  AuxiliaryWindows* Auxiliary() const { return auxiliary_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
   MenuBar* Menus() const { return menus_; }
 
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* memoryPane_ = nullptr;
   std::array<QLabel*, 4> statusFields_{};
   MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
+  AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
 
   // Black stand-ins until the composed pictures arrive.

@@ -1,0 +1,51 @@
+#include "app/font_preview_commands.h"
+
+#include "app/app.h"
+#include "ops/charset_pixels.h"
+
+namespace kx {
+namespace {
+
+constexpr CommandId kPreviewCommands[] = {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2};
+
+void EnablePreviewCommands(App& app, bool enabled) {
+  for (CommandId id : kPreviewCommands) app.menu.SetEnabled(id, enabled);
+}
+
+void Recompose(App& app) {
+  ComposeFontPreviewPicture(app.preview, PreviewSourcePicture(app), app.menu.Checked(cmd::ScanlineEmulation));
+}
+
+}  // namespace
+
+Image PreviewSourcePicture(const App& app) {
+  Image picture(kCharsetWidth, kCharsetHeight);
+  PixelsFromCharset(app.store.editor, app.store.inks, app.palette,
+                    {picture.Data(), static_cast<std::size_t>(picture.Stride()) * kCharsetHeight},
+                    picture.Stride());
+  return picture;
+}
+
+void OpenFontPreview(App& app, PreviewKind kind) {
+  if (kind == PreviewKind::None) return;
+  app.preview.kind = kind;
+  app.preview.windowOpen = true;
+  Recompose(app);
+  EnablePreviewCommands(app, false);
+  app.requests.openFontPreview = true;
+}
+
+void RefreshFontPreview(App& app) {
+  if (app.preview.windowOpen) Recompose(app);
+}
+
+void CloseFontPreview(App& app) {
+  if (!app.preview.windowOpen) return;
+  app.preview.windowOpen = false;
+  app.preview.kind = PreviewKind::None;
+  EnablePreviewCommands(app, true);
+  app.requests.openFontPreview = false;
+  app.requests.closeFontPreview = true;
+}
+
+}  // namespace kx

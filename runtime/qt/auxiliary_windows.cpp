@@ -1,0 +1,22 @@
+#include "runtime/qt/auxiliary_windows.h"
+
+#include <utility>
+
+#include "runtime/qt/about_window.h"
+#include "runtime/qt/font_preview_window.h"
+
+namespace kx {
+
+AuxiliaryWindows::AuxiliaryWindows(App& app, QWidget* mainWindow, std::function<void()> resync)
+    : QObject(mainWindow), app_(app) {
+  preview_ = new FontPreviewWindow(app, mainWindow);
+  preview_->onClosed = std::move(resync);
+  about_ = new AboutWindow(mainWindow, app.buildDateTime);
+}
+
+void AuxiliaryWindows::Sync() {
+  preview_->Sync();
+  if (std::exchange(app_.requests.openAbout, false)) about_->Open();
+}
+
+}  // namespace kx

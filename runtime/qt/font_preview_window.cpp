@@ -1,0 +1,48 @@
+#include "runtime/qt/font_preview_window.h"
+
+#include <utility>
+
+#include <QCloseEvent>
+
+#include "app/font_preview_commands.h"
+#include "runtime/qt/canvas_widget.h"
+#include "runtime/qt/centre_window.h"
+
+namespace kx {
+
+FontPreviewWindow::FontPreviewWindow(App& app, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      app_(app),
+      mainWindow_(mainWindow) {
+  setWindowTitle(kFontPreviewTitle);
+  setFixedSize(kFontPreviewWidth, kFontPreviewHeight);
+  canvas_ = new CanvasWidget(this);
+  canvas_->setGeometry(0, 0, kFontPreviewWidth, kFontPreviewHeight);
+  canvas_->setFocusPolicy(Qt::NoFocus);
+}
+
+void FontPreviewWindow::Sync() {
+  UiRequests& r = app_.requests;
+  if (std::exchange(r.closeFontPreview, false) && !app_.preview.windowOpen) hide();
+  const Image& picture = app_.preview.picture;
+  if (app_.preview.windowOpen && !picture.Empty() && shownVersion_ != app_.preview.version) {
+    // The picture keeps its buffer from one composition to the next; wrapping it again is cheap.
+    canvas_->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.StrideBytes());
+    shownVersion_ = app_.preview.version;
+  }
+  if (std::exchange(r.openFontPreview, false) && app_.preview.windowOpen) {
+    CentreOn(this, mainWindow_);
+    show();
+    raise();
+  }
+}
+
+void FontPreviewWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!app_.preview.windowOpen) return;
+  CloseFontPreview(app_);
+  app_.requests.closeFontPreview = false;  // this window is closing already
+  if (onClosed) onClosed();
+}
+
+}  // namespace kx

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/font_preview_commands.h"
+
+namespace kx {
+namespace {
+
+constexpr CommandId kPreviewItems[] = {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2};
+
+TEST(FontPreview, OpeningGreysThePreviewItemsAndClosingRestoresThem) {
+  App app;
+  OpenFontPreview(app, PreviewKind::TwoByOne);
+  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByOne);
+  EXPECT_TRUE(app.preview.windowOpen);
+  EXPECT_TRUE(app.requests.openFontPreview);
+  for (CommandId id : kPreviewItems) EXPECT_FALSE(app.menu.Enabled(id)) << id;
+
+  CloseFontPreview(app);
+  EXPECT_EQ(app.preview.kind, PreviewKind::None);
+  EXPECT_FALSE(app.preview.windowOpen);
+  EXPECT_TRUE(app.requests.closeFontPreview);
+  EXPECT_FALSE(app.requests.openFontPreview);
+  for (CommandId id : kPreviewItems) EXPECT_TRUE(app.menu.Enabled(id)) << id;
+
+  // Each kind can open it again.
+  OpenFontPreview(app, PreviewKind::TwoByTwo);
+  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByTwo);
+  OpenFontPreview(app, PreviewKind::None);
+  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByTwo);
+}
+
+TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
+  App app;
+  app.store.editor = Charset{};
+  OpenFontPreview(app, PreviewKind::OneByTwo);
+  ASSERT_EQ(app.preview.picture.Width(), 512);
+  ASSERT_EQ(app.preview.picture.Height(), 128);
+  EXPECT_EQ(app.preview.picture, Image(512, 128));
+
+  // Glyph 64 (row 2 of the charset) stands right below glyph 0 in the 1 x 2 preview: cell (0, 1),
+  // pixels 16..31 high at twice the size.
+  PutGlyph(app.store.editor, 64, Glyph{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+  const unsigned before = app.preview.version;
+  RefreshFontPreview(app);
+  EXPECT_NE(app.preview.version, before);
+  const Rgb ink = app.palette[app.store.inks[64] % kPaletteSize];
+  EXPECT_EQ(app.preview.picture.Pixel(8, 24), ink);
+  EXPECT_EQ(app.preview.picture.Pixel(8, 8), 0u);
+  EXPECT_EQ(app.preview.picture.Pixel(8, 40), 0u);
+
+  CloseFontPreview(app);
+  const unsigned closed = app.preview.version;
+  RefreshFontPreview(app);
+  EXPECT_EQ(app.preview.version, closed);
+}
+
+TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
+  App app;
+  app.store.editor.fill(0xFF);
+  OpenFontPreview(app, PreviewKind::TwoByTwo);
+  const Image plain = app.preview.picture;
+  CloseFontPreview(app);
+
+  app.menu.SetChecked(cmd::ScanlineEmulation, true);
+  OpenFontPreview(app, PreviewKind::TwoByTwo);
+  const Image& lined = app.preview.picture;
+  for (int y : {0, 2, 64, 126}) {
+    EXPECT_EQ(lined.Pixel(5, y), BlendRgb(plain.Pixel(5, y), kScanlineColour, kScanlineAlpha)) << y;
+    EXPECT_NE(lined.Pixel(5, y), plain.Pixel(5, y)) << y;
+  }
+  for (int y : {1, 3, 127}) EXPECT_EQ(lined.Pixel(5, y), plain.Pixel(5, y)) << y;
+}
+
+}  // namespace
+}  // namespace kx
