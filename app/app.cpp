@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include "app/redraw.h"
+
 namespace kx {
 
 App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) { dialogs = scriptedDialogs_.get(); }
@@ -14,9 +16,11 @@ void SyncHistoryControls(App& app) {
 
 namespace {
 
+// The view pictures follow every change of the layout or the scroll position.
 void Relayout(App& app) {
   app.layout = LayoutViews(app.window, app.editing.zoomIndex);
   ClampScroll(app.layout, app.editing);
+  RedrawViews(app);
 }
 
 }  // namespace
@@ -36,6 +40,7 @@ void ScrollTo(App& app, int x, int y) {
   app.editing.scrollX = x;
   app.editing.scrollY = y;
   ClampScroll(app.layout, app.editing);
+  RedrawViews(app);
 }
 
 // Nothing can be lost yet; the unsaved-changes prompt will decide here.

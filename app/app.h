@@ -16,6 +16,7 @@
 #include "runtime/dialogs.h"
 #include "views/gadgets.h"
 #include "views/layout.h"
+#include "views/view_pictures.h"
 
 namespace kx {
 
@@ -53,6 +54,7 @@ struct App {
   StatusBarState status;
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+  ViewPictures pictures;  // every composed picture the main window shows (app/redraw.h)
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;
