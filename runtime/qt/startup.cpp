@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "app/redraw.h"
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/main_window.h"
 #include "runtime/qt/startup_window.h"
@@ -39,6 +40,7 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait) {
   splash.show();
   QCoreApplication::processEvents();
 
+  RenderStartupPictures(app);
   auto window = std::make_unique<MainWindow>(app);  // created hidden
   for (const char* text : kStartupProgressTexts) {
     splash.ShowProgress(text);
