@@ -77,14 +77,17 @@ void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect&
       made.fill(-1);
     }
     const bool even = zy % 2 == 0;
-    const int kind = (zy % block == 0 ? 2 : 0) + (even ? 1 : 0);
+    const bool bandStart = zy % block == 0;
+    const int kind = (bandStart ? 2 : 0) + (even && scanlines != ScanlineOrder::None ? 1 : 0);
     std::uint32_t* row = out.Row(y);
     if (made[kind] >= 0) {
       std::memcpy(row, out.Row(made[kind]), rowBytes);
       continue;
     }
     made[kind] = y;
-    EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row);
+    // A horizontal grid line covers the whole row; otherwise the row starts as enlarged charset pixels.
+    const bool lineRow = bandStart && (grids.pixel || (grids.chars && zy % (8 * block) == 0));
+    if (!lineRow) EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row);
     if (scanlines == ScanlineOrder::BeforeGrids && even) DrawScanlines(out, {0, y, part.w, 1});
     GridRow(row, part.x, part.w, zy, block, grids);
     if (scanlines == ScanlineOrder::AfterGrids && even) DrawScanlines(out, {0, y, part.w, 1});

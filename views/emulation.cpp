@@ -61,17 +61,38 @@ void EnlargeDoubleNearestInto(const Image& half, Image& img) {
 }
 
 // Like EnlargeDoubleSmooth, but into the top-left of an existing picture.
+bool SameRow(const Image& img, int a, int b) {
+  return std::memcmp(img.Row(a), img.Row(b), static_cast<std::size_t>(img.Width()) * 4) == 0;
+}
+
+void CopyRow(const Image& src, int from, Image& out, int to) {
+  std::memcpy(out.Row(to), src.Row(from), static_cast<std::size_t>(src.Width()) * 4);
+}
+
+// Like EnlargeDoubleSmooth, but into the top-left of an existing picture. The zoomed pictures repeat
+// most rows (every charset pixel is a block), so a row equal to its neighbour is copied, not recomputed.
 void EnlargeDoubleSmoothInto(const Image& src, Image& wide, Image& out) {
   const int n = src.Height();
   const int w = src.Width() * 2;
   wide.Reshape(w, n);
-  for (int y = 0; y < n; ++y) WidenRow(src.Row(y), src.Width(), wide.Row(y));
-  std::memcpy(out.Row(0), wide.Row(0), static_cast<std::size_t>(w) * 4);
+  for (int y = 0; y < n; ++y) {
+    if (y > 0 && SameRow(src, y, y - 1)) {
+      CopyRow(wide, y - 1, wide, y);
+    } else {
+      WidenRow(src.Row(y), src.Width(), wide.Row(y));
+    }
+  }
+  CopyRow(wide, 0, out, 0);
   for (int m = 0; m + 1 < n; ++m) {
+    if (SameRow(src, m, m + 1)) {
+      CopyRow(wide, m, out, 2 * m + 1);
+      CopyRow(wide, m, out, 2 * m + 2);
+      continue;
+    }
     BlendRows(wide.Row(m), wide.Row(m + 1), w, out.Row(2 * m + 1));
     BlendRows(wide.Row(m + 1), wide.Row(m), w, out.Row(2 * m + 2));
   }
-  std::memcpy(out.Row(2 * n - 1), wide.Row(n - 1), static_cast<std::size_t>(w) * 4);
+  CopyRow(wide, n - 1, out, 2 * n - 1);
 }
 
 }  // namespace
@@ -88,6 +109,10 @@ void ShrinkHalfSmooth(const Image& src, Image& out) {
   const int w = src.Width() / 2, h = src.Height() / 2;
   out.Reshape(w, h);
   for (int y = 0; y < h; ++y) {
+    if (y > 0 && SameRow(src, 2 * y, 2 * y - 2) && SameRow(src, 2 * y + 1, 2 * y - 1)) {
+      CopyRow(out, y - 1, out, y);
+      continue;
+    }
     const std::uint32_t* top = src.Row(2 * y);
     const std::uint32_t* bottom = src.Row(2 * y + 1);
     std::uint32_t* o = out.Row(y);

@@ -95,8 +95,8 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
   ++p.versions.editorView;
   const int block = layout.blockSize;
   const int w = layout.editorView.w, h = layout.editorView.h;
-  if (w <= 0 || h <= 0 || p.charset.Empty()) {
-    p.editorView.Reshape(0, 0);
+  if (p.charset.Empty()) {  // before the first charset image: black at the right size
+    p.editorView.Reset(w, h);
     return;
   }
   const ZoomGeometry zoom = ZoomFor(e.scrollX, e.scrollY, w, h, block);
@@ -137,7 +137,10 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
 
 void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& layout, const ViewOptions& options) {
   ++p.versions.editorPane;
-  if (p.charset.Empty()) return;
+  if (p.charset.Empty()) {
+    p.editorPane.Reset(kPaneWidth, kPaneHeight);
+    return;
+  }
   RefreshPaneCaches(p);
   const Rect shown{2 * e.scrollX, 2 * e.scrollY, 2 * layout.ColumnsVisible(), 2 * layout.RowsVisible()};
   const bool fade = options.highlights && options.paneFade && options.paneFrame;
