@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <span>
+#include <utility>
 
 #include "model/rom_charset.h"
 #include "ops/charset_pixels.h"
@@ -116,7 +117,11 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
     ComposeZoomArea(p.charset, zoom, work, options.emulationOnGrids ? grids : GridLines{}, ScanlineOrder::None,
                     p.zoom);
     ApplyDisplayEmulation(p.zoom, options, p.half, p.halfWide);
-    CutInto(p.zoom, {visible.x - work.x, visible.y - work.y, w, h}, p.editorView);
+    if (work == visible) {
+      std::swap(p.zoom, p.editorView);  // the whole work picture is the view: hand the buffer over
+    } else {
+      CutInto(p.zoom, {visible.x - work.x, visible.y - work.y, w, h}, p.editorView);
+    }
     if (!options.emulationOnGrids) DrawGridLines(p.editorView, zoom, visible.x, visible.y, grids);
   }
 
