@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include "app/redraw.h"
+
 namespace kx {
 
 App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) { dialogs = scriptedDialogs_.get(); }
@@ -16,9 +18,11 @@ void SyncHistoryControls(App& app) {
 
 namespace {
 
+// The view pictures follow every change of the layout or the scroll position.
 void Relayout(App& app) {
   app.layout = LayoutViews(app.window, app.editing.zoomIndex);
   ClampScroll(app.layout, app.editing);
+  RedrawViews(app);
 }
 
 }  // namespace
@@ -38,6 +42,7 @@ void ScrollTo(App& app, int x, int y) {
   app.editing.scrollX = x;
   app.editing.scrollY = y;
   ClampScroll(app.layout, app.editing);
+  RedrawViews(app);
 }
 
 }  // namespace kx

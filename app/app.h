@@ -21,6 +21,7 @@
 #include "views/layout.h"
 #include "views/tool_selection.h"
 #include "windows/font_preview.h"
+#include "views/view_pictures.h"
 
 namespace kx {
 
@@ -61,6 +62,7 @@ struct App {
   StatusBarState status;
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+  ViewPictures pictures;  // every composed picture the main window shows (app/redraw.h)
 
   ToolVariantMemory toolMemory;  // the variant each two-variant tool button last used
   EditorInputState input;        // strokes, key latch and panning between events

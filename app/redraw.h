@@ -2,9 +2,19 @@
 // The redraw steps the commands, tools and file flows end with. They live in one place so that every
 // path redraws in the same order.
 
+#include "views/view_pictures.h"
+
 namespace kx {
 
 struct App;
+class MenuState;
+
+// The view options as the View menu's check marks have them.
+ViewOptions ViewOptionsFromMenu(const MenuState& menu);
+
+// Once at start-up, after the settings are read: the ROM reference images in the palette as it is then,
+// the Pen Colour swatch, the charset image, the editor pane and the editor view.
+void RenderStartupPictures(App& app);
 
 // After any change of the editor charset bytes: RebuildCharsetImage, RenderEditorPane, RenderEditorView.
 void RedrawAfterCharsetChange(App& app);

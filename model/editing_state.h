@@ -67,16 +67,17 @@ inline constexpr int kDefaultZoomIndex = 1;  // 8x
 // Screen pixels per charset pixel at each zoom index: 4, 8, 16, 32, 64.
 constexpr int BlockSize(int zoomIndex) { return 4 << (zoomIndex < 0 ? 0 : zoomIndex >= kZoomLevels ? kZoomLevels - 1 : zoomIndex); }
 
-// The gadget under the mouse: the editor view, the editor charset pane, or neither.
+// The canvas the mouse is over: it decides which hover highlights are drawn and whether the status bar
+// names a glyph. Set on mouse enter, cleared on mouse leave.
 enum class HoverTarget { None, EditorView, EditorPane };
 
 struct EditingState {
   GlyphSelection selection;
   OperationScope scope;
   bool hovering = false;  // a charset pixel is under the mouse
-  HoverTarget hoverTarget = HoverTarget::None;
   int hoverX = 0;         // 0..255
   int hoverY = 0;         // 0..63
+  HoverTarget hoverTarget = HoverTarget::None;
   int zoomIndex = kDefaultZoomIndex;
   int scrollX = 0;        // charset pixel at the top-left of the editor view
   int scrollY = 0;

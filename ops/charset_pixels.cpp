@@ -27,12 +27,16 @@ bool PixelsFromCharset(const Charset& charset, const GlyphInks& inks, const Pale
                        std::span<std::uint32_t> pixels, int stride) {
   if (!Fits(pixels.size(), stride)) return false;
   const Rgb paper = palette[kPaperIndex];
-  for (int y = 0; y < kCharsetHeight; ++y)
-    for (int x = 0; x < kCharsetWidth; ++x) {
-      const int glyph = GlyphAtCell(x / kGlyphBytes, y / kGlyphBytes);
-      const Rgb ink = palette[inks[glyph] % kPaletteSize];
-      pixels[PixelOffset(x, y, stride)] = GetCharsetPixel(charset, x, y) ? ink : paper;
+  // Byte by byte: every edit redraws all 256 glyphs, so this runs on each stroke step.
+  for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
+    const Rgb ink = palette[inks[glyph] % kPaletteSize];
+    const int x0 = GlyphColumnOf(glyph) * kGlyphBytes, y0 = GlyphRowOf(glyph) * kGlyphBytes;
+    for (int row = 0; row < kGlyphBytes; ++row) {
+      const unsigned bits = charset[static_cast<std::size_t>(glyph) * kGlyphBytes + row];
+      std::uint32_t* out = &pixels[PixelOffset(x0, y0 + row, stride)];
+      for (int x = 0; x < kGlyphBytes; ++x) out[x] = (bits >> (7 - x)) & 1 ? ink : paper;
     }
+  }
   return true;
 }
 

@@ -3,7 +3,7 @@
 // the window size and the zoom level, and the mapping from a mouse position in the view to a charset pixel.
 
 #include "model/editing_state.h"
-#include "runtime/image.h"  // Rect
+#include "runtime/image.h"
 
 namespace kx {
 

@@ -20,7 +20,6 @@
 #include "runtime/qt/menu_bar.h"
 #include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
-#include "views/picture_paint.h"
 
 namespace kx {
 namespace {
@@ -130,7 +129,7 @@ void MainWindow::LayOut() {
   ResizeWindow(app_, CurrentMetrics());
   PlaceViews();
   SyncScrollBars();
-  ShowBlackPictures();
+  SyncPictures();
 }
 
 void MainWindow::PlaceViews() {
@@ -152,18 +151,6 @@ void MainWindow::SyncScrollBars() {
   horizontalBar_->setValue(app_.editing.scrollX);
   verticalBar_->setValue(app_.editing.scrollY);
   syncing_ = wasSyncing;
-}
-
-void MainWindow::ShowBlackPictures() {
-  const Rect& view = app_.layout.editorView;
-  editorPixels_.assign(static_cast<std::size_t>(view.w) * view.h, 0xFF000000);
-  editor_->SetPicture(editorPixels_.data(), view.w, view.h, view.w * 4);
-  panePixels_.assign(kPaneWidth * kPaneHeight, 0xFF000000);
-  editorPane_->SetPicture(panePixels_.data(), kPaneWidth, kPaneHeight, kPaneWidth * 4);
-  memoryPane_->SetPicture(panePixels_.data(), kPaneWidth, kPaneHeight, kPaneWidth * 4);
-  const GadgetSpec& s = Gadget(GadgetId::PenSwatch);
-  swatchPixels_.assign(static_cast<std::size_t>(s.w) * s.h, 0xFF000000);
-  swatch_->SetPicture(swatchPixels_.data(), s.w, s.h, s.w * 4);
 }
 
 void MainWindow::ScrollBarMoved() {
@@ -197,14 +184,9 @@ void MainWindow::SyncFromApp() {
   const StatusBarState& st = app_.status;
   statusFields_[0]->setText(QString::fromStdString(st.charNumber));
   statusFields_[1]->setText(QString::fromStdString(st.hexNumber));
-  if (st.romGlyph) {
-    statusFields_[2]->setPixmap(
-        ToPixmap(RomGlyphPicture(*st.romGlyph, app_.palette[kInkIndex], app_.palette[kPaperIndex])));
-  } else {
-    statusFields_[2]->setText(kEmptyStatusField);
-  }
   statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
   auxiliary_->Sync();
+  SyncPictures();
   syncing_ = wasSyncing;
   HandleRequests();
 }

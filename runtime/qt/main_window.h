@@ -63,7 +63,8 @@ class MainWindow : public QMainWindow {
   void PlaceViews();
   void SyncScrollBars();
   void HandleRequests();
-  void ShowBlackPictures();
+  // Hands the composed pictures whose change counters moved to their canvases (main_window_pictures.cpp).
+  void SyncPictures();
   void ScrollBarMoved();
   void ZoomChosen(int index);
   WindowMetrics CurrentMetrics() const;
@@ -83,10 +84,8 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
 
-  // Black stand-ins until the composed pictures arrive.
-  std::vector<std::uint32_t> editorPixels_;
-  std::vector<std::uint32_t> panePixels_;
-  std::vector<std::uint32_t> swatchPixels_;
+  PictureVersions shownVersions_{~0ull, ~0ull, ~0ull, ~0ull, ~0ull, ~0ull};  // what the canvases show
+  int shownRomGlyph_ = -2;                                            // status field 2; -1 for "---"
 };
 
 }  // namespace kx

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/settings.h"
+#include "app/redraw.h"
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/main_window.h"
 #include "runtime/qt/startup_window.h"
@@ -41,6 +42,7 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
   QCoreApplication::processEvents();
   if (!settingsPath.empty()) ApplySettings(app, ReadOrCreateSettings(settingsPath));
 
+  RenderStartupPictures(app);
   auto window = std::make_unique<MainWindow>(app);  // created hidden
   for (const char* text : kStartupProgressTexts) {
     splash.ShowProgress(text);

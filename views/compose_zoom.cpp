@@ -1,0 +1,101 @@
+#include "views/compose_zoom.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "model/charset.h"
+#include "views/emulation.h"
+
+namespace kx {
+namespace {
+
+constexpr std::uint32_t kPixelGridWord = PackPixel(kPixelGridColour);
+constexpr std::uint32_t kCharGridWord = PackPixel(kCharGridColour);
+
+// Sets the pixels of a row segment that lie on multiples of `spacing` (zoom x of row[0] is x0).
+void MarkColumns(std::uint32_t* row, int x0, int count, int spacing, std::uint32_t word) {
+  for (int x = (spacing - x0 % spacing) % spacing; x < count; x += spacing) row[x] = word;
+}
+
+// The grid lines of one row segment at zoom row `zy`: the pixel grid first, the char grid over it.
+void GridRow(std::uint32_t* row, int x0, int count, int zy, int block, GridLines grids) {
+  const std::pair<bool, int> lines[] = {{grids.pixel, block}, {grids.chars, 8 * block}};
+  const std::uint32_t words[] = {kPixelGridWord, kCharGridWord};
+  for (int i = 0; i < 2; ++i) {
+    if (!lines[i].first) continue;
+    if (zy % lines[i].second == 0) {
+      std::fill_n(row, count, words[i]);
+    } else {
+      MarkColumns(row, x0, count, lines[i].second, words[i]);
+    }
+  }
+}
+
+// The charset row `src` enlarged: zoom x of out[0] is x0.
+void EnlargeRow(const std::uint32_t* src, int x0, int count, int block, std::uint32_t* out) {
+  int column = x0 / block;
+  int x = 0;
+  for (int run = block - x0 % block; x < count; run = block, ++column) {
+    const int n = std::min(run, count - x);
+    std::fill_n(out + x, n, src[column]);
+    x += n;
+  }
+}
+
+}  // namespace
+
+ZoomGeometry ZoomFor(int scrollX, int scrollY, int viewW, int viewH, int block) {
+  ZoomGeometry z;
+  z.block = block;
+  z.cutX = std::clamp(scrollX / 8 * 8, 0, kCharsetWidth);
+  z.cutY = std::clamp(scrollY / 8 * 8, 0, kCharsetHeight);
+  z.cutW = std::min(viewW / block + 8, kCharsetWidth - z.cutX);
+  z.cutH = std::min(viewH / block + 8, kCharsetHeight - z.cutY);
+  return z;
+}
+
+Rect VisiblePart(const ZoomGeometry& zoom, int scrollX, int scrollY, int viewW, int viewH) {
+  return {(scrollX - zoom.cutX) * zoom.block, (scrollY - zoom.cutY) * zoom.block, viewW, viewH};
+}
+
+void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
+                     ScanlineOrder scanlines, Image& out) {
+  const Rect part = Intersect(area, zoom.Bounds());
+  out.Reshape(part.w, part.h);
+  const int block = zoom.block;
+  const std::size_t rowBytes = static_cast<std::size_t>(part.w) * 4;
+  // Within one band of `block` rows, a row is fixed by whether it is the band's first row (where
+  // horizontal grid lines lie) and by its parity (scanlines): the first row of each kind is composed,
+  // the others copy it.
+  int band = -1;
+  std::array<int, 4> made{};
+  for (int y = 0; y < part.h; ++y) {
+    const int zy = part.y + y;
+    if (zy / block != band) {
+      band = zy / block;
+      made.fill(-1);
+    }
+    const bool even = zy % 2 == 0;
+    const bool bandStart = zy % block == 0;
+    const int kind = (bandStart ? 2 : 0) + (even && scanlines != ScanlineOrder::None ? 1 : 0);
+    std::uint32_t* row = out.Row(y);
+    if (made[kind] >= 0) {
+      std::memcpy(row, out.Row(made[kind]), rowBytes);
+      continue;
+    }
+    made[kind] = y;
+    // A horizontal grid line covers the whole row; otherwise the row starts as enlarged charset pixels.
+    const bool lineRow = bandStart && (grids.pixel || (grids.chars && zy % (8 * block) == 0));
+    if (!lineRow) EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row);
+    if (scanlines == ScanlineOrder::BeforeGrids && even) DrawScanlines(out, {0, y, part.w, 1});
+    GridRow(row, part.x, part.w, zy, block, grids);
+    if (scanlines == ScanlineOrder::AfterGrids && even) DrawScanlines(out, {0, y, part.w, 1});
+  }
+}
+
+void DrawGridLines(Image& img, const ZoomGeometry& zoom, int originX, int originY, GridLines grids) {
+  for (int y = 0; y < img.Height(); ++y) GridRow(img.Row(y), originX, img.Width(), originY + y, zoom.block, grids);
+}
+
+}  // namespace kx

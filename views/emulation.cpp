@@ -1,0 +1,144 @@
+#include "views/emulation.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace kx {
+namespace {
+
+// One channel after blending black over it at the scanline alpha.
+constexpr std::array<std::uint8_t, 256> MakeDarkenTable() {
+  std::array<std::uint8_t, 256> t{};
+  for (unsigned v = 0; v < 256; ++v) t[v] = static_cast<std::uint8_t>((v * (255 - kScanlineAlpha) + 127) / 255);
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> kDarken = MakeDarkenTable();
+
+void DarkenRow(std::uint32_t* row, int count) {
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t p = row[i];
+    row[i] = 0xFF000000u | std::uint32_t{kDarken[(p >> 16) & 0xFF]} << 16 |
+             std::uint32_t{kDarken[(p >> 8) & 0xFF]} << 8 | kDarken[p & 0xFF];
+  }
+}
+
+// (a + b + 1) / 2 in every channel at once: no channel can carry into the next.
+inline std::uint32_t Average(std::uint32_t a, std::uint32_t b) {
+  return 0xFF000000u | ((a | b) - (((a ^ b) & 0x00FEFEFEu) >> 1));
+}
+
+// (3a + b + 2) / 4 in every channel; red and blue share one word (10 bits each are enough).
+inline std::uint32_t ThreeToOne(std::uint32_t a, std::uint32_t b) {
+  const std::uint32_t rb = ((3 * (a & 0xFF00FFu) + (b & 0xFF00FFu) + 0x020002u) >> 2) & 0xFF00FFu;
+  const std::uint32_t g = ((3 * (a & 0x00FF00u) + (b & 0x00FF00u) + 0x000200u) >> 2) & 0x00FF00u;
+  return 0xFF000000u | rb | g;
+}
+
+// out[0] = in[0]; then between neighbours m and m+1 the pixels 3:1 and 1:3; the last pixel repeats.
+void WidenRow(const std::uint32_t* in, int n, std::uint32_t* out) {
+  out[0] = in[0];
+  for (int m = 0; m + 1 < n; ++m) {
+    out[2 * m + 1] = ThreeToOne(in[m], in[m + 1]);
+    out[2 * m + 2] = ThreeToOne(in[m + 1], in[m]);
+  }
+  out[2 * n - 1] = in[n - 1];
+}
+
+void BlendRows(const std::uint32_t* near, const std::uint32_t* far, int n, std::uint32_t* out) {
+  for (int x = 0; x < n; ++x) out[x] = ThreeToOne(near[x], far[x]);
+}
+
+// Writes the half picture back into the top-left of `img` at twice its size by doubling pixels.
+void EnlargeDoubleNearestInto(const Image& half, Image& img) {
+  for (int y = 0; y < half.Height(); ++y) {
+    const std::uint32_t* in = half.Row(y);
+    std::uint32_t* o = img.Row(2 * y);
+    for (int x = 0; x < half.Width(); ++x) o[2 * x] = o[2 * x + 1] = in[x];
+    std::memcpy(img.Row(2 * y + 1), o, static_cast<std::size_t>(half.Width()) * 8);
+  }
+}
+
+// Like EnlargeDoubleSmooth, but into the top-left of an existing picture.
+bool SameRow(const Image& img, int a, int b) {
+  return std::memcmp(img.Row(a), img.Row(b), static_cast<std::size_t>(img.Width()) * 4) == 0;
+}
+
+void CopyRow(const Image& src, int from, Image& out, int to) {
+  std::memcpy(out.Row(to), src.Row(from), static_cast<std::size_t>(src.Width()) * 4);
+}
+
+// Like EnlargeDoubleSmooth, but into the top-left of an existing picture. The zoomed pictures repeat
+// most rows (every charset pixel is a block), so a row equal to its neighbour is copied, not recomputed.
+void EnlargeDoubleSmoothInto(const Image& src, Image& wide, Image& out) {
+  const int n = src.Height();
+  const int w = src.Width() * 2;
+  wide.Reshape(w, n);
+  for (int y = 0; y < n; ++y) {
+    if (y > 0 && SameRow(src, y, y - 1)) {
+      CopyRow(wide, y - 1, wide, y);
+    } else {
+      WidenRow(src.Row(y), src.Width(), wide.Row(y));
+    }
+  }
+  CopyRow(wide, 0, out, 0);
+  for (int m = 0; m + 1 < n; ++m) {
+    if (SameRow(src, m, m + 1)) {
+      CopyRow(wide, m, out, 2 * m + 1);
+      CopyRow(wide, m, out, 2 * m + 2);
+      continue;
+    }
+    BlendRows(wide.Row(m), wide.Row(m + 1), w, out.Row(2 * m + 1));
+    BlendRows(wide.Row(m + 1), wide.Row(m), w, out.Row(2 * m + 2));
+  }
+  CopyRow(wide, n - 1, out, 2 * n - 1);
+}
+
+}  // namespace
+
+void DrawScanlines(Image& img, const Rect& area) {
+  const Rect part = Intersect(area, img.Bounds());
+  if (part.Empty()) return;
+  // The first darkened row inside the picture keeps the parity of area.y.
+  int y = part.y + ((part.y - area.y) & 1);
+  for (; y < part.y + part.h; y += 2) DarkenRow(img.Row(y) + part.x, part.w);
+}
+
+void ShrinkHalfSmooth(const Image& src, Image& out) {
+  const int w = src.Width() / 2, h = src.Height() / 2;
+  out.Reshape(w, h);
+  for (int y = 0; y < h; ++y) {
+    if (y > 0 && SameRow(src, 2 * y, 2 * y - 2) && SameRow(src, 2 * y + 1, 2 * y - 1)) {
+      CopyRow(out, y - 1, out, y);
+      continue;
+    }
+    const std::uint32_t* top = src.Row(2 * y);
+    const std::uint32_t* bottom = src.Row(2 * y + 1);
+    std::uint32_t* o = out.Row(y);
+    // Across first, then down, each rounded: the order in which the smoothing resampler works.
+    for (int x = 0; x < w; ++x) {
+      o[x] = Average(Average(top[2 * x], top[2 * x + 1]), Average(bottom[2 * x], bottom[2 * x + 1]));
+    }
+  }
+}
+
+void EnlargeDoubleSmooth(const Image& src, Image& wide, Image& out) {
+  out.Reshape(src.Width() * 2, src.Height() * 2);
+  if (src.Empty()) return;
+  EnlargeDoubleSmoothInto(src, wide, out);
+}
+
+void ApplyDisplayEmulation(Image& img, const ViewOptions& options, Image& half, Image& halfWide) {
+  if ((options.crtMain || options.crtEdge) && img.Width() >= 2 && img.Height() >= 2) {
+    ShrinkHalfSmooth(img, half);
+    if (options.crtMain) {
+      EnlargeDoubleSmoothInto(half, halfWide, img);
+    } else {
+      EnlargeDoubleNearestInto(half, img);
+    }
+  }
+  if (options.scanlines) DrawScanlines(img, img.Bounds());
+}
+
+}  // namespace kx
