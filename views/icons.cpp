@@ -80,21 +80,21 @@ constexpr std::uint32_t kTransparent = 0x00000000;
 
 std::uint32_t SheetColour(char c) {
   switch (c) {
-    case 'K': return kOpaque | 0x202020;  // outline
-    case 'L': return kOpaque | 0x101010;  // drawn stroke
-    case 'W': return kOpaque | 0xFFFFFF;
-    case 'w': return kOpaque | 0xE8C898;  // bare wood, eraser body
-    case 'g': return kOpaque | 0x8A8A8A;
-    case 'B': return kOpaque | 0x3060D0;
-    case 'b': return kOpaque | 0xA0A0FF;
-    case 'R': return kOpaque | 0xD03030;
-    case 'r': return kOpaque | 0xF0A8A8;  // the mirrored copy
-    case 'Y': return kOpaque | 0xF0C040;
-    case 'O': return kOpaque | 0xC08030;
-    case 'G': return kOpaque | 0x30A040;
-    case 'P': return kOpaque | 0xF090B0;
-    case 'C': return kOpaque | 0x352879;  // C64 screen
-    case 'c': return kOpaque | 0x6C5EB5;  // C64 border
+    case 'K': return kOpaqueWord | 0x202020;  // outline
+    case 'L': return kOpaqueWord | 0x101010;  // drawn stroke
+    case 'W': return kOpaqueWord | 0xFFFFFF;
+    case 'w': return kOpaqueWord | 0xE8C898;  // bare wood, eraser body
+    case 'g': return kOpaqueWord | 0x8A8A8A;
+    case 'B': return kOpaqueWord | 0x3060D0;
+    case 'b': return kOpaqueWord | 0xA0A0FF;
+    case 'R': return kOpaqueWord | 0xD03030;
+    case 'r': return kOpaqueWord | 0xF0A8A8;  // the mirrored copy
+    case 'Y': return kOpaqueWord | 0xF0C040;
+    case 'O': return kOpaqueWord | 0xC08030;
+    case 'G': return kOpaqueWord | 0x30A040;
+    case 'P': return kOpaqueWord | 0xF090B0;
+    case 'C': return kOpaqueWord | 0x352879;  // C64 screen
+    case 'c': return kOpaqueWord | 0x6C5EB5;  // C64 border
     default: return kTransparent;
   }
 }
