@@ -1,0 +1,96 @@
+#include "app/image_commands.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/app.h"
+#include "app/charset_picture.h"
+#include "app/file_messages.h"
+#include "app/file_requesters.h"
+#include "app/redraw.h"
+#include "app/unsaved_prompt.h"
+#include "io/image_dump.h"
+#include "ops/charset_pixels.h"
+#include "runtime/file_bytes.h"
+#include "runtime/image_draw.h"
+
+namespace kx {
+namespace {
+
+constexpr RequesterSetup kImportImageRequester{"Import Image", "Image File (*.png,*.jpg,*.bmp)|*.png;*.jpg;*.bmp|", 1};
+
+// Each file dump: its format, the extension that replaces the charset's own, and what it reports.
+struct DumpFormat {
+  ImageFormat format;
+  const char* extension;
+  const char* succeeded;
+  const char* failed;
+};
+constexpr std::array<DumpFormat, 3> kDumpFormats{{
+    {ImageFormat::Png, "png", "PNG Image Dump Successful", "PNG Image Dump Failed"},
+    {ImageFormat::Jpeg, "jpg", "JPG Image Dump Successful", "JPG Image Dump Failed"},
+    {ImageFormat::Bmp, "bmp", "BMP Image Dump Successful", "BMPImage Dump Failed"},
+}};
+
+// Dumps and the failed image import report in a plain box under the program's name.
+void ShowNotice(App& app, const std::string& text) {
+  app.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
+}
+
+DecodeResult DecodeFile(const FileRead& file) {
+  if (file.status != FileReadStatus::Ok) return DecodeResult::Fail("cannot read the file, or it is too large");
+  return DecodeImage(file.Data());
+}
+
+}  // namespace
+
+void DumpCharsetToFile(App& app, ImageFormat format) {
+  const auto dump = std::ranges::find(kDumpFormats, format, &DumpFormat::format);
+  // A bare name: the system resolves it against the current directory, which the program never changes.
+  const std::string name = DumpFileName(app.store.currentName, dump->extension);
+  const bool written = WriteImageFile(name, DumpPicture(CharsetPicture(app)), format);
+  ShowNotice(app, written ? dump->succeeded : dump->failed);
+}
+
+void DumpCharsetToClipboard(App& app) {
+  const Image picture = DumpPicture(CharsetPicture(app));
+  app.dialogs->CopyImageToClipboard(picture.Width(), picture.Height(),
+                                    {picture.Data(), static_cast<std::size_t>(picture.Stride()) * picture.Height()});
+  ShowNotice(app, "Image Copied to Clipboard");
+}
+
+void ImportCharsetImage(App& app) {
+  if (!ConfirmUnsavedChanges(app, PromptFor::ImportImage)) return;
+  const auto choice = AskForFile(app, RequesterKind::Open, kImportImageRequester, app.store.currentName);
+  if (!choice) return;
+  const FileRead file = ReadFileBytes(choice->path, kMaxImageFileBytes);
+  if (file.status == FileReadStatus::Missing) return ShowNotFound(app, choice->path);
+  const DecodeResult decoded = DecodeFile(file);
+  // Nothing changes before the picture has decoded, the file type included: marking the charset as an
+  // image first would leave a charset that failed to import unable to be saved where it came from.
+  if (!decoded.image) return ShowNotice(app, "Import of Charset Image has failed...");
+
+  Image picture = CharsetPicture(app);
+  DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
+  app.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
+  app.store.fileType = FileType::Image;
+  RedrawAfterCharsetChange(app);
+  ApplyLoadBookkeeping(app.store, choice->path);
+  RefreshTitle(app);
+}
+
+bool RunImageCommand(App& app, CommandId id) {
+  switch (id) {
+    case cmd::ImportImage:
+      ImportCharsetImage(app);
+      app.requests.focusEditor = true;
+      return true;
+    case cmd::DumpPng: DumpCharsetToFile(app, ImageFormat::Png); return true;
+    case cmd::DumpJpg: DumpCharsetToFile(app, ImageFormat::Jpeg); return true;
+    case cmd::DumpBmp: DumpCharsetToFile(app, ImageFormat::Bmp); return true;
+    case cmd::DumpClipboard: DumpCharsetToClipboard(app); return true;
+    default: return false;
+  }
+}
+
+}  // namespace kx

@@ -1,0 +1,28 @@
+#pragma once
+// The charset as a picture: the four dumps of "Dump Charset..." and "Import Charset as Image".
+
+#include "app/command_ids.h"
+#include "runtime/image_codec.h"
+
+namespace kx {
+
+struct App;
+
+// Writes the 512x128 dump picture as a PNG, JPEG or BMP file named after the current name into the
+// process's current directory, replacing a file of that name, and says whether it worked.
+void DumpCharsetToFile(App& app, ImageFormat format);
+
+// Puts the 512x128 dump picture on the clipboard and says so.
+void DumpCharsetToClipboard(App& app);
+
+// Asks for a PNG, JPEG or BMP file (recognised by content), averages it down or up to 256x64 and reads it
+// back as the editor charset: black is a clear pixel, every other colour a set one. It completes like a
+// load, with the file type image, so that the next Save asks for a name. A file that does not decode
+// changes nothing.
+void ImportCharsetImage(App& app);
+
+// Runs Import Charset as Image (33, then hands the focus back to the editor) and the dumps (385–388).
+// False for any other id, which is left untouched.
+bool RunImageCommand(App& app, CommandId id);
+
+}  // namespace kx

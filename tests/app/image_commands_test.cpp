@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/charset_picture.h"
+#include "app/charset_saving.h"
+#include "app/file_test_support.h"
+#include "app/image_commands.h"
+#include "io/image_dump.h"
+
+namespace kx {
+namespace {
+
+using namespace testing_files;
+namespace fs = std::filesystem;
+
+const char* const kImageFilter = "Image File (*.png,*.jpg,*.bmp)|*.png;*.jpg;*.bmp|";
+
+// Runs in a fresh temporary current directory, where the dumps land, and restores the old one after.
+class ImageCommandTest : public FileCommandTest {
+ protected:
+  ImageCommandTest() : previous_(fs::current_path()) { fs::current_path(dir.Dir()); }
+  ~ImageCommandTest() override { fs::current_path(previous_); }
+
+  void ExpectNotice(const std::string& text) const {
+    EXPECT_EQ(LastCall().kind, DialogKind::Message);
+    EXPECT_EQ(LastCall().title, "Kestrelix");
+    EXPECT_EQ(LastCall().text, text);
+    EXPECT_EQ(LastCall().buttons, MessageButtons::Ok);
+    EXPECT_EQ(LastCall().icon, MessageIcon::None);
+  }
+
+  // Chooses `path` in the Import Image requester and runs the import.
+  void Import(const std::string& path) {
+    AnswerFile(path, 0);
+    ASSERT_TRUE(RunImageCommand(app, cmd::ImportImage));
+  }
+
+  Image ReadPicture(const std::string& path) const {
+    DecodeResult decoded = ReadImageFile(path);
+    return decoded.image ? *decoded.image : Image();
+  }
+
+  // A loaded charset with a pattern in every glyph.
+  void LoadPattern(const std::string& name) {
+    for (std::size_t i = 0; i < app.store.editor.size(); ++i) app.store.editor[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    ApplyLoadBookkeeping(app.store, name);
+    app.store.fileType = FileType::Chr;
+    RefreshTitle(app);
+  }
+
+ private:
+  fs::path previous_;
+};
+
+using ImageDump = ImageCommandTest;
+
+TEST_F(ImageDump, PngIsTheCharsetAtTwiceTheSizeInTheCurrentDirectory) {
+  LoadPattern("C:\\charsets\\font.chr");
+  ASSERT_TRUE(RunImageCommand(app, cmd::DumpPng));
+  ExpectNotice("PNG Image Dump Successful");
+  const Image written = ReadPicture(dir.Path("font.png"));
+  EXPECT_EQ(written, DumpPicture(CharsetPicture(app)));
+  ASSERT_EQ(written.Width(), 512);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 256; ++x)
+      ASSERT_EQ(written.Pixel(2 * x + 1, 2 * y + 1) != 0, GetCharsetPixel(app.store.editor, x, y)) << x << "," << y;
+  EXPECT_FALSE(app.requests.focusEditor);
+}
+
+TEST_F(ImageDump, JpegAndBmpShareTheBaseNameAndARepeatReplacesTheFile) {
+  RefreshTitle(app);  // as at start-up
+  ASSERT_EQ(app.store.currentName, "untitled charset 1");
+  RunImageCommand(app, cmd::DumpJpg);
+  ExpectNotice("JPG Image Dump Successful");
+  RunImageCommand(app, cmd::DumpBmp);
+  ExpectNotice("BMP Image Dump Successful");
+  EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.jpg")).Width(), 512);
+  EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
+
+  app.store.editor.fill(0xFF);
+  RunImageCommand(app, cmd::DumpBmp);
+  EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Dir()), fs::directory_iterator()), 2);  // no leftovers
+}
+
+TEST_F(ImageDump, AFileThatCannotBeReplacedReportsTheFailure) {
+  const struct {
+    CommandId id;
+    const char* name;
+    const char* text;
+  } cases[] = {{cmd::DumpPng, "font.png", "PNG Image Dump Failed"},
+               {cmd::DumpJpg, "font.jpg", "JPG Image Dump Failed"},
+               {cmd::DumpBmp, "font.bmp", "BMPImage Dump Failed"}};
+  LoadPattern("/elsewhere/font.chr");
+  for (const auto& c : cases) {
+    fs::create_directory(dir.Path(c.name));  // a directory stands where the dump would go
+    RunImageCommand(app, c.id);
+    ExpectNotice(c.text);
+    EXPECT_TRUE(fs::is_directory(dir.Path(c.name)));
+  }
+  EXPECT_FALSE(app.store.modified);
+}
+
+TEST_F(ImageDump, ClipboardGetsTheDumpPictureAndTheMessage) {
+  LoadPattern("font.chr");
+  ASSERT_TRUE(RunImageCommand(app, cmd::DumpClipboard));
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  const DialogCall& copy = dialogs.calls[0];
+  EXPECT_EQ(copy.kind, DialogKind::Clipboard);
+  EXPECT_EQ(copy.width, 512);
+  EXPECT_EQ(copy.height, 128);
+  const Image expected = DumpPicture(CharsetPicture(app));
+  EXPECT_TRUE(std::equal(copy.pixels.begin(), copy.pixels.end(), expected.Data(), expected.Data() + 512 * 128));
+  EXPECT_EQ(copy.pixels.size(), 512u * 128u);
+  ExpectNotice("Image Copied to Clipboard");
+  EXPECT_TRUE(fs::is_empty(dir.Dir()));
+
+  EXPECT_FALSE(RunImageCommand(app, cmd::Open));
+  EXPECT_EQ(dialogs.calls.size(), 2u);
+}
+
+using ImageImport = ImageCommandTest;
+
+TEST_F(ImageImport, PngDumpReadsBackToTheSameCharsetAndCompletesLikeALoad) {
+  LoadPattern(dir.Path("font.chr"));
+  const Charset original = app.store.editor;
+  RunImageCommand(app, cmd::DumpPng);
+  app.store.editor.fill(0);
+  app.store.lastDirectory = "/last/";
+  app.history.Push(app.store, false);
+  dialogs.calls.clear();
+
+  Import(dir.Path("font.png"));
+  const DialogCall& request = dialogs.calls[0];
+  EXPECT_EQ(request.kind, DialogKind::OpenFile);
+  EXPECT_EQ(request.title, "Import Image");
+  EXPECT_EQ(request.proposedPath, dir.Path("font.chr"));
+  EXPECT_EQ(request.filters, kImageFilter);
+  EXPECT_EQ(request.filterIndex, 0);  // the remembered index 1 is past the single filter
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+
+  EXPECT_EQ(app.store.editor, original);
+  EXPECT_EQ(app.store.fileType, FileType::Image);
+  EXPECT_FALSE(app.store.modified);
+  EXPECT_TRUE(app.store.hasFile);
+  EXPECT_EQ(app.store.currentName, dir.Path("font.png"));
+  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + dir.Path("font.png"));
+  EXPECT_EQ(app.store.lastDirectory, "/last/");
+  EXPECT_EQ(app.files.recent, EmptyRecentFiles());
+  EXPECT_EQ(app.files.openFilter, 0);
+  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  EXPECT_TRUE(app.requests.focusEditor);
+}
+
+TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
+  // Decoded by content: a BMP called .png, at 256x64 so no scaling blurs the faint checkerboard.
+  Image checker(256, 64);
+  Charset expected{};
+  for (int y = 0; y < 64; ++y)
+    for (int x = (y & 1); x < 256; x += 2) {
+      checker.SetPixel(x, y, 0x000001);
+      SetCharsetPixel(expected, x, y, true);
+    }
+  ASSERT_TRUE(WriteImageFile(dir.Path("checker.png"), checker, ImageFormat::Bmp));
+  Import(dir.Path("checker.png"));
+  EXPECT_EQ(app.store.editor, expected);
+
+  // A dump drawn on a non-black paper comes back fully set.
+  app.palette[kPaperIndex] = 0x102030;
+  RunImageCommand(app, cmd::DumpPng);
+  Import(dir.Path("checker.png"));
+  Charset full;
+  full.fill(0xFF);
+  EXPECT_EQ(app.store.editor, full);
+}
+
+TEST_F(ImageImport, LargePicturesAreAveragedDownBlockByBlock) {
+  // 1024x256: each glyph pixel is a 4x4 block; one faint pixel in a block is enough to set it.
+  Image big(1024, 256);
+  big.SetPixel(4 * 5 + 2, 4 * 3 + 1, 0x300000);
+  big.SetPixel(4 * 200 + 3, 4 * 40 + 3, 0x000030);  // the last pixel of its block, not of the next one
+  Charset expected{};
+  SetCharsetPixel(expected, 5, 3, true);
+  SetCharsetPixel(expected, 200, 40, true);
+  ASSERT_TRUE(WriteImageFile(dir.Path("big.bmp"), big, ImageFormat::Png));
+  Import(dir.Path("big.bmp"));
+  EXPECT_EQ(app.store.editor, expected);
+}
+
+TEST_F(ImageImport, SaveAfterAnImportAsksForANameAndSaveAsWrites) {
+  ASSERT_TRUE(WriteImageFile(dir.Path("pic.png"), Image(512, 128, 0xFFFFFF), ImageFormat::Png));
+  Import(dir.Path("pic.png"));
+  dialogs.calls.clear();
+  AnswerFile(dir.Path("font"), 1);
+  EXPECT_EQ(SaveCharset(app), SaveResult::Saved);
+  EXPECT_EQ(dialogs.calls[0].kind, DialogKind::SaveFile);
+  EXPECT_EQ(dialogs.calls[0].title, "Save as...");
+  EXPECT_EQ(ReadBytes(dir.Path("font.chr")), std::string(2048, '\xFF'));
+  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(ReadPicture(dir.Path("pic.png")).Width(), 512);  // the picture itself is left alone
+}
+
+TEST_F(ImageImport, AFileThatDoesNotDecodeChangesNothingNotEvenTheFileType) {
+  LoadPattern(dir.Path("font.chr"));
+  app.store.modified = true;
+  const CharsetStore before = app.store;
+  WriteBytes(dir.Path("broken.png"), std::string("\x89PNG\r\n\x1a\n", 8) + Counting(300));
+  Answer(MessageAnswer::No);
+  Import(dir.Path("broken.png"));
+  EXPECT_EQ(dialogs.calls[0].title, "Import image...");
+  ExpectNotice("Import of Charset Image has failed...");
+  EXPECT_EQ(app.store.editor, before.editor);
+  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.store.currentName, before.currentName);
+  EXPECT_TRUE(app.store.modified);
+
+  Answer(MessageAnswer::No);
+  Import(dir.Path("gone.png"));
+  EXPECT_EQ(LastCall().title, "File Error!");
+  EXPECT_EQ(LastCall().text, "File Error! : '" + dir.Path("gone.png") + "' not found!");
+  EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
+  EXPECT_EQ(app.store.fileType, FileType::Chr);
+}
+
+TEST_F(ImageImport, CancellingThePromptOrTheRequesterChangesNothing) {
+  app.store.modified = true;
+  Answer(MessageAnswer::Cancel);
+  RunImageCommand(app, cmd::ImportImage);
+  EXPECT_EQ(dialogs.calls.size(), 1u);  // the prompt, no requester
+
+  const CharsetStore before = app.store;
+  app.files.openFilter = 1;
+  Answer(MessageAnswer::No);
+  AnswerCancel();
+  RunImageCommand(app, cmd::ImportImage);
+  EXPECT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(LastCall().kind, DialogKind::OpenFile);
+  EXPECT_EQ(app.files.openFilter, 1);
+  EXPECT_EQ(app.store.editor, before.editor);
+  EXPECT_EQ(app.store.fileType, before.fileType);
+  EXPECT_TRUE(app.store.modified);
+}
+
+}  // namespace
+}  // namespace kx
