@@ -3,6 +3,7 @@
 // the Qt adapter holds one and mirrors what it shows.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/command_table.h"
@@ -16,6 +17,7 @@
 #include "runtime/dialogs.h"
 #include "views/gadgets.h"
 #include "views/layout.h"
+#include "windows/screen_editor.h"
 
 namespace kx {
 
@@ -53,6 +55,9 @@ struct App {
   StatusBarState status;
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+
+  // The screen editor while its window is open.
+  std::optional<ScreenEditor> screenEditor;
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;

@@ -3,16 +3,9 @@
 // the window size and the zoom level, and the mapping from a mouse position in the view to a charset pixel.
 
 #include "model/editing_state.h"
+#include "runtime/image.h"  // Rect
 
 namespace kx {
-
-struct Rect {
-  int x = 0;
-  int y = 0;
-  int w = 0;
-  int h = 0;
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 // What the layout is computed from: the main window's client size and the heights of the bars that take
 // room from it.
