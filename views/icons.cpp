@@ -80,21 +80,21 @@ constexpr std::uint32_t kTransparent = 0x00000000;
 
 std::uint32_t SheetColour(char c) {
   switch (c) {
-    case 'K': return kOpaque | 0x202020;  // outline
-    case 'L': return kOpaque | 0x101010;  // drawn stroke
-    case 'W': return kOpaque | 0xFFFFFF;
-    case 'w': return kOpaque | 0xE8C898;  // bare wood, eraser body
-    case 'g': return kOpaque | 0x8A8A8A;
-    case 'B': return kOpaque | 0x3060D0;
-    case 'b': return kOpaque | 0xA0A0FF;
-    case 'R': return kOpaque | 0xD03030;
-    case 'r': return kOpaque | 0xF0A8A8;  // the mirrored copy
-    case 'Y': return kOpaque | 0xF0C040;
-    case 'O': return kOpaque | 0xC08030;
-    case 'G': return kOpaque | 0x30A040;
-    case 'P': return kOpaque | 0xF090B0;
-    case 'C': return kOpaque | 0x352879;  // C64 screen
-    case 'c': return kOpaque | 0x6C5EB5;  // C64 border
+    case 'K': return kSolidAlpha | 0x202020;  // outline
+    case 'L': return kSolidAlpha | 0x101010;  // drawn stroke
+    case 'W': return kSolidAlpha | 0xFFFFFF;
+    case 'w': return kSolidAlpha | 0xE8C898;  // bare wood, eraser body
+    case 'g': return kSolidAlpha | 0x8A8A8A;
+    case 'B': return kSolidAlpha | 0x3060D0;
+    case 'b': return kSolidAlpha | 0xA0A0FF;
+    case 'R': return kSolidAlpha | 0xD03030;
+    case 'r': return kSolidAlpha | 0xF0A8A8;  // the mirrored copy
+    case 'Y': return kSolidAlpha | 0xF0C040;
+    case 'O': return kSolidAlpha | 0xC08030;
+    case 'G': return kSolidAlpha | 0x30A040;
+    case 'P': return kSolidAlpha | 0xF090B0;
+    case 'C': return kSolidAlpha | 0x352879;  // C64 screen
+    case 'c': return kSolidAlpha | 0x6C5EB5;  // C64 border
     default: return kTransparent;
   }
 }

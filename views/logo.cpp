@@ -12,11 +12,11 @@ constexpr int kBirdScale = 4;
 
 std::uint32_t BirdColour(char c) {
   switch (c) {
-    case 'o': return kOpaque | 0xC8743A;  // rufous back
-    case 'd': return kOpaque | 0x5A3418;  // dark wing tips and spots
-    case 'h': return kOpaque | 0x8A9AC8;  // blue-grey head
-    case 'e': return kOpaque | 0x101010;
-    case 'y': return kOpaque | 0xF0C040;  // beak
+    case 'o': return kSolidAlpha | 0xC8743A;  // rufous back
+    case 'd': return kSolidAlpha | 0x5A3418;  // dark wing tips and spots
+    case 'h': return kSolidAlpha | 0x8A9AC8;  // blue-grey head
+    case 'e': return kSolidAlpha | 0x101010;
+    case 'y': return kSolidAlpha | 0xF0C040;  // beak
     default: return 0;
   }
 }
@@ -50,12 +50,12 @@ Picture LogoPicture() {
   DrawBird(p, (kLogoSize - birdWidth) / 2, 28);
 
   constexpr std::string_view kName = "KESTRELIX";
-  DrawRomText(p, kName, CentredX(kName, 3) + 3, 131, 3, kOpaque | 0x000000);
+  DrawRomText(p, kName, CentredX(kName, 3) + 3, 131, 3, kSolidAlpha | 0x000000);
   DrawRomText(p, kName, CentredX(kName, 3), 128, 3, kWhite);
 
   int y = 160;
   for (std::uint32_t colour : kStripes) {
-    FillRect(p, kBorder, y, kLogoSize - 2 * kBorder, 3, kOpaque | colour);
+    FillRect(p, kBorder, y, kLogoSize - 2 * kBorder, 3, kSolidAlpha | colour);
     y += 3;
   }
 

@@ -7,10 +7,10 @@
 
 namespace kx {
 
-inline constexpr std::uint32_t kOpaque = 0xFF000000;
-inline constexpr std::uint32_t kC64Blue = kOpaque | 0x352879;
-inline constexpr std::uint32_t kC64LightBlue = kOpaque | 0x6C5EB5;
-inline constexpr std::uint32_t kWhite = kOpaque | 0xFFFFFF;
+inline constexpr std::uint32_t kSolidAlpha = 0xFF000000;
+inline constexpr std::uint32_t kC64Blue = kSolidAlpha | 0x352879;
+inline constexpr std::uint32_t kC64LightBlue = kSolidAlpha | 0x6C5EB5;
+inline constexpr std::uint32_t kWhite = kSolidAlpha | 0xFFFFFF;
 
 // Fills the part of the rectangle that lies inside the picture.
 void FillRect(Picture& p, int x, int y, int w, int h, std::uint32_t colour);

@@ -14,6 +14,7 @@
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
+#include "runtime/qt/screen_editor_window.h"
 #include "views/picture_paint.h"
 
 namespace kx {
@@ -195,6 +196,17 @@ void MainWindow::SyncFromApp() {
   }
   statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
   syncing_ = wasSyncing;
+  OpenRequestedScreenEditor();
+}
+
+ScreenEditorWindow* MainWindow::ScreenEditor() const { return screenEditor_; }
+
+void MainWindow::OpenRequestedScreenEditor() {
+  if (!std::exchange(app_.requests.openScreenEditor, false) || screenEditor_) return;
+  screenEditor_ = new ScreenEditorWindow(app_, this);
+  screenEditor_->onClosed = [this] { SyncFromApp(); };
+  SyncFromApp();  // acts on what opening asked for (an open font preview closes first)
+  screenEditor_->show();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

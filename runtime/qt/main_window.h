@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/app.h"
 #include "views/gadgets.h"
@@ -18,6 +19,7 @@ class QToolButton;
 namespace kx {
 
 class CanvasWidget;
+class ScreenEditorWindow;
 
 // The main window: a Qt shell that shows what the App says and hands user actions back to it. Every gadget
 // stands on the single page of a tab panel at the position the gadget table gives; the editor view, its
@@ -44,6 +46,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* MemoryPane() const { return memoryPane_; }
   CanvasWidget* PenSwatch() const { return swatch_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
+  ScreenEditorWindow* ScreenEditor() const;  // the open screen editor, or null
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -59,6 +62,7 @@ class MainWindow : public QMainWindow {
   void ScrollBarMoved();
   void ZoomChosen(int index);
   WindowMetrics CurrentMetrics() const;
+  void OpenRequestedScreenEditor();
 
   App& app_;
   QTabWidget* panel_ = nullptr;
@@ -71,6 +75,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* editorPane_ = nullptr;
   CanvasWidget* memoryPane_ = nullptr;
   std::array<QLabel*, 4> statusFields_{};
+  QPointer<ScreenEditorWindow> screenEditor_;
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
 
   // Black stand-ins until the composed pictures arrive.
