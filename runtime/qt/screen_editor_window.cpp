@@ -14,6 +14,8 @@
 namespace kx {
 namespace {
 
+constexpr int kDialogFontPixels = 11;
+
 void ShowImage(CanvasWidget* canvas, const Image& image) {
   canvas->SetPicture(image.Data(), image.Width(), image.Height(), image.StrideBytes());
 }
@@ -51,6 +53,10 @@ ScreenEditorWindow::ScreenEditorWindow(App& app, QWidget* mainWindow)
   setWindowTitle(kScreenEditorTitle);
   setFixedSize(kScreenEditorWidth, kScreenEditorHeight);
   setAutoFillBackground(true);
+  // The buttons and the status line are laid out for a small dialog font.
+  QFont small = font();
+  small.setPixelSize(kDialogFontPixels);
+  setFont(small);
 
   screen_ = new ScreenCanvas(this);
   Place(screen_, kScreenArea);
