@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "runtime/image_draw.h"
 #include "windows/screen_editor.h"
 #include "windows/screen_editor_layout.h"
@@ -30,6 +32,16 @@ void ExpectCell(const ScreenEditor& e, int column, int row, int code) {
     const bool underCursor = column == e.column && row == e.row;
     const Image shown = underCursor ? s->underCursor : CellOf(*s, column, row);
     EXPECT_EQ(shown, code < 0 ? kBlack : GlyphOf(*s, code)) << "cell " << column << "," << row;
+  }
+}
+
+// The status line's text at each given x position.
+void ExpectStatus(const ScreenEditor& e, std::initializer_list<StatusLabel> expected) {
+  const std::vector<StatusLabel> line = ScreenStatusLine(e);
+  for (const StatusLabel& want : expected) {
+    const auto at = std::find_if(line.begin(), line.end(), [&](const StatusLabel& l) { return l.x == want.x; });
+    ASSERT_NE(at, line.end()) << want.x;
+    EXPECT_EQ(at->text, want.text) << "at x " << want.x;
   }
 }
 
@@ -141,30 +153,15 @@ TEST(ScreenEditor, StatusLineAndButtonsFollowTheState) {
   ScriptedDialogs dialogs;
   for (int i = 0; i < 10; ++i) PressKeys(e, {vk::Right});
   for (int i = 0; i < 24; ++i) PressKeys(e, {vk::Down});
-  auto text = [&](int x) {
-    for (const StatusLabel& l : ScreenStatusLine(e))
-      if (l.x == x) return l.text;
-    return std::string("?");
-  };
-  EXPECT_EQ(text(82), "CURSOR POSITION:");
-  EXPECT_EQ(text(213), "10");
-  EXPECT_EQ(text(250), "0A");
-  EXPECT_EQ(text(294), "24");
-  EXPECT_EQ(text(330), "18");
-  EXPECT_EQ(text(370), "CHARSET: CUSTOM");
-  EXPECT_EQ(text(495), "REVERSE: OFF");
-  EXPECT_EQ(text(590), "KEY MAPPING: US");
+  ExpectStatus(e, {{82, "CURSOR POSITION:"}, {213, "10"}, {250, "0A"}, {294, "24"}, {330, "18"},
+                   {370, "CHARSET: CUSTOM"}, {495, "REVERSE: OFF"}, {590, "KEY MAPPING: US"}});
   EXPECT_EQ(ScreenButtonText(e, ScreenButton::View), "View ROM Chars");
   EXPECT_EQ(ScreenButtonText(e, ScreenButton::Mapping), "Use UK Keymap");
 
   for (ScreenButton b : {ScreenButton::View, ScreenButton::Mapping}) PressScreenButton(e, b, false, dialogs);
   PressScreenButton(e, ScreenButton::Reverse, true, dialogs);
   for (int i = 0; i < 40; ++i) PressKeys(e, {vk::Right});
-  EXPECT_EQ(text(213), "39");
-  EXPECT_EQ(text(250), "27");
-  EXPECT_EQ(text(370), "CHARSET: ROM");
-  EXPECT_EQ(text(495), "REVERSE: ON");
-  EXPECT_EQ(text(590), "KEY MAPPING: UK");
+  ExpectStatus(e, {{213, "39"}, {250, "27"}, {370, "CHARSET: ROM"}, {495, "REVERSE: ON"}, {590, "KEY MAPPING: UK"}});
   EXPECT_EQ(ScreenButtonText(e, ScreenButton::View), "View Custom Chars");
   EXPECT_EQ(ScreenButtonText(e, ScreenButton::Mapping), "Use US Keymap");
 }
