@@ -38,7 +38,4 @@ void ScrollTo(App& app, int x, int y) {
   ClampScroll(app.layout, app.editing);
 }
 
-// Nothing can be lost yet; the unsaved-changes prompt will decide here.
-bool RequestQuit(App&) { return true; }
-
 }  // namespace kx

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/command_table.h"
+#include "app/file_session.h"
 #include "app/menu_state.h"
 #include "app/window_placement.h"
 #include "model/charset_store.h"
@@ -41,6 +42,7 @@ struct App {
   UndoHistory history;
   GlyphStores glyphStores;  // row memory and the one-glyph clipboard
   EditingState editing;
+  FileSession files;  // requester filters and the recent-files list
   Brightness brightness = Brightness::High;
   Palette palette = MakePalette();
   std::string title = kProgramTitle;  // until the first title update
@@ -77,7 +79,5 @@ void SetZoom(App& app, int zoomIndex);
 // Moves the editor view to charset pixel (x, y) at its top-left, clamped to the scroll ranges.
 void ScrollTo(App& app, int x, int y);
 
-// Asked before the program ends (close box, Quit); true lets it end.
-bool RequestQuit(App& app);
 
 }  // namespace kx

@@ -1,5 +1,8 @@
 #include "runtime/qt/main_window.h"
 
+#include "app/quit.h"
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -196,6 +199,15 @@ void MainWindow::SyncFromApp() {
   }
   statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
   syncing_ = wasSyncing;
+  HandleRequests();
+}
+
+// Carries out what the core asked of the window system during the last event.
+void MainWindow::HandleRequests() {
+  UiRequests& r = app_.requests;
+  if (std::exchange(r.focusEditor, false)) editor_->setFocus();
+  // The prompt already ran (Quit command): leave the event loop without asking again.
+  if (std::exchange(r.quit, false)) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
   OpenRequestedScreenEditor();
 }
 
@@ -209,13 +221,23 @@ void MainWindow::OpenRequestedScreenEditor() {
   screenEditor_->show();
 }
 
+WindowPlacement MainWindow::CurrentPlacement() const {
+  WindowPlacement p = app_.placement;
+  p.maximize = isMaximized();
+  p.x = x();
+  p.y = y();
+  p.clientWidth = width();
+  p.clientHeight = height();
+  return p;
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   LayOut();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (RequestQuit(app_)) {
+  if (RequestQuit(app_, true)) {
     event->accept();
   } else {
     event->ignore();

@@ -36,6 +36,9 @@ class MainWindow : public QMainWindow {
   // Reports the current window size to the App, then places the view gadgets where the layout puts them.
   void LayOut();
 
+  // Where the window is now, as the settings file records it at exit.
+  WindowPlacement CurrentPlacement() const;
+
   CanvasWidget* EditorCanvas() const { return editor_; }
   QTabWidget* Panel() const { return panel_; }
   QToolButton* Button(GadgetId id) const { return buttons_[static_cast<int>(id)]; }
@@ -58,6 +61,7 @@ class MainWindow : public QMainWindow {
   void BuildStatusBar();
   void PlaceViews();
   void SyncScrollBars();
+  void HandleRequests();
   void ShowBlackPictures();
   void ScrollBarMoved();
   void ZoomChosen(int index);

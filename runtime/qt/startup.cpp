@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "app/settings.h"
 #include "runtime/qt/canvas_widget.h"
 #include "runtime/qt/main_window.h"
 #include "runtime/qt/startup_window.h"
@@ -34,10 +35,11 @@ void WaitWhilePainting(int ms) {
   loop.exec();
 }
 
-std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait) {
+std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std::string& settingsPath) {
   StartupWindow splash;
   splash.show();
   QCoreApplication::processEvents();
+  if (!settingsPath.empty()) ApplySettings(app, ReadOrCreateSettings(settingsPath));
 
   auto window = std::make_unique<MainWindow>(app);  // created hidden
   for (const char* text : kStartupProgressTexts) {

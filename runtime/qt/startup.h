@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/app.h"
 
@@ -13,8 +14,10 @@ class MainWindow;
 using StartupWait = std::function<void(int ms)>;
 void WaitWhilePainting(int ms);
 
-// Brings the editor up: the start-up window with its progress lines, then the main window, shown as the
-// App's placement says, with its title and the keyboard focus in the editor view.
-std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait = WaitWhilePainting);
+// Brings the editor up: the start-up window with its progress lines, the settings file read (or created)
+// from `settingsPath` (none when empty), then the main window, shown as the settings say, with its title and
+// the keyboard focus in the editor view.
+std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait = WaitWhilePainting,
+                                    const std::string& settingsPath = "kstr.ini");
 
 }  // namespace kx

@@ -90,7 +90,7 @@ TEST(StartUp, ShowsTheMainWindowWithTitleAndWaitsForEachProgressLine) {
   const auto window = StartUp(app, [&](int ms) {
     EXPECT_EQ(ms, 500);
     ++waits;
-  });
+  }, "");
   EXPECT_EQ(waits, 2);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");

@@ -1,0 +1,113 @@
+#include "app/charset_loading.h"
+
+#include "app/app.h"
+#include "app/file_messages.h"
+#include "app/file_requesters.h"
+#include "app/redraw.h"
+#include "app/unsaved_prompt.h"
+#include "io/charset_file.h"
+
+namespace kx {
+namespace {
+
+constexpr const char* kCharsetFilter = "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|";
+constexpr RequesterSetup kOpenRequester{
+    "Open...", "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|", 2};
+constexpr RequesterSetup kImportRequester{"Import", kCharsetFilter, 1};
+
+// The Open filters: the layout each reads and how it names a file of the wrong size.
+struct OpenLayout {
+  SliceRule rule;
+  const char* wrongSize;
+};
+constexpr OpenLayout kOpenLayouts[] = {
+    {RawSlice, "Not a 2048 byte file: \r\n\r\n"},
+    {MorvaneSlice, "Not a known file:\r\n\r\n"},
+};
+
+// Every load ends the same way: the bytes in place, the views redrawn, the file named and the flags set.
+void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
+  PlaceSlice(app.store.editor, read);
+  app.store.fileType = read.slice.type;
+  RedrawAfterCharsetChange(app);
+  ApplyLoadBookkeeping(app.store, path);
+  app.store.modified = modified;
+  RefreshTitle(app);
+}
+
+// Missing files, read failures and successes are handled alike by Open and the imports; only a file of
+// the wrong size needs the caller's wording.
+void FinishChosenLoad(App& app, const SliceRead& read, const std::string& path, const std::string& wrongSize,
+                      bool modified) {
+  app.store.lastDirectory = DirectoryOf(path);
+  switch (read.status) {
+    case SliceStatus::Ok: CompleteLoad(app, read, path, modified); break;
+    case SliceStatus::WrongSize: ShowFileWarning(app, kLoadErrorTitle, wrongSize + path); break;
+    case SliceStatus::Unreadable: ShowUnreadable(app, path); break;
+    case SliceStatus::Missing: break;
+  }
+}
+
+}  // namespace
+
+void NewCharsetFile(App& app) {
+  if (!ConfirmUnsavedChanges(app, PromptFor::New)) return;
+  NewCharset(app.store);
+  RedrawAfterCharsetChange(app);
+  RefreshTitle(app);
+}
+
+void OpenCharsetFile(App& app) {
+  if (!ConfirmUnsavedChanges(app, PromptFor::Open)) return;
+  const auto choice = AskForFile(app, RequesterKind::Open, kOpenRequester, app.store.lastDirectory);
+  if (!choice) return;
+  const OpenLayout& layout = kOpenLayouts[choice->filterIndex];
+  const SliceRead read = ReadFileSlice(choice->path, layout.rule);
+  if (read.status == SliceStatus::Missing) return ShowNotFound(app, choice->path);
+  FinishChosenLoad(app, read, choice->path, layout.wrongSize, false);
+}
+
+void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
+  if (!ConfirmUnsavedChanges(app, PromptFor::Open)) return;
+  const auto choice = AskForFile(app, RequesterKind::Open, kImportRequester, app.store.currentName);
+  if (!choice) return;
+  const SliceRead read =
+      ReadFileSlice(choice->path, [fileSize](std::uint64_t size) { return ImportSlice(size, fileSize); });
+  if (read.status == SliceStatus::Missing) return ShowNotFound(app, choice->path);
+  FinishChosenLoad(app, read, choice->path, "Not a " + std::to_string(fileSize) + " byte file: \r\n\r\n", true);
+}
+
+void LoadDroppedFiles(App& app, const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  // Several files arrive as one newline-separated text, which names no file and is refused below.
+  std::string dropped;
+  for (const std::string& path : paths) dropped += (dropped.empty() ? "" : "\n") + path;
+  if (!ConfirmUnsavedChanges(app, PromptFor::Drop)) return;
+  const SliceRead read = paths.size() == 1 ? ReadFileSlice(dropped, SizeSlice) : SliceRead{SliceStatus::WrongSize, {}, {}};
+  switch (read.status) {
+    case SliceStatus::Ok: return CompleteLoad(app, read, dropped, false);
+    case SliceStatus::Unreadable: return ShowUnreadable(app, dropped);
+    case SliceStatus::Missing:
+    case SliceStatus::WrongSize: break;
+  }
+  ShowFileWarning(app, kFileErrorTitle,
+                  "Could not read file: \r\n\r\n" + dropped +
+                      "\r\n\r\nSorry, 'drag and drop' only supports 2048 byte .chr files\r\nor 2050 byte .prg files...");
+}
+
+void OpenRecentFile(App& app, int slot) {
+  if (slot < 0 || slot >= cmd::kRecentCount) return;
+  // Copied first: a save chosen in the prompt pushes onto the list and shifts the slots.
+  const std::string path = app.files.recent[static_cast<std::size_t>(slot)];
+  if (path == kEmptyRecent) return;
+  if (!ConfirmUnsavedChanges(app, PromptFor::OpenRecent)) return;
+  const SliceRead read = ReadFileSlice(path, SizeSlice);
+  switch (read.status) {
+    case SliceStatus::Ok: return CompleteLoad(app, read, path, false);
+    case SliceStatus::Missing: return ShowFileWarning(app, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
+    case SliceStatus::Unreadable: return ShowUnreadable(app, path);
+    case SliceStatus::WrongSize: return;  // not a charset: ignored without a word
+  }
+}
+
+}  // namespace kx

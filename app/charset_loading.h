@@ -1,0 +1,31 @@
+#pragma once
+// The commands that fill the editor charset from files, and New. Each asks about unsaved changes first;
+// none takes an undo snapshot.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kx {
+
+struct App;
+
+// "New": a zeroed charset called "untitled" without a file.
+void NewCharsetFile(App& app);
+
+// "Open": the chosen filter, not the extension, picks the layout: filter 0 raw 2048 bytes (.chr),
+// filter 1 the Morvane rule (.prg).
+void OpenCharsetFile(App& app);
+
+// The imports of bytes: a file of exactly `fileSize` bytes (256 * n for n rows, or the 2049-byte short
+// file) replaces the charset bytes it covers and counts as an unsaved change.
+void ImportCharsetBytes(App& app, std::uint64_t fileSize);
+
+// Files dropped on the main window: a single file of 2048 or 2050 bytes, judged by size alone.
+void LoadDroppedFiles(App& app, const std::vector<std::string>& paths);
+
+// Recent entry `slot` (0 = newest): loaded by size like a drop; a missing file is reported, a file of
+// another size ignored.
+void OpenRecentFile(App& app, int slot);
+
+}  // namespace kx

@@ -1,0 +1,120 @@
+#include "app/settings.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "app/editor_brightness.h"
+#include "app/recent_files.h"
+#include "runtime/preference_file.h"
+
+namespace kx {
+namespace {
+
+constexpr const char* kComment = "Kestrelix v1.0 (x64) Settings";
+constexpr const char* kMainWindow = "MAIN WINDOW";
+constexpr const char* kEditorView = "EDITOR VIEW";
+constexpr const char* kFileHandling = "FILE HANDLING";
+
+struct IntKey {
+  const char* group;
+  const char* key;
+  int SettingsValues::*member;
+  bool placement;  // left alone when the window ends maximised
+};
+
+// File order.
+constexpr IntKey kIntKeys[] = {
+    {kMainWindow, "FULLSCREEN", &SettingsValues::fullscreen, false},
+    {kMainWindow, "MAXIMIZE", &SettingsValues::maximize, false},
+    {kMainWindow, "XPOS", &SettingsValues::xpos, true},
+    {kMainWindow, "YPOS", &SettingsValues::ypos, true},
+    {kMainWindow, "XSIZE", &SettingsValues::xsize, true},
+    {kMainWindow, "YSIZE", &SettingsValues::ysize, true},
+    {kMainWindow, "ZOOM", &SettingsValues::zoom, false},
+    {kEditorView, "BRIGHTNESS", &SettingsValues::brightness, false},
+};
+
+std::string RecentKey(std::size_t slot) { return "RECENT" + std::to_string(slot + 1); }
+
+void WriteValues(PreferenceFile& file, const SettingsValues& values, bool withPlacement) {
+  for (const IntKey& key : kIntKeys) {
+    if (withPlacement || !key.placement) file.WriteInt(key.group, key.key, values.*key.member);
+  }
+  file.WriteString(kFileHandling, "DIR", values.dir);
+  for (std::size_t slot = 0; slot < values.recent.size(); ++slot) {
+    file.WriteString(kFileHandling, RecentKey(slot), values.recent[slot]);
+  }
+}
+
+SettingsValues ReadValues(const PreferenceFile& file) {
+  SettingsValues values = NewFileSettings();
+  for (const IntKey& key : kIntKeys) values.*key.member = file.ReadInt(key.group, key.key, values.*key.member);
+  values.dir = file.ReadString(kFileHandling, "DIR", values.dir);
+  for (std::size_t slot = 0; slot < values.recent.size(); ++slot) {
+    std::string& recent = values.recent[slot];
+    recent = file.ReadString(kFileHandling, RecentKey(slot), recent);
+    if (recent.empty()) recent = kEmptyRecent;  // a blank entry names no file
+  }
+  return values;
+}
+
+}  // namespace
+
+SettingsValues StartSettings() { return SettingsValues{}; }
+
+SettingsValues NewFileSettings() {
+  SettingsValues values;
+  values.xsize = 717;
+  values.ysize = 476;
+  return values;
+}
+
+SettingsValues ReadOrCreateSettings(const std::string& path) {
+  const PreferenceLoad load = LoadPreferenceFile(path);
+  switch (load.status) {
+    case PreferenceLoadStatus::Loaded: return ReadValues(load.file);
+    case PreferenceLoadStatus::Absent: {
+      PreferenceFile created = PreferenceFile::WithHeader({kComment});
+      WriteValues(created, NewFileSettings(), true);
+      SavePreferenceFile(path, created);
+      break;
+    }
+    case PreferenceLoadStatus::Unreadable: break;
+  }
+  return StartSettings();
+}
+
+void ApplySettings(App& app, const SettingsValues& values) {
+  app.placement = WindowPlacement{values.xpos, values.ypos, values.xsize, values.ysize, values.maximize == 1,
+                                  values.fullscreen == 1};
+  app.editing.zoomIndex = std::clamp(values.zoom, 0, kZoomLevels - 1);
+  // The stored number goes into palette entry 1 as it is; only the three levels survive, anything else
+  // shows and is written back as High.
+  app.palette[kInkIndex] = static_cast<Rgb>(values.brightness);
+  SetBrightness(app, BrightnessFromColour(app.palette[kInkIndex]));
+  app.store.lastDirectory = values.dir;
+  app.files.recent = values.recent;
+  RefreshRecentMenu(app);
+}
+
+bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window) {
+  PreferenceLoad load = LoadPreferenceFile(path);
+  if (load.status == PreferenceLoadStatus::Unreadable) return false;  // never replace what could not be read
+  if (load.status == PreferenceLoadStatus::Absent) load.file = PreferenceFile::WithHeader({kComment});
+
+  SettingsValues values;
+  values.fullscreen = app.placement.fullscreen ? 1 : 0;
+  values.maximize = window.maximize ? 1 : 0;
+  values.xpos = window.x;
+  values.ypos = window.y;
+  values.xsize = window.clientWidth;
+  values.ysize = window.clientHeight;
+  values.zoom = app.editing.zoomIndex;
+  values.brightness = static_cast<int>(BrightnessColour(app.brightness));
+  values.dir = app.store.lastDirectory;
+  values.recent = app.files.recent;
+  WriteValues(load.file, values, !window.maximize);
+  return SavePreferenceFile(path, load.file);
+}
+
+}  // namespace kx

@@ -1,0 +1,48 @@
+#pragma once
+// The settings file "kstr.ini": window placement, zoom, brightness, last directory and the recent files.
+// Read (or created) once at start-up, written once at exit; nothing in between touches it.
+
+#include <string>
+
+#include "app/file_session.h"
+#include "app/window_placement.h"
+
+namespace kx {
+
+struct App;
+
+inline constexpr const char* kSettingsFileName = "kstr.ini";
+
+struct SettingsValues {
+  int fullscreen = 0;  // 1: a borderless maximised window
+  int maximize = 1;
+  int xpos = 50;
+  int ypos = 50;
+  int xsize = 1110;  // client size
+  int ysize = 514;
+  int zoom = 1;                // zoom index, 0..4 once applied
+  int brightness = 0xFFFFFF;   // palette entry 1 as stored (16777215, 12303291 or 7829367)
+  std::string dir;             // last directory
+  RecentFiles recent = EmptyRecentFiles();
+};
+
+// The values a run starts with when there is no settings file.
+SettingsValues StartSettings();
+// The values written into a newly created file, which are also the defaults for keys missing from a file.
+SettingsValues NewFileSettings();
+
+// Reads the file at `path`. A missing or empty file is created with NewFileSettings() and the run keeps
+// StartSettings(); an unreadable one is left alone and the run keeps StartSettings() too.
+SettingsValues ReadOrCreateSettings(const std::string& path);
+
+// Puts the values into the App: window placement, zoom (clamped to 0..4), brightness (anything but the
+// three levels becomes High), last directory and the recent-files list with its menu.
+void ApplySettings(App& app, const SettingsValues& values);
+
+// Rewrites the settings from the App and `window`, the main window as it is when the program ends (its
+// fullscreen field is not used: FULLSCREEN keeps the value the run started with, `App::placement`). A
+// maximised window writes MAXIMIZE = 1 and keeps the old position and size lines. Keys and comments the program does not
+// write survive. False (and the file untouched) when it cannot be read or written.
+bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window);
+
+}  // namespace kx

@@ -1,0 +1,18 @@
+#pragma once
+// The question asked before a command replaces or abandons a modified editor charset.
+
+namespace kx {
+
+struct App;
+
+// Which command asks; it decides the title and wording.
+enum class PromptFor { CloseBox, Quit, New, Open, ImportImage, OpenRecent, Drop };
+
+// True when the command may go on. Unmodified: at once. Otherwise Yes/No/Cancel:
+// - Yes with a file saves to the current name; only quitting goes on after that (and only when the save
+//   worked), every other command stops and the user repeats it.
+// - Yes without a file runs Save As; the command goes on only when a name was chosen and the write worked.
+// - No goes on without saving; Cancel (or closing the box) stops.
+bool ConfirmUnsavedChanges(App& app, PromptFor command);
+
+}  // namespace kx

@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include "app/charset_saving.h"
+#include "app/file_commands.h"
+#include "app/quit.h"
+#include "app/file_test_support.h"
+
+namespace kx {
+namespace {
+
+using namespace testing_files;
+
+const char* const kOpenFilters =
+    "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|";
+const char* const kSaveFilters = "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|*.chr|";
+
+using OpenCommand = FileCommandTest;
+
+TEST_F(OpenCommand, CharsetFilterRefusesAPrgFileWhateverItsName) {
+  app.store.lastDirectory = dir.Dir();
+  const std::string path = dir.Path("font.prg");
+  WriteBytes(path, Counting(2050));
+  const std::string before = Editor();
+  AnswerFile(path, 0);
+  ASSERT_TRUE(RunFileCommand(app, cmd::Open));
+
+  const DialogCall& request = dialogs.calls[0];
+  EXPECT_EQ(request.kind, DialogKind::OpenFile);
+  EXPECT_EQ(request.title, "Open...");
+  EXPECT_EQ(request.proposedPath, dir.Dir());
+  EXPECT_EQ(request.filters, kOpenFilters);
+  EXPECT_EQ(request.filterIndex, 1);
+  EXPECT_EQ(LastCall().title, "Load Error!");
+  EXPECT_EQ(LastCall().text, "Not a 2048 byte file: \r\n\r\n" + path);
+  EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
+  EXPECT_EQ(Editor(), before);
+  EXPECT_FALSE(app.store.hasFile);
+  EXPECT_EQ(app.store.fileType, FileType::None);  // a refused file does not change the save layout
+  EXPECT_EQ(app.files.openFilter, 0);
+  EXPECT_TRUE(app.requests.focusEditor);
+}
+
+TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
+  const std::string path = dir.Path("font.chr");
+  WriteBytes(path, Counting(2048, 5));
+  app.history.Push(app.store, true);
+  AnswerFile(path, 1);
+  RunFileCommand(app, cmd::Open);
+
+  EXPECT_EQ(Editor(), Counting(2048, 5));
+  EXPECT_EQ(app.store.fileType, FileType::Prg);
+  EXPECT_TRUE(app.store.hasFile);
+  EXPECT_FALSE(app.store.modified);
+  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + path);
+  EXPECT_EQ(app.store.lastDirectory, dir.Dir());
+  EXPECT_EQ(app.history.UndoDepth(), 1u);  // a load takes no snapshot
+
+  RunFileCommand(app, cmd::Save);
+  EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Counting(2048, 5));
+  RunFileCommand(app, cmd::Save);
+  EXPECT_EQ(ReadBytes(path).size(), 2050u);
+}
+
+TEST_F(OpenCommand, MissingFileChangesNothingButTheFilter) {
+  AnswerFile(dir.Path("gone.chr"), 0);
+  RunFileCommand(app, cmd::Open);
+  EXPECT_EQ(LastCall().title, "File Error!");
+  EXPECT_EQ(LastCall().text, "File Error! : '" + dir.Path("gone.chr") + "' not found!");
+  EXPECT_EQ(app.store.lastDirectory, "");
+}
+
+TEST_F(OpenCommand, CancelledRequestersChangeNothingNotEvenTheFilters) {
+  for (CommandId id : {cmd::Open, cmd::SaveAs, cmd::ImportFirst, cmd::ExportLast}) {
+    AnswerCancel();
+    RunFileCommand(app, id);
+  }
+  EXPECT_EQ(app.files.openFilter, 1);
+  EXPECT_EQ(app.files.saveFilter, 1);
+  EXPECT_EQ(dialogs.calls.size(), 4u);  // four requesters, no message
+  EXPECT_FALSE(app.store.hasFile);
+  EXPECT_EQ(app.files.recent[0], "<Empty>");
+}
+
+using SaveCommand = FileCommandTest;
+
+TEST_F(SaveCommand, SaveAsAppendsTheFilterExtensionExactly) {
+  app.store.lastDirectory = dir.Dir();
+  struct Case {
+    const char* typed;
+    int filter;
+    const char* written;
+  };
+  for (const Case& c : {Case{"font", 0, "font.prg"}, Case{"font.prg", 0, "font.prg"},
+                        Case{"FONT.PRG", 0, "FONT.PRG.prg"}, Case{"set", 1, "set.chr"}}) {
+    AnswerFile(dir.Path(c.typed), c.filter);
+    EXPECT_EQ(SaveCharsetAs(app), SaveResult::Saved);
+    EXPECT_EQ(app.store.currentName, dir.Path(c.written));
+    EXPECT_EQ(ReadBytes(dir.Path(c.written)).size(), c.filter == 0 ? 2050u : 2048u);
+  }
+  // The second request proposes the file part of the current name inside the last directory and
+  // preselects the filter chosen before.
+  EXPECT_EQ(dialogs.calls[0].title, "Save as...");
+  EXPECT_EQ(dialogs.calls[0].filters, kSaveFilters);
+  EXPECT_EQ(dialogs.calls[0].proposedPath, dir.Dir() + "untitled");
+  EXPECT_EQ(dialogs.calls[0].filterIndex, 1);
+  EXPECT_EQ(dialogs.calls[1].proposedPath, dir.Path("font.prg"));
+  EXPECT_EQ(dialogs.calls[1].filterIndex, 0);
+  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_FALSE(app.store.modified);
+}
+
+TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
+  const std::string path = dir.Path("keep.chr");
+  WriteBytes(path, "old");
+  EditedWithFile(path, FileType::Chr);
+  {
+    const FileSizeLimit full(1000);
+    EXPECT_EQ(SaveCharset(app), SaveResult::Failed);
+  }
+  EXPECT_EQ(LastCall().title, "File Error!");
+  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);  // no half-written leftovers
+  EXPECT_TRUE(app.store.modified);
+  EXPECT_EQ(app.files.recent[0], path);
+  EXPECT_EQ(app.menu.Text(cmd::RecentFirst), path);
+}
+
+TEST_F(SaveCommand, SaveWithoutACharsetLayoutAsksForAName) {
+  EditedWithFile(dir.Path("picture.png"), FileType::Image);
+  AnswerFile(dir.Path("from-image"), 1);
+  EXPECT_EQ(SaveCharset(app), SaveResult::Saved);
+  EXPECT_EQ(dialogs.calls[0].kind, DialogKind::SaveFile);
+  EXPECT_EQ(ReadBytes(dir.Path("from-image.chr")), Editor());
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("picture.png")));
+}
+
+using ImportCommand = FileCommandTest;
+
+TEST_F(ImportCommand, RowImportReplacesOnlyItsRowsAndCountsAsUnsaved) {
+  const std::string path = dir.Path("row.bin");
+  WriteBytes(path, Counting(256, 9));
+  const std::string before = Editor();
+  AnswerFile(path, 1);
+  RunFileCommand(app, cmd::ImportFirst);
+
+  const DialogCall& request = dialogs.calls[0];
+  EXPECT_EQ(request.title, "Import");
+  EXPECT_EQ(request.proposedPath, "untitled");
+  EXPECT_EQ(request.filters, "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|");
+  EXPECT_EQ(request.filterIndex, 0);
+  EXPECT_EQ(Editor().substr(0, 256), Counting(256, 9));
+  EXPECT_EQ(Editor().substr(256), before.substr(256));
+  EXPECT_TRUE(app.store.modified);
+  EXPECT_TRUE(app.store.hasFile);
+  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + path + " <unsaved>");
+  EXPECT_EQ(app.store.lastDirectory, dir.Dir());
+  EXPECT_EQ(app.files.openFilter, 0);
+}
+
+TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
+  WriteBytes(dir.Path("odd"), Counting(257));
+  const std::string before = Editor();
+  AnswerFile(dir.Path("odd"), 0);
+  RunFileCommand(app, cmd::ImportFirst);
+  EXPECT_EQ(LastCall().title, "Load Error!");
+  EXPECT_EQ(LastCall().text, "Not a 256 byte file: \r\n\r\n" + dir.Path("odd"));
+  AnswerFile(dir.Path("odd"), 0);
+  RunFileCommand(app, cmd::ImportFirst + 1);
+  EXPECT_EQ(LastCall().text, "Not a 512 byte file: \r\n\r\n" + dir.Path("odd"));
+  EXPECT_EQ(Editor(), before);
+  EXPECT_FALSE(app.store.hasFile);
+}
+
+TEST_F(ImportCommand, ShortPrgImportTakesOffsetsTwoOnAndZeroesTheLastByte) {
+  WriteBytes(dir.Path("bugged.prg"), Counting(2049, 0xF0));
+  AnswerFile(dir.Path("bugged.prg"), 0);
+  RunFileCommand(app, cmd::ImportBugged);
+  EXPECT_EQ(Editor().substr(0, 2047), Counting(2047, 0xF2));
+  EXPECT_EQ(Editor()[2047], '\0');
+}
+
+using ExportCommand = FileCommandTest;
+
+TEST_F(ExportCommand, WritesExactlyItsRowsAndAppendsChr) {
+  app.store.modified = true;
+  AnswerFile(dir.Path("rows"), 0);
+  RunFileCommand(app, cmd::ExportLast);
+  EXPECT_EQ(dialogs.calls[0].title, "Export");
+  EXPECT_EQ(dialogs.calls[0].filters, "Charset (*.chr)|*.chr|");
+  EXPECT_EQ(dialogs.calls[0].filterIndex, 0);
+  EXPECT_EQ(ReadBytes(dir.Path("rows.chr")), Editor().substr(0, 1792));
+  EXPECT_EQ(app.store.currentName, dir.Path("rows.chr"));
+  EXPECT_TRUE(app.store.hasFile);
+  EXPECT_EQ(app.files.saveFilter, 0);
+  EXPECT_EQ(app.files.recent[0], "<Empty>");
+  // Row 8 was not written anywhere, so the charset still counts as unsaved.
+  EXPECT_TRUE(app.store.modified);
+}
+
+using DropCommand = FileCommandTest;
+
+TEST_F(DropCommand, LoadsBySizeAloneAndRefusesEverythingElse) {
+  const std::string prg = dir.Path("really-a-prg.chr");
+  WriteBytes(prg, Counting(2050, 1));
+  DropFiles(app, {prg});
+  EXPECT_EQ(Editor(), Counting(2048, 3));
+  EXPECT_EQ(app.store.fileType, FileType::Prg);
+  EXPECT_EQ(app.store.currentName, prg);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(app.store.lastDirectory, "");
+  EXPECT_TRUE(app.requests.focusEditor);
+
+  const std::string tail =
+      "\r\n\r\nSorry, 'drag and drop' only supports 2048 byte .chr files\r\nor 2050 byte .prg files...";
+  WriteBytes(dir.Path("short"), Counting(2049));
+  DropFiles(app, {dir.Path("short")});
+  EXPECT_EQ(LastCall().title, "File Error!");
+  EXPECT_EQ(LastCall().text, "Could not read file: \r\n\r\n" + dir.Path("short") + tail);
+  DropFiles(app, {prg, prg});
+  EXPECT_EQ(LastCall().text, "Could not read file: \r\n\r\n" + prg + "\n" + prg + tail);
+  EXPECT_EQ(Editor(), Counting(2048, 3));
+}
+
+using UnsavedPrompt = FileCommandTest;
+
+TEST_F(UnsavedPrompt, YesWithAFileSavesAndDoesNotImport) {
+  const std::string path = dir.Path("mine.chr");
+  EditedWithFile(path, FileType::Chr);
+  WriteBytes(dir.Path("row"), Counting(256));
+  const std::string before = Editor();
+  Answer(MessageAnswer::Yes);
+  RunFileCommand(app, cmd::ImportFirst);
+  const DialogCall& prompt = dialogs.calls[0];
+  EXPECT_EQ(prompt.title, "Open file...");
+  EXPECT_EQ(prompt.text, "The following is unsaved:\r\n\r\n" + path + "\r\n\r\nDo you want to save?");
+  EXPECT_EQ(prompt.buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(prompt.icon, MessageIcon::Information);
+  EXPECT_EQ(dialogs.calls.size(), 1u);  // no requester
+  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_FALSE(app.store.modified);
+
+  app.store.modified = true;
+  Answer(MessageAnswer::No);
+  AnswerFile(dir.Path("row"), 0);
+  RunFileCommand(app, cmd::ImportFirst);
+  EXPECT_EQ(Editor().substr(0, 256), Counting(256));
+  EXPECT_EQ(ReadBytes(path), before);  // not saved
+}
+
+TEST_F(UnsavedPrompt, YesWithoutAFileGoesOnOnlyAfterASuccessfulSaveAs) {
+  app.store.modified = true;
+  Answer(MessageAnswer::Yes);
+  AnswerCancel();
+  RunFileCommand(app, cmd::New);
+  EXPECT_TRUE(app.store.modified);
+  EXPECT_NE(Editor(), std::string(2048, '\0'));
+
+  Answer(MessageAnswer::Yes);
+  AnswerFile(dir.Path("kept"), 1);
+  RunFileCommand(app, cmd::New);
+  EXPECT_EQ(dialogs.calls[2].title, "New file...");
+  EXPECT_EQ(ReadBytes(dir.Path("kept.chr")).size(), 2048u);
+  EXPECT_EQ(Editor(), std::string(2048, '\0'));
+  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled");
+  EXPECT_FALSE(app.store.hasFile);
+}
+
+TEST_F(UnsavedPrompt, NewAfterYesWithAFileKeepsTheCharsetUntilAskedAgain) {
+  EditedWithFile(dir.Path("a.chr"), FileType::Chr);
+  Answer(MessageAnswer::Yes);
+  RunFileCommand(app, cmd::New);
+  EXPECT_NE(Editor(), std::string(2048, '\0'));
+  RunFileCommand(app, cmd::New);  // nothing unsaved: no question
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(Editor(), std::string(2048, '\0'));
+}
+
+TEST_F(UnsavedPrompt, FailedSaveFromThePromptStopsTheDrop) {
+  const std::string path = dir.Path("mine.chr");
+  EditedWithFile(path, FileType::Chr);
+  WriteBytes(dir.Path("other.chr"), Counting(2048));
+  app.store.hasFile = false;
+  Answer(MessageAnswer::Yes);
+  AnswerFile(path, 1);
+  {
+    const FileSizeLimit full(1000);
+    DropFiles(app, {dir.Path("other.chr")});
+  }
+  EXPECT_EQ(dialogs.calls[0].title, "Kestrelix");
+  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
+  EXPECT_NE(Editor(), Counting(2048));
+}
+
+using QuitCommand = FileCommandTest;
+
+TEST_F(QuitCommand, CloseBoxAndQuitAskDifferentlyAndCancelKeepsRunning) {
+  EXPECT_TRUE(RequestQuit(app, true));  // nothing unsaved: no question
+  EXPECT_TRUE(dialogs.calls.empty());
+
+  app.requests.quit = false;
+  app.store.modified = true;
+  Answer(MessageAnswer::Cancel);
+  EXPECT_FALSE(RequestQuit(app, true));
+  EXPECT_EQ(LastCall().title, "Quit Kestrelix");
+  EXPECT_EQ(LastCall().text,
+            "The following file has not been saved:\r\n\r\nuntitled\r\n\r\nDo you wish to save the file?");
+  EXPECT_FALSE(app.requests.quit);
+  EXPECT_TRUE(app.store.modified);
+
+  Answer(MessageAnswer::No);
+  RunFileCommand(app, cmd::Quit);
+  EXPECT_EQ(LastCall().text, "The following is unsaved:\r\n\r\nuntitled\r\n\r\nDo you want to save?");
+  EXPECT_TRUE(app.requests.quit);
+}
+
+TEST_F(QuitCommand, YesQuitsOnlyOnceTheCharsetIsSaved) {
+  const std::string path = dir.Path("mine.prg");
+  EditedWithFile(path, FileType::Prg);
+  Answer(MessageAnswer::Yes);
+  {
+    const FileSizeLimit full(1000);
+    EXPECT_FALSE(RequestQuit(app, false));
+  }
+  EXPECT_FALSE(app.requests.quit);
+
+  Answer(MessageAnswer::Yes);
+  EXPECT_TRUE(RequestQuit(app, false));
+  EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Editor());
+}
+
+using RecentFilesCommands = FileCommandTest;
+
+TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstAndClearGreysIt) {
+  for (int n = 1; n <= 6; ++n) {
+    AnswerFile(dir.Path("f" + std::to_string(n)), 1);
+    RunFileCommand(app, cmd::SaveAs);
+  }
+  for (int slot = 0; slot < 5; ++slot) {
+    EXPECT_EQ(app.files.recent[static_cast<std::size_t>(slot)], dir.Path("f" + std::to_string(6 - slot) + ".chr"));
+    EXPECT_TRUE(app.menu.Enabled(cmd::RecentFirst + slot));
+  }
+  EXPECT_TRUE(app.menu.Enabled(cmd::ClearRecent));
+
+  RunFileCommand(app, cmd::ClearRecent);
+  EXPECT_FALSE(app.menu.Enabled(cmd::ClearRecent));
+  for (CommandId id = cmd::RecentFirst; id <= cmd::RecentLast; ++id) {
+    EXPECT_EQ(app.menu.Text(id), "<Empty>");
+    EXPECT_FALSE(app.menu.Enabled(id));
+  }
+}
+
+TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) {
+  const std::string good = dir.Path("good.prg");
+  const std::string odd = dir.Path("odd.chr");
+  WriteBytes(good, Counting(2050, 4));
+  WriteBytes(odd, Counting(100));
+  app.files.recent = {good, odd, dir.Path("gone.chr"), "<Empty>", "<Empty>"};
+
+  RunFileCommand(app, cmd::RecentFirst + 1);
+  EXPECT_TRUE(dialogs.calls.empty());
+  RunFileCommand(app, cmd::RecentFirst + 2);
+  EXPECT_EQ(LastCall().title, "File Error!");
+  EXPECT_EQ(LastCall().text, "Could not locate or read file: \r\n\r\n" + dir.Path("gone.chr"));
+
+  RunFileCommand(app, cmd::RecentFirst);
+  EXPECT_EQ(Editor(), Counting(2048, 6));
+  EXPECT_EQ(app.store.fileType, FileType::Prg);
+  EXPECT_EQ(app.store.currentName, good);
+  EXPECT_EQ(app.files.recent[0], good);  // loading never adds to the list
+}
+
+TEST_F(RecentFilesCommands, PromptSavesElsewhereThenOpensTheChosenEntry) {
+  const std::string wanted = dir.Path("wanted.chr");
+  WriteBytes(wanted, Counting(2048, 8));
+  app.files.recent[0] = wanted;
+  app.store.modified = true;
+  Answer(MessageAnswer::Yes);
+  AnswerFile(dir.Path("draft"), 1);
+  RunFileCommand(app, cmd::RecentFirst);
+  EXPECT_EQ(dialogs.calls[0].title, "Open Recent");
+  EXPECT_EQ(app.files.recent[0], dir.Path("draft.chr"));  // the save pushed the list down
+  EXPECT_EQ(app.store.currentName, wanted);
+  EXPECT_EQ(Editor(), Counting(2048, 8));
+}
+
+TEST(FileCommands, OtherCommandsAreLeftAlone) {
+  App app;
+  for (CommandId id : {cmd::ImportImage, 41, 42, cmd::Undo, cmd::BrightnessHigh}) {
+    EXPECT_FALSE(RunFileCommand(app, id)) << id;
+  }
+  EXPECT_FALSE(app.requests.focusEditor);
+}
+
+}  // namespace
+}  // namespace kx

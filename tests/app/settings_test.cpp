@@ -1,0 +1,135 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/editor_brightness.h"
+#include "io/temp_files.h"
+
+namespace kx {
+namespace {
+
+using namespace testing_files;
+
+const std::string kBom = "\xEF\xBB\xBF";
+
+std::string FileWith(const std::string& mainWindow, const std::string& brightness) {
+  return kBom + "\r\n; Kestrelix v1.0 (x64) Settings\r\n[MAIN WINDOW]\r\n" + mainWindow +
+         "[EDITOR VIEW]\r\nBRIGHTNESS = " + brightness + "\r\n[FILE HANDLING]\r\nDIR = /charsets/\r\n";
+}
+
+TEST(Settings, FirstStartCreatesTheFileButRunsWithTheBuiltInValues) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  const SettingsValues run = ReadOrCreateSettings(path);
+  EXPECT_EQ(run.xsize, 1110);
+  EXPECT_EQ(run.ysize, 514);
+  EXPECT_EQ(run.maximize, 1);
+  EXPECT_EQ(ReadBytes(path), kBom +
+                                 "\r\n"
+                                 "; Kestrelix v1.0 (x64) Settings\r\n"
+                                 "[MAIN WINDOW]\r\n"
+                                 "FULLSCREEN = 0\r\n"
+                                 "MAXIMIZE = 1\r\n"
+                                 "XPOS = 50\r\n"
+                                 "YPOS = 50\r\n"
+                                 "XSIZE = 717\r\n"
+                                 "YSIZE = 476\r\n"
+                                 "ZOOM = 1\r\n"
+                                 "[EDITOR VIEW]\r\n"
+                                 "BRIGHTNESS = 16777215\r\n"
+                                 "[FILE HANDLING]\r\n"
+                                 "DIR = \r\n"
+                                 "RECENT1 = <Empty>\r\n"
+                                 "RECENT2 = <Empty>\r\n"
+                                 "RECENT3 = <Empty>\r\n"
+                                 "RECENT4 = <Empty>\r\n"
+                                 "RECENT5 = <Empty>\r\n");
+  // The second start reads what the first created.
+  EXPECT_EQ(ReadOrCreateSettings(path).xsize, 717);
+}
+
+TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  WriteBytes(path, FileWith("FULLSCREEN = 1\r\nMAXIMIZE = 0\r\nXPOS = 7\r\nYPOS = 8\r\nXSIZE = 1200\r\n"
+                            "YSIZE = 600\r\nZOOM = 9\r\n",
+                            "12303291"));
+  App app;
+  ApplySettings(app, ReadOrCreateSettings(path));
+  EXPECT_EQ(app.editing.zoomIndex, 4);
+  EXPECT_TRUE(app.placement.fullscreen);
+  EXPECT_FALSE(app.placement.maximize);
+  EXPECT_EQ(app.placement.clientWidth, 1200);
+  EXPECT_EQ(app.store.lastDirectory, "/charsets/");
+
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 3, 4, true, false}));
+  EXPECT_EQ(ReadBytes(path),
+            FileWith("FULLSCREEN = 1\r\nMAXIMIZE = 1\r\nXPOS = 7\r\nYPOS = 8\r\nXSIZE = 1200\r\nYSIZE = 600\r\n"
+                     "ZOOM = 4\r\n",
+                     "12303291") +
+                "RECENT1 = <Empty>\r\nRECENT2 = <Empty>\r\nRECENT3 = <Empty>\r\nRECENT4 = <Empty>\r\n"
+                "RECENT5 = <Empty>\r\n");
+
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{10, 20, 1300, 700, false, false}));
+  const SettingsValues again = ReadOrCreateSettings(path);
+  EXPECT_EQ(again.maximize, 0);
+  EXPECT_EQ(again.xpos, 10);
+  EXPECT_EQ(again.ypos, 20);
+  EXPECT_EQ(again.xsize, 1300);
+  EXPECT_EQ(again.ysize, 700);
+  EXPECT_EQ(again.fullscreen, 1);
+}
+
+// Starts a run from the file, checks the level it shows, ends the run and returns the number written back.
+int RunWithBrightness(const std::string& path, CommandId ticked, Rgb ink, Brightness chosen) {
+  App app;
+  ApplySettings(app, ReadOrCreateSettings(path));
+  for (CommandId id : {cmd::BrightnessHigh, cmd::BrightnessMedium, cmd::BrightnessLow}) {
+    EXPECT_EQ(app.menu.Checked(id), id == ticked) << id;
+  }
+  EXPECT_EQ(app.palette[kInkIndex], ink);
+  SetBrightness(app, chosen);
+  WriteSettingsAtExit(path, app, {});
+  return ReadOrCreateSettings(path).brightness;
+}
+
+TEST(Settings, BrightnessSurvivesOnlyAsOneOfTheThreeLevels) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  WriteBytes(path, FileWith("", "123"));
+  EXPECT_EQ(RunWithBrightness(path, cmd::BrightnessHigh, 0xFFFFFF, Brightness::High), 16777215);
+  EXPECT_EQ(RunWithBrightness(path, cmd::BrightnessHigh, 0xFFFFFF, Brightness::Medium), 12303291);
+  EXPECT_EQ(RunWithBrightness(path, cmd::BrightnessMedium, 0xBBBBBB, Brightness::Medium), 12303291);
+}
+
+TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  WriteBytes(path, FileWith("", "16777215") + "RECENT1 = /a.chr\r\nRECENT3 = /c.prg\r\n");
+  App app;
+  ApplySettings(app, ReadOrCreateSettings(path));
+  EXPECT_EQ(app.menu.Text(cmd::RecentFirst), "/a.chr");
+  EXPECT_TRUE(app.menu.Enabled(cmd::RecentFirst));
+  EXPECT_FALSE(app.menu.Enabled(cmd::RecentFirst + 1));
+  EXPECT_TRUE(app.menu.Enabled(cmd::RecentFirst + 2));
+  EXPECT_TRUE(app.menu.Enabled(cmd::ClearRecent));
+
+  app.files.recent[4] = "/e.chr";
+  WriteSettingsAtExit(path, app, {});
+  const RecentFiles written = ReadOrCreateSettings(path).recent;
+  EXPECT_EQ(written, (RecentFiles{"/a.chr", "<Empty>", "/c.prg", "<Empty>", "/e.chr"}));
+}
+
+TEST(Settings, ExitRecreatesAVanishedFile) {
+  TempDir dir;
+  App app;
+  app.store.lastDirectory = "/x/";
+  ASSERT_TRUE(WriteSettingsAtExit(dir.Path("kstr.ini"), app, WindowPlacement{1, 2, 1111, 515, false, false}));
+  const SettingsValues read = ReadOrCreateSettings(dir.Path("kstr.ini"));
+  EXPECT_EQ(read.dir, "/x/");
+  EXPECT_EQ(read.xsize, 1111);
+}
+
+}  // namespace
+}  // namespace kx
