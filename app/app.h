@@ -3,6 +3,7 @@
 // the Qt adapter holds one and mirrors what it shows.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/command_table.h"
@@ -22,6 +23,7 @@
 #include "views/tool_selection.h"
 #include "windows/font_preview.h"
 #include "views/view_pictures.h"
+#include "windows/screen_editor.h"
 
 namespace kx {
 
@@ -68,6 +70,9 @@ struct App {
   EditorInputState input;        // strokes, key latch and panning between events
   FontPreviewState preview;  // the "Preview Auto Creation" window and its picture
   std::string buildDateTime;  // "dd/mm/yyyy, hh:ii:ss", shown in the About window
+
+  // The screen editor while its window is open.
+  std::optional<ScreenEditor> screenEditor;
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;

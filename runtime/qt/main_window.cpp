@@ -20,6 +20,8 @@
 #include "runtime/qt/menu_bar.h"
 #include "runtime/qt/qt_geometry.h"
 #include "runtime/qt/qt_picture.h"
+#include "runtime/qt/screen_editor_window.h"
+#include "views/picture_paint.h"
 
 namespace kx {
 namespace {
@@ -197,6 +199,17 @@ void MainWindow::HandleRequests() {
   if (std::exchange(r.focusEditor, false)) editor_->setFocus();
   // The prompt already ran (Quit command): leave the event loop without asking again.
   if (std::exchange(r.quit, false)) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  OpenRequestedScreenEditor();
+}
+
+ScreenEditorWindow* MainWindow::ScreenEditor() const { return screenEditor_; }
+
+void MainWindow::OpenRequestedScreenEditor() {
+  if (!std::exchange(app_.requests.openScreenEditor, false) || screenEditor_) return;
+  screenEditor_ = new ScreenEditorWindow(app_, this);
+  screenEditor_->onClosed = [this] { SyncFromApp(); };
+  SyncFromApp();  // acts on what opening asked for (an open font preview closes first)
+  screenEditor_->show();
 }
 
 WindowPlacement MainWindow::CurrentPlacement() const {

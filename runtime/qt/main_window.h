@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/app.h"
 #include "views/gadgets.h"
@@ -20,6 +21,7 @@ namespace kx {
 class AuxiliaryWindows;
 class CanvasWidget;
 class MenuBar;
+class ScreenEditorWindow;
 
 // The main window: a Qt shell that shows what the App says and hands user actions back to it. Every gadget
 // stands on the single page of a tab panel at the position the gadget table gives; the editor view, its
@@ -51,6 +53,7 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows* Auxiliary() const { return auxiliary_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
   MenuBar* Menus() const { return menus_; }
+  ScreenEditorWindow* ScreenEditor() const;  // the open screen editor, or null
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -68,6 +71,7 @@ class MainWindow : public QMainWindow {
   void ScrollBarMoved();
   void ZoomChosen(int index);
   WindowMetrics CurrentMetrics() const;
+  void OpenRequestedScreenEditor();
 
   App& app_;
   QTabWidget* panel_ = nullptr;
@@ -82,6 +86,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 4> statusFields_{};
   MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
+  QPointer<ScreenEditorWindow> screenEditor_;
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
 
   PictureVersions shownVersions_{~0ull, ~0ull, ~0ull, ~0ull, ~0ull, ~0ull};  // what the canvases show

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "app/command_ids.h"
+#include "app/screen_editor_session.h"
+#include "windows/screen_editor_layout.h"
+
+namespace kx {
+namespace {
+
+TEST(ScreenEditorSession, EveryOpeningStartsFresh) {
+  App app;
+  OpenScreenEditor(app);
+  ASSERT_TRUE(app.screenEditor);
+  ScriptedDialogs dialogs;
+  PressScreenKey(*app.screenEditor, 'A', false, false);
+  PressScreenButton(*app.screenEditor, ScreenButton::View, false, dialogs);
+  PressScreenButton(*app.screenEditor, ScreenButton::Mapping, false, dialogs);
+  CloseScreenEditor(app);
+  EXPECT_FALSE(app.screenEditor);
+
+  OpenScreenEditor(app);
+  const ScreenEditor& e = *app.screenEditor;
+  EXPECT_EQ(e.mapping, KeyMapping::Us);
+  EXPECT_EQ(e.view, ScreenView::Custom);
+  EXPECT_EQ(e.column, 0);
+  EXPECT_EQ(e.custom.underCursor, Image(kCellSize, kCellSize));
+}
+
+TEST(ScreenEditorSession, UsesTheEditorCharsetInTheDisplayColours) {
+  App app;
+  app.store.editor.fill(0);
+  app.store.editor[1 * kGlyphBytes] = 0x80;  // glyph 1, top-left pixel
+  app.palette[kInkIndex] = 0x123456;
+  OpenScreenEditor(app);
+  const Image& sheet = app.screenEditor->custom.glyphs;
+  EXPECT_EQ(sheet.Pixel(16, 0), 0x123456u);
+  EXPECT_EQ(sheet.Pixel(17, 1), 0x123456u);
+  EXPECT_EQ(sheet.Pixel(18, 0), 0u);
+  // The editor charset is only read.
+  EXPECT_EQ(app.store.editor[1 * kGlyphBytes], 0x80);
+}
+
+TEST(ScreenEditorSession, OpeningClosesTheFontPreviewAndClosingFreesItsCommands) {
+  App app;
+  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) app.menu.SetEnabled(id, false);
+  OpenScreenEditor(app);
+  EXPECT_TRUE(app.requests.closeFontPreview);
+  CloseScreenEditor(app);
+  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) EXPECT_TRUE(app.menu.Enabled(id)) << id;
+}
+
+}  // namespace
+}  // namespace kx

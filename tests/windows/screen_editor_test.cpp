@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "runtime/image_draw.h"
+#include "windows/screen_editor.h"
+#include "windows/screen_editor_layout.h"
+#include "windows/screen_rulers.h"
+
+namespace kx {
+namespace {
+
+// A charset unlike the ROM one, in a colour the ROM sheet never has.
+Image CustomCharsetImage() {
+  Charset c{};
+  for (int i = 0; i < kCharsetBytes; ++i) c[i] = static_cast<std::uint8_t>(i * 37 + (i >> 8) * 11 + 1);
+  Palette palette = MakePalette();
+  palette[kInkIndex] = 0xFF4000;
+  return CharsetImage(c, CharsetStore::DefaultInks(), palette);
+}
+
+Image CellOf(const TextScreen& s, int column, int row) {
+  return Cut(s.picture, {column * kCellSize, row * kCellSize, kCellSize, kCellSize});
+}
+Image GlyphOf(const TextScreen& s, int code) { return Cut(s.glyphs, GlyphBlock(code, kCellSize)); }
+const Image kCursor(kCellSize, kCellSize, kCursorColour);
+const Image kBlack(kCellSize, kCellSize);
+
+// The glyph a cell shows; the cursor cell is read from what the cursor covers.
+void ExpectCell(const ScreenEditor& e, int column, int row, int code) {
+  for (const TextScreen* s : {&e.custom, &e.rom}) {
+    const bool underCursor = column == e.column && row == e.row;
+    const Image shown = underCursor ? s->underCursor : CellOf(*s, column, row);
+    EXPECT_EQ(shown, code < 0 ? kBlack : GlyphOf(*s, code)) << "cell " << column << "," << row;
+  }
+}
+
+// The status line's text at each given x position.
+void ExpectStatus(const ScreenEditor& e, std::initializer_list<StatusLabel> expected) {
+  const std::vector<StatusLabel> line = ScreenStatusLine(e);
+  for (const StatusLabel& want : expected) {
+    const auto at = std::find_if(line.begin(), line.end(), [&](const StatusLabel& l) { return l.x == want.x; });
+    ASSERT_NE(at, line.end()) << want.x;
+    EXPECT_EQ(at->text, want.text) << "at x " << want.x;
+  }
+}
+
+void PressKeys(ScreenEditor& e, std::initializer_list<int> keys, bool shift = false) {
+  for (int key : keys) PressScreenKey(e, key, shift, false);
+}
+
+TEST(ScreenEditor, OpensBlackWithTheCursorHomeAndDefaults) {
+  const ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  EXPECT_EQ(e.custom.glyphs.Width(), 512);
+  EXPECT_EQ(e.custom.glyphs.Height(), 128);
+  for (const TextScreen* s : {&e.custom, &e.rom}) {
+    EXPECT_EQ(s->picture.Width(), 640);
+    EXPECT_EQ(s->picture.Height(), 400);
+    EXPECT_EQ(CellOf(*s, 0, 0), kCursor);
+    EXPECT_EQ(CellOf(*s, 39, 24), kBlack);
+  }
+  EXPECT_EQ(e.view, ScreenView::Custom);
+  EXPECT_EQ(e.mapping, KeyMapping::Us);
+  EXPECT_FALSE(e.reverse);
+  // The ROM sheet is the ROM charset white on black, doubled: "A" is glyph 1.
+  EXPECT_EQ(e.rom.glyphs.Pixel(16 + 6, 0), 0xFFFFFFu);
+  EXPECT_EQ(e.rom.glyphs.Pixel(16, 0), 0u);
+}
+
+TEST(ScreenEditor, TypingFillsTheRowAndStopsAtTheLastColumn) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  for (int i = 0; i < 41; ++i) PressScreenKey(e, 'A' + i % 26, false, false);
+  EXPECT_EQ(e.column, 39);
+  EXPECT_EQ(e.row, 0);
+  for (int col = 0; col < 39; ++col) ExpectCell(e, col, 0, 1 + col % 26);
+  ExpectCell(e, 39, 0, 1 + 40 % 26);  // the 41st letter overwrote the 40th
+  EXPECT_EQ(CellOf(e.custom, 39, 0), kCursor);
+  ExpectCell(e, 0, 1, -1);
+}
+
+TEST(ScreenEditor, CursorMovesInsideTheScreenAndRestoresWhatItCovered) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  PressKeys(e, {'H', 'I'});
+  PressKeys(e, {vk::Left, vk::Left, vk::Left, vk::Up});
+  EXPECT_EQ(e.column, 0);
+  EXPECT_EQ(e.row, 0);
+  ExpectCell(e, 0, 0, 8);
+  EXPECT_EQ(CellOf(e.rom, 0, 0), kCursor);
+  ExpectCell(e, 1, 0, 9);  // uncovered again
+  for (int i = 0; i < 30; ++i) PressKeys(e, {vk::Down});
+  EXPECT_EQ(e.row, 24);
+  PressKeys(e, {vk::Right, vk::Right});
+  EXPECT_EQ(e.column, 2);
+  ExpectCell(e, 0, 0, 8);
+  ExpectCell(e, 1, 0, 9);
+  ExpectCell(e, 1, 24, -1);
+}
+
+TEST(ScreenEditor, BackspaceErasesUnderTheCursorThenMovesLeft) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  PressKeys(e, {'A', 'B', 'C', vk::Left});  // cursor on the C
+  PressKeys(e, {vk::Backspace});
+  EXPECT_EQ(e.column, 1);
+  ExpectCell(e, 2, 0, -1);
+  ExpectCell(e, 1, 0, 2);
+  PressKeys(e, {vk::Left, vk::Backspace});
+  EXPECT_EQ(e.column, 0);
+  ExpectCell(e, 0, 0, -1);
+  ExpectCell(e, 1, 0, 2);
+}
+
+TEST(ScreenEditor, ReverseAddsOneHundredAndTwentyEight) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  ScriptedDialogs dialogs;
+  PressScreenButton(e, ScreenButton::Reverse, true, dialogs);
+  PressScreenKey(e, 'A', false, false);
+  PressScreenKey(e, 'A', true, false);
+  ExpectCell(e, 0, 0, 129);
+  ExpectCell(e, 1, 0, 193);
+  PressScreenButton(e, ScreenButton::Reverse, false, dialogs);
+  PressScreenKey(e, 'A', false, false);
+  ExpectCell(e, 2, 0, 1);
+}
+
+TEST(ScreenEditor, ViewsShowTheSameTextInTheirOwnGlyphs) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  ScriptedDialogs dialogs;
+  PressKeys(e, {'K', 'X'});
+  EXPECT_EQ(&ShownScreen(e), &e.custom);
+  PressScreenButton(e, ScreenButton::View, false, dialogs);
+  EXPECT_EQ(&ShownScreen(e), &e.rom);
+  EXPECT_EQ(CellOf(ShownScreen(e), 0, 0), GlyphOf(e.rom, 11));
+  EXPECT_NE(CellOf(e.rom, 0, 0), CellOf(e.custom, 0, 0));
+  PressScreenButton(e, ScreenButton::View, false, dialogs);
+  EXPECT_EQ(CellOf(ShownScreen(e), 1, 0), GlyphOf(e.custom, 24));
+}
+
+TEST(ScreenEditor, ClearHomeBlanksBothScreens) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  ScriptedDialogs dialogs;
+  PressKeys(e, {'A', vk::Down, 'B'});
+  PressScreenButton(e, ScreenButton::ClearHome, false, dialogs);
+  EXPECT_EQ(e.column, 0);
+  EXPECT_EQ(e.row, 0);
+  ExpectCell(e, 0, 0, -1);
+  ExpectCell(e, 1, 1, -1);
+  PressKeys(e, {vk::Right});
+  ExpectCell(e, 0, 0, -1);  // the cell under the cursor was emptied too
+}
+
+TEST(ScreenEditor, StatusLineAndButtonsFollowTheState) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  ScriptedDialogs dialogs;
+  for (int i = 0; i < 10; ++i) PressKeys(e, {vk::Right});
+  for (int i = 0; i < 24; ++i) PressKeys(e, {vk::Down});
+  ExpectStatus(e, {{82, "CURSOR POSITION:"}, {213, "10"}, {250, "0A"}, {294, "24"}, {330, "18"},
+                   {370, "CHARSET: CUSTOM"}, {495, "REVERSE: OFF"}, {590, "KEY MAPPING: US"}});
+  EXPECT_EQ(ScreenButtonText(e, ScreenButton::View), "View ROM Chars");
+  EXPECT_EQ(ScreenButtonText(e, ScreenButton::Mapping), "Use UK Keymap");
+
+  for (ScreenButton b : {ScreenButton::View, ScreenButton::Mapping}) PressScreenButton(e, b, false, dialogs);
+  PressScreenButton(e, ScreenButton::Reverse, true, dialogs);
+  for (int i = 0; i < 40; ++i) PressKeys(e, {vk::Right});
+  ExpectStatus(e, {{213, "39"}, {250, "27"}, {370, "CHARSET: ROM"}, {495, "REVERSE: ON"}, {590, "KEY MAPPING: UK"}});
+  EXPECT_EQ(ScreenButtonText(e, ScreenButton::View), "View Custom Chars");
+  EXPECT_EQ(ScreenButtonText(e, ScreenButton::Mapping), "Use US Keymap");
+}
+
+TEST(ScreenEditor, MappingButtonSwitchesTheKeyTables) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  ScriptedDialogs dialogs;
+  PressKeys(e, {vk::Grave});
+  PressScreenButton(e, ScreenButton::Mapping, false, dialogs);
+  PressKeys(e, {vk::Grave});
+  ExpectCell(e, 0, 0, 31);
+  ExpectCell(e, 1, 0, 59);
+}
+
+TEST(ScreenEditor, DumpCopiesTheShownScreenWithTheCursorAndConfirms) {
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  ScriptedDialogs dialogs;
+  PressKeys(e, {'A'});
+  PressScreenButton(e, ScreenButton::View, false, dialogs);
+  PressScreenButton(e, ScreenButton::Dump, false, dialogs);
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  const DialogCall& copy = dialogs.calls[0];
+  EXPECT_EQ(copy.kind, DialogKind::Clipboard);
+  EXPECT_EQ(copy.width, 640);
+  EXPECT_EQ(copy.height, 400);
+  ASSERT_EQ(copy.pixels.size(), 640u * 400u);
+  EXPECT_TRUE(std::equal(copy.pixels.begin(), copy.pixels.end(), e.rom.picture.Data()));
+  EXPECT_EQ(UnpackPixel(copy.pixels[16 * 1]), kCursorColour);  // cursor block at column 1
+  const DialogCall& message = dialogs.calls[1];
+  EXPECT_EQ(message.kind, DialogKind::Message);
+  EXPECT_EQ(message.title, "Kestrelix");
+  EXPECT_EQ(message.text, "Current Screen Copied to Clipboard");
+  EXPECT_EQ(message.icon, MessageIcon::None);
+  EXPECT_EQ(message.buttons, MessageButtons::Ok);
+}
+
+TEST(ScreenRulers, HaveTheirSizesAndLabelTheCells) {
+  for (const RulerSpec& r : kRulers) {
+    const Image img = RulerPicture(r.side);
+    EXPECT_EQ(img.Bounds(), (Rect{0, 0, r.area.w, r.area.h}));
+    int white = 0;
+    for (int y = 0; y < img.Height(); ++y)
+      for (int x = 0; x < img.Width(); ++x) white += img.Pixel(x, y) == 0xFFFFFF;
+    EXPECT_GT(white, 0);
+  }
+  // Different numbers look different: column 1's label is not column 2's.
+  const Image top = RulerPicture(RulerSide::Top);
+  EXPECT_NE(Cut(top, {16, 0, 16, 24}), Cut(top, {32, 0, 16, 24}));
+}
+
+}  // namespace
+}  // namespace kx
