@@ -4,7 +4,11 @@
 
 namespace kx {
 
-App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) { dialogs = scriptedDialogs_.get(); }
+App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) {
+  dialogs = scriptedDialogs_.get();
+  // The pictures always show the store, from the first moment on.
+  RenderStartupPictures(*this);
+}
 
 void RefreshTitle(App& app) { app.title = UpdateTitle(app.store); }
 

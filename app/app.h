@@ -34,7 +34,6 @@ struct UiRequests {
   bool quit = false;              // end the event loop (settings are written on the way out)
   bool openScreenEditor = false;
   bool openFontPreview = false;
-  PreviewKind previewKind = PreviewKind::None;  // the arrangement openFontPreview asks for
   bool closeFontPreview = false;
   bool openAbout = false;
   bool handPointer = false;       // held, not a one-shot: the pointer is the hand while it pans the view

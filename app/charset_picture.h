@@ -7,8 +7,8 @@ namespace kx {
 
 struct App;
 
-// The editor charset drawn one pixel per glyph pixel: set pixels in their glyph's ink, clear pixels in the
-// paper colour. Never carries the display emulation.
-Image CharsetPicture(const App& app);
+// The views' charset image: the editor charset one pixel per glyph pixel, set pixels in their glyph's ink,
+// clear pixels in the paper colour. Never carries the display emulation.
+const Image& CharsetPicture(const App& app);
 
 }  // namespace kx

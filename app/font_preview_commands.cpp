@@ -18,13 +18,7 @@ void Recompose(App& app) {
 
 }  // namespace
 
-Image PreviewSourcePicture(const App& app) {
-  Image picture(kCharsetWidth, kCharsetHeight);
-  PixelsFromCharset(app.store.editor, app.store.inks, app.palette,
-                    {picture.Data(), static_cast<std::size_t>(picture.Stride()) * kCharsetHeight},
-                    picture.Stride());
-  return picture;
-}
+const Image& PreviewSourcePicture(const App& app) { return app.pictures.charset; }
 
 void OpenFontPreview(App& app, PreviewKind kind) {
   if (kind == PreviewKind::None) return;

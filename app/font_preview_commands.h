@@ -21,6 +21,6 @@ void RefreshFontPreview(App& app);
 void CloseFontPreview(App& app);
 
 // The 256x64 charset picture the preview is composed from.
-Image PreviewSourcePicture(const App& app);
+const Image& PreviewSourcePicture(const App& app);
 
 }  // namespace kx

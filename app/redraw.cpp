@@ -1,6 +1,7 @@
 #include "app/redraw.h"
 
 #include "app/app.h"
+#include "app/font_preview_commands.h"
 #include "views/render.h"
 #include "views/status_bar.h"
 
@@ -36,6 +37,7 @@ void RenderView(App& app) {
 
 void RedrawAfterCharsetChange(App& app) {
   RebuildCharsetImage(app.pictures, app.store, app.palette);
+  RefreshFontPreview(app);
   RenderPane(app);
   RenderView(app);
 }

@@ -6,7 +6,10 @@
 
 #include "app/app.h"
 #include "app/edit_frame.h"
+#include "app/font_preview_commands.h"
 #include "app/forwarded_commands.h"
+#include "app/help_commands.h"
+#include "app/image_commands.h"
 #include "app/redraw.h"
 #include "app/swap.h"
 #include "app/tool_commands.h"
@@ -180,14 +183,14 @@ void RunDerivedFont(App& app, CommandId id) {
 
 // --- Windows the adapter opens ------------------------------------------------------------------------
 
-void RequestFontPreview(App& app, CommandId id) {
+void RunFontPreview(App& app, CommandId id) {
   constexpr std::array<PreviewKind, 3> kinds{PreviewKind::OneByTwo, PreviewKind::TwoByOne, PreviewKind::TwoByTwo};
-  app.requests.openFontPreview = true;
-  app.requests.previewKind = kinds[id - cmd::Preview1x2];
+  OpenFontPreview(app, kinds[id - cmd::Preview1x2]);
 }
 
 void RequestScreenEditor(App& app, CommandId) { app.requests.openScreenEditor = true; }
-void RequestAbout(App& app, CommandId) { app.requests.openAbout = true; }
+void RunHelp(App& app, CommandId id) { RunHelpCommand(app, id); }
+void RunImage(App& app, CommandId id) { RunImageCommand(app, id); }
 
 // --- The table ----------------------------------------------------------------------------------------
 
@@ -198,15 +201,14 @@ struct CommandEntry {
   bool focus;  // the keyboard focus goes back to the editor canvas afterwards
 };
 
-// Every command outside the transform families, by id range. Ids of the menu that no entry holds (the
-// image dumps 385–388 and the help items 390–393) do nothing yet.
+// Every command outside the transform families, by id range.
 constexpr CommandEntry kCommands[] = {
     {cmd::New, cmd::ClearRecent, ForwardCommand, true},
     {cmd::Quit, cmd::Quit, ForwardCommand, false},
     {cmd::Undo, cmd::Redo, RunUndoRedo, false},
     {cmd::ClearHistory, cmd::ClearHistory, RunClearHistory, false},
     {cmd::Copy, cmd::Cut, RunToolChoice, false},
-    {cmd::Preview1x2, cmd::Preview2x2, RequestFontPreview, false},
+    {cmd::Preview1x2, cmd::Preview2x2, RunFontPreview, false},
     {cmd::BrightnessHigh, cmd::BrightnessLow, ForwardCommand, true},
     {cmd::ShowCharGrid, cmd::CrtEmulationOnGrids, RunViewToggle, true},
     {cmd::ZoomIn, cmd::ZoomOut, RunZoom, false},
@@ -222,7 +224,8 @@ constexpr CommandEntry kCommands[] = {
     {cmd::CopyRowToMemoryFirst, cmd::CopyRowToMemoryFirst + kGlyphRows - 1, RunCopyRowToMemory, false},
     {cmd::PasteRowFromMemoryFirst, cmd::PasteRowFromMemoryFirst + kGlyphRows - 1, RunPasteRowFromMemory, false},
     {cmd::Font1x2NoReverse, cmd::Font2x2Reversed, RunDerivedFont, false},
-    {cmd::About, cmd::About, RequestAbout, false},
+    {cmd::DumpPng, cmd::DumpClipboard, RunImage, false},
+    {cmd::Help, cmd::About, RunHelp, false},
 };
 
 const CommandEntry* FindEntry(CommandId id) {

@@ -1,14 +1,15 @@
 #include "app/screen_editor_session.h"
 
 #include "app/command_ids.h"
+#include "app/font_preview_commands.h"
 #include "windows/screen_glyphs.h"
 
 namespace kx {
 
-Image ScreenEditorCharsetImage(const App& app) { return CharsetImage(app.store.editor, app.store.inks, app.palette); }
+const Image& ScreenEditorCharsetImage(const App& app) { return app.pictures.charset; }
 
 void OpenScreenEditor(App& app) {
-  app.requests.closeFontPreview = true;
+  CloseFontPreview(app);
   app.screenEditor = MakeScreenEditor(ScreenEditorCharsetImage(app));
 }
 

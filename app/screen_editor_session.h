@@ -7,7 +7,7 @@
 namespace kx {
 
 // The 256x64 picture of the editor charset in the display colours, the screen editor's custom glyphs.
-Image ScreenEditorCharsetImage(const App& app);
+const Image& ScreenEditorCharsetImage(const App& app);
 
 // Starts a fresh screen editor in app.screenEditor. An open font preview is asked to close first.
 void OpenScreenEditor(App& app);

@@ -1,19 +1,13 @@
 #include "windows/font_preview.h"
 
+#include "views/emulation.h"
+
 #include "model/charset.h"
 #include "runtime/image_draw.h"
 #include "runtime/image_scale.h"
 
 namespace kx {
 namespace {
-
-// One blended line on rows 0, 2, 4, ... up to and including the height (the last one falls outside an
-// even-height picture and is clipped).
-void DarkenEvenRows(Image& img) {
-  for (int y = 0; y <= img.Height(); y += 2) {
-    FillBox(img, {0, y, img.Width(), 1}, kScanlineColour, kScanlineAlpha);
-  }
-}
 
 std::span<const std::uint32_t> PixelsOf(const Image& img) {
   return {img.Data(), static_cast<std::size_t>(img.Stride()) * img.Height()};
@@ -34,7 +28,7 @@ void ComposeFontPreviewPicture(FontPreviewState& state, const Image& charsetPict
     return;
   }
   ScaleSmoothInto(placed, kFontPreviewWidth, kFontPreviewHeight, state.picture);
-  if (scanlines) DarkenEvenRows(state.picture);
+  if (scanlines) DrawScanlines(state.picture, state.picture.Bounds());
 }
 
 }  // namespace kx

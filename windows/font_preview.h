@@ -11,10 +11,6 @@ inline constexpr int kFontPreviewWidth = 512;
 inline constexpr int kFontPreviewHeight = 128;
 inline constexpr const char* kFontPreviewTitle = "Preview Auto Created Charset";
 
-// Scanline emulation: black blended at this alpha over every even row.
-inline constexpr Rgb kScanlineColour = 0x000000;
-inline constexpr int kScanlineAlpha = 64;
-
 struct FontPreviewState {
   PreviewKind kind = PreviewKind::None;
   bool windowOpen = false;

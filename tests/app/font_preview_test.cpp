@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "app/redraw.h"
 #include "app/font_preview_commands.h"
+#include "views/emulation.h"
 
 namespace kx {
 namespace {
@@ -33,6 +35,7 @@ TEST(FontPreview, OpeningGreysThePreviewItemsAndClosingRestoresThem) {
 TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
   App app;
   app.store.editor = Charset{};
+  RedrawAfterCharsetChange(app);
   OpenFontPreview(app, PreviewKind::OneByTwo);
   ASSERT_EQ(app.preview.picture.Width(), 512);
   ASSERT_EQ(app.preview.picture.Height(), 128);
@@ -42,7 +45,7 @@ TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
   // pixels 16..31 high at twice the size.
   PutGlyph(app.store.editor, 64, Glyph{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
   const unsigned before = app.preview.version;
-  RefreshFontPreview(app);
+  RedrawAfterCharsetChange(app);  // every charset redraw refreshes an open preview
   EXPECT_NE(app.preview.version, before);
   const Rgb ink = app.palette[app.store.inks[64] % kPaletteSize];
   EXPECT_EQ(app.preview.picture.Pixel(8, 24), ink);
@@ -51,13 +54,14 @@ TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
 
   CloseFontPreview(app);
   const unsigned closed = app.preview.version;
-  RefreshFontPreview(app);
+  RedrawAfterCharsetChange(app);
   EXPECT_EQ(app.preview.version, closed);
 }
 
 TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
   App app;
   app.store.editor.fill(0xFF);
+  RedrawAfterCharsetChange(app);
   OpenFontPreview(app, PreviewKind::TwoByTwo);
   const Image plain = app.preview.picture;
   CloseFontPreview(app);
@@ -66,7 +70,7 @@ TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
   OpenFontPreview(app, PreviewKind::TwoByTwo);
   const Image& lined = app.preview.picture;
   for (int y : {0, 2, 64, 126}) {
-    EXPECT_EQ(lined.Pixel(5, y), BlendRgb(plain.Pixel(5, y), kScanlineColour, kScanlineAlpha)) << y;
+    EXPECT_EQ(lined.Pixel(5, y), BlendRgb(plain.Pixel(5, y), 0x000000, kScanlineAlpha)) << y;
     EXPECT_NE(lined.Pixel(5, y), plain.Pixel(5, y)) << y;
   }
   for (int y : {1, 3, 127}) EXPECT_EQ(lined.Pixel(5, y), plain.Pixel(5, y)) << y;

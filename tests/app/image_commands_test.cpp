@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/charset_picture.h"
+#include "app/redraw.h"
 #include "app/charset_saving.h"
 #include "app/file_test_support.h"
 #include "app/image_commands.h"
@@ -45,6 +46,7 @@ class ImageCommandTest : public FileCommandTest {
   // A loaded charset with a pattern in every glyph.
   void LoadPattern(const std::string& name) {
     for (std::size_t i = 0; i < app.store.editor.size(); ++i) app.store.editor[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    RedrawAfterCharsetChange(app);
     ApplyLoadBookkeeping(app.store, name);
     app.store.fileType = FileType::Chr;
     RefreshTitle(app);
@@ -80,6 +82,7 @@ TEST_F(ImageDump, JpegAndBmpShareTheBaseNameAndARepeatReplacesTheFile) {
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
 
   app.store.editor.fill(0xFF);
+  RedrawAfterCharsetChange(app);
   RunImageCommand(app, cmd::DumpBmp);
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Dir()), fs::directory_iterator()), 2);  // no leftovers
@@ -169,6 +172,7 @@ TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
 
   // A dump drawn on a non-black paper comes back fully set.
   app.palette[kPaperIndex] = 0x102030;
+  RedrawAfterCharsetChange(app);
   RunImageCommand(app, cmd::DumpPng);
   Import(dir.Path("checker.png"));
   Charset full;

@@ -262,7 +262,8 @@ TEST(RunCommand, WindowCommandsOnlyAskTheAdapter) {
   const Charset start = app.store.editor;
   RunCommand(app, cmd::Preview2x1);
   EXPECT_TRUE(app.requests.openFontPreview);
-  EXPECT_EQ(app.requests.previewKind, PreviewKind::TwoByOne);
+  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByOne);
+  EXPECT_FALSE(app.menu.Enabled(cmd::Preview1x2));
   RunCommand(app, cmd::ScreenEditor);
   EXPECT_TRUE(app.requests.openScreenEditor);
   RunCommand(app, cmd::About);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
+#include "app/font_preview_commands.h"
+#include "app/redraw.h"
 #include "app/screen_editor_session.h"
 #include "windows/screen_editor_layout.h"
 
@@ -31,6 +33,7 @@ TEST(ScreenEditorSession, UsesTheEditorCharsetInTheDisplayColours) {
   app.store.editor.fill(0);
   app.store.editor[1 * kGlyphBytes] = 0x80;  // glyph 1, top-left pixel
   app.palette[kInkIndex] = 0x123456;
+  RedrawAfterCharsetChange(app);
   OpenScreenEditor(app);
   const Image& sheet = app.screenEditor->custom.glyphs;
   EXPECT_EQ(sheet.Pixel(16, 0), 0x123456u);
@@ -42,9 +45,11 @@ TEST(ScreenEditorSession, UsesTheEditorCharsetInTheDisplayColours) {
 
 TEST(ScreenEditorSession, OpeningClosesTheFontPreviewAndClosingFreesItsCommands) {
   App app;
-  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) app.menu.SetEnabled(id, false);
+  OpenFontPreview(app, PreviewKind::TwoByTwo);
   OpenScreenEditor(app);
   EXPECT_TRUE(app.requests.closeFontPreview);
+  EXPECT_FALSE(app.preview.windowOpen);
+  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) app.menu.SetEnabled(id, false);
   CloseScreenEditor(app);
   for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) EXPECT_TRUE(app.menu.Enabled(id)) << id;
 }
