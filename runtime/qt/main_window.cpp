@@ -107,6 +107,10 @@ void MainWindow::BuildViews(QWidget* page) {
 }
 
 void MainWindow::BuildStatusBar() {
+  // The fields have fixed widths; a compact face lets "CHAR NUMBER: 255" fit the first one.
+  QFont face = statusBar()->font();
+  face.setPixelSize(11);
+  statusBar()->setFont(face);
   for (int i = 0; i < 4; ++i) {
     auto* field = new QLabel(this);
     field->setFixedWidth(kStatusFieldWidths[i]);
@@ -178,7 +182,11 @@ void MainWindow::SyncFromApp() {
     b->setChecked(s.pressed);
     b->setEnabled(s.enabled);
     b->setToolTip(QString::fromStdString(s.tooltip));
-    b->setIcon(QIcon(ToPixmap(IconPicture(s.icon))));
+    // Icons change rarely; rebuilding 18 pixmaps on every mouse move would not.
+    if (shownIcons_[i] != s.icon) {
+      b->setIcon(QIcon(ToPixmap(IconPicture(s.icon))));
+      shownIcons_[i] = s.icon;
+    }
   }
   zoom_->setCurrentIndex(app_.editing.zoomIndex);
   SyncScrollBars();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <vector>
 
@@ -76,6 +77,7 @@ class MainWindow : public QMainWindow {
   App& app_;
   QTabWidget* panel_ = nullptr;
   std::array<QToolButton*, kToolColumnButtons> buttons_{};
+  std::array<std::optional<IconId>, kToolColumnButtons> shownIcons_{};  // what each button shows now
   QComboBox* zoom_ = nullptr;
   CanvasWidget* swatch_ = nullptr;
   CanvasWidget* editor_ = nullptr;
