@@ -44,6 +44,7 @@ W* MakeGadget(GadgetId id, QWidget* page) {
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
   setWindowTitle(QString::fromStdString(app_.title));
   setMinimumSize(kMinClientWidth, kMinClientHeight);
+  setAcceptDrops(true);
   resize(kMinClientWidth, kMinClientHeight);
 
   // The panel fills the window from 2 pixels below the menu bar down to the status bar.
