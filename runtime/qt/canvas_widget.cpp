@@ -17,11 +17,17 @@ constexpr std::pair<int, Key> kKeys[] = {
     {Qt::Key_R, Key::R},         {Qt::Key_J, Key::J},         {Qt::Key_G, Key::G},
     {Qt::Key_I, Key::I},         {Qt::Key_K, Key::K},         {Qt::Key_M, Key::M},
     {Qt::Key_BracketLeft, Key::BracketLeft}, {Qt::Key_BracketRight, Key::BracketRight},
+    // The main keyboard's "+" and "-" keys, whether or not Shift is held with them.
+    {Qt::Key_Equal, Key::Plus},  {Qt::Key_Underscore, Key::Minus},
 };
 
-Key KeyOf(int qtKey) {
+Key KeyOf(const QKeyEvent& event) {
+  const bool keypad = event.modifiers() & Qt::KeypadModifier;
   for (const auto& [code, key] : kKeys) {
-    if (code == qtKey) return key;
+    if (code != event.key()) continue;
+    // Zooming belongs to the main keyboard's keys, not the keypad's.
+    if (keypad && (key == Key::Plus || key == Key::Minus)) return Key::Other;
+    return key;
   }
   return Key::Other;
 }
@@ -81,7 +87,7 @@ void CanvasWidget::leaveEvent(QEvent*) {
 }
 
 void CanvasWidget::ReportKey(KeyAction action, QKeyEvent* event) {
-  const Key key = KeyOf(event->key());
+  const Key key = KeyOf(*event);
   if (!onKey || key == Key::Other) {
     event->ignore();
     return;
