@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEnterEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -32,6 +34,23 @@ TEST(EditorCanvasInput, LeftDragDrawsIntoTheEditorCharsetAndUndoRemovesIt) {
   undo->click();
   EXPECT_EQ(app.store.editor, Charset{});
   EXPECT_TRUE(window.Button(GadgetId::Redo)->isEnabled());
+}
+
+TEST(EditorCanvasInput, MovingOverTheCanvasNamesTheGlyphInTheStatusBar) {
+  App app;
+  MainWindow window(app);
+  CanvasWidget* canvas = window.EditorCanvas();
+  const int b = app.layout.blockSize;
+  const QPoint overGlyph65(9 * b + b / 2, 17 * b + b / 2);  // glyph column 1, glyph row 2
+  QEnterEvent enter{QPointF(overGlyph65), QPointF(overGlyph65), QPointF(canvas->mapToGlobal(overGlyph65))};
+  QCoreApplication::sendEvent(canvas, &enter);
+  SendMouse(canvas, QEvent::MouseMove, overGlyph65, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER: 065");
+  EXPECT_EQ(window.StatusField(1)->text().toStdString(), "$41");
+
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(canvas, &leave);
+  EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER:  ---");
 }
 
 TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {

@@ -30,7 +30,7 @@ TEST(MainWindowPictures, EditorCanvasShowsTheRomCharsetAfterStartUp) {
 TEST(MainWindowPictures, StatusFieldShowsTheHoveredRomGlyph) {
   App app;
   app.placement.maximize = false;
-  const auto window = StartUp(app, [](int) {});
+  const auto window = StartUp(app, [](int) {}, "");
   EXPECT_EQ(window->StatusField(2)->text().toStdString(), "---");
   app.status.romGlyph = 65;
   window->SyncFromApp();
