@@ -317,6 +317,17 @@ void ExpectStartSettings(const SettingsValues& v) {
   EXPECT_EQ(v.recent, start.recent);
 }
 
+// As the nobody user: the run starts with the start values and the exit write is refused.
+void ExpectSettingsRefusedAsNobody(const std::string& path, const App& app) {
+  const std::optional<Fields> fields = RunInChild(Identity::Nobody, [&] {
+    const SettingsValues v = ReadOrCreateSettings(path);
+    const bool written = WriteSettingsAtExit(path, app, WindowPlacement{});
+    return Fields{std::to_string(v.xsize), written ? "written" : "refused"};
+  });
+  ASSERT_TRUE(fields.has_value());
+  EXPECT_EQ(*fields, (Fields{std::to_string(StartSettings().xsize), "refused"}));
+}
+
 TEST_F(FailureInjection, SettingsFileThatIsAFolderIsNeitherReadNorReplaced) {
   const std::string path = dir.Path(kSettingsFileName);
   fs::create_directory(path);
@@ -332,13 +343,7 @@ TEST_F(FailureInjection, UnreadableSettingsFileIsLeftAsItWas) {
   const std::string text = "[MAIN WINDOW]\r\nXSIZE = 800\r\n";
   WriteBytes(path, text);
   Own(path, 0, 0600);  // root's own file, which the nobody user can neither read nor write
-  const std::optional<Fields> fields = RunInChild(Identity::Nobody, [&] {
-    const SettingsValues v = ReadOrCreateSettings(path);
-    const bool written = WriteSettingsAtExit(path, app, WindowPlacement{});
-    return Fields{std::to_string(v.xsize), written ? "written" : "refused"};
-  });
-  ASSERT_TRUE(fields.has_value());
-  EXPECT_EQ(*fields, (Fields{std::to_string(StartSettings().xsize), "refused"}));
+  ExpectSettingsRefusedAsNobody(path, app);
   EXPECT_EQ(ReadBytes(path), text);
 }
 
@@ -348,13 +353,7 @@ TEST_F(FailureInjection, SettingsInAReadOnlyFolderAreNotCreated) {
   fs::create_directory(locked);
   Own(locked, 0, 0555);
   const std::string path = locked + "/" + kSettingsFileName;
-  const std::optional<Fields> fields = RunInChild(Identity::Nobody, [&] {
-    const SettingsValues v = ReadOrCreateSettings(path);
-    const bool written = WriteSettingsAtExit(path, app, WindowPlacement{});
-    return Fields{std::to_string(v.xsize), written ? "written" : "refused"};
-  });
-  ASSERT_TRUE(fields.has_value());
-  EXPECT_EQ(*fields, (Fields{std::to_string(StartSettings().xsize), "refused"}));
+  ExpectSettingsRefusedAsNobody(path, app);
   EXPECT_TRUE(fs::is_empty(locked));
 }
 
