@@ -6,6 +6,7 @@
 // then 2048 bytes), partial files of 1..7 whole rows (256 * n bytes, no header) and the 2049-byte short
 // load-address file that lacks the charset's last byte.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -44,7 +45,7 @@ std::optional<FileSlice> ImportSlice(std::uint64_t size, std::uint64_t expected)
 using SliceRule = std::optional<FileSlice> (*)(std::uint64_t size);
 
 // WrongSize also covers anything that is not a regular file (it has no size to judge); Unreadable is a file
-// of an accepted size that could not be read.
+// of an accepted size that could not be read, or that ended before its size said.
 enum class SliceStatus { Ok, Missing, WrongSize, Unreadable };
 
 struct SliceRead {
@@ -75,7 +76,11 @@ SliceRead ReadFileSlice(const std::string& path, Rule rule) {
   const std::optional<FileSlice> slice = rule(found.size);
   if (!slice) return {SliceStatus::WrongSize, {}, {}};
   std::optional<std::string> bytes = ReadFileRange(path, slice->skip, slice->fill);
-  if (!bytes) return {SliceStatus::Unreadable, *slice, {}};
+  // A file that came up short of the size just taken was cut while it was read; its tail is not zeros.
+  const std::uint64_t available = found.size > slice->skip ? found.size - slice->skip : 0;
+  if (!bytes || bytes->size() < std::min<std::uint64_t>(slice->fill, available)) {
+    return {SliceStatus::Unreadable, *slice, {}};
+  }
   bytes->resize(slice->fill, '\0');
   return {SliceStatus::Ok, *slice, std::move(*bytes)};
 }

@@ -65,7 +65,14 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
 
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
   struct stat existing {};
-  const mode_t mode = stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
+  const bool exists = stat(path.c_str(), &existing) == 0;
+  // The rename below would put a plain file in place of a device, a pipe or a folder, and would replace a
+  // read-only file, since renaming asks only the folder's permission. Only a file the user may write is
+  // replaced.
+  if (exists && (!S_ISREG(existing.st_mode) || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
+    return false;
+  }
+  const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
   std::string temporary = path + ".XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) return false;

@@ -1,0 +1,152 @@
+// A long editing session through the same entry points as the window: thousands of strokes with every
+// drawing and glyph tool, menu commands of every editing kind, and undo and redo in between. Afterwards
+// undoing everything must give back the charset the session started with, and the history's memory per
+// step is reported.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <random>
+#include <vector>
+
+#include "app/app.h"
+#include "app/command_ids.h"
+#include "app/editor_input.h"
+#include "app/run_command.h"
+#include "app/transform_families.h"
+
+namespace kx {
+namespace {
+
+// Strokes and commands in one session; lower it to shorten the run, the checks hold for any count.
+constexpr int kSessionSteps = 10000;
+
+// The tools a stroke is drawn with, chosen as the menu chooses them.
+constexpr CommandId kToolCommands[] = {cmd::DrawContinuous, cmd::DrawDotted, cmd::LineDraw, cmd::BoxHollow,
+                                       cmd::BoxFilled,      cmd::FillChar,   cmd::ReverseChar, cmd::EraseChar,
+                                       cmd::Copy,           cmd::Paste,      cmd::Cut};
+
+// Every editing command outside the transform families, once each.
+std::vector<CommandId> EditCommands() {
+  std::vector<CommandId> ids = {cmd::Swap,           cmd::Compress,          cmd::RestoreRomAll,
+                                cmd::RestoreRomFirst128, cmd::RestoreRomLast128, cmd::EraseFirst128,
+                                cmd::EraseLast128,   cmd::ReverseFirst128,   cmd::ReverseLast128,
+                                cmd::CopyTopRowsToBottom, cmd::CopyBottomRowsToTop, cmd::RestoreRomIndividual};
+  for (CommandId id = cmd::SlideRightNoWrap; id <= cmd::SlideDownNoWrap; ++id) ids.push_back(id);
+  for (CommandId id = cmd::Font1x2NoReverse; id <= cmd::Font2x2Reversed; ++id) ids.push_back(id);
+  for (int row = 0; row < kGlyphRows; ++row) {
+    for (CommandId first : {cmd::EraseRowFirst, cmd::ReverseRowFirst, cmd::CopyRowToMemoryFirst,
+                            cmd::PasteRowFromMemoryFirst}) {
+      ids.push_back(first + row);
+    }
+  }
+  // Every scope of every transform family except the Individual item, which only picks a tool.
+  for (const TransformFamily& family : TransformFamilies()) {
+    for (int offset = 1; offset < kFamilySize; ++offset) ids.push_back(family.base + offset);
+  }
+  return ids;
+}
+
+class Session {
+ public:
+  Session() : commands_(EditCommands()) {
+    app_.dialogs = &dialogs_;
+    app_.store.editor[1] = 0x81;  // a start that differs from the ROM charset, so a restore shows
+    // A small window: every event still redraws the views, but the session is about the charset and its
+    // history, and a smaller editor view keeps the run short under the sanitizers too.
+    WindowMetrics small;
+    small.clientWidth = 400;
+    small.clientHeight = 300;
+    ResizeWindow(app_, small);
+  }
+
+  App& app() { return app_; }
+
+  void Step() {
+    const int choice = Pick(10);
+    if (choice < 5) return Stroke();
+    if (choice < 8) return RunCommand(app_, commands_[Pick(static_cast<int>(commands_.size()))]);
+    if (choice < 9) return UndoRedoBurst();
+    RunCommand(app_, kToolCommands[Pick(static_cast<int>(std::size(kToolCommands)))]);
+    Stroke();
+  }
+
+  // A press, up to four moves and a release with one button, inside the visible part of the editor view.
+  void Stroke() {
+    const MouseButton button = Pick(3) == 0 ? MouseButton::Right : MouseButton::Left;
+    const bool left = button == MouseButton::Left;
+    const int block = app_.layout.blockSize;
+    auto event = [&](MouseAction action) {
+      MouseEvent e;
+      e.action = action;
+      e.x = Pick(app_.layout.ColumnsVisible()) * block + block / 2;
+      e.y = Pick(app_.layout.RowsVisible()) * block + block / 2;
+      e.button = action == MouseAction::Move ? MouseButton::None : button;
+      e.leftHeld = left && action != MouseAction::Up;
+      e.rightHeld = !left && action != MouseAction::Up;
+      return e;
+    };
+    OnEditorMouse(app_, event(MouseAction::Down));
+    for (int moves = Pick(5); moves > 0; --moves) OnEditorMouse(app_, event(MouseAction::Move));
+    OnEditorMouse(app_, event(MouseAction::Up));
+    Track();
+  }
+
+  std::size_t peakDepth = 0;
+  int undoRedoMismatches = 0;
+
+ private:
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+  // Some undos, then some redos: each redo must bring back exactly what its undo took away.
+  void UndoRedoBurst() {
+    std::vector<Charset> undone;
+    for (int n = 1 + Pick(4); n > 0 && app_.history.CanUndo(); --n) {
+      undone.push_back(app_.store.editor);
+      RunCommand(app_, cmd::Undo);
+    }
+    for (int n = Pick(static_cast<int>(undone.size()) + 1); n > 0; --n) {
+      RunCommand(app_, cmd::Redo);
+      if (app_.store.editor != undone.back()) ++undoRedoMismatches;
+      undone.pop_back();
+    }
+    Track();
+  }
+
+  void Track() { peakDepth = std::max(peakDepth, app_.history.UndoDepth() + app_.history.RedoDepth()); }
+
+  ScriptedDialogs dialogs_;
+  App app_;
+  std::vector<CommandId> commands_;
+  std::mt19937 random_{20240607};
+};
+
+TEST(LongSession, UndoingEverythingGivesBackTheStartAndTheHistoryStaysSmall) {
+  Session session;
+  App& app = session.app();
+  const Charset start = app.store.editor;
+  const GlyphInks startInks = app.store.inks;
+  const auto began = std::chrono::steady_clock::now();
+  session.Stroke();  // drawn with the start tool, so the oldest snapshot is the start
+  for (int step = 1; step < kSessionSteps; ++step) session.Step();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+
+  EXPECT_EQ(session.undoRedoMismatches, 0);
+  const std::size_t depth = app.history.UndoDepth() + app.history.RedoDepth();
+  const double bytesPerStep = static_cast<double>(sizeof(Snapshot) * session.peakDepth) / kSessionSteps;
+  std::cout << "[ session  ] " << kSessionSteps << " steps in " << seconds << " s; history " << depth
+            << " snapshots (peak " << session.peakDepth << ") of " << sizeof(Snapshot) << " bytes: "
+            << bytesPerStep << " bytes per step\n";
+  RecordProperty("BytesPerStep", static_cast<int>(bytesPerStep));
+
+  while (app.history.CanUndo()) RunCommand(app, cmd::Undo);
+  EXPECT_TRUE(app.store.editor == start) << "undoing everything did not give back the start";
+  EXPECT_TRUE(app.store.inks == startInks);
+  EXPECT_FALSE(app.store.modified);
+  EXPECT_FALSE(app.menu.Enabled(cmd::Undo));
+  EXPECT_TRUE(app.menu.Enabled(cmd::Redo));
+}
+
+}  // namespace
+}  // namespace kx
