@@ -32,15 +32,30 @@ void GridRow(std::uint32_t* row, int x0, int count, int zy, int block, GridLines
   }
 }
 
+// Runs of `block` copies of src[0], src[1], ... filling out[0, count). A block size known when compiling
+// makes each run a few wide stores instead of a call.
+template <int kBlock>
+void FillRuns(const std::uint32_t* src, int count, std::uint32_t* out) {
+  int x = 0;
+  for (; x + kBlock <= count; x += kBlock) std::fill_n(out + x, kBlock, *src++);
+  if (x < count) std::fill_n(out + x, count - x, *src);
+}
+
+void FillRuns(const std::uint32_t* src, int count, int block, std::uint32_t* out) {
+  switch (block) {
+    case 4: return FillRuns<4>(src, count, out);
+    case 8: return FillRuns<8>(src, count, out);
+    default:
+      for (int x = 0; x < count; x += block) std::fill_n(out + x, std::min(block, count - x), *src++);
+  }
+}
+
 // The charset row `src` enlarged: zoom x of out[0] is x0.
 void EnlargeRow(const std::uint32_t* src, int x0, int count, int block, std::uint32_t* out) {
-  int column = x0 / block;
-  int x = 0;
-  for (int run = block - x0 % block; x < count; run = block, ++column) {
-    const int n = std::min(run, count - x);
-    std::fill_n(out + x, n, src[column]);
-    x += n;
-  }
+  const int column = x0 / block;
+  const int first = std::min(block - x0 % block, count);  // the cut-off run at the left edge
+  std::fill_n(out, first, src[column]);
+  FillRuns(src + column + 1, count - first, block, out + first);
 }
 
 }  // namespace

@@ -14,57 +14,54 @@
 namespace kx {
 namespace {
 
-// The palette as stored picture words, so that charset pixels come out opaque.
-Palette PackedPalette(const Palette& palette) {
+// The palette as stored picture words, so that charset pixels come out opaque; `fade` gives the words of the
+// pane's dimmed colours instead.
+Palette PackedPalette(const Palette& palette, bool fade = false) {
   Palette packed = palette;
-  for (Rgb& c : packed) c = PackPixel(c);
+  for (Rgb& c : packed) c = PackPixel(fade ? BlendRgb(c, kPaneFadeColour, kPaneFadeAlpha) : c);
   return packed;
 }
 
-void DrawCharsetPixels(const Charset& charset, const GlyphInks& inks, const Palette& palette, Image& out) {
+void DrawCharsetPixels(const Charset& charset, const GlyphInks& inks, const Palette& packed, Image& out) {
   out.Reshape(kCharsetWidth, kCharsetHeight);
-  PixelsFromCharset(charset, inks, PackedPalette(palette),
+  PixelsFromCharset(charset, inks, packed,
                     std::span<std::uint32_t>(out.Data(), static_cast<std::size_t>(out.Stride()) * out.Height()),
                     out.Stride());
 }
 
-// Every pixel of the part `from` of `src` as a 2x2 block at twice its position in `out`.
-void DoubleInto(const Image& src, const Rect& from, Image& out) {
-  const Rect part = Intersect(from, src.Bounds());
-  for (int y = part.y; y < part.y + part.h; ++y) {
-    const std::uint32_t* in = src.Row(y) + part.x;
-    std::uint32_t* o = out.Row(2 * y) + 2 * part.x;
-    for (int x = 0; x < part.w; ++x) o[2 * x] = o[2 * x + 1] = in[x];
-    std::memcpy(out.Row(2 * y + 1) + 2 * part.x, o, static_cast<std::size_t>(part.w) * 8);
+// Every pixel of `in` as two pixels side by side in `out`.
+void DoubleRow(const std::uint32_t* in, int count, std::uint32_t* out) {
+  for (int x = 0; x < count; ++x) out[2 * x] = out[2 * x + 1] = in[x];
+}
+
+// Every pixel of `src` as a 2x2 block in `out`, which takes twice its size.
+void DoubleInto(const Image& src, Image& out) {
+  out.Reshape(2 * src.Width(), 2 * src.Height());
+  const std::size_t rowBytes = static_cast<std::size_t>(out.Width()) * 4;
+  for (int y = 0; y < src.Height(); ++y) {
+    DoubleRow(src.Row(y), src.Width(), out.Row(2 * y));
+    std::memcpy(out.Row(2 * y + 1), out.Row(2 * y), rowBytes);
   }
 }
 
-// The pane with no highlights and the pane dimmed everywhere depend only on the charset image: they are
-// rebuilt when it changed, and a mouse move only copies them.
-void RefreshPaneCaches(ViewPictures& p) {
-  if (p.paneCacheVersion == p.versions.charset) return;
-  p.paneCacheVersion = p.versions.charset;
-  p.plainPane.Reshape(kPaneWidth, kPaneHeight);
-  DoubleInto(p.charset, p.charset.Bounds(), p.plainPane);
-  p.fadedPane = p.plainPane;
-  // The charset image holds few colours: blend each run of one colour once.
-  std::uint32_t lastIn = 0, lastOut = 0;
-  for (int y = 0; y < kPaneHeight; ++y) {
-    std::uint32_t* row = p.fadedPane.Row(y);
-    for (int x = 0; x < kPaneWidth; ++x) {
-      if (row[x] != lastIn || x + y == 0) {
-        lastIn = row[x];
-        lastOut = PackPixel(BlendRgb(UnpackPixel(lastIn), kPaneFadeColour, kPaneFadeAlpha));
+// The pane without highlights: the charset image doubled, its dimmed twin outside `area` (charset pixels).
+void ComposePane(const Image& plain, const Image& faded, const Rect& area, Image& out) {
+  out.Reshape(2 * plain.Width(), 2 * plain.Height());
+  const Rect lit = Intersect(area, plain.Bounds());
+  const std::size_t rowBytes = static_cast<std::size_t>(out.Width()) * 4;
+  for (int y = 0; y < plain.Height(); ++y) {
+    std::uint32_t* row = out.Row(2 * y);
+    if (y < lit.y || y >= lit.y + lit.h || lit.Empty()) {
+      DoubleRow(faded.Row(y), faded.Width(), row);
+    } else {
+      // Dimmed left part, lit middle, dimmed right part.
+      const int edges[] = {0, lit.x, lit.x + lit.w, plain.Width()};
+      for (int part = 0; part < 3; ++part) {
+        const Image& src = part == 1 ? plain : faded;
+        DoubleRow(src.Row(y) + edges[part], edges[part + 1] - edges[part], row + 2 * edges[part]);
       }
-      row[x] = lastOut;
     }
-  }
-}
-
-void CopyRows(const Image& src, const Rect& area, Image& out) {
-  const Rect part = Intersect(area, src.Bounds());
-  for (int y = part.y; y < part.y + part.h; ++y) {
-    std::memcpy(out.Row(y) + part.x, src.Row(y) + part.x, static_cast<std::size_t>(part.w) * 4);
+    std::memcpy(out.Row(2 * y + 1), row, rowBytes);
   }
 }
 
@@ -76,18 +73,18 @@ bool HoverGlyphShown(const EditingState& e, const ViewOptions& options) {
 
 void BuildRomReferenceImages(ViewPictures& pictures, const Palette& palette) {
   Image rom;
-  DrawCharsetPixels(RomCharset(), CharsetStore::DefaultInks(), palette, rom);
+  DrawCharsetPixels(RomCharset(), CharsetStore::DefaultInks(), PackedPalette(palette), rom);
   for (int n = 0; n < kGlyphCount; ++n) {
-    Image& glyph = pictures.romGlyphs[n];
-    glyph.Reshape(kRomGlyphPictureSize, kRomGlyphPictureSize);
     const Rect cell{n % kGlyphsPerRow * kGlyphBytes, n / kGlyphsPerRow * kGlyphBytes, kGlyphBytes, kGlyphBytes};
-    DoubleInto(Cut(rom, cell), {0, 0, kGlyphBytes, kGlyphBytes}, glyph);
+    DoubleInto(Cut(rom, cell), pictures.romGlyphs[n]);
   }
   ++pictures.versions.romGlyphs;
 }
 
 void RebuildCharsetImage(ViewPictures& pictures, const CharsetStore& store, const Palette& palette) {
-  DrawCharsetPixels(store.editor, store.inks, palette, pictures.charset);
+  DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette), pictures.charset);
+  // The pane's dimmed picture is the same drawing in the dimmed palette: 16 blends instead of one a pixel.
+  DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette, true), pictures.fadedCharset);
   ++pictures.versions.charset;
 }
 
@@ -146,11 +143,10 @@ void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& 
     p.editorPane.Reset(kPaneWidth, kPaneHeight);
     return;
   }
-  RefreshPaneCaches(p);
-  const Rect shown{2 * e.scrollX, 2 * e.scrollY, 2 * layout.ColumnsVisible(), 2 * layout.RowsVisible()};
+  const Rect visible{e.scrollX, e.scrollY, layout.ColumnsVisible(), layout.RowsVisible()};
+  const Rect shown{2 * visible.x, 2 * visible.y, 2 * visible.w, 2 * visible.h};
   const bool fade = options.highlights && options.paneFade && options.paneFrame;
-  p.editorPane = fade ? p.fadedPane : p.plainPane;
-  if (fade) CopyRows(p.plainPane, shown, p.editorPane);
+  ComposePane(p.charset, p.fadedCharset, fade ? visible : p.charset.Bounds(), p.editorPane);
   if (options.highlights && options.paneFrame) DrawOutline(p.editorPane, shown, kPaneFrameColour, kPaneFrameAlpha);
   if (options.highlights && HoverGlyphShown(e, options)) {
     DrawOutline(p.editorPane, {e.hoverX / 8 * 16, e.hoverY / 8 * 16, 16, 16}, kPaneHoverOutline);

@@ -54,9 +54,7 @@ struct ViewPictures {
   Image zoom;          // the char-aligned enlarged cut, built only while a blur pass needs its margin
   Image half;          // the zoom picture at half size (blur passes)
   Image halfWide;      // the half picture enlarged across only (blur passes)
-  Image fadedPane;     // the pane dimmed everywhere, rebuilt with the charset image
-  Image plainPane;     // the pane without highlights, rebuilt with the charset image
-  std::uint64_t paneCacheVersion = ~std::uint64_t{0};  // charset version the two pane caches belong to
+  Image fadedCharset;  // the charset image in the pane's dimmed colours, rebuilt with it
 };
 
 }  // namespace kx

@@ -5,6 +5,7 @@
 #include "model/rom_charset.h"
 #include "runtime/image_draw.h"
 #include "runtime/image_scale.h"
+#include "views/compose_zoom.h"
 #include "views/emulation.h"
 #include "views/render.h"
 #include "views/status_bar.h"
@@ -72,6 +73,28 @@ TEST(EditorView, MatchesTheStepByStepCompositionAtTwoZoomsAndAnUnalignedScroll) 
       s.options.charGrid = chars;
       EXPECT_EQ(s.View(), ReferenceView(s)) << zoomIndex << pixel << chars;
     }
+  }
+}
+
+TEST(EditorView, MatchesTheStepByStepCompositionAtTheOtherZooms) {
+  for (int zoomIndex : {0, 3, 4}) {
+    Scene s(zoomIndex);
+    s.editing.scrollX = 13;
+    s.editing.scrollY = 5;
+    EXPECT_EQ(s.View(), ReferenceView(s)) << zoomIndex;
+  }
+}
+
+TEST(ZoomPicture, AnyPartStartingMidBlockIsTheCutOfTheWhole) {
+  Scene s;
+  for (int block : {4, 8, 16}) {
+    const ZoomGeometry zoom = ZoomFor(9, 3, 300, 100, block);
+    const GridLines grids{true, true};
+    Image whole, part;
+    ComposeZoomArea(s.pictures.charset, zoom, zoom.Bounds(), grids, ScanlineOrder::None, whole);
+    const Rect area{block - 2, 3, 203, 50};  // starts and ends inside a block
+    ComposeZoomArea(s.pictures.charset, zoom, area, grids, ScanlineOrder::None, part);
+    EXPECT_EQ(part, Cut(whole, area)) << block;
   }
 }
 
@@ -225,6 +248,23 @@ TEST(EditorPane, HighlightsFrameFadeAndHoverOutline) {
 
   s.options.highlights = false;
   EXPECT_EQ(s.Pane(), ScaleNearest(charset, 512, 128));
+}
+
+TEST(EditorPane, DimsEverythingOutsideTheVisiblePartWhereverItLies) {
+  Scene s(4);  // a small visible part, scrolled into the middle of the charset
+  s.editing.scrollX = 37;
+  s.editing.scrollY = 20;
+  const Rect shown{74, 40, 2 * s.layout.ColumnsVisible(), 2 * s.layout.RowsVisible()};
+  Image reference = ScaleNearest(s.pictures.charset, 512, 128);
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 512; ++x)
+      if (Intersect({x, y, 1, 1}, shown).Empty()) reference.SetPixel(x, y, BlendRgb(reference.Pixel(x, y), 0x404040, 128));
+  DrawOutline(reference, shown, 0xE0E0E0, 192);
+  EXPECT_EQ(s.Pane(), reference);
+
+  s.store.editor[300] ^= 0xFF;  // an edit reaches both the lit and the dimmed picture
+  RebuildCharsetImage(s.pictures, s.store, s.palette);
+  EXPECT_NE(s.Pane(), reference);
 }
 
 TEST(Scanlines, DarkenEvenRowsOfThePaneAndTheSwatch) {
