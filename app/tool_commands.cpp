@@ -7,8 +7,8 @@ namespace kx {
 
 void SelectButtonTool(App& app, Tool tool, std::string_view tooltip) {
   ShowToolVariant(ToolControlsOf(app), tool);
-  const ToolButtonSpec* spec = ButtonOfTool(tool);
-  if (spec && !tooltip.empty()) app.tools[spec->button].tooltip = tooltip;
+  const ToolButtonSpec* holder = ButtonOfTool(tool);
+  if (holder && !tooltip.empty()) app.tools[holder->button].tooltip = tooltip;
 }
 
 void SelectButtonlessTool(App& app, Tool tool) { SelectToolWithoutButton(ToolControlsOf(app), tool); }

@@ -92,12 +92,12 @@ void ScreenEditorWindow::BuildRulers() {
 
 void ScreenEditorWindow::BuildButtons() {
   for (std::size_t i = 0; i < kScreenButtons.size(); ++i) {
-    const ScreenButtonSpec& spec = kScreenButtons[i];
+    const ScreenButtonSpec& entry = kScreenButtons[i];
     auto* b = new QPushButton(this);
-    Place(b, spec.area);
-    b->setCheckable(spec.toggle);
+    Place(b, entry.area);
+    b->setCheckable(entry.toggle);
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QPushButton::clicked, this, [this, id = spec.id] { ButtonClicked(id); });
+    connect(b, &QPushButton::clicked, this, [this, id = entry.id] { ButtonClicked(id); });
     buttons_[i] = b;
   }
 }
@@ -128,8 +128,8 @@ void ScreenEditorWindow::SyncFromEditor() {
   const TextScreen& shown = ShownScreen(e);
   ShowImage(screen_, shown.picture);
   ShowImage(sheet_, shown.glyphs);
-  for (const ScreenButtonSpec& spec : kScreenButtons)
-    Button(spec.id)->setText(QString::fromStdString(ScreenButtonText(e, spec.id)));
+  for (const ScreenButtonSpec& entry : kScreenButtons)
+    Button(entry.id)->setText(QString::fromStdString(ScreenButtonText(e, entry.id)));
   Button(ScreenButton::Reverse)->setChecked(e.reverse);
   const std::vector<StatusLabel> line = ScreenStatusLine(e);
   for (std::size_t i = 0; i < line.size() && i < status_.size(); ++i) {

@@ -225,8 +225,8 @@ TEST(HostileInput, BadBmpHeadersFail) {
       {"odd header size", {.width = 2, .height = 2, .headerSize = 30}},
       {"size within limits but no pixel data", {.width = 4000, .height = 4000}},
   };
-  for (const auto& [what, spec] : bad) {
-    BmpSpec s = spec;
+  for (const auto& [what, layout] : bad) {
+    BmpSpec s = layout;
     s.rows = good.rows;
     EXPECT_FALSE(Decodes(MakeBmp(s))) << what;
   }
