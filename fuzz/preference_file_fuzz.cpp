@@ -41,7 +41,8 @@ std::string AsStored(std::string_view value) {
   return s.substr(std::min(s.size(), s.find_first_not_of(" \t")));
 }
 
-constexpr std::string_view kMissing = "\x01missing";
+// No stored value holds a line break, so this fallback tells a missing key from any value.
+constexpr std::string_view kMissing = "\n";
 
 }  // namespace
 

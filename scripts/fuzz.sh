@@ -45,7 +45,7 @@ summaries=()
 for t in "${targets[@]}"; do
   work=$build/corpus/$t crashes=$build/crashes/$t logs=$build/logs/$t
   mkdir -p "$work" "$crashes" "$logs"
-  before=$(find "$crashes" -type f | wc -l)
+  before=$(find "$crashes" -type f | wc -l) start=$SECONDS
   # -jobs=1 runs one fuzzing process in the background of libFuzzer's own, logging to fuzz-0.log.
   (cd "$logs" && "$build/fuzz/kx_${t}_fuzz" -jobs=1 -max_total_time="$seconds" -timeout=20 \
        -print_final_stats=1 -artifact_prefix="$crashes/" "$work" "$root/fuzz/corpus/$t" >/dev/null 2>&1) || true
@@ -53,8 +53,9 @@ for t in "${targets[@]}"; do
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*')
   found=$(( $(find "$crashes" -type f | wc -l) - before ))
+  # A crash ends the run early, so the time is what it ran, not what was asked for.
   summaries+=("$(printf '%-18s %6ss  executions %-10s coverage %-6s new crashes %s' \
-                 "$t" "$seconds" "${execs:-?}" "${cov:-?}" "$found")")
+                 "$t" "$((SECONDS - start))" "${execs:-?}" "${cov:-?}" "$found")")
   echo "${summaries[-1]}"
   ((found == 0)) || ls -t "$crashes" | head -n "$found" | sed "s|^|    $crashes/|"
 done
