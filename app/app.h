@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/command_table.h"
-#include "app/file_session.h"
 #include "app/editor_input.h"
+#include "app/file_session.h"
 #include "app/menu_state.h"
 #include "app/window_placement.h"
 #include "model/charset_store.h"
@@ -21,8 +21,8 @@
 #include "views/gadgets.h"
 #include "views/layout.h"
 #include "views/tool_selection.h"
-#include "windows/font_preview.h"
 #include "views/view_pictures.h"
+#include "windows/font_preview.h"
 #include "windows/screen_editor.h"
 
 namespace kx {
@@ -67,8 +67,8 @@ struct App {
 
   ToolVariantMemory toolMemory;  // the variant each two-variant tool button last used
   EditorInputState input;        // strokes, key latch and panning between events
-  FontPreviewState preview;  // the "Preview Auto Creation" window and its picture
-  std::string buildDateTime;  // "dd/mm/yyyy, hh:ii:ss", shown in the About window
+  FontPreviewState preview;      // the "Preview Auto Creation" window and its picture
+  std::string buildDateTime;     // "dd/mm/yyyy, hh:ii:ss", shown in the About window
 
   // The screen editor while its window is open.
   std::optional<ScreenEditor> screenEditor;
@@ -82,6 +82,7 @@ void RefreshTitle(App& app);
 
 // Copies the undo history's enable states into the menu items and the Undo and Redo buttons.
 void SyncHistoryControls(App& app);
+
 // The main window changed size: lay the views out again and keep the scroll position inside the new range.
 void ResizeWindow(App& app, const WindowMetrics& window);
 
@@ -90,6 +91,5 @@ void SetZoom(App& app, int zoomIndex);
 
 // Moves the editor view to charset pixel (x, y) at its top-left, clamped to the scroll ranges.
 void ScrollTo(App& app, int x, int y);
-
 
 }  // namespace kx
