@@ -1,0 +1,31 @@
+# Two extra build configurations for finding memory and undefined-behaviour faults.
+#
+# KX_FUZZ: clang with libFuzzer; builds the core layers (no Qt, no tests) and one fuzzer per
+#   fuzz/*_fuzz.cpp. Used by scripts/fuzz.sh in build-fuzz/.
+# KX_SANITIZE: AddressSanitizer and UBSan on everything, tests included, plus one replay program per
+#   fuzz target that runs the committed corpus as CTest tests. Used by scripts/test.sh in build-asan/.
+option(KX_FUZZ "Build the libFuzzer targets (clang) instead of the program and its tests" OFF)
+option(KX_SANITIZE "Build with AddressSanitizer and UBSan and replay the fuzz corpus as tests" OFF)
+
+set(KX_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+
+if(KX_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KX_FUZZ needs clang (libFuzzer), e.g. -DCMAKE_CXX_COMPILER=clang++-14")
+  endif()
+  set(KX_BUILD_GUI OFF CACHE BOOL "" FORCE)
+  set(KX_BUILD_TESTS OFF CACHE BOOL "" FORCE)
+  # Coverage instrumentation for the library code; only the fuzzers link libFuzzer's main.
+  add_compile_options(${KX_SANITIZER_FLAGS} -fsanitize=fuzzer-no-link)
+  add_link_options(${KX_SANITIZER_FLAGS})
+elseif(KX_SANITIZE)
+  add_compile_options(${KX_SANITIZER_FLAGS})
+  add_link_options(${KX_SANITIZER_FLAGS})
+endif()
+
+# Called at the end of the top-level CMakeLists, once every layer exists.
+function(kx_add_hardening_targets)
+  if(KX_FUZZ OR KX_SANITIZE)
+    add_subdirectory(${CMAKE_SOURCE_DIR}/fuzz ${CMAKE_BINARY_DIR}/fuzz)
+  endif()
+endfunction()

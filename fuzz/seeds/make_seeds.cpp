@@ -1,0 +1,192 @@
+// Writes the seed inputs of the fuzz targets: small valid files of the kinds each target reads, and a few
+// broken ones (cut short, a damaged byte). Usage: kx_fuzz_seeds <corpus folder>; writes
+// <folder>/<target>/seed-<name>, replacing earlier seeds and leaving other files (found crashers) alone.
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// libjpeg's header needs FILE and size_t declared first.
+#include <jpeglib.h>
+
+#include "model/rom_charset.h"
+#include "runtime/bmp_codec.h"
+#include "runtime/image_codec.h"
+#include "runtime/jpeg_codec.h"
+#include "tests/support/bmp_builder.h"
+
+namespace kx {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Save(const fs::path& folder, const std::string& name, const Bytes& bytes) {
+  fs::create_directories(folder);
+  std::ofstream(folder / ("seed-" + name), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A valid file, its first half, and a copy with one byte inverted at `damageAt` (a fraction of the length).
+void SaveWithBrokenCopies(const fs::path& folder, const std::string& name, const Bytes& bytes, double damageAt) {
+  Save(folder, name, bytes);
+  Save(folder, name + "-cut", Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2)));
+  Bytes damaged = bytes;
+  damaged[static_cast<std::size_t>(static_cast<double>(bytes.size()) * damageAt)] ^= 0xFF;
+  Save(folder, name + "-damaged", damaged);
+}
+
+// A small picture with a gradient and hard edges, so every channel and both smooth and sharp areas occur.
+std::vector<std::uint8_t> Rgba(int w, int h) {
+  std::vector<std::uint8_t> px;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      px.insert(px.end(), {static_cast<std::uint8_t>(x * 255 / w), static_cast<std::uint8_t>(y * 255 / h),
+                           static_cast<std::uint8_t>((x ^ y) & 1 ? 255 : 0), static_cast<std::uint8_t>(x * 16)});
+    }
+  }
+  return px;
+}
+
+Bytes WritePng(png_image& png, const void* pixels, const void* colourMap) {
+  png_alloc_size_t size = 0;  // the first call measures, the second writes
+  png_image_write_to_memory(&png, nullptr, &size, 0, pixels, 0, colourMap);
+  Bytes file(size);
+  png_image_write_to_memory(&png, file.data(), &size, 0, pixels, 0, colourMap);
+  file.resize(size);
+  return file;
+}
+
+// The simplified writer stores what it is given, so the RGBA picture is written, read back converted to
+// `format` (grey, palette, 16 bits...) and written again in that form.
+Bytes Png(png_uint_32 format, int w, int h) {
+  png_image rgba{};
+  rgba.version = PNG_IMAGE_VERSION;
+  rgba.width = static_cast<png_uint_32>(w);
+  rgba.height = static_cast<png_uint_32>(h);
+  rgba.format = PNG_FORMAT_RGBA;
+  const Bytes rgbaFile = WritePng(rgba, Rgba(w, h).data(), nullptr);
+
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  png_image_begin_read_from_memory(&png, rgbaFile.data(), rgbaFile.size());
+  png.format = format;
+  std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(png));
+  std::vector<std::uint8_t> colourMap(256 * 8);
+  png_image_finish_read(&png, nullptr, pixels.data(), 0, colourMap.data());
+  return WritePng(png, pixels.data(), colourMap.data());
+}
+
+struct JpegKind {
+  const char* name;
+  int components;  // 1 grey, 3 colour
+  bool progressive;
+};
+
+Bytes Jpeg(const JpegKind& kind, int w, int h) {
+  jpeg_compress_struct c{};
+  jpeg_error_mgr err{};
+  c.err = jpeg_std_error(&err);  // the seeds are this program's own pictures: any error is a bug here
+  jpeg_create_compress(&c);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&c, &buffer, &size);
+  c.image_width = static_cast<JDIMENSION>(w);
+  c.image_height = static_cast<JDIMENSION>(h);
+  c.input_components = kind.components;
+  c.in_color_space = kind.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+  jpeg_set_defaults(&c);
+  jpeg_set_quality(&c, 50, TRUE);
+  if (kind.progressive) jpeg_simple_progression(&c);
+  c.restart_in_rows = kind.progressive ? 0 : 1;
+  jpeg_start_compress(&c, TRUE);
+  const std::vector<std::uint8_t> px = Rgba(w, h);
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(w * kind.components));
+  while (c.next_scanline < c.image_height) {
+    for (int x = 0; x < w; ++x) {
+      for (int k = 0; k < kind.components; ++k) row[static_cast<std::size_t>(x * kind.components + k)] = px[(c.next_scanline * w + x) * 4 + k];
+    }
+    JSAMPROW p = row.data();
+    jpeg_write_scanlines(&c, &p, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  Bytes out(buffer, buffer + size);
+  std::free(buffer);
+  return out;
+}
+
+std::vector<std::pair<std::string, BmpSpec>> BmpKinds() {
+  return {
+      {"1bit-core", {.width = 9, .height = 2, .bitsPerPixel = 1, .headerSize = 12, .palette = {0, 0xFFFFFF},
+                     .rows = {{0xA5, 0x80}, {0x5A, 0x00}}}},
+      {"4bit", {.width = 3, .height = 2, .bitsPerPixel = 4, .palette = {0, 0xFF0000, 0x00FF00},
+                .rows = {{0x01, 0x20}, {0x21, 0x00}}}},
+      {"8bit-short-palette", {.width = 2, .height = -2, .bitsPerPixel = 8, .palette = {0x123456},
+                              .rows = {{0, 7}, {7, 0}}}},
+      {"16bit-555", {.width = 2, .height = 1, .bitsPerPixel = 16, .rows = {{0x00, 0x7C, 0x1F, 0x00}}}},
+      {"16bit-565", {.width = 1, .height = 1, .bitsPerPixel = 16, .compression = 3,
+                     .masks = {0xF800, 0x07E0, 0x001F}, .rows = {{0xE0, 0x07}}}},
+      {"24bit", {.width = 2, .height = 2, .rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}}},
+      {"32bit-alpha-v4", {.width = 2, .height = -1, .bitsPerPixel = 32, .headerSize = 108, .compression = 3,
+                          .masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000},
+                          .rows = {{0x56, 0x34, 0x12, 0x80, 1, 2, 3, 0xFF}}}},
+  };
+}
+
+// Settings files: the program's own shape, other line ends, Latin-1 text, odd lines; some followed by
+// group/key/value triples to write.
+std::vector<std::pair<std::string, std::string>> PreferenceKinds() {
+  using namespace std::string_literals;
+  return {
+      {"written", "\xEF\xBB\xBF\r\n; settings\r\n[WINDOW]\r\nX = 10\r\nY = 20\r\n[RECENT]\r\nFILE1 = /home/a.chr\r\n"s},
+      {"lf-latin1", "[window]\nx=5\n  y =\t-3\n[recent]\nfile1=C:\\caf\xE9.prg\n"s},
+      {"odd-lines", "junk\r[unclosed\r\n=novalue\n;[COMMENT]\n[A]]\n[a]\nk = v \n[A]\nk = second\n"s},
+      {"writes", "[G]\nK = old\n\0G\0K\0new\r\n[EVIL]\nX = 1\0G\0NEW\0  lead\0OTHER\0KEY\0v"s},
+  };
+}
+
+void MakeSeeds(const fs::path& root) {
+  const std::vector<std::pair<std::string, png_uint_32>> pngs = {
+      {"grey", PNG_FORMAT_GRAY}, {"grey-alpha", PNG_FORMAT_GA}, {"rgb", PNG_FORMAT_RGB},
+      {"rgba", PNG_FORMAT_RGBA}, {"palette", PNG_FORMAT_RGB_COLORMAP}, {"16bit", PNG_FORMAT_LINEAR_RGB_ALPHA}};
+  for (const auto& [name, format] : pngs) SaveWithBrokenCopies(root / "png", name, Png(format, 12, 6), 0.6);
+
+  for (const JpegKind& kind : {JpegKind{"colour", 3, false}, JpegKind{"grey", 1, false},
+                               JpegKind{"progressive", 3, true}}) {
+    SaveWithBrokenCopies(root / "jpeg", kind.name, Jpeg(kind, 16, 16), 0.5);
+  }
+
+  for (const auto& [name, spec] : BmpKinds()) SaveWithBrokenCopies(root / "bmp", name, MakeBmp(spec), 0.3);
+
+  for (const auto& [name, text] : PreferenceKinds()) {
+    Save(root / "preference_file", name, Bytes(text.begin(), text.end()));
+  }
+
+  // Import: a charset picture (the ROM glyphs) and pictures of other sizes in the other formats.
+  Image rom(kCharsetWidth, kCharsetHeight);
+  for (int y = 0; y < kCharsetHeight; ++y) {
+    for (int x = 0; x < kCharsetWidth; ++x) rom.SetPixel(x, y, GetCharsetPixel(RomCharset(), x, y) ? 0xFFFFFF : 0);
+  }
+  const fs::path import = root / "image_import";
+  Save(import, "rom-charset.png", *EncodeImage(rom, ImageFormat::Png));
+  Save(import, "small.jpg", Jpeg({"colour", 3, false}, 8, 8));
+  Save(import, "wide.bmp", MakeBmp(BmpKinds()[0].second));
+  Save(import, "tall.png", Png(PNG_FORMAT_GRAY, 3, 300));
+}
+
+}  // namespace
+}  // namespace kx
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    return 2;
+  }
+  kx::MakeSeeds(argv[1]);
+  return 0;
+}
