@@ -14,6 +14,7 @@
 // libjpeg's header needs FILE and size_t declared first.
 #include <jpeglib.h>
 
+#include "fuzz/seeds/flow_seeds.h"
 #include "model/rom_charset.h"
 #include "runtime/bmp_codec.h"
 #include "runtime/image_codec.h"
@@ -177,6 +178,8 @@ void MakeSeeds(const fs::path& root) {
   Save(import, "small.jpg", Jpeg({"colour", 3, false}, 8, 8));
   Save(import, "wide.bmp", MakeBmp(BmpKinds()[0].second));
   Save(import, "tall.png", Png(PNG_FORMAT_GRAY, 3, 300));
+
+  MakeFlowSeeds(root);
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// The settings file through a whole run: the input is the file, read at start-up, put into a fresh App,
+// written back at exit and read again.
+//
+// Checked: the App only ever holds a zoom of 0..4 and one of the three brightness levels (its palette
+// showing that level); the recent entries fill the menu items in order, enabled exactly when they name a
+// file, and leave every other menu item alone; the file written at exit still loads and gives back the
+// values the run ended with (the placement as read, since the window is put where the file said); and a
+// second run started from it ends in the same state. An empty file is replaced by a new one.
+#include <tuple>
+
+#include "app/settings.h"
+#include "fuzz/fuzz_files.h"
+#include "runtime/preference_file.h"
+
+namespace {
+
+using namespace kx;
+using fuzz::Require;
+
+auto Fields(const SettingsValues& v) {
+  return std::tie(v.fullscreen, v.maximize, v.xpos, v.ypos, v.xsize, v.ysize, v.zoom, v.brightness, v.dir, v.recent);
+}
+
+bool IsLevel(Rgb colour) {
+  for (Brightness level : {Brightness::High, Brightness::Medium, Brightness::Low}) {
+    if (BrightnessColour(level) == colour) return true;
+  }
+  return false;
+}
+
+void CheckApplied(const App& app, const App& fresh, const SettingsValues& values) {
+  Require(app.editing.zoomIndex >= 0 && app.editing.zoomIndex < kZoomLevels, "zoom is 0..4");
+  Require(IsLevel(BrightnessColour(app.brightness)) && app.palette[kInkIndex] == BrightnessColour(app.brightness),
+          "brightness is one of the levels and the palette shows it");
+  Require(app.store.lastDirectory == values.dir && app.files.recent == values.recent, "the paths are taken as read");
+  bool anyFile = false;
+  for (int slot = 0; slot < cmd::kRecentCount; ++slot) {
+    const CommandId item = cmd::RecentFirst + slot;
+    const std::string& path = values.recent[static_cast<std::size_t>(slot)];
+    const bool filled = path != kEmptyRecent;
+    Require(!path.empty(), "a recent slot is a path or empty");
+    Require(app.menu.Enabled(item) == filled, "a recent item is enabled when it names a file");
+    Require(app.menu.Text(item) == (filled ? path : fresh.menu.Text(item)), "a recent item shows its path");
+    anyFile = anyFile || filled;
+  }
+  Require(app.menu.Enabled(cmd::ClearRecent) == anyFile, "Clear Recent Files List is enabled when there is one");
+  for (const auto& [id, state] : fresh.menu.Items()) {
+    const bool recentItem = id == cmd::ClearRecent || (id >= cmd::RecentFirst && id <= cmd::RecentLast);
+    const bool brightnessItem = id >= cmd::BrightnessHigh && id <= cmd::BrightnessLow;
+    if (recentItem || brightnessItem) continue;
+    Require(app.menu.Text(id) == state.text && app.menu.Enabled(id) == state.enabled &&
+                app.menu.Checked(id) == state.checked,
+            "the settings touch no other menu item");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string path = fuzz::Folder().Write(kSettingsFileName, fuzz::Input(data, size));
+  const SettingsValues values = ReadOrCreateSettings(path);
+  if (size == 0) Require(Fields(values) == Fields(StartSettings()), "a created file starts with the built-in values");
+
+  const fuzz::ScriptedApp fresh;
+  fuzz::ScriptedApp run;
+  ApplySettings(run.app, values);
+  CheckApplied(run.app, fresh.app, values);
+
+  Require(WriteSettingsAtExit(path, run.app, run.app.placement), "the settings are written at exit");
+  Require(LoadPreferenceFile(path).status == PreferenceLoadStatus::Loaded, "the written file loads");
+  const SettingsValues reread = ReadOrCreateSettings(path);
+  if (size == 0) {
+    SettingsValues created = NewFileSettings();
+    std::tie(created.fullscreen, created.maximize, created.zoom, created.brightness) =
+        std::tie(reread.fullscreen, reread.maximize, reread.zoom, reread.brightness);
+    Require(Fields(reread) == Fields(created), "a created file holds the new-file values");
+  } else {
+    Require(std::tie(reread.xpos, reread.ypos, reread.xsize, reread.ysize) ==
+                std::tie(values.xpos, values.ypos, values.xsize, values.ysize),
+            "the placement survives");
+    Require(std::tie(reread.dir, reread.recent) == std::tie(values.dir, values.recent), "the paths survive");
+  }
+  Require(reread.fullscreen == (values.fullscreen == 1 ? 1 : 0) && reread.maximize == (values.maximize == 1 ? 1 : 0),
+          "the window flags are written as 0 or 1");
+  Require(reread.zoom == run.app.editing.zoomIndex, "the zoom survives");
+  Require(reread.brightness == static_cast<int>(BrightnessColour(run.app.brightness)), "the brightness survives");
+
+  fuzz::ScriptedApp second;
+  ApplySettings(second.app, reread);
+  CheckApplied(second.app, fresh.app, reread);
+  Require(second.app.editing.zoomIndex == run.app.editing.zoomIndex && second.app.brightness == run.app.brightness &&
+              second.app.placement.maximize == run.app.placement.maximize &&
+              second.app.placement.fullscreen == run.app.placement.fullscreen,
+          "a second run starts where the first ended");
+  return 0;
+}
