@@ -162,7 +162,7 @@ void MakeSeeds(const fs::path& root) {
     SaveWithBrokenCopies(root / "jpeg", kind.name, Jpeg(kind, 16, 16), 0.5);
   }
 
-  for (const auto& [name, spec] : BmpKinds()) SaveWithBrokenCopies(root / "bmp", name, MakeBmp(spec), 0.3);
+  for (const auto& [name, layout] : BmpKinds()) SaveWithBrokenCopies(root / "bmp", name, MakeBmp(layout), 0.3);
 
   for (const auto& [name, text] : PreferenceKinds()) {
     Save(root / "preference_file", name, Bytes(text.begin(), text.end()));
