@@ -2,9 +2,9 @@
 
 #include "app/app.h"
 #include "app/settings.h"
-#include "runtime/qt/main_window.h"
-#include "runtime/qt/qt_dialogs.h"
-#include "runtime/qt/startup.h"
+#include "gui/main_window.h"
+#include "gui/qt_dialogs.h"
+#include "gui/startup.h"
 #include "windows/about_texts.h"
 
 int main(int argc, char** argv) {

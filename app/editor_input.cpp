@@ -7,7 +7,7 @@
 #include "app/redraw.h"
 #include "app/run_command.h"
 #include "app/swap.h"
-#include "views/glyph_tools.h"
+#include "ops/glyph_tools.h"
 #include "views/tool_selection.h"
 
 namespace kx {

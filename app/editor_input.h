@@ -5,7 +5,7 @@
 #include "views/gadgets.h"
 #include "views/input_events.h"
 #include "views/layout.h"
-#include "views/strokes.h"
+#include "ops/strokes.h"
 #include "views/tool_selection.h"
 
 namespace kx {

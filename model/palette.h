@@ -2,12 +2,10 @@
 // The 16 C64 colours and the editor brightness that replaces the foreground colour.
 
 #include <array>
-#include <cstdint>
+
+#include "runtime/rgb.h"
 
 namespace kx {
-
-// Colours are 0x00RRGGBB throughout the program (the order pictures store them in).
-using Rgb = std::uint32_t;
 
 inline constexpr int kPaletteSize = 16;
 inline constexpr int kPaperIndex = 0;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/palette.h"
+#include "runtime/rgb.h"
 
 namespace kx {
 

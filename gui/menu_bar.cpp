@@ -1,4 +1,4 @@
-#include "runtime/qt/menu_bar.h"
+#include "gui/menu_bar.h"
 
 #include <utility>
 
@@ -9,8 +9,8 @@
 
 #include "app/run_command.h"
 #include "app/shortcuts.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
 
 namespace kx {
 namespace {

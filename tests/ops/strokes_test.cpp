@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "views/strokes.h"
+#include "ops/strokes.h"
 
 namespace kx {
 namespace {

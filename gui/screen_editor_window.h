@@ -8,7 +8,7 @@
 
 #include "app/app.h"
 #include "runtime/image.h"
-#include "runtime/qt/canvas_widget.h"
+#include "gui/canvas_widget.h"
 #include "windows/screen_editor_layout.h"
 
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "runtime/qt/qt_dialogs.h"
+#include "gui/qt_dialogs.h"
 
 namespace kx {
 namespace {

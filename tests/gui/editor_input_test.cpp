@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
 
 namespace kx {
 namespace {

@@ -4,9 +4,9 @@
 #include <QLabel>
 
 #include "model/rom_charset.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
-#include "runtime/qt/startup.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
+#include "gui/startup.h"
 
 namespace kx {
 namespace {

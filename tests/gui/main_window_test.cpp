@@ -6,9 +6,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
-#include "runtime/qt/startup.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
+#include "gui/startup.h"
 
 namespace kx {
 namespace {

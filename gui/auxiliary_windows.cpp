@@ -1,9 +1,9 @@
-#include "runtime/qt/auxiliary_windows.h"
+#include "gui/auxiliary_windows.h"
 
 #include <utility>
 
-#include "runtime/qt/about_window.h"
-#include "runtime/qt/font_preview_window.h"
+#include "gui/about_window.h"
+#include "gui/font_preview_window.h"
 
 namespace kx {
 

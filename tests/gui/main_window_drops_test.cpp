@@ -10,7 +10,7 @@
 #include <string>
 
 #include "io/temp_files.h"
-#include "runtime/qt/main_window.h"
+#include "gui/main_window.h"
 
 namespace kx {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/qt/about_window.h"
+#include "gui/about_window.h"
 
 #include <algorithm>
 
@@ -9,9 +9,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "runtime/qt/centre_window.h"
-#include "runtime/qt/qt_geometry.h"
-#include "runtime/qt/qt_picture.h"
+#include "gui/centre_window.h"
+#include "gui/qt_geometry.h"
+#include "gui/qt_picture.h"
 #include "views/icons.h"
 
 namespace kx {

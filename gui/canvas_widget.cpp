@@ -1,4 +1,4 @@
-#include "runtime/qt/canvas_widget.h"
+#include "gui/canvas_widget.h"
 
 #include <utility>
 

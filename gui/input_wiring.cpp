@@ -1,4 +1,4 @@
-#include "runtime/qt/input_wiring.h"
+#include "gui/input_wiring.h"
 
 #include <functional>
 #include <utility>
@@ -8,8 +8,8 @@
 
 #include "app/app.h"
 #include "app/editor_input.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
 
 namespace kx {
 namespace {

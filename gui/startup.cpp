@@ -1,4 +1,4 @@
-#include "runtime/qt/startup.h"
+#include "gui/startup.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -6,9 +6,9 @@
 
 #include "app/settings.h"
 #include "app/redraw.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
-#include "runtime/qt/startup_window.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
+#include "gui/startup_window.h"
 #include "windows/startup_window.h"
 
 namespace kx {

@@ -1,12 +1,12 @@
-#include "runtime/qt/startup_window.h"
+#include "gui/startup_window.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 
-#include "runtime/qt/qt_picture.h"
-#include "runtime/qt/qt_geometry.h"
+#include "gui/qt_picture.h"
+#include "gui/qt_geometry.h"
 #include "windows/startup_window.h"
 
 namespace kx {

@@ -9,11 +9,11 @@
 
 #include "app/font_preview_commands.h"
 #include "app/help_commands.h"
-#include "runtime/qt/about_window.h"
-#include "runtime/qt/auxiliary_windows.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/font_preview_window.h"
-#include "runtime/qt/main_window.h"
+#include "gui/about_window.h"
+#include "gui/auxiliary_windows.h"
+#include "gui/canvas_widget.h"
+#include "gui/font_preview_window.h"
+#include "gui/main_window.h"
 
 namespace kx {
 namespace {

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/main_window.h"
+#include "gui/canvas_widget.h"
+#include "gui/main_window.h"
 
 namespace kx {
 namespace {

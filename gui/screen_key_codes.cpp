@@ -1,4 +1,4 @@
-#include "runtime/qt/screen_key_codes.h"
+#include "gui/screen_key_codes.h"
 
 #include <span>
 #include <utility>

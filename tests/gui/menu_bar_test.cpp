@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "runtime/qt/main_window.h"
-#include "runtime/qt/menu_bar.h"
+#include "gui/main_window.h"
+#include "gui/menu_bar.h"
 
 namespace kx {
 namespace {

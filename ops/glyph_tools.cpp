@@ -1,4 +1,4 @@
-#include "views/glyph_tools.h"
+#include "ops/glyph_tools.h"
 
 #include <algorithm>
 #include <optional>

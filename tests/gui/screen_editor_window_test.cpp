@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "runtime/qt/main_window.h"
-#include "runtime/qt/screen_editor_window.h"
-#include "runtime/qt/screen_key_codes.h"
+#include "gui/main_window.h"
+#include "gui/screen_editor_window.h"
+#include "gui/screen_key_codes.h"
 
 namespace kx {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/qt/qt_dialogs.h"
+#include "gui/qt_dialogs.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "app/file_commands.h"
-#include "runtime/qt/main_window.h"
+#include "gui/main_window.h"
 
 namespace kx {
 

@@ -1,12 +1,12 @@
-#include "runtime/qt/font_preview_window.h"
+#include "gui/font_preview_window.h"
 
 #include <utility>
 
 #include <QCloseEvent>
 
 #include "app/font_preview_commands.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/centre_window.h"
+#include "gui/canvas_widget.h"
+#include "gui/centre_window.h"
 
 namespace kx {
 

@@ -1,4 +1,4 @@
-#include "runtime/qt/screen_editor_window.h"
+#include "gui/screen_editor_window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "app/screen_editor_session.h"
-#include "runtime/qt/qt_geometry.h"
-#include "runtime/qt/screen_key_codes.h"
+#include "gui/qt_geometry.h"
+#include "gui/screen_key_codes.h"
 #include "windows/screen_rulers.h"
 
 namespace kx {

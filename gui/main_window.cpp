@@ -1,4 +1,4 @@
-#include "runtime/qt/main_window.h"
+#include "gui/main_window.h"
 
 #include "app/quit.h"
 
@@ -14,13 +14,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "runtime/qt/auxiliary_windows.h"
-#include "runtime/qt/canvas_widget.h"
-#include "runtime/qt/input_wiring.h"
-#include "runtime/qt/menu_bar.h"
-#include "runtime/qt/qt_geometry.h"
-#include "runtime/qt/qt_picture.h"
-#include "runtime/qt/screen_editor_window.h"
+#include "gui/auxiliary_windows.h"
+#include "gui/canvas_widget.h"
+#include "gui/input_wiring.h"
+#include "gui/menu_bar.h"
+#include "gui/qt_geometry.h"
+#include "gui/qt_picture.h"
+#include "gui/screen_editor_window.h"
 #include "views/picture_paint.h"
 
 namespace kx {

@@ -1,4 +1,4 @@
-#include "views/strokes.h"
+#include "ops/strokes.h"
 
 #include <algorithm>
 #include <cmath>
