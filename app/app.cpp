@@ -13,9 +13,6 @@ App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) {
 void RefreshTitle(App& app) { app.title = UpdateTitle(app.store); }
 
 void SyncHistoryControls(App& app) {
-  app.menu.SetEnabled(cmd::Undo, app.history.CanUndo());
-  app.menu.SetEnabled(cmd::Redo, app.history.CanRedo());
-  app.menu.SetEnabled(cmd::ClearHistory, app.history.ClearEnabled());
   app.tools[GadgetId::Undo].enabled = app.history.CanUndo();
   app.tools[GadgetId::Redo].enabled = app.history.CanRedo();
 }

@@ -9,7 +9,6 @@
 #include "app/command_table.h"
 #include "app/editor_input.h"
 #include "app/file_session.h"
-#include "app/menu_state.h"
 #include "app/window_placement.h"
 #include "model/charset_store.h"
 #include "model/editing_state.h"
@@ -43,7 +42,6 @@ struct App {
   App();
 
   CommandTable commands = BuildCommandTable();
-  MenuState menu{commands};
   CharsetStore store = MakeStartupStore();
   UndoHistory history;
   GlyphStores glyphStores;  // row memory and the one-glyph clipboard
@@ -63,6 +61,7 @@ struct App {
   StatusBarState status;
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
+  ViewOptions viewOptions;  // the View menu's options; its ticks show them
   ViewPictures pictures;  // every composed picture the main window shows (app/redraw.h)
 
   ToolVariantMemory toolMemory;  // the variant each two-variant tool button last used

@@ -77,7 +77,8 @@ void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
   FinishChosenLoad(app, read, choice->path, "Not a " + std::to_string(fileSize) + " byte file: \r\n\r\n", true);
 }
 
-void LoadDroppedFiles(App& app, const std::vector<std::string>& paths) {
+void DropFiles(App& app, const std::vector<std::string>& paths) {
+  app.requests.focusEditor = true;
   if (paths.empty()) return;
   // Several files arrive as one newline-separated text, which names no file and is refused below.
   std::string dropped;

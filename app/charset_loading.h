@@ -21,8 +21,9 @@ void OpenCharsetFile(App& app);
 // file) replaces the charset bytes it covers and counts as an unsaved change.
 void ImportCharsetBytes(App& app, std::uint64_t fileSize);
 
-// Files dropped on the main window: a single file of 2048 or 2050 bytes, judged by size alone.
-void LoadDroppedFiles(App& app, const std::vector<std::string>& paths);
+// Files dropped on the main window (drops on other windows never get here): a single file of 2048 or 2050
+// bytes, judged by size alone. The keyboard focus goes back to the editor canvas whatever happens.
+void DropFiles(App& app, const std::vector<std::string>& paths);
 
 // Recent entry `slot` (0 = newest): loaded by size like a drop; a missing file is reported, a file of
 // another size ignored.

@@ -1,25 +1,60 @@
 #include "app/command_table.h"
 
+#include <cstdint>
+#include <memory>
 #include <utility>
+
+#include "app/app.h"
+#include "app/charset_loading.h"
+#include "app/charset_saving.h"
+#include "app/edit_commands.h"
+#include "app/font_preview_commands.h"
+#include "app/image_commands.h"
+#include "app/quit.h"
+#include "app/recent_files.h"
+#include "app/swap.h"
+#include "app/tool_commands.h"
+#include "app/view_commands.h"
+#include "io/charset_file.h"
 
 namespace kx {
 
 namespace {
 
-MenuNode Item(CommandId id, std::string text, bool enabled = true) {
+// --- Building blocks of the tree --------------------------------------------------------------------------
+
+// A row's handler with its arguments bound: Bind(RunSlideNoWrap, SlideDirection::Down).
+template <class R, class... Args, class... Bound>
+CommandHandler Bind(R (*fn)(App&, Args...), Bound... bound) {
+  return [fn, bound...](App& app) { fn(app, bound...); };
+}
+
+MenuNode Item(CommandRow row) {
   MenuNode n;
-  n.text = std::move(text);
-  n.id = id;
-  n.enabled = enabled;
+  n.text = row.TableText();
+  n.id = row.id;
+  n.checkable = static_cast<bool>(row.checked);
+  n.row = std::make_shared<const CommandRow>(std::move(row));
   return n;
 }
 
-// An item with a check mark that the command itself toggles or moves.
-MenuNode Toggle(CommandId id, std::string text, bool checked, bool enabled = true) {
-  MenuNode n = Item(id, std::move(text), enabled);
-  n.checkable = true;
-  n.checked = checked;
-  return n;
+CommandRow Row(CommandId id, std::string text, CommandHandler run, CommandKey key = {}) {
+  CommandRow r;
+  r.id = id;
+  r.text = std::move(text);
+  r.run = std::move(run);
+  r.key = key;
+  return r;
+}
+
+CommandRow Enabled(CommandRow row, StateRule rule) {
+  row.enabled = std::move(rule);
+  return row;
+}
+
+CommandRow Focus(CommandRow row) {
+  row.focusEditor = true;
+  return row;
 }
 
 MenuNode Separator() {
@@ -29,11 +64,12 @@ MenuNode Separator() {
 }
 
 void Append(std::vector<MenuNode>& out, MenuNode node) { out.push_back(std::move(node)); }
+void Append(std::vector<MenuNode>& out, CommandRow row) { out.push_back(Item(std::move(row))); }
 void Append(std::vector<MenuNode>& out, std::vector<MenuNode> nodes) {
   for (MenuNode& n : nodes) out.push_back(std::move(n));
 }
 
-// Flattens single nodes and generated runs of nodes into one list.
+// Flattens rows, single nodes and generated runs of nodes into one list.
 template <class... Parts>
 std::vector<MenuNode> Nodes(Parts&&... parts) {
   std::vector<MenuNode> out;
@@ -41,34 +77,36 @@ std::vector<MenuNode> Nodes(Parts&&... parts) {
   return out;
 }
 
-MenuNode Submenu(std::string title, std::vector<MenuNode> children, bool enabled = true) {
+MenuNode Submenu(std::string title, std::vector<MenuNode> children, StateRule enabled = {}) {
   MenuNode n;
   n.kind = MenuNodeKind::Submenu;
   n.text = std::move(title);
-  n.enabled = enabled;
+  n.enabled = std::move(enabled);
   n.children = std::move(children);
   return n;
 }
 
-// Eight items "<label> Row 1" … "<label> Row 8" on consecutive ids.
-std::vector<MenuNode> RowItems(CommandId first, std::string_view label) {
+// Eight rows "<label> Row 1" … "<label> Row 8"; row r runs handler(r) with r counted from 0.
+template <class Handler>
+std::vector<MenuNode> RowItems(CommandId first, std::string_view label, Handler handler) {
   std::vector<MenuNode> out;
-  for (int row = 1; row <= kGlyphRowCount; ++row) {
-    out.push_back(Item(first + row - 1, std::string(label) + " Row " + std::to_string(row)));
+  for (int row = 0; row < kGlyphRowCount; ++row) {
+    out.push_back(Item(Row(first + row, std::string(label) + " Row " + std::to_string(row + 1), handler(row))));
   }
   return out;
 }
 
-// "Import 256 Bytes     (Row 1)" … "Import 1792 Bytes   (Rows 1 -> 7)": the blanks keep the
-// brackets in one column for three- and four-digit sizes.
-std::vector<MenuNode> PartialFileItems(CommandId first, std::string_view verb) {
+// "Import 256 Bytes     (Row 1)" … "Import 1792 Bytes   (Rows 1 -> 7)": the blanks keep the brackets in one
+// column for three- and four-digit sizes. Item n runs handler(n) for n = 1..7 rows.
+template <class Handler>
+std::vector<MenuNode> PartialFileItems(CommandId first, std::string_view verb, Handler handler) {
   std::vector<MenuNode> out;
   for (int rows = 1; rows <= 7; ++rows) {
     const int bytes = 256 * rows;
     std::string text = std::string(verb) + " " + std::to_string(bytes) + " Bytes" +
                        (bytes < 1000 ? "     " : "   ") +
                        (rows == 1 ? std::string("(Row 1)") : "(Rows 1 -> " + std::to_string(rows) + ")");
-    out.push_back(Item(first + rows - 1, std::move(text)));
+    out.push_back(Item(Focus(Row(first + rows - 1, std::move(text), handler(rows)))));
   }
   return out;
 }
@@ -80,186 +118,277 @@ MenuNode FamilyMenu(CommandId base) {
   for (int offset = 0; offset < kFamilySize; ++offset) {
     if (offset == 1 || offset == 9 || offset == 11) items.push_back(Separator());
     const FamilyCommand c = *DecodeFamilyCommand(base + offset);
-    items.push_back(Item(base + offset, FamilyItemText(family, c.scope, c.row)));
+    items.push_back(Item(Row(base + offset, FamilyItemText(family, c.scope, c.row), Bind(RunFamilyCommand, c))));
   }
   return Submenu(std::string(family.menuTitle), std::move(items));
 }
 
-struct LabelledCommand {
-  CommandId id;
-  const char* text;
-};
+// --- Rules ------------------------------------------------------------------------------------------------
 
-// The charset-wide slides in the order of the "No Char Wrap" submenu; the last also ends "Right".
-constexpr LabelledCommand kNoWrapSlides[] = {
-    {cmd::SlideDownNoWrap, "Slide Down Entire Charset (No Wrap)"},
-    {cmd::SlideUpNoWrap, "Slide Up Entire Charset (No Wrap)"},
-    {cmd::SlideLeftNoWrap, "Slide Left Entire Charset (No Wrap)"},
-    {cmd::SlideRightNoWrap, "Slide Right Entire Charset (No Wrap)"},
-};
+CommandRow ViewToggle(CommandId id, std::string text, bool ViewOptions::*option, CommandKey key = {}) {
+  CommandRow r = Focus(Row(id, std::move(text), Bind(ToggleViewOption, option), key));
+  r.checked = [option](const App& app) { return app.viewOptions.*option; };
+  return r;
+}
 
-MenuNode Item(const LabelledCommand& c) { return Item(c.id, c.text); }
+CommandRow BrightnessLevel(CommandId id, std::string text, Brightness level) {
+  CommandRow r = Focus(Row(id, std::move(text), Bind(SetBrightness, level)));
+  r.checked = [level](const App& app) { return app.brightness == level; };
+  return r;
+}
 
-std::vector<MenuNode> NoWrapSlideItems() {
+bool PreviewClosed(const App& app) { return !app.preview.windowOpen; }
+
+// --- The menus --------------------------------------------------------------------------------------------
+
+// The charset-wide slide that ends both the "Right" family's submenu and "No Char Wrap".
+CommandRow SlideRightNoWrapRow() {
+  return Row(cmd::SlideRightNoWrap, "Slide Right Entire Charset (No Wrap)",
+             Bind(RunSlideNoWrap, SlideDirection::Right));
+}
+
+std::vector<MenuNode> RecentItems() {
   std::vector<MenuNode> out;
-  for (const LabelledCommand& c : kNoWrapSlides) out.push_back(Item(c));
+  for (int slot = 0; slot < cmd::kRecentCount; ++slot) {
+    CommandRow r = Enabled(Focus(Row(cmd::RecentFirst + slot, kEmptyRecent, Bind(OpenRecentFile, slot))),
+                           [slot](const App& app) { return app.files.recent[slot] != kEmptyRecent; });
+    r.label = [slot](const App& app) { return app.files.recent[slot]; };
+    out.push_back(Item(std::move(r)));
+  }
   return out;
 }
 
 MenuNode FileMenu() {
-  std::vector<MenuNode> recent;
-  for (CommandId id = cmd::RecentFirst; id <= cmd::RecentLast; ++id) recent.push_back(Item(id, "<Empty>"));
   return Submenu("File", Nodes(
-      Item(cmd::New, "New\tCtrl+N"),
+      Focus(Row(cmd::New, "New", NewCharsetFile, WindowKey('N', true))),
       Separator(),
-      Item(cmd::Open, "Open\tCtrl+O"),
-      Item(cmd::Save, "Save\tCtrl+S"),
-      Item(cmd::SaveAs, "Save As\tCtrl+Shift+S"),
+      Focus(Row(cmd::Open, "Open", OpenCharsetFile, WindowKey('O', true))),
+      Focus(Row(cmd::Save, "Save", Bind(SaveCharset), WindowKey('S', true))),
+      Focus(Row(cmd::SaveAs, "Save As", Bind(SaveCharsetAs), WindowKey('S', true, true))),
       Separator(),
       Submenu("Import...", Nodes(
-          PartialFileItems(cmd::ImportFirst, "Import"),
+          PartialFileItems(cmd::ImportFirst, "Import",
+                           [](int rows) { return Bind(ImportCharsetBytes, std::uint64_t(rows) * kRowBytes); }),
           Separator(),
-          Item(cmd::ImportBugged, "Import Bugged Morvane (2049 Bytes)"),
+          Focus(Row(cmd::ImportBugged, "Import Bugged Morvane (2049 Bytes)",
+                    Bind(ImportCharsetBytes, std::uint64_t{kShortPrgFileBytes}))),
           Separator(),
-          Item(cmd::ImportImage, "Import Charset as Image (512x128px)"))),
-      Submenu("Export...", PartialFileItems(cmd::ExportFirst, "Export")),
+          Focus(Row(cmd::ImportImage, "Import Charset as Image (512x128px)", ImportCharsetImage)))),
+      Submenu("Export...", PartialFileItems(cmd::ExportFirst, "Export", [](int rows) { return Bind(ExportRows, rows); })),
       Separator(),
       Submenu("Recent Files", Nodes(
-          std::move(recent),
+          RecentItems(),
           Separator(),
-          Item(cmd::ClearRecent, "Clear Recent Files List", false))),
+          Enabled(Focus(Row(cmd::ClearRecent, "Clear Recent Files List", ClearRecentFiles)),
+                  [](const App& app) { return app.files.recent != EmptyRecentFiles(); }))),
       Separator(),
-      Item(cmd::Quit, "Quit\tAlt+F4")));
+      Row(cmd::Quit, "Quit", Bind(RequestQuit, false), {KeyScope::WindowSystem, {0, 4, false, false, true}})));
 }
 
 MenuNode EditMenu() {
+  const auto copyRow = [](int row) { return Bind(RunCopyRowToMemory, row); };
+  const auto pasteRow = [](int row) { return Bind(RunPasteRowFromMemory, row); };
+  const auto eraseRow = [](int row) { return Bind(RunByteOperation, ByteOperation::Erase, GlyphRowRange(row)); };
+  const auto reverseRow = [](int row) {
+    return Bind(RunByteOperation, ByteOperation::Reverse, GlyphRowRange(row));
+  };
   return Submenu("Edit", Nodes(
-      Item(cmd::Undo, "Undo\tCtrl+Z", false),
-      Item(cmd::Redo, "Redo\tCtrl+Y", false),
+      Enabled(Row(cmd::Undo, "Undo", RunUndo, WindowKey('Z', true)),
+              [](const App& app) { return app.history.CanUndo(); }),
+      Enabled(Row(cmd::Redo, "Redo", RunRedo, WindowKey('Y', true)),
+              [](const App& app) { return app.history.CanRedo(); }),
       Separator(),
-      Item(cmd::ClearHistory, "Clear Undo/Redo History", false),
+      Enabled(Row(cmd::ClearHistory, "Clear Undo/Redo History", RunClearHistory),
+              [](const App& app) { return app.history.ClearEnabled(); }),
       Separator(),
-      Item(cmd::Cut, "Cut\tCtrl+X"),
-      Item(cmd::Copy, "Copy\tCtrl+C"),
-      Item(cmd::Paste, "Paste\tCtrl+V", false),
+      Row(cmd::Cut, "Cut", ChooseCut, WindowKey('X', true)),
+      Row(cmd::Copy, "Copy", Bind(ClickToolButton, GadgetId::Copy), WindowKey('C', true)),
+      Enabled(Row(cmd::Paste, "Paste", Bind(ClickToolButton, GadgetId::Paste), WindowKey('V', true)),
+              [](const App& app) { return app.glyphStores.glyphPasteEnabled; }),
       Separator(),
       Submenu("Batch Copy / Paste Chars", Nodes(
-          Item(cmd::CopyTopRowsToBottom, "Copy Top 4 Rows to Bottom 4"),
-          Item(cmd::CopyBottomRowsToTop, "Copy Bottom 4 Rows to Top 4"),
+          Row(cmd::CopyTopRowsToBottom, "Copy Top 4 Rows to Bottom 4", Bind(RunHalfCopy, HalfCopy::TopToBottom)),
+          Row(cmd::CopyBottomRowsToTop, "Copy Bottom 4 Rows to Top 4", Bind(RunHalfCopy, HalfCopy::BottomToTop)),
           Separator(),
-          Submenu("Copy to Row Memory...", RowItems(cmd::CopyRowToMemoryFirst, "...")),
-          Submenu(std::string(kRowMemoryPasteMenu), RowItems(cmd::PasteRowFromMemoryFirst, "..."), false))),
+          Submenu("Copy to Row Memory...", RowItems(cmd::CopyRowToMemoryFirst, "...", copyRow)),
+          Submenu(std::string(kRowMemoryPasteMenu), RowItems(cmd::PasteRowFromMemoryFirst, "...", pasteRow),
+                  [](const App& app) { return app.glyphStores.rowPasteEnabled; }))),
       Submenu("Batch Erase Chars", Nodes(
-          Item(cmd::EraseAll, "Erase All Chars"),
-          Item(cmd::EraseFirst128, "Erase First 128 Chars (First 4 Rows)"),
-          Item(cmd::EraseLast128, "Erase Last 128 Chars (Last 4 Rows)"),
-          Submenu("Erase Rows", RowItems(cmd::EraseRowFirst, "Erase")))),
+          Row(cmd::EraseAll, "Erase All Chars", Bind(RunByteOperation, ByteOperation::Erase, kWholeCharset)),
+          Row(cmd::EraseFirst128, "Erase First 128 Chars (First 4 Rows)",
+              Bind(RunByteOperation, ByteOperation::Erase, kFirst128Glyphs)),
+          Row(cmd::EraseLast128, "Erase Last 128 Chars (Last 4 Rows)",
+              Bind(RunByteOperation, ByteOperation::Erase, kLast128Glyphs)),
+          Submenu("Erase Rows", RowItems(cmd::EraseRowFirst, "Erase", eraseRow)))),
       Submenu("Batch Reverse Chars", Nodes(
-          Item(cmd::ReverseFirst128, "Reverse First 128 Chars (First 4 Rows)"),
-          Item(cmd::ReverseLast128, "Reverse Last 128 Chars (Last 4 Rows)"),
-          Submenu("Reverse Rows", RowItems(cmd::ReverseRowFirst, "Reverse")))),
+          Row(cmd::ReverseFirst128, "Reverse First 128 Chars (First 4 Rows)",
+              Bind(RunByteOperation, ByteOperation::Reverse, kFirst128Glyphs)),
+          Row(cmd::ReverseLast128, "Reverse Last 128 Chars (Last 4 Rows)",
+              Bind(RunByteOperation, ByteOperation::Reverse, kLast128Glyphs)),
+          Submenu("Reverse Rows", RowItems(cmd::ReverseRowFirst, "Reverse", reverseRow)))),
       Separator(),
       Submenu("Text Styles", Nodes(FamilyMenu(66), FamilyMenu(78), FamilyMenu(90), FamilyMenu(102),
                                    FamilyMenu(114))),
       Separator(),
-      Item(cmd::Swap, "Swap Charset1 <> Charset2\tJ")));
+      Row(cmd::Swap, "Swap Charset1 <> Charset2", RunSwap, EditorKey('J'))));
 }
 
 MenuNode ViewMenu() {
+  CommandRow selectedTile = Row(cmd::SelectedTileHighlight, "Show Selected Tile Editing Chars Highlight", {});
+  // Stays greyed and unticked: nothing in the editor enables it.
+  selectedTile.enabled = [](const App&) { return false; };
+  selectedTile.checked = [](const App&) { return false; };
   return Submenu("View", Nodes(
-      Toggle(cmd::ShowCharGrid, "Show Char Grid\tG", true),
-      Toggle(cmd::ShowPixelGrid, "Show Pixel Grid\tShift+G", true),
+      ViewToggle(cmd::ShowCharGrid, "Show Char Grid", &ViewOptions::charGrid, WindowKey('G')),
+      ViewToggle(cmd::ShowPixelGrid, "Show Pixel Grid", &ViewOptions::pixelGrid, WindowKey('G', false, true)),
       Separator(),
-      Toggle(cmd::ShowHighlights, "Show Highlights\tF12", true),
+      ViewToggle(cmd::ShowHighlights, "Show Highlights", &ViewOptions::highlights, WindowFunctionKey(12)),
       Submenu("Highlighting Options", Nodes(
-          Toggle(cmd::HoverCharHighlight, "Show Editor Hover Char Highlight", true),
-          Toggle(cmd::HoverPixelHighlight, "Show Editor Hover Pixel Highlight", true),
+          ViewToggle(cmd::HoverCharHighlight, "Show Editor Hover Char Highlight", &ViewOptions::hoverChar),
+          ViewToggle(cmd::HoverPixelHighlight, "Show Editor Hover Pixel Highlight", &ViewOptions::hoverPixel),
           Separator(),
-          Toggle(cmd::PreviewHighlightsEditor, "Preview Window Highlights Editor View", true),
-          Toggle(cmd::PreviewOutsideFade, "Preview Window Hightlight Outside Fade ", true),
+          ViewToggle(cmd::PreviewHighlightsEditor, "Preview Window Highlights Editor View",
+                     &ViewOptions::paneFrame),
+          ViewToggle(cmd::PreviewOutsideFade, "Preview Window Hightlight Outside Fade ", &ViewOptions::paneFade),
           Separator(),
-          // Stays greyed: nothing in the editor enables it.
-          Toggle(cmd::SelectedTileHighlight, "Show Selected Tile Editing Chars Highlight", false, false))),
+          std::move(selectedTile))),
       Separator(),
-      Toggle(cmd::ScanlineEmulation, "Scanline Emulation", false),
-      Toggle(cmd::CrtEmulationMain, "CRT Emulation (main)", false),
-      Toggle(cmd::CrtEmulationEdge, "CRT Emulation (edge)", false),
-      Toggle(cmd::CrtEmulationOnGrids, "Apply CRT Emu to Grids", true),
+      ViewToggle(cmd::ScanlineEmulation, "Scanline Emulation", &ViewOptions::scanlines),
+      ViewToggle(cmd::CrtEmulationMain, "CRT Emulation (main)", &ViewOptions::crtMain),
+      ViewToggle(cmd::CrtEmulationEdge, "CRT Emulation (edge)", &ViewOptions::crtEdge),
+      ViewToggle(cmd::CrtEmulationOnGrids, "Apply CRT Emu to Grids", &ViewOptions::emulationOnGrids),
       Separator(),
-      Submenu("Zoom Edit View", Nodes(Item(cmd::ZoomIn, "Zoom In\t+"), Item(cmd::ZoomOut, "Zoom Out\t-"))),
+      Submenu("Zoom Edit View", Nodes(Row(cmd::ZoomIn, "Zoom In", Bind(StepZoom, 1), EditorKey('+')),
+                                      Row(cmd::ZoomOut, "Zoom Out", Bind(StepZoom, -1), EditorKey('-')))),
       Separator(),
       Submenu("Editor Brightness Level", Nodes(
-          Toggle(cmd::BrightnessHigh, "High", true),
-          Toggle(cmd::BrightnessMedium, "Medium", false),
-          Toggle(cmd::BrightnessLow, "Low", false)))));
+          BrightnessLevel(cmd::BrightnessHigh, "High", Brightness::High),
+          BrightnessLevel(cmd::BrightnessMedium, "Medium", Brightness::Medium),
+          BrightnessLevel(cmd::BrightnessLow, "Low", Brightness::Low)))));
 }
 
 MenuNode SlideCharsMenu() {
   MenuNode right = FamilyMenu(303);
-  right.children.push_back(Item(kNoWrapSlides[3]));
+  right.children.push_back(Item(SlideRightNoWrapRow()));
   return Submenu("Slide Chars", Nodes(
       FamilyMenu(267), FamilyMenu(279), FamilyMenu(291), std::move(right),
       Separator(),
-      Submenu("No Char Wrap", NoWrapSlideItems())));
+      Submenu("No Char Wrap", Nodes(
+          Row(cmd::SlideDownNoWrap, "Slide Down Entire Charset (No Wrap)", Bind(RunSlideNoWrap, SlideDirection::Down)),
+          Row(cmd::SlideUpNoWrap, "Slide Up Entire Charset (No Wrap)", Bind(RunSlideNoWrap, SlideDirection::Up)),
+          Row(cmd::SlideLeftNoWrap, "Slide Left Entire Charset (No Wrap)", Bind(RunSlideNoWrap, SlideDirection::Left)),
+          SlideRightNoWrapRow()))));
 }
 
 MenuNode ToolsMenu() {
+  const auto preview = [](CommandId id, std::string text, PreviewKind kind) {
+    return Enabled(Row(id, std::move(text), Bind(OpenFontPreview, kind)), PreviewClosed);
+  };
+  const auto font = [](CommandId id, std::string text, DerivedFontKind kind) {
+    return Row(id, std::move(text), Bind(RunDerivedFont, kind));
+  };
+  const auto restore = [](CommandId id, std::string text, ByteRange range) {
+    return Row(id, std::move(text), Bind(RunByteOperation, ByteOperation::RestoreRom, range));
+  };
   return Submenu("Tools", Nodes(
-      Submenu("Free Draw", Nodes(Item(cmd::DrawContinuous, "Draw Continuous\tD"),
-                                 Item(cmd::DrawDotted, "Draw Dotted\tShift D"))),
-      Item(cmd::LineDraw, "Line Draw\tV"),
-      Submenu("Draw Box", Nodes(Item(cmd::BoxHollow, "Hollow"), Item(cmd::BoxFilled, "Filled"))),
-      Item(cmd::ReverseChar, "Reverse Char"),
-      Item(cmd::FillChar, "Fill Char"),
-      Item(cmd::EraseChar, "Erase Char"),
+      Submenu("Free Draw", Nodes(
+          Row(cmd::DrawContinuous, "Draw Continuous", Bind(SelectButtonTool, Tool::ContinuousDraw, "Continuous Drawing"),
+              EditorKey('D')),
+          Row(cmd::DrawDotted, "Draw Dotted", Bind(SelectButtonTool, Tool::DottedDraw, "Dotted Drawing"),
+              EditorKey('D', true)))),
+      Row(cmd::LineDraw, "Line Draw", Bind(ClickToolButton, GadgetId::Line), EditorKey('V')),
+      Submenu("Draw Box", Nodes(
+          Row(cmd::BoxHollow, "Hollow", Bind(SelectButtonTool, Tool::HollowBox, "Draw Box")),
+          Row(cmd::BoxFilled, "Filled", Bind(SelectButtonTool, Tool::FilledBox, "Draw Filled Box")))),
+      Row(cmd::ReverseChar, "Reverse Char", Bind(ClickToolButton, GadgetId::Reverse)),
+      Row(cmd::FillChar, "Fill Char", Bind(ClickToolButton, GadgetId::Fill)),
+      Row(cmd::EraseChar, "Erase Char", Bind(ClickToolButton, GadgetId::Clear)),
       Submenu("Flip Char", Nodes(FamilyMenu(195), FamilyMenu(207))),
       Submenu("Mirror Char", Nodes(FamilyMenu(219), FamilyMenu(231), FamilyMenu(243), FamilyMenu(255))),
       SlideCharsMenu(),
       FamilyMenu(319),
       Separator(),
       Submenu("Auto Creation", Nodes(
-          Item(cmd::Font1x2NoReverse, "1 x 2 Font From Current (No Reverse)"),
-          Item(cmd::Font1x2WithReverse, "1 x 2 Font From Current (With Reverse)"),
+          font(cmd::Font1x2NoReverse, "1 x 2 Font From Current (No Reverse)", DerivedFontKind::OneByTwo),
+          font(cmd::Font1x2WithReverse, "1 x 2 Font From Current (With Reverse)", DerivedFontKind::OneByTwoReversed),
           Separator(),
-          Item(cmd::Font2x1NoReverse, "2 x 1 Font From Current (No Reverse)"),
-          Item(cmd::Font2x1WithReverse, "2 x 1 Font From Current (With Reverse)"),
+          font(cmd::Font2x1NoReverse, "2 x 1 Font From Current (No Reverse)", DerivedFontKind::TwoByOne),
+          font(cmd::Font2x1WithReverse, "2 x 1 Font From Current (With Reverse)", DerivedFontKind::TwoByOneReversed),
           Separator(),
-          Item(cmd::Font2x2, "2 x 2 Font From Current"),
-          Item(cmd::Font2x2Reversed, "2 x 2 Reversed Font From Current"))),
+          font(cmd::Font2x2, "2 x 2 Font From Current", DerivedFontKind::TwoByTwo),
+          font(cmd::Font2x2Reversed, "2 x 2 Reversed Font From Current", DerivedFontKind::TwoByTwoReversed))),
       Submenu("Preview Auto Creation", Nodes(
-          Item(cmd::Preview1x2, "Preview 1 x 2 Font"),
-          Item(cmd::Preview2x1, "Preview 2 x 1 Font"),
-          Item(cmd::Preview2x2, "Preview 2 x 2 Font"))),
+          preview(cmd::Preview1x2, "Preview 1 x 2 Font", PreviewKind::OneByTwo),
+          preview(cmd::Preview2x1, "Preview 2 x 1 Font", PreviewKind::TwoByOne),
+          preview(cmd::Preview2x2, "Preview 2 x 2 Font", PreviewKind::TwoByTwo))),
       Separator(),
-      Item(cmd::ScreenEditor, "Screen Editor / Charset Test"),
-      Item(cmd::Compress, "Compress Current Charset"),
+      Row(cmd::ScreenEditor, "Screen Editor / Charset Test",
+          [](App& app) { app.requests.openScreenEditor = true; }),
+      Row(cmd::Compress, "Compress Current Charset", RunCompress),
       Submenu("Dump Charset...", Nodes(
-          Item(cmd::DumpPng, "... as PNG Image"),
-          Item(cmd::DumpJpg, "...as JPG Image"),
-          Item(cmd::DumpBmp, "...as BMP Image"),
+          Row(cmd::DumpPng, "... as PNG Image", Bind(DumpCharsetToFile, ImageFormat::Png)),
+          Row(cmd::DumpJpg, "...as JPG Image", Bind(DumpCharsetToFile, ImageFormat::Jpeg)),
+          Row(cmd::DumpBmp, "...as BMP Image", Bind(DumpCharsetToFile, ImageFormat::Bmp)),
           Separator(),
-          Item(cmd::DumpClipboard, "...as Image to Clipboard"))),
+          Row(cmd::DumpClipboard, "...as Image to Clipboard", DumpCharsetToClipboard))),
       Separator(),
       Submenu("Restore C64 ROM Chars", Nodes(
-          Item(cmd::RestoreRomAll, "Entire ROM Set"),
-          Item(cmd::RestoreRomFirst128, "First 128 ROM Chars"),
-          Item(cmd::RestoreRomLast128, "Last 128 ROM Chars"),
-          Item(cmd::RestoreRomIndividual, "Individual ROM Chars")))));
+          restore(cmd::RestoreRomAll, "Entire ROM Set", kWholeCharset),
+          restore(cmd::RestoreRomFirst128, "First 128 ROM Chars", kFirst128Glyphs),
+          restore(cmd::RestoreRomLast128, "Last 128 ROM Chars", kLast128Glyphs),
+          Row(cmd::RestoreRomIndividual, "Individual ROM Chars", RunRestoreRomIndividual)))));
+}
+
+// The help file is looked for in the current directory; the desktop's help viewer reports a missing one.
+CommandHandler OpenWithDesktop(const char* target) {
+  return [target](App& app) { app.dialogs->OpenWithDesktop(target); };
 }
 
 MenuNode HelpMenu() {
   return Submenu("Help", Nodes(
-      Item(cmd::Help, "Help"),
-      Item(cmd::SupportForum, "Visit Support Forum"),
+      Row(cmd::Help, "Help", OpenWithDesktop("kstr-help.chm")),
+      Row(cmd::SupportForum, "Visit Support Forum", OpenWithDesktop("https://kestrelix.example/forum")),
       Separator(),
-      Item(cmd::WebSite, "Visit Thornvale"),
+      Row(cmd::WebSite, "Visit Thornvale", OpenWithDesktop("https://kestrelix.example/")),
       Separator(),
-      Item(cmd::About, "About")));
+      Row(cmd::About, "About", [](App& app) { app.requests.openAbout = true; })));
+}
+
+void IndexItems(CommandTable& table, const std::vector<MenuNode>& nodes, std::vector<std::string>& path,
+                std::vector<StateRule>& rules) {
+  for (const MenuNode& n : nodes) {
+    if (n.kind == MenuNodeKind::Submenu) {
+      path.push_back(n.text);
+      rules.push_back(n.enabled);
+      IndexItems(table, n.children, path, rules);
+      rules.pop_back();
+      path.pop_back();
+      continue;
+    }
+    if (n.kind != MenuNodeKind::Item) continue;
+    CommandInfo& info = table.commands[n.id];
+    if (info.places++ > 0) continue;  // the first place describes the command
+    info.row = n.row;
+    info.path = path;
+    for (const StateRule& r : rules) {
+      if (r) info.submenuRules.push_back(r);
+    }
+    info.family = DecodeFamilyCommand(n.id);
+  }
 }
 
 }  // namespace
 
-std::vector<MenuNode> BuildMenuBar() { return Nodes(FileMenu(), EditMenu(), ViewMenu(), ToolsMenu(), HelpMenu()); }
+std::string CommandRow::TableText() const {
+  const std::string hint = KeyHintText(key);
+  return hint.empty() ? text : text + "\t" + hint;
+}
+
+std::string CommandRow::MenuText(const App& app) const {
+  const std::string shown = label ? label(app) : text;
+  const std::string hint = KeyHintText(key);
+  return hint.empty() ? shown : shown + "\t" + hint;
+}
 
 const MenuNode* FindSubmenu(const std::vector<MenuNode>& nodes, std::string_view title) {
   for (const MenuNode& n : nodes) {
@@ -277,18 +406,10 @@ const CommandInfo* CommandTable::Find(CommandId id) const {
 
 CommandTable BuildCommandTable() {
   CommandTable table;
-  table.menuBar = BuildMenuBar();
-  ForEachMenuItem(table.menuBar, [&](const MenuNode& item, const std::vector<std::string>& path) {
-    CommandInfo& info = table.commands[item.id];
-    if (info.places++ > 0) return;  // the first place describes the command
-    info.id = item.id;
-    info.text = item.text;
-    info.checkable = item.checkable;
-    info.checked = item.checked;
-    info.enabled = item.enabled;
-    info.path = path;
-    info.family = DecodeFamilyCommand(item.id);
-  });
+  table.menuBar = Nodes(FileMenu(), EditMenu(), ViewMenu(), ToolsMenu(), HelpMenu());
+  std::vector<std::string> path;
+  std::vector<StateRule> rules;
+  IndexItems(table, table.menuBar, path, rules);
   return table;
 }
 

@@ -1,36 +1,59 @@
 #pragma once
-// The menu bar of the main window as plain data: titles, submenus, separators, item texts, ids and the
-// check and grey states the items start with. The Qt adapter builds its menus by walking this tree and
-// the command dispatcher looks commands up by id, so both read the same table.
+// Every command of the main window as one row: its id, menu text, handler, enable and check rules and the
+// key that runs it. The rows sit in the menu bar's tree (app/command_table.cpp); the Qt adapter builds its
+// menus and shortcuts by walking that tree, and RunCommand dispatches through the same rows, so a menu
+// item, its hint, its key and what it does cannot drift apart.
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/command_ids.h"
+#include "app/command_keys.h"
 #include "app/transform_families.h"
 
 namespace kx {
+
+struct App;
+
+using CommandHandler = std::function<void(App&)>;
+using StateRule = std::function<bool(const App&)>;
+using TextRule = std::function<std::string(const App&)>;
+
+struct CommandRow {
+  CommandId id = 0;
+  std::string text;           // the item's text without the key hint
+  CommandHandler run;
+  StateRule enabled;          // empty: always enabled
+  StateRule checked;          // empty: the item has no check mark
+  CommandKey key;             // shown after a tab in the item's text
+  bool focusEditor = false;   // the keyboard focus goes back to the editor canvas afterwards
+  TextRule label;             // empty: `text`; the recent entries show their file instead
+
+  // The text the item shows now: its label, a tab and the key hint when it has a key.
+  std::string MenuText(const App& app) const;
+  // The text as the table gives it, before any label rule: what the item shows in a fresh editor.
+  std::string TableText() const;
+};
 
 enum class MenuNodeKind { Item, Separator, Submenu };
 
 struct MenuNode {
   MenuNodeKind kind = MenuNodeKind::Item;
-  std::string text;  // item label (a tab separates the shortcut hint) or submenu title
+  std::string text;  // a submenu's title, or an item's table text (a tab separates the key hint)
   CommandId id = 0;  // items only
-  bool checkable = false;
-  bool checked = false;
-  bool enabled = true;  // a greyed submenu greys everything it holds
+  bool checkable = false;          // items only: the row has a check rule
+  std::shared_ptr<const CommandRow> row;  // items only
+  StateRule enabled;               // submenus only; empty: always. A greyed submenu greys what it holds
   std::vector<MenuNode> children;  // submenus only
 };
 
-// The title of the submenu that starts greyed and is enabled once a row is in the row memory.
+// The title of the submenu that stays greyed until a row is in the row memory.
 inline constexpr std::string_view kRowMemoryPasteMenu = "Paste from Row Memory to...";
-
-// The whole menu bar: the submenus "File", "Edit", "View", "Tools" and "Help", in that order.
-std::vector<MenuNode> BuildMenuBar();
 
 namespace detail {
 template <class Fn>
@@ -57,14 +80,11 @@ const MenuNode* FindSubmenu(const std::vector<MenuNode>& nodes, std::string_view
 
 // What the table says about one command id.
 struct CommandInfo {
-  CommandId id = 0;
-  std::string text;
-  bool checkable = false;
-  bool checked = false;  // initial tick
-  bool enabled = true;   // the item's own initial state; see `path` for a greyed submenu around it
-  std::vector<std::string> path;        // submenu titles down to its first place
-  int places = 0;                       // how many items carry this id (315 sits in two submenus)
-  std::optional<FamilyCommand> family;  // set for the transform family commands
+  std::shared_ptr<const CommandRow> row;
+  std::vector<std::string> path;             // submenu titles down to its first place
+  std::vector<StateRule> submenuRules;       // the enable rules of the submenus around its first place
+  int places = 0;                            // how many items carry this id (315 sits in two submenus)
+  std::optional<FamilyCommand> family;       // set for the transform family commands
 };
 
 struct CommandTable {
@@ -75,7 +95,7 @@ struct CommandTable {
   const CommandInfo* Find(CommandId id) const;
 };
 
-// Builds the menu bar and indexes its items by id.
+// Builds the menu bar from the rows and indexes them by id.
 CommandTable BuildCommandTable();
 
 }  // namespace kx

@@ -85,7 +85,6 @@ void ApplyGlyphToolAt(App& app, int glyph) {
   const Tool after = ApplyGlyphTool(app.store, app.glyphStores, before, glyph);
   if (after == before) return;
   app.tools[GadgetId::Paste].enabled = true;
-  app.menu.SetEnabled(cmd::Paste, true);
   ShowToolVariant(ToolControlsOf(app), after);
 }
 

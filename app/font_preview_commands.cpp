@@ -6,14 +6,8 @@
 namespace kx {
 namespace {
 
-constexpr CommandId kPreviewCommands[] = {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2};
-
-void EnablePreviewCommands(App& app, bool enabled) {
-  for (CommandId id : kPreviewCommands) app.menu.SetEnabled(id, enabled);
-}
-
 void Recompose(App& app) {
-  ComposeFontPreviewPicture(app.preview, PreviewSourcePicture(app), app.menu.Checked(cmd::ScanlineEmulation));
+  ComposeFontPreviewPicture(app.preview, PreviewSourcePicture(app), app.viewOptions.scanlines);
 }
 
 }  // namespace
@@ -25,7 +19,6 @@ void OpenFontPreview(App& app, PreviewKind kind) {
   app.preview.kind = kind;
   app.preview.windowOpen = true;
   Recompose(app);
-  EnablePreviewCommands(app, false);
   app.requests.openFontPreview = true;
 }
 
@@ -37,7 +30,6 @@ void CloseFontPreview(App& app) {
   if (!app.preview.windowOpen) return;
   app.preview.windowOpen = false;
   app.preview.kind = PreviewKind::None;
-  EnablePreviewCommands(app, true);
   app.requests.openFontPreview = false;
   app.requests.closeFontPreview = true;
 }

@@ -79,18 +79,4 @@ void ImportCharsetImage(App& app) {
   RefreshTitle(app);
 }
 
-bool RunImageCommand(App& app, CommandId id) {
-  switch (id) {
-    case cmd::ImportImage:
-      ImportCharsetImage(app);
-      app.requests.focusEditor = true;
-      return true;
-    case cmd::DumpPng: DumpCharsetToFile(app, ImageFormat::Png); return true;
-    case cmd::DumpJpg: DumpCharsetToFile(app, ImageFormat::Jpeg); return true;
-    case cmd::DumpBmp: DumpCharsetToFile(app, ImageFormat::Bmp); return true;
-    case cmd::DumpClipboard: DumpCharsetToClipboard(app); return true;
-    default: return false;
-  }
-}
-
 }  // namespace kx

@@ -1,7 +1,6 @@
 #pragma once
 // The charset as a picture: the four dumps of "Dump Charset..." and "Import Charset as Image".
 
-#include "app/command_ids.h"
 #include "runtime/image_codec.h"
 
 namespace kx {
@@ -20,9 +19,5 @@ void DumpCharsetToClipboard(App& app);
 // load, with the file type image, so that the next Save asks for a name. A file that does not decode
 // changes nothing.
 void ImportCharsetImage(App& app);
-
-// Runs Import Charset as Image (33, then hands the focus back to the editor) and the dumps (385–388).
-// False for any other id, which is left untouched.
-bool RunImageCommand(App& app, CommandId id);
 
 }  // namespace kx

@@ -7,15 +7,13 @@ namespace kx {
 
 struct App;
 
-// Pushes `path` onto the list (the oldest entry drops out; duplicates are kept), makes its directory the
-// last directory and refreshes the menu. Every save attempt calls this, successful or not.
+// Pushes `path` onto the list (the oldest entry drops out; duplicates are kept) and makes its directory the
+// last directory. Every save attempt calls this, successful or not. The items show the slots as they are:
+// a slot's text is its item's text, an empty slot greys its item, and "Clear Recent Files List" is enabled
+// while any slot names a file (see the command table).
 void AddRecentFile(App& app, const std::string& path);
 
-// Empty slots grey their item and leave its text; filled slots show their path, are enabled and enable
-// "Clear Recent Files List".
-void RefreshRecentMenu(App& app);
-
-// "Clear Recent Files List": all slots empty, their items read "<Empty>" and are greyed, as is the command.
+// "Clear Recent Files List": all slots empty.
 void ClearRecentFiles(App& app);
 
 }  // namespace kx

@@ -7,30 +7,14 @@
 
 namespace kx {
 
-ViewOptions ViewOptionsFromMenu(const MenuState& menu) {
-  ViewOptions o;
-  o.charGrid = menu.Checked(cmd::ShowCharGrid);
-  o.pixelGrid = menu.Checked(cmd::ShowPixelGrid);
-  o.hoverChar = menu.Checked(cmd::HoverCharHighlight);
-  o.hoverPixel = menu.Checked(cmd::HoverPixelHighlight);
-  o.paneFrame = menu.Checked(cmd::PreviewHighlightsEditor);
-  o.paneFade = menu.Checked(cmd::PreviewOutsideFade);
-  o.highlights = menu.Checked(cmd::ShowHighlights);
-  o.scanlines = menu.Checked(cmd::ScanlineEmulation);
-  o.crtMain = menu.Checked(cmd::CrtEmulationMain);
-  o.crtEdge = menu.Checked(cmd::CrtEmulationEdge);
-  o.emulationOnGrids = menu.Checked(cmd::CrtEmulationOnGrids);
-  return o;
-}
-
 namespace {
 
 void RenderPane(App& app) {
-  RenderEditorPane(app.pictures, app.editing, app.layout, ViewOptionsFromMenu(app.menu));
+  RenderEditorPane(app.pictures, app.editing, app.layout, app.viewOptions);
 }
 
 void RenderView(App& app) {
-  RenderEditorView(app.pictures, app.editing, app.layout, app.palette, ViewOptionsFromMenu(app.menu));
+  RenderEditorView(app.pictures, app.editing, app.layout, app.palette, app.viewOptions);
 }
 
 }  // namespace
@@ -55,7 +39,7 @@ void RedrawViews(App& app) {
 }
 
 void RedrawPenSwatch(App& app) {
-  RenderPenSwatch(app.pictures, app.editing, app.palette, ViewOptionsFromMenu(app.menu));
+  RenderPenSwatch(app.pictures, app.editing, app.palette, app.viewOptions);
 }
 
 void CaptureMemoryPanePicture(App& app) { CaptureMemoryPane(app.pictures); }

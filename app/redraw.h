@@ -7,11 +7,6 @@
 namespace kx {
 
 struct App;
-class MenuState;
-
-// The view options as the View menu's check marks have them.
-ViewOptions ViewOptionsFromMenu(const MenuState& menu);
-
 // Once at start-up, after the settings are read: the ROM reference images in the palette as it is then,
 // the Pen Colour swatch, the charset image, the editor pane and the editor view.
 void RenderStartupPictures(App& app);

@@ -1,12 +1,16 @@
 #pragma once
-// Carries out the menu commands. A menu choice and a keyboard shortcut of the main window both end here
-// with the item's command id.
+// Carries out the menu commands and tells what each item shows now. A menu choice and a key of the main
+// window both end here with the item's command id; the item's text, tick and grey state are worked out
+// from the editor's state each time they are asked for, so they cannot drift from it.
+
+#include <string>
 
 #include "app/command_ids.h"
 
 namespace kx {
 
 struct App;
+struct MenuNode;
 
 // Whether `id` can be chosen now: a menu item carries it, the item is not greyed and no greyed submenu
 // holds it.
@@ -14,5 +18,18 @@ bool CommandAvailable(const App& app, CommandId id);
 
 // Runs command `id`. An id no item carries, or an item that is greyed, does nothing, as the menu would.
 void RunCommand(App& app, CommandId id);
+
+struct MenuItemState {
+  std::string text;
+  bool checked = false;
+  bool enabled = true;
+  bool operator==(const MenuItemState&) const = default;
+};
+
+// What the item carrying `id` shows now (its own grey state; see CommandAvailable for the submenus).
+MenuItemState ItemState(const App& app, CommandId id);
+
+// Whether a submenu is enabled now.
+bool SubmenuEnabled(const App& app, const MenuNode& submenu);
 
 }  // namespace kx

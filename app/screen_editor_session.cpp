@@ -1,6 +1,5 @@
 #include "app/screen_editor_session.h"
 
-#include "app/command_ids.h"
 #include "app/font_preview_commands.h"
 #include "windows/screen_glyphs.h"
 
@@ -15,7 +14,6 @@ void OpenScreenEditor(App& app) {
 
 void CloseScreenEditor(App& app) {
   app.screenEditor.reset();
-  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) app.menu.SetEnabled(id, true);
 }
 
 }  // namespace kx

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/app.h"
-#include "app/editor_brightness.h"
+#include "app/view_commands.h"
 #include "app/recent_files.h"
 #include "runtime/preference_file.h"
 
@@ -94,7 +94,6 @@ void ApplySettings(App& app, const SettingsValues& values) {
   SetBrightness(app, BrightnessFromColour(app.palette[kInkIndex]));
   app.store.lastDirectory = values.dir;
   app.files.recent = values.recent;
-  RefreshRecentMenu(app);
 }
 
 bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window) {

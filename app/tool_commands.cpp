@@ -17,8 +17,13 @@ void ClickToolButton(App& app, GadgetId button) { SelectToolButton(ToolControlsO
 
 void EnableGlyphPaste(App& app) {
   app.glyphStores.glyphPasteEnabled = true;
-  app.menu.SetEnabled(cmd::Paste, true);
   app.tools[GadgetId::Paste].enabled = true;
+}
+
+void ChooseCut(App& app) {
+  // Cut makes Paste available at once, before anything was cut.
+  EnableGlyphPaste(app);
+  ClickToolButton(app, GadgetId::Cut);
 }
 
 }  // namespace kx

@@ -24,4 +24,7 @@ void ClickToolButton(App& app, GadgetId button);
 // Enables the Paste item and the paste button; nothing disables them again.
 void EnableGlyphPaste(App& app);
 
+// The Cut item: Paste becomes available at once, then the cut tool is chosen as by its button.
+void ChooseCut(App& app);
+
 }  // namespace kx

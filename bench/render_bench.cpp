@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
       for (const Mode& mode : kModes) {
         if (!Wanted(mode, argc, argv)) continue;
         kx::App app;
-        app.menu.SetChecked(kx::cmd::ScanlineEmulation, mode.scanlines);
-        app.menu.SetChecked(kx::cmd::CrtEmulationMain, mode.crtMain);
-        app.menu.SetChecked(kx::cmd::CrtEmulationEdge, mode.crtEdge);
+        app.viewOptions.scanlines = mode.scanlines;
+        app.viewOptions.crtMain = mode.crtMain;
+        app.viewOptions.crtEdge = mode.crtEdge;
         kx::RenderStartupPictures(app);
         kx::WindowMetrics metrics;
         metrics.clientWidth = size.w;

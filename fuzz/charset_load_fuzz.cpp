@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "app/charset_loading.h"
+#include "app/run_command.h"
 #include "app/recent_files.h"
 #include "fuzz/fuzz_files.h"
 
@@ -85,13 +86,12 @@ void Run(App& app, ScriptedDialogs& dialogs, const Flow& flow, const std::string
   switch (flow.route) {
     case Route::Requester:
       dialogs.fileAnswers.push_back(FileChoice{path, flow.filter});
-      RunFileCommand(app, flow.id);
+      RunCommand(app, flow.id);
       break;
     case Route::Drop: DropFiles(app, {path}); break;
     case Route::Recent:
       app.files.recent[0] = path;
-      RefreshRecentMenu(app);
-      RunFileCommand(app, flow.id);
+      RunCommand(app, flow.id);
       break;
   }
 }
@@ -110,7 +110,6 @@ struct FreshState {
     scripted.app.store = store;
     scripted.app.files = files;
     scripted.app.title = title;
-    RefreshRecentMenu(scripted.app);
     scripted.dialogs.calls.clear();
   }
   CharsetStore store;

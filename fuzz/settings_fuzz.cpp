@@ -39,17 +39,17 @@ void CheckApplied(const App& app, const App& fresh, const SettingsValues& values
     const std::string& path = values.recent[static_cast<std::size_t>(slot)];
     const bool filled = path != kEmptyRecent;
     Require(!path.empty(), "a recent slot is a path or empty");
-    Require(app.menu.Enabled(item) == filled, "a recent item is enabled when it names a file");
-    Require(app.menu.Text(item) == (filled ? path : fresh.menu.Text(item)), "a recent item shows its path");
+    Require(ItemState(app, item).enabled == filled, "a recent item is enabled when it names a file");
+    Require(ItemState(app, item).text == (filled ? path : ItemState(fresh, item).text), "a recent item shows its path");
     anyFile = anyFile || filled;
   }
-  Require(app.menu.Enabled(cmd::ClearRecent) == anyFile, "Clear Recent Files List is enabled when there is one");
-  for (const auto& [id, state] : fresh.menu.Items()) {
+  Require(ItemState(app, cmd::ClearRecent).enabled == anyFile, "Clear Recent Files List is enabled when there is one");
+  for (const auto& [id, info] : fresh.commands.commands) {
+    const MenuItemState state = ItemState(fresh, id);
     const bool recentItem = id == cmd::ClearRecent || (id >= cmd::RecentFirst && id <= cmd::RecentLast);
     const bool brightnessItem = id >= cmd::BrightnessHigh && id <= cmd::BrightnessLow;
     if (recentItem || brightnessItem) continue;
-    Require(app.menu.Text(id) == state.text && app.menu.Enabled(id) == state.enabled &&
-                app.menu.Checked(id) == state.checked,
+    Require(ItemState(app, id) == state,
             "the settings touch no other menu item");
   }
 }

@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "app/file_commands.h"
+#include "app/charset_loading.h"
 #include "gui/main_window.h"
 
 namespace kx {

@@ -8,7 +8,7 @@
 #include <QMenuBar>
 
 #include "app/run_command.h"
-#include "app/shortcuts.h"
+#include "app/command_keys.h"
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 
@@ -16,12 +16,8 @@ namespace kx {
 namespace {
 
 // Menu texts are shown as they stand: an ampersand is a character, not a mnemonic marker. The text after a
-// tab is the shortcut hint Qt draws at the right edge; the keys themselves come from the shortcut table.
+// tab is the key hint Qt draws at the right edge; it comes from the same row as the key itself.
 QString MenuText(const std::string& text) { return QString::fromStdString(text).replace('&', "&&"); }
-
-// Ctrl+C runs Copy in the main window as well: the item shows the hint and users expect it to work. The
-// screen editor is a window of its own and keeps Ctrl+C for itself.
-constexpr Shortcut kCopyShortcut{{'C', 0, true, false}, cmd::Copy};
 
 }  // namespace
 
@@ -31,17 +27,6 @@ MenuBar::MenuBar(App& app, MainWindow& window) : QObject(&window), app_(app), wi
     QMenu* menu = bar->addMenu(MenuText(top.text));
     submenus_.push_back(menu);
     AddNodes(menu, top.children);
-  }
-
-  // Window-wide shortcuts: they fire while the main window is the active window, whichever of its
-  // widgets has the focus, and never while another window (the screen editor) has the keyboard.
-  std::vector<Shortcut> shortcuts(MainWindowShortcuts().begin(), MainWindowShortcuts().end());
-  shortcuts.push_back(kCopyShortcut);
-  for (const Shortcut& s : shortcuts) {
-    const auto it = actions_.find(s.id);
-    if (it == actions_.end()) continue;
-    it->second->setShortcut(QKeySequence(QString::fromStdString(KeyChordText(s.keys))));
-    it->second->setShortcutContext(Qt::WindowShortcut);
   }
   Sync(true);
 }
@@ -58,7 +43,7 @@ void MenuBar::AddNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
       case MenuNodeKind::Submenu: {
         QMenu* sub = menu->addMenu(MenuText(n.text));
         submenus_.push_back(sub);
-        if (n.text == kRowMemoryPasteMenu) rowMemoryPaste_ = sub;
+        if (n.enabled) ruledSubmenus_.emplace_back(sub, &n);
         AddNodes(sub, n.children);
         break;
       }
@@ -69,6 +54,13 @@ void MenuBar::AddNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
 QAction* MenuBar::AddItem(QMenu* menu, const MenuNode& item) {
   QAction* action = menu->addAction(MenuText(item.text));
   action->setCheckable(item.checkable);
+  // Window-wide keys fire while the main window is the active window, whichever of its widgets has the
+  // focus, and never while another window (the screen editor) has the keyboard. Canvas keys and the
+  // window system's keys are only shown.
+  if (item.row->key.scope == KeyScope::Window) {
+    action->setShortcut(QKeySequence(QString::fromStdString(KeyChordText(item.row->key.chord))));
+    action->setShortcutContext(Qt::WindowShortcut);
+  }
   const CommandId id = item.id;
   connect(action, &QAction::triggered, this, [this, id] { Run(id); });
   actions_.emplace(id, action);
@@ -86,14 +78,16 @@ void MenuBar::Run(CommandId id) {
 }
 
 void MenuBar::Sync(bool force) {
-  if (!force && app_.menu.Version() == syncedVersion_) return;
-  syncedVersion_ = app_.menu.Version();
   for (const auto& [id, action] : actions_) {
-    action->setText(MenuText(app_.menu.Text(id)));
-    action->setChecked(app_.menu.Checked(id));
-    action->setEnabled(app_.menu.Enabled(id));
+    const MenuItemState state = ItemState(app_, id);
+    auto [shown, fresh] = shown_.try_emplace(action, state);
+    if (!force && !fresh && shown->second == state) continue;
+    shown->second = state;
+    action->setText(MenuText(state.text));
+    action->setChecked(state.checked);
+    action->setEnabled(state.enabled);
   }
-  if (rowMemoryPaste_) rowMemoryPaste_->menuAction()->setEnabled(app_.menu.RowMemoryPasteEnabled());
+  for (const auto& [menu, node] : ruledSubmenus_) menu->menuAction()->setEnabled(SubmenuEnabled(app_, *node));
 }
 
 std::vector<QAction*> MenuBar::Actions(CommandId id) const {

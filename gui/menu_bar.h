@@ -2,11 +2,13 @@
 
 #include <map>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QObject>
 
 #include "app/app.h"
+#include "app/run_command.h"
 
 class QAction;
 class QMenu;
@@ -23,8 +25,8 @@ class MenuBar : public QObject {
  public:
   MenuBar(App& app, MainWindow& window);
 
-  // Copies the App's item texts, ticks and grey states into the menus when they changed since the last
-  // copy; `force` copies them regardless.
+  // Shows each item's text, tick and grey state, and each submenu's grey state, as the App's state gives
+  // them now; only what differs from the last copy is handed to Qt, unless `force`.
   void Sync(bool force = false);
 
   // Every menu action carrying `id` (two for the command that sits in two submenus).
@@ -40,9 +42,9 @@ class MenuBar : public QObject {
   App& app_;
   MainWindow& window_;
   std::multimap<CommandId, QAction*> actions_;
+  std::map<QAction*, MenuItemState> shown_;  // what each action shows, as last handed to Qt
   std::vector<QMenu*> submenus_;
-  QMenu* rowMemoryPaste_ = nullptr;
-  unsigned syncedVersion_ = 0;
+  std::vector<std::pair<QMenu*, const MenuNode*>> ruledSubmenus_;  // submenus with an enable rule
 };
 
 }  // namespace kx

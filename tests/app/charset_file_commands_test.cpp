@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/charset_saving.h"
-#include "app/file_commands.h"
+#include "app/charset_loading.h"
+#include "app/run_command.h"
 #include "app/quit.h"
 #include "app/file_test_support.h"
 
@@ -22,7 +23,7 @@ TEST_F(OpenCommand, CharsetFilterRefusesAPrgFileWhateverItsName) {
   WriteBytes(path, Counting(2050));
   const std::string before = Editor();
   AnswerFile(path, 0);
-  ASSERT_TRUE(RunFileCommand(app, cmd::Open));
+  RunCommand(app, cmd::Open);
 
   const DialogCall& request = dialogs.calls[0];
   EXPECT_EQ(request.kind, DialogKind::OpenFile);
@@ -45,7 +46,7 @@ TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
   WriteBytes(path, Counting(2048, 5));
   app.history.Push(app.store, true);
   AnswerFile(path, 1);
-  RunFileCommand(app, cmd::Open);
+  RunCommand(app, cmd::Open);
 
   EXPECT_EQ(Editor(), Counting(2048, 5));
   EXPECT_EQ(app.store.fileType, FileType::Prg);
@@ -55,15 +56,15 @@ TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
   EXPECT_EQ(app.store.lastDirectory, dir.Dir());
   EXPECT_EQ(app.history.UndoDepth(), 1u);  // a load takes no snapshot
 
-  RunFileCommand(app, cmd::Save);
+  RunCommand(app, cmd::Save);
   EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Counting(2048, 5));
-  RunFileCommand(app, cmd::Save);
+  RunCommand(app, cmd::Save);
   EXPECT_EQ(ReadBytes(path).size(), 2050u);
 }
 
 TEST_F(OpenCommand, MissingFileChangesNothingButTheFilter) {
   AnswerFile(dir.Path("gone.chr"), 0);
-  RunFileCommand(app, cmd::Open);
+  RunCommand(app, cmd::Open);
   EXPECT_EQ(LastCall().title, "File Error!");
   EXPECT_EQ(LastCall().text, "File Error! : '" + dir.Path("gone.chr") + "' not found!");
   EXPECT_EQ(app.store.lastDirectory, "");
@@ -72,7 +73,7 @@ TEST_F(OpenCommand, MissingFileChangesNothingButTheFilter) {
 TEST_F(OpenCommand, CancelledRequestersChangeNothingNotEvenTheFilters) {
   for (CommandId id : {cmd::Open, cmd::SaveAs, cmd::ImportFirst, cmd::ExportLast}) {
     AnswerCancel();
-    RunFileCommand(app, id);
+    RunCommand(app, id);
   }
   EXPECT_EQ(app.files.openFilter, 1);
   EXPECT_EQ(app.files.saveFilter, 1);
@@ -123,7 +124,7 @@ TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);  // no half-written leftovers
   EXPECT_TRUE(app.store.modified);
   EXPECT_EQ(app.files.recent[0], path);
-  EXPECT_EQ(app.menu.Text(cmd::RecentFirst), path);
+  EXPECT_EQ(ItemState(app, cmd::RecentFirst).text, path);
 }
 
 TEST_F(SaveCommand, SaveWithoutACharsetLayoutAsksForAName) {
@@ -142,7 +143,7 @@ TEST_F(ImportCommand, RowImportReplacesOnlyItsRowsAndCountsAsUnsaved) {
   WriteBytes(path, Counting(256, 9));
   const std::string before = Editor();
   AnswerFile(path, 1);
-  RunFileCommand(app, cmd::ImportFirst);
+  RunCommand(app, cmd::ImportFirst);
 
   const DialogCall& request = dialogs.calls[0];
   EXPECT_EQ(request.title, "Import");
@@ -163,11 +164,11 @@ TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
   WriteBytes(dir.Path("odd"), Counting(257));
   const std::string before = Editor();
   AnswerFile(dir.Path("odd"), 0);
-  RunFileCommand(app, cmd::ImportFirst);
+  RunCommand(app, cmd::ImportFirst);
   EXPECT_EQ(LastCall().title, "Load Error!");
   EXPECT_EQ(LastCall().text, "Not a 256 byte file: \r\n\r\n" + dir.Path("odd"));
   AnswerFile(dir.Path("odd"), 0);
-  RunFileCommand(app, cmd::ImportFirst + 1);
+  RunCommand(app, cmd::ImportFirst + 1);
   EXPECT_EQ(LastCall().text, "Not a 512 byte file: \r\n\r\n" + dir.Path("odd"));
   EXPECT_EQ(Editor(), before);
   EXPECT_FALSE(app.store.hasFile);
@@ -176,7 +177,7 @@ TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
 TEST_F(ImportCommand, ShortPrgImportTakesOffsetsTwoOnAndZeroesTheLastByte) {
   WriteBytes(dir.Path("bugged.prg"), Counting(2049, 0xF0));
   AnswerFile(dir.Path("bugged.prg"), 0);
-  RunFileCommand(app, cmd::ImportBugged);
+  RunCommand(app, cmd::ImportBugged);
   EXPECT_EQ(Editor().substr(0, 2047), Counting(2047, 0xF2));
   EXPECT_EQ(Editor()[2047], '\0');
 }
@@ -186,7 +187,7 @@ using ExportCommand = FileCommandTest;
 TEST_F(ExportCommand, WritesExactlyItsRowsAndAppendsChr) {
   app.store.modified = true;
   AnswerFile(dir.Path("rows"), 0);
-  RunFileCommand(app, cmd::ExportLast);
+  RunCommand(app, cmd::ExportLast);
   EXPECT_EQ(dialogs.calls[0].title, "Export");
   EXPECT_EQ(dialogs.calls[0].filters, "Charset (*.chr)|*.chr|");
   EXPECT_EQ(dialogs.calls[0].filterIndex, 0);
@@ -231,7 +232,7 @@ TEST_F(UnsavedPrompt, YesWithAFileSavesAndDoesNotImport) {
   WriteBytes(dir.Path("row"), Counting(256));
   const std::string before = Editor();
   Answer(MessageAnswer::Yes);
-  RunFileCommand(app, cmd::ImportFirst);
+  RunCommand(app, cmd::ImportFirst);
   const DialogCall& prompt = dialogs.calls[0];
   EXPECT_EQ(prompt.title, "Open file...");
   EXPECT_EQ(prompt.text, "The following is unsaved:\r\n\r\n" + path + "\r\n\r\nDo you want to save?");
@@ -244,7 +245,7 @@ TEST_F(UnsavedPrompt, YesWithAFileSavesAndDoesNotImport) {
   app.store.modified = true;
   Answer(MessageAnswer::No);
   AnswerFile(dir.Path("row"), 0);
-  RunFileCommand(app, cmd::ImportFirst);
+  RunCommand(app, cmd::ImportFirst);
   EXPECT_EQ(Editor().substr(0, 256), Counting(256));
   EXPECT_EQ(ReadBytes(path), before);  // not saved
 }
@@ -253,13 +254,13 @@ TEST_F(UnsavedPrompt, YesWithoutAFileGoesOnOnlyAfterASuccessfulSaveAs) {
   app.store.modified = true;
   Answer(MessageAnswer::Yes);
   AnswerCancel();
-  RunFileCommand(app, cmd::New);
+  RunCommand(app, cmd::New);
   EXPECT_TRUE(app.store.modified);
   EXPECT_NE(Editor(), std::string(2048, '\0'));
 
   Answer(MessageAnswer::Yes);
   AnswerFile(dir.Path("kept"), 1);
-  RunFileCommand(app, cmd::New);
+  RunCommand(app, cmd::New);
   EXPECT_EQ(dialogs.calls[2].title, "New file...");
   EXPECT_EQ(ReadBytes(dir.Path("kept.chr")).size(), 2048u);
   EXPECT_EQ(Editor(), std::string(2048, '\0'));
@@ -270,9 +271,9 @@ TEST_F(UnsavedPrompt, YesWithoutAFileGoesOnOnlyAfterASuccessfulSaveAs) {
 TEST_F(UnsavedPrompt, NewAfterYesWithAFileKeepsTheCharsetUntilAskedAgain) {
   EditedWithFile(dir.Path("a.chr"), FileType::Chr);
   Answer(MessageAnswer::Yes);
-  RunFileCommand(app, cmd::New);
+  RunCommand(app, cmd::New);
   EXPECT_NE(Editor(), std::string(2048, '\0'));
-  RunFileCommand(app, cmd::New);  // nothing unsaved: no question
+  RunCommand(app, cmd::New);  // nothing unsaved: no question
   EXPECT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(Editor(), std::string(2048, '\0'));
 }
@@ -310,7 +311,7 @@ TEST_F(QuitCommand, CloseBoxAndQuitAskDifferentlyAndCancelKeepsRunning) {
   EXPECT_TRUE(app.store.modified);
 
   Answer(MessageAnswer::No);
-  RunFileCommand(app, cmd::Quit);
+  RunCommand(app, cmd::Quit);
   EXPECT_EQ(LastCall().text, "The following is unsaved:\r\n\r\nuntitled\r\n\r\nDo you want to save?");
   EXPECT_TRUE(app.requests.quit);
 }
@@ -335,19 +336,19 @@ using RecentFilesCommands = FileCommandTest;
 TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstAndClearGreysIt) {
   for (int n = 1; n <= 6; ++n) {
     AnswerFile(dir.Path("f" + std::to_string(n)), 1);
-    RunFileCommand(app, cmd::SaveAs);
+    RunCommand(app, cmd::SaveAs);
   }
   for (int slot = 0; slot < 5; ++slot) {
     EXPECT_EQ(app.files.recent[static_cast<std::size_t>(slot)], dir.Path("f" + std::to_string(6 - slot) + ".chr"));
-    EXPECT_TRUE(app.menu.Enabled(cmd::RecentFirst + slot));
+    EXPECT_TRUE(ItemState(app, cmd::RecentFirst + slot).enabled);
   }
-  EXPECT_TRUE(app.menu.Enabled(cmd::ClearRecent));
+  EXPECT_TRUE(ItemState(app, cmd::ClearRecent).enabled);
 
-  RunFileCommand(app, cmd::ClearRecent);
-  EXPECT_FALSE(app.menu.Enabled(cmd::ClearRecent));
+  RunCommand(app, cmd::ClearRecent);
+  EXPECT_FALSE(ItemState(app, cmd::ClearRecent).enabled);
   for (CommandId id = cmd::RecentFirst; id <= cmd::RecentLast; ++id) {
-    EXPECT_EQ(app.menu.Text(id), "<Empty>");
-    EXPECT_FALSE(app.menu.Enabled(id));
+    EXPECT_EQ(ItemState(app, id).text, "<Empty>");
+    EXPECT_FALSE(ItemState(app, id).enabled);
   }
 }
 
@@ -358,13 +359,13 @@ TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) 
   WriteBytes(odd, Counting(100));
   app.files.recent = {good, odd, dir.Path("gone.chr"), "<Empty>", "<Empty>"};
 
-  RunFileCommand(app, cmd::RecentFirst + 1);
+  RunCommand(app, cmd::RecentFirst + 1);
   EXPECT_TRUE(dialogs.calls.empty());
-  RunFileCommand(app, cmd::RecentFirst + 2);
+  RunCommand(app, cmd::RecentFirst + 2);
   EXPECT_EQ(LastCall().title, "File Error!");
   EXPECT_EQ(LastCall().text, "Could not locate or read file: \r\n\r\n" + dir.Path("gone.chr"));
 
-  RunFileCommand(app, cmd::RecentFirst);
+  RunCommand(app, cmd::RecentFirst);
   EXPECT_EQ(Editor(), Counting(2048, 6));
   EXPECT_EQ(app.store.fileType, FileType::Prg);
   EXPECT_EQ(app.store.currentName, good);
@@ -378,19 +379,11 @@ TEST_F(RecentFilesCommands, PromptSavesElsewhereThenOpensTheChosenEntry) {
   app.store.modified = true;
   Answer(MessageAnswer::Yes);
   AnswerFile(dir.Path("draft"), 1);
-  RunFileCommand(app, cmd::RecentFirst);
+  RunCommand(app, cmd::RecentFirst);
   EXPECT_EQ(dialogs.calls[0].title, "Open Recent");
   EXPECT_EQ(app.files.recent[0], dir.Path("draft.chr"));  // the save pushed the list down
   EXPECT_EQ(app.store.currentName, wanted);
   EXPECT_EQ(Editor(), Counting(2048, 8));
-}
-
-TEST(FileCommands, OtherCommandsAreLeftAlone) {
-  App app;
-  for (CommandId id : {cmd::ImportImage, 41, 42, cmd::Undo, cmd::BrightnessHigh}) {
-    EXPECT_FALSE(RunFileCommand(app, id)) << id;
-  }
-  EXPECT_FALSE(app.requests.focusEditor);
 }
 
 }  // namespace

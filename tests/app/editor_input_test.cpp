@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "app/run_command.h"
 #include "app/editor_input.h"
 
 namespace kx {
@@ -144,7 +145,7 @@ TEST(EditorGlyphTools, CopyPressHandsOverToPaste) {
   EXPECT_TRUE(app.tools[GadgetId::Paste].enabled);
   EXPECT_TRUE(app.tools[GadgetId::Paste].pressed);
   EXPECT_FALSE(app.tools[GadgetId::Copy].pressed);
-  EXPECT_TRUE(app.menu.Enabled(cmd::Paste));
+  EXPECT_TRUE(ItemState(app, cmd::Paste).enabled);
   Press(app, 8 * 5 + 1, 8 + 1);  // glyph 37
   EXPECT_EQ(GetGlyph(app.store.editor, 37), (Glyph{1, 2, 3, 4, 5, 6, 7, 8}));
   EXPECT_EQ(app.history.UndoDepth(), 2u);

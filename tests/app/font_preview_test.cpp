@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "app/run_command.h"
 #include "app/redraw.h"
 #include "app/font_preview_commands.h"
 #include "views/emulation.h"
@@ -16,14 +17,14 @@ TEST(FontPreview, OpeningGreysThePreviewItemsAndClosingRestoresThem) {
   EXPECT_EQ(app.preview.kind, PreviewKind::TwoByOne);
   EXPECT_TRUE(app.preview.windowOpen);
   EXPECT_TRUE(app.requests.openFontPreview);
-  for (CommandId id : kPreviewItems) EXPECT_FALSE(app.menu.Enabled(id)) << id;
+  for (CommandId id : kPreviewItems) EXPECT_FALSE(ItemState(app, id).enabled) << id;
 
   CloseFontPreview(app);
   EXPECT_EQ(app.preview.kind, PreviewKind::None);
   EXPECT_FALSE(app.preview.windowOpen);
   EXPECT_TRUE(app.requests.closeFontPreview);
   EXPECT_FALSE(app.requests.openFontPreview);
-  for (CommandId id : kPreviewItems) EXPECT_TRUE(app.menu.Enabled(id)) << id;
+  for (CommandId id : kPreviewItems) EXPECT_TRUE(ItemState(app, id).enabled) << id;
 
   // Each kind can open it again.
   OpenFontPreview(app, PreviewKind::TwoByTwo);
@@ -66,7 +67,7 @@ TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
   const Image plain = app.preview.picture;
   CloseFontPreview(app);
 
-  app.menu.SetChecked(cmd::ScanlineEmulation, true);
+  app.viewOptions.scanlines = true;
   OpenFontPreview(app, PreviewKind::TwoByTwo);
   const Image& lined = app.preview.picture;
   for (int y : {0, 2, 64, 126}) {

@@ -144,8 +144,8 @@ TEST(LongSession, UndoingEverythingGivesBackTheStartAndTheHistoryStaysSmall) {
   EXPECT_TRUE(app.store.editor == start) << "undoing everything did not give back the start";
   EXPECT_TRUE(app.store.inks == startInks);
   EXPECT_FALSE(app.store.modified);
-  EXPECT_FALSE(app.menu.Enabled(cmd::Undo));
-  EXPECT_TRUE(app.menu.Enabled(cmd::Redo));
+  EXPECT_FALSE(ItemState(app, cmd::Undo).enabled);
+  EXPECT_TRUE(ItemState(app, cmd::Redo).enabled);
 }
 
 }  // namespace

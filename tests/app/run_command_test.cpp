@@ -69,7 +69,7 @@ TEST(RunCommand, OneUndoRestoresAllFourRowsOfABatchCommand) {
   app.store.editor = RandomCharset(3);
   const Charset start = app.store.editor;
   RunCommand(app, 76);  // "Batch Italicise Last 4 Rows"
-  EXPECT_TRUE(app.menu.Enabled(cmd::Undo));
+  EXPECT_TRUE(ItemState(app, cmd::Undo).enabled);
   EXPECT_TRUE(app.tools[GadgetId::Undo].enabled);
   EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled charset 1 <unsaved>");
 
@@ -77,25 +77,25 @@ TEST(RunCommand, OneUndoRestoresAllFourRowsOfABatchCommand) {
   EXPECT_EQ(app.store.editor, start);
   EXPECT_FALSE(app.store.modified);
   EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled charset 1");
-  EXPECT_FALSE(app.menu.Enabled(cmd::Undo));
+  EXPECT_FALSE(ItemState(app, cmd::Undo).enabled);
   EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
-  EXPECT_TRUE(app.menu.Enabled(cmd::Redo));
+  EXPECT_TRUE(ItemState(app, cmd::Redo).enabled);
   EXPECT_TRUE(app.tools[GadgetId::Redo].enabled);
 
   RunCommand(app, cmd::Redo);
   EXPECT_EQ(app.store.editor, TransformedRows(start, Transform::Italicise, 4, 7));
-  EXPECT_FALSE(app.menu.Enabled(cmd::Redo));
-  EXPECT_TRUE(app.menu.Enabled(cmd::Undo));
+  EXPECT_FALSE(ItemState(app, cmd::Redo).enabled);
+  EXPECT_TRUE(ItemState(app, cmd::Undo).enabled);
 
   // A menu edit after an Undo leaves nothing to redo.
   RunCommand(app, cmd::Undo);
   RunCommand(app, cmd::EraseAll);
-  EXPECT_FALSE(app.menu.Enabled(cmd::Redo));
+  EXPECT_FALSE(ItemState(app, cmd::Redo).enabled);
 
   RunCommand(app, cmd::ClearHistory);
   EXPECT_EQ(app.store.editor, Charset{});
-  EXPECT_FALSE(app.menu.Enabled(cmd::Undo));
-  EXPECT_FALSE(app.menu.Enabled(cmd::ClearHistory));
+  EXPECT_FALSE(ItemState(app, cmd::Undo).enabled);
+  EXPECT_FALSE(ItemState(app, cmd::ClearHistory).enabled);
   EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
 }
 
@@ -134,7 +134,7 @@ TEST(RunCommand, RowMemoryCopiesEnableThePasteSubmenuAndOnlyRowOneSnapshots) {
 
   RunCommand(app, cmd::CopyRowToMemoryFirst + 1);  // Row 2: no snapshot
   EXPECT_EQ(app.history.UndoDepth(), 0u);
-  EXPECT_TRUE(app.menu.RowMemoryPasteEnabled());
+  EXPECT_TRUE(CommandAvailable(app, cmd::PasteRowFromMemoryFirst));
   EXPECT_TRUE(app.store.modified);
   EXPECT_EQ(app.store.editor, start);
 
@@ -143,19 +143,19 @@ TEST(RunCommand, RowMemoryCopiesEnableThePasteSubmenuAndOnlyRowOneSnapshots) {
 
   RunCommand(app, cmd::PasteRowFromMemoryFirst + 7);  // Row 8 := Row 1
   for (int i = 0; i < kGlyphsPerRow; ++i) EXPECT_EQ(GetGlyph(app.store.editor, 224 + i), GetGlyph(start, i));
-  EXPECT_TRUE(app.menu.RowMemoryPasteEnabled());
+  EXPECT_TRUE(CommandAvailable(app, cmd::PasteRowFromMemoryFirst));
 }
 
 TEST(RunCommand, DerivedFontsLeaveThePasteSubmenuAsTheRowMemorySays) {
   App oneByTwo;
   RunCommand(oneByTwo, cmd::Font1x2NoReverse);
-  EXPECT_FALSE(oneByTwo.menu.RowMemoryPasteEnabled());
+  EXPECT_FALSE(CommandAvailable(oneByTwo, cmd::PasteRowFromMemoryFirst));
   EXPECT_EQ(oneByTwo.history.UndoDepth(), 1u);
 
   App twoByOne;
   const Charset start = twoByOne.store.editor;
   RunCommand(twoByOne, cmd::Font2x1NoReverse);
-  EXPECT_TRUE(twoByOne.menu.RowMemoryPasteEnabled());
+  EXPECT_TRUE(CommandAvailable(twoByOne, cmd::PasteRowFromMemoryFirst));
   RunCommand(twoByOne, cmd::PasteRowFromMemoryFirst + 1);  // Row 2 as it was before the build
   for (int n = 32; n < 64; ++n) EXPECT_EQ(GetGlyph(twoByOne.store.editor, n), GetGlyph(start, n)) << n;
 }
@@ -190,16 +190,16 @@ TEST(RunCommand, ByteRangeCommandsAndHalfCopies) {
 TEST(RunCommand, ViewOptionsToggleTheirTicksAndTheGreyedOneStaysGreyed) {
   App app;
   for (CommandId id : {cmd::ShowCharGrid, cmd::ShowHighlights, cmd::ScanlineEmulation, cmd::CrtEmulationOnGrids}) {
-    const bool before = app.menu.Checked(id);
+    const bool before = ItemState(app, id).checked;
     RunCommand(app, id);
-    EXPECT_NE(app.menu.Checked(id), before) << id;
+    EXPECT_NE(ItemState(app, id).checked, before) << id;
     EXPECT_TRUE(app.requests.focusEditor);
     RunCommand(app, id);
-    EXPECT_EQ(app.menu.Checked(id), before) << id;
+    EXPECT_EQ(ItemState(app, id).checked, before) << id;
   }
   RunCommand(app, cmd::SelectedTileHighlight);
-  EXPECT_FALSE(app.menu.Checked(cmd::SelectedTileHighlight));
-  EXPECT_FALSE(app.menu.Enabled(cmd::SelectedTileHighlight));
+  EXPECT_FALSE(ItemState(app, cmd::SelectedTileHighlight).checked);
+  EXPECT_FALSE(ItemState(app, cmd::SelectedTileHighlight).enabled);
 }
 
 TEST(RunCommand, ToolItemsPressTheMatchingButton) {
@@ -248,7 +248,7 @@ TEST(RunCommand, CutEnablesPasteAtOnce) {
   EXPECT_EQ(app.editing.tool, Tool::ContinuousDraw);
   RunCommand(app, cmd::Cut);
   EXPECT_EQ(app.editing.tool, Tool::CutGlyph);
-  EXPECT_TRUE(app.menu.Enabled(cmd::Paste));
+  EXPECT_TRUE(ItemState(app, cmd::Paste).enabled);
   EXPECT_TRUE(app.tools[GadgetId::Paste].enabled);
   EXPECT_TRUE(app.tools[GadgetId::Cut].pressed);
   RunCommand(app, cmd::Paste);
@@ -263,7 +263,7 @@ TEST(RunCommand, WindowCommandsOnlyAskTheAdapter) {
   RunCommand(app, cmd::Preview2x1);
   EXPECT_TRUE(app.requests.openFontPreview);
   EXPECT_EQ(app.preview.kind, PreviewKind::TwoByOne);
-  EXPECT_FALSE(app.menu.Enabled(cmd::Preview1x2));
+  EXPECT_FALSE(ItemState(app, cmd::Preview1x2).enabled);
   RunCommand(app, cmd::ScreenEditor);
   EXPECT_TRUE(app.requests.openScreenEditor);
   RunCommand(app, cmd::About);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/app.h"
 #include "app/command_ids.h"
 #include "app/font_preview_commands.h"
 #include "app/redraw.h"
+#include "app/run_command.h"
 #include "app/screen_editor_session.h"
 #include "windows/screen_editor_layout.h"
 
@@ -49,9 +51,8 @@ TEST(ScreenEditorSession, OpeningClosesTheFontPreviewAndClosingFreesItsCommands)
   OpenScreenEditor(app);
   EXPECT_TRUE(app.requests.closeFontPreview);
   EXPECT_FALSE(app.preview.windowOpen);
-  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) app.menu.SetEnabled(id, false);
   CloseScreenEditor(app);
-  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) EXPECT_TRUE(app.menu.Enabled(id)) << id;
+  for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) EXPECT_TRUE(ItemState(app, id).enabled) << id;
 }
 
 }  // namespace

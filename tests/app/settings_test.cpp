@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
-#include "app/editor_brightness.h"
+#include "app/run_command.h"
+#include "app/view_commands.h"
 #include "io/temp_files.h"
 
 namespace kx {
@@ -86,7 +87,7 @@ int RunWithBrightness(const std::string& path, CommandId ticked, Rgb ink, Bright
   App app;
   ApplySettings(app, ReadOrCreateSettings(path));
   for (CommandId id : {cmd::BrightnessHigh, cmd::BrightnessMedium, cmd::BrightnessLow}) {
-    EXPECT_EQ(app.menu.Checked(id), id == ticked) << id;
+    EXPECT_EQ(ItemState(app, id).checked, id == ticked) << id;
   }
   EXPECT_EQ(app.palette[kInkIndex], ink);
   SetBrightness(app, chosen);
@@ -109,11 +110,11 @@ TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
   WriteBytes(path, FileWith("", "16777215") + "RECENT1 = /a.chr\r\nRECENT3 = /c.prg\r\n");
   App app;
   ApplySettings(app, ReadOrCreateSettings(path));
-  EXPECT_EQ(app.menu.Text(cmd::RecentFirst), "/a.chr");
-  EXPECT_TRUE(app.menu.Enabled(cmd::RecentFirst));
-  EXPECT_FALSE(app.menu.Enabled(cmd::RecentFirst + 1));
-  EXPECT_TRUE(app.menu.Enabled(cmd::RecentFirst + 2));
-  EXPECT_TRUE(app.menu.Enabled(cmd::ClearRecent));
+  EXPECT_EQ(ItemState(app, cmd::RecentFirst).text, "/a.chr");
+  EXPECT_TRUE(ItemState(app, cmd::RecentFirst).enabled);
+  EXPECT_FALSE(ItemState(app, cmd::RecentFirst + 1).enabled);
+  EXPECT_TRUE(ItemState(app, cmd::RecentFirst + 2).enabled);
+  EXPECT_TRUE(ItemState(app, cmd::ClearRecent).enabled);
 
   app.files.recent[4] = "/e.chr";
   WriteSettingsAtExit(path, app, {});

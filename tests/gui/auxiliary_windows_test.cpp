@@ -8,7 +8,7 @@
 #include <QTabWidget>
 
 #include "app/font_preview_commands.h"
-#include "app/help_commands.h"
+#include "app/run_command.h"
 #include "gui/about_window.h"
 #include "gui/auxiliary_windows.h"
 #include "gui/canvas_widget.h"
@@ -53,7 +53,7 @@ TEST(AboutWindow, OpensOnCreditsAndReadsTheChangelogAgainEachTime) {
 TEST(AuxiliaryWindows, AboutCommandOpensTheWindowOnTheNextSync) {
   App app;
   MainWindow window(app);
-  RunHelpCommand(app, cmd::About);
+  RunCommand(app, cmd::About);
   window.SyncFromApp();
   EXPECT_TRUE(window.Auxiliary()->About()->isVisible());
   EXPECT_FALSE(app.requests.openAbout);
@@ -81,7 +81,7 @@ TEST(FontPreviewWindow, FollowsThePreviewStateAndItsCloseBoxClosesThePreview) {
 
   preview->close();
   EXPECT_FALSE(app.preview.windowOpen);
-  EXPECT_TRUE(app.menu.Enabled(cmd::Preview2x2));
+  EXPECT_TRUE(ItemState(app, cmd::Preview2x2).enabled);
   EXPECT_FALSE(app.requests.closeFontPreview);
 
   // Closed from the core (the screen editor opening): the window follows on the next sync.

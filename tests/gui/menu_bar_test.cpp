@@ -41,8 +41,8 @@ TEST(MenuBar, MirrorsTheTableWithHintsTicksGreyStatesAndShortcuts) {
     for (QAction* a : window.Menus()->Actions(n.id)) {
       EXPECT_EQ(a->text().toStdString(), n.text) << n.id;
       EXPECT_EQ(a->isCheckable(), n.checkable) << n.id;
-      EXPECT_EQ(a->isChecked(), n.checked) << n.id;
-      EXPECT_EQ(a->isEnabled(), n.enabled) << n.id;
+      EXPECT_EQ(a->isChecked(), ItemState(app, n.id).checked) << n.id;
+      EXPECT_EQ(a->isEnabled(), ItemState(app, n.id).enabled) << n.id;
     }
   });
   EXPECT_GT(items, 300);
@@ -71,7 +71,7 @@ TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
 
   // A tick follows the App, not Qt's own flip; a greyed item cannot be chosen.
   Item(window, cmd::ShowCharGrid)->trigger();
-  EXPECT_FALSE(app.menu.Checked(cmd::ShowCharGrid));
+  EXPECT_FALSE(ItemState(app, cmd::ShowCharGrid).checked);
   EXPECT_FALSE(Item(window, cmd::ShowCharGrid)->isChecked());
   Item(window, cmd::SelectedTileHighlight)->trigger();
   EXPECT_FALSE(Item(window, cmd::SelectedTileHighlight)->isChecked());
@@ -89,9 +89,9 @@ TEST(MenuBar, ShortcutsFireInTheMainWindowOnly) {
   ASSERT_TRUE(ShowActive(window));
 
   QTest::keyClick(&window, Qt::Key_G);
-  EXPECT_FALSE(app.menu.Checked(cmd::ShowCharGrid));
+  EXPECT_FALSE(ItemState(app, cmd::ShowCharGrid).checked);
   QTest::keyClick(&window, Qt::Key_G, Qt::ShiftModifier);
-  EXPECT_FALSE(app.menu.Checked(cmd::ShowPixelGrid));
+  EXPECT_FALSE(ItemState(app, cmd::ShowPixelGrid).checked);
 
   const Charset start = app.store.editor;
   Item(window, cmd::EraseAll)->trigger();
@@ -107,8 +107,8 @@ TEST(MenuBar, ShortcutsFireInTheMainWindowOnly) {
   ASSERT_TRUE(ShowActive(other));
   QTest::keyClick(&other, Qt::Key_G);
   QTest::keyClick(&other, Qt::Key_G, Qt::ShiftModifier);
-  EXPECT_FALSE(app.menu.Checked(cmd::ShowCharGrid));
-  EXPECT_FALSE(app.menu.Checked(cmd::ShowPixelGrid));
+  EXPECT_FALSE(ItemState(app, cmd::ShowCharGrid).checked);
+  EXPECT_FALSE(ItemState(app, cmd::ShowPixelGrid).checked);
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#include "app/edit_commands.h"
+
+#include "app/redraw.h"
+#include "app/tool_commands.h"
+
+namespace kx {
+
+namespace {
+constexpr OperationScope kAllRows = RowScope(0, kGlyphRows - 1);
+}  // namespace
+
+void BeginEdit(App& app) {
+  app.history.Push(app.store, /*discardRedo=*/true);
+  SyncHistoryControls(app);
+}
+
+void EndEdit(App& app) {
+  RedrawAfterCharsetChange(app);
+  MarkModified(app);
+}
+
+namespace {
+void AfterRestore(App& app, bool restored) {
+  if (!restored) return;
+  SyncHistoryControls(app);
+  RedrawAfterCharsetChange(app);
+  RefreshTitle(app);
+}
+}  // namespace
+
+void RunUndo(App& app) { AfterRestore(app, app.history.Undo(app.store)); }
+void RunRedo(App& app) { AfterRestore(app, app.history.Redo(app.store)); }
+
+void RunClearHistory(App& app) {
+  app.history.Clear();
+  SyncHistoryControls(app);
+}
+
+void RunFamilyCommand(App& app, const FamilyCommand& c) {
+  const TransformFamily& f = *c.family;
+  if (c.scope == FamilyScope::Individual) {
+    if (f.textStyle) {
+      SelectButtonlessTool(app, f.tool);
+    } else {
+      SelectButtonTool(app, f.tool, f.tooltip);
+    }
+    return;
+  }
+  RunEditFrame(app, RowScope(c.firstRow, c.lastRow),
+               [&] { ApplyToRows(app.store.editor, f.transform, c.firstRow, c.lastRow); });
+}
+
+void RunHalfCopy(App& app, HalfCopy direction) {
+  RunEditFrame(app, kAllRows, [&] { CopyHalf(app.store.editor, direction); });
+}
+
+void RunCopyRowToMemory(App& app, int row) {
+  if (row == 0) BeginEdit(app);
+  CopyRowToMemory(app.store.editor, app.glyphStores, row);
+  MarkModified(app);
+}
+
+void RunPasteRowFromMemory(App& app, int row) {
+  RunEditFrame(app, RowScope(row, row), [&] { PasteRowFromMemory(app.store.editor, app.glyphStores, row); });
+}
+
+void RunByteOperation(App& app, ByteOperation operation, ByteRange range) {
+  const OperationScope scope = RowScope(range.first / kRowBytes, (range.first + range.count - 1) / kRowBytes);
+  RunEditFrame(app, scope, [&] { ApplyToBytes(app.store.editor, operation, range); });
+}
+
+void RunSlideNoWrap(App& app, SlideDirection direction) {
+  RunEditFrame(app, kAllRows, [&] { SlideCharsetNoWrap(app.store.editor, direction); });
+}
+
+void RunCompress(App& app) {
+  RunEditFrame(app, kAllRows, [&] { CompressCharset(app.store); });
+}
+
+void RunRestoreRomIndividual(App& app) {
+  BeginEdit(app);
+  SelectButtonlessTool(app, Tool::RestoreRomGlyph);
+}
+
+void RunDerivedFont(App& app, DerivedFontKind kind) {
+  RunEditFrame(app, kAllRows, [&] { BuildDerivedFont(app.store.editor, app.glyphStores, kind); });
+}
+
+}  // namespace kx

@@ -1,0 +1,26 @@
+#include "app/view_commands.h"
+
+#include "app/app.h"
+#include "app/redraw.h"
+
+namespace kx {
+
+void ToggleViewOption(App& app, bool ViewOptions::*option) {
+  app.viewOptions.*option = !(app.viewOptions.*option);
+  RedrawViews(app);
+}
+
+void StepZoom(App& app, int step) {
+  const int zoom = app.editing.zoomIndex + step;
+  if (zoom < 0 || zoom >= kZoomLevels) return;
+  SetZoom(app, zoom);
+  RedrawViews(app);
+}
+
+void SetBrightness(App& app, Brightness level) {
+  app.brightness = level;
+  app.palette[kInkIndex] = BrightnessColour(level);
+  RedrawAfterCharsetChange(app);
+}
+
+}  // namespace kx
