@@ -9,7 +9,6 @@
 
 #include <jpeglib.h>
 
-#include <chrono>
 #include <cstdlib>
 
 #include "runtime/image_codec.h"
@@ -91,15 +90,12 @@ Bytes ManyScanJpeg(int side) {
   return out;
 }
 
-TEST(JpegWork, ManyScansOverAHugePictureAreRefusedQuickly) {
+TEST(JpegWork, ManyScansOverAHugePictureAreRefusedByTheWorkBound) {
   const Bytes hostile = ManyScanJpeg(8192);
   EXPECT_LT(hostile.size(), 300'000u);
-  const auto start = std::chrono::steady_clock::now();
   const DecodeResult result = DecodeImage(hostile);
-  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_FALSE(result.image.has_value());
   EXPECT_EQ(result.error, "JPEG: too much decoding work");
-  EXPECT_LT(seconds, 5.0);
 
   // The same scans over a small picture are harmless and decode to its grey.
   const DecodeResult small = DecodeImage(ManyScanJpeg(256));
