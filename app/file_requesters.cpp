@@ -7,14 +7,16 @@ namespace kx {
 
 std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
                                      const std::string& proposedPath) {
-  int& remembered = kind == RequesterKind::Open ? app.files.openFilter : app.files.saveFilter;
-  const FileRequest request{setup.title, proposedPath, setup.filters,
-                            ClampFilterIndex(remembered, setup.filterCount)};
-  std::optional<FileChoice> choice = kind == RequesterKind::Open ? app.dialogs->RequestOpenFile(request)
-                                                                 : app.dialogs->RequestSaveFile(request);
+  const bool save = kind == RequesterKind::Save;
+  int& remembered = save ? app.files.saveFilter : app.files.openFilter;
+  // Save As and Export append their filter's extension and replace the charset's own file silently.
+  const FileRequest request{setup.title, proposedPath, setup.filters, ClampFilterIndex(remembered, setup.filterCount),
+                            save, save && app.store.hasFile ? app.store.currentName : std::string()};
+  std::optional<FileChoice> choice = save ? app.dialogs->RequestSaveFile(request) : app.dialogs->RequestOpenFile(request);
   if (!choice) return std::nullopt;
   choice->filterIndex = ClampFilterIndex(choice->filterIndex, setup.filterCount);
-  remembered = choice->filterIndex;
+  // A requester with a single filter offered no choice, so it leaves the remembered one alone.
+  if (setup.filterCount > 1) remembered = choice->filterIndex;
   return choice;
 }
 

@@ -19,8 +19,10 @@ struct RequesterSetup {
 };
 
 // Open: Open, Import, Import Image; they share one remembered filter. Save: Save As and Export share another.
-// The remembered filter is preselected (clamped to the filters on offer) and, only when the user picks
-// a name, replaced by the filter the user left selected; the returned choice carries that clamped index.
+// The remembered filter is preselected (clamped to the filters on offer) and, only when the user picks a
+// name in a requester that offers more than one filter, replaced by the filter the user left selected; the
+// returned choice carries that clamped index. Save requesters hand back the name with the chosen filter's
+// extension completed, and ask before replacing any existing file but the charset's own.
 std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
                                      const std::string& proposedPath);
 

@@ -22,7 +22,8 @@ inline RecentFiles EmptyRecentFiles() {
 
 struct FileSession {
   // 0-based filters preselected by the open-type requesters (Open, Import, Import Image) and the save-type
-  // requesters (Save As, Export); each follows the user's choice whenever its requester returns a name.
+  // requesters (Save As, Export); each follows the user's choice whenever Open or Save As returns a name
+  // (the single-filter requesters offer no choice and leave them alone).
   int openFilter = 1;
   int saveFilter = 1;
   RecentFiles recent = EmptyRecentFiles();  // newest first

@@ -5,11 +5,13 @@
 // showing that level); the recent entries fill the menu items in order, enabled exactly when they name a
 // file, and leave every other menu item alone; the file written at exit still loads and gives back the
 // values the run ended with (the placement as read, since the window is put where the file said); and a
-// second run started from it ends in the same state. An empty file is replaced by a new one.
+// second run started from it ends in the same state. An empty file is replaced by a new one. A file that
+// would be too large once rewritten is left as it was.
 #include <tuple>
 
 #include "app/settings.h"
 #include "fuzz/fuzz_files.h"
+#include "runtime/file_bytes.h"
 #include "runtime/preference_file.h"
 
 namespace {
@@ -66,7 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ApplySettings(run.app, values);
   CheckApplied(run.app, fresh.app, values);
 
-  Require(WriteSettingsAtExit(path, run.app, run.app.placement), "the settings are written at exit");
+  if (!WriteSettingsAtExit(path, run.app, run.app.placement)) {
+    // Only a file that would outgrow what the reader accepts (8-bit text at most doubles as UTF-8) is kept
+    // as it was instead.
+    const FileRead kept = ReadFileBytes(path, kMaxPreferenceFileBytes);
+    Require(size > kMaxPreferenceFileBytes / 4 && kept.status == FileReadStatus::Ok &&
+                kept.bytes == std::string_view(reinterpret_cast<const char*>(data), size),
+            "the settings are written at exit, or a file too large to rewrite is left alone");
+    return 0;
+  }
   Require(LoadPreferenceFile(path).status == PreferenceLoadStatus::Loaded, "the written file loads");
   const SettingsValues reread = ReadOrCreateSettings(path);
   if (size == 0) {

@@ -1,6 +1,7 @@
 #include "gui/qt_dialogs.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +22,8 @@ struct ButtonSet {
 const ButtonSet kButtonSets[] = {
     {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
     {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel},
+    // Yes/No questions ask before replacing a file: Enter and Escape answer No.
+    {QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No},
 };
 
 }  // namespace
@@ -44,8 +47,12 @@ QStringList ToQtNameFilters(std::string_view filters) {
   return result;
 }
 
-int FilterIndexFromQt(const QStringList& nameFilters, const QString& selected) {
-  return static_cast<int>(nameFilters.indexOf(selected));
+int ChosenFilterIndex(const QFileDialog& dialog, const QStringList& nameFilters) {
+  // With the details hidden, Qt 6.4 reports the selected filter by its shortened text, which is not one
+  // of the filters set. The dialog's own list holds the filters in the order they were set.
+  const auto* list = dialog.findChild<const QComboBox*>(QStringLiteral("fileTypeCombo"));
+  if (list != nullptr && list->count() == nameFilters.size()) return list->currentIndex();
+  return static_cast<int>(nameFilters.indexOf(dialog.selectedNameFilter()));
 }
 
 void ConfigureMessageBox(QMessageBox& box, const std::string& title, const std::string& text,
@@ -79,9 +86,17 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request, Reques
   dialog.setWindowTitle(FromUtf8(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);  // the descriptions already name their patterns
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, save);  // FileRequester asks about the completed name
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+
+  // The filters come first: selecting one swaps the extension of the name shown for the filter's, and the
+  // name shown must be exactly the one proposed.
+  const QStringList nameFilters = ToQtNameFilters(request.filters);
+  dialog.setNameFilters(nameFilters);
+  if (!nameFilters.isEmpty()) {
+    dialog.selectNameFilter(nameFilters.at(ClampFilterIndex(request.filterIndex, nameFilters.size())));
+  }
 
   const QString proposed = FromUtf8(request.proposedPath);
   const QFileInfo info(proposed);
@@ -93,20 +108,34 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request, Reques
     dialog.setDirectory(info.absolutePath());
     dialog.selectFile(info.fileName());
   }
-
-  const QStringList nameFilters = ToQtNameFilters(request.filters);
-  dialog.setNameFilters(nameFilters);
-  if (!nameFilters.isEmpty()) {
-    dialog.selectNameFilter(nameFilters.at(ClampFilterIndex(request.filterIndex, nameFilters.size())));
-  }
 }
 
 FileChoice ChoiceFromFileDialog(const QFileDialog& dialog, const FileRequest& request) {
   const QStringList nameFilters = ToQtNameFilters(request.filters);
-  int index = FilterIndexFromQt(nameFilters, dialog.selectedNameFilter());
+  int index = ChosenFilterIndex(dialog, nameFilters);
   if (index < 0) index = ClampFilterIndex(request.filterIndex, static_cast<int>(nameFilters.size()));
   const QString path = QDir::toNativeSeparators(dialog.selectedFiles().value(0));
-  return {path.toStdString(), index};
+  return {CompletedSaveName(request, path.toStdString(), index), index};
+}
+
+FileRequester::FileRequester(QWidget* parent, const FileRequest& request, RequesterMode mode)
+    : QFileDialog(parent), request_(request), mode_(mode) {
+  ConfigureFileDialog(*this, request, mode);
+}
+
+void FileRequester::accept() {
+  const QStringList files = selectedFiles();
+  // A folder is entered rather than chosen; Qt handles that.
+  if (mode_ == RequesterMode::Save && !files.isEmpty() && !QFileInfo(files.first()).isDir()) {
+    const std::string path = ChoiceFromFileDialog(*this, request_).path;
+    if (AsksBeforeReplacing(request_, path)) {
+      QMessageBox box(this);
+      ConfigureMessageBox(box, request_.title, ReplaceQuestion(path), MessageButtons::YesNo, MessageIcon::Warning);
+      box.exec();
+      if (box.standardButton(box.clickedButton()) != QMessageBox::Yes) return;  // back to the requester
+    }
+  }
+  QFileDialog::accept();
 }
 
 QImage ImageFromPixels(int width, int height, std::span<const std::uint32_t> pixels) {
@@ -131,8 +160,7 @@ MessageAnswer QtDialogs::ShowMessage(const std::string& title, const std::string
 }
 
 std::optional<FileChoice> QtDialogs::RunFileDialog(const FileRequest& request, RequesterMode mode) {
-  QFileDialog dialog(parent_);
-  ConfigureFileDialog(dialog, request, mode);
+  FileRequester dialog(parent_, request, mode);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return ChoiceFromFileDialog(dialog, request);
 }

@@ -19,8 +19,8 @@ QString ToQtText(const std::string& text);
 
 // "Description|*.a;*.b|" becomes "Description (*.a *.b)": Qt takes the patterns from the last bracket.
 QStringList ToQtNameFilters(std::string_view filters);
-// The index of `selected` in `nameFilters`, or -1.
-int FilterIndexFromQt(const QStringList& nameFilters, const QString& selected);
+// The index among `nameFilters` (the filters set on `dialog`) of the one the user left selected, or -1.
+int ChosenFilterIndex(const QFileDialog& dialog, const QStringList& nameFilters);
 
 void ConfigureMessageBox(QMessageBox& box, const std::string& title, const std::string& text,
                          MessageButtons buttons, MessageIcon icon);
@@ -30,8 +30,20 @@ enum class RequesterMode { Open, Save };
 // Title, start folder and proposed name, name filters with the preselected one, and the options the
 // program relies on: non-native, no overwrite question, no current-directory change.
 void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request, RequesterMode mode);
-// The chosen path and filter after the dialog was accepted.
+// The chosen path, completed as the request says, and filter after the dialog was accepted.
 FileChoice ChoiceFromFileDialog(const QFileDialog& dialog, const FileRequest& request);
+
+// The requester QtDialogs runs: configured from the request and, in save mode, asking before it hands back
+// an existing file other than the request's replaceable one; No keeps it open.
+class FileRequester : public QFileDialog {
+ public:
+  FileRequester(QWidget* parent, const FileRequest& request, RequesterMode mode);
+  void accept() override;
+
+ private:
+  FileRequest request_;
+  RequesterMode mode_;
+};
 
 // A copy of the pixels as an RGB32 image (a null image when they do not fit the size).
 QImage ImageFromPixels(int width, int height, std::span<const std::uint32_t> pixels);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 namespace kx {
 namespace {
@@ -26,6 +28,20 @@ T TakeFront(std::deque<T>& queue, T fallback) {
   return front;
 }
 
+namespace fs = std::filesystem;
+
+fs::path PathFromUtf8(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
+
+// ".ext" for a filter whose only pattern is "*.ext"; empty for any other filter.
+std::string FilterExtension(const FileFilter& filter) {
+  if (filter.patterns.size() != 1) return {};
+  const std::string& pattern = filter.patterns.front();
+  if (pattern.size() < 3 || !pattern.starts_with("*.") || pattern.find_first_of("*?[", 1) != std::string::npos) {
+    return {};
+  }
+  return pattern.substr(1);
+}
+
 }  // namespace
 
 std::vector<FileFilter> ParseFileFilters(std::string_view filters) {
@@ -46,6 +62,28 @@ std::vector<FileFilter> ParseFileFilters(std::string_view filters) {
 int ClampFilterIndex(int index, int count) {
   if (count <= 0) return 0;
   return std::clamp(index, 0, count - 1);
+}
+
+std::string CompletedSaveName(const FileRequest& request, const std::string& path, int filterIndex) {
+  if (!request.appendFilterExtension) return path;
+  const std::vector<FileFilter> filters = ParseFileFilters(request.filters);
+  if (filters.empty()) return path;
+  const std::string extension =
+      FilterExtension(filters[static_cast<std::size_t>(ClampFilterIndex(filterIndex, static_cast<int>(filters.size())))]);
+  return path.ends_with(extension) ? path : path + extension;
+}
+
+bool AsksBeforeReplacing(const FileRequest& request, const std::string& path) {
+  std::error_code error;
+  const fs::path target = PathFromUtf8(path);
+  if (!fs::exists(target, error) || fs::is_directory(target, error)) return false;
+  // The same file under another spelling (relative, through a link) is still the replaceable one.
+  return request.replaceableFile.empty() || !fs::equivalent(target, PathFromUtf8(request.replaceableFile), error);
+}
+
+std::string ReplaceQuestion(const std::string& path) {
+  const std::u8string name = PathFromUtf8(path).filename().u8string();
+  return std::string(name.begin(), name.end()) + " already exists. Do you want to replace it?";
 }
 
 bool IsWebAddress(std::string_view target) {
@@ -90,7 +128,17 @@ std::optional<FileChoice> ScriptedDialogs::RequestOpenFile(const FileRequest& re
 }
 
 std::optional<FileChoice> ScriptedDialogs::RequestSaveFile(const FileRequest& request) {
-  return RecordRequest(DialogKind::SaveFile, request);
+  std::optional<FileChoice> choice = RecordRequest(DialogKind::SaveFile, request);
+  while (choice) {
+    choice->path = CompletedSaveName(request, choice->path, choice->filterIndex);
+    if (!AsksBeforeReplacing(request, choice->path) ||
+        ShowMessage(request.title, ReplaceQuestion(choice->path), MessageButtons::YesNo, MessageIcon::Warning) ==
+            MessageAnswer::Yes) {
+      break;
+    }
+    choice = TakeFront(fileAnswers, std::optional<FileChoice>());
+  }
+  return choice;
 }
 
 bool ScriptedDialogs::CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) {

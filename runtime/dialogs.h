@@ -13,7 +13,7 @@
 
 namespace kx {
 
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNoCancel, YesNo };
 enum class MessageIcon { None, Information, Warning };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
@@ -24,6 +24,13 @@ struct FileRequest {
   std::string proposedPath;  // a directory (ending in a separator) or a full path with a file name; may be empty
   std::string filters;
   int filterIndex = 0;
+  // Save requesters only. With `appendFilterExtension`, a name that does not end in exactly the ".ext" of
+  // the chosen filter's single "*.ext" pattern gets it appended ("FONT.PRG" becomes "FONT.PRG.prg"), and
+  // the choice carries the completed name. Before handing back a completed name that is an existing file,
+  // the requester asks whether to replace it, unless that file is `replaceableFile` (the charset's own
+  // file, which a save replaces silently); No returns to the requester.
+  bool appendFilterExtension = false;
+  std::string replaceableFile{};
 };
 
 struct FileChoice {
@@ -46,6 +53,13 @@ std::vector<FileFilter> ParseFileFilters(std::string_view filters);
 // last filter, a negative one the first.
 int ClampFilterIndex(int index, int count);
 
+// The name a save requester hands back when the user confirmed `path` with filter `filterIndex` selected.
+std::string CompletedSaveName(const FileRequest& request, const std::string& path, int filterIndex);
+// True when handing back `path` would replace an existing file other than the request's replaceable one.
+bool AsksBeforeReplacing(const FileRequest& request, const std::string& path);
+// "<file name> already exists. Do you want to replace it?"
+std::string ReplaceQuestion(const std::string& path);
+
 // True for "scheme://..." and "mailto:" addresses; anything else is a path to a local file.
 bool IsWebAddress(std::string_view target);
 
@@ -57,8 +71,8 @@ class Dialogs {
   // for a box with only OK).
   virtual MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
                                     MessageIcon icon) = 0;
-  // Modal requesters; no value when the user cancelled. Neither changes the process's current directory,
-  // and the save requester does not ask before replacing a file.
+  // Modal requesters; no value when the user cancelled. Neither changes the process's current directory.
+  // The save requester completes the name and asks before replacing a file as FileRequest describes.
   virtual std::optional<FileChoice> RequestOpenFile(const FileRequest& request) = 0;
   virtual std::optional<FileChoice> RequestSaveFile(const FileRequest& request) = 0;
   // Replaces the clipboard's content with a picture of 0xFFRRGGBB pixels, row by row. False when the
@@ -88,7 +102,10 @@ struct DialogCall {
   std::vector<std::uint32_t> pixels;
 };
 
-// Answers from queues, in order; an empty queue answers Cancel, a cancelled requester, or false.
+// Answers from queues, in order; an empty queue answers Cancel, a cancelled requester, or false. A save
+// requester behaves like the real one: it completes the name, and before replacing another file it records
+// the question as a Yes/No message taking the next message answer; anything but Yes takes the next file
+// answer, as a user who picks again in the same requester.
 class ScriptedDialogs : public Dialogs {
  public:
   std::deque<MessageAnswer> messageAnswers;

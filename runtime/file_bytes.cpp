@@ -5,11 +5,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
+
+#include "runtime/save_temporary.h"
 
 namespace kx {
 namespace {
@@ -39,6 +43,37 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
   return true;
 }
 
+// The folder part of a path with its trailing '/', or "" for a bare name (the current folder).
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The file a write to `path` should replace: `path` itself, or where its chain of symbolic links ends (a
+// relative link counts from the link's own folder). That file need not exist yet. nullopt for a loop of
+// links or a link that cannot be read.
+std::optional<std::string> LinkTarget(std::string path) {
+  constexpr int kMaxLinks = 40;  // as the system itself follows when opening a path
+  for (int links = 0; links <= kMaxLinks; ++links) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+    const ssize_t length = readlink(path.c_str(), link.data(), link.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) return std::nullopt;
+    link.resize(static_cast<std::size_t>(length));
+    path = link.front() == '/' ? link : FolderOf(path) + link;
+  }
+  return std::nullopt;
+}
+
+// Gives the new file the owner and group of the one it replaces, as far as the process may: root may give
+// it to anyone, another user only to a group of its own. Where neither is allowed the file stays the
+// saver's, as any file the saver creates would; that does not make the save fail. True when both were kept.
+bool KeepOwner(int fd, const struct stat& existing) {
+  if (fchown(fd, existing.st_uid, existing.st_gid) == 0) return true;
+  return fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0 && existing.st_uid == geteuid();
+}
+
 }  // namespace
 
 FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
@@ -64,21 +99,28 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
 }
 
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const std::optional<std::string> target = LinkTarget(path);
+  if (!target) return false;
   struct stat existing {};
-  const bool exists = stat(path.c_str(), &existing) == 0;
+  const bool exists = stat(target->c_str(), &existing) == 0;
   // The rename below would put a plain file in place of a device, a pipe or a folder, and would replace a
   // read-only file, since renaming asks only the folder's permission. Only a file the user may write is
   // replaced.
-  if (exists && (!S_ISREG(existing.st_mode) || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
+  if (exists &&
+      (!S_ISREG(existing.st_mode) || faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)) {
     return false;
   }
-  const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
-  std::string temporary = path + ".XXXXXX";
-  const int fd = mkstemp(temporary.data());
+  const std::string folder = FolderOf(*target);
+  RemoveStaleSaveTemporaries(folder);
+  std::string temporary;
+  const int fd = CreateSaveTemporary(folder, temporary);
   if (fd < 0) return false;
+  if (exists) KeepOwner(fd, existing);
+  // The mode is set after the owner: a change of owner clears the set-user-ID and set-group-ID bits.
+  const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
   const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
   const bool closed = close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (!written || !closed || std::rename(temporary.c_str(), target->c_str()) != 0) {
     std::remove(temporary.c_str());
     return false;
   }

@@ -25,10 +25,16 @@ struct FileRead {
 FileRead ReadFileBytes(const std::string& path, std::size_t limit);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to disk and only then renames it
-// over `path`. On any failure the temporary file is removed, the previous file is left as it was, and false
-// is returned. A new file gets the usual permissions (0666 less the umask); a replaced one keeps its own.
-// Only a regular file the process may write is replaced: anything else at `path` (a device, a pipe, a
-// folder, a read-only file) is left alone and false returned.
+// over the target. On any failure the temporary file is removed, the previous file is left as it was, and
+// false is returned.
+// - When `path` is a symbolic link (or a chain of them), the target is the file it points to, which is
+//   created if it does not exist; the link stays as it was.
+// - The temporary file has a short name of its own (see runtime/save_temporary.h), so every name the folder
+//   accepts can be written; stale temporaries of saves that died are removed from the folder first.
+// - A new file gets the usual permissions (0666 less the umask). A replaced one keeps its mode, and its
+//   owner and group as far as the process may set them.
+// - Only a regular file the process may write is replaced: anything else at the target (a device, a pipe, a
+//   folder, a read-only file) is left alone and false returned.
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes);
 inline bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
   return WriteFileReplacing(path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});

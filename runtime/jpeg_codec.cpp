@@ -23,13 +23,17 @@ namespace {
 constexpr J_COLOR_SPACE kWordColourSpace =
     std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
-// Progressive files can carry thousands of tiny scans that each cost a full pass; real files have a
-// dozen or so.
+// Progressive files can carry hundreds of tiny scans, and each costs a pass over every block of the
+// picture, however little data it holds. Encoders write a dozen or so. The work is bounded in passes
+// over pixels: a picture of the largest size may have 32 scans, smaller ones proportionally more, up to
+// kMaxScans. At the bound decoding takes well under a second.
 constexpr int kMaxScans = 1000;
+constexpr long long kMaxScanPixels = 32 * kMaxImagePixels;
 
 struct ErrorJump {
   jpeg_error_mgr mgr;
   std::jmp_buf jump;
+  bool tooMuchWork;  // the jump came from the work bound, not from damaged data
 };
 
 [[noreturn]] void JumpOnError(j_common_ptr cinfo) {
@@ -45,9 +49,14 @@ void QuietMessage(j_common_ptr cinfo, int level) {
 
 void IgnoreOutput(j_common_ptr) {}
 
-void LimitScans(j_common_ptr cinfo) {
-  if (cinfo->is_decompressor &&
-      reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxScans) {
+// Runs before each scan's share of the input is consumed, so a file is refused as soon as the scan it has
+// reached would go past the bound.
+void LimitWork(j_common_ptr cinfo) {
+  if (!cinfo->is_decompressor) return;
+  const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+  const long long pixels = static_cast<long long>(d->image_width) * d->image_height;
+  if (d->input_scan_number > kMaxScans || d->input_scan_number * pixels > kMaxScanPixels) {
+    reinterpret_cast<ErrorJump*>(cinfo->err)->tooMuchWork = true;
     JumpOnError(cinfo);
   }
 }
@@ -68,7 +77,7 @@ struct Reader {
 bool ReadHeader(Reader& r, const std::uint8_t* data, std::size_t size) {
   if (setjmp(r.err.jump)) return false;
   jpeg_create_decompress(&r.cinfo);
-  r.progress.progress_monitor = LimitScans;
+  r.progress.progress_monitor = LimitWork;
   r.cinfo.progress = &r.progress;
   jpeg_mem_src(&r.cinfo, data, static_cast<unsigned long>(size));
   jpeg_read_header(&r.cinfo, TRUE);
@@ -77,9 +86,15 @@ bool ReadHeader(Reader& r, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
-bool ReadPixels(Reader& r, std::uint32_t* pixels, std::size_t stride) {
+// For a progressive file this reads every scan, before the picture is allocated.
+bool StartReading(Reader& r) {
   if (setjmp(r.err.jump)) return false;
   jpeg_start_decompress(&r.cinfo);
+  return true;
+}
+
+bool ReadPixels(Reader& r, std::uint32_t* pixels, std::size_t stride) {
+  if (setjmp(r.err.jump)) return false;
   while (r.cinfo.output_scanline < r.cinfo.output_height) {
     JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels + stride * r.cinfo.output_scanline);
     jpeg_read_scanlines(&r.cinfo, &row, 1);
@@ -153,6 +168,8 @@ DecodeResult DecodeJpeg(std::span<const std::uint8_t> data) {
   if (ReadHeader(r, data.data(), data.size())) {
     if (!ImageSizeAllowed(r.cinfo.output_width, r.cinfo.output_height)) {
       result.error = "JPEG: picture too large";
+    } else if (!StartReading(r)) {
+      if (r.err.tooMuchWork) result.error = "JPEG: too much decoding work";
     } else {
       Image img;
       img.Reshape(static_cast<int>(r.cinfo.output_width), static_cast<int>(r.cinfo.output_height));

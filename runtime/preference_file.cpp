@@ -234,7 +234,12 @@ PreferenceLoad LoadPreferenceFile(const std::string& path) {
 }
 
 bool SavePreferenceFile(const std::string& path, const PreferenceFile& file) {
-  return WriteFileReplacing(path, file.Serialise());
+  // A file read as 8-bit text grows when it becomes UTF-8, and values can grow too. Writing more than the
+  // reader accepts would leave a file that every later start ignores and never rewrites, so the old file
+  // is kept instead.
+  const std::string bytes = file.Serialise();
+  if (bytes.size() > kMaxPreferenceFileBytes) return false;
+  return WriteFileReplacing(path, bytes);
 }
 
 }  // namespace kx

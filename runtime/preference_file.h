@@ -5,7 +5,8 @@
 // "[GROUP]" lines and "KEY = value" lines. Reading skips leading blanks and tabs, treats lines starting with
 // ";" as comments, matches group and key names without regard to ASCII case, and accepts LF or lone CR line
 // ends too. A file without a byte-order mark is read as UTF-8 when it is valid UTF-8 and otherwise as 8-bit
-// Latin-1 text; either way it is written back as UTF-8 with the mark.
+// Latin-1 text; either way it is written back as UTF-8 with the mark (unless that would make it larger than
+// kMaxPreferenceFileBytes: then it is not written at all).
 //
 // Values are stored on one line: every CR and LF in a value (or in a group or key name) is written as a
 // blank, so no value can start a new line, group or key. Blanks and tabs that start a value are not kept.
@@ -82,7 +83,8 @@ struct PreferenceLoad {
 
 PreferenceLoad LoadPreferenceFile(const std::string& path);
 
-// Writes the file through a temporary file in the same folder; false (and the old file untouched) on failure.
+// Writes the file through a temporary file in the same folder; false (and the old file untouched) on failure,
+// and when the result would be larger than kMaxPreferenceFileBytes, which the reader would refuse.
 bool SavePreferenceFile(const std::string& path, const PreferenceFile& file);
 
 }  // namespace kx

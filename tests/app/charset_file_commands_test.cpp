@@ -136,6 +136,45 @@ TEST_F(SaveCommand, SaveWithoutACharsetLayoutAsksForAName) {
   EXPECT_FALSE(std::filesystem::exists(dir.Path("picture.png")));
 }
 
+TEST_F(SaveCommand, ReplacingAnotherFileIsAskedAboutTheCompletedNameAndNoPicksAgain) {
+  const std::string own = dir.Path("font.prg");
+  WriteBytes(own, "own");
+  WriteBytes(dir.Path("font.chr"), "other");
+  EditedWithFile(own, FileType::Prg);
+
+  // "font" under the .chr filter is font.chr: No, then another name in the same requester.
+  AnswerFile(dir.Path("font"), 1);
+  Answer(MessageAnswer::No);
+  AnswerFile(dir.Path("fresh"), 1);
+  EXPECT_EQ(SaveCharsetAs(app), SaveResult::Saved);
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].title, "Save as...");
+  EXPECT_EQ(dialogs.calls[1].text, "font.chr already exists. Do you want to replace it?");
+  EXPECT_EQ(dialogs.calls[1].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(ReadBytes(dir.Path("font.chr")), "other");
+  EXPECT_EQ(ReadBytes(dir.Path("fresh.chr")), Editor());
+
+  // The charset's own file (now fresh.chr) is replaced without a question; Yes replaces another.
+  dialogs.calls.clear();
+  AnswerFile(dir.Path("fresh.chr"), 1);
+  EXPECT_EQ(SaveCharsetAs(app), SaveResult::Saved);
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+  AnswerFile(dir.Path("font.prg"), 0);
+  Answer(MessageAnswer::Yes);
+  EXPECT_EQ(SaveCharsetAs(app), SaveResult::Saved);
+  EXPECT_EQ(ReadBytes(own), std::string(2, '\0') + Editor());
+
+  // Export asks the same way; answering No and then cancelling writes nothing.
+  dialogs.calls.clear();
+  AnswerFile(dir.Path("font"), 0);
+  Answer(MessageAnswer::No);
+  RunCommand(app, cmd::ExportFirst);
+  EXPECT_EQ(LastCall().title, "Export");
+  EXPECT_EQ(LastCall().text, "font.chr already exists. Do you want to replace it?");
+  EXPECT_EQ(ReadBytes(dir.Path("font.chr")), "other");
+  EXPECT_EQ(app.store.currentName, own);
+}
+
 using ImportCommand = FileCommandTest;
 
 TEST_F(ImportCommand, RowImportReplacesOnlyItsRowsAndCountsAsUnsaved) {
@@ -157,7 +196,7 @@ TEST_F(ImportCommand, RowImportReplacesOnlyItsRowsAndCountsAsUnsaved) {
   EXPECT_EQ(app.store.fileType, FileType::Chr);
   EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + path + " <unsaved>");
   EXPECT_EQ(app.store.lastDirectory, dir.Dir());
-  EXPECT_EQ(app.files.openFilter, 0);
+  EXPECT_EQ(app.files.openFilter, 1);  // one filter offered no choice: Open keeps its own
 }
 
 TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
@@ -194,7 +233,7 @@ TEST_F(ExportCommand, WritesExactlyItsRowsAndAppendsChr) {
   EXPECT_EQ(ReadBytes(dir.Path("rows.chr")), Editor().substr(0, 1792));
   EXPECT_EQ(app.store.currentName, dir.Path("rows.chr"));
   EXPECT_TRUE(app.store.hasFile);
-  EXPECT_EQ(app.files.saveFilter, 0);
+  EXPECT_EQ(app.files.saveFilter, 1);  // one filter offered no choice: Save As keeps its own
   EXPECT_EQ(app.files.recent[0], "<Empty>");
   // Row 8 was not written anywhere, so the charset still counts as unsaved.
   EXPECT_TRUE(app.store.modified);

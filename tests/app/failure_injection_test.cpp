@@ -172,6 +172,7 @@ TEST_F(FailureInjection, WritesToAFullDeviceFailAndLeaveTheDeviceInPlace) {
     SCOPED_TRACE(command.id);
     app.store.currentName = node;
     dialogs.calls.clear();
+    if (command.asks) Answer(MessageAnswer::Yes);  // full.chr exists: the user confirms replacing it
     const Report r = Report::From(Run(command.id, command.asks ? std::optional(dir.Path("full")) : std::nullopt));
     EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n" + node);
     EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";

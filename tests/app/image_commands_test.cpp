@@ -150,7 +150,7 @@ TEST_F(ImageImport, PngDumpReadsBackToTheSameCharsetAndCompletesLikeALoad) {
   EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + dir.Path("font.png"));
   EXPECT_EQ(app.store.lastDirectory, "/last/");
   EXPECT_EQ(app.files.recent, EmptyRecentFiles());
-  EXPECT_EQ(app.files.openFilter, 0);
+  EXPECT_EQ(app.files.openFilter, 1);
   EXPECT_EQ(app.history.UndoDepth(), 1u);
   EXPECT_TRUE(app.requests.focusEditor);
 }

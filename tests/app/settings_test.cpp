@@ -132,5 +132,27 @@ TEST(Settings, ExitRecreatesAVanishedFile) {
   EXPECT_EQ(read.xsize, 1111);
 }
 
+TEST(Settings, FileThatWouldOutgrowTheReadLimitIsNotRewritten) {
+  // 700 KiB of 8-bit text without a byte-order mark: read as Latin-1, it would be twice as long as UTF-8.
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  std::string latin1 = "[MAIN WINDOW]\r\nZOOM = 3\r\n";
+  while (latin1.size() < 700 * 1024) latin1 += "; " + std::string(120, '\xE9') + "\r\n";
+  WriteBytes(path, latin1);
+
+  App app;
+  ApplySettings(app, ReadOrCreateSettings(path));
+  EXPECT_EQ(app.editing.zoomIndex, 3);
+  EXPECT_FALSE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 1200, 600, false, false}));
+  EXPECT_TRUE(ReadBytes(path) == latin1) << "the file was rewritten";
+  EXPECT_EQ(ReadOrCreateSettings(path).zoom, 3);  // the next start still reads it
+
+  // A smaller file of the same kind is converted and rewritten as usual.
+  const std::string small = "[MAIN WINDOW]\r\nZOOM = 3\r\n; caf\xE9\r\n";
+  WriteBytes(path, small);
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 1200, 600, false, false}));
+  EXPECT_NE(ReadBytes(path).find("; caf\xC3\xA9\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kx
