@@ -13,7 +13,7 @@
 
 namespace kx {
 
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNoCancel, YesNo };
 enum class MessageIcon { None, Information, Warning };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 

@@ -206,8 +206,18 @@ void MainWindow::SyncFromApp() {
 void MainWindow::HandleRequests() {
   UiRequests& r = app_.requests;
   if (std::exchange(r.focusEditor, false)) editor_->setFocus();
-  // The prompt already ran (Quit command): leave the event loop without asking again.
-  if (std::exchange(r.quit, false)) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  // The prompts already ran (Quit command). Qt's quit sends this window a close event, which must not ask
+  // again; if something else refuses the quit, the next close box asks as usual.
+  if (std::exchange(r.quit, false)) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          quitConfirmed_ = true;
+          QCoreApplication::quit();
+          quitConfirmed_ = false;
+        },
+        Qt::QueuedConnection);
+  }
   OpenRequestedScreenEditor();
 }
 
@@ -237,7 +247,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (RequestQuit(app_, true)) {
+  if (quitConfirmed_ || RequestQuit(app_, true)) {
     event->accept();
   } else {
     event->ignore();

@@ -21,6 +21,8 @@ struct ButtonSet {
 const ButtonSet kButtonSets[] = {
     {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
     {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel},
+    // Asked before replacing a file: Enter and Escape both keep it.
+    {QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No},
 };
 
 }  // namespace

@@ -170,9 +170,10 @@ TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
   Import(dir.Path("checker.png"));
   EXPECT_EQ(app.store.editor, expected);
 
-  // A dump drawn on a non-black paper comes back fully set.
+  // A dump drawn on a non-black paper comes back fully set. It replaces the imported file, so it asks.
   app.palette[kPaperIndex] = 0x102030;
   RedrawAfterCharsetChange(app);
+  Answer(MessageAnswer::Yes);
   RunImageCommand(app, cmd::DumpPng);
   Import(dir.Path("checker.png"));
   Charset full;

@@ -33,15 +33,44 @@ TEST(CharsetStore, FirstSwapBringsEmptyCharsetAndSecondRestores) {
   EXPECT_EQ(s.slots[0], RomCharset());
 }
 
-TEST(CharsetStore, ModifiedFlagBelongsToTheEditorNotToACharset) {
+TEST(CharsetStore, EachCharsetKeepsItsOwnFlagsAcrossSwaps) {
   CharsetStore s = MakeStartupStore();
-  s.modified = true;
-  s.hasFile = true;
+  ApplyLoadBookkeeping(s, "/tmp/one.prg");
   s.fileType = FileType::Prg;
+  s.modified = true;
   SwapCharsets(s);
-  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 2 <unsaved>");
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 2");
+  EXPECT_FALSE(s.hasFile);
+  EXPECT_EQ(s.fileType, FileType::None);
+  EXPECT_EQ(MemoryCharsetName(s), "/tmp/one.prg");
+  EXPECT_TRUE(s.memoryFlags.modified);
+
+  ApplySaveBookkeeping(s, "/tmp/two.chr");
+  s.fileType = FileType::Chr;
+  SwapCharsets(s);
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - /tmp/one.prg <unsaved>");
   EXPECT_TRUE(s.hasFile);
   EXPECT_EQ(s.fileType, FileType::Prg);
+  EXPECT_FALSE(s.memoryFlags.modified);
+  EXPECT_EQ(s.memoryFlags.fileType, FileType::Chr);
+  EXPECT_EQ(MemoryCharsetName(s), "/tmp/two.chr");
+}
+
+TEST(CharsetStore, LoadsSavesAndNewStartANewGenerationAndSwapsCarryTheirs) {
+  CharsetStore s = MakeStartupStore();
+  const std::uint64_t first = s.generation;
+  EXPECT_NE(s.memoryFlags.generation, first);
+  SwapCharsets(s);
+  SwapCharsets(s);
+  EXPECT_EQ(s.generation, first);
+  ApplyLoadBookkeeping(s, "/tmp/a.chr");
+  const std::uint64_t loaded = s.generation;
+  ApplySaveBookkeeping(s, "/tmp/a.chr");
+  const std::uint64_t saved = s.generation;
+  NewCharset(s);
+  for (std::uint64_t earlier : {first, loaded, saved, s.memoryFlags.generation}) EXPECT_NE(s.generation, earlier);
+  EXPECT_NE(loaded, first);
+  EXPECT_NE(saved, loaded);
 }
 
 TEST(CharsetStore, LoadSaveAndNewBookkeeping) {
