@@ -251,6 +251,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
   } else {
     event->ignore();
+    SyncFromApp();  // a save chosen in a prompt may have renamed the charset before the quit stopped
   }
 }
 

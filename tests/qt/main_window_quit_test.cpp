@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "io/temp_files.h"
 #include "runtime/qt/main_window.h"
 #include "runtime/qt/menu_bar.h"
 
@@ -59,6 +60,20 @@ TEST_F(MainWindowQuit, QuitThenCancelKeepsRunningAndTheCloseBoxStillAsks) {
   ASSERT_EQ(dialogs.calls.size(), 3u);
   EXPECT_EQ(dialogs.calls[2].text,
             "The following file has not been saved:\r\n\r\nuntitled charset 1\r\n\r\nDo you wish to save the file?");
+}
+
+TEST_F(MainWindowQuit, CloseBoxShowsWhatASaveChangedWhenTheQuitStopsAfterIt) {
+  testing_files::TempDir dir;
+  ApplyLoadBookkeeping(app.store, dir.Path("font.chr"));
+  app.store.fileType = FileType::Chr;
+  app.store.modified = true;
+  app.store.memoryFlags.modified = true;
+  RefreshTitle(app);
+  window.SyncFromApp();
+  dialogs.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Cancel};  // save this one, keep the other
+  EXPECT_FALSE(window.close());
+  EXPECT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(window.windowTitle().toStdString(), "Kestrelix 1.0 (x64) - " + dir.Path("font.chr"));
 }
 
 }  // namespace
