@@ -56,23 +56,6 @@ TEST(CharsetStore, EachCharsetKeepsItsOwnFlagsAcrossSwaps) {
   EXPECT_EQ(MemoryCharsetName(s), "/tmp/two.chr");
 }
 
-TEST(CharsetStore, LoadsSavesAndNewStartANewGenerationAndSwapsCarryTheirs) {
-  CharsetStore s = MakeStartupStore();
-  const std::uint64_t first = s.generation;
-  EXPECT_NE(s.memoryFlags.generation, first);
-  SwapCharsets(s);
-  SwapCharsets(s);
-  EXPECT_EQ(s.generation, first);
-  ApplyLoadBookkeeping(s, "/tmp/a.chr");
-  const std::uint64_t loaded = s.generation;
-  ApplySaveBookkeeping(s, "/tmp/a.chr");
-  const std::uint64_t saved = s.generation;
-  NewCharset(s);
-  for (std::uint64_t earlier : {first, loaded, saved, s.memoryFlags.generation}) EXPECT_NE(s.generation, earlier);
-  EXPECT_NE(loaded, first);
-  EXPECT_NE(saved, loaded);
-}
-
 TEST(CharsetStore, LoadSaveAndNewBookkeeping) {
   CharsetStore s = MakeStartupStore();
   s.modified = true;
