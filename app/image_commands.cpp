@@ -53,9 +53,8 @@ constexpr const char* kOwnFileQuestion =
 // A dump over the charset's own file would lose the picture or charset it came from: ask first.
 bool MayReplaceOwnFile(App& app, const std::string& dumpName) {
   if (!IsOwnFile(app, dumpName)) return true;
-  return app.dialogs->ShowMessage(kProgramTitle,
-                                  dumpName + kOwnFileQuestion,
-                                  MessageButtons::YesNo, MessageIcon::Warning) == MessageAnswer::Yes;
+  return app.dialogs->ShowMessage(kProgramTitle, dumpName + kOwnFileQuestion, MessageButtons::YesNo,
+                                  MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
 DecodeResult DecodeFile(const FileRead& file) {

@@ -32,7 +32,9 @@ void SwapCharsets(CharsetStore& store) {
   std::swap(static_cast<CharsetFlags&>(store), store.memoryFlags);
 }
 
-const std::string& MemoryCharsetName(const CharsetStore& store) { return store.slotNames[1 - (store.editorSlot & 1)]; }
+const std::string& MemoryCharsetName(const CharsetStore& store) {
+  return store.slotNames[1 - (store.editorSlot & 1)];
+}
 
 void StartNewGeneration(CharsetStore& store) { store.generation = ++store.lastGeneration; }
 

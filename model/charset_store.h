@@ -64,9 +64,9 @@ const std::string& MemoryCharsetName(const CharsetStore& store);
 // The editor content starts a new lineage (a load, import, New or save): see CharsetFlags::generation.
 void StartNewGeneration(CharsetStore& store);
 
-// After a successful load of `path` into the editor buffer; both start a new generation.
+// After a successful load of `path` into the editor buffer, and after a successful write of the editor
+// charset to `path`: the charset is named after the file, unmodified, and starts a new generation.
 void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path);
-// After a successful write of the editor charset to `path`.
 void ApplySaveBookkeeping(CharsetStore& store, const std::string& path);
 // New: a cleared editor charset called "untitled" with no file, in a new generation. The memory charset
 // is kept.

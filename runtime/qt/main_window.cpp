@@ -207,16 +207,10 @@ void MainWindow::HandleRequests() {
   UiRequests& r = app_.requests;
   if (std::exchange(r.focusEditor, false)) editor_->setFocus();
   // The prompts already ran (Quit command). Qt's quit sends this window a close event, which must not ask
-  // again; if something else refuses the quit, the next close box asks as usual.
+  // again, whenever the platform delivers it.
   if (std::exchange(r.quit, false)) {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          quitConfirmed_ = true;
-          QCoreApplication::quit();
-          quitConfirmed_ = false;
-        },
-        Qt::QueuedConnection);
+    quitConfirmed_ = true;
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
   }
   OpenRequestedScreenEditor();
 }
