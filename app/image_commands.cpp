@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 #include "app/app.h"
 #include "app/charset_picture.h"
@@ -37,6 +39,24 @@ void ShowNotice(App& app, const std::string& text) {
   app.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
 }
 
+// True when `dumpName` (resolved against the current directory) is the charset's own file, the one it was
+// loaded from, imported from or saved to, under any name that reaches it (links included).
+bool IsOwnFile(const App& app, const std::string& dumpName) {
+  if (!app.store.hasFile) return false;
+  std::error_code error;
+  return std::filesystem::equivalent(dumpName, app.store.currentName, error) && !error;
+}
+
+constexpr const char* kOwnFileQuestion =
+    " is the file this charset was loaded from or saved to.\r\n\r\nDo you want to replace it?";
+
+// A dump over the charset's own file would lose the picture or charset it came from: ask first.
+bool MayReplaceOwnFile(App& app, const std::string& dumpName) {
+  if (!IsOwnFile(app, dumpName)) return true;
+  return app.dialogs->ShowMessage(kProgramTitle, dumpName + kOwnFileQuestion, MessageButtons::YesNo,
+                                  MessageIcon::Warning) == MessageAnswer::Yes;
+}
+
 DecodeResult DecodeFile(const FileRead& file) {
   if (file.status != FileReadStatus::Ok) return DecodeResult::Fail("cannot read the file, or it is too large");
   return DecodeImage(file.Data());
@@ -48,6 +68,7 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
   const auto dump = std::ranges::find(kDumpFormats, format, &DumpFormat::format);
   // A bare name: the system resolves it against the current directory, which the program never changes.
   const std::string name = DumpFileName(app.store.currentName, dump->extension);
+  if (!MayReplaceOwnFile(app, name)) return;
   const bool written = WriteImageFile(name, DumpPicture(CharsetPicture(app)), format);
   ShowNotice(app, written ? dump->succeeded : dump->failed);
 }

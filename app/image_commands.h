@@ -8,7 +8,9 @@ namespace kx {
 struct App;
 
 // Writes the 512x128 dump picture as a PNG, JPEG or BMP file named after the current name into the
-// process's current directory, replacing a file of that name, and says whether it worked.
+// process's current directory, replacing a file of that name, and says whether it worked. When that file
+// is the charset's own (the one it was loaded from, imported from or saved to) it asks first, and No
+// writes nothing.
 void DumpCharsetToFile(App& app, ImageFormat format);
 
 // Puts the 512x128 dump picture on the clipboard and says so.

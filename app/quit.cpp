@@ -6,7 +6,8 @@
 namespace kx {
 
 bool RequestQuit(App& app, bool fromCloseBox) {
-  if (!ConfirmUnsavedChanges(app, fromCloseBox ? PromptFor::CloseBox : PromptFor::Quit)) return false;
+  const PromptFor command = fromCloseBox ? PromptFor::CloseBox : PromptFor::Quit;
+  if (!ConfirmUnsavedChanges(app, command) || !ConfirmUnsavedMemoryCharset(app, command)) return false;
   app.requests.quit = true;
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/charset_saving.h"
+#include "app/swap.h"
 
 namespace kx {
 namespace {
@@ -31,21 +32,45 @@ constexpr std::array<PromptText, 7> kPrompts{{
 
 bool IsQuit(PromptFor command) { return command == PromptFor::CloseBox || command == PromptFor::Quit; }
 
+MessageAnswer Ask(App& app, PromptFor command, const std::string& name) {
+  const PromptText& prompt = kPrompts[static_cast<std::size_t>(command)];
+  return app.dialogs->ShowMessage(prompt.title, prompt.before + name + prompt.after, MessageButtons::YesNoCancel,
+                                  MessageIcon::Information);
+}
+
+// Yes saves the editor charset; whether the command goes on after that is ConfirmUnsavedChanges' rule.
+bool SaveFromPrompt(App& app, PromptFor command) {
+  if (app.store.hasFile) return SaveCharset(app) == SaveResult::Saved && IsQuit(command);
+  return SaveCharsetAs(app) == SaveResult::Saved;
+}
+
 }  // namespace
 
 bool ConfirmUnsavedChanges(App& app, PromptFor command) {
   if (!app.store.modified) return true;
-  const PromptText& prompt = kPrompts[static_cast<std::size_t>(command)];
-  const std::string text = prompt.before + app.store.currentName + prompt.after;
-  switch (app.dialogs->ShowMessage(prompt.title, text, MessageButtons::YesNoCancel, MessageIcon::Information)) {
-    case MessageAnswer::Yes:
-      if (app.store.hasFile) return SaveCharset(app) == SaveResult::Saved && IsQuit(command);
-      return SaveCharsetAs(app) == SaveResult::Saved;
-    case MessageAnswer::No:
-      return true;
+  switch (Ask(app, command, app.store.currentName)) {
+    case MessageAnswer::Yes: return SaveFromPrompt(app, command);
+    case MessageAnswer::No: return true;
     case MessageAnswer::Ok:
-    case MessageAnswer::Cancel:
-      break;
+    case MessageAnswer::Cancel: break;
+  }
+  return false;
+}
+
+bool ConfirmUnsavedMemoryCharset(App& app, PromptFor command) {
+  if (!app.store.memoryFlags.modified) return true;
+  switch (Ask(app, command, MemoryCharsetName(app.store))) {
+    case MessageAnswer::Yes: {
+      // Saves work on the editor charset: the memory charset comes in for the save, with its own name and
+      // flags, and goes back out afterwards, saved or not.
+      RunSwap(app);
+      const bool saved = SaveFromPrompt(app, command);
+      RunSwap(app);
+      return saved;
+    }
+    case MessageAnswer::No: return true;
+    case MessageAnswer::Ok:
+    case MessageAnswer::Cancel: break;
   }
   return false;
 }

@@ -15,4 +15,9 @@ enum class PromptFor { CloseBox, Quit, New, Open, ImportImage, OpenRecent, Drop 
 // - No goes on without saving; Cancel (or closing the box) stops.
 bool ConfirmUnsavedChanges(App& app, PromptFor command);
 
+// The same question about the charset in memory, for quitting (CloseBox or Quit): its own name in the same
+// wording. Yes saves it (Save As when it has no file) and goes on only when that worked; the editor shows
+// what it showed before either way.
+bool ConfirmUnsavedMemoryCharset(App& app, PromptFor command);
+
 }  // namespace kx

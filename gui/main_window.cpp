@@ -206,8 +206,12 @@ void MainWindow::SyncFromApp() {
 void MainWindow::HandleRequests() {
   UiRequests& r = app_.requests;
   if (std::exchange(r.focusEditor, false)) editor_->setFocus();
-  // The prompt already ran (Quit command): leave the event loop without asking again.
-  if (std::exchange(r.quit, false)) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  // The prompts already ran (Quit command). Qt's quit sends this window a close event, which must not ask
+  // again, whenever the platform delivers it.
+  if (std::exchange(r.quit, false)) {
+    quitConfirmed_ = true;
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  }
   OpenRequestedScreenEditor();
 }
 
@@ -237,10 +241,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (RequestQuit(app_, true)) {
+  if (quitConfirmed_ || RequestQuit(app_, true)) {
     event->accept();
   } else {
     event->ignore();
+    SyncFromApp();  // a save chosen in a prompt may have renamed the charset before the quit stopped
   }
 }
 

@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   QPointer<ScreenEditorWindow> screenEditor_;
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
+  bool quitConfirmed_ = false;  // the user let the program end: closing asks nothing more
 
   PictureVersions shownVersions_{~0ull, ~0ull, ~0ull, ~0ull, ~0ull, ~0ull};  // what the canvases show
   int shownRomGlyph_ = -2;                                            // status field 2; -1 for "---"

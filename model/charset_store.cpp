@@ -1,5 +1,7 @@
 #include "model/charset_store.h"
 
+#include <utility>
+
 #include "model/rom_charset.h"
 
 namespace kx {
@@ -27,13 +29,21 @@ void SwapCharsets(CharsetStore& store) {
   store.slots[leaving] = store.editor;
   store.editor = store.slots[arriving];
   store.editorSlot = arriving;
+  std::swap(static_cast<CharsetFlags&>(store), store.memoryFlags);
 }
+
+const std::string& MemoryCharsetName(const CharsetStore& store) {
+  return store.slotNames[1 - (store.editorSlot & 1)];
+}
+
+void StartNewGeneration(CharsetStore& store) { store.generation = ++store.lastGeneration; }
 
 void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path) {
   store.currentName = path;
   store.slotNames[store.editorSlot & 1] = path;
   store.modified = false;
   store.hasFile = true;
+  StartNewGeneration(store);
 }
 
 void ApplySaveBookkeeping(CharsetStore& store, const std::string& path) {
@@ -47,6 +57,7 @@ void NewCharset(CharsetStore& store) {
   store.modified = false;
   store.currentName = kUntitled;
   store.slotNames[store.editorSlot & 1] = kUntitled;
+  StartNewGeneration(store);
 }
 
 std::string DirectoryOf(const std::string& path) {

@@ -20,15 +20,28 @@ inline constexpr const char* kUntitled = "untitled";
 // Palette entry used for the set pixels of each glyph.
 using GlyphInks = std::array<std::uint8_t, kGlyphCount>;
 
-struct CharsetStore {
+// What one charset carries besides its bytes and name. Each of Charset 1 and Charset 2 has its own, and
+// they travel with it when it is swapped in or out of the editor.
+struct CharsetFlags {
+  bool modified = false;               // unsaved changes
+  bool hasFile = false;                // Save may write to its name without asking for one
+  FileType fileType = FileType::None;  // the layout Save writes
+  // Names the content's lineage: a new value on every load, import, New and save. An undo snapshot taken
+  // under another generation belongs to other content or another file, so restoring it cannot vouch for
+  // "unsaved" being off.
+  std::uint64_t generation = 0;
+};
+
+// The editor charset's flags are the store's own (the CharsetFlags base); the memory charset's are
+// `memoryFlags`.
+struct CharsetStore : CharsetFlags {
   Charset editor{};                      // the charset "in Editor": every edit, load and save works on it
   std::array<Charset, 2> slots{};        // Charset 1 and Charset 2; the editor's own slot is stale
   int editorSlot = 0;                    // 0: Charset 1 is in the editor, 1: Charset 2
   std::array<std::string, 2> slotNames{"untitled charset 1", "untitled charset 2"};
   std::string currentName = kUntitled;   // refreshed from the editor slot's name at each title update
-  bool modified = false;                 // belongs to the editor, not to a charset: a swap keeps it
-  bool hasFile = false;
-  FileType fileType = FileType::None;
+  CharsetFlags memoryFlags{.generation = 1};
+  std::uint64_t lastGeneration = 1;      // the newest generation handed out
   std::string lastDirectory;
   GlyphInks inks = DefaultInks();
 
@@ -42,14 +55,21 @@ CharsetStore MakeStartupStore();
 // "Kestrelix 1.0 (x64) - " + name + (" <unsaved>" when modified).
 std::string UpdateTitle(CharsetStore& store);
 
-// Exchanges the editor charset with the one in memory. Flags, file type and history are untouched.
+// Exchanges the editor charset with the one in memory, each with its own flags. The history is untouched.
 void SwapCharsets(CharsetStore& store);
 
-// After a successful load of `path` into the editor buffer.
+// The name of the charset in memory (the slot that is not in the editor).
+const std::string& MemoryCharsetName(const CharsetStore& store);
+
+// The editor content starts a new lineage (a load, import, New or save): see CharsetFlags::generation.
+void StartNewGeneration(CharsetStore& store);
+
+// After a successful load of `path` into the editor buffer, and after a successful write of the editor
+// charset to `path`: the charset is named after the file, unmodified, and starts a new generation.
 void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path);
-// After a successful write of the editor charset to `path`.
 void ApplySaveBookkeeping(CharsetStore& store, const std::string& path);
-// New: a cleared editor charset called "untitled" with no file. The memory charset is kept.
+// New: a cleared editor charset called "untitled" with no file, in a new generation. The memory charset
+// is kept.
 void NewCharset(CharsetStore& store);
 
 // The directory part of a path with its trailing separator ("" when it has none), as kept in the last

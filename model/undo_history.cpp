@@ -3,12 +3,14 @@
 namespace kx {
 namespace {
 
-Snapshot Take(const CharsetStore& store) { return Snapshot{store.editor, store.inks, store.modified}; }
+Snapshot Take(const CharsetStore& store) {
+  return Snapshot{store.editor, store.inks, store.modified, store.generation};
+}
 
 void Restore(CharsetStore& store, const Snapshot& s) {
   store.editor = s.bytes;
   store.inks = s.inks;
-  store.modified = s.modified;
+  store.modified = s.modified || s.generation != store.generation;
 }
 
 }  // namespace

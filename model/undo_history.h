@@ -7,12 +7,15 @@
 
 namespace kx {
 
-// The editor bytes, the per-glyph inks and the modified flag at one moment. Which slot was in the
-// editor is not recorded: undo after a swap writes into whichever charset is in the editor now.
+// The editor bytes, the per-glyph inks, the modified flag and the generation at one moment. Which slot
+// was in the editor is not recorded: undo after a swap writes into whichever charset is in the editor now.
+// A snapshot restored into another generation (after a load, import, New, save or swap) marks the charset
+// modified whatever it recorded: its flag spoke of another file or another charset.
 struct Snapshot {
   Charset bytes{};
   GlyphInks inks{};
   bool modified = false;
+  std::uint64_t generation = 0;
 };
 
 class UndoHistory {

@@ -107,6 +107,42 @@ TEST_F(ImageDump, AFileThatCannotBeReplacedReportsTheFailure) {
   EXPECT_FALSE(app.store.modified);
 }
 
+TEST_F(ImageDump, ReplacingThePictureTheCharsetCameFromAsksFirst) {
+  // The imported picture is a dump drawn in other colours, so a replacement shows in its pixels.
+  app.palette[kPaperIndex] = 0x102030;
+  RedrawAfterCharsetChange(app);
+  ASSERT_TRUE(WriteImageFile(dir.Path("logo.png"), DumpPicture(CharsetPicture(app)), ImageFormat::Png));
+  const std::string original = ReadBytes(dir.Path("logo.png"));
+  app.palette[kPaperIndex] = 0;
+  Import("./logo.png");
+  ASSERT_EQ(app.store.currentName, "./logo.png");
+
+  const std::size_t calls = dialogs.calls.size();
+  Answer(MessageAnswer::No);
+  RunCommand(app, cmd::DumpPng);
+  ASSERT_EQ(dialogs.calls.size(), calls + 1);
+  EXPECT_EQ(LastCall().title, "Kestrelix");
+  EXPECT_EQ(LastCall().text,
+            "logo.png is the file this charset was loaded from or saved to.\r\n\r\nDo you want to replace it?");
+  EXPECT_EQ(LastCall().buttons, MessageButtons::YesNo);
+  EXPECT_EQ(ReadBytes(dir.Path("logo.png")), original);
+
+  RunCommand(app, cmd::DumpJpg);  // another name: written without a question
+  ExpectNotice("JPG Image Dump Successful");
+
+  Answer(MessageAnswer::Yes);
+  RunCommand(app, cmd::DumpPng);
+  ExpectNotice("PNG Image Dump Successful");
+  EXPECT_EQ(ReadPicture(dir.Path("logo.png")), DumpPicture(CharsetPicture(app)));
+
+  // A picture of the same name elsewhere is not the charset's own file.
+  fs::create_directory(dir.Path("sub"));
+  fs::copy_file(dir.Path("logo.png"), dir.Path("sub/logo.png"));
+  Import(dir.Path("sub/logo.png"));
+  RunCommand(app, cmd::DumpPng);
+  ExpectNotice("PNG Image Dump Successful");
+}
+
 TEST_F(ImageDump, ClipboardGetsTheDumpPictureAndTheMessage) {
   LoadPattern("font.chr");
   RunCommand(app, cmd::DumpClipboard);
@@ -168,9 +204,10 @@ TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
   Import(dir.Path("checker.png"));
   EXPECT_EQ(app.store.editor, expected);
 
-  // A dump drawn on a non-black paper comes back fully set.
+  // A dump drawn on a non-black paper comes back fully set. It replaces the imported file, so it asks.
   app.palette[kPaperIndex] = 0x102030;
   RedrawAfterCharsetChange(app);
+  Answer(MessageAnswer::Yes);
   RunCommand(app, cmd::DumpPng);
   Import(dir.Path("checker.png"));
   Charset full;

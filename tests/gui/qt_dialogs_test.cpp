@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "gui/qt_dialogs.h"
@@ -66,6 +67,12 @@ TEST(QtDialogs, MessageBoxShowsLineBreaksAndMapsItsButtons) {
   EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_EQ(box.standardButton(box.escapeButton()), QMessageBox::Cancel);
   EXPECT_EQ(AnswerFromButton(QMessageBox::No), MessageAnswer::No);
+
+  // The question before replacing a file: Enter and Escape both keep it.
+  ConfigureMessageBox(box, "Kestrelix", "Replace?", MessageButtons::YesNo, MessageIcon::Warning);
+  EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(box.standardButton(box.defaultButton()), QMessageBox::No);
+  EXPECT_EQ(box.standardButton(box.escapeButton()), QMessageBox::No);
   EXPECT_EQ(AnswerFromButton(QMessageBox::NoButton), MessageAnswer::Cancel);
 }
 

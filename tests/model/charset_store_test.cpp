@@ -33,15 +33,27 @@ TEST(CharsetStore, FirstSwapBringsEmptyCharsetAndSecondRestores) {
   EXPECT_EQ(s.slots[0], RomCharset());
 }
 
-TEST(CharsetStore, ModifiedFlagBelongsToTheEditorNotToACharset) {
+TEST(CharsetStore, EachCharsetKeepsItsOwnFlagsAcrossSwaps) {
   CharsetStore s = MakeStartupStore();
-  s.modified = true;
-  s.hasFile = true;
+  ApplyLoadBookkeeping(s, "/tmp/one.prg");
   s.fileType = FileType::Prg;
+  s.modified = true;
   SwapCharsets(s);
-  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 2 <unsaved>");
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 2");
+  EXPECT_FALSE(s.hasFile);
+  EXPECT_EQ(s.fileType, FileType::None);
+  EXPECT_EQ(MemoryCharsetName(s), "/tmp/one.prg");
+  EXPECT_TRUE(s.memoryFlags.modified);
+
+  ApplySaveBookkeeping(s, "/tmp/two.chr");
+  s.fileType = FileType::Chr;
+  SwapCharsets(s);
+  EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - /tmp/one.prg <unsaved>");
   EXPECT_TRUE(s.hasFile);
   EXPECT_EQ(s.fileType, FileType::Prg);
+  EXPECT_FALSE(s.memoryFlags.modified);
+  EXPECT_EQ(s.memoryFlags.fileType, FileType::Chr);
+  EXPECT_EQ(MemoryCharsetName(s), "/tmp/two.chr");
 }
 
 TEST(CharsetStore, LoadSaveAndNewBookkeeping) {

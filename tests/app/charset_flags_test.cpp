@@ -1,0 +1,205 @@
+// Each charset keeps its own unsaved, file and layout flags through swaps; quitting asks about both
+// charsets; an undo across a load, New, save or swap cannot pass old content off as saved.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "app/charset_loading.h"
+#include "app/run_command.h"
+#include "app/file_test_support.h"
+#include "app/quit.h"
+#include "app/charset_loading.h"
+#include "app/run_command.h"
+#include "model/rom_charset.h"
+
+namespace kx {
+namespace {
+
+using namespace testing_files;
+namespace fs = std::filesystem;
+
+// Runs in a fresh current directory, so that a save under a bare name would be seen.
+class CharsetFlagsTest : public FileCommandTest {
+ protected:
+  CharsetFlagsTest() : previous_(fs::current_path()) { fs::current_path(dir.Dir()); }
+  ~CharsetFlagsTest() override { fs::current_path(previous_); }
+
+  void Run(CommandId id) { RunCommand(app, id); }
+  bool Unsaved() const { return app.title.ends_with(" <unsaved>"); }
+  std::string Title(const std::string& name) const { return "Kestrelix 1.0 (x64) - " + name; }
+
+ private:
+  fs::path previous_;
+};
+
+using SwapFlags = CharsetFlagsTest;
+
+TEST_F(SwapFlags, EditsOfTheCharsetInMemoryStayUnsavedWhileTheOtherIsSaved) {
+  Run(cmd::EraseRowFirst);  // Charset 1 edited
+  Run(cmd::Swap);
+  EXPECT_EQ(app.title, Title("untitled charset 2"));
+  AnswerFile(dir.Path("two"), 1);
+  Run(cmd::SaveAs);
+  Run(cmd::Swap);
+  EXPECT_EQ(app.title, Title("untitled charset 1 <unsaved>"));
+
+  Answer(MessageAnswer::Cancel);
+  EXPECT_FALSE(RequestQuit(app, false));
+  EXPECT_EQ(LastCall().text, "The following is unsaved:\r\n\r\nuntitled charset 1\r\n\r\nDo you want to save?");
+}
+
+TEST_F(SwapFlags, SaveOfACharsetThatNeverHadAFileAsksForAName) {
+  AnswerFile(dir.Path("one"), 1);
+  Run(cmd::SaveAs);
+  Run(cmd::Swap);
+  AnswerCancel();
+  Run(cmd::Save);
+  EXPECT_EQ(LastCall().kind, DialogKind::SaveFile);
+  EXPECT_EQ(LastCall().proposedPath, dir.Dir() + "untitled charset 2");
+  EXPECT_FALSE(fs::exists("untitled charset 2"));
+  EXPECT_EQ(app.files.recent[0], dir.Path("one.chr"));
+  EXPECT_EQ(app.files.recent[1], kEmptyRecent);
+  EXPECT_EQ(app.store.lastDirectory, dir.Dir());
+
+  AnswerFile(dir.Path("two"), 0);
+  Run(cmd::Save);
+  EXPECT_EQ(ReadBytes(dir.Path("two.prg")), std::string(2050, '\0'));
+
+  // Charset 1 still knows its file and layout: its Save asks nothing.
+  Run(cmd::Swap);
+  Run(cmd::EraseRowFirst);
+  const std::size_t calls = dialogs.calls.size();
+  Run(cmd::Save);
+  EXPECT_EQ(dialogs.calls.size(), calls);
+  EXPECT_EQ(ReadBytes(dir.Path("one.chr")), Editor());
+  EXPECT_EQ(app.title, Title(dir.Path("one.chr")));
+}
+
+using QuitWithTwoCharsets = CharsetFlagsTest;
+
+TEST_F(QuitWithTwoCharsets, AsksAboutTheCharsetInMemoryByNameInEachWording) {
+  Run(cmd::EraseRowFirst);
+  Run(cmd::Swap);
+
+  Answer(MessageAnswer::Cancel);
+  EXPECT_FALSE(RequestQuit(app, false));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(LastCall().title, "Quit Kestrelix");
+  EXPECT_EQ(LastCall().text, "The following is unsaved:\r\n\r\nuntitled charset 1\r\n\r\nDo you want to save?");
+  EXPECT_EQ(LastCall().buttons, MessageButtons::YesNoCancel);
+  EXPECT_FALSE(app.requests.quit);
+
+  Answer(MessageAnswer::No);
+  EXPECT_TRUE(RequestQuit(app, true));
+  EXPECT_EQ(LastCall().text,
+            "The following file has not been saved:\r\n\r\nuntitled charset 1\r\n\r\nDo you wish to save the file?");
+  EXPECT_TRUE(app.requests.quit);
+}
+
+TEST_F(QuitWithTwoCharsets, YesSavesTheCharsetInMemoryThroughSaveAsAndLeavesTheEditorAsItWas) {
+  Run(cmd::EraseRowFirst);
+  const std::string charset1 = Editor();
+  Run(cmd::Swap);
+  Run(cmd::ReverseRowFirst);  // Charset 2 edited too
+  const std::string charset2 = Editor();
+
+  // A cancelled Save As stops the quit and changes nothing.
+  Answer(MessageAnswer::No);
+  Answer(MessageAnswer::Yes);
+  AnswerCancel();
+  EXPECT_FALSE(RequestQuit(app, false));
+  ASSERT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(dialogs.calls[1].text, "The following is unsaved:\r\n\r\nuntitled charset 1\r\n\r\nDo you want to save?");
+  EXPECT_EQ(LastCall().proposedPath, "untitled charset 1");
+  EXPECT_TRUE(app.store.memoryFlags.modified);
+
+  Answer(MessageAnswer::No);
+  Answer(MessageAnswer::Yes);
+  AnswerFile(dir.Path("one"), 0);
+  EXPECT_TRUE(RequestQuit(app, false));
+  EXPECT_EQ(ReadBytes(dir.Path("one.prg")), std::string(2, '\0') + charset1);
+  EXPECT_EQ(Editor(), charset2);
+  EXPECT_EQ(app.store.editorSlot, 1);
+  EXPECT_EQ(app.title, Title("untitled charset 2 <unsaved>"));
+  EXPECT_EQ(app.status.charsetInEditor, "CHARSET 2");
+  EXPECT_EQ(MemoryCharsetName(app.store), dir.Path("one.prg"));
+  EXPECT_FALSE(app.store.memoryFlags.modified);
+  EXPECT_EQ(app.store.memoryFlags.fileType, FileType::Prg);
+}
+
+TEST_F(QuitWithTwoCharsets, YesSavesACharsetInMemoryWithAFileInItsOwnLayoutWithoutAsking) {
+  const std::string path = dir.Path("one.prg");
+  EditedWithFile(path, FileType::Prg);
+  Run(cmd::Swap);
+  Answer(MessageAnswer::Yes);
+  EXPECT_TRUE(RequestQuit(app, true));
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + std::string(RomCharset().begin(), RomCharset().end()));
+}
+
+using UndoAcrossLoads = CharsetFlagsTest;
+
+TEST_F(UndoAcrossLoads, UndoOfAnEditMadeBeforeADropShowsTheOldBytesAsUnsaved) {
+  const std::string b = dir.Path("B.chr");
+  WriteBytes(b, Counting(2048));
+  Run(cmd::EraseRowFirst);
+  Answer(MessageAnswer::No);
+  DropFiles(app, {b});
+  ASSERT_EQ(app.title, Title(b));
+
+  Run(cmd::Undo);
+  EXPECT_EQ(app.store.editor, RomCharset());
+  EXPECT_EQ(app.title, Title(b + " <unsaved>"));
+  const std::size_t calls = dialogs.calls.size();
+  Answer(MessageAnswer::Cancel);
+  EXPECT_FALSE(RequestQuit(app, false));
+  EXPECT_EQ(dialogs.calls.size(), calls + 1);
+  EXPECT_EQ(ReadBytes(b), Counting(2048));
+}
+
+TEST_F(UndoAcrossLoads, WithinOneFileUndoFollowsTheSnapshotsAndASaveMovesTheCleanState) {
+  const std::string b = dir.Path("B.chr");
+  WriteBytes(b, Counting(2048));
+  DropFiles(app, {b});
+  Run(cmd::EraseRowFirst);
+  Run(cmd::Undo);
+  EXPECT_FALSE(Unsaved());  // back to the state right after the load
+  Run(cmd::Redo);
+  EXPECT_TRUE(Unsaved());
+  Run(cmd::Save);
+  Run(cmd::Undo);
+  EXPECT_TRUE(Unsaved());  // the file now holds the erased row
+  Run(cmd::Redo);
+  EXPECT_FALSE(Unsaved());
+  EXPECT_EQ(ReadBytes(b), Editor());
+}
+
+TEST_F(UndoAcrossLoads, EveryWayOfReplacingTheCharsetMakesOlderSnapshotsUnsaved) {
+  const std::string b = dir.Path("B.chr");
+  const std::string row = dir.Path("row.chr");
+  WriteBytes(b, Counting(2048));
+  WriteBytes(row, Counting(256));
+  // Each starts from an edit of the clean start-up charset, so the snapshot it undoes says "saved".
+  const std::pair<const char*, std::function<void(App&)>> replacements[] = {
+      {"open", [&](App& a) { Answer(MessageAnswer::No); AnswerFile(b, 0); RunCommand(a, cmd::Open); }},
+      {"row import", [&](App& a) { Answer(MessageAnswer::No); AnswerFile(row, 0); RunCommand(a, cmd::ImportFirst); }},
+      {"new", [&](App& a) { Answer(MessageAnswer::No); RunCommand(a, cmd::New); }},
+      {"save as", [&](App& a) { AnswerFile(dir.Path("c"), 1); RunCommand(a, cmd::SaveAs); }},
+      {"swap", [&](App& a) { RunCommand(a, cmd::Swap); }},
+  };
+  for (const auto& [name, replace] : replacements) {
+    App fresh;
+    fresh.dialogs = &dialogs;
+    RunCommand(fresh, cmd::EraseRowFirst);
+    replace(fresh);
+    RunCommand(fresh, cmd::Undo);
+    EXPECT_EQ(fresh.store.editor, RomCharset()) << name;
+    EXPECT_TRUE(fresh.title.ends_with(" <unsaved>")) << name;
+    EXPECT_TRUE(dialogs.messageAnswers.empty() && dialogs.fileAnswers.empty()) << name;
+  }
+}
+
+}  // namespace
+}  // namespace kx
