@@ -251,6 +251,42 @@ TEST(EditorPane, LeftDragPansWithTheHandAndHoverFollowsTargets) {
   EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
 }
 
+TEST(EditorHover, FollowsThePointerThroughKeyScrollsZoomsAndTheScrollBars) {
+  App app;  // 8x: the view is 1032 x 352 at (50, 2)
+  OnEditorMouse(app, MouseEvent{MouseAction::Enter, 100, 4});
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 001");  // pixel 12
+  OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Right, true}, 100, 4);
+  EXPECT_EQ(app.editing.hoverX, 20);
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 002");
+  Key(app, kx::Key::Plus, 0, 0);  // 16x: 100 / 16 + 8
+  EXPECT_EQ(app.editing.hoverX, 14);
+  EXPECT_EQ(app.status.hexNumber, "$01");
+  ScrollTo(app, 16, 0);  // as the scroll bar does
+  EXPECT_EQ(app.editing.hoverX, 22);
+  SetZoom(app, 4);  // as the zoom box does: 64x, 100 / 64 + 16
+  EXPECT_EQ(app.editing.hoverX, 17);
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorView);
+
+  // At 64x the view is only 320 high: a pointer near the bottom of the 8x view is left outside it.
+  SetZoom(app, 1);
+  OnEditorMouse(app, MouseEvent{MouseAction::Move, 100, 340});
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 163");
+  SetZoom(app, 4);
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER:  ---");
+}
+
+TEST(EditorHover, APaneMovedAwayFromThePointerLosesTheHover) {
+  App app;
+  OnPaneMouse(app, MouseEvent{MouseAction::Enter, 40, 20});
+  ScrollTo(app, 30, 10);  // the pane stays where it is
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorPane);
+  EXPECT_EQ(app.editing.hoverX, 20);
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 034");
+  ResizeWindow(app, WindowMetrics{1110, 800});  // a taller view pushes the pane down
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+}
+
 TEST(EditorPane, MemoryPaneClickSwapsTheCharsets) {
   App app;
   OnMemoryPaneMouse(app, MouseEvent{MouseAction::Down, 10, 10, MouseButton::Left, true});

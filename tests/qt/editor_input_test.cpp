@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QScrollBar>
+#include <QTest>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -64,6 +68,40 @@ TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
   window.Button(GadgetId::Line)->click();
   EXPECT_FALSE(freeDraw->isChecked());
   EXPECT_EQ(app.editing.tool, Tool::Line);
+}
+
+// Puts the real pointer over `at` in `w`: the window system delivers the enter and move events itself.
+void PointAt(QWidget* w, QPoint at) {
+  QCursor::setPos(w->mapToGlobal(at));
+  QCoreApplication::processEvents();
+}
+
+TEST(EditorCanvasInput, TheStatusBarFollowsThePointerAfterEveryScrollAndZoom) {
+  App app;
+  app.store.editor.fill(0xFF);
+  MainWindow window(app);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CanvasWidget* canvas = window.EditorCanvas();
+  canvas->setFocus();
+  PointAt(canvas, {100, 4});  // charset pixel 12 at 8x
+  const auto charNumber = [&] { return window.StatusField(0)->text().toStdString(); };
+  ASSERT_EQ(charNumber(), "CHAR NUMBER: 001");
+
+  QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);  // one glyph to the right: pixel 20
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 002");
+  QTest::keyClick(canvas, Qt::Key_Delete);  // the glyph the status bar names
+  EXPECT_EQ(GetGlyph(app.store.editor, 2), Glyph{});
+  EXPECT_EQ(GetGlyph(app.store.editor, 1)[0], 0xFF);
+
+  QTest::keyClick(canvas, Qt::Key_Plus);  // 16x: 100 / 16 + 8 = pixel 14
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 001");
+  window.HorizontalBar()->setValue(24);  // pixel 30
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 003");
+  window.ZoomBox()->setCurrentIndex(0);  // 4x shows the whole charset: pixel 25
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 003");
+  window.ZoomBox()->setCurrentIndex(1);
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 001");
 }
 
 }  // namespace
