@@ -65,6 +65,9 @@ void ExtendSelection(App& app, CharsetPoint p) {
   s.endRow = p.y / 8;
 }
 
+// Escape and a plain click in the pane end the selection: the glyph keys act on the pointer's glyph again.
+void ClearSelection(App& app) { app.editing.selection = GlyphSelection{}; }
+
 // Moving with the left button held extends the selection while it is being made or while Ctrl is held.
 bool ExtendsSelection(const App& app, const MouseEvent& e) {
   return e.leftHeld && !e.rightHeld && (app.editing.selection.selecting || e.ctrl);
@@ -300,6 +303,10 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
     case Key::BracketRight:
       StepPenIndex(app, e.key == Key::BracketLeft ? -1 : 1);
       return;
+    case Key::Escape:
+      ClearSelection(app);
+      RedrawViews(app);
+      return;
     default:
       return;
   }
@@ -327,6 +334,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
       if (e.ctrl) {
         StartSelection(app, p);
       } else {
+        ClearSelection(app);
         app.input.panning = true;
         app.requests.handPointer = true;
         centre();
@@ -361,6 +369,10 @@ void OnPaneKey(App& app, const KeyEvent& e) {
       break;
     case Key::J:
       RunSwap(app);
+      break;
+    case Key::Escape:
+      ClearSelection(app);
+      RedrawViews(app);
       break;
     default:
       break;

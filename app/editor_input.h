@@ -28,7 +28,8 @@ void OnEditorMouse(App& app, const MouseEvent& event);
 // Editor view keys; (pointerX, pointerY) is the pointer in the view's own pixels (clamped to the view).
 void OnEditorKey(App& app, const KeyEvent& event, int pointerX, int pointerY);
 
-// Editor charset pane: hover, panning the editor view, and making the glyph selection.
+// Editor charset pane: hover, panning the editor view, and making the glyph selection (Ctrl with the left
+// button) or ending it (a left press without Ctrl). Escape ends it from either canvas's keys.
 void OnPaneMouse(App& app, const MouseEvent& event);
 void OnPaneKey(App& app, const KeyEvent& event);
 

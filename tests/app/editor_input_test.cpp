@@ -211,6 +211,33 @@ TEST(EditorKeys, SelectionMakesTheGlyphKeysActOnItsRectangle) {
   }
 }
 
+TEST(EditorKeys, EscapeOrAPlainClickInThePaneEndsTheSelection) {
+  App app = BlankApp();
+  app.store.editor.fill(0xFF);
+  const auto selectGlyph34 = [&] {  // Ctrl+click on glyph (2, 1) in the pane
+    OnPaneMouse(app, MouseEvent{MouseAction::Down, 2 * 16 + 1, 16 + 1, MouseButton::Left, true, false, true});
+    OnPaneMouse(app, MouseEvent{MouseAction::Up, 2 * 16 + 1, 16 + 1, MouseButton::Left});
+    return app.editing.selection.Exists() && app.pictures.editorPane.Pixel(32, 16) == 0x00FFFFu;
+  };
+  ASSERT_TRUE(selectGlyph34());
+  Key(app, kx::Key::Escape, 0, 0);
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_NE(app.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
+  Key(app, kx::Key::Delete, 0, 0);  // the pointer's glyph again
+  EXPECT_EQ(GetGlyph(app.store.editor, 0), Glyph{});
+  EXPECT_EQ(GetGlyph(app.store.editor, 34)[0], 0xFF);
+
+  ASSERT_TRUE(selectGlyph34());
+  OnPaneKey(app, KeyEvent{KeyAction::Press, kx::Key::Escape});
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_NE(app.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
+
+  ASSERT_TRUE(selectGlyph34());
+  OnPaneMouse(app, MouseEvent{MouseAction::Down, 300, 40, MouseButton::Left, true});
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_TRUE(app.input.panning) << "the click still pans";
+}
+
 TEST(EditorKeys, ScrollZoomAndPenIndex) {
   App app;
   Key(app, kx::Key::End, 0, 0);

@@ -104,5 +104,39 @@ TEST(EditorCanvasInput, TheStatusBarFollowsThePointerAfterEveryScrollAndZoom) {
   EXPECT_EQ(charNumber(), "CHAR NUMBER: 001");
 }
 
+bool Cyan(const CanvasWidget* canvas, int x, int y) { return (canvas->Picture().pixel(x, y) & 0xFFFFFF) == 0x00FFFF; }
+
+TEST(EditorPaneInput, TheSelectionShowsInBothViewsAndEscapeOrAPlainClickEndsIt) {
+  App app;
+  MainWindow window(app);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CanvasWidget* pane = window.EditorPane();
+  CanvasWidget* editor = window.EditorCanvas();
+  const QPoint glyph34(2 * 16 + 1, 16 + 1);  // column 2, row 1; at 8x the view shows it at (128, 64)
+  const auto select = [&] {
+    PointAt(pane, glyph34);
+    QTest::mouseClick(pane, Qt::LeftButton, Qt::ControlModifier, glyph34);
+    return app.editing.selection.Exists() && Cyan(pane, 32, 16) && Cyan(editor, 128, 64) && Cyan(editor, 191, 127);
+  };
+  ASSERT_TRUE(select());
+  PointAt(pane, {5 * 16 + 1, 17});  // the status bar keeps following the pointer
+  EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER: 037");
+
+  QTest::keyClick(pane, Qt::Key_Escape);
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(Cyan(pane, 32, 16));
+  EXPECT_FALSE(Cyan(editor, 128, 64));
+
+  ASSERT_TRUE(select());
+  QTest::keyClick(editor, Qt::Key_Escape);
+  EXPECT_FALSE(app.editing.selection.Exists());
+
+  ASSERT_TRUE(select());
+  QTest::mouseClick(pane, Qt::LeftButton, Qt::NoModifier, glyph34);
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(Cyan(pane, 32, 16));
+}
+
 }  // namespace
 }  // namespace kx
