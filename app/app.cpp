@@ -19,10 +19,11 @@ void SyncHistoryControls(App& app) {
 
 namespace {
 
-// The view pictures follow every change of the layout or the scroll position.
+// The hover and the view pictures follow every change of the layout or the scroll position.
 void Relayout(App& app) {
   app.layout = LayoutViews(app.window, app.editing.zoomIndex);
   ClampScroll(app.layout, app.editing);
+  FollowPointer(app);
   RedrawViews(app);
 }
 
@@ -43,6 +44,7 @@ void ScrollTo(App& app, int x, int y) {
   app.editing.scrollX = x;
   app.editing.scrollY = y;
   ClampScroll(app.layout, app.editing);
+  FollowPointer(app);
   RedrawViews(app);
 }
 

@@ -83,6 +83,7 @@ void RefreshTitle(App& app);
 void SyncHistoryControls(App& app);
 
 // The main window changed size: lay the views out again and keep the scroll position inside the new range.
+// Here and after the two below, the hover is mapped again from where the pointer last was (FollowPointer).
 void ResizeWindow(App& app, const WindowMetrics& window);
 
 // Selects zoom index 0..4 (others are ignored) and re-lays out; the scroll position is kept where it fits.

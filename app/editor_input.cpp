@@ -8,6 +8,7 @@
 #include "app/run_command.h"
 #include "app/swap.h"
 #include "ops/glyph_tools.h"
+#include "views/status_bar.h"
 #include "views/tool_selection.h"
 
 namespace kx {
@@ -31,6 +32,20 @@ void SetHoveredPixel(App& app, CharsetPoint p) {
   app.editing.hoverY = p.y;
 }
 
+// Remembers where the pointer is, in page coordinates, from an event in the canvas placed at `canvas`.
+void RecordPointer(App& app, const Rect& canvas, const MouseEvent& e) {
+  if (e.action == MouseAction::Leave) return;  // a leave carries no position
+  app.input.pointerX = canvas.x + e.x;
+  app.input.pointerY = canvas.y + e.y;
+}
+
+bool Contains(const Rect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+
+// The charset pixel under (x, y) in the pane's own pixels, clamped to the pane.
+CharsetPoint PanePixel(int x, int y) {
+  return {std::clamp(x, 0, kPaneWidth - 1) / 2, std::clamp(y, 0, kPaneHeight - 1) / 2};
+}
+
 // Clears the hover target when the gadget being left is the one that holds it.
 void LeaveHover(App& app, HoverTarget other) {
   if (app.editing.hoverTarget != other) SetHoverTarget(app, HoverTarget::None);
@@ -49,6 +64,9 @@ void ExtendSelection(App& app, CharsetPoint p) {
   s.endColumn = p.x / 8;
   s.endRow = p.y / 8;
 }
+
+// Escape and a plain click in the pane end the selection: the glyph keys act on the pointer's glyph again.
+void ClearSelection(App& app) { app.editing.selection = GlyphSelection{}; }
 
 // Moving with the left button held extends the selection while it is being made or while Ctrl is held.
 bool ExtendsSelection(const App& app, const MouseEvent& e) {
@@ -191,7 +209,34 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
 
 ToolControls ToolControlsOf(App& app) { return {app.editing.tool, app.toolMemory, app.tools}; }
 
+void FollowPointer(App& app) {
+  const int x = app.input.pointerX, y = app.input.pointerY;
+  const Rect& view = app.layout.editorView;
+  const Rect& pane = app.layout.editorPane;
+  switch (app.editing.hoverTarget) {
+    case HoverTarget::None:
+      return;
+    case HoverTarget::EditorView:
+      // While a stroke runs the pointer belongs to the view wherever it is; the mapping clamps it.
+      if (Contains(view, x, y) || app.input.strokeButton != MouseButton::None) {
+        SetHoveredPixel(app, MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, x - view.x, y - view.y));
+      } else {
+        SetHoverTarget(app, HoverTarget::None);
+      }
+      break;
+    case HoverTarget::EditorPane:
+      if (Contains(pane, x, y) || app.input.panning) {
+        SetHoveredPixel(app, PanePixel(x - pane.x, y - pane.y));
+      } else {
+        SetHoverTarget(app, HoverTarget::None);
+      }
+      break;
+  }
+  UpdateStatusBar(app.status, app.editing);
+}
+
 void OnEditorMouse(App& app, const MouseEvent& e) {
+  RecordPointer(app, app.layout.editorView, e);
   const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
   switch (e.action) {
@@ -257,6 +302,10 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
     case Key::BracketRight:
       StepPenIndex(app, e.key == Key::BracketLeft ? -1 : 1);
       return;
+    case Key::Escape:
+      ClearSelection(app);
+      RedrawViews(app);
+      return;
     default:
       return;
   }
@@ -264,7 +313,8 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
 }
 
 void OnPaneMouse(App& app, const MouseEvent& e) {
-  const CharsetPoint p{std::clamp(e.x, 0, kPaneWidth - 1) / 2, std::clamp(e.y, 0, kPaneHeight - 1) / 2};
+  RecordPointer(app, app.layout.editorPane, e);
+  const CharsetPoint p = PanePixel(e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
   // Panning keeps the clicked pixel in the middle of the editor view.
   const auto centre = [&] {
@@ -283,6 +333,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
       if (e.ctrl) {
         StartSelection(app, p);
       } else {
+        ClearSelection(app);
         app.input.panning = true;
         app.requests.handPointer = true;
         centre();
@@ -317,6 +368,10 @@ void OnPaneKey(App& app, const KeyEvent& e) {
       break;
     case Key::J:
       RunSwap(app);
+      break;
+    case Key::Escape:
+      ClearSelection(app);
+      RedrawViews(app);
       break;
     default:
       break;

@@ -19,6 +19,8 @@ struct EditorInputState {
   StrokeBackup backup;                           // the charset without the rubber band being shown
   bool keyLatch = false;                         // R, I: set by the press, cleared by any key release
   bool panning = false;                          // the left button is dragging the view from the charset pane
+  int pointerX = 0;  // the pointer's last position over the editor view or the charset pane, in the
+  int pointerY = 0;  // coordinates of the page both stand on (those of the view layout's rectangles)
 };
 
 // Editor view: hover, strokes with the current tool, glyph tools, and extending the glyph selection.
@@ -26,9 +28,15 @@ void OnEditorMouse(App& app, const MouseEvent& event);
 // Editor view keys; (pointerX, pointerY) is the pointer in the view's own pixels (clamped to the view).
 void OnEditorKey(App& app, const KeyEvent& event, int pointerX, int pointerY);
 
-// Editor charset pane: hover, panning the editor view, and making the glyph selection.
+// Editor charset pane: hover, panning the editor view, and making the glyph selection (Ctrl with the left
+// button) or ending it (a left press without Ctrl). Escape ends it from either canvas's keys.
 void OnPaneMouse(App& app, const MouseEvent& event);
 void OnPaneKey(App& app, const KeyEvent& event);
+
+// The views were scrolled, zoomed or laid out again under a pointer that did not move: the hovered pixel is
+// mapped again from the pointer's last position, or the hover ends when the canvas it was over no longer
+// lies under the pointer; the status bar follows.
+void FollowPointer(App& app);
 
 // A left press on the memory charset pane swaps the charsets.
 void OnMemoryPaneMouse(App& app, const MouseEvent& event);

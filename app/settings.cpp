@@ -104,15 +104,18 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   SettingsValues values;
   values.fullscreen = app.placement.fullscreen ? 1 : 0;
   values.maximize = window.maximize ? 1 : 0;
-  values.xpos = window.x;
-  values.ypos = window.y;
-  values.xsize = window.clientWidth;
-  values.ysize = window.clientHeight;
+  // A maximised window has no position or size of its own to record: the lines it started from stay, unless
+  // they had to be refitted to the screens, in which case what was applied replaces them.
+  const WindowPlacement& normal = window.maximize ? app.placement : window;
+  values.xpos = normal.x;
+  values.ypos = normal.y;
+  values.xsize = normal.clientWidth;
+  values.ysize = normal.clientHeight;
   values.zoom = app.editing.zoomIndex;
   values.brightness = static_cast<int>(BrightnessColour(app.brightness));
   values.dir = app.store.lastDirectory;
   values.recent = app.files.recent;
-  WriteValues(load.file, values, !window.maximize);
+  WriteValues(load.file, values, !window.maximize || app.placement.refitted);
   return SavePreferenceFile(path, load.file);
 }
 

@@ -41,9 +41,10 @@ void ApplySettings(App& app, const SettingsValues& values);
 
 // Rewrites the settings from the App and `window`, the main window as it is when the program ends (its
 // fullscreen field is not used: FULLSCREEN keeps the value the run started with, `App::placement`). A
-// maximised window writes MAXIMIZE = 1 and keeps the old position and size lines. Keys and comments the program does not
-// write survive. False (and the file untouched) when it cannot be read or written, or when the rewritten
-// file would be larger than the reader accepts.
+// maximised window writes MAXIMIZE = 1 and keeps the old position and size lines, unless the start placement
+// had to be refitted to the screens: then the placement applied at start-up is written instead. Keys and
+// comments the program does not write survive. False (and the file untouched) when it cannot be read or
+// written, or when the rewritten file would be larger than the reader accepts.
 bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window);
 
 }  // namespace kx

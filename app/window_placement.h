@@ -1,6 +1,10 @@
 #pragma once
 // Where and how the main window opens. The built-in values apply until the settings file provides its own.
 
+#include <span>
+
+#include "runtime/image.h"
+
 namespace kx {
 
 struct WindowPlacement {
@@ -10,6 +14,19 @@ struct WindowPlacement {
   int clientHeight = 514;
   bool maximize = true;
   bool fullscreen = false;  // a borderless window that fills the screen
+  bool refitted = false;    // the position or size had to be brought within the screens
 };
+
+// The strip along the window's top edge that the user drags it by, and how much of it must lie on a screen
+// for the window to be reachable.
+inline constexpr int kTitleBarHeight = 24;
+inline constexpr int kTitleBarGrip = 64;
+
+// The window's normal position and size within the screens, given by their available areas (without task
+// bars and docks); `primary` indexes the screen a lost window is brought back to. The size is raised to the
+// window's minimum and otherwise kept within the area of the screen that shows the title bar. A title bar
+// that no screen shows puts the window inside the primary screen's area, as near to where it was as fits.
+// `refitted` tells whether anything beyond the minimum had to change. Without screens only the minimum applies.
+WindowPlacement FitToScreens(WindowPlacement placement, std::span<const Rect> screens, int primary);
 
 }  // namespace kx

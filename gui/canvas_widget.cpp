@@ -17,6 +17,7 @@ constexpr std::pair<int, Key> kKeys[] = {
     {Qt::Key_R, Key::R},         {Qt::Key_J, Key::J},         {Qt::Key_G, Key::G},
     {Qt::Key_I, Key::I},         {Qt::Key_K, Key::K},         {Qt::Key_M, Key::M},
     {Qt::Key_BracketLeft, Key::BracketLeft}, {Qt::Key_BracketRight, Key::BracketRight},
+    {Qt::Key_Escape, Key::Escape},
     // The main keyboard's "+" and "-" keys, whether or not Shift is held with them.
     {Qt::Key_Equal, Key::Plus},  {Qt::Key_Underscore, Key::Minus},
 };

@@ -163,6 +163,7 @@ void MainWindow::SyncScrollBars() {
 void MainWindow::ScrollBarMoved() {
   if (syncing_) return;
   ScrollTo(app_, horizontalBar_->value(), verticalBar_->value());
+  SyncFromApp();  // the view and the status bar under the pointer
   editor_->setFocus();
 }
 
@@ -170,6 +171,7 @@ void MainWindow::ZoomChosen(int index) {
   if (syncing_) return;
   SetZoom(app_, index);
   LayOut();
+  SyncFromApp();
   editor_->setFocus();
 }
 

@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   // Files dropped from the desktop (main_window_drops.cpp).
   void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
+
+#include <vector>
 
 #include "app/settings.h"
 #include "app/redraw.h"
@@ -13,6 +17,18 @@
 
 namespace kx {
 namespace {
+
+// The placement brought within the screens the window system reports now.
+WindowPlacement FittedToScreens(const WindowPlacement& placement) {
+  std::vector<Rect> areas;
+  int primary = 0;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen == QGuiApplication::primaryScreen()) primary = static_cast<int>(areas.size());
+    const QRect r = screen->availableGeometry();
+    areas.push_back({r.x(), r.y(), r.width(), r.height()});
+  }
+  return FitToScreens(placement, areas, primary);
+}
 
 void ShowMainWindow(MainWindow& window, const WindowPlacement& p) {
   window.move(p.x, p.y);
@@ -51,6 +67,8 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
 
   window->LayOut();
   splash.close();
+  // What is applied is what the settings file gets back at exit.
+  app.placement = FittedToScreens(app.placement);
   ShowMainWindow(*window, app.placement);
 
   RefreshTitle(app);

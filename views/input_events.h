@@ -40,6 +40,7 @@ enum class Key {
   M,
   BracketLeft,
   BracketRight,
+  Escape,
 };
 
 enum class KeyAction { Press, Release };

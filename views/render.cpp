@@ -10,6 +10,7 @@
 #include "runtime/image_scale.h"
 #include "views/compose_zoom.h"
 #include "views/emulation.h"
+#include "ops/glyph_tools.h"
 
 namespace kx {
 namespace {
@@ -66,7 +67,16 @@ void ComposePane(const Image& plain, const Image& faded, const Rect& area, Image
 }
 
 bool HoverGlyphShown(const EditingState& e, const ViewOptions& options) {
-  return options.hoverChar && !e.selection.Exists() && e.hoverTarget != HoverTarget::None;
+  return options.hoverChar && e.hoverTarget != HoverTarget::None;
+}
+
+// The glyph selection's rectangle in a picture where a glyph is `glyphSize` pixels wide and the charset
+// pixel (originX, originY) is at the top-left.
+Rect SelectionBox(const GlyphSelection& selection, int glyphSize, int originX, int originY) {
+  const OperationScope r = ScopeOfSelection(selection);
+  const int pixel = glyphSize / kGlyphBytes;
+  return {r.firstColumn * glyphSize - originX * pixel, r.firstRow * glyphSize - originY * pixel,
+          (r.lastColumn - r.firstColumn + 1) * glyphSize, (r.lastRow - r.firstRow + 1) * glyphSize};
 }
 
 }  // namespace
@@ -135,6 +145,9 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
                      8 * block};
     DrawOutline(p.editorView, glyph, kHoverGlyphOutline);
   }
+  if (e.selection.Exists()) {
+    DrawOutline(p.editorView, SelectionBox(e.selection, 8 * block, e.scrollX, e.scrollY), kSelectionOutline);
+  }
 }
 
 void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& layout, const ViewOptions& options) {
@@ -151,6 +164,7 @@ void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& 
   if (options.highlights && HoverGlyphShown(e, options)) {
     DrawOutline(p.editorPane, {e.hoverX / 8 * 16, e.hoverY / 8 * 16, 16, 16}, kPaneHoverOutline);
   }
+  if (e.selection.Exists()) DrawOutline(p.editorPane, SelectionBox(e.selection, 16, 0, 0), kSelectionOutline);
   if (options.scanlines) DrawScanlines(p.editorPane, p.editorPane.Bounds());
 }
 

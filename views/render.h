@@ -13,6 +13,7 @@ namespace kx {
 inline constexpr Rgb kHoverPixelOutline = 0xFF00FF;
 inline constexpr Rgb kHoverGlyphOutline = 0xFF0000;
 inline constexpr Rgb kPaneHoverOutline = 0xFF00FF;
+inline constexpr Rgb kSelectionOutline = 0x00FFFF;  // the glyph selection, in both views
 inline constexpr Rgb kPaneFadeColour = 0x404040;
 inline constexpr int kPaneFadeAlpha = 128;
 inline constexpr Rgb kPaneFrameColour = 0xE0E0E0;
@@ -25,12 +26,13 @@ void BuildRomReferenceImages(ViewPictures& pictures, const Palette& palette);
 void RebuildCharsetImage(ViewPictures& pictures, const CharsetStore& store, const Palette& palette);
 
 // The editor view: the enlarged visible part of the charset image with its grids and display emulation,
-// then the hover cell and the hover outlines.
+// then the hover cell, the hover outlines and the glyph selection's outline.
 void RenderEditorView(ViewPictures& pictures, const EditingState& editing, const ViewLayout& layout,
                       const Palette& palette, const ViewOptions& options);
 
-// The editor charset pane: the charset image doubled, with the visible-part frame, the dimmed outside and
-// the hovered glyph's outline, and the scanlines.
+// The editor charset pane: the charset image doubled, with the visible-part frame, the dimmed outside, the
+// hovered glyph's outline and the glyph selection's outline, and the scanlines. The selection is outlined
+// whatever the highlight options say: the glyph keys act on it, so it never goes unseen.
 void RenderEditorPane(ViewPictures& pictures, const EditingState& editing, const ViewLayout& layout,
                       const ViewOptions& options);
 

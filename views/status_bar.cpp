@@ -8,10 +8,9 @@ void UpdateStatusBar(StatusBarState& status, const EditingState& e) {
   if (e.hoverTarget == HoverTarget::None) {
     status.hexNumber = kEmptyStatusField;
     status.romGlyph.reset();
-    if (!e.selection.Exists()) status.charNumber = "CHAR NUMBER:  ---";
+    status.charNumber = "CHAR NUMBER:  ---";
     return;
   }
-  if (e.selection.Exists()) return;
   const int n = (e.hoverX / 8 + e.hoverY / 8 * 32) & 0xFF;
   char text[24];
   std::snprintf(text, sizeof text, "CHAR NUMBER: %03d", n);

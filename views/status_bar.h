@@ -6,9 +6,9 @@
 
 namespace kx {
 
-// With nothing hovered: "---" in fields 1 and 2, and "CHAR NUMBER:  ---" in field 0 unless a selection
-// exists. With a hovered glyph n and no selection: "CHAR NUMBER: 065", "$41" and ROM glyph n. While a
-// selection exists a hovered glyph leaves the fields as they are. Field 3 is the swap's.
+// With nothing hovered: "CHAR NUMBER:  ---" in field 0 and "---" in fields 1 and 2. With a hovered glyph n:
+// "CHAR NUMBER: 065", "$41" and ROM glyph n, whether or not a glyph selection exists (the selection is
+// outlined in the views). Field 3 is the swap's.
 void UpdateStatusBar(StatusBarState& status, const EditingState& editing);
 
 }  // namespace kx

@@ -212,6 +212,33 @@ TEST(EditorKeys, SelectionMakesTheGlyphKeysActOnItsRectangle) {
   }
 }
 
+TEST(EditorKeys, EscapeOrAPlainClickInThePaneEndsTheSelection) {
+  App app = BlankApp();
+  app.store.editor.fill(0xFF);
+  const auto selectGlyph34 = [&] {  // Ctrl+click on glyph (2, 1) in the pane
+    OnPaneMouse(app, MouseEvent{MouseAction::Down, 2 * 16 + 1, 16 + 1, MouseButton::Left, true, false, true});
+    OnPaneMouse(app, MouseEvent{MouseAction::Up, 2 * 16 + 1, 16 + 1, MouseButton::Left});
+    return app.editing.selection.Exists() && app.pictures.editorPane.Pixel(32, 16) == 0x00FFFFu;
+  };
+  ASSERT_TRUE(selectGlyph34());
+  Key(app, kx::Key::Escape, 0, 0);
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_NE(app.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
+  Key(app, kx::Key::Delete, 0, 0);  // the pointer's glyph again
+  EXPECT_EQ(GetGlyph(app.store.editor, 0), Glyph{});
+  EXPECT_EQ(GetGlyph(app.store.editor, 34)[0], 0xFF);
+
+  ASSERT_TRUE(selectGlyph34());
+  OnPaneKey(app, KeyEvent{KeyAction::Press, kx::Key::Escape});
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_NE(app.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
+
+  ASSERT_TRUE(selectGlyph34());
+  OnPaneMouse(app, MouseEvent{MouseAction::Down, 300, 40, MouseButton::Left, true});
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_TRUE(app.input.panning) << "the click still pans";
+}
+
 TEST(EditorKeys, ScrollZoomAndPenIndex) {
   App app;
   Key(app, kx::Key::End, 0, 0);
@@ -249,6 +276,42 @@ TEST(EditorPane, LeftDragPansWithTheHandAndHoverFollowsTargets) {
   OnPaneMouse(app, MouseEvent{MouseAction::Leave});
   EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorView);
   OnEditorMouse(app, MouseEvent{MouseAction::Leave});
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+}
+
+TEST(EditorHover, FollowsThePointerThroughKeyScrollsZoomsAndTheScrollBars) {
+  App app;  // 8x: the view is 1032 x 352 at (50, 2)
+  OnEditorMouse(app, MouseEvent{MouseAction::Enter, 100, 4});
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 001");  // pixel 12
+  OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Right, true}, 100, 4);
+  EXPECT_EQ(app.editing.hoverX, 20);
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 002");
+  Key(app, kx::Key::Plus, 0, 0);  // 16x: 100 / 16 + 8
+  EXPECT_EQ(app.editing.hoverX, 14);
+  EXPECT_EQ(app.status.hexNumber, "$01");
+  ScrollTo(app, 16, 0);  // as the scroll bar does
+  EXPECT_EQ(app.editing.hoverX, 22);
+  SetZoom(app, 4);  // as the zoom box does: 64x, 100 / 64 + 16
+  EXPECT_EQ(app.editing.hoverX, 17);
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorView);
+
+  // At 64x the view is only 320 high: a pointer near the bottom of the 8x view is left outside it.
+  SetZoom(app, 1);
+  OnEditorMouse(app, MouseEvent{MouseAction::Move, 100, 340});
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 163");
+  SetZoom(app, 4);
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER:  ---");
+}
+
+TEST(EditorHover, APaneMovedAwayFromThePointerLosesTheHover) {
+  App app;
+  OnPaneMouse(app, MouseEvent{MouseAction::Enter, 40, 20});
+  ScrollTo(app, 30, 10);  // the pane stays where it is
+  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorPane);
+  EXPECT_EQ(app.editing.hoverX, 20);
+  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 034");
+  ResizeWindow(app, WindowMetrics{1110, 800});  // a taller view pushes the pane down
   EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
 }
 

@@ -80,6 +80,16 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
   EXPECT_EQ(again.xsize, 1300);
   EXPECT_EQ(again.ysize, 700);
   EXPECT_EQ(again.fullscreen, 1);
+
+  // A start placement that had to be refitted to the screens is what a maximised exit writes back.
+  app.placement = WindowPlacement{0, 40, 1920, 1040, true, true, true};
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{-4, -4, 1928, 1048, true, false}));
+  const SettingsValues refitted = ReadOrCreateSettings(path);
+  EXPECT_EQ(refitted.maximize, 1);
+  EXPECT_EQ(refitted.xpos, 0);
+  EXPECT_EQ(refitted.ypos, 40);
+  EXPECT_EQ(refitted.xsize, 1920);
+  EXPECT_EQ(refitted.ysize, 1040);
 }
 
 // Starts a run from the file, checks the level it shows, ends the run and returns the number written back.

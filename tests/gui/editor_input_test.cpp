@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QScrollBar>
+#include <QTest>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -64,6 +68,74 @@ TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
   window.Button(GadgetId::Line)->click();
   EXPECT_FALSE(freeDraw->isChecked());
   EXPECT_EQ(app.editing.tool, Tool::Line);
+}
+
+// Puts the real pointer over `at` in `w`: the window system delivers the enter and move events itself.
+void PointAt(QWidget* w, QPoint at) {
+  QCursor::setPos(w->mapToGlobal(at));
+  QCoreApplication::processEvents();
+}
+
+TEST(EditorCanvasInput, TheStatusBarFollowsThePointerAfterEveryScrollAndZoom) {
+  App app;
+  app.store.editor.fill(0xFF);
+  MainWindow window(app);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CanvasWidget* canvas = window.EditorCanvas();
+  canvas->setFocus();
+  PointAt(canvas, {100, 4});  // charset pixel 12 at 8x
+  const auto charNumber = [&] { return window.StatusField(0)->text().toStdString(); };
+  ASSERT_EQ(charNumber(), "CHAR NUMBER: 001");
+
+  QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);  // one glyph to the right: pixel 20
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 002");
+  QTest::keyClick(canvas, Qt::Key_Delete);  // the glyph the status bar names
+  EXPECT_EQ(GetGlyph(app.store.editor, 2), Glyph{});
+  EXPECT_EQ(GetGlyph(app.store.editor, 1)[0], 0xFF);
+
+  QTest::keyClick(canvas, Qt::Key_Plus);  // 16x: 100 / 16 + 8 = pixel 14
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 001");
+  window.HorizontalBar()->setValue(24);  // pixel 30
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 003");
+  window.ZoomBox()->setCurrentIndex(0);  // 4x shows the whole charset: pixel 25
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 003");
+  window.ZoomBox()->setCurrentIndex(1);
+  EXPECT_EQ(charNumber(), "CHAR NUMBER: 001");
+}
+
+bool Cyan(const CanvasWidget* canvas, int x, int y) { return (canvas->Picture().pixel(x, y) & 0xFFFFFF) == 0x00FFFF; }
+
+TEST(EditorPaneInput, TheSelectionShowsInBothViewsAndEscapeOrAPlainClickEndsIt) {
+  App app;
+  MainWindow window(app);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CanvasWidget* pane = window.EditorPane();
+  CanvasWidget* editor = window.EditorCanvas();
+  const QPoint glyph34(2 * 16 + 1, 16 + 1);  // column 2, row 1; at 8x the view shows it at (128, 64)
+  const auto select = [&] {
+    PointAt(pane, glyph34);
+    QTest::mouseClick(pane, Qt::LeftButton, Qt::ControlModifier, glyph34);
+    return app.editing.selection.Exists() && Cyan(pane, 32, 16) && Cyan(editor, 128, 64) && Cyan(editor, 191, 127);
+  };
+  ASSERT_TRUE(select());
+  PointAt(pane, {5 * 16 + 1, 17});  // the status bar keeps following the pointer
+  EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER: 037");
+
+  QTest::keyClick(pane, Qt::Key_Escape);
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(Cyan(pane, 32, 16));
+  EXPECT_FALSE(Cyan(editor, 128, 64));
+
+  ASSERT_TRUE(select());
+  QTest::keyClick(editor, Qt::Key_Escape);
+  EXPECT_FALSE(app.editing.selection.Exists());
+
+  ASSERT_TRUE(select());
+  QTest::mouseClick(pane, Qt::LeftButton, Qt::NoModifier, glyph34);
+  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(Cyan(pane, 32, 16));
 }
 
 }  // namespace

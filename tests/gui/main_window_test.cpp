@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QScreen>
 #include <QToolButton>
+
+#include "app/settings.h"
+#include "io/temp_files.h"
 
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
@@ -94,6 +99,29 @@ TEST(StartUp, ShowsTheMainWindowWithTitleAndWaitsForEachProgressLine) {
   EXPECT_EQ(waits, 2);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
+}
+
+TEST(StartUp, SettingsBeyondTheScreenAreFittedAndWrittenBackAsApplied) {
+  // The offscreen platform's one screen.
+  ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+  testing_files::TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  testing_files::WriteBytes(path, "[MAIN WINDOW]\r\nMAXIMIZE = 0\r\nXPOS = 50000\r\nYPOS = 30\r\n"
+                                  "XSIZE = 2000000000\r\nYSIZE = 2000000000\r\n");
+  App app;
+  const auto window = StartUp(app, [](int) {}, path);
+  ASSERT_FALSE(window->isMaximized());
+  // The width cannot go below the minimum even on this narrow screen; the height fills the screen.
+  EXPECT_EQ(window->pos(), QPoint(0, 0));
+  EXPECT_EQ(window->size(), QSize(1110, 800));
+
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, window->CurrentPlacement()));
+  const SettingsValues written = ReadOrCreateSettings(path);
+  EXPECT_EQ(written.maximize, 0);
+  EXPECT_EQ(written.xpos, 0);
+  EXPECT_EQ(written.ypos, 0);
+  EXPECT_EQ(written.xsize, 1110);
+  EXPECT_EQ(written.ysize, 800);
 }
 
 }  // namespace

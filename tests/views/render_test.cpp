@@ -16,6 +16,7 @@ namespace {
 constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kMagenta = 0xFF00FF;
 constexpr Rgb kRed = 0xFF0000;
+constexpr Rgb kCyan = 0x00FFFF;
 
 struct Scene {
   CharsetStore store = MakeStartupStore();
@@ -127,8 +128,38 @@ TEST(EditorView, HoverCellAndOutlines) {
   EXPECT_EQ(plain.Pixel(160, 192), s.palette[2]);
   EXPECT_EQ(plain.Pixel(128, 140), kRed);
 
-  s.editing.selection.startColumn = 0;  // a selection hides the glyph outline
-  EXPECT_NE(s.View().Pixel(128, 140), kRed);
+  s.editing.selection.startColumn = 0;  // a selection elsewhere leaves the hover as it is
+  EXPECT_EQ(s.View().Pixel(128, 140), kRed);
+  EXPECT_EQ(s.View().Pixel(165, 197), s.palette[2]);
+}
+
+// Glyph columns 1..3 and rows 0..1, made from right to left and bottom to top.
+void SelectSixGlyphs(EditingState& e) { e.selection = GlyphSelection{3, 1, 1, 0, false}; }
+
+TEST(EditorView, TheGlyphSelectionIsOutlinedInItsOwnColourOverTheHover) {
+  Scene s(2);  // 16x: a glyph is 128 pixels
+  SelectSixGlyphs(s.editing);
+  s.options.highlights = false;
+  const Image& v = s.View();
+  for (auto [x, y] : {std::pair{128, 0}, {511, 0}, {128, 255}, {511, 255}, {300, 255}, {128, 100}, {511, 100}}) {
+    EXPECT_EQ(v.Pixel(x, y), kCyan) << x << "," << y;
+  }
+  for (auto [x, y] : {std::pair{127, 100}, {129, 100}, {300, 254}, {300, 256}, {512, 100}}) {
+    EXPECT_NE(v.Pixel(x, y), kCyan) << x << "," << y;
+  }
+  // Glyph (1, 1) hovered: its outline shares the selection's left and bottom edges, where the selection
+  // stays whole; its top and right edges lie inside the selection.
+  s.Hover(HoverTarget::EditorView, 10, 12);
+  const Image& hovered = s.View();
+  EXPECT_EQ(hovered.Pixel(200, 128), kRed);
+  EXPECT_EQ(hovered.Pixel(255, 200), kRed);
+  EXPECT_EQ(hovered.Pixel(128, 200), kCyan);
+  EXPECT_EQ(hovered.Pixel(200, 255), kCyan);
+
+  s.editing.scrollX = 5;  // scrolled: everything moves left by 5 blocks
+  s.editing.scrollY = 3;
+  EXPECT_EQ(s.View().Pixel(128 - 80, 255 - 48), kCyan);
+  EXPECT_EQ(s.View().Pixel(511 - 80, 0), kCyan);
 }
 
 TEST(EditorView, HoverOverThePaneOutlinesTheGlyphButNotTheCell) {
@@ -250,6 +281,28 @@ TEST(EditorPane, HighlightsFrameFadeAndHoverOutline) {
   EXPECT_EQ(s.Pane(), ScaleNearest(charset, 512, 128));
 }
 
+TEST(EditorPane, TheGlyphSelectionIsOutlinedWhateverTheHighlightOptions) {
+  Scene s(1);
+  SelectSixGlyphs(s.editing);
+  s.options.highlights = false;
+  const Image& pane = s.Pane();
+  for (auto [x, y] : {std::pair{16, 0}, {63, 0}, {16, 31}, {63, 31}, {40, 31}, {16, 20}}) {
+    EXPECT_EQ(pane.Pixel(x, y), kCyan) << x << "," << y;
+  }
+  for (auto [x, y] : {std::pair{15, 20}, {17, 20}, {40, 30}, {40, 32}, {64, 20}}) {
+    EXPECT_NE(pane.Pixel(x, y), kCyan) << x << "," << y;
+  }
+  // Over the hovered glyph's outline, under the scanlines like every highlight.
+  s.options.highlights = true;
+  s.options.scanlines = true;
+  s.Hover(HoverTarget::EditorPane, 10, 12);
+  const Image& lined = s.Pane();
+  EXPECT_EQ(lined.Pixel(20, 31), kCyan);
+  EXPECT_EQ(lined.Pixel(16, 30), BlendRgb(kCyan, 0, kScanlineAlpha));
+  EXPECT_EQ(lined.Pixel(31, 21), kMagenta);
+  EXPECT_EQ(lined.Pixel(20, 16), BlendRgb(kMagenta, 0, kScanlineAlpha));
+}
+
 TEST(EditorPane, DimsEverythingOutsideTheVisiblePartWhereverItLies) {
   Scene s(4);  // a small visible part, scrolled into the middle of the charset
   s.editing.scrollX = 37;
@@ -308,19 +361,17 @@ TEST(StatusBar, NamesTheHoveredGlyphOrShowsDashes) {
   EXPECT_EQ(status.hexNumber, "$41");
   EXPECT_EQ(status.romGlyph, 65);
 
-  e.selection.startColumn = 2;  // a selection keeps the texts while hovering
+  e.selection.startColumn = 2;  // a selection does not stop the fields following the pointer
   e.hoverX = 0;
   UpdateStatusBar(status, e);
-  EXPECT_EQ(status.charNumber, "CHAR NUMBER: 065");
+  EXPECT_EQ(status.charNumber, "CHAR NUMBER: 064");
+  EXPECT_EQ(status.hexNumber, "$40");
 
   e.hoverTarget = HoverTarget::None;
   UpdateStatusBar(status, e);
-  EXPECT_EQ(status.charNumber, "CHAR NUMBER: 065");
+  EXPECT_EQ(status.charNumber, "CHAR NUMBER:  ---");
   EXPECT_EQ(status.hexNumber, "---");
   EXPECT_FALSE(status.romGlyph);
-  e.selection.startColumn = -1;
-  UpdateStatusBar(status, e);
-  EXPECT_EQ(status.charNumber, "CHAR NUMBER:  ---");
 }
 
 TEST(MemoryPane, BlackUntilCapturedThenTheSmoothedCharset) {
