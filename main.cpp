@@ -11,9 +11,9 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   kx::App app;
   // This file is compiled again whenever the program's libraries change (see CMakeLists.txt).
-  app.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
+  app.shell.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
   kx::QtDialogs dialogs(nullptr);
-  app.dialogs = &dialogs;
+  app.shell.dialogs = &dialogs;
   const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName);
   dialogs.SetParent(window.get());
   const int status = qt.exec();

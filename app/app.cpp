@@ -5,24 +5,24 @@
 namespace kx {
 
 App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) {
-  dialogs = scriptedDialogs_.get();
+  shell.dialogs = scriptedDialogs_.get();
   // The pictures always show the store, from the first moment on.
   RenderStartupPictures(*this);
 }
 
-void RefreshTitle(App& app) { app.title = UpdateTitle(app.store); }
+void RefreshTitle(App& app) { app.shell.title = UpdateTitle(app.doc.store); }
 
 void SyncHistoryControls(App& app) {
-  app.tools[GadgetId::Undo].enabled = app.history.CanUndo();
-  app.tools[GadgetId::Redo].enabled = app.history.CanRedo();
+  app.shell.tools[GadgetId::Undo].enabled = app.doc.history.CanUndo();
+  app.shell.tools[GadgetId::Redo].enabled = app.doc.history.CanRedo();
 }
 
 namespace {
 
 // The hover and the view pictures follow every change of the layout or the scroll position.
 void Relayout(App& app) {
-  app.layout = LayoutViews(app.window, app.editing.zoomIndex);
-  ClampScroll(app.layout, app.editing);
+  app.view.layout = LayoutViews(app.view.window, app.view.editing.zoomIndex);
+  ClampScroll(app.view.layout, app.view.editing);
   FollowPointer(app);
   RedrawViews(app);
 }
@@ -30,20 +30,20 @@ void Relayout(App& app) {
 }  // namespace
 
 void ResizeWindow(App& app, const WindowMetrics& window) {
-  app.window = window;
+  app.view.window = window;
   Relayout(app);
 }
 
 void SetZoom(App& app, int zoomIndex) {
   if (zoomIndex < 0 || zoomIndex >= kZoomLevels) return;
-  app.editing.zoomIndex = zoomIndex;
+  app.view.editing.zoomIndex = zoomIndex;
   Relayout(app);
 }
 
 void ScrollTo(App& app, int x, int y) {
-  app.editing.scrollX = x;
-  app.editing.scrollY = y;
-  ClampScroll(app.layout, app.editing);
+  app.view.editing.scrollX = x;
+  app.view.editing.scrollY = y;
+  ClampScroll(app.view.layout, app.view.editing);
   FollowPointer(app);
   RedrawViews(app);
 }

@@ -27,11 +27,11 @@ constexpr OpenLayout kOpenLayouts[] = {
 
 // Every load ends the same way: the bytes in place, the views redrawn, the file named and the flags set.
 void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
-  PlaceSlice(app.store.editor, read);
-  app.store.fileType = read.slice.type;
+  PlaceSlice(app.doc.store.editor, read);
+  app.doc.store.fileType = read.slice.type;
   RedrawAfterCharsetChange(app);
-  ApplyLoadBookkeeping(app.store, path);
-  app.store.modified = modified;
+  ApplyLoadBookkeeping(app.doc.store, path);
+  app.doc.store.modified = modified;
   RefreshTitle(app);
 }
 
@@ -39,7 +39,7 @@ void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool
 // the wrong size needs the caller's wording.
 void FinishChosenLoad(App& app, const SliceRead& read, const std::string& path, const std::string& wrongSize,
                       bool modified) {
-  app.store.lastDirectory = DirectoryOf(path);
+  app.doc.store.lastDirectory = DirectoryOf(path);
   switch (read.status) {
     case SliceStatus::Ok: CompleteLoad(app, read, path, modified); break;
     case SliceStatus::WrongSize: ShowFileWarning(app, kLoadErrorTitle, wrongSize + path); break;
@@ -52,14 +52,14 @@ void FinishChosenLoad(App& app, const SliceRead& read, const std::string& path, 
 
 void NewCharsetFile(App& app) {
   if (!ConfirmUnsavedChanges(app, PromptFor::New)) return;
-  NewCharset(app.store);
+  NewCharset(app.doc.store);
   RedrawAfterCharsetChange(app);
   RefreshTitle(app);
 }
 
 void OpenCharsetFile(App& app) {
   if (!ConfirmUnsavedChanges(app, PromptFor::Open)) return;
-  const auto choice = AskForFile(app, RequesterKind::Open, kOpenRequester, app.store.lastDirectory);
+  const auto choice = AskForFile(app, RequesterKind::Open, kOpenRequester, app.doc.store.lastDirectory);
   if (!choice) return;
   const OpenLayout& layout = kOpenLayouts[choice->filterIndex];
   const SliceRead read = ReadFileSlice(choice->path, layout.rule);
@@ -69,7 +69,7 @@ void OpenCharsetFile(App& app) {
 
 void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
   if (!ConfirmUnsavedChanges(app, PromptFor::Open)) return;
-  const auto choice = AskForFile(app, RequesterKind::Open, kImportRequester, app.store.currentName);
+  const auto choice = AskForFile(app, RequesterKind::Open, kImportRequester, app.doc.store.currentName);
   if (!choice) return;
   const SliceRead read =
       ReadFileSlice(choice->path, [fileSize](std::uint64_t size) { return ImportSlice(size, fileSize); });
@@ -78,7 +78,7 @@ void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
 }
 
 void DropFiles(App& app, const std::vector<std::string>& paths) {
-  app.requests.focusEditor = true;
+  app.shell.requests.focusEditor = true;
   if (paths.empty()) return;
   // Several files arrive as one newline-separated text, which names no file and is refused below.
   std::string dropped;
@@ -99,7 +99,7 @@ void DropFiles(App& app, const std::vector<std::string>& paths) {
 void OpenRecentFile(App& app, int slot) {
   if (slot < 0 || slot >= cmd::kRecentCount) return;
   // Copied first: a save chosen in the prompt pushes onto the list and shifts the slots.
-  const std::string path = app.files.recent[static_cast<std::size_t>(slot)];
+  const std::string path = app.doc.files.recent[static_cast<std::size_t>(slot)];
   if (path == kEmptyRecent) return;
   if (!ConfirmUnsavedChanges(app, PromptFor::OpenRecent)) return;
   const SliceRead read = ReadFileSlice(path, SizeSlice);

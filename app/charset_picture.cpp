@@ -4,6 +4,6 @@
 
 namespace kx {
 
-const Image& CharsetPicture(const App& app) { return app.pictures.charset; }
+const Image& CharsetPicture(const App& app) { return app.view.pictures.charset; }
 
 }  // namespace kx

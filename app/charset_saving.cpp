@@ -26,9 +26,9 @@ constexpr std::array<SaveLayout, 2> kSaveLayouts{{{FileType::Prg, ".prg"}, {File
 // failed save leaves the old file as it was. Every attempt lands in the recent list.
 SaveResult WriteCharset(App& app, const std::string& path, FileType type) {
   SaveResult result = SaveResult::Saved;
-  if (WriteFileReplacing(path, CharsetFileBytes(app.store.editor, type))) {
-    app.store.fileType = type;
-    ApplySaveBookkeeping(app.store, path);
+  if (WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, type))) {
+    app.doc.store.fileType = type;
+    ApplySaveBookkeeping(app.doc.store, path);
     RefreshTitle(app);
   } else {
     ShowUnwritable(app, path);
@@ -43,8 +43,8 @@ bool HasCharsetLayout(FileType type) { return type == FileType::Chr || type == F
 }  // namespace
 
 SaveResult SaveCharset(App& app) {
-  if (!app.store.hasFile || !HasCharsetLayout(app.store.fileType)) return SaveCharsetAs(app);
-  return WriteCharset(app, app.store.currentName, app.store.fileType);
+  if (!app.doc.store.hasFile || !HasCharsetLayout(app.doc.store.fileType)) return SaveCharsetAs(app);
+  return WriteCharset(app, app.doc.store.currentName, app.doc.store.fileType);
 }
 
 SaveResult SaveCharsetAs(App& app) {
@@ -58,18 +58,18 @@ void ExportRows(App& app, int rows) {
   const auto choice = AskForFile(app, RequesterKind::Save, kExportRequester, ProposedSavePath(app));
   if (!choice) return;
   const std::string path = WithExtension(choice->path, ".chr");
-  app.store.lastDirectory = DirectoryOf(path);
+  app.doc.store.lastDirectory = DirectoryOf(path);
   const auto count = static_cast<std::size_t>(rows * kRowBytes);
-  if (!WriteFileReplacing(path, CharsetFileBytes(app.store.editor, FileType::Chr, count))) {
+  if (!WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, FileType::Chr, count))) {
     ShowUnwritable(app, path);
     return;
   }
   // The export names the charset like a save, but it wrote only some rows: whatever was unsaved
   // stays unsaved, so quitting still asks.
-  const bool unsaved = app.store.modified;
-  app.store.fileType = FileType::Chr;
-  ApplySaveBookkeeping(app.store, path);
-  app.store.modified = unsaved;
+  const bool unsaved = app.doc.store.modified;
+  app.doc.store.fileType = FileType::Chr;
+  ApplySaveBookkeeping(app.doc.store, path);
+  app.doc.store.modified = unsaved;
   RefreshTitle(app);
 }
 

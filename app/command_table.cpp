@@ -127,17 +127,17 @@ MenuNode FamilyMenu(CommandId base) {
 
 CommandRow ViewToggle(CommandId id, std::string text, bool ViewOptions::*option, CommandKey key = {}) {
   CommandRow r = Focus(Row(id, std::move(text), Bind(ToggleViewOption, option), key));
-  r.checked = [option](const App& app) { return app.viewOptions.*option; };
+  r.checked = [option](const App& app) { return app.view.options.*option; };
   return r;
 }
 
 CommandRow BrightnessLevel(CommandId id, std::string text, Brightness level) {
   CommandRow r = Focus(Row(id, std::move(text), Bind(SetBrightness, level)));
-  r.checked = [level](const App& app) { return app.brightness == level; };
+  r.checked = [level](const App& app) { return app.view.brightness == level; };
   return r;
 }
 
-bool PreviewClosed(const App& app) { return !app.preview.windowOpen; }
+bool PreviewClosed(const App& app) { return !app.view.preview.windowOpen; }
 
 // --- The menus --------------------------------------------------------------------------------------------
 
@@ -151,8 +151,8 @@ std::vector<MenuNode> RecentItems() {
   std::vector<MenuNode> out;
   for (int slot = 0; slot < cmd::kRecentCount; ++slot) {
     CommandRow r = Enabled(Focus(Row(cmd::RecentFirst + slot, kEmptyRecent, Bind(OpenRecentFile, slot))),
-                           [slot](const App& app) { return app.files.recent[slot] != kEmptyRecent; });
-    r.label = [slot](const App& app) { return app.files.recent[slot]; };
+                           [slot](const App& app) { return app.doc.files.recent[slot] != kEmptyRecent; });
+    r.label = [slot](const App& app) { return app.doc.files.recent[slot]; };
     out.push_back(Item(std::move(r)));
   }
   return out;
@@ -180,7 +180,7 @@ MenuNode FileMenu() {
           RecentItems(),
           Separator(),
           Enabled(Focus(Row(cmd::ClearRecent, "Clear Recent Files List", ClearRecentFiles)),
-                  [](const App& app) { return app.files.recent != EmptyRecentFiles(); }))),
+                  [](const App& app) { return app.doc.files.recent != EmptyRecentFiles(); }))),
       Separator(),
       Row(cmd::Quit, "Quit", Bind(RequestQuit, false), {KeyScope::WindowSystem, {0, 4, false, false, true}})));
 }
@@ -194,17 +194,17 @@ MenuNode EditMenu() {
   };
   return Submenu("Edit", Nodes(
       Enabled(Row(cmd::Undo, "Undo", RunUndo, WindowKey('Z', true)),
-              [](const App& app) { return app.history.CanUndo(); }),
+              [](const App& app) { return app.doc.history.CanUndo(); }),
       Enabled(Row(cmd::Redo, "Redo", RunRedo, WindowKey('Y', true)),
-              [](const App& app) { return app.history.CanRedo(); }),
+              [](const App& app) { return app.doc.history.CanRedo(); }),
       Separator(),
       Enabled(Row(cmd::ClearHistory, "Clear Undo/Redo History", RunClearHistory),
-              [](const App& app) { return app.history.ClearEnabled(); }),
+              [](const App& app) { return app.doc.history.ClearEnabled(); }),
       Separator(),
       Row(cmd::Cut, "Cut", ChooseCut, WindowKey('X', true)),
       Row(cmd::Copy, "Copy", Bind(ClickToolButton, GadgetId::Copy), WindowKey('C', true)),
       Enabled(Row(cmd::Paste, "Paste", Bind(ClickToolButton, GadgetId::Paste), WindowKey('V', true)),
-              [](const App& app) { return app.glyphStores.glyphPasteEnabled; }),
+              [](const App& app) { return app.doc.glyphStores.glyphPasteEnabled; }),
       Separator(),
       Submenu("Batch Copy / Paste Chars", Nodes(
           Row(cmd::CopyTopRowsToBottom, "Copy Top 4 Rows to Bottom 4", Bind(RunHalfCopy, HalfCopy::TopToBottom)),
@@ -212,7 +212,7 @@ MenuNode EditMenu() {
           Separator(),
           Submenu("Copy to Row Memory...", RowItems(cmd::CopyRowToMemoryFirst, "...", copyRow)),
           Submenu(std::string(kRowMemoryPasteMenu), RowItems(cmd::PasteRowFromMemoryFirst, "...", pasteRow),
-                  [](const App& app) { return app.glyphStores.rowPasteEnabled; }))),
+                  [](const App& app) { return app.doc.glyphStores.rowPasteEnabled; }))),
       Submenu("Batch Erase Chars", Nodes(
           Row(cmd::EraseAll, "Erase All Chars", Bind(RunByteOperation, ByteOperation::Erase, kWholeCharset)),
           Row(cmd::EraseFirst128, "Erase First 128 Chars (First 4 Rows)",
@@ -323,7 +323,7 @@ MenuNode ToolsMenu() {
           preview(cmd::Preview2x2, "Preview 2 x 2 Font", PreviewKind::TwoByTwo))),
       Separator(),
       Row(cmd::ScreenEditor, "Screen Editor / Charset Test",
-          [](App& app) { app.requests.openScreenEditor = true; }),
+          [](App& app) { app.shell.requests.openScreenEditor = true; }),
       Row(cmd::Compress, "Compress Current Charset", RunCompress),
       Submenu("Dump Charset...", Nodes(
           Row(cmd::DumpPng, "... as PNG Image", Bind(DumpCharsetToFile, ImageFormat::Png)),
@@ -341,7 +341,7 @@ MenuNode ToolsMenu() {
 
 // The help file is looked for in the current directory; the desktop's help viewer reports a missing one.
 CommandHandler OpenWithDesktop(const char* target) {
-  return [target](App& app) { app.dialogs->OpenWithDesktop(target); };
+  return [target](App& app) { app.shell.dialogs->OpenWithDesktop(target); };
 }
 
 MenuNode HelpMenu() {
@@ -351,7 +351,7 @@ MenuNode HelpMenu() {
       Separator(),
       Row(cmd::WebSite, "Visit Thornvale", OpenWithDesktop("https://kestrelix.example/")),
       Separator(),
-      Row(cmd::About, "About", [](App& app) { app.requests.openAbout = true; })));
+      Row(cmd::About, "About", [](App& app) { app.shell.requests.openAbout = true; })));
 }
 
 void IndexItems(CommandTable& table, const std::vector<MenuNode>& nodes, std::vector<std::string>& path,

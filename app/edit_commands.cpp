@@ -10,7 +10,7 @@ constexpr OperationScope kAllRows = RowScope(0, kGlyphRows - 1);
 }  // namespace
 
 void BeginEdit(App& app) {
-  app.history.Push(app.store, /*discardRedo=*/true);
+  app.doc.history.Push(app.doc.store, /*discardRedo=*/true);
   SyncHistoryControls(app);
 }
 
@@ -28,11 +28,11 @@ void AfterRestore(App& app, bool restored) {
 }
 }  // namespace
 
-void RunUndo(App& app) { AfterRestore(app, app.history.Undo(app.store)); }
-void RunRedo(App& app) { AfterRestore(app, app.history.Redo(app.store)); }
+void RunUndo(App& app) { AfterRestore(app, app.doc.history.Undo(app.doc.store)); }
+void RunRedo(App& app) { AfterRestore(app, app.doc.history.Redo(app.doc.store)); }
 
 void RunClearHistory(App& app) {
-  app.history.Clear();
+  app.doc.history.Clear();
   SyncHistoryControls(app);
 }
 
@@ -47,34 +47,34 @@ void RunFamilyCommand(App& app, const FamilyCommand& c) {
     return;
   }
   RunEditFrame(app, RowScope(c.firstRow, c.lastRow),
-               [&] { ApplyToRows(app.store.editor, f.transform, c.firstRow, c.lastRow); });
+               [&] { ApplyToRows(app.doc.store.editor, f.transform, c.firstRow, c.lastRow); });
 }
 
 void RunHalfCopy(App& app, HalfCopy direction) {
-  RunEditFrame(app, kAllRows, [&] { CopyHalf(app.store.editor, direction); });
+  RunEditFrame(app, kAllRows, [&] { CopyHalf(app.doc.store.editor, direction); });
 }
 
 void RunCopyRowToMemory(App& app, int row) {
   if (row == 0) BeginEdit(app);
-  CopyRowToMemory(app.store.editor, app.glyphStores, row);
+  CopyRowToMemory(app.doc.store.editor, app.doc.glyphStores, row);
   MarkModified(app);
 }
 
 void RunPasteRowFromMemory(App& app, int row) {
-  RunEditFrame(app, RowScope(row, row), [&] { PasteRowFromMemory(app.store.editor, app.glyphStores, row); });
+  RunEditFrame(app, RowScope(row, row), [&] { PasteRowFromMemory(app.doc.store.editor, app.doc.glyphStores, row); });
 }
 
 void RunByteOperation(App& app, ByteOperation operation, ByteRange range) {
   const OperationScope scope = RowScope(range.first / kRowBytes, (range.first + range.count - 1) / kRowBytes);
-  RunEditFrame(app, scope, [&] { ApplyToBytes(app.store.editor, operation, range); });
+  RunEditFrame(app, scope, [&] { ApplyToBytes(app.doc.store.editor, operation, range); });
 }
 
 void RunSlideNoWrap(App& app, SlideDirection direction) {
-  RunEditFrame(app, kAllRows, [&] { SlideCharsetNoWrap(app.store.editor, direction); });
+  RunEditFrame(app, kAllRows, [&] { SlideCharsetNoWrap(app.doc.store.editor, direction); });
 }
 
 void RunCompress(App& app) {
-  RunEditFrame(app, kAllRows, [&] { CompressCharset(app.store); });
+  RunEditFrame(app, kAllRows, [&] { CompressCharset(app.doc.store); });
 }
 
 void RunRestoreRomIndividual(App& app) {
@@ -83,7 +83,7 @@ void RunRestoreRomIndividual(App& app) {
 }
 
 void RunDerivedFont(App& app, DerivedFontKind kind) {
-  RunEditFrame(app, kAllRows, [&] { BuildDerivedFont(app.store.editor, app.glyphStores, kind); });
+  RunEditFrame(app, kAllRows, [&] { BuildDerivedFont(app.doc.store.editor, app.doc.glyphStores, kind); });
 }
 
 }  // namespace kx

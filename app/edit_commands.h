@@ -27,7 +27,7 @@ constexpr OperationScope RowScope(int firstRow, int lastRow) {
 template <class Edit>
 void RunEditFrame(App& app, const OperationScope& scope, Edit&& edit) {
   BeginEdit(app);
-  app.editing.scope = scope;
+  app.view.editing.scope = scope;
   edit();
   EndEdit(app);
 }

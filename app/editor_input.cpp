@@ -17,26 +17,26 @@ namespace {
 // The menu items and the undo / redo buttons follow the history.
 // One undo step before an edit: mouse presses discard the redo entries, the glyph keys keep them.
 void BeginEdit(App& app, bool discardRedo) {
-  app.history.Push(app.store, discardRedo);
+  app.doc.history.Push(app.doc.store, discardRedo);
   SyncHistoryControls(app);
   MarkModified(app);
 }
 
 void SetHoverTarget(App& app, HoverTarget target) {
-  app.editing.hoverTarget = target;
-  app.editing.hovering = target != HoverTarget::None;
+  app.view.editing.hoverTarget = target;
+  app.view.editing.hovering = target != HoverTarget::None;
 }
 
 void SetHoveredPixel(App& app, CharsetPoint p) {
-  app.editing.hoverX = p.x;
-  app.editing.hoverY = p.y;
+  app.view.editing.hoverX = p.x;
+  app.view.editing.hoverY = p.y;
 }
 
 // Remembers where the pointer is, in page coordinates, from an event in the canvas placed at `canvas`.
 void RecordPointer(App& app, const Rect& canvas, const MouseEvent& e) {
   if (e.action == MouseAction::Leave) return;  // a leave carries no position
-  app.input.pointerX = canvas.x + e.x;
-  app.input.pointerY = canvas.y + e.y;
+  app.view.input.pointerX = canvas.x + e.x;
+  app.view.input.pointerY = canvas.y + e.y;
 }
 
 bool Contains(const Rect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
@@ -48,61 +48,61 @@ CharsetPoint PanePixel(int x, int y) {
 
 // Clears the hover target when the gadget being left is the one that holds it.
 void LeaveHover(App& app, HoverTarget other) {
-  if (app.editing.hoverTarget != other) SetHoverTarget(app, HoverTarget::None);
+  if (app.view.editing.hoverTarget != other) SetHoverTarget(app, HoverTarget::None);
 }
 
 void StartSelection(App& app, CharsetPoint p) {
-  GlyphSelection& s = app.editing.selection;
+  GlyphSelection& s = app.view.editing.selection;
   s.startColumn = s.endColumn = p.x / 8;
   s.startRow = s.endRow = p.y / 8;
   s.selecting = true;
 }
 
 void ExtendSelection(App& app, CharsetPoint p) {
-  GlyphSelection& s = app.editing.selection;
+  GlyphSelection& s = app.view.editing.selection;
   if (!s.Exists()) return;
   s.endColumn = p.x / 8;
   s.endRow = p.y / 8;
 }
 
 // Escape and a plain click in the pane end the selection: the glyph keys act on the pointer's glyph again.
-void ClearSelection(App& app) { app.editing.selection = GlyphSelection{}; }
+void ClearSelection(App& app) { app.view.editing.selection = GlyphSelection{}; }
 
 // Moving with the left button held extends the selection while it is being made or while Ctrl is held.
 bool ExtendsSelection(const App& app, const MouseEvent& e) {
-  return e.leftHeld && !e.rightHeld && (app.editing.selection.selecting || e.ctrl);
+  return e.leftHeld && !e.rightHeld && (app.view.editing.selection.selecting || e.ctrl);
 }
 
 // Every mouse step ends here: the operation scope follows the glyph selection, then the pictures and the
 // status bar are redrawn.
 void FinishMouseStep(App& app) {
-  if (app.editing.selection.Exists()) app.editing.scope = ScopeOfSelection(app.editing.selection);
+  if (app.view.editing.selection.Exists()) app.view.editing.scope = ScopeOfSelection(app.view.editing.selection);
   RedrawAfterMouseStep(app);
 }
 
 const Pen& PenOf(const App& app, MouseButton button) {
-  return button == MouseButton::Left ? app.editing.leftPen : app.editing.rightPen;
+  return button == MouseButton::Left ? app.view.editing.leftPen : app.view.editing.rightPen;
 }
 
 bool IsRubberBand(Tool tool) { return tool == Tool::Line || tool == Tool::HollowBox || tool == Tool::FilledBox; }
 
 // The free-hand tools and the line draw a line, the box tools a box, between the two points.
 void DrawShape(App& app, CharsetPoint from, CharsetPoint to, PenKind pen) {
-  const Tool tool = app.editing.tool;
+  const Tool tool = app.view.editing.tool;
   if (tool == Tool::HollowBox || tool == Tool::FilledBox) {
-    PlotBox(app.store.editor, from.x, from.y, to.x, to.y, pen, tool == Tool::FilledBox);
+    PlotBox(app.doc.store.editor, from.x, from.y, to.x, to.y, pen, tool == Tool::FilledBox);
   } else {
-    PlotLine(app.store.editor, from.x, from.y, to.x, to.y, pen);
+    PlotLine(app.doc.store.editor, from.x, from.y, to.x, to.y, pen);
   }
 }
 
 // A copy or cut press hands over to the paste tool: its button becomes usable and pressed, and so does
 // the Paste menu item.
 void ApplyGlyphToolAt(App& app, int glyph) {
-  const Tool before = app.editing.tool;
-  const Tool after = ApplyGlyphTool(app.store, app.glyphStores, before, glyph);
+  const Tool before = app.view.editing.tool;
+  const Tool after = ApplyGlyphTool(app.doc.store, app.doc.glyphStores, before, glyph);
   if (after == before) return;
-  app.tools[GadgetId::Paste].enabled = true;
+  app.shell.tools[GadgetId::Paste].enabled = true;
   ShowToolVariant(ToolControlsOf(app), after);
 }
 
@@ -110,9 +110,9 @@ void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (e.button == MouseButton::None) return;
   if (e.button == MouseButton::Left && e.ctrl) return;  // Ctrl with the left button selects, never draws
   BeginEdit(app, true);
-  app.input.strokeButton = e.button;
-  app.input.anchor = p;
-  const Tool tool = app.editing.tool;
+  app.view.input.strokeButton = e.button;
+  app.view.input.anchor = p;
+  const Tool tool = app.view.editing.tool;
   if (IsGlyphTool(tool)) {
     if (e.button == MouseButton::Left || RightButtonApplies(tool)) ApplyGlyphToolAt(app, GlyphAtPixel(p.x, p.y));
   } else {
@@ -128,25 +128,25 @@ void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
   }
   if (e.leftHeld == e.rightHeld) return;
   const MouseButton held = e.leftHeld ? MouseButton::Left : MouseButton::Right;
-  if (held != app.input.strokeButton) return;  // no stroke was started by this button
+  if (held != app.view.input.strokeButton) return;  // no stroke was started by this button
   const PenKind pen = PenOf(app, held).kind;
-  EditorInputState& in = app.input;
-  switch (app.editing.tool) {
+  EditorInputState& in = app.view.input;
+  switch (app.view.editing.tool) {
     case Tool::DottedDraw:
-      PlotPixel(app.store.editor, p.x, p.y, pen);
+      PlotPixel(app.doc.store.editor, p.x, p.y, pen);
       break;
     case Tool::ContinuousDraw:
-      PlotLine(app.store.editor, in.anchor.x, in.anchor.y, p.x, p.y, pen);
+      PlotLine(app.doc.store.editor, in.anchor.x, in.anchor.y, p.x, p.y, pen);
       in.anchor = p;
       break;
     case Tool::Line:
     case Tool::HollowBox:
     case Tool::FilledBox:
       // The pictures show the line or box; the charset goes back to how it was.
-      SaveBackup(app.store, in.backup);
+      SaveBackup(app.doc.store, in.backup);
       DrawShape(app, in.anchor, p, pen);
       RedrawAfterCharsetChange(app);
-      RestoreBackup(app.store, in.backup);
+      RestoreBackup(app.doc.store, in.backup);
       return;
     default:
       return;
@@ -155,33 +155,33 @@ void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
 }
 
 void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
-  if (e.button == MouseButton::Left) app.editing.selection.selecting = false;
-  if (e.button == MouseButton::None || e.button != app.input.strokeButton) return;
-  app.input.strokeButton = MouseButton::None;
-  if (!IsRubberBand(app.editing.tool)) return;
-  DrawShape(app, app.input.anchor, p, PenOf(app, e.button).kind);
+  if (e.button == MouseButton::Left) app.view.editing.selection.selecting = false;
+  if (e.button == MouseButton::None || e.button != app.view.input.strokeButton) return;
+  app.view.input.strokeButton = MouseButton::None;
+  if (!IsRubberBand(app.view.editing.tool)) return;
+  DrawShape(app, app.view.input.anchor, p, PenOf(app, e.button).kind);
   RedrawAfterCharsetChange(app);
 }
 
 // Delete, F, R in the editor view and K, I in the pane: the glyph under the pointer, or the whole selection.
 void RunGlyphKey(App& app, GlyphKeyAction action, int glyph) {
   BeginEdit(app, false);
-  for (int g : GlyphsForKey(app.editing.selection, glyph)) ApplyGlyphKey(app.store, action, g);
+  for (int g : GlyphsForKey(app.view.editing.selection, glyph)) ApplyGlyphKey(app.doc.store, action, g);
   RedrawAfterCharsetChange(app);
 }
 
 // Any real key release ends the latch; the release the window system sends with each auto-repeat does not.
 bool EndsWithKeyRelease(App& app, const KeyEvent& e) {
   if (e.action != KeyAction::Release) return false;
-  if (!e.autoRepeat) app.input.keyLatch = false;
+  if (!e.autoRepeat) app.view.input.keyLatch = false;
   return true;
 }
 
 // R and I act once per press: auto-repeats are ignored until a key is released.
-bool TakeKeyLatch(App& app) { return !std::exchange(app.input.keyLatch, true); }
+bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, true); }
 
 void StepPenIndex(App& app, int delta) {
-  Pen& pen = app.editing.leftPen.kind == PenKind::Set ? app.editing.leftPen : app.editing.rightPen;
+  Pen& pen = app.view.editing.leftPen.kind == PenKind::Set ? app.view.editing.leftPen : app.view.editing.rightPen;
   pen.index = std::clamp(pen.index + delta, 0, 7);
   RedrawPenSwatch(app);
 }
@@ -198,7 +198,7 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
     if (k.key != e.key) continue;
     if (e.ctrl && !e.shift) return true;
     const int step = e.shift ? 8 : 1;
-    ScrollTo(app, app.editing.scrollX + k.dx * step, app.editing.scrollY + k.dy * step);
+    ScrollTo(app, app.view.editing.scrollX + k.dx * step, app.view.editing.scrollY + k.dy * step);
     RedrawViews(app);
     return true;
   }
@@ -207,42 +207,42 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
 
 }  // namespace
 
-ToolControls ToolControlsOf(App& app) { return {app.editing.tool, app.toolMemory, app.tools}; }
+ToolControls ToolControlsOf(App& app) { return {app.view.editing.tool, app.view.toolMemory, app.shell.tools}; }
 
 void FollowPointer(App& app) {
-  const int x = app.input.pointerX, y = app.input.pointerY;
-  const Rect& view = app.layout.editorView;
-  const Rect& pane = app.layout.editorPane;
-  switch (app.editing.hoverTarget) {
+  const int x = app.view.input.pointerX, y = app.view.input.pointerY;
+  const Rect& view = app.view.layout.editorView;
+  const Rect& pane = app.view.layout.editorPane;
+  switch (app.view.editing.hoverTarget) {
     case HoverTarget::None:
       return;
     case HoverTarget::EditorView:
       // While a stroke runs the pointer belongs to the view wherever it is; the mapping clamps it.
-      if (Contains(view, x, y) || app.input.strokeButton != MouseButton::None) {
-        SetHoveredPixel(app, MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, x - view.x, y - view.y));
+      if (Contains(view, x, y) || app.view.input.strokeButton != MouseButton::None) {
+        SetHoveredPixel(app, MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, x - view.x, y - view.y));
       } else {
         SetHoverTarget(app, HoverTarget::None);
       }
       break;
     case HoverTarget::EditorPane:
-      if (Contains(pane, x, y) || app.input.panning) {
+      if (Contains(pane, x, y) || app.view.input.panning) {
         SetHoveredPixel(app, PanePixel(x - pane.x, y - pane.y));
       } else {
         SetHoverTarget(app, HoverTarget::None);
       }
       break;
   }
-  UpdateStatusBar(app.status, app.editing);
+  UpdateStatusBar(app.shell.status, app.view.editing);
 }
 
 void OnEditorMouse(App& app, const MouseEvent& e) {
-  RecordPointer(app, app.layout.editorView, e);
-  const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, e.x, e.y);
+  RecordPointer(app, app.view.layout.editorView, e);
+  const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
   switch (e.action) {
     case MouseAction::Enter:
       SetHoverTarget(app, HoverTarget::EditorView);
-      app.requests.focusEditor = true;
+      app.shell.requests.focusEditor = true;
       break;
     case MouseAction::Leave:
       LeaveHover(app, HoverTarget::EditorPane);
@@ -263,7 +263,7 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
   if (EndsWithKeyRelease(app, e)) return;
   if (ScrollByKey(app, e)) return;
-  const CharsetPoint p = MouseToPixel(app.layout, app.editing.scrollX, app.editing.scrollY, pointerX, pointerY);
+  const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, pointerX, pointerY);
   const int glyph = GlyphAtPixel(p.x, p.y);
   switch (e.key) {
     case Key::Home:
@@ -276,7 +276,7 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
       return;
     case Key::Plus:
     case Key::Minus:
-      SetZoom(app, app.editing.zoomIndex + (e.key == Key::Plus ? 1 : -1));
+      SetZoom(app, app.view.editing.zoomIndex + (e.key == Key::Plus ? 1 : -1));
       RedrawViews(app);
       return;
     case Key::D:
@@ -309,16 +309,16 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
     default:
       return;
   }
-  app.requests.focusEditor = true;
+  app.shell.requests.focusEditor = true;
 }
 
 void OnPaneMouse(App& app, const MouseEvent& e) {
-  RecordPointer(app, app.layout.editorPane, e);
+  RecordPointer(app, app.view.layout.editorPane, e);
   const CharsetPoint p = PanePixel(e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
   // Panning keeps the clicked pixel in the middle of the editor view.
   const auto centre = [&] {
-    ScrollTo(app, p.x - app.layout.ColumnsVisible() / 2, p.y - app.layout.RowsVisible() / 2);
+    ScrollTo(app, p.x - app.view.layout.ColumnsVisible() / 2, p.y - app.view.layout.RowsVisible() / 2);
   };
   switch (e.action) {
     case MouseAction::Enter:
@@ -326,7 +326,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
       break;
     case MouseAction::Leave:
       LeaveHover(app, HoverTarget::EditorView);
-      app.requests.focusEditor = true;
+      app.shell.requests.focusEditor = true;
       break;
     case MouseAction::Down:
       if (e.button != MouseButton::Left) break;
@@ -334,23 +334,23 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
         StartSelection(app, p);
       } else {
         ClearSelection(app);
-        app.input.panning = true;
-        app.requests.handPointer = true;
+        app.view.input.panning = true;
+        app.shell.requests.handPointer = true;
         centre();
       }
       break;
     case MouseAction::Move:
       if (ExtendsSelection(app, e)) {
         ExtendSelection(app, p);
-      } else if (e.leftHeld && app.input.panning) {
+      } else if (e.leftHeld && app.view.input.panning) {
         centre();
       }
       break;
     case MouseAction::Up:
       if (e.button != MouseButton::Left) break;
-      app.editing.selection.selecting = false;
-      app.input.panning = false;
-      app.requests.handPointer = false;
+      app.view.editing.selection.selecting = false;
+      app.view.input.panning = false;
+      app.shell.requests.handPointer = false;
       break;
   }
   FinishMouseStep(app);
@@ -358,7 +358,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 
 void OnPaneKey(App& app, const KeyEvent& e) {
   if (EndsWithKeyRelease(app, e)) return;
-  const int glyph = GlyphAtPixel(app.editing.hoverX, app.editing.hoverY);
+  const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
   switch (e.key) {
     case Key::I:
       if (TakeKeyLatch(app)) RunGlyphKey(app, GlyphKeyAction::Reverse, glyph);
@@ -384,14 +384,14 @@ void OnMemoryPaneMouse(App& app, const MouseEvent& e) {
 
 void OnSwatchMouse(App& app, const MouseEvent& e) {
   if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
-  std::swap(app.editing.leftPen, app.editing.rightPen);
+  std::swap(app.view.editing.leftPen, app.view.editing.rightPen);
   RedrawPenSwatch(app);
 }
 
 void OnToolButton(App& app, GadgetId button) {
   switch (button) {
     case GadgetId::ScreenEditor:
-      app.requests.openScreenEditor = true;
+      app.shell.requests.openScreenEditor = true;
       return;
     case GadgetId::Undo:
       RunCommand(app, cmd::Undo);
@@ -404,7 +404,7 @@ void OnToolButton(App& app, GadgetId button) {
       return;
     default:
       SelectToolButton(ToolControlsOf(app), button);
-      app.requests.focusEditor = true;
+      app.shell.requests.focusEditor = true;
       return;
   }
 }

@@ -5,7 +5,7 @@
 namespace kx {
 
 void ShowFileWarning(App& app, const std::string& title, const std::string& text) {
-  app.dialogs->ShowMessage(title, text, MessageButtons::Ok, MessageIcon::Warning);
+  app.shell.dialogs->ShowMessage(title, text, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void ShowNotFound(App& app, const std::string& path) {

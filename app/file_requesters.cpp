@@ -8,11 +8,11 @@ namespace kx {
 std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
                                      const std::string& proposedPath) {
   const bool save = kind == RequesterKind::Save;
-  int& remembered = save ? app.files.saveFilter : app.files.openFilter;
+  int& remembered = save ? app.doc.files.saveFilter : app.doc.files.openFilter;
   // Save As and Export append their filter's extension and replace the charset's own file silently.
   const FileRequest request{setup.title, proposedPath, setup.filters, ClampFilterIndex(remembered, setup.filterCount),
-                            save, save && app.store.hasFile ? app.store.currentName : std::string()};
-  std::optional<FileChoice> choice = save ? app.dialogs->RequestSaveFile(request) : app.dialogs->RequestOpenFile(request);
+                            save, save && app.doc.store.hasFile ? app.doc.store.currentName : std::string()};
+  std::optional<FileChoice> choice = save ? app.shell.dialogs->RequestSaveFile(request) : app.shell.dialogs->RequestOpenFile(request);
   if (!choice) return std::nullopt;
   choice->filterIndex = ClampFilterIndex(choice->filterIndex, setup.filterCount);
   // A requester with a single filter offered no choice, so it leaves the remembered one alone.
@@ -21,7 +21,7 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
 }
 
 std::string ProposedSavePath(const App& app) {
-  return app.store.lastDirectory + FileNameOf(app.store.currentName);
+  return app.doc.store.lastDirectory + FileNameOf(app.doc.store.currentName);
 }
 
 }  // namespace kx

@@ -7,31 +7,31 @@ namespace kx {
 namespace {
 
 void Recompose(App& app) {
-  ComposeFontPreviewPicture(app.preview, PreviewSourcePicture(app), app.viewOptions.scanlines);
+  ComposeFontPreviewPicture(app.view.preview, PreviewSourcePicture(app), app.view.options.scanlines);
 }
 
 }  // namespace
 
-const Image& PreviewSourcePicture(const App& app) { return app.pictures.charset; }
+const Image& PreviewSourcePicture(const App& app) { return app.view.pictures.charset; }
 
 void OpenFontPreview(App& app, PreviewKind kind) {
   if (kind == PreviewKind::None) return;
-  app.preview.kind = kind;
-  app.preview.windowOpen = true;
+  app.view.preview.kind = kind;
+  app.view.preview.windowOpen = true;
   Recompose(app);
-  app.requests.openFontPreview = true;
+  app.shell.requests.openFontPreview = true;
 }
 
 void RefreshFontPreview(App& app) {
-  if (app.preview.windowOpen) Recompose(app);
+  if (app.view.preview.windowOpen) Recompose(app);
 }
 
 void CloseFontPreview(App& app) {
-  if (!app.preview.windowOpen) return;
-  app.preview.windowOpen = false;
-  app.preview.kind = PreviewKind::None;
-  app.requests.openFontPreview = false;
-  app.requests.closeFontPreview = true;
+  if (!app.view.preview.windowOpen) return;
+  app.view.preview.windowOpen = false;
+  app.view.preview.kind = PreviewKind::None;
+  app.shell.requests.openFontPreview = false;
+  app.shell.requests.closeFontPreview = true;
 }
 
 }  // namespace kx

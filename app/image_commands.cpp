@@ -36,15 +36,15 @@ constexpr std::array<DumpFormat, 3> kDumpFormats{{
 
 // Dumps and the failed image import report in a plain box under the program's name.
 void ShowNotice(App& app, const std::string& text) {
-  app.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
+  app.shell.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
 }
 
 // True when `dumpName` (resolved against the current directory) is the charset's own file, the one it was
 // loaded from, imported from or saved to, under any name that reaches it (links included).
 bool IsOwnFile(const App& app, const std::string& dumpName) {
-  if (!app.store.hasFile) return false;
+  if (!app.doc.store.hasFile) return false;
   std::error_code error;
-  return std::filesystem::equivalent(dumpName, app.store.currentName, error) && !error;
+  return std::filesystem::equivalent(dumpName, app.doc.store.currentName, error) && !error;
 }
 
 constexpr const char* kOwnFileQuestion =
@@ -53,7 +53,7 @@ constexpr const char* kOwnFileQuestion =
 // A dump over the charset's own file would lose the picture or charset it came from: ask first.
 bool MayReplaceOwnFile(App& app, const std::string& dumpName) {
   if (!IsOwnFile(app, dumpName)) return true;
-  return app.dialogs->ShowMessage(kProgramTitle, dumpName + kOwnFileQuestion, MessageButtons::YesNo,
+  return app.shell.dialogs->ShowMessage(kProgramTitle, dumpName + kOwnFileQuestion, MessageButtons::YesNo,
                                   MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
@@ -67,7 +67,7 @@ DecodeResult DecodeFile(const FileRead& file) {
 void DumpCharsetToFile(App& app, ImageFormat format) {
   const auto dump = std::ranges::find(kDumpFormats, format, &DumpFormat::format);
   // A bare name: the system resolves it against the current directory, which the program never changes.
-  const std::string name = DumpFileName(app.store.currentName, dump->extension);
+  const std::string name = DumpFileName(app.doc.store.currentName, dump->extension);
   if (!MayReplaceOwnFile(app, name)) return;
   const bool written = WriteImageFile(name, DumpPicture(CharsetPicture(app)), format);
   ShowNotice(app, written ? dump->succeeded : dump->failed);
@@ -75,14 +75,14 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
 
 void DumpCharsetToClipboard(App& app) {
   const Image picture = DumpPicture(CharsetPicture(app));
-  app.dialogs->CopyImageToClipboard(picture.Width(), picture.Height(),
+  app.shell.dialogs->CopyImageToClipboard(picture.Width(), picture.Height(),
                                     {picture.Data(), static_cast<std::size_t>(picture.Stride()) * picture.Height()});
   ShowNotice(app, "Image Copied to Clipboard");
 }
 
 void ImportCharsetImage(App& app) {
   if (!ConfirmUnsavedChanges(app, PromptFor::ImportImage)) return;
-  const auto choice = AskForFile(app, RequesterKind::Open, kImportImageRequester, app.store.currentName);
+  const auto choice = AskForFile(app, RequesterKind::Open, kImportImageRequester, app.doc.store.currentName);
   if (!choice) return;
   const FileRead file = ReadFileBytes(choice->path, kMaxImageFileBytes);
   if (file.status == FileReadStatus::Missing) return ShowNotFound(app, choice->path);
@@ -93,10 +93,10 @@ void ImportCharsetImage(App& app) {
 
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
-  app.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
-  app.store.fileType = FileType::Image;
+  app.doc.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
+  app.doc.store.fileType = FileType::Image;
   RedrawAfterCharsetChange(app);
-  ApplyLoadBookkeeping(app.store, choice->path);
+  ApplyLoadBookkeeping(app.doc.store, choice->path);
   RefreshTitle(app);
 }
 

@@ -8,7 +8,7 @@ namespace kx {
 bool RequestQuit(App& app, bool fromCloseBox) {
   const PromptFor command = fromCloseBox ? PromptFor::CloseBox : PromptFor::Quit;
   if (!ConfirmUnsavedChanges(app, command) || !ConfirmUnsavedMemoryCharset(app, command)) return false;
-  app.requests.quit = true;
+  app.shell.requests.quit = true;
   return true;
 }
 

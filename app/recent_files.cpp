@@ -7,12 +7,12 @@
 namespace kx {
 
 void AddRecentFile(App& app, const std::string& path) {
-  RecentFiles& recent = app.files.recent;
+  RecentFiles& recent = app.doc.files.recent;
   std::shift_right(recent.begin(), recent.end(), 1);
   recent.front() = path;
-  app.store.lastDirectory = DirectoryOf(path);
+  app.doc.store.lastDirectory = DirectoryOf(path);
 }
 
-void ClearRecentFiles(App& app) { app.files.recent = EmptyRecentFiles(); }
+void ClearRecentFiles(App& app) { app.doc.files.recent = EmptyRecentFiles(); }
 
 }  // namespace kx

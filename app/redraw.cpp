@@ -10,17 +10,17 @@ namespace kx {
 namespace {
 
 void RenderPane(App& app) {
-  RenderEditorPane(app.pictures, app.editing, app.layout, app.viewOptions);
+  RenderEditorPane(app.view.pictures, app.view.editing, app.view.layout, app.view.options);
 }
 
 void RenderView(App& app) {
-  RenderEditorView(app.pictures, app.editing, app.layout, app.palette, app.viewOptions);
+  RenderEditorView(app.view.pictures, app.view.editing, app.view.layout, app.view.palette, app.view.options);
 }
 
 }  // namespace
 
 void RedrawAfterCharsetChange(App& app) {
-  RebuildCharsetImage(app.pictures, app.store, app.palette);
+  RebuildCharsetImage(app.view.pictures, app.doc.store, app.view.palette);
   RefreshFontPreview(app);
   RenderPane(app);
   RenderView(app);
@@ -29,7 +29,7 @@ void RedrawAfterCharsetChange(App& app) {
 void RedrawAfterMouseStep(App& app) {
   RenderPane(app);
   RenderView(app);
-  UpdateStatusBar(app.status, app.editing);
+  UpdateStatusBar(app.shell.status, app.view.editing);
 }
 
 void RedrawViews(App& app) {
@@ -39,19 +39,19 @@ void RedrawViews(App& app) {
 }
 
 void RedrawPenSwatch(App& app) {
-  RenderPenSwatch(app.pictures, app.editing, app.palette, app.viewOptions);
+  RenderPenSwatch(app.view.pictures, app.view.editing, app.view.palette, app.view.options);
 }
 
-void CaptureMemoryPanePicture(App& app) { CaptureMemoryPane(app.pictures); }
+void CaptureMemoryPanePicture(App& app) { CaptureMemoryPane(app.view.pictures); }
 
 void RenderStartupPictures(App& app) {
-  BuildRomReferenceImages(app.pictures, app.palette);
+  BuildRomReferenceImages(app.view.pictures, app.view.palette);
   RedrawPenSwatch(app);
   RedrawAfterCharsetChange(app);
 }
 
 void MarkModified(App& app) {
-  app.store.modified = true;
+  app.doc.store.modified = true;
   RefreshTitle(app);
 }
 

@@ -17,7 +17,7 @@ void RunCommand(App& app, CommandId id) {
   if (!CommandAvailable(app, id)) return;
   const CommandRow& row = *app.commands.Find(id)->row;
   if (row.run) row.run(app);
-  if (row.focusEditor) app.requests.focusEditor = true;
+  if (row.focusEditor) app.shell.requests.focusEditor = true;
 }
 
 MenuItemState ItemState(const App& app, CommandId id) {

@@ -5,15 +5,15 @@
 
 namespace kx {
 
-const Image& ScreenEditorCharsetImage(const App& app) { return app.pictures.charset; }
+const Image& ScreenEditorCharsetImage(const App& app) { return app.view.pictures.charset; }
 
 void OpenScreenEditor(App& app) {
   CloseFontPreview(app);
-  app.screenEditor = MakeScreenEditor(ScreenEditorCharsetImage(app));
+  app.view.screenEditor = MakeScreenEditor(ScreenEditorCharsetImage(app));
 }
 
 void CloseScreenEditor(App& app) {
-  app.screenEditor.reset();
+  app.view.screenEditor.reset();
 }
 
 }  // namespace kx

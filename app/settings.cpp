@@ -85,15 +85,15 @@ SettingsValues ReadOrCreateSettings(const std::string& path) {
 }
 
 void ApplySettings(App& app, const SettingsValues& values) {
-  app.placement = WindowPlacement{values.xpos, values.ypos, values.xsize, values.ysize, values.maximize == 1,
+  app.shell.placement = WindowPlacement{values.xpos, values.ypos, values.xsize, values.ysize, values.maximize == 1,
                                   values.fullscreen == 1};
-  app.editing.zoomIndex = std::clamp(values.zoom, 0, kZoomLevels - 1);
+  app.view.editing.zoomIndex = std::clamp(values.zoom, 0, kZoomLevels - 1);
   // The stored number goes into palette entry 1 as it is; only the three levels survive, anything else
   // shows and is written back as High.
-  app.palette[kInkIndex] = static_cast<Rgb>(values.brightness);
-  SetBrightness(app, BrightnessFromColour(app.palette[kInkIndex]));
-  app.store.lastDirectory = values.dir;
-  app.files.recent = values.recent;
+  app.view.palette[kInkIndex] = static_cast<Rgb>(values.brightness);
+  SetBrightness(app, BrightnessFromColour(app.view.palette[kInkIndex]));
+  app.doc.store.lastDirectory = values.dir;
+  app.doc.files.recent = values.recent;
 }
 
 bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window) {
@@ -102,20 +102,20 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   if (load.status == PreferenceLoadStatus::Absent) load.file = PreferenceFile::WithHeader({kComment});
 
   SettingsValues values;
-  values.fullscreen = app.placement.fullscreen ? 1 : 0;
+  values.fullscreen = app.shell.placement.fullscreen ? 1 : 0;
   values.maximize = window.maximize ? 1 : 0;
   // A maximised window has no position or size of its own to record: the lines it started from stay, unless
   // they had to be refitted to the screens, in which case what was applied replaces them.
-  const WindowPlacement& normal = window.maximize ? app.placement : window;
+  const WindowPlacement& normal = window.maximize ? app.shell.placement : window;
   values.xpos = normal.x;
   values.ypos = normal.y;
   values.xsize = normal.clientWidth;
   values.ysize = normal.clientHeight;
-  values.zoom = app.editing.zoomIndex;
-  values.brightness = static_cast<int>(BrightnessColour(app.brightness));
-  values.dir = app.store.lastDirectory;
-  values.recent = app.files.recent;
-  WriteValues(load.file, values, !window.maximize || app.placement.refitted);
+  values.zoom = app.view.editing.zoomIndex;
+  values.brightness = static_cast<int>(BrightnessColour(app.view.brightness));
+  values.dir = app.doc.store.lastDirectory;
+  values.recent = app.doc.files.recent;
+  WriteValues(load.file, values, !window.maximize || app.shell.placement.refitted);
   return SavePreferenceFile(path, load.file);
 }
 

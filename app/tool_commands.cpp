@@ -8,7 +8,7 @@ namespace kx {
 void SelectButtonTool(App& app, Tool tool, std::string_view tooltip) {
   ShowToolVariant(ToolControlsOf(app), tool);
   const ToolButtonSpec* holder = ButtonOfTool(tool);
-  if (holder && !tooltip.empty()) app.tools[holder->button].tooltip = tooltip;
+  if (holder && !tooltip.empty()) app.shell.tools[holder->button].tooltip = tooltip;
 }
 
 void SelectButtonlessTool(App& app, Tool tool) { SelectToolWithoutButton(ToolControlsOf(app), tool); }
@@ -16,8 +16,8 @@ void SelectButtonlessTool(App& app, Tool tool) { SelectToolWithoutButton(ToolCon
 void ClickToolButton(App& app, GadgetId button) { SelectToolButton(ToolControlsOf(app), button); }
 
 void EnableGlyphPaste(App& app) {
-  app.glyphStores.glyphPasteEnabled = true;
-  app.tools[GadgetId::Paste].enabled = true;
+  app.doc.glyphStores.glyphPasteEnabled = true;
+  app.shell.tools[GadgetId::Paste].enabled = true;
 }
 
 void ChooseCut(App& app) {

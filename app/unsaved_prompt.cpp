@@ -34,21 +34,21 @@ bool IsQuit(PromptFor command) { return command == PromptFor::CloseBox || comman
 
 MessageAnswer Ask(App& app, PromptFor command, const std::string& name) {
   const PromptText& prompt = kPrompts[static_cast<std::size_t>(command)];
-  return app.dialogs->ShowMessage(prompt.title, prompt.before + name + prompt.after, MessageButtons::YesNoCancel,
+  return app.shell.dialogs->ShowMessage(prompt.title, prompt.before + name + prompt.after, MessageButtons::YesNoCancel,
                                   MessageIcon::Information);
 }
 
 // Yes saves the editor charset; whether the command goes on after that is ConfirmUnsavedChanges' rule.
 bool SaveFromPrompt(App& app, PromptFor command) {
-  if (app.store.hasFile) return SaveCharset(app) == SaveResult::Saved && IsQuit(command);
+  if (app.doc.store.hasFile) return SaveCharset(app) == SaveResult::Saved && IsQuit(command);
   return SaveCharsetAs(app) == SaveResult::Saved;
 }
 
 }  // namespace
 
 bool ConfirmUnsavedChanges(App& app, PromptFor command) {
-  if (!app.store.modified) return true;
-  switch (Ask(app, command, app.store.currentName)) {
+  if (!app.doc.store.modified) return true;
+  switch (Ask(app, command, app.doc.store.currentName)) {
     case MessageAnswer::Yes: return SaveFromPrompt(app, command);
     case MessageAnswer::No: return true;
     case MessageAnswer::Ok:
@@ -58,8 +58,8 @@ bool ConfirmUnsavedChanges(App& app, PromptFor command) {
 }
 
 bool ConfirmUnsavedMemoryCharset(App& app, PromptFor command) {
-  if (!app.store.memoryFlags.modified) return true;
-  switch (Ask(app, command, MemoryCharsetName(app.store))) {
+  if (!app.doc.store.memoryFlags.modified) return true;
+  switch (Ask(app, command, MemoryCharsetName(app.doc.store))) {
     case MessageAnswer::Yes: {
       // Saves work on the editor charset: the memory charset comes in for the save, with its own name and
       // flags, and goes back out afterwards, saved or not.

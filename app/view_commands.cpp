@@ -6,20 +6,20 @@
 namespace kx {
 
 void ToggleViewOption(App& app, bool ViewOptions::*option) {
-  app.viewOptions.*option = !(app.viewOptions.*option);
+  app.view.options.*option = !(app.view.options.*option);
   RedrawViews(app);
 }
 
 void StepZoom(App& app, int step) {
-  const int zoom = app.editing.zoomIndex + step;
+  const int zoom = app.view.editing.zoomIndex + step;
   if (zoom < 0 || zoom >= kZoomLevels) return;
   SetZoom(app, zoom);
   RedrawViews(app);
 }
 
 void SetBrightness(App& app, Brightness level) {
-  app.brightness = level;
-  app.palette[kInkIndex] = BrightnessColour(level);
+  app.view.brightness = level;
+  app.view.palette[kInkIndex] = BrightnessColour(level);
   RedrawAfterCharsetChange(app);
 }
 

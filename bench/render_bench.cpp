@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
       for (const Mode& mode : kModes) {
         if (!Wanted(mode, argc, argv)) continue;
         kx::App app;
-        app.viewOptions.scanlines = mode.scanlines;
-        app.viewOptions.crtMain = mode.crtMain;
-        app.viewOptions.crtEdge = mode.crtEdge;
+        app.view.options.scanlines = mode.scanlines;
+        app.view.options.crtMain = mode.crtMain;
+        app.view.options.crtEdge = mode.crtEdge;
         kx::RenderStartupPictures(app);
         kx::WindowMetrics metrics;
         metrics.clientWidth = size.w;
@@ -85,9 +85,9 @@ int main(int argc, char** argv) {
         kx::SetZoom(app, zoom);
         kx::ResizeWindow(app, metrics);
         kx::ScrollTo(app, 3, 5);  // not on a glyph boundary
-        app.editing.hoverTarget = kx::HoverTarget::EditorView;
-        const int cols = app.layout.ColumnsVisible(), rows = app.layout.RowsVisible();
-        const std::size_t bytes = static_cast<std::size_t>(app.layout.editorView.w) * app.layout.editorView.h * 4;
+        app.view.editing.hoverTarget = kx::HoverTarget::EditorView;
+        const int cols = app.view.layout.ColumnsVisible(), rows = app.view.layout.RowsVisible();
+        const std::size_t bytes = static_cast<std::size_t>(app.view.layout.editorView.w) * app.view.layout.editorView.h * 4;
 
         std::vector<unsigned char> from(bytes, 1), to(bytes);
         const double copy = MedianMicros([&](int i) {
@@ -95,12 +95,12 @@ int main(int argc, char** argv) {
           std::memcpy(to.data(), from.data(), bytes);
         });
         const double move = MedianMicros([&](int i) {
-          app.editing.hoverX = app.editing.scrollX + (i * 7) % cols;
-          app.editing.hoverY = app.editing.scrollY + (i * 3) % rows;
+          app.view.editing.hoverX = app.view.editing.scrollX + (i * 7) % cols;
+          app.view.editing.hoverY = app.view.editing.scrollY + (i * 3) % rows;
           kx::RedrawAfterMouseStep(app);
         });
         const double edit = MedianMicros([&](int i) {
-          app.store.editor[static_cast<std::size_t>(i * 13) % app.store.editor.size()] ^= 0x18;
+          app.doc.store.editor[static_cast<std::size_t>(i * 13) % app.doc.store.editor.size()] ^= 0x18;
           kx::RedrawAfterCharsetChange(app);
         });
         const bool off = !mode.scanlines && !mode.crtMain && !mode.crtEdge;
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
           worstMainEdgeEdit = std::max(worstMainEdgeEdit, edit / copy);
         }
         std::printf("| %dx%d | %s | %s | %dx%d | %.1f | %.1f | %.2f | %.1f | %.2f |\n", size.w, size.h,
-                    kx::kZoomLabels[zoom], mode.name, app.layout.editorView.w, app.layout.editorView.h, copy, move,
+                    kx::kZoomLabels[zoom], mode.name, app.view.layout.editorView.w, app.view.layout.editorView.h, copy, move,
                     move / copy, edit, edit / copy);
         std::fflush(stdout);
       }

@@ -90,7 +90,7 @@ void Run(App& app, ScriptedDialogs& dialogs, const Flow& flow, const std::string
       break;
     case Route::Drop: DropFiles(app, {path}); break;
     case Route::Recent:
-      app.files.recent[0] = path;
+      app.doc.files.recent[0] = path;
       RunCommand(app, flow.id);
       break;
   }
@@ -105,11 +105,11 @@ Charset Expected(const Charset& before, const Placement& p, std::span<const std:
 // The parts of a fresh App that a load reads or writes; put back before each command so that every command
 // starts as on a fresh App without the cost of building one per command.
 struct FreshState {
-  explicit FreshState(const App& app) : store(app.store), files(app.files), title(app.title) {}
+  explicit FreshState(const App& app) : store(app.doc.store), files(app.doc.files), title(app.shell.title) {}
   void Restore(fuzz::ScriptedApp& scripted) const {
-    scripted.app.store = store;
-    scripted.app.files = files;
-    scripted.app.title = title;
+    scripted.app.doc.store = store;
+    scripted.app.doc.files = files;
+    scripted.app.shell.title = title;
     scripted.dialogs.calls.clear();
   }
   CharsetStore store;
@@ -125,11 +125,11 @@ void CheckFlow(fuzz::ScriptedApp& scripted, const Flow& flow, const std::string&
     fuzz::Require(holds, what);
   };
   App& app = scripted.app;
-  const CharsetStore before = app.store;
-  const std::string titleBefore = app.title;
+  const CharsetStore before = app.doc.store;
+  const std::string titleBefore = app.shell.title;
   Run(app, scripted.dialogs, flow, path);
 
-  const CharsetStore& after = app.store;
+  const CharsetStore& after = app.doc.store;
   Require(scripted.dialogs.fileAnswers.empty(), "the requester was asked");
   Require(after.slots == before.slots && after.editorSlot == before.editorSlot, "the memory charset is untouched");
   const std::optional<Placement> placed = flow.accept(file.size());
@@ -139,7 +139,7 @@ void CheckFlow(fuzz::ScriptedApp& scripted, const Flow& flow, const std::string&
             "a refused file leaves the names");
     Require(after.modified == before.modified && after.hasFile == before.hasFile && after.fileType == before.fileType,
             "a refused file leaves the flags and the file type");
-    Require(app.title == titleBefore, "a refused file leaves the title");
+    Require(app.shell.title == titleBefore, "a refused file leaves the title");
     const bool told = !scripted.dialogs.calls.empty() && scripted.dialogs.calls.back().kind == DialogKind::Message;
     Require(told == (flow.route != Route::Recent), "a refused file is reported, a recent entry ignored");
     return;
@@ -149,7 +149,7 @@ void CheckFlow(fuzz::ScriptedApp& scripted, const Flow& flow, const std::string&
   Require(after.modified == placed->modified, "only an import counts as an unsaved change");
   Require(after.hasFile && after.currentName == path && after.slotNames[after.editorSlot & 1] == path,
           "a loaded file names the charset");
-  Require(app.title == fuzz::ExpectedTitle(after), "the title follows the load");
+  Require(app.shell.title == fuzz::ExpectedTitle(after), "the title follows the load");
 }
 
 }  // namespace

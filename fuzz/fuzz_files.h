@@ -57,7 +57,7 @@ inline const ProcessFolder& Folder() {
 
 // A fresh App whose dialogs are `dialogs`.
 struct ScriptedApp {
-  ScriptedApp() { app.dialogs = &dialogs; }
+  ScriptedApp() { app.shell.dialogs = &dialogs; }
   ScriptedApp(const ScriptedApp&) = delete;
   ScriptedApp& operator=(const ScriptedApp&) = delete;
 

@@ -27,14 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = fuzz::Folder().Write("picture", file);
   fuzz::ScriptedApp scripted;
   App& app = scripted.app;
-  const CharsetStore before = app.store;
-  const std::string titleBefore = app.title;
+  const CharsetStore before = app.doc.store;
+  const std::string titleBefore = app.shell.title;
 
   scripted.dialogs.fileAnswers.push_back(FileChoice{path, 0});
   RunCommand(app, cmd::ImportImage);
   Require(scripted.dialogs.fileAnswers.empty(), "the requester was asked");
 
-  const CharsetStore& after = app.store;
+  const CharsetStore& after = app.doc.store;
   Require(after.slots == before.slots, "the memory charset is untouched");
   const DecodeResult decoded = DecodeImage(file);
   fuzz::CheckDecoded(decoded);
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a failed import says so");
     Require(after.editor == before.editor && after.fileType == before.fileType, "a failed import leaves the charset");
     Require(after.currentName == before.currentName && after.slotNames == before.slotNames &&
-                after.modified == before.modified && after.hasFile == before.hasFile && app.title == titleBefore,
+                after.modified == before.modified && after.hasFile == before.hasFile && app.shell.title == titleBefore,
             "a failed import leaves the names and flags");
     return 0;
   }
@@ -52,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(after.editor == CharsetOfPicture(*decoded.image), "the charset is read from the scaled picture");
   Require(after.fileType == FileType::Image, "an imported picture sets the file type image");
   Require(after.hasFile && !after.modified && after.currentName == path, "an imported picture names the charset");
-  Require(app.title == fuzz::ExpectedTitle(after), "the title follows the import");
+  Require(app.shell.title == fuzz::ExpectedTitle(after), "the title follows the import");
   return 0;
 }

@@ -9,6 +9,7 @@
 // would be too large once rewritten is left as it was.
 #include <tuple>
 
+#include "app/run_command.h"
 #include "app/settings.h"
 #include "fuzz/fuzz_files.h"
 #include "runtime/file_bytes.h"
@@ -31,10 +32,10 @@ bool IsLevel(Rgb colour) {
 }
 
 void CheckApplied(const App& app, const App& fresh, const SettingsValues& values) {
-  Require(app.editing.zoomIndex >= 0 && app.editing.zoomIndex < kZoomLevels, "zoom is 0..4");
-  Require(IsLevel(BrightnessColour(app.brightness)) && app.palette[kInkIndex] == BrightnessColour(app.brightness),
+  Require(app.view.editing.zoomIndex >= 0 && app.view.editing.zoomIndex < kZoomLevels, "zoom is 0..4");
+  Require(IsLevel(BrightnessColour(app.view.brightness)) && app.view.palette[kInkIndex] == BrightnessColour(app.view.brightness),
           "brightness is one of the levels and the palette shows it");
-  Require(app.store.lastDirectory == values.dir && app.files.recent == values.recent, "the paths are taken as read");
+  Require(app.doc.store.lastDirectory == values.dir && app.doc.files.recent == values.recent, "the paths are taken as read");
   bool anyFile = false;
   for (int slot = 0; slot < cmd::kRecentCount; ++slot) {
     const CommandId item = cmd::RecentFirst + slot;
@@ -68,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ApplySettings(run.app, values);
   CheckApplied(run.app, fresh.app, values);
 
-  if (!WriteSettingsAtExit(path, run.app, run.app.placement)) {
+  if (!WriteSettingsAtExit(path, run.app, run.app.shell.placement)) {
     // Only a file that would outgrow what the reader accepts (8-bit text at most doubles as UTF-8) is kept
     // as it was instead.
     const FileRead kept = ReadFileBytes(path, kMaxPreferenceFileBytes);
@@ -92,15 +93,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Require(reread.fullscreen == (values.fullscreen == 1 ? 1 : 0) && reread.maximize == (values.maximize == 1 ? 1 : 0),
           "the window flags are written as 0 or 1");
-  Require(reread.zoom == run.app.editing.zoomIndex, "the zoom survives");
-  Require(reread.brightness == static_cast<int>(BrightnessColour(run.app.brightness)), "the brightness survives");
+  Require(reread.zoom == run.app.view.editing.zoomIndex, "the zoom survives");
+  Require(reread.brightness == static_cast<int>(BrightnessColour(run.app.view.brightness)), "the brightness survives");
 
   fuzz::ScriptedApp second;
   ApplySettings(second.app, reread);
   CheckApplied(second.app, fresh.app, reread);
-  Require(second.app.editing.zoomIndex == run.app.editing.zoomIndex && second.app.brightness == run.app.brightness &&
-              second.app.placement.maximize == run.app.placement.maximize &&
-              second.app.placement.fullscreen == run.app.placement.fullscreen,
+  Require(second.app.view.editing.zoomIndex == run.app.view.editing.zoomIndex && second.app.view.brightness == run.app.view.brightness &&
+              second.app.shell.placement.maximize == run.app.shell.placement.maximize &&
+              second.app.shell.placement.fullscreen == run.app.shell.placement.fullscreen,
           "a second run starts where the first ended");
   return 0;
 }

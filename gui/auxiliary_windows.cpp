@@ -11,12 +11,12 @@ AuxiliaryWindows::AuxiliaryWindows(App& app, QWidget* mainWindow, std::function<
     : QObject(mainWindow), app_(app) {
   preview_ = new FontPreviewWindow(app, mainWindow);
   preview_->onClosed = std::move(resync);
-  about_ = new AboutWindow(mainWindow, app.buildDateTime);
+  about_ = new AboutWindow(mainWindow, app.shell.buildDateTime);
 }
 
 void AuxiliaryWindows::Sync() {
   preview_->Sync();
-  if (std::exchange(app_.requests.openAbout, false)) about_->Open();
+  if (std::exchange(app_.shell.requests.openAbout, false)) about_->Open();
 }
 
 }  // namespace kx

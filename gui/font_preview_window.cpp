@@ -22,15 +22,15 @@ FontPreviewWindow::FontPreviewWindow(App& app, QWidget* mainWindow)
 }
 
 void FontPreviewWindow::Sync() {
-  UiRequests& r = app_.requests;
-  if (std::exchange(r.closeFontPreview, false) && !app_.preview.windowOpen) hide();
-  const Image& picture = app_.preview.picture;
-  if (app_.preview.windowOpen && !picture.Empty() && shownVersion_ != app_.preview.version) {
+  UiRequests& r = app_.shell.requests;
+  if (std::exchange(r.closeFontPreview, false) && !app_.view.preview.windowOpen) hide();
+  const Image& picture = app_.view.preview.picture;
+  if (app_.view.preview.windowOpen && !picture.Empty() && shownVersion_ != app_.view.preview.version) {
     // The picture keeps its buffer from one composition to the next; wrapping it again is cheap.
     canvas_->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.StrideBytes());
-    shownVersion_ = app_.preview.version;
+    shownVersion_ = app_.view.preview.version;
   }
-  if (std::exchange(r.openFontPreview, false) && app_.preview.windowOpen) {
+  if (std::exchange(r.openFontPreview, false) && app_.view.preview.windowOpen) {
     CentreOn(this, mainWindow_);
     show();
     raise();
@@ -39,9 +39,9 @@ void FontPreviewWindow::Sync() {
 
 void FontPreviewWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (!app_.preview.windowOpen) return;
+  if (!app_.view.preview.windowOpen) return;
   CloseFontPreview(app_);
-  app_.requests.closeFontPreview = false;  // this window is closing already
+  app_.shell.requests.closeFontPreview = false;  // this window is closing already
   if (onClosed) onClosed();
 }
 

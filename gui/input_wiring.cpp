@@ -15,9 +15,9 @@ namespace kx {
 namespace {
 
 void AfterEvent(MainWindow& window, App& app, int zoomBefore) {
-  if (app.editing.zoomIndex != zoomBefore) window.LayOut();
-  if (std::exchange(app.requests.focusEditor, false)) window.EditorCanvas()->setFocus();
-  if (app.requests.handPointer) {
+  if (app.view.editing.zoomIndex != zoomBefore) window.LayOut();
+  if (std::exchange(app.shell.requests.focusEditor, false)) window.EditorCanvas()->setFocus();
+  if (app.shell.requests.handPointer) {
     window.EditorPane()->setCursor(Qt::PointingHandCursor);
   } else {
     window.EditorPane()->unsetCursor();
@@ -29,7 +29,7 @@ void AfterEvent(MainWindow& window, App& app, int zoomBefore) {
 template <typename Event, typename Handler>
 std::function<void(const Event&)> Then(MainWindow& window, App& app, Handler handler) {
   return [&window, &app, handler](const Event& e) {
-    const int zoomBefore = app.editing.zoomIndex;
+    const int zoomBefore = app.view.editing.zoomIndex;
     handler(e);
     AfterEvent(window, app, zoomBefore);
   };
@@ -56,7 +56,7 @@ void WireEditorInput(MainWindow& window, App& app) {
   for (int i = 0; i < kToolColumnButtons; ++i) {
     const auto id = static_cast<GadgetId>(i);
     QObject::connect(window.Button(id), &QToolButton::clicked, &window, [&window, &app, id] {
-      const int zoomBefore = app.editing.zoomIndex;
+      const int zoomBefore = app.view.editing.zoomIndex;
       OnToolButton(app, id);
       AfterEvent(window, app, zoomBefore);
     });

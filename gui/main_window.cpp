@@ -42,7 +42,7 @@ W* MakeGadget(GadgetId id, QWidget* page) {
 }  // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-  setWindowTitle(QString::fromStdString(app_.title));
+  setWindowTitle(QString::fromStdString(app_.shell.title));
   setMinimumSize(kMinClientWidth, kMinClientHeight);
   setAcceptDrops(true);
   resize(kMinClientWidth, kMinClientHeight);
@@ -140,7 +140,7 @@ void MainWindow::LayOut() {
 }
 
 void MainWindow::PlaceViews() {
-  const ViewLayout& l = app_.layout;
+  const ViewLayout& l = app_.view.layout;
   Place(editor_, l.editorView);
   Place(verticalBar_, l.verticalBar);
   Place(horizontalBar_, l.horizontalBar);
@@ -150,13 +150,13 @@ void MainWindow::PlaceViews() {
 
 void MainWindow::SyncScrollBars() {
   const bool wasSyncing = std::exchange(syncing_, true);
-  const ViewLayout& l = app_.layout;
+  const ViewLayout& l = app_.view.layout;
   horizontalBar_->setRange(0, l.horizontal.MaxPosition());
   horizontalBar_->setPageStep(l.horizontal.page);
   verticalBar_->setRange(0, l.vertical.MaxPosition());
   verticalBar_->setPageStep(l.vertical.page);
-  horizontalBar_->setValue(app_.editing.scrollX);
-  verticalBar_->setValue(app_.editing.scrollY);
+  horizontalBar_->setValue(app_.view.editing.scrollX);
+  verticalBar_->setValue(app_.view.editing.scrollY);
   syncing_ = wasSyncing;
 }
 
@@ -177,10 +177,10 @@ void MainWindow::ZoomChosen(int index) {
 
 void MainWindow::SyncFromApp() {
   const bool wasSyncing = std::exchange(syncing_, true);
-  setWindowTitle(QString::fromStdString(app_.title));
+  setWindowTitle(QString::fromStdString(app_.shell.title));
   menus_->Sync();
   for (int i = 0; i < kToolColumnButtons; ++i) {
-    const ToolButtonState& s = app_.tools.buttons[i];
+    const ToolButtonState& s = app_.shell.tools.buttons[i];
     QToolButton* b = buttons_[i];
     b->setChecked(s.pressed);
     b->setEnabled(s.enabled);
@@ -191,10 +191,10 @@ void MainWindow::SyncFromApp() {
       shownIcons_[i] = s.icon;
     }
   }
-  zoom_->setCurrentIndex(app_.editing.zoomIndex);
+  zoom_->setCurrentIndex(app_.view.editing.zoomIndex);
   SyncScrollBars();
 
-  const StatusBarState& st = app_.status;
+  const StatusBarState& st = app_.shell.status;
   statusFields_[0]->setText(QString::fromStdString(st.charNumber));
   statusFields_[1]->setText(QString::fromStdString(st.hexNumber));
   statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
@@ -206,7 +206,7 @@ void MainWindow::SyncFromApp() {
 
 // Carries out what the core asked of the window system during the last event.
 void MainWindow::HandleRequests() {
-  UiRequests& r = app_.requests;
+  UiRequests& r = app_.shell.requests;
   if (std::exchange(r.focusEditor, false)) editor_->setFocus();
   // The prompts already ran (Quit command). Qt's quit sends this window a close event, which must not ask
   // again, whenever the platform delivers it.
@@ -220,7 +220,7 @@ void MainWindow::HandleRequests() {
 ScreenEditorWindow* MainWindow::ScreenEditor() const { return screenEditor_; }
 
 void MainWindow::OpenRequestedScreenEditor() {
-  if (!std::exchange(app_.requests.openScreenEditor, false) || screenEditor_) return;
+  if (!std::exchange(app_.shell.requests.openScreenEditor, false) || screenEditor_) return;
   screenEditor_ = new ScreenEditorWindow(app_, this);
   screenEditor_->onClosed = [this] { SyncFromApp(); };
   SyncFromApp();  // acts on what opening asked for (an open font preview closes first)
@@ -228,7 +228,7 @@ void MainWindow::OpenRequestedScreenEditor() {
 }
 
 WindowPlacement MainWindow::CurrentPlacement() const {
-  WindowPlacement p = app_.placement;
+  WindowPlacement p = app_.shell.placement;
   p.maximize = isMaximized();
   p.x = x();
   p.y = y();

@@ -25,14 +25,14 @@ QPixmap ToPixmap(const Image& picture) {
 }  // namespace
 
 void MainWindow::SyncPictures() {
-  const ViewPictures& p = app_.pictures;
+  const ViewPictures& p = app_.view.pictures;
   const PictureVersions& v = p.versions;
   ShowIfChanged(editor_, p.editorView, v.editorView, shownVersions_.editorView);
   ShowIfChanged(editorPane_, p.editorPane, v.editorPane, shownVersions_.editorPane);
   ShowIfChanged(memoryPane_, p.memoryPane, v.memoryPane, shownVersions_.memoryPane);
   ShowIfChanged(swatch_, p.penSwatch, v.penSwatch, shownVersions_.penSwatch);
 
-  const int glyph = app_.status.romGlyph.value_or(-1);
+  const int glyph = app_.shell.status.romGlyph.value_or(-1);
   if (glyph == shownRomGlyph_ && v.romGlyphs == shownVersions_.romGlyphs) return;
   shownRomGlyph_ = glyph;
   shownVersions_.romGlyphs = v.romGlyphs;

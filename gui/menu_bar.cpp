@@ -68,10 +68,10 @@ QAction* MenuBar::AddItem(QMenu* menu, const MenuNode& item) {
 }
 
 void MenuBar::Run(CommandId id) {
-  const int zoom = app_.editing.zoomIndex;
+  const int zoom = app_.view.editing.zoomIndex;
   RunCommand(app_, id);
-  if (app_.editing.zoomIndex != zoom) window_.LayOut();
-  if (std::exchange(app_.requests.focusEditor, false)) window_.EditorCanvas()->setFocus();
+  if (app_.view.editing.zoomIndex != zoom) window_.LayOut();
+  if (std::exchange(app_.shell.requests.focusEditor, false)) window_.EditorCanvas()->setFocus();
   // Qt flips a checkable item's tick on its own before the command runs; the App's state wins.
   Sync(true);
   window_.SyncFromApp();

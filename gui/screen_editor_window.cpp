@@ -77,7 +77,7 @@ ScreenEditorWindow::ScreenEditorWindow(App& app, QWidget* mainWindow)
 }
 
 ScreenEditorWindow::~ScreenEditorWindow() {
-  if (app_.screenEditor) CloseScreenEditor(app_);
+  if (app_.view.screenEditor) CloseScreenEditor(app_);
 }
 
 void ScreenEditorWindow::BuildRulers() {
@@ -103,7 +103,7 @@ void ScreenEditorWindow::BuildButtons() {
 }
 
 void ScreenEditorWindow::BuildStatusLine() {
-  for (const StatusLabel& l : ScreenStatusLine(*app_.screenEditor)) {
+  for (const StatusLabel& l : ScreenStatusLine(*app_.view.screenEditor)) {
     auto* label = new QLabel(this);
     label->move(l.x, kStatusLineY);
     status_.push_back(label);
@@ -111,7 +111,7 @@ void ScreenEditorWindow::BuildStatusLine() {
 }
 
 void ScreenEditorWindow::KeyPressed(QKeyEvent* event) {
-  ScreenEditor& e = *app_.screenEditor;
+  ScreenEditor& e = *app_.view.screenEditor;
   const int code = VirtualKeyOf(*event, e.mapping);
   const Qt::KeyboardModifiers mods = event->modifiers();
   if (code) PressScreenKey(e, code, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
@@ -119,12 +119,12 @@ void ScreenEditorWindow::KeyPressed(QKeyEvent* event) {
 }
 
 void ScreenEditorWindow::ButtonClicked(ScreenButton id) {
-  PressScreenButton(*app_.screenEditor, id, Button(id)->isChecked(), *app_.dialogs);
+  PressScreenButton(*app_.view.screenEditor, id, Button(id)->isChecked(), *app_.shell.dialogs);
   SyncFromEditor();
 }
 
 void ScreenEditorWindow::SyncFromEditor() {
-  const ScreenEditor& e = *app_.screenEditor;
+  const ScreenEditor& e = *app_.view.screenEditor;
   const TextScreen& shown = ShownScreen(e);
   ShowImage(screen_, shown.picture);
   ShowImage(sheet_, shown.glyphs);

@@ -68,8 +68,8 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
   window->LayOut();
   splash.close();
   // What is applied is what the settings file gets back at exit.
-  app.placement = FittedToScreens(app.placement);
-  ShowMainWindow(*window, app.placement);
+  app.shell.placement = FittedToScreens(app.shell.placement);
+  ShowMainWindow(*window, app.shell.placement);
 
   RefreshTitle(app);
   window->SyncFromApp();

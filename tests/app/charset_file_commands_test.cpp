@@ -18,7 +18,7 @@ const char* const kSaveFilters = "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|
 using OpenCommand = FileCommandTest;
 
 TEST_F(OpenCommand, CharsetFilterRefusesAPrgFileWhateverItsName) {
-  app.store.lastDirectory = dir.Dir();
+  app.doc.store.lastDirectory = dir.Dir();
   const std::string path = dir.Path("font.prg");
   WriteBytes(path, Counting(2050));
   const std::string before = Editor();
@@ -35,26 +35,26 @@ TEST_F(OpenCommand, CharsetFilterRefusesAPrgFileWhateverItsName) {
   EXPECT_EQ(LastCall().text, "Not a 2048 byte file: \r\n\r\n" + path);
   EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
   EXPECT_EQ(Editor(), before);
-  EXPECT_FALSE(app.store.hasFile);
-  EXPECT_EQ(app.store.fileType, FileType::None);  // a refused file does not change the save layout
-  EXPECT_EQ(app.files.openFilter, 0);
-  EXPECT_TRUE(app.requests.focusEditor);
+  EXPECT_FALSE(app.doc.store.hasFile);
+  EXPECT_EQ(app.doc.store.fileType, FileType::None);  // a refused file does not change the save layout
+  EXPECT_EQ(app.doc.files.openFilter, 0);
+  EXPECT_TRUE(app.shell.requests.focusEditor);
 }
 
 TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
   const std::string path = dir.Path("font.chr");
   WriteBytes(path, Counting(2048, 5));
-  app.history.Push(app.store, true);
+  app.doc.history.Push(app.doc.store, true);
   AnswerFile(path, 1);
   RunCommand(app, cmd::Open);
 
   EXPECT_EQ(Editor(), Counting(2048, 5));
-  EXPECT_EQ(app.store.fileType, FileType::Prg);
-  EXPECT_TRUE(app.store.hasFile);
-  EXPECT_FALSE(app.store.modified);
-  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + path);
-  EXPECT_EQ(app.store.lastDirectory, dir.Dir());
-  EXPECT_EQ(app.history.UndoDepth(), 1u);  // a load takes no snapshot
+  EXPECT_EQ(app.doc.store.fileType, FileType::Prg);
+  EXPECT_TRUE(app.doc.store.hasFile);
+  EXPECT_FALSE(app.doc.store.modified);
+  EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - " + path);
+  EXPECT_EQ(app.doc.store.lastDirectory, dir.Dir());
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);  // a load takes no snapshot
 
   RunCommand(app, cmd::Save);
   EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Counting(2048, 5));
@@ -67,7 +67,7 @@ TEST_F(OpenCommand, MissingFileChangesNothingButTheFilter) {
   RunCommand(app, cmd::Open);
   EXPECT_EQ(LastCall().title, "File Error!");
   EXPECT_EQ(LastCall().text, "File Error! : '" + dir.Path("gone.chr") + "' not found!");
-  EXPECT_EQ(app.store.lastDirectory, "");
+  EXPECT_EQ(app.doc.store.lastDirectory, "");
 }
 
 TEST_F(OpenCommand, CancelledRequestersChangeNothingNotEvenTheFilters) {
@@ -75,17 +75,17 @@ TEST_F(OpenCommand, CancelledRequestersChangeNothingNotEvenTheFilters) {
     AnswerCancel();
     RunCommand(app, id);
   }
-  EXPECT_EQ(app.files.openFilter, 1);
-  EXPECT_EQ(app.files.saveFilter, 1);
+  EXPECT_EQ(app.doc.files.openFilter, 1);
+  EXPECT_EQ(app.doc.files.saveFilter, 1);
   EXPECT_EQ(dialogs.calls.size(), 4u);  // four requesters, no message
-  EXPECT_FALSE(app.store.hasFile);
-  EXPECT_EQ(app.files.recent[0], "<Empty>");
+  EXPECT_FALSE(app.doc.store.hasFile);
+  EXPECT_EQ(app.doc.files.recent[0], "<Empty>");
 }
 
 using SaveCommand = FileCommandTest;
 
 TEST_F(SaveCommand, SaveAsAppendsTheFilterExtensionExactly) {
-  app.store.lastDirectory = dir.Dir();
+  app.doc.store.lastDirectory = dir.Dir();
   struct Case {
     const char* typed;
     int filter;
@@ -95,7 +95,7 @@ TEST_F(SaveCommand, SaveAsAppendsTheFilterExtensionExactly) {
                         Case{"FONT.PRG", 0, "FONT.PRG.prg"}, Case{"set", 1, "set.chr"}}) {
     AnswerFile(dir.Path(c.typed), c.filter);
     EXPECT_EQ(SaveCharsetAs(app), SaveResult::Saved);
-    EXPECT_EQ(app.store.currentName, dir.Path(c.written));
+    EXPECT_EQ(app.doc.store.currentName, dir.Path(c.written));
     EXPECT_EQ(ReadBytes(dir.Path(c.written)).size(), c.filter == 0 ? 2050u : 2048u);
   }
   // The second request proposes the file part of the current name inside the last directory and
@@ -106,8 +106,8 @@ TEST_F(SaveCommand, SaveAsAppendsTheFilterExtensionExactly) {
   EXPECT_EQ(dialogs.calls[0].filterIndex, 1);
   EXPECT_EQ(dialogs.calls[1].proposedPath, dir.Path("font.prg"));
   EXPECT_EQ(dialogs.calls[1].filterIndex, 0);
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
-  EXPECT_FALSE(app.store.modified);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
+  EXPECT_FALSE(app.doc.store.modified);
 }
 
 TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
@@ -122,8 +122,8 @@ TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
   EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
   EXPECT_EQ(ReadBytes(path), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);  // no half-written leftovers
-  EXPECT_TRUE(app.store.modified);
-  EXPECT_EQ(app.files.recent[0], path);
+  EXPECT_TRUE(app.doc.store.modified);
+  EXPECT_EQ(app.doc.files.recent[0], path);
   EXPECT_EQ(ItemState(app, cmd::RecentFirst).text, path);
 }
 
@@ -172,7 +172,7 @@ TEST_F(SaveCommand, ReplacingAnotherFileIsAskedAboutTheCompletedNameAndNoPicksAg
   EXPECT_EQ(LastCall().title, "Export");
   EXPECT_EQ(LastCall().text, "font.chr already exists. Do you want to replace it?");
   EXPECT_EQ(ReadBytes(dir.Path("font.chr")), "other");
-  EXPECT_EQ(app.store.currentName, own);
+  EXPECT_EQ(app.doc.store.currentName, own);
 }
 
 using ImportCommand = FileCommandTest;
@@ -191,12 +191,12 @@ TEST_F(ImportCommand, RowImportReplacesOnlyItsRowsAndCountsAsUnsaved) {
   EXPECT_EQ(request.filterIndex, 0);
   EXPECT_EQ(Editor().substr(0, 256), Counting(256, 9));
   EXPECT_EQ(Editor().substr(256), before.substr(256));
-  EXPECT_TRUE(app.store.modified);
-  EXPECT_TRUE(app.store.hasFile);
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
-  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + path + " <unsaved>");
-  EXPECT_EQ(app.store.lastDirectory, dir.Dir());
-  EXPECT_EQ(app.files.openFilter, 1);  // one filter offered no choice: Open keeps its own
+  EXPECT_TRUE(app.doc.store.modified);
+  EXPECT_TRUE(app.doc.store.hasFile);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - " + path + " <unsaved>");
+  EXPECT_EQ(app.doc.store.lastDirectory, dir.Dir());
+  EXPECT_EQ(app.doc.files.openFilter, 1);  // one filter offered no choice: Open keeps its own
 }
 
 TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
@@ -210,7 +210,7 @@ TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
   RunCommand(app, cmd::ImportFirst + 1);
   EXPECT_EQ(LastCall().text, "Not a 512 byte file: \r\n\r\n" + dir.Path("odd"));
   EXPECT_EQ(Editor(), before);
-  EXPECT_FALSE(app.store.hasFile);
+  EXPECT_FALSE(app.doc.store.hasFile);
 }
 
 TEST_F(ImportCommand, ShortPrgImportTakesOffsetsTwoOnAndZeroesTheLastByte) {
@@ -224,19 +224,19 @@ TEST_F(ImportCommand, ShortPrgImportTakesOffsetsTwoOnAndZeroesTheLastByte) {
 using ExportCommand = FileCommandTest;
 
 TEST_F(ExportCommand, WritesExactlyItsRowsAndAppendsChr) {
-  app.store.modified = true;
+  app.doc.store.modified = true;
   AnswerFile(dir.Path("rows"), 0);
   RunCommand(app, cmd::ExportLast);
   EXPECT_EQ(dialogs.calls[0].title, "Export");
   EXPECT_EQ(dialogs.calls[0].filters, "Charset (*.chr)|*.chr|");
   EXPECT_EQ(dialogs.calls[0].filterIndex, 0);
   EXPECT_EQ(ReadBytes(dir.Path("rows.chr")), Editor().substr(0, 1792));
-  EXPECT_EQ(app.store.currentName, dir.Path("rows.chr"));
-  EXPECT_TRUE(app.store.hasFile);
-  EXPECT_EQ(app.files.saveFilter, 1);  // one filter offered no choice: Save As keeps its own
-  EXPECT_EQ(app.files.recent[0], "<Empty>");
+  EXPECT_EQ(app.doc.store.currentName, dir.Path("rows.chr"));
+  EXPECT_TRUE(app.doc.store.hasFile);
+  EXPECT_EQ(app.doc.files.saveFilter, 1);  // one filter offered no choice: Save As keeps its own
+  EXPECT_EQ(app.doc.files.recent[0], "<Empty>");
   // Row 8 was not written anywhere, so the charset still counts as unsaved.
-  EXPECT_TRUE(app.store.modified);
+  EXPECT_TRUE(app.doc.store.modified);
 }
 
 using DropCommand = FileCommandTest;
@@ -246,11 +246,11 @@ TEST_F(DropCommand, LoadsBySizeAloneAndRefusesEverythingElse) {
   WriteBytes(prg, Counting(2050, 1));
   DropFiles(app, {prg});
   EXPECT_EQ(Editor(), Counting(2048, 3));
-  EXPECT_EQ(app.store.fileType, FileType::Prg);
-  EXPECT_EQ(app.store.currentName, prg);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Prg);
+  EXPECT_EQ(app.doc.store.currentName, prg);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(app.store.lastDirectory, "");
-  EXPECT_TRUE(app.requests.focusEditor);
+  EXPECT_EQ(app.doc.store.lastDirectory, "");
+  EXPECT_TRUE(app.shell.requests.focusEditor);
 
   const std::string tail =
       "\r\n\r\nSorry, 'drag and drop' only supports 2048 byte .chr files\r\nor 2050 byte .prg files...";
@@ -279,9 +279,9 @@ TEST_F(UnsavedPrompt, YesWithAFileSavesAndDoesNotImport) {
   EXPECT_EQ(prompt.icon, MessageIcon::Information);
   EXPECT_EQ(dialogs.calls.size(), 1u);  // no requester
   EXPECT_EQ(ReadBytes(path), before);
-  EXPECT_FALSE(app.store.modified);
+  EXPECT_FALSE(app.doc.store.modified);
 
-  app.store.modified = true;
+  app.doc.store.modified = true;
   Answer(MessageAnswer::No);
   AnswerFile(dir.Path("row"), 0);
   RunCommand(app, cmd::ImportFirst);
@@ -290,11 +290,11 @@ TEST_F(UnsavedPrompt, YesWithAFileSavesAndDoesNotImport) {
 }
 
 TEST_F(UnsavedPrompt, YesWithoutAFileGoesOnOnlyAfterASuccessfulSaveAs) {
-  app.store.modified = true;
+  app.doc.store.modified = true;
   Answer(MessageAnswer::Yes);
   AnswerCancel();
   RunCommand(app, cmd::New);
-  EXPECT_TRUE(app.store.modified);
+  EXPECT_TRUE(app.doc.store.modified);
   EXPECT_NE(Editor(), std::string(2048, '\0'));
 
   Answer(MessageAnswer::Yes);
@@ -303,8 +303,8 @@ TEST_F(UnsavedPrompt, YesWithoutAFileGoesOnOnlyAfterASuccessfulSaveAs) {
   EXPECT_EQ(dialogs.calls[2].title, "New file...");
   EXPECT_EQ(ReadBytes(dir.Path("kept.chr")).size(), 2048u);
   EXPECT_EQ(Editor(), std::string(2048, '\0'));
-  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled");
-  EXPECT_FALSE(app.store.hasFile);
+  EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - untitled");
+  EXPECT_FALSE(app.doc.store.hasFile);
 }
 
 TEST_F(UnsavedPrompt, NewAfterYesWithAFileKeepsTheCharsetUntilAskedAgain) {
@@ -321,7 +321,7 @@ TEST_F(UnsavedPrompt, FailedSaveFromThePromptStopsTheDrop) {
   const std::string path = dir.Path("mine.chr");
   EditedWithFile(path, FileType::Chr);
   WriteBytes(dir.Path("other.chr"), Counting(2048));
-  app.store.hasFile = false;
+  app.doc.store.hasFile = false;
   Answer(MessageAnswer::Yes);
   AnswerFile(path, 1);
   {
@@ -339,20 +339,20 @@ TEST_F(QuitCommand, CloseBoxAndQuitAskDifferentlyAndCancelKeepsRunning) {
   EXPECT_TRUE(RequestQuit(app, true));  // nothing unsaved: no question
   EXPECT_TRUE(dialogs.calls.empty());
 
-  app.requests.quit = false;
-  app.store.modified = true;
+  app.shell.requests.quit = false;
+  app.doc.store.modified = true;
   Answer(MessageAnswer::Cancel);
   EXPECT_FALSE(RequestQuit(app, true));
   EXPECT_EQ(LastCall().title, "Quit Kestrelix");
   EXPECT_EQ(LastCall().text,
             "The following file has not been saved:\r\n\r\nuntitled\r\n\r\nDo you wish to save the file?");
-  EXPECT_FALSE(app.requests.quit);
-  EXPECT_TRUE(app.store.modified);
+  EXPECT_FALSE(app.shell.requests.quit);
+  EXPECT_TRUE(app.doc.store.modified);
 
   Answer(MessageAnswer::No);
   RunCommand(app, cmd::Quit);
   EXPECT_EQ(LastCall().text, "The following is unsaved:\r\n\r\nuntitled\r\n\r\nDo you want to save?");
-  EXPECT_TRUE(app.requests.quit);
+  EXPECT_TRUE(app.shell.requests.quit);
 }
 
 TEST_F(QuitCommand, YesQuitsOnlyOnceTheCharsetIsSaved) {
@@ -363,7 +363,7 @@ TEST_F(QuitCommand, YesQuitsOnlyOnceTheCharsetIsSaved) {
     const FileSizeLimit full(1000);
     EXPECT_FALSE(RequestQuit(app, false));
   }
-  EXPECT_FALSE(app.requests.quit);
+  EXPECT_FALSE(app.shell.requests.quit);
 
   Answer(MessageAnswer::Yes);
   EXPECT_TRUE(RequestQuit(app, false));
@@ -378,7 +378,7 @@ TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstAndClearGreysIt) {
     RunCommand(app, cmd::SaveAs);
   }
   for (int slot = 0; slot < 5; ++slot) {
-    EXPECT_EQ(app.files.recent[static_cast<std::size_t>(slot)], dir.Path("f" + std::to_string(6 - slot) + ".chr"));
+    EXPECT_EQ(app.doc.files.recent[static_cast<std::size_t>(slot)], dir.Path("f" + std::to_string(6 - slot) + ".chr"));
     EXPECT_TRUE(ItemState(app, cmd::RecentFirst + slot).enabled);
   }
   EXPECT_TRUE(ItemState(app, cmd::ClearRecent).enabled);
@@ -396,7 +396,7 @@ TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) 
   const std::string odd = dir.Path("odd.chr");
   WriteBytes(good, Counting(2050, 4));
   WriteBytes(odd, Counting(100));
-  app.files.recent = {good, odd, dir.Path("gone.chr"), "<Empty>", "<Empty>"};
+  app.doc.files.recent = {good, odd, dir.Path("gone.chr"), "<Empty>", "<Empty>"};
 
   RunCommand(app, cmd::RecentFirst + 1);
   EXPECT_TRUE(dialogs.calls.empty());
@@ -406,22 +406,22 @@ TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) 
 
   RunCommand(app, cmd::RecentFirst);
   EXPECT_EQ(Editor(), Counting(2048, 6));
-  EXPECT_EQ(app.store.fileType, FileType::Prg);
-  EXPECT_EQ(app.store.currentName, good);
-  EXPECT_EQ(app.files.recent[0], good);  // loading never adds to the list
+  EXPECT_EQ(app.doc.store.fileType, FileType::Prg);
+  EXPECT_EQ(app.doc.store.currentName, good);
+  EXPECT_EQ(app.doc.files.recent[0], good);  // loading never adds to the list
 }
 
 TEST_F(RecentFilesCommands, PromptSavesElsewhereThenOpensTheChosenEntry) {
   const std::string wanted = dir.Path("wanted.chr");
   WriteBytes(wanted, Counting(2048, 8));
-  app.files.recent[0] = wanted;
-  app.store.modified = true;
+  app.doc.files.recent[0] = wanted;
+  app.doc.store.modified = true;
   Answer(MessageAnswer::Yes);
   AnswerFile(dir.Path("draft"), 1);
   RunCommand(app, cmd::RecentFirst);
   EXPECT_EQ(dialogs.calls[0].title, "Open Recent");
-  EXPECT_EQ(app.files.recent[0], dir.Path("draft.chr"));  // the save pushed the list down
-  EXPECT_EQ(app.store.currentName, wanted);
+  EXPECT_EQ(app.doc.files.recent[0], dir.Path("draft.chr"));  // the save pushed the list down
+  EXPECT_EQ(app.doc.store.currentName, wanted);
   EXPECT_EQ(Editor(), Counting(2048, 8));
 }
 

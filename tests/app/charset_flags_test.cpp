@@ -27,7 +27,7 @@ class CharsetFlagsTest : public FileCommandTest {
   ~CharsetFlagsTest() override { fs::current_path(previous_); }
 
   void Run(CommandId id) { RunCommand(app, id); }
-  bool Unsaved() const { return app.title.ends_with(" <unsaved>"); }
+  bool Unsaved() const { return app.shell.title.ends_with(" <unsaved>"); }
   std::string Title(const std::string& name) const { return "Kestrelix 1.0 (x64) - " + name; }
 
  private:
@@ -39,11 +39,11 @@ using SwapFlags = CharsetFlagsTest;
 TEST_F(SwapFlags, EditsOfTheCharsetInMemoryStayUnsavedWhileTheOtherIsSaved) {
   Run(cmd::EraseRowFirst);  // Charset 1 edited
   Run(cmd::Swap);
-  EXPECT_EQ(app.title, Title("untitled charset 2"));
+  EXPECT_EQ(app.shell.title, Title("untitled charset 2"));
   AnswerFile(dir.Path("two"), 1);
   Run(cmd::SaveAs);
   Run(cmd::Swap);
-  EXPECT_EQ(app.title, Title("untitled charset 1 <unsaved>"));
+  EXPECT_EQ(app.shell.title, Title("untitled charset 1 <unsaved>"));
 
   Answer(MessageAnswer::Cancel);
   EXPECT_FALSE(RequestQuit(app, false));
@@ -59,9 +59,9 @@ TEST_F(SwapFlags, SaveOfACharsetThatNeverHadAFileAsksForAName) {
   EXPECT_EQ(LastCall().kind, DialogKind::SaveFile);
   EXPECT_EQ(LastCall().proposedPath, dir.Dir() + "untitled charset 2");
   EXPECT_FALSE(fs::exists("untitled charset 2"));
-  EXPECT_EQ(app.files.recent[0], dir.Path("one.chr"));
-  EXPECT_EQ(app.files.recent[1], kEmptyRecent);
-  EXPECT_EQ(app.store.lastDirectory, dir.Dir());
+  EXPECT_EQ(app.doc.files.recent[0], dir.Path("one.chr"));
+  EXPECT_EQ(app.doc.files.recent[1], kEmptyRecent);
+  EXPECT_EQ(app.doc.store.lastDirectory, dir.Dir());
 
   AnswerFile(dir.Path("two"), 0);
   Run(cmd::Save);
@@ -74,7 +74,7 @@ TEST_F(SwapFlags, SaveOfACharsetThatNeverHadAFileAsksForAName) {
   Run(cmd::Save);
   EXPECT_EQ(dialogs.calls.size(), calls);
   EXPECT_EQ(ReadBytes(dir.Path("one.chr")), Editor());
-  EXPECT_EQ(app.title, Title(dir.Path("one.chr")));
+  EXPECT_EQ(app.shell.title, Title(dir.Path("one.chr")));
 }
 
 using QuitWithTwoCharsets = CharsetFlagsTest;
@@ -89,13 +89,13 @@ TEST_F(QuitWithTwoCharsets, AsksAboutTheCharsetInMemoryByNameInEachWording) {
   EXPECT_EQ(LastCall().title, "Quit Kestrelix");
   EXPECT_EQ(LastCall().text, "The following is unsaved:\r\n\r\nuntitled charset 1\r\n\r\nDo you want to save?");
   EXPECT_EQ(LastCall().buttons, MessageButtons::YesNoCancel);
-  EXPECT_FALSE(app.requests.quit);
+  EXPECT_FALSE(app.shell.requests.quit);
 
   Answer(MessageAnswer::No);
   EXPECT_TRUE(RequestQuit(app, true));
   EXPECT_EQ(LastCall().text,
             "The following file has not been saved:\r\n\r\nuntitled charset 1\r\n\r\nDo you wish to save the file?");
-  EXPECT_TRUE(app.requests.quit);
+  EXPECT_TRUE(app.shell.requests.quit);
 }
 
 TEST_F(QuitWithTwoCharsets, YesSavesTheCharsetInMemoryThroughSaveAsAndLeavesTheEditorAsItWas) {
@@ -113,7 +113,7 @@ TEST_F(QuitWithTwoCharsets, YesSavesTheCharsetInMemoryThroughSaveAsAndLeavesTheE
   ASSERT_EQ(dialogs.calls.size(), 3u);
   EXPECT_EQ(dialogs.calls[1].text, "The following is unsaved:\r\n\r\nuntitled charset 1\r\n\r\nDo you want to save?");
   EXPECT_EQ(LastCall().proposedPath, "untitled charset 1");
-  EXPECT_TRUE(app.store.memoryFlags.modified);
+  EXPECT_TRUE(app.doc.store.memoryFlags.modified);
 
   Answer(MessageAnswer::No);
   Answer(MessageAnswer::Yes);
@@ -121,12 +121,12 @@ TEST_F(QuitWithTwoCharsets, YesSavesTheCharsetInMemoryThroughSaveAsAndLeavesTheE
   EXPECT_TRUE(RequestQuit(app, false));
   EXPECT_EQ(ReadBytes(dir.Path("one.prg")), std::string(2, '\0') + charset1);
   EXPECT_EQ(Editor(), charset2);
-  EXPECT_EQ(app.store.editorSlot, 1);
-  EXPECT_EQ(app.title, Title("untitled charset 2 <unsaved>"));
-  EXPECT_EQ(app.status.charsetInEditor, "CHARSET 2");
-  EXPECT_EQ(MemoryCharsetName(app.store), dir.Path("one.prg"));
-  EXPECT_FALSE(app.store.memoryFlags.modified);
-  EXPECT_EQ(app.store.memoryFlags.fileType, FileType::Prg);
+  EXPECT_EQ(app.doc.store.editorSlot, 1);
+  EXPECT_EQ(app.shell.title, Title("untitled charset 2 <unsaved>"));
+  EXPECT_EQ(app.shell.status.charsetInEditor, "CHARSET 2");
+  EXPECT_EQ(MemoryCharsetName(app.doc.store), dir.Path("one.prg"));
+  EXPECT_FALSE(app.doc.store.memoryFlags.modified);
+  EXPECT_EQ(app.doc.store.memoryFlags.fileType, FileType::Prg);
 }
 
 TEST_F(QuitWithTwoCharsets, YesSavesACharsetInMemoryWithAFileInItsOwnLayoutWithoutAsking) {
@@ -147,11 +147,11 @@ TEST_F(UndoAcrossLoads, UndoOfAnEditMadeBeforeADropShowsTheOldBytesAsUnsaved) {
   Run(cmd::EraseRowFirst);
   Answer(MessageAnswer::No);
   DropFiles(app, {b});
-  ASSERT_EQ(app.title, Title(b));
+  ASSERT_EQ(app.shell.title, Title(b));
 
   Run(cmd::Undo);
-  EXPECT_EQ(app.store.editor, RomCharset());
-  EXPECT_EQ(app.title, Title(b + " <unsaved>"));
+  EXPECT_EQ(app.doc.store.editor, RomCharset());
+  EXPECT_EQ(app.shell.title, Title(b + " <unsaved>"));
   const std::size_t calls = dialogs.calls.size();
   Answer(MessageAnswer::Cancel);
   EXPECT_FALSE(RequestQuit(app, false));
@@ -191,12 +191,12 @@ TEST_F(UndoAcrossLoads, EveryWayOfReplacingTheCharsetMakesOlderSnapshotsUnsaved)
   };
   for (const auto& [name, replace] : replacements) {
     App fresh;
-    fresh.dialogs = &dialogs;
+    fresh.shell.dialogs = &dialogs;
     RunCommand(fresh, cmd::EraseRowFirst);
     replace(fresh);
     RunCommand(fresh, cmd::Undo);
-    EXPECT_EQ(fresh.store.editor, RomCharset()) << name;
-    EXPECT_TRUE(fresh.title.ends_with(" <unsaved>")) << name;
+    EXPECT_EQ(fresh.doc.store.editor, RomCharset()) << name;
+    EXPECT_TRUE(fresh.shell.title.ends_with(" <unsaved>")) << name;
     EXPECT_TRUE(dialogs.messageAnswers.empty() && dialogs.fileAnswers.empty()) << name;
   }
 }

@@ -46,7 +46,7 @@ int CountSet(const Charset& c) {
 
 App BlankApp() {
   App app;
-  app.store.editor.fill(0);
+  app.doc.store.editor.fill(0);
   return app;
 }
 
@@ -55,19 +55,19 @@ TEST(EditorStrokes, LineClickSetsOnePixelAndDraggedLineCrossesGlyphs) {
   OnToolButton(app, GadgetId::Line);
   Press(app, 3, 2);
   Release(app, 3, 2);
-  EXPECT_EQ(CountSet(app.store.editor), 1);
-  EXPECT_TRUE(app.store.modified);
-  EXPECT_TRUE(app.tools[GadgetId::Undo].enabled);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 1);
+  EXPECT_TRUE(app.doc.store.modified);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Undo].enabled);
 
-  app.store.editor.fill(0);
+  app.doc.store.editor.fill(0);
   Press(app, 5, 4);
   Drag(app, 9, 4);
   Drag(app, 11, 4);
-  EXPECT_EQ(CountSet(app.store.editor), 1) << "the rubber band never stays in the charset";
+  EXPECT_EQ(CountSet(app.doc.store.editor), 1) << "the rubber band never stays in the charset";
   Release(app, 11, 4);
-  EXPECT_EQ(CountSet(app.store.editor), 7);
-  EXPECT_NE(GetGlyph(app.store.editor, 0)[4], 0);
-  EXPECT_NE(GetGlyph(app.store.editor, 1)[4], 0);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 7);
+  EXPECT_NE(GetGlyph(app.doc.store.editor, 0)[4], 0);
+  EXPECT_NE(GetGlyph(app.doc.store.editor, 1)[4], 0);
 }
 
 TEST(EditorStrokes, BoxDraggedBackToItsStartLeavesOnePixel) {
@@ -77,22 +77,22 @@ TEST(EditorStrokes, BoxDraggedBackToItsStartLeavesOnePixel) {
   Drag(app, 20, 15);
   Drag(app, 10, 10);
   Release(app, 10, 10);
-  EXPECT_EQ(CountSet(app.store.editor), 1);
-  EXPECT_TRUE(GetCharsetPixel(app.store.editor, 10, 10));
+  EXPECT_EQ(CountSet(app.doc.store.editor), 1);
+  EXPECT_TRUE(GetCharsetPixel(app.doc.store.editor, 10, 10));
 }
 
 TEST(EditorStrokes, FilledBoxWithTheRightPenClearsBordersToo) {
   App app = BlankApp();
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   OnToolButton(app, GadgetId::Box);
   OnToolButton(app, GadgetId::Box);  // filled
   Press(app, 2, 3, MouseButton::Right);
   Drag(app, 6, 9, MouseButton::Right);
   Release(app, 6, 9, MouseButton::Right);
-  EXPECT_EQ(CountSet(app.store.editor), kCharsetWidth * kCharsetHeight - 5 * 7);
-  EXPECT_FALSE(GetCharsetPixel(app.store.editor, 2, 3));
-  EXPECT_FALSE(GetCharsetPixel(app.store.editor, 6, 9));
-  EXPECT_TRUE(GetCharsetPixel(app.store.editor, 7, 9));
+  EXPECT_EQ(CountSet(app.doc.store.editor), kCharsetWidth * kCharsetHeight - 5 * 7);
+  EXPECT_FALSE(GetCharsetPixel(app.doc.store.editor, 2, 3));
+  EXPECT_FALSE(GetCharsetPixel(app.doc.store.editor, 6, 9));
+  EXPECT_TRUE(GetCharsetPixel(app.doc.store.editor, 7, 9));
 }
 
 TEST(EditorStrokes, ContinuousStrokeIsOneUndoStepAndJoinsItsMoves) {
@@ -101,13 +101,13 @@ TEST(EditorStrokes, ContinuousStrokeIsOneUndoStepAndJoinsItsMoves) {
   Drag(app, 10, 0);
   Drag(app, 10, 10);
   Release(app, 10, 10);
-  EXPECT_EQ(CountSet(app.store.editor), 21);
-  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 21);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
   OnToolButton(app, GadgetId::Undo);
-  EXPECT_EQ(CountSet(app.store.editor), 0);
-  EXPECT_FALSE(app.store.modified);
-  EXPECT_TRUE(app.tools[GadgetId::Redo].enabled);
-  EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 0);
+  EXPECT_FALSE(app.doc.store.modified);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Redo].enabled);
+  EXPECT_FALSE(app.shell.tools[GadgetId::Undo].enabled);
 }
 
 TEST(EditorStrokes, DottedPlotsOnlyWhereMovesArrive) {
@@ -116,7 +116,7 @@ TEST(EditorStrokes, DottedPlotsOnlyWhereMovesArrive) {
   Press(app, 0, 0);
   Drag(app, 10, 0);
   Release(app, 10, 0);
-  EXPECT_EQ(CountSet(app.store.editor), 2);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 2);
 }
 
 TEST(EditorStrokes, CtrlWithLeftDrawsNothingAndOtherButtonStartsANewStroke) {
@@ -124,31 +124,31 @@ TEST(EditorStrokes, CtrlWithLeftDrawsNothingAndOtherButtonStartsANewStroke) {
   Press(app, 4, 4, MouseButton::Left, true);
   Drag(app, 9, 4, MouseButton::Left, true);
   Release(app, 9, 4);
-  EXPECT_EQ(CountSet(app.store.editor), 0);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 0);
 
   Press(app, 0, 0);
   Drag(app, 5, 0);
   MouseEvent right = ViewEvent(MouseAction::Down, 3, 0, MouseButton::Right, true, true);
   OnEditorMouse(app, right);
-  EXPECT_EQ(app.history.UndoDepth(), 2u);
-  EXPECT_FALSE(GetCharsetPixel(app.store.editor, 3, 0)) << "the right pen clears";
-  EXPECT_EQ(app.input.anchor, (CharsetPoint{3, 0}));
+  EXPECT_EQ(app.doc.history.UndoDepth(), 2u);
+  EXPECT_FALSE(GetCharsetPixel(app.doc.store.editor, 3, 0)) << "the right pen clears";
+  EXPECT_EQ(app.view.input.anchor, (CharsetPoint{3, 0}));
 }
 
 TEST(EditorGlyphTools, CopyPressHandsOverToPaste) {
   App app = BlankApp();
-  PutGlyph(app.store.editor, 0, Glyph{1, 2, 3, 4, 5, 6, 7, 8});
+  PutGlyph(app.doc.store.editor, 0, Glyph{1, 2, 3, 4, 5, 6, 7, 8});
   OnToolButton(app, GadgetId::Copy);
   Press(app, 3, 3);  // glyph 0
   Release(app, 3, 3);
-  EXPECT_EQ(app.editing.tool, Tool::PasteGlyph);
-  EXPECT_TRUE(app.tools[GadgetId::Paste].enabled);
-  EXPECT_TRUE(app.tools[GadgetId::Paste].pressed);
-  EXPECT_FALSE(app.tools[GadgetId::Copy].pressed);
+  EXPECT_EQ(app.view.editing.tool, Tool::PasteGlyph);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Paste].enabled);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Paste].pressed);
+  EXPECT_FALSE(app.shell.tools[GadgetId::Copy].pressed);
   EXPECT_TRUE(ItemState(app, cmd::Paste).enabled);
   Press(app, 8 * 5 + 1, 8 + 1);  // glyph 37
-  EXPECT_EQ(GetGlyph(app.store.editor, 37), (Glyph{1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(app.history.UndoDepth(), 2u);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 37), (Glyph{1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(app.doc.history.UndoDepth(), 2u);
 }
 
 TEST(EditorGlyphTools, RightButtonAppliesOnlyFillReverseAndClear) {
@@ -156,13 +156,13 @@ TEST(EditorGlyphTools, RightButtonAppliesOnlyFillReverseAndClear) {
   OnToolButton(app, GadgetId::Reverse);
   Press(app, 9, 1, MouseButton::Right);
   const Glyph full{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  EXPECT_EQ(GetGlyph(app.store.editor, 1), full);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 1), full);
   Release(app, 9, 1, MouseButton::Right);
   OnToolButton(app, GadgetId::Rotate);
-  app.store.editor.fill(0);
-  PutGlyph(app.store.editor, 1, Glyph{0x80});
+  app.doc.store.editor.fill(0);
+  PutGlyph(app.doc.store.editor, 1, Glyph{0x80});
   Press(app, 9, 1, MouseButton::Right);
-  EXPECT_EQ(GetGlyph(app.store.editor, 1), Glyph{0x80});
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 1), Glyph{0x80});
 }
 
 TEST(EditorKeys, HeldDeletePushesOneSnapshotPerRepeatAndKeepsRedo) {
@@ -170,156 +170,156 @@ TEST(EditorKeys, HeldDeletePushesOneSnapshotPerRepeatAndKeepsRedo) {
   Press(app, 0, 0);
   Release(app, 0, 0);
   OnToolButton(app, GadgetId::Undo);
-  ASSERT_TRUE(app.history.CanRedo());
-  app.store.editor.fill(0xFF);
-  app.store.inks[0] = 4;
+  ASSERT_TRUE(app.doc.history.CanRedo());
+  app.doc.store.editor.fill(0xFF);
+  app.doc.store.inks[0] = 4;
   Key(app, kx::Key::Delete, 2, 2);
   Key(app, kx::Key::Delete, 2, 2, true);
   Key(app, kx::Key::Delete, 2, 2, true);
-  EXPECT_EQ(app.history.UndoDepth(), 3u);
-  EXPECT_TRUE(app.history.CanRedo());
-  EXPECT_EQ(GetGlyph(app.store.editor, 0), Glyph{});
-  EXPECT_EQ(app.store.inks[0], 1);
-  EXPECT_EQ(GetGlyph(app.store.editor, 1)[0], 0xFF);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 3u);
+  EXPECT_TRUE(app.doc.history.CanRedo());
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0), Glyph{});
+  EXPECT_EQ(app.doc.store.inks[0], 1);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 1)[0], 0xFF);
 }
 
 TEST(EditorKeys, ReverseIsLatchedUntilAKeyIsReleased) {
   App app = BlankApp();
   Key(app, kx::Key::R, 0, 0);
   Key(app, kx::Key::R, 0, 0, true);
-  EXPECT_EQ(GetGlyph(app.store.editor, 0)[0], 0xFF);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0)[0], 0xFF);
   OnEditorKey(app, KeyEvent{KeyAction::Release, kx::Key::R}, 0, 0);
   Key(app, kx::Key::R, 0, 0);
-  EXPECT_EQ(GetGlyph(app.store.editor, 0)[0], 0x00);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0)[0], 0x00);
 }
 
 TEST(EditorKeys, SelectionMakesTheGlyphKeysActOnItsRectangle) {
   App app = BlankApp();
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   MouseEvent down{MouseAction::Down, 2 * 16 + 1, 1 * 16 + 1, MouseButton::Left, true, false, true};
   OnPaneMouse(app, down);  // glyph (2, 1)
   MouseEvent move{MouseAction::Move, 4 * 16 + 1, 2 * 16 + 1, MouseButton::None, true, false, false};
   OnPaneMouse(app, move);  // to glyph (4, 2)
   OnPaneMouse(app, MouseEvent{MouseAction::Up, 4 * 16 + 1, 2 * 16 + 1, MouseButton::Left});
-  EXPECT_FALSE(app.editing.selection.selecting);
-  EXPECT_EQ(app.editing.scope.firstColumn, 2);
-  EXPECT_EQ(app.editing.scope.lastRow, 2);
+  EXPECT_FALSE(app.view.editing.selection.selecting);
+  EXPECT_EQ(app.view.editing.scope.firstColumn, 2);
+  EXPECT_EQ(app.view.editing.scope.lastRow, 2);
   Key(app, kx::Key::Delete, 200, 60);
-  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
   for (int n = 0; n < kGlyphCount; ++n) {
     const bool inside = GlyphColumnOf(n) >= 2 && GlyphColumnOf(n) <= 4 && GlyphRowOf(n) >= 1 && GlyphRowOf(n) <= 2;
-    EXPECT_EQ(GetGlyph(app.store.editor, n)[0], inside ? 0 : 0xFF) << n;
+    EXPECT_EQ(GetGlyph(app.doc.store.editor, n)[0], inside ? 0 : 0xFF) << n;
   }
 }
 
 TEST(EditorKeys, EscapeOrAPlainClickInThePaneEndsTheSelection) {
   App app = BlankApp();
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   const auto selectGlyph34 = [&] {  // Ctrl+click on glyph (2, 1) in the pane
     OnPaneMouse(app, MouseEvent{MouseAction::Down, 2 * 16 + 1, 16 + 1, MouseButton::Left, true, false, true});
     OnPaneMouse(app, MouseEvent{MouseAction::Up, 2 * 16 + 1, 16 + 1, MouseButton::Left});
-    return app.editing.selection.Exists() && app.pictures.editorPane.Pixel(32, 16) == 0x00FFFFu;
+    return app.view.editing.selection.Exists() && app.view.pictures.editorPane.Pixel(32, 16) == 0x00FFFFu;
   };
   ASSERT_TRUE(selectGlyph34());
   Key(app, kx::Key::Escape, 0, 0);
-  EXPECT_FALSE(app.editing.selection.Exists());
-  EXPECT_NE(app.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
+  EXPECT_FALSE(app.view.editing.selection.Exists());
+  EXPECT_NE(app.view.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
   Key(app, kx::Key::Delete, 0, 0);  // the pointer's glyph again
-  EXPECT_EQ(GetGlyph(app.store.editor, 0), Glyph{});
-  EXPECT_EQ(GetGlyph(app.store.editor, 34)[0], 0xFF);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0), Glyph{});
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 34)[0], 0xFF);
 
   ASSERT_TRUE(selectGlyph34());
   OnPaneKey(app, KeyEvent{KeyAction::Press, kx::Key::Escape});
-  EXPECT_FALSE(app.editing.selection.Exists());
-  EXPECT_NE(app.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
+  EXPECT_FALSE(app.view.editing.selection.Exists());
+  EXPECT_NE(app.view.pictures.editorPane.Pixel(32, 16), 0x00FFFFu);
 
   ASSERT_TRUE(selectGlyph34());
   OnPaneMouse(app, MouseEvent{MouseAction::Down, 300, 40, MouseButton::Left, true});
-  EXPECT_FALSE(app.editing.selection.Exists());
-  EXPECT_TRUE(app.input.panning) << "the click still pans";
+  EXPECT_FALSE(app.view.editing.selection.Exists());
+  EXPECT_TRUE(app.view.input.panning) << "the click still pans";
 }
 
 TEST(EditorKeys, ScrollZoomAndPenIndex) {
   App app;
   Key(app, kx::Key::End, 0, 0);
-  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition());
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition());
   OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, true}, 0, 0);
-  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition() - 8);
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition() - 8);
   OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, false, true}, 0, 0);
-  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition() - 8);
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition() - 8);
   Key(app, kx::Key::Home, 0, 0);
-  EXPECT_EQ(app.editing.scrollX, 0);
+  EXPECT_EQ(app.view.editing.scrollX, 0);
   Key(app, kx::Key::Plus, 0, 0);
-  EXPECT_EQ(app.editing.zoomIndex, 2);
+  EXPECT_EQ(app.view.editing.zoomIndex, 2);
   for (int i = 0; i < 9; ++i) Key(app, kx::Key::BracketRight, 0, 0);
-  EXPECT_EQ(app.editing.leftPen.index, 7);
+  EXPECT_EQ(app.view.editing.leftPen.index, 7);
   OnSwatchMouse(app, MouseEvent{MouseAction::Down, 1, 1, MouseButton::Left, true});
-  EXPECT_EQ(app.editing.leftPen.kind, PenKind::Clear);
+  EXPECT_EQ(app.view.editing.leftPen.kind, PenKind::Clear);
   Key(app, kx::Key::BracketLeft, 0, 0);
-  EXPECT_EQ(app.editing.rightPen.index, 6);
-  EXPECT_EQ(app.history.UndoDepth(), 0u);
+  EXPECT_EQ(app.view.editing.rightPen.index, 6);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 0u);
 }
 
 TEST(EditorPane, LeftDragPansWithTheHandAndHoverFollowsTargets) {
   App app;
   SetZoom(app, 4);
   OnPaneMouse(app, MouseEvent{MouseAction::Enter, 0, 0});
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorPane);
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorPane);
   OnPaneMouse(app, MouseEvent{MouseAction::Down, 200, 40, MouseButton::Left, true});
-  EXPECT_TRUE(app.requests.handPointer);
-  EXPECT_EQ(app.editing.scrollX, 100 - app.layout.ColumnsVisible() / 2);
+  EXPECT_TRUE(app.shell.requests.handPointer);
+  EXPECT_EQ(app.view.editing.scrollX, 100 - app.view.layout.ColumnsVisible() / 2);
   OnPaneMouse(app, MouseEvent{MouseAction::Move, 300, 40, MouseButton::None, true});
-  EXPECT_EQ(app.editing.scrollX, 150 - app.layout.ColumnsVisible() / 2);
+  EXPECT_EQ(app.view.editing.scrollX, 150 - app.view.layout.ColumnsVisible() / 2);
   OnPaneMouse(app, MouseEvent{MouseAction::Up, 300, 40, MouseButton::Left});
-  EXPECT_FALSE(app.requests.handPointer);
+  EXPECT_FALSE(app.shell.requests.handPointer);
   OnEditorMouse(app, MouseEvent{MouseAction::Enter, 5, 5});
   OnPaneMouse(app, MouseEvent{MouseAction::Leave});
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorView);
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorView);
   OnEditorMouse(app, MouseEvent{MouseAction::Leave});
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::None);
 }
 
 TEST(EditorHover, FollowsThePointerThroughKeyScrollsZoomsAndTheScrollBars) {
   App app;  // 8x: the view is 1032 x 352 at (50, 2)
   OnEditorMouse(app, MouseEvent{MouseAction::Enter, 100, 4});
-  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 001");  // pixel 12
+  EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER: 001");  // pixel 12
   OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Right, true}, 100, 4);
-  EXPECT_EQ(app.editing.hoverX, 20);
-  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 002");
+  EXPECT_EQ(app.view.editing.hoverX, 20);
+  EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER: 002");
   Key(app, kx::Key::Plus, 0, 0);  // 16x: 100 / 16 + 8
-  EXPECT_EQ(app.editing.hoverX, 14);
-  EXPECT_EQ(app.status.hexNumber, "$01");
+  EXPECT_EQ(app.view.editing.hoverX, 14);
+  EXPECT_EQ(app.shell.status.hexNumber, "$01");
   ScrollTo(app, 16, 0);  // as the scroll bar does
-  EXPECT_EQ(app.editing.hoverX, 22);
+  EXPECT_EQ(app.view.editing.hoverX, 22);
   SetZoom(app, 4);  // as the zoom box does: 64x, 100 / 64 + 16
-  EXPECT_EQ(app.editing.hoverX, 17);
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorView);
+  EXPECT_EQ(app.view.editing.hoverX, 17);
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorView);
 
   // At 64x the view is only 320 high: a pointer near the bottom of the 8x view is left outside it.
   SetZoom(app, 1);
   OnEditorMouse(app, MouseEvent{MouseAction::Move, 100, 340});
-  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 163");
+  EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER: 163");
   SetZoom(app, 4);
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
-  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER:  ---");
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::None);
+  EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER:  ---");
 }
 
 TEST(EditorHover, APaneMovedAwayFromThePointerLosesTheHover) {
   App app;
   OnPaneMouse(app, MouseEvent{MouseAction::Enter, 40, 20});
   ScrollTo(app, 30, 10);  // the pane stays where it is
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::EditorPane);
-  EXPECT_EQ(app.editing.hoverX, 20);
-  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER: 034");
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorPane);
+  EXPECT_EQ(app.view.editing.hoverX, 20);
+  EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER: 034");
   ResizeWindow(app, WindowMetrics{1110, 800});  // a taller view pushes the pane down
-  EXPECT_EQ(app.editing.hoverTarget, HoverTarget::None);
+  EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::None);
 }
 
 TEST(EditorPane, MemoryPaneClickSwapsTheCharsets) {
   App app;
   OnMemoryPaneMouse(app, MouseEvent{MouseAction::Down, 10, 10, MouseButton::Left, true});
-  EXPECT_EQ(app.store.editorSlot, 1);
-  EXPECT_EQ(app.status.charsetInEditor, "CHARSET 2");
+  EXPECT_EQ(app.doc.store.editorSlot, 1);
+  EXPECT_EQ(app.shell.status.charsetInEditor, "CHARSET 2");
 }
 
 }  // namespace

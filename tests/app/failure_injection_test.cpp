@@ -105,10 +105,10 @@ struct Report {
     return {last.title,
             last.text,
             std::to_string(static_cast<int>(last.icon)),
-            std::string(reinterpret_cast<const char*>(app.store.editor.data()), kCharsetBytes),
-            app.store.modified ? "1" : "0",
-            app.store.currentName,
-            std::to_string(static_cast<int>(app.store.fileType))};
+            std::string(reinterpret_cast<const char*>(app.doc.store.editor.data()), kCharsetBytes),
+            app.doc.store.modified ? "1" : "0",
+            app.doc.store.currentName,
+            std::to_string(static_cast<int>(app.doc.store.fileType))};
   }
   static Report From(const Fields& f) {
     if (f.size() != 7) return {};
@@ -129,7 +129,7 @@ class FailureInjection : public FileCommandTest {
  protected:
   FailureInjection() {
     // The start-up charset, edited and named after a file, so that every case has unsaved work to keep.
-    app.store.editor[0] = 0x5A;
+    app.doc.store.editor[0] = 0x5A;
     EditedWithFile(dir.Path("font.chr"), FileType::Chr);
     editorBefore = Editor();
   }
@@ -170,7 +170,7 @@ TEST_F(FailureInjection, WritesToAFullDeviceFailAndLeaveTheDeviceInPlace) {
   ASSERT_EQ(mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)), 0);
   for (const WriteCommand& command : kWriteCommands) {
     SCOPED_TRACE(command.id);
-    app.store.currentName = node;
+    app.doc.store.currentName = node;
     dialogs.calls.clear();
     if (command.asks) Answer(MessageAnswer::Yes);  // full.chr exists: the user confirms replacing it
     const Report r = Report::From(Run(command.id, command.asks ? std::optional(dir.Path("full")) : std::nullopt));
@@ -183,7 +183,7 @@ TEST_F(FailureInjection, WritesToAFullDeviceFailAndLeaveTheDeviceInPlace) {
 
   // Only now the system's own device, which Save writes to when it is the charset's name.
   ASSERT_TRUE(fs::is_character_file("/dev/full"));
-  app.store.currentName = "/dev/full";
+  app.doc.store.currentName = "/dev/full";
   const Report r = Report::From(Run(cmd::Save));
   EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n/dev/full");
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
@@ -201,7 +201,7 @@ TEST_F(FailureInjection, WritesIntoAReadOnlyFolderFailAndCreateNothing) {
   editorBefore = Editor();
   for (const WriteCommand& command : kWriteCommands) {
     SCOPED_TRACE(command.id);
-    app.store.currentName = target;
+    app.doc.store.currentName = target;
     const Report r = RunAs(Identity::Nobody, command.id,
                            command.asks ? std::optional(locked + "/font") : std::nullopt);
     EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n" + target);
@@ -243,7 +243,7 @@ TEST_F(FailureInjection, ReadOnlyFileIsNotReplacedEvenInTheUsersOwnFolder) {
   Own(target, kNobody, 0444);
   for (const WriteCommand& command : kWriteCommands) {
     SCOPED_TRACE(command.id);
-    app.store.currentName = dir.Path("font.chr");
+    app.doc.store.currentName = dir.Path("font.chr");
     EditedWithFile(target, FileType::Chr);
     const Report r = RunAs(Identity::Nobody, command.id, command.asks ? std::optional(mine + "/font") : std::nullopt);
     EXPECT_EQ(r.title, "File Error!");
@@ -392,7 +392,7 @@ TEST_F(FailureInjection, PipeChosenAsACharsetIsRefusedWithoutWaitingForAWriter) 
   RunCommand(app, cmd::ImportImage);
   EXPECT_EQ(LastCall().text, "Import of Charset Image has failed...");
   EXPECT_TRUE(Editor() == editorBefore) << "the editor charset changed";
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
 }
 
 }  // namespace

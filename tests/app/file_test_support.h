@@ -12,10 +12,10 @@ namespace kx::testing_files {
 
 class FileCommandTest : public ::testing::Test {
  protected:
-  FileCommandTest() { app.dialogs = &dialogs; }
+  FileCommandTest() { app.shell.dialogs = &dialogs; }
 
   // The editor charset as file bytes.
-  std::string Editor() const { return std::string(reinterpret_cast<const char*>(app.store.editor.data()), 2048); }
+  std::string Editor() const { return std::string(reinterpret_cast<const char*>(app.doc.store.editor.data()), 2048); }
 
   void AnswerFile(const std::string& path, int filter) { dialogs.fileAnswers.push_back(FileChoice{path, filter}); }
   void AnswerCancel() { dialogs.fileAnswers.push_back(std::nullopt); }
@@ -23,9 +23,9 @@ class FileCommandTest : public ::testing::Test {
 
   // Puts the App in the state of a charset loaded from `path` and then edited.
   void EditedWithFile(const std::string& path, FileType type) {
-    ApplyLoadBookkeeping(app.store, path);
-    app.store.fileType = type;
-    app.store.modified = true;
+    ApplyLoadBookkeeping(app.doc.store, path);
+    app.doc.store.fileType = type;
+    app.doc.store.modified = true;
     RefreshTitle(app);
   }
 

@@ -14,62 +14,62 @@ constexpr CommandId kPreviewItems[] = {cmd::Preview1x2, cmd::Preview2x1, cmd::Pr
 TEST(FontPreview, OpeningGreysThePreviewItemsAndClosingRestoresThem) {
   App app;
   OpenFontPreview(app, PreviewKind::TwoByOne);
-  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByOne);
-  EXPECT_TRUE(app.preview.windowOpen);
-  EXPECT_TRUE(app.requests.openFontPreview);
+  EXPECT_EQ(app.view.preview.kind, PreviewKind::TwoByOne);
+  EXPECT_TRUE(app.view.preview.windowOpen);
+  EXPECT_TRUE(app.shell.requests.openFontPreview);
   for (CommandId id : kPreviewItems) EXPECT_FALSE(ItemState(app, id).enabled) << id;
 
   CloseFontPreview(app);
-  EXPECT_EQ(app.preview.kind, PreviewKind::None);
-  EXPECT_FALSE(app.preview.windowOpen);
-  EXPECT_TRUE(app.requests.closeFontPreview);
-  EXPECT_FALSE(app.requests.openFontPreview);
+  EXPECT_EQ(app.view.preview.kind, PreviewKind::None);
+  EXPECT_FALSE(app.view.preview.windowOpen);
+  EXPECT_TRUE(app.shell.requests.closeFontPreview);
+  EXPECT_FALSE(app.shell.requests.openFontPreview);
   for (CommandId id : kPreviewItems) EXPECT_TRUE(ItemState(app, id).enabled) << id;
 
   // Each kind can open it again.
   OpenFontPreview(app, PreviewKind::TwoByTwo);
-  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByTwo);
+  EXPECT_EQ(app.view.preview.kind, PreviewKind::TwoByTwo);
   OpenFontPreview(app, PreviewKind::None);
-  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByTwo);
+  EXPECT_EQ(app.view.preview.kind, PreviewKind::TwoByTwo);
 }
 
 TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
   App app;
-  app.store.editor = Charset{};
+  app.doc.store.editor = Charset{};
   RedrawAfterCharsetChange(app);
   OpenFontPreview(app, PreviewKind::OneByTwo);
-  ASSERT_EQ(app.preview.picture.Width(), 512);
-  ASSERT_EQ(app.preview.picture.Height(), 128);
-  EXPECT_EQ(app.preview.picture, Image(512, 128));
+  ASSERT_EQ(app.view.preview.picture.Width(), 512);
+  ASSERT_EQ(app.view.preview.picture.Height(), 128);
+  EXPECT_EQ(app.view.preview.picture, Image(512, 128));
 
   // Glyph 64 (row 2 of the charset) stands right below glyph 0 in the 1 x 2 preview: cell (0, 1),
   // pixels 16..31 high at twice the size.
-  PutGlyph(app.store.editor, 64, Glyph{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-  const unsigned before = app.preview.version;
+  PutGlyph(app.doc.store.editor, 64, Glyph{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+  const unsigned before = app.view.preview.version;
   RedrawAfterCharsetChange(app);  // every charset redraw refreshes an open preview
-  EXPECT_NE(app.preview.version, before);
-  const Rgb ink = app.palette[app.store.inks[64] % kPaletteSize];
-  EXPECT_EQ(app.preview.picture.Pixel(8, 24), ink);
-  EXPECT_EQ(app.preview.picture.Pixel(8, 8), 0u);
-  EXPECT_EQ(app.preview.picture.Pixel(8, 40), 0u);
+  EXPECT_NE(app.view.preview.version, before);
+  const Rgb ink = app.view.palette[app.doc.store.inks[64] % kPaletteSize];
+  EXPECT_EQ(app.view.preview.picture.Pixel(8, 24), ink);
+  EXPECT_EQ(app.view.preview.picture.Pixel(8, 8), 0u);
+  EXPECT_EQ(app.view.preview.picture.Pixel(8, 40), 0u);
 
   CloseFontPreview(app);
-  const unsigned closed = app.preview.version;
+  const unsigned closed = app.view.preview.version;
   RedrawAfterCharsetChange(app);
-  EXPECT_EQ(app.preview.version, closed);
+  EXPECT_EQ(app.view.preview.version, closed);
 }
 
 TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
   App app;
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   RedrawAfterCharsetChange(app);
   OpenFontPreview(app, PreviewKind::TwoByTwo);
-  const Image plain = app.preview.picture;
+  const Image plain = app.view.preview.picture;
   CloseFontPreview(app);
 
-  app.viewOptions.scanlines = true;
+  app.view.options.scanlines = true;
   OpenFontPreview(app, PreviewKind::TwoByTwo);
-  const Image& lined = app.preview.picture;
+  const Image& lined = app.view.preview.picture;
   for (int y : {0, 2, 64, 126}) {
     EXPECT_EQ(lined.Pixel(5, y), BlendRgb(plain.Pixel(5, y), 0x000000, kScanlineAlpha)) << y;
     EXPECT_NE(lined.Pixel(5, y), plain.Pixel(5, y)) << y;

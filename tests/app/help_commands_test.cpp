@@ -9,7 +9,7 @@ namespace {
 TEST(HelpCommands, HandTheHelpFileAndWebPagesToTheDesktop) {
   App app;
   ScriptedDialogs dialogs;
-  app.dialogs = &dialogs;
+  app.shell.dialogs = &dialogs;
   RunCommand(app, cmd::Help);
   RunCommand(app, cmd::SupportForum);
   RunCommand(app, cmd::WebSite);
@@ -20,15 +20,15 @@ TEST(HelpCommands, HandTheHelpFileAndWebPagesToTheDesktop) {
     EXPECT_EQ(dialogs.calls[i].text, expected[i]);
   }
   // A failed desktop request (the scripted answer is false) shows no message of ours.
-  EXPECT_FALSE(app.requests.openAbout);
+  EXPECT_FALSE(app.shell.requests.openAbout);
 }
 
 TEST(HelpCommands, AboutAsksForTheWindow) {
   App app;
   ScriptedDialogs dialogs;
-  app.dialogs = &dialogs;
+  app.shell.dialogs = &dialogs;
   RunCommand(app, cmd::About);
-  EXPECT_TRUE(app.requests.openAbout);
+  EXPECT_TRUE(app.shell.requests.openAbout);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 

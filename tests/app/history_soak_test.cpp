@@ -31,16 +31,16 @@ struct State {
   bool operator==(const State&) const = default;
 };
 
-State Now(const App& app) { return {Fingerprint(app.store), app.store.modified, app.store.editorSlot}; }
+State Now(const App& app) { return {Fingerprint(app.doc.store), app.doc.store.modified, app.doc.store.editorSlot}; }
 
 // One edit as a command does it: snapshot, then change the editor charset (a glyph transform, and now and
 // then a glyph's ink) and mark it modified.
 void Edit(App& app, int step, bool discardRedo) {
-  app.history.Push(app.store, discardRedo);
-  ApplyToGlyph(app.store.editor, static_cast<Transform>(step % kTransformCount), step * 7 % kGlyphCount);
-  app.store.editor[static_cast<std::size_t>(step) % kCharsetBytes] ^= static_cast<std::uint8_t>(step);
-  if (step % 5 == 0) app.store.inks[static_cast<std::size_t>(step) % kGlyphCount] = static_cast<std::uint8_t>(step % 16);
-  app.store.modified = true;
+  app.doc.history.Push(app.doc.store, discardRedo);
+  ApplyToGlyph(app.doc.store.editor, static_cast<Transform>(step % kTransformCount), step * 7 % kGlyphCount);
+  app.doc.store.editor[static_cast<std::size_t>(step) % kCharsetBytes] ^= static_cast<std::uint8_t>(step);
+  if (step % 5 == 0) app.doc.store.inks[static_cast<std::size_t>(step) % kGlyphCount] = static_cast<std::uint8_t>(step % 16);
+  app.doc.store.modified = true;
 }
 
 // What the history should hold: the state now and the two stacks.
@@ -64,24 +64,24 @@ struct ExpectedHistory {
 
 void ExpectMatches(const App& app, const ExpectedHistory& e) {
   ASSERT_EQ(Now(app), e.now);
-  ASSERT_EQ(app.history.UndoDepth(), e.undo.size());
-  ASSERT_EQ(app.history.RedoDepth(), e.redo.size());
+  ASSERT_EQ(app.doc.history.UndoDepth(), e.undo.size());
+  ASSERT_EQ(app.doc.history.RedoDepth(), e.redo.size());
 }
 
 // Undoes everything, then redoes everything, checking every state on the way.
 void WalkBothWays(App& app, ExpectedHistory& e) {
   while (!e.undo.empty()) {
-    ASSERT_TRUE(app.history.Undo(app.store));
+    ASSERT_TRUE(app.doc.history.Undo(app.doc.store));
     ExpectedHistory::Move(e.undo, e.redo, e.now);
     ASSERT_EQ(Now(app), e.now);
   }
-  EXPECT_FALSE(app.history.Undo(app.store));
+  EXPECT_FALSE(app.doc.history.Undo(app.doc.store));
   while (!e.redo.empty()) {
-    ASSERT_TRUE(app.history.Redo(app.store));
+    ASSERT_TRUE(app.doc.history.Redo(app.doc.store));
     ExpectedHistory::Move(e.redo, e.undo, e.now);
     ASSERT_EQ(Now(app), e.now);
   }
-  EXPECT_FALSE(app.history.Redo(app.store));
+  EXPECT_FALSE(app.doc.history.Redo(app.doc.store));
   ExpectMatches(app, e);
 }
 
@@ -112,10 +112,10 @@ TEST(HistorySoak, MixedEditsUndosRedosAndSwaps) {
         break;
       }
       case 4: case 5:
-        if (app.history.Undo(app.store)) ExpectedHistory::Move(e.undo, e.redo, e.now);
+        if (app.doc.history.Undo(app.doc.store)) ExpectedHistory::Move(e.undo, e.redo, e.now);
         break;
       case 6:
-        if (app.history.Redo(app.store)) ExpectedHistory::Move(e.redo, e.undo, e.now);
+        if (app.doc.history.Redo(app.doc.store)) ExpectedHistory::Move(e.redo, e.undo, e.now);
         break;
       case 7:  // the swap changes the editor charset outside the history
         RunSwap(app);
@@ -125,8 +125,8 @@ TEST(HistorySoak, MixedEditsUndosRedosAndSwaps) {
     ExpectMatches(app, e);
   }
   WalkBothWays(app, e);
-  app.history.Clear();
-  EXPECT_EQ(app.history.UndoDepth() + app.history.RedoDepth(), 0u);
+  app.doc.history.Clear();
+  EXPECT_EQ(app.doc.history.UndoDepth() + app.doc.history.RedoDepth(), 0u);
 }
 
 }  // namespace

@@ -46,10 +46,10 @@ class ImageCommandTest : public FileCommandTest {
 
   // A loaded charset with a pattern in every glyph.
   void LoadPattern(const std::string& name) {
-    for (std::size_t i = 0; i < app.store.editor.size(); ++i) app.store.editor[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    for (std::size_t i = 0; i < app.doc.store.editor.size(); ++i) app.doc.store.editor[i] = static_cast<std::uint8_t>(i * 37 + 11);
     RedrawAfterCharsetChange(app);
-    ApplyLoadBookkeeping(app.store, name);
-    app.store.fileType = FileType::Chr;
+    ApplyLoadBookkeeping(app.doc.store, name);
+    app.doc.store.fileType = FileType::Chr;
     RefreshTitle(app);
   }
 
@@ -68,13 +68,13 @@ TEST_F(ImageDump, PngIsTheCharsetAtTwiceTheSizeInTheCurrentDirectory) {
   ASSERT_EQ(written.Width(), 512);
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 256; ++x)
-      ASSERT_EQ(written.Pixel(2 * x + 1, 2 * y + 1) != 0, GetCharsetPixel(app.store.editor, x, y)) << x << "," << y;
-  EXPECT_FALSE(app.requests.focusEditor);
+      ASSERT_EQ(written.Pixel(2 * x + 1, 2 * y + 1) != 0, GetCharsetPixel(app.doc.store.editor, x, y)) << x << "," << y;
+  EXPECT_FALSE(app.shell.requests.focusEditor);
 }
 
 TEST_F(ImageDump, JpegAndBmpShareTheBaseNameAndARepeatReplacesTheFile) {
   RefreshTitle(app);  // as at start-up
-  ASSERT_EQ(app.store.currentName, "untitled charset 1");
+  ASSERT_EQ(app.doc.store.currentName, "untitled charset 1");
   RunCommand(app, cmd::DumpJpg);
   ExpectNotice("JPG Image Dump Successful");
   RunCommand(app, cmd::DumpBmp);
@@ -82,7 +82,7 @@ TEST_F(ImageDump, JpegAndBmpShareTheBaseNameAndARepeatReplacesTheFile) {
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.jpg")).Width(), 512);
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
 
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   RedrawAfterCharsetChange(app);
   RunCommand(app, cmd::DumpBmp);
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
@@ -104,18 +104,18 @@ TEST_F(ImageDump, AFileThatCannotBeReplacedReportsTheFailure) {
     ExpectNotice(c.text);
     EXPECT_TRUE(fs::is_directory(dir.Path(c.name)));
   }
-  EXPECT_FALSE(app.store.modified);
+  EXPECT_FALSE(app.doc.store.modified);
 }
 
 TEST_F(ImageDump, ReplacingThePictureTheCharsetCameFromAsksFirst) {
   // The imported picture is a dump drawn in other colours, so a replacement shows in its pixels.
-  app.palette[kPaperIndex] = 0x102030;
+  app.view.palette[kPaperIndex] = 0x102030;
   RedrawAfterCharsetChange(app);
   ASSERT_TRUE(WriteImageFile(dir.Path("logo.png"), DumpPicture(CharsetPicture(app)), ImageFormat::Png));
   const std::string original = ReadBytes(dir.Path("logo.png"));
-  app.palette[kPaperIndex] = 0;
+  app.view.palette[kPaperIndex] = 0;
   Import("./logo.png");
-  ASSERT_EQ(app.store.currentName, "./logo.png");
+  ASSERT_EQ(app.doc.store.currentName, "./logo.png");
 
   const std::size_t calls = dialogs.calls.size();
   Answer(MessageAnswer::No);
@@ -162,11 +162,11 @@ using ImageImport = ImageCommandTest;
 
 TEST_F(ImageImport, PngDumpReadsBackToTheSameCharsetAndCompletesLikeALoad) {
   LoadPattern(dir.Path("font.chr"));
-  const Charset original = app.store.editor;
+  const Charset original = app.doc.store.editor;
   RunCommand(app, cmd::DumpPng);
-  app.store.editor.fill(0);
-  app.store.lastDirectory = "/last/";
-  app.history.Push(app.store, false);
+  app.doc.store.editor.fill(0);
+  app.doc.store.lastDirectory = "/last/";
+  app.doc.history.Push(app.doc.store, false);
   dialogs.calls.clear();
 
   Import(dir.Path("font.png"));
@@ -178,17 +178,17 @@ TEST_F(ImageImport, PngDumpReadsBackToTheSameCharsetAndCompletesLikeALoad) {
   EXPECT_EQ(request.filterIndex, 0);  // the remembered index 1 is past the single filter
   EXPECT_EQ(dialogs.calls.size(), 1u);
 
-  EXPECT_EQ(app.store.editor, original);
-  EXPECT_EQ(app.store.fileType, FileType::Image);
-  EXPECT_FALSE(app.store.modified);
-  EXPECT_TRUE(app.store.hasFile);
-  EXPECT_EQ(app.store.currentName, dir.Path("font.png"));
-  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - " + dir.Path("font.png"));
-  EXPECT_EQ(app.store.lastDirectory, "/last/");
-  EXPECT_EQ(app.files.recent, EmptyRecentFiles());
-  EXPECT_EQ(app.files.openFilter, 1);
-  EXPECT_EQ(app.history.UndoDepth(), 1u);
-  EXPECT_TRUE(app.requests.focusEditor);
+  EXPECT_EQ(app.doc.store.editor, original);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Image);
+  EXPECT_FALSE(app.doc.store.modified);
+  EXPECT_TRUE(app.doc.store.hasFile);
+  EXPECT_EQ(app.doc.store.currentName, dir.Path("font.png"));
+  EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - " + dir.Path("font.png"));
+  EXPECT_EQ(app.doc.store.lastDirectory, "/last/");
+  EXPECT_EQ(app.doc.files.recent, EmptyRecentFiles());
+  EXPECT_EQ(app.doc.files.openFilter, 1);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
+  EXPECT_TRUE(app.shell.requests.focusEditor);
 }
 
 TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
@@ -202,17 +202,17 @@ TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
     }
   ASSERT_TRUE(WriteImageFile(dir.Path("checker.png"), checker, ImageFormat::Bmp));
   Import(dir.Path("checker.png"));
-  EXPECT_EQ(app.store.editor, expected);
+  EXPECT_EQ(app.doc.store.editor, expected);
 
   // A dump drawn on a non-black paper comes back fully set. It replaces the imported file, so it asks.
-  app.palette[kPaperIndex] = 0x102030;
+  app.view.palette[kPaperIndex] = 0x102030;
   RedrawAfterCharsetChange(app);
   Answer(MessageAnswer::Yes);
   RunCommand(app, cmd::DumpPng);
   Import(dir.Path("checker.png"));
   Charset full;
   full.fill(0xFF);
-  EXPECT_EQ(app.store.editor, full);
+  EXPECT_EQ(app.doc.store.editor, full);
 }
 
 TEST_F(ImageImport, LargePicturesAreAveragedDownBlockByBlock) {
@@ -225,7 +225,7 @@ TEST_F(ImageImport, LargePicturesAreAveragedDownBlockByBlock) {
   SetCharsetPixel(expected, 200, 40, true);
   ASSERT_TRUE(WriteImageFile(dir.Path("big.bmp"), big, ImageFormat::Png));
   Import(dir.Path("big.bmp"));
-  EXPECT_EQ(app.store.editor, expected);
+  EXPECT_EQ(app.doc.store.editor, expected);
 }
 
 TEST_F(ImageImport, SaveAfterAnImportAsksForANameAndSaveAsWrites) {
@@ -237,49 +237,49 @@ TEST_F(ImageImport, SaveAfterAnImportAsksForANameAndSaveAsWrites) {
   EXPECT_EQ(dialogs.calls[0].kind, DialogKind::SaveFile);
   EXPECT_EQ(dialogs.calls[0].title, "Save as...");
   EXPECT_EQ(ReadBytes(dir.Path("font.chr")), std::string(2048, '\xFF'));
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
   EXPECT_EQ(ReadPicture(dir.Path("pic.png")).Width(), 512);  // the picture itself is left alone
 }
 
 TEST_F(ImageImport, AFileThatDoesNotDecodeChangesNothingNotEvenTheFileType) {
   LoadPattern(dir.Path("font.chr"));
-  app.store.modified = true;
-  const CharsetStore before = app.store;
+  app.doc.store.modified = true;
+  const CharsetStore before = app.doc.store;
   WriteBytes(dir.Path("broken.png"), std::string("\x89PNG\r\n\x1a\n", 8) + Counting(300));
   Answer(MessageAnswer::No);
   Import(dir.Path("broken.png"));
   EXPECT_EQ(dialogs.calls[0].title, "Import image...");
   ExpectNotice("Import of Charset Image has failed...");
-  EXPECT_EQ(app.store.editor, before.editor);
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
-  EXPECT_EQ(app.store.currentName, before.currentName);
-  EXPECT_TRUE(app.store.modified);
+  EXPECT_EQ(app.doc.store.editor, before.editor);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.doc.store.currentName, before.currentName);
+  EXPECT_TRUE(app.doc.store.modified);
 
   Answer(MessageAnswer::No);
   Import(dir.Path("gone.png"));
   EXPECT_EQ(LastCall().title, "File Error!");
   EXPECT_EQ(LastCall().text, "File Error! : '" + dir.Path("gone.png") + "' not found!");
   EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
 }
 
 TEST_F(ImageImport, CancellingThePromptOrTheRequesterChangesNothing) {
-  app.store.modified = true;
+  app.doc.store.modified = true;
   Answer(MessageAnswer::Cancel);
   RunCommand(app, cmd::ImportImage);
   EXPECT_EQ(dialogs.calls.size(), 1u);  // the prompt, no requester
 
-  const CharsetStore before = app.store;
-  app.files.openFilter = 1;
+  const CharsetStore before = app.doc.store;
+  app.doc.files.openFilter = 1;
   Answer(MessageAnswer::No);
   AnswerCancel();
   RunCommand(app, cmd::ImportImage);
   EXPECT_EQ(dialogs.calls.size(), 3u);
   EXPECT_EQ(LastCall().kind, DialogKind::OpenFile);
-  EXPECT_EQ(app.files.openFilter, 1);
-  EXPECT_EQ(app.store.editor, before.editor);
-  EXPECT_EQ(app.store.fileType, before.fileType);
-  EXPECT_TRUE(app.store.modified);
+  EXPECT_EQ(app.doc.files.openFilter, 1);
+  EXPECT_EQ(app.doc.store.editor, before.editor);
+  EXPECT_EQ(app.doc.store.fileType, before.fileType);
+  EXPECT_TRUE(app.doc.store.modified);
 }
 
 }  // namespace

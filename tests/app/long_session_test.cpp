@@ -51,8 +51,8 @@ std::vector<CommandId> EditCommands() {
 class Session {
  public:
   Session() : commands_(EditCommands()) {
-    app_.dialogs = &dialogs_;
-    app_.store.editor[1] = 0x81;  // a start that differs from the ROM charset, so a restore shows
+    app_.shell.dialogs = &dialogs_;
+    app_.doc.store.editor[1] = 0x81;  // a start that differs from the ROM charset, so a restore shows
     // A small window: every event still redraws the views, but the session is about the charset and its
     // history, and a smaller editor view keeps the run short under the sanitizers too.
     WindowMetrics small;
@@ -76,12 +76,12 @@ class Session {
   void Stroke() {
     const MouseButton button = Pick(3) == 0 ? MouseButton::Right : MouseButton::Left;
     const bool left = button == MouseButton::Left;
-    const int block = app_.layout.blockSize;
+    const int block = app_.view.layout.blockSize;
     auto event = [&](MouseAction action) {
       MouseEvent e;
       e.action = action;
-      e.x = Pick(app_.layout.ColumnsVisible()) * block + block / 2;
-      e.y = Pick(app_.layout.RowsVisible()) * block + block / 2;
+      e.x = Pick(app_.view.layout.ColumnsVisible()) * block + block / 2;
+      e.y = Pick(app_.view.layout.RowsVisible()) * block + block / 2;
       e.button = action == MouseAction::Move ? MouseButton::None : button;
       e.leftHeld = left && action != MouseAction::Up;
       e.rightHeld = !left && action != MouseAction::Up;
@@ -102,19 +102,19 @@ class Session {
   // Some undos, then some redos: each redo must bring back exactly what its undo took away.
   void UndoRedoBurst() {
     std::vector<Charset> undone;
-    for (int n = 1 + Pick(4); n > 0 && app_.history.CanUndo(); --n) {
-      undone.push_back(app_.store.editor);
+    for (int n = 1 + Pick(4); n > 0 && app_.doc.history.CanUndo(); --n) {
+      undone.push_back(app_.doc.store.editor);
       RunCommand(app_, cmd::Undo);
     }
     for (int n = Pick(static_cast<int>(undone.size()) + 1); n > 0; --n) {
       RunCommand(app_, cmd::Redo);
-      if (app_.store.editor != undone.back()) ++undoRedoMismatches;
+      if (app_.doc.store.editor != undone.back()) ++undoRedoMismatches;
       undone.pop_back();
     }
     Track();
   }
 
-  void Track() { peakDepth = std::max(peakDepth, app_.history.UndoDepth() + app_.history.RedoDepth()); }
+  void Track() { peakDepth = std::max(peakDepth, app_.doc.history.UndoDepth() + app_.doc.history.RedoDepth()); }
 
   ScriptedDialogs dialogs_;
   App app_;
@@ -125,26 +125,26 @@ class Session {
 TEST(LongSession, UndoingEverythingGivesBackTheStartAndTheHistoryStaysSmall) {
   Session session;
   App& app = session.app();
-  const Charset start = app.store.editor;
-  const GlyphInks startInks = app.store.inks;
+  const Charset start = app.doc.store.editor;
+  const GlyphInks startInks = app.doc.store.inks;
   const auto began = std::chrono::steady_clock::now();
   session.Stroke();  // drawn with the start tool, so the oldest snapshot is the start
   for (int step = 1; step < kSessionSteps; ++step) session.Step();
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
   EXPECT_EQ(session.undoRedoMismatches, 0);
-  const std::size_t depth = app.history.UndoDepth() + app.history.RedoDepth();
+  const std::size_t depth = app.doc.history.UndoDepth() + app.doc.history.RedoDepth();
   const double bytesPerStep = static_cast<double>(sizeof(Snapshot) * session.peakDepth) / kSessionSteps;
   std::cout << "[ session  ] " << kSessionSteps << " steps in " << seconds << " s; history " << depth
             << " snapshots (peak " << session.peakDepth << ") of " << sizeof(Snapshot) << " bytes: "
             << bytesPerStep << " bytes per step\n";
   RecordProperty("BytesPerStep", static_cast<int>(bytesPerStep));
 
-  while (app.history.CanUndo()) RunCommand(app, cmd::Undo);
-  EXPECT_TRUE(app.store.editor == start) << "undoing everything did not give back the start";
-  EXPECT_TRUE(app.store.inks == startInks);
+  while (app.doc.history.CanUndo()) RunCommand(app, cmd::Undo);
+  EXPECT_TRUE(app.doc.store.editor == start) << "undoing everything did not give back the start";
+  EXPECT_TRUE(app.doc.store.inks == startInks);
   // The oldest snapshot was taken in Charset 1: restored into Charset 2 it counts as unsaved.
-  EXPECT_EQ(app.store.modified, app.store.editorSlot != 0);
+  EXPECT_EQ(app.doc.store.modified, app.doc.store.editorSlot != 0);
   EXPECT_FALSE(ItemState(app, cmd::Undo).enabled);
   EXPECT_TRUE(ItemState(app, cmd::Redo).enabled);
 }

@@ -42,48 +42,48 @@ TEST(RunCommand, EveryFamilyTransformsExactlyTheRowsItNames) {
   for (const TransformFamily& f : TransformFamilies()) {
     for (const Scope& s : scopes) {
       App app;
-      app.store.editor = RandomCharset(seed++);
-      const Charset start = app.store.editor;
+      app.doc.store.editor = RandomCharset(seed++);
+      const Charset start = app.doc.store.editor;
       RunCommand(app, f.base + s.offset);
-      EXPECT_EQ(app.store.editor, TransformedRows(start, f.transform, s.first, s.last))
+      EXPECT_EQ(app.doc.store.editor, TransformedRows(start, f.transform, s.first, s.last))
           << f.menuTitle << " +" << s.offset;
-      EXPECT_EQ(app.history.UndoDepth(), 1u) << f.menuTitle << " +" << s.offset;
-      EXPECT_EQ(app.editing.scope.firstRow, s.first);
-      EXPECT_EQ(app.editing.scope.lastRow, s.last);
-      EXPECT_TRUE(app.store.modified);
+      EXPECT_EQ(app.doc.history.UndoDepth(), 1u) << f.menuTitle << " +" << s.offset;
+      EXPECT_EQ(app.view.editing.scope.firstRow, s.first);
+      EXPECT_EQ(app.view.editing.scope.lastRow, s.last);
+      EXPECT_TRUE(app.doc.store.modified);
     }
   }
 }
 
 TEST(RunCommand, ItaliciseRowEightTouchesOnlyTheLastRow) {
   App app;
-  app.store.editor = RandomCharset(7);
-  const Charset start = app.store.editor;
+  app.doc.store.editor = RandomCharset(7);
+  const Charset start = app.doc.store.editor;
   RunCommand(app, 74);  // "Italicise Row 8"
-  for (int n = 0; n < 224; ++n) EXPECT_EQ(GetGlyph(app.store.editor, n), GetGlyph(start, n)) << n;
-  EXPECT_NE(app.store.editor, start);
+  for (int n = 0; n < 224; ++n) EXPECT_EQ(GetGlyph(app.doc.store.editor, n), GetGlyph(start, n)) << n;
+  EXPECT_NE(app.doc.store.editor, start);
 }
 
 TEST(RunCommand, OneUndoRestoresAllFourRowsOfABatchCommand) {
   App app;
-  app.store.editor = RandomCharset(3);
-  const Charset start = app.store.editor;
+  app.doc.store.editor = RandomCharset(3);
+  const Charset start = app.doc.store.editor;
   RunCommand(app, 76);  // "Batch Italicise Last 4 Rows"
   EXPECT_TRUE(ItemState(app, cmd::Undo).enabled);
-  EXPECT_TRUE(app.tools[GadgetId::Undo].enabled);
-  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled charset 1 <unsaved>");
+  EXPECT_TRUE(app.shell.tools[GadgetId::Undo].enabled);
+  EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - untitled charset 1 <unsaved>");
 
   RunCommand(app, cmd::Undo);
-  EXPECT_EQ(app.store.editor, start);
-  EXPECT_FALSE(app.store.modified);
-  EXPECT_EQ(app.title, "Kestrelix 1.0 (x64) - untitled charset 1");
+  EXPECT_EQ(app.doc.store.editor, start);
+  EXPECT_FALSE(app.doc.store.modified);
+  EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - untitled charset 1");
   EXPECT_FALSE(ItemState(app, cmd::Undo).enabled);
-  EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
+  EXPECT_FALSE(app.shell.tools[GadgetId::Undo].enabled);
   EXPECT_TRUE(ItemState(app, cmd::Redo).enabled);
-  EXPECT_TRUE(app.tools[GadgetId::Redo].enabled);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Redo].enabled);
 
   RunCommand(app, cmd::Redo);
-  EXPECT_EQ(app.store.editor, TransformedRows(start, Transform::Italicise, 4, 7));
+  EXPECT_EQ(app.doc.store.editor, TransformedRows(start, Transform::Italicise, 4, 7));
   EXPECT_FALSE(ItemState(app, cmd::Redo).enabled);
   EXPECT_TRUE(ItemState(app, cmd::Undo).enabled);
 
@@ -93,56 +93,56 @@ TEST(RunCommand, OneUndoRestoresAllFourRowsOfABatchCommand) {
   EXPECT_FALSE(ItemState(app, cmd::Redo).enabled);
 
   RunCommand(app, cmd::ClearHistory);
-  EXPECT_EQ(app.store.editor, Charset{});
+  EXPECT_EQ(app.doc.store.editor, Charset{});
   EXPECT_FALSE(ItemState(app, cmd::Undo).enabled);
   EXPECT_FALSE(ItemState(app, cmd::ClearHistory).enabled);
-  EXPECT_FALSE(app.tools[GadgetId::Undo].enabled);
+  EXPECT_FALSE(app.shell.tools[GadgetId::Undo].enabled);
 }
 
 TEST(RunCommand, ZoomStopsAtBothEnds) {
   App app;
   SetZoom(app, kZoomLevels - 1);
-  const ViewLayout before = app.layout;
+  const ViewLayout before = app.view.layout;
   RunCommand(app, cmd::ZoomIn);
-  EXPECT_EQ(app.editing.zoomIndex, kZoomLevels - 1);
-  EXPECT_EQ(app.layout.editorView.w, before.editorView.w);
+  EXPECT_EQ(app.view.editing.zoomIndex, kZoomLevels - 1);
+  EXPECT_EQ(app.view.layout.editorView.w, before.editorView.w);
   SetZoom(app, 0);
   RunCommand(app, cmd::ZoomOut);
-  EXPECT_EQ(app.editing.zoomIndex, 0);
+  EXPECT_EQ(app.view.editing.zoomIndex, 0);
   RunCommand(app, cmd::ZoomIn);
-  EXPECT_EQ(app.editing.zoomIndex, 1);
+  EXPECT_EQ(app.view.editing.zoomIndex, 1);
 }
 
 TEST(RunCommand, SlideRightNoWrapCrossesGlyphsFromEitherMenuPlace) {
   App app;
-  app.store.editor = {};
-  SetCharsetPixel(app.store.editor, 255, 7, true);  // rightmost pixel of glyph 31, bottom row
+  app.doc.store.editor = {};
+  SetCharsetPixel(app.doc.store.editor, 255, 7, true);  // rightmost pixel of glyph 31, bottom row
   RunCommand(app, cmd::SlideRightNoWrap);
-  EXPECT_TRUE(GetCharsetPixel(app.store.editor, 0, 7));
-  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  EXPECT_TRUE(GetCharsetPixel(app.doc.store.editor, 0, 7));
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
   // Both menu places carry the same id, and the table knows it by one entry.
   EXPECT_EQ(app.commands.Find(cmd::SlideRightNoWrap)->places, 2);
 }
 
 TEST(RunCommand, RowMemoryCopiesEnableThePasteSubmenuAndOnlyRowOneSnapshots) {
   App app;
-  app.store.editor = RandomCharset(11);
-  const Charset start = app.store.editor;
+  app.doc.store.editor = RandomCharset(11);
+  const Charset start = app.doc.store.editor;
   EXPECT_FALSE(CommandAvailable(app, cmd::PasteRowFromMemoryFirst));
   RunCommand(app, cmd::PasteRowFromMemoryFirst + 7);  // greyed: nothing happens
-  EXPECT_EQ(app.store.editor, start);
+  EXPECT_EQ(app.doc.store.editor, start);
 
   RunCommand(app, cmd::CopyRowToMemoryFirst + 1);  // Row 2: no snapshot
-  EXPECT_EQ(app.history.UndoDepth(), 0u);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 0u);
   EXPECT_TRUE(CommandAvailable(app, cmd::PasteRowFromMemoryFirst));
-  EXPECT_TRUE(app.store.modified);
-  EXPECT_EQ(app.store.editor, start);
+  EXPECT_TRUE(app.doc.store.modified);
+  EXPECT_EQ(app.doc.store.editor, start);
 
   RunCommand(app, cmd::CopyRowToMemoryFirst);  // Row 1: one snapshot
-  EXPECT_EQ(app.history.UndoDepth(), 1u);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
 
   RunCommand(app, cmd::PasteRowFromMemoryFirst + 7);  // Row 8 := Row 1
-  for (int i = 0; i < kGlyphsPerRow; ++i) EXPECT_EQ(GetGlyph(app.store.editor, 224 + i), GetGlyph(start, i));
+  for (int i = 0; i < kGlyphsPerRow; ++i) EXPECT_EQ(GetGlyph(app.doc.store.editor, 224 + i), GetGlyph(start, i));
   EXPECT_TRUE(CommandAvailable(app, cmd::PasteRowFromMemoryFirst));
 }
 
@@ -150,14 +150,14 @@ TEST(RunCommand, DerivedFontsLeaveThePasteSubmenuAsTheRowMemorySays) {
   App oneByTwo;
   RunCommand(oneByTwo, cmd::Font1x2NoReverse);
   EXPECT_FALSE(CommandAvailable(oneByTwo, cmd::PasteRowFromMemoryFirst));
-  EXPECT_EQ(oneByTwo.history.UndoDepth(), 1u);
+  EXPECT_EQ(oneByTwo.doc.history.UndoDepth(), 1u);
 
   App twoByOne;
-  const Charset start = twoByOne.store.editor;
+  const Charset start = twoByOne.doc.store.editor;
   RunCommand(twoByOne, cmd::Font2x1NoReverse);
   EXPECT_TRUE(CommandAvailable(twoByOne, cmd::PasteRowFromMemoryFirst));
   RunCommand(twoByOne, cmd::PasteRowFromMemoryFirst + 1);  // Row 2 as it was before the build
-  for (int n = 32; n < 64; ++n) EXPECT_EQ(GetGlyph(twoByOne.store.editor, n), GetGlyph(start, n)) << n;
+  for (int n = 32; n < 64; ++n) EXPECT_EQ(GetGlyph(twoByOne.doc.store.editor, n), GetGlyph(start, n)) << n;
 }
 
 TEST(RunCommand, ByteRangeCommandsAndHalfCopies) {
@@ -171,20 +171,20 @@ TEST(RunCommand, ByteRangeCommandsAndHalfCopies) {
                         {cmd::RestoreRomLast128, 1024, 1024}, {cmd::CopyTopRowsToBottom, 1024, 1024}};
   for (const Case& c : cases) {
     App app;
-    app.store.editor = RandomCharset(static_cast<unsigned>(c.id));
-    const Charset start = app.store.editor;
+    app.doc.store.editor = RandomCharset(static_cast<unsigned>(c.id));
+    const Charset start = app.doc.store.editor;
     RunCommand(app, c.id);
     for (int i = 0; i < kCharsetBytes; ++i) {
       if (i >= c.first && i < c.first + c.count) continue;
-      ASSERT_EQ(app.store.editor[i], start[i]) << c.id << " byte " << i;
+      ASSERT_EQ(app.doc.store.editor[i], start[i]) << c.id << " byte " << i;
     }
-    EXPECT_NE(app.store.editor, start) << c.id;
-    EXPECT_EQ(app.history.UndoDepth(), 1u) << c.id;
+    EXPECT_NE(app.doc.store.editor, start) << c.id;
+    EXPECT_EQ(app.doc.history.UndoDepth(), 1u) << c.id;
   }
   App rom;
-  rom.store.editor = {};
+  rom.doc.store.editor = {};
   RunCommand(rom, cmd::RestoreRomAll);
-  EXPECT_EQ(rom.store.editor, RomCharset());
+  EXPECT_EQ(rom.doc.store.editor, RomCharset());
 }
 
 TEST(RunCommand, ViewOptionsToggleTheirTicksAndTheGreyedOneStaysGreyed) {
@@ -193,7 +193,7 @@ TEST(RunCommand, ViewOptionsToggleTheirTicksAndTheGreyedOneStaysGreyed) {
     const bool before = ItemState(app, id).checked;
     RunCommand(app, id);
     EXPECT_NE(ItemState(app, id).checked, before) << id;
-    EXPECT_TRUE(app.requests.focusEditor);
+    EXPECT_TRUE(app.shell.requests.focusEditor);
     RunCommand(app, id);
     EXPECT_EQ(ItemState(app, id).checked, before) << id;
   }
@@ -224,64 +224,64 @@ TEST(RunCommand, ToolItemsPressTheMatchingButton) {
   };
   for (const Case& c : cases) {
     App app;
-    const Charset start = app.store.editor;
+    const Charset start = app.doc.store.editor;
     RunCommand(app, c.id);
-    EXPECT_EQ(app.editing.tool, c.tool) << c.id;
-    EXPECT_EQ(app.store.editor, start) << c.id;
+    EXPECT_EQ(app.view.editing.tool, c.tool) << c.id;
+    EXPECT_EQ(app.doc.store.editor, start) << c.id;
     for (int i = 0; i < kToolColumnButtons; ++i) {
-      EXPECT_EQ(app.tools.buttons[i].pressed, static_cast<GadgetId>(i) == c.button) << c.id << " button " << i;
+      EXPECT_EQ(app.shell.tools.buttons[i].pressed, static_cast<GadgetId>(i) == c.button) << c.id << " button " << i;
     }
     if (!c.button) continue;
-    EXPECT_EQ(app.tools[*c.button].icon, c.icon) << c.id;
-    EXPECT_EQ(app.tools[*c.button].tooltip, c.tooltip) << c.id;
+    EXPECT_EQ(app.shell.tools[*c.button].icon, c.icon) << c.id;
+    EXPECT_EQ(app.shell.tools[*c.button].tooltip, c.tooltip) << c.id;
   }
   App rom;
   RunCommand(rom, cmd::RestoreRomIndividual);  // snapshot now, the clicks change glyphs later
-  EXPECT_EQ(rom.history.UndoDepth(), 1u);
-  EXPECT_FALSE(rom.store.modified);
+  EXPECT_EQ(rom.doc.history.UndoDepth(), 1u);
+  EXPECT_FALSE(rom.doc.store.modified);
 }
 
 TEST(RunCommand, CutEnablesPasteAtOnce) {
   App app;
   EXPECT_FALSE(CommandAvailable(app, cmd::Paste));
   RunCommand(app, cmd::Paste);
-  EXPECT_EQ(app.editing.tool, Tool::ContinuousDraw);
+  EXPECT_EQ(app.view.editing.tool, Tool::ContinuousDraw);
   RunCommand(app, cmd::Cut);
-  EXPECT_EQ(app.editing.tool, Tool::CutGlyph);
+  EXPECT_EQ(app.view.editing.tool, Tool::CutGlyph);
   EXPECT_TRUE(ItemState(app, cmd::Paste).enabled);
-  EXPECT_TRUE(app.tools[GadgetId::Paste].enabled);
-  EXPECT_TRUE(app.tools[GadgetId::Cut].pressed);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Paste].enabled);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Cut].pressed);
   RunCommand(app, cmd::Paste);
-  EXPECT_EQ(app.editing.tool, Tool::PasteGlyph);
-  EXPECT_TRUE(app.tools[GadgetId::Paste].pressed);
-  EXPECT_FALSE(app.tools[GadgetId::Cut].pressed);
+  EXPECT_EQ(app.view.editing.tool, Tool::PasteGlyph);
+  EXPECT_TRUE(app.shell.tools[GadgetId::Paste].pressed);
+  EXPECT_FALSE(app.shell.tools[GadgetId::Cut].pressed);
 }
 
 TEST(RunCommand, WindowCommandsOnlyAskTheAdapter) {
   App app;
-  const Charset start = app.store.editor;
+  const Charset start = app.doc.store.editor;
   RunCommand(app, cmd::Preview2x1);
-  EXPECT_TRUE(app.requests.openFontPreview);
-  EXPECT_EQ(app.preview.kind, PreviewKind::TwoByOne);
+  EXPECT_TRUE(app.shell.requests.openFontPreview);
+  EXPECT_EQ(app.view.preview.kind, PreviewKind::TwoByOne);
   EXPECT_FALSE(ItemState(app, cmd::Preview1x2).enabled);
   RunCommand(app, cmd::ScreenEditor);
-  EXPECT_TRUE(app.requests.openScreenEditor);
+  EXPECT_TRUE(app.shell.requests.openScreenEditor);
   RunCommand(app, cmd::About);
-  EXPECT_TRUE(app.requests.openAbout);
+  EXPECT_TRUE(app.shell.requests.openAbout);
   for (CommandId id : {cmd::Help, cmd::WebSite}) RunCommand(app, id);
-  EXPECT_EQ(app.store.editor, start);
-  EXPECT_EQ(app.history.UndoDepth(), 0u);
+  EXPECT_EQ(app.doc.store.editor, start);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 0u);
 }
 
 TEST(RunCommand, SwapAndCompressRunInsideTheirFrames) {
   App app;
   RunCommand(app, cmd::Swap);
-  EXPECT_EQ(app.store.editor, Charset{});
-  EXPECT_EQ(app.history.UndoDepth(), 0u);  // a swap is not an edit
+  EXPECT_EQ(app.doc.store.editor, Charset{});
+  EXPECT_EQ(app.doc.history.UndoDepth(), 0u);  // a swap is not an edit
   RunCommand(app, cmd::Compress);          // 256 empty glyphs stay 256 empty glyphs
-  EXPECT_EQ(app.store.editor, Charset{});
-  EXPECT_EQ(app.history.UndoDepth(), 1u);
-  EXPECT_TRUE(app.store.modified);
+  EXPECT_EQ(app.doc.store.editor, Charset{});
+  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
+  EXPECT_TRUE(app.doc.store.modified);
 }
 
 }  // namespace

@@ -25,10 +25,10 @@ TEST_F(SaveInPlace, SaveThroughALinkKeepsTheLinkAndTheFilesOwner) {
   ASSERT_EQ(chmod(target.c_str(), 0664), 0);
   fs::create_symlink("shared/font.chr", dir.Path("font.chr"));
 
-  app.store.editor[5] = 0x77;
+  app.doc.store.editor[5] = 0x77;
   EditedWithFile(dir.Path("font.chr"), FileType::Chr);
   RunCommand(app, cmd::Save);
-  EXPECT_FALSE(app.store.modified);
+  EXPECT_FALSE(app.doc.store.modified);
   ASSERT_TRUE(fs::is_symlink(dir.Path("font.chr"))) << "the link was replaced by a file";
   EXPECT_EQ(fs::read_symlink(dir.Path("font.chr")), "shared/font.chr");
   EXPECT_TRUE(ReadBytes(target) == Editor()) << "the file the link names did not get the charset";
@@ -42,7 +42,7 @@ TEST_F(SaveInPlace, SaveThroughALinkKeepsTheLinkAndTheFilesOwner) {
   const std::string settings = dir.Path("shared/kstr.ini");
   WriteBytes(settings, "[MAIN WINDOW]\r\nZOOM = 2\r\n");
   fs::create_symlink(settings, dir.Path("kstr.ini"));
-  app.editing.zoomIndex = 3;
+  app.view.editing.zoomIndex = 3;
   ASSERT_TRUE(WriteSettingsAtExit(dir.Path("kstr.ini"), app, WindowPlacement{1, 2, 1200, 600, false, false}));
   EXPECT_TRUE(fs::is_symlink(dir.Path("kstr.ini")));
   EXPECT_EQ(ReadOrCreateSettings(settings).zoom, 3);

@@ -14,16 +14,16 @@ namespace {
 TEST(ScreenEditorSession, EveryOpeningStartsFresh) {
   App app;
   OpenScreenEditor(app);
-  ASSERT_TRUE(app.screenEditor);
+  ASSERT_TRUE(app.view.screenEditor);
   ScriptedDialogs dialogs;
-  PressScreenKey(*app.screenEditor, 'A', false, false);
-  PressScreenButton(*app.screenEditor, ScreenButton::View, false, dialogs);
-  PressScreenButton(*app.screenEditor, ScreenButton::Mapping, false, dialogs);
+  PressScreenKey(*app.view.screenEditor, 'A', false, false);
+  PressScreenButton(*app.view.screenEditor, ScreenButton::View, false, dialogs);
+  PressScreenButton(*app.view.screenEditor, ScreenButton::Mapping, false, dialogs);
   CloseScreenEditor(app);
-  EXPECT_FALSE(app.screenEditor);
+  EXPECT_FALSE(app.view.screenEditor);
 
   OpenScreenEditor(app);
-  const ScreenEditor& e = *app.screenEditor;
+  const ScreenEditor& e = *app.view.screenEditor;
   EXPECT_EQ(e.mapping, KeyMapping::Us);
   EXPECT_EQ(e.view, ScreenView::Custom);
   EXPECT_EQ(e.column, 0);
@@ -32,25 +32,25 @@ TEST(ScreenEditorSession, EveryOpeningStartsFresh) {
 
 TEST(ScreenEditorSession, UsesTheEditorCharsetInTheDisplayColours) {
   App app;
-  app.store.editor.fill(0);
-  app.store.editor[1 * kGlyphBytes] = 0x80;  // glyph 1, top-left pixel
-  app.palette[kInkIndex] = 0x123456;
+  app.doc.store.editor.fill(0);
+  app.doc.store.editor[1 * kGlyphBytes] = 0x80;  // glyph 1, top-left pixel
+  app.view.palette[kInkIndex] = 0x123456;
   RedrawAfterCharsetChange(app);
   OpenScreenEditor(app);
-  const Image& sheet = app.screenEditor->custom.glyphs;
+  const Image& sheet = app.view.screenEditor->custom.glyphs;
   EXPECT_EQ(sheet.Pixel(16, 0), 0x123456u);
   EXPECT_EQ(sheet.Pixel(17, 1), 0x123456u);
   EXPECT_EQ(sheet.Pixel(18, 0), 0u);
   // The editor charset is only read.
-  EXPECT_EQ(app.store.editor[1 * kGlyphBytes], 0x80);
+  EXPECT_EQ(app.doc.store.editor[1 * kGlyphBytes], 0x80);
 }
 
 TEST(ScreenEditorSession, OpeningClosesTheFontPreviewAndClosingFreesItsCommands) {
   App app;
   OpenFontPreview(app, PreviewKind::TwoByTwo);
   OpenScreenEditor(app);
-  EXPECT_TRUE(app.requests.closeFontPreview);
-  EXPECT_FALSE(app.preview.windowOpen);
+  EXPECT_TRUE(app.shell.requests.closeFontPreview);
+  EXPECT_FALSE(app.view.preview.windowOpen);
   CloseScreenEditor(app);
   for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) EXPECT_TRUE(ItemState(app, id).enabled) << id;
 }

@@ -58,11 +58,11 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
                             "12303291"));
   App app;
   ApplySettings(app, ReadOrCreateSettings(path));
-  EXPECT_EQ(app.editing.zoomIndex, 4);
-  EXPECT_TRUE(app.placement.fullscreen);
-  EXPECT_FALSE(app.placement.maximize);
-  EXPECT_EQ(app.placement.clientWidth, 1200);
-  EXPECT_EQ(app.store.lastDirectory, "/charsets/");
+  EXPECT_EQ(app.view.editing.zoomIndex, 4);
+  EXPECT_TRUE(app.shell.placement.fullscreen);
+  EXPECT_FALSE(app.shell.placement.maximize);
+  EXPECT_EQ(app.shell.placement.clientWidth, 1200);
+  EXPECT_EQ(app.doc.store.lastDirectory, "/charsets/");
 
   ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 3, 4, true, false}));
   EXPECT_EQ(ReadBytes(path),
@@ -82,7 +82,7 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
   EXPECT_EQ(again.fullscreen, 1);
 
   // A start placement that had to be refitted to the screens is what a maximised exit writes back.
-  app.placement = WindowPlacement{0, 40, 1920, 1040, true, true, true};
+  app.shell.placement = WindowPlacement{0, 40, 1920, 1040, true, true, true};
   ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{-4, -4, 1928, 1048, true, false}));
   const SettingsValues refitted = ReadOrCreateSettings(path);
   EXPECT_EQ(refitted.maximize, 1);
@@ -99,7 +99,7 @@ int RunWithBrightness(const std::string& path, CommandId ticked, Rgb ink, Bright
   for (CommandId id : {cmd::BrightnessHigh, cmd::BrightnessMedium, cmd::BrightnessLow}) {
     EXPECT_EQ(ItemState(app, id).checked, id == ticked) << id;
   }
-  EXPECT_EQ(app.palette[kInkIndex], ink);
+  EXPECT_EQ(app.view.palette[kInkIndex], ink);
   SetBrightness(app, chosen);
   WriteSettingsAtExit(path, app, {});
   return ReadOrCreateSettings(path).brightness;
@@ -126,7 +126,7 @@ TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
   EXPECT_TRUE(ItemState(app, cmd::RecentFirst + 2).enabled);
   EXPECT_TRUE(ItemState(app, cmd::ClearRecent).enabled);
 
-  app.files.recent[4] = "/e.chr";
+  app.doc.files.recent[4] = "/e.chr";
   WriteSettingsAtExit(path, app, {});
   const RecentFiles written = ReadOrCreateSettings(path).recent;
   EXPECT_EQ(written, (RecentFiles{"/a.chr", "<Empty>", "/c.prg", "<Empty>", "/e.chr"}));
@@ -135,7 +135,7 @@ TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
 TEST(Settings, ExitRecreatesAVanishedFile) {
   TempDir dir;
   App app;
-  app.store.lastDirectory = "/x/";
+  app.doc.store.lastDirectory = "/x/";
   ASSERT_TRUE(WriteSettingsAtExit(dir.Path("kstr.ini"), app, WindowPlacement{1, 2, 1111, 515, false, false}));
   const SettingsValues read = ReadOrCreateSettings(dir.Path("kstr.ini"));
   EXPECT_EQ(read.dir, "/x/");
@@ -152,7 +152,7 @@ TEST(Settings, FileThatWouldOutgrowTheReadLimitIsNotRewritten) {
 
   App app;
   ApplySettings(app, ReadOrCreateSettings(path));
-  EXPECT_EQ(app.editing.zoomIndex, 3);
+  EXPECT_EQ(app.view.editing.zoomIndex, 3);
   EXPECT_FALSE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 1200, 600, false, false}));
   EXPECT_TRUE(ReadBytes(path) == latin1) << "the file was rewritten";
   EXPECT_EQ(ReadOrCreateSettings(path).zoom, 3);  // the next start still reads it

@@ -10,24 +10,24 @@ TEST(AppShell, ZoomKeepsScrollWhereItFitsAndIgnoresUnknownLevels) {
   ResizeWindow(app, WindowMetrics{kMinClientWidth, kMinClientHeight, 0, 0, 0});
   SetZoom(app, 4);
   ScrollTo(app, 230, 40);
-  EXPECT_EQ(app.editing.scrollX, 230);
+  EXPECT_EQ(app.view.editing.scrollX, 230);
   SetZoom(app, 1);
-  EXPECT_EQ(app.editing.zoomIndex, 1);
-  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition());
+  EXPECT_EQ(app.view.editing.zoomIndex, 1);
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition());
   SetZoom(app, 5);
-  EXPECT_EQ(app.editing.zoomIndex, 1);
+  EXPECT_EQ(app.view.editing.zoomIndex, 1);
   ScrollTo(app, 9999, -3);
-  EXPECT_EQ(app.editing.scrollX, app.layout.horizontal.MaxPosition());
-  EXPECT_EQ(app.editing.scrollY, 0);
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition());
+  EXPECT_EQ(app.view.editing.scrollY, 0);
 }
 
 TEST(AppShell, StatusBarStartTexts) {
   const App app;
-  EXPECT_EQ(app.status.charNumber, "CHAR NUMBER:  ---");
-  EXPECT_EQ(app.status.hexNumber, "---");
-  EXPECT_FALSE(app.status.romGlyph);
-  EXPECT_EQ(app.status.charsetInEditor, "CHARSET 1");
-  EXPECT_TRUE(app.placement.maximize);
+  EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER:  ---");
+  EXPECT_EQ(app.shell.status.hexNumber, "---");
+  EXPECT_FALSE(app.shell.status.romGlyph);
+  EXPECT_EQ(app.shell.status.charsetInEditor, "CHARSET 1");
+  EXPECT_TRUE(app.shell.placement.maximize);
 }
 
 }  // namespace

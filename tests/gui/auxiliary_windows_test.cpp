@@ -56,7 +56,7 @@ TEST(AuxiliaryWindows, AboutCommandOpensTheWindowOnTheNextSync) {
   RunCommand(app, cmd::About);
   window.SyncFromApp();
   EXPECT_TRUE(window.Auxiliary()->About()->isVisible());
-  EXPECT_FALSE(app.requests.openAbout);
+  EXPECT_FALSE(app.shell.requests.openAbout);
   window.Auxiliary()->About()->close();
 }
 
@@ -74,15 +74,15 @@ TEST(FontPreviewWindow, FollowsThePreviewStateAndItsCloseBoxClosesThePreview) {
   EXPECT_EQ(preview->Canvas()->Picture().size(), QSize(512, 128));
 
   // A charset change shows up once the App has recomposed the picture.
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   RefreshFontPreview(app);
   window.SyncFromApp();
   EXPECT_NE(preview->Canvas()->Picture().pixel(100, 50) & 0xFFFFFF, 0u);
 
   preview->close();
-  EXPECT_FALSE(app.preview.windowOpen);
+  EXPECT_FALSE(app.view.preview.windowOpen);
   EXPECT_TRUE(ItemState(app, cmd::Preview2x2).enabled);
-  EXPECT_FALSE(app.requests.closeFontPreview);
+  EXPECT_FALSE(app.shell.requests.closeFontPreview);
 
   // Closed from the core (the screen editor opening): the window follows on the next sync.
   OpenFontPreview(app, PreviewKind::OneByTwo);

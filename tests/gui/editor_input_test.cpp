@@ -23,20 +23,20 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button,
 
 TEST(EditorCanvasInput, LeftDragDrawsIntoTheEditorCharsetAndUndoRemovesIt) {
   App app;
-  app.store.editor.fill(0);
+  app.doc.store.editor.fill(0);
   MainWindow window(app);
   CanvasWidget* canvas = window.EditorCanvas();
-  const int b = app.layout.blockSize;
+  const int b = app.view.layout.blockSize;
   SendMouse(canvas, QEvent::MouseButtonPress, {b / 2, b / 2}, Qt::LeftButton, Qt::LeftButton);
   SendMouse(canvas, QEvent::MouseMove, {10 * b + b / 2, b / 2}, Qt::NoButton, Qt::LeftButton);
   SendMouse(canvas, QEvent::MouseButtonRelease, {10 * b + b / 2, b / 2}, Qt::LeftButton, Qt::NoButton);
-  for (int x = 0; x <= 10; ++x) EXPECT_TRUE(GetCharsetPixel(app.store.editor, x, 0)) << x;
+  for (int x = 0; x <= 10; ++x) EXPECT_TRUE(GetCharsetPixel(app.doc.store.editor, x, 0)) << x;
   EXPECT_EQ(window.windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1 <unsaved>");
 
   QToolButton* undo = window.Button(GadgetId::Undo);
   ASSERT_TRUE(undo->isEnabled());
   undo->click();
-  EXPECT_EQ(app.store.editor, Charset{});
+  EXPECT_EQ(app.doc.store.editor, Charset{});
   EXPECT_TRUE(window.Button(GadgetId::Redo)->isEnabled());
 }
 
@@ -44,7 +44,7 @@ TEST(EditorCanvasInput, MovingOverTheCanvasNamesTheGlyphInTheStatusBar) {
   App app;
   MainWindow window(app);
   CanvasWidget* canvas = window.EditorCanvas();
-  const int b = app.layout.blockSize;
+  const int b = app.view.layout.blockSize;
   const QPoint overGlyph65(9 * b + b / 2, 17 * b + b / 2);  // glyph column 1, glyph row 2
   QEnterEvent enter{QPointF(overGlyph65), QPointF(overGlyph65), QPointF(canvas->mapToGlobal(overGlyph65))};
   QCoreApplication::sendEvent(canvas, &enter);
@@ -62,12 +62,12 @@ TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
   MainWindow window(app);
   QToolButton* freeDraw = window.Button(GadgetId::FreeDraw);
   freeDraw->click();
-  EXPECT_EQ(app.editing.tool, Tool::DottedDraw);
+  EXPECT_EQ(app.view.editing.tool, Tool::DottedDraw);
   EXPECT_TRUE(freeDraw->isChecked());
   EXPECT_EQ(freeDraw->toolTip().toStdString(), "Dotted Drawing");
   window.Button(GadgetId::Line)->click();
   EXPECT_FALSE(freeDraw->isChecked());
-  EXPECT_EQ(app.editing.tool, Tool::Line);
+  EXPECT_EQ(app.view.editing.tool, Tool::Line);
 }
 
 // Puts the real pointer over `at` in `w`: the window system delivers the enter and move events itself.
@@ -78,7 +78,7 @@ void PointAt(QWidget* w, QPoint at) {
 
 TEST(EditorCanvasInput, TheStatusBarFollowsThePointerAfterEveryScrollAndZoom) {
   App app;
-  app.store.editor.fill(0xFF);
+  app.doc.store.editor.fill(0xFF);
   MainWindow window(app);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -91,8 +91,8 @@ TEST(EditorCanvasInput, TheStatusBarFollowsThePointerAfterEveryScrollAndZoom) {
   QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);  // one glyph to the right: pixel 20
   EXPECT_EQ(charNumber(), "CHAR NUMBER: 002");
   QTest::keyClick(canvas, Qt::Key_Delete);  // the glyph the status bar names
-  EXPECT_EQ(GetGlyph(app.store.editor, 2), Glyph{});
-  EXPECT_EQ(GetGlyph(app.store.editor, 1)[0], 0xFF);
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 2), Glyph{});
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 1)[0], 0xFF);
 
   QTest::keyClick(canvas, Qt::Key_Plus);  // 16x: 100 / 16 + 8 = pixel 14
   EXPECT_EQ(charNumber(), "CHAR NUMBER: 001");
@@ -117,24 +117,24 @@ TEST(EditorPaneInput, TheSelectionShowsInBothViewsAndEscapeOrAPlainClickEndsIt) 
   const auto select = [&] {
     PointAt(pane, glyph34);
     QTest::mouseClick(pane, Qt::LeftButton, Qt::ControlModifier, glyph34);
-    return app.editing.selection.Exists() && Cyan(pane, 32, 16) && Cyan(editor, 128, 64) && Cyan(editor, 191, 127);
+    return app.view.editing.selection.Exists() && Cyan(pane, 32, 16) && Cyan(editor, 128, 64) && Cyan(editor, 191, 127);
   };
   ASSERT_TRUE(select());
   PointAt(pane, {5 * 16 + 1, 17});  // the status bar keeps following the pointer
   EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER: 037");
 
   QTest::keyClick(pane, Qt::Key_Escape);
-  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(app.view.editing.selection.Exists());
   EXPECT_FALSE(Cyan(pane, 32, 16));
   EXPECT_FALSE(Cyan(editor, 128, 64));
 
   ASSERT_TRUE(select());
   QTest::keyClick(editor, Qt::Key_Escape);
-  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(app.view.editing.selection.Exists());
 
   ASSERT_TRUE(select());
   QTest::mouseClick(pane, Qt::LeftButton, Qt::NoModifier, glyph34);
-  EXPECT_FALSE(app.editing.selection.Exists());
+  EXPECT_FALSE(app.view.editing.selection.Exists());
   EXPECT_FALSE(Cyan(pane, 32, 16));
 }
 

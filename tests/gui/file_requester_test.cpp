@@ -96,8 +96,8 @@ User::Step Click(QMessageBox::StandardButton button) {
 class FileRequesters : public ::testing::Test {
  protected:
   FileRequesters() {
-    app.dialogs = &dialogs;
-    app.store.lastDirectory = dir.Dir();
+    app.shell.dialogs = &dialogs;
+    app.doc.store.lastDirectory = dir.Dir();
   }
 
   std::string Path(const std::string& name) const { return dir.Path(name); }
@@ -106,7 +106,7 @@ class FileRequesters : public ::testing::Test {
   std::string Read(const std::string& name) const {
     return std::filesystem::exists(Path(name)) ? ReadBytes(Path(name)) : "<missing>";
   }
-  std::string Editor() const { return std::string(reinterpret_cast<const char*>(app.store.editor.data()), 2048); }
+  std::string Editor() const { return std::string(reinterpret_cast<const char*>(app.doc.store.editor.data()), 2048); }
 
   // Runs the command with the user acting as told; every step must have been used.
   void Run(CommandId id, std::vector<User::Step> steps) {
@@ -128,33 +128,33 @@ TEST_F(FileRequesters, OpenWithTheCharsetFilterPickedRefusesAPrgFile) {
   EXPECT_EQ(user->filters, std::vector<int>{1});  // Morvane is preselected at first
   EXPECT_EQ(user->messages, std::vector<QString>{QString::fromStdString("Not a 2048 byte file: \n\n" + Path("font.prg"))});
   EXPECT_EQ(Editor(), before);
-  EXPECT_FALSE(app.store.hasFile);
-  EXPECT_EQ(app.files.openFilter, 0);
+  EXPECT_FALSE(app.doc.store.hasFile);
+  EXPECT_EQ(app.doc.files.openFilter, 0);
 }
 
 TEST_F(FileRequesters, ChrOpenedWithTheCharsetFilterIsSavedRawAndTheFilterIsKept) {
   Write("font.chr", Counting(2048, 7));
   Run(cmd::Open, {Choose(0, "font.chr")});
   EXPECT_EQ(Editor(), Counting(2048, 7));
-  app.store.editor[0] = 0xAA;
-  app.store.modified = true;
+  app.doc.store.editor[0] = 0xAA;
+  app.doc.store.modified = true;
   Run(cmd::Save, {});
   EXPECT_EQ(Read("font.chr"), "\xAA" + Counting(2047, 8));
 
   // The next Open preselects the filter picked; leaving it as it is keeps it.
   Run(cmd::Open, {Choose(0, "font.chr")});
   EXPECT_EQ(user->filters, std::vector<int>{0});
-  EXPECT_EQ(app.store.fileType, FileType::Chr);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
 }
 
 TEST_F(FileRequesters, SaveAsWithThePrgFilterPickedWritesTheMorvaneLayout) {
-  app.store.editor.fill(0x5A);
+  app.doc.store.editor.fill(0x5A);
   Run(cmd::SaveAs, {Choose(0, "mine")});
   EXPECT_EQ(user->filters, std::vector<int>{1});
   EXPECT_EQ(Read("mine.prg"), std::string(2, '\0') + std::string(2048, '\x5A'));
   EXPECT_EQ(QDir(QString::fromStdString(dir.Dir())).entryList(QDir::Files), QStringList{"mine.prg"});
-  EXPECT_EQ(app.store.currentName, Path("mine.prg"));
-  EXPECT_EQ(app.files.saveFilter, 0);
+  EXPECT_EQ(app.doc.store.currentName, Path("mine.prg"));
+  EXPECT_EQ(app.doc.files.saveFilter, 0);
 }
 
 // A folder with the charset's own font.prg and an unrelated font.chr.
@@ -186,7 +186,7 @@ TEST_F(ReplacingFiles, ExportShowsTheProposedNameAndAsksBeforeReplacingAnotherFi
 
 TEST_F(ReplacingFiles, SaveAsReplacesTheCharsetsOwnFileSilentlyAndAsksAboutTheCompletedName) {
   // The .prg filter on the name proposed: the charset's own file, replaced without a question.
-  app.store.editor[0] = 0x11;
+  app.doc.store.editor[0] = 0x11;
   Run(cmd::SaveAs, {Choose(0)});
   EXPECT_EQ(user->names, std::vector<QString>{"font.prg"});
   EXPECT_TRUE(user->messages.empty());
@@ -196,7 +196,7 @@ TEST_F(ReplacingFiles, SaveAsReplacesTheCharsetsOwnFileSilentlyAndAsksAboutTheCo
   Run(cmd::SaveAs, {Choose(1, "font"), Click(QMessageBox::No), Escape()});
   EXPECT_EQ(user->messages, std::vector<QString>{kQuestion});
   EXPECT_EQ(Read("font.chr"), kUnrelated);
-  EXPECT_EQ(app.store.currentName, Path("font.prg"));
+  EXPECT_EQ(app.doc.store.currentName, Path("font.prg"));
 }
 
 }  // namespace

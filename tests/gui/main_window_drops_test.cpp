@@ -39,11 +39,11 @@ TEST(MainWindowDrops, ADropped2050ByteFileLoadsAndTwoFilesAreRefused) {
   MainWindow window(app);
   EXPECT_TRUE(window.acceptDrops());
   Drop(window, {QUrl::fromLocalFile(QString::fromStdString(path))});
-  EXPECT_EQ(app.store.editor[0], 0x5A);
-  EXPECT_EQ(app.store.fileType, FileType::Prg);
+  EXPECT_EQ(app.doc.store.editor[0], 0x5A);
+  EXPECT_EQ(app.doc.store.fileType, FileType::Prg);
   EXPECT_EQ(window.windowTitle().toStdString(), "Kestrelix 1.0 (x64) - " + path);
 
-  auto& dialogs = static_cast<ScriptedDialogs&>(*app.dialogs);
+  auto& dialogs = static_cast<ScriptedDialogs&>(*app.shell.dialogs);
   const std::size_t before = dialogs.calls.size();
   Drop(window, {QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(QString::fromStdString(path))});
   ASSERT_EQ(dialogs.calls.size(), before + 1);
@@ -84,14 +84,14 @@ TEST(MainWindowDrops, AMoveProposedBySourceIsAcceptedAsACopyAndAMoveOnlySourceIs
     EXPECT_TRUE(e->isAccepted());
     EXPECT_EQ(e->dropAction(), Qt::CopyAction);
   }
-  EXPECT_EQ(app.store.editor[0], 0x3C);
+  EXPECT_EQ(app.doc.store.editor[0], 0x3C);
 
-  app.store.editor.fill(0);
+  app.doc.store.editor.fill(0);
   MoveProposingDrag moveOnly(path, Qt::MoveAction);
   moveOnly.SendTo(window);
   EXPECT_FALSE(moveOnly.enter->isAccepted());
   EXPECT_FALSE(moveOnly.drop->isAccepted());
-  EXPECT_EQ(app.store.editor[0], 0);
+  EXPECT_EQ(app.doc.store.editor[0], 0);
 }
 
 }  // namespace

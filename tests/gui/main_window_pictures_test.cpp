@@ -13,12 +13,12 @@ namespace {
 
 TEST(MainWindowPictures, EditorCanvasShowsTheRomCharsetAfterStartUp) {
   App app;
-  app.placement.maximize = false;
+  app.shell.placement.maximize = false;
   const auto window = StartUp(app, [](int) {});
   const QImage shown = window->EditorCanvas()->grab().toImage();
   // At 8x every charset pixel is an 8x8 block whose first row and column are grid lines; look inside the
   // blocks of glyph 0's top row.
-  const int block = app.layout.blockSize;
+  const int block = app.view.layout.blockSize;
   const std::uint8_t top = RomCharset()[0];
   for (int x = 0; x < 8; ++x) {
     const bool set = (top >> (7 - x)) & 1;
@@ -29,10 +29,10 @@ TEST(MainWindowPictures, EditorCanvasShowsTheRomCharsetAfterStartUp) {
 
 TEST(MainWindowPictures, StatusFieldShowsTheHoveredRomGlyph) {
   App app;
-  app.placement.maximize = false;
+  app.shell.placement.maximize = false;
   const auto window = StartUp(app, [](int) {}, "");
   EXPECT_EQ(window->StatusField(2)->text().toStdString(), "---");
-  app.status.romGlyph = 65;
+  app.shell.status.romGlyph = 65;
   window->SyncFromApp();
   EXPECT_EQ(window->StatusField(2)->pixmap().size(), QSize(16, 16));
 }

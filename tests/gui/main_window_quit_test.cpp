@@ -15,8 +15,8 @@ namespace {
 class MainWindowQuit : public ::testing::Test {
  protected:
   MainWindowQuit() {
-    app.dialogs = &dialogs;
-    app.store.modified = true;
+    app.shell.dialogs = &dialogs;
+    app.doc.store.modified = true;
     RefreshTitle(app);
     window.show();
   }
@@ -64,10 +64,10 @@ TEST_F(MainWindowQuit, QuitThenCancelKeepsRunningAndTheCloseBoxStillAsks) {
 
 TEST_F(MainWindowQuit, CloseBoxShowsWhatASaveChangedWhenTheQuitStopsAfterIt) {
   testing_files::TempDir dir;
-  ApplyLoadBookkeeping(app.store, dir.Path("font.chr"));
-  app.store.fileType = FileType::Chr;
-  app.store.modified = true;
-  app.store.memoryFlags.modified = true;
+  ApplyLoadBookkeeping(app.doc.store, dir.Path("font.chr"));
+  app.doc.store.fileType = FileType::Chr;
+  app.doc.store.modified = true;
+  app.doc.store.memoryFlags.modified = true;
   RefreshTitle(app);
   window.SyncFromApp();
   dialogs.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Cancel};  // save this one, keep the other

@@ -75,22 +75,22 @@ TEST(MainWindow, ResizeAndZoomRelayTheViewAndScrollBars) {
   EXPECT_EQ(window.EditorCanvas()->Picture().width(), wc);
   EXPECT_EQ(window.HorizontalBar()->pageStep(), wc / 8);
   EXPECT_EQ(window.HorizontalBar()->maximum(), 256 - wc / 8);
-  EXPECT_EQ(window.VerticalBar()->maximum(), app.layout.vertical.MaxPosition());
+  EXPECT_EQ(window.VerticalBar()->maximum(), app.view.layout.vertical.MaxPosition());
 
   window.ZoomBox()->setCurrentIndex(4);
-  EXPECT_EQ(app.editing.zoomIndex, 4);
+  EXPECT_EQ(app.view.editing.zoomIndex, 4);
   EXPECT_EQ(window.EditorCanvas()->width(), (1500 - 72) / 64 * 64);
   EXPECT_EQ(window.HorizontalBar()->maximum(), 256 - (1500 - 72) / 64);
 
   window.HorizontalBar()->setValue(100);  // as while the thumb is dragged
-  EXPECT_EQ(app.editing.scrollX, 100);
+  EXPECT_EQ(app.view.editing.scrollX, 100);
   window.VerticalBar()->setValue(3);
-  EXPECT_EQ(app.editing.scrollY, 3);
+  EXPECT_EQ(app.view.editing.scrollY, 3);
 }
 
 TEST(StartUp, ShowsTheMainWindowWithTitleAndWaitsForEachProgressLine) {
   App app;
-  app.placement.maximize = false;
+  app.shell.placement.maximize = false;
   int waits = 0;
   const auto window = StartUp(app, [&](int ms) {
     EXPECT_EQ(ms, 500);

@@ -62,9 +62,9 @@ TEST(MenuBar, MirrorsTheTableWithHintsTicksGreyStatesAndShortcuts) {
 TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
   App app;
   MainWindow window(app);
-  const Charset start = app.store.editor;
+  const Charset start = app.doc.store.editor;
   Item(window, 74)->trigger();  // "Italicise Row 8"
-  EXPECT_NE(app.store.editor, start);
+  EXPECT_NE(app.doc.store.editor, start);
   EXPECT_TRUE(window.windowTitle().endsWith(" <unsaved>"));
   EXPECT_TRUE(Item(window, cmd::Undo)->isEnabled());
   EXPECT_TRUE(window.Button(GadgetId::Undo)->isEnabled());
@@ -93,13 +93,13 @@ TEST(MenuBar, ShortcutsFireInTheMainWindowOnly) {
   QTest::keyClick(&window, Qt::Key_G, Qt::ShiftModifier);
   EXPECT_FALSE(ItemState(app, cmd::ShowPixelGrid).checked);
 
-  const Charset start = app.store.editor;
+  const Charset start = app.doc.store.editor;
   Item(window, cmd::EraseAll)->trigger();
   QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(app.store.editor, start);
+  EXPECT_EQ(app.doc.store.editor, start);
 
   QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(app.editing.tool, Tool::CopyGlyph);
+  EXPECT_EQ(app.view.editing.tool, Tool::CopyGlyph);
 
   // A window of its own, as the screen editor is: the main window's keys stay out of it, even when it
   // does not block the main window.

@@ -26,11 +26,11 @@ QString StatusText(const ScreenEditorWindow& w, int x) {
 TEST(ScreenEditorWindow, OpensFromTheRequestAndTypesIntoTheScreen) {
   App app;
   MainWindow main(app);
-  app.requests.openScreenEditor = true;
+  app.shell.requests.openScreenEditor = true;
   main.SyncFromApp();
   ScreenEditorWindow* w = main.ScreenEditor();
   ASSERT_NE(w, nullptr);
-  EXPECT_FALSE(app.requests.openScreenEditor);
+  EXPECT_FALSE(app.shell.requests.openScreenEditor);
   EXPECT_EQ(w->windowTitle().toStdString(), "Screen Editor / Charset Test");
   EXPECT_EQ(w->size(), QSize(804, 640));
   EXPECT_EQ(w->windowModality(), Qt::ApplicationModal);
@@ -38,26 +38,26 @@ TEST(ScreenEditorWindow, OpensFromTheRequestAndTypesIntoTheScreen) {
   EXPECT_EQ(w->Button(ScreenButton::View)->text().toStdString(), "View ROM Chars");
   EXPECT_EQ(w->Button(ScreenButton::Dump)->geometry(), QRect(610, 470, 111, 25));
 
-  const Image before = app.screenEditor->custom.picture;
+  const Image before = app.view.screenEditor->custom.picture;
   SendKey(w->Screen(), Qt::Key_H, Qt::NoModifier, "h");
   SendKey(w->Screen(), Qt::Key_Tab);  // no focus change, no glyph
   SendKey(w->Screen(), Qt::Key_Exclam, Qt::ShiftModifier, "!");
-  EXPECT_NE(app.screenEditor->custom.picture, before);
-  EXPECT_EQ(app.screenEditor->column, 2);
+  EXPECT_NE(app.view.screenEditor->custom.picture, before);
+  EXPECT_EQ(app.view.screenEditor->column, 2);
   EXPECT_EQ(StatusText(*w, 213).toStdString(), "02");
   EXPECT_EQ(StatusText(*w, 82).toStdString(), "CURSOR POSITION:");
   // The screen canvas shows the editor's own picture.
   EXPECT_EQ(w->Screen()->Picture().constBits(),
-            reinterpret_cast<const uchar*>(app.screenEditor->custom.picture.Data()));
+            reinterpret_cast<const uchar*>(app.view.screenEditor->custom.picture.Data()));
 
   w->Button(ScreenButton::View)->click();
   EXPECT_EQ(StatusText(*w, 370).toStdString(), "CHARSET: ROM");
   EXPECT_EQ(w->Button(ScreenButton::View)->text().toStdString(), "View Custom Chars");
   EXPECT_EQ(w->GlyphSheet()->Picture().constBits(),
-            reinterpret_cast<const uchar*>(app.screenEditor->rom.glyphs.Data()));
+            reinterpret_cast<const uchar*>(app.view.screenEditor->rom.glyphs.Data()));
 
   w->close();
-  EXPECT_FALSE(app.screenEditor);
+  EXPECT_FALSE(app.view.screenEditor);
 }
 
 TEST(ScreenKeyCodes, QtKeysGoToThePhysicalKeysOfTheChosenLayout) {

@@ -1,0 +1,39 @@
+#pragma once
+// What the shell around the views shows, and what the core asks of the window system: the title, the
+// tool column and status bar, the window placement, the requests the adapter carries out after an event,
+// and the dialogs port through which the core asks the user.
+
+#include <string>
+
+#include "app/window_placement.h"
+#include "model/charset_store.h"
+#include "runtime/dialogs.h"
+#include "views/gadgets.h"
+
+namespace kx {
+
+// Things only the window system can do, asked for by the core and carried out by the adapter after the
+// event that asked. Each flag is cleared by whoever acts on it.
+struct UiRequests {
+  bool focusEditor = false;       // give the keyboard focus back to the editor canvas
+  bool quit = false;              // end the event loop (settings are written on the way out)
+  bool openScreenEditor = false;
+  bool openFontPreview = false;
+  bool closeFontPreview = false;
+  bool openAbout = false;
+  bool handPointer = false;       // held, not a one-shot: the pointer is the hand while it pans the view
+};
+
+struct ShellState {
+  std::string title = kProgramTitle;  // until the first title update
+  ToolColumnState tools;
+  StatusBarState status;
+  WindowPlacement placement;
+  UiRequests requests;
+  std::string buildDateTime;  // "dd/mm/yyyy, hh:ii:ss", shown in the About window
+  // Message boxes, requesters, clipboard and the desktop. Points at a scripted stand-in until the
+  // adapter (or a test) plugs in its own.
+  Dialogs* dialogs = nullptr;
+};
+
+}  // namespace kx
