@@ -42,7 +42,7 @@ void FinishChosenLoad(App& app, const SliceRead& read, const std::string& path, 
   app.doc.store.lastDirectory = DirectoryOf(path);
   switch (read.status) {
     case SliceStatus::Ok: CompleteLoad(app, read, path, modified); break;
-    case SliceStatus::WrongSize: ShowFileWarning(app, kLoadErrorTitle, wrongSize + path); break;
+    case SliceStatus::WrongSize: ShowFileWarning(app.shell, kLoadErrorTitle, wrongSize + path); break;
     case SliceStatus::Unreadable: ShowUnreadable(app, path); break;
     case SliceStatus::Missing: break;
   }
@@ -91,7 +91,7 @@ void DropFiles(App& app, const std::vector<std::string>& paths) {
     case SliceStatus::Missing:
     case SliceStatus::WrongSize: break;
   }
-  ShowFileWarning(app, kFileErrorTitle,
+  ShowFileWarning(app.shell, kFileErrorTitle,
                   "Could not read file: \r\n\r\n" + dropped +
                       "\r\n\r\nSorry, 'drag and drop' only supports 2048 byte .chr files\r\nor 2050 byte .prg files...");
 }
@@ -105,7 +105,7 @@ void OpenRecentFile(App& app, int slot) {
   const SliceRead read = ReadFileSlice(path, SizeSlice);
   switch (read.status) {
     case SliceStatus::Ok: return CompleteLoad(app, read, path, false);
-    case SliceStatus::Missing: return ShowFileWarning(app, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
+    case SliceStatus::Missing: return ShowFileWarning(app.shell, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
     case SliceStatus::Unreadable: return ShowUnreadable(app, path);
     case SliceStatus::WrongSize: return;  // not a charset: ignored without a word
   }

@@ -34,7 +34,7 @@ SaveResult WriteCharset(App& app, const std::string& path, FileType type) {
     ShowUnwritable(app, path);
     result = SaveResult::Failed;
   }
-  AddRecentFile(app, path);
+  AddRecentFile(app.doc, path);
   return result;
 }
 
@@ -48,14 +48,14 @@ SaveResult SaveCharset(App& app) {
 }
 
 SaveResult SaveCharsetAs(App& app) {
-  const auto choice = AskForFile(app, RequesterKind::Save, kSaveAsRequester, ProposedSavePath(app));
+  const auto choice = AskForFile(app, RequesterKind::Save, kSaveAsRequester, ProposedSavePath(app.doc));
   if (!choice) return SaveResult::Cancelled;
   const SaveLayout& layout = kSaveLayouts[static_cast<std::size_t>(choice->filterIndex)];
   return WriteCharset(app, WithExtension(choice->path, layout.extension), layout.type);
 }
 
 void ExportRows(App& app, int rows) {
-  const auto choice = AskForFile(app, RequesterKind::Save, kExportRequester, ProposedSavePath(app));
+  const auto choice = AskForFile(app, RequesterKind::Save, kExportRequester, ProposedSavePath(app.doc));
   if (!choice) return;
   const std::string path = WithExtension(choice->path, ".chr");
   app.doc.store.lastDirectory = DirectoryOf(path);

@@ -22,21 +22,21 @@ void BeginEdit(App& app, bool discardRedo) {
   MarkModified(app);
 }
 
-void SetHoverTarget(App& app, HoverTarget target) {
-  app.view.editing.hoverTarget = target;
-  app.view.editing.hovering = target != HoverTarget::None;
+void SetHoverTarget(ViewSession& view, HoverTarget target) {
+  view.editing.hoverTarget = target;
+  view.editing.hovering = target != HoverTarget::None;
 }
 
-void SetHoveredPixel(App& app, CharsetPoint p) {
-  app.view.editing.hoverX = p.x;
-  app.view.editing.hoverY = p.y;
+void SetHoveredPixel(ViewSession& view, CharsetPoint p) {
+  view.editing.hoverX = p.x;
+  view.editing.hoverY = p.y;
 }
 
 // Remembers where the pointer is, in page coordinates, from an event in the canvas placed at `canvas`.
-void RecordPointer(App& app, const Rect& canvas, const MouseEvent& e) {
+void RecordPointer(ViewSession& view, const Rect& canvas, const MouseEvent& e) {
   if (e.action == MouseAction::Leave) return;  // a leave carries no position
-  app.view.input.pointerX = canvas.x + e.x;
-  app.view.input.pointerY = canvas.y + e.y;
+  view.input.pointerX = canvas.x + e.x;
+  view.input.pointerY = canvas.y + e.y;
 }
 
 bool Contains(const Rect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
@@ -48,18 +48,18 @@ CharsetPoint PanePixel(int x, int y) {
 
 // Clears the hover target when the gadget being left is the one that holds it.
 void LeaveHover(App& app, HoverTarget other) {
-  if (app.view.editing.hoverTarget != other) SetHoverTarget(app, HoverTarget::None);
+  if (app.view.editing.hoverTarget != other) SetHoverTarget(app.view, HoverTarget::None);
 }
 
-void StartSelection(App& app, CharsetPoint p) {
-  GlyphSelection& s = app.view.editing.selection;
+void StartSelection(ViewSession& view, CharsetPoint p) {
+  GlyphSelection& s = view.editing.selection;
   s.startColumn = s.endColumn = p.x / 8;
   s.startRow = s.endRow = p.y / 8;
   s.selecting = true;
 }
 
-void ExtendSelection(App& app, CharsetPoint p) {
-  GlyphSelection& s = app.view.editing.selection;
+void ExtendSelection(ViewSession& view, CharsetPoint p) {
+  GlyphSelection& s = view.editing.selection;
   if (!s.Exists()) return;
   s.endColumn = p.x / 8;
   s.endRow = p.y / 8;
@@ -69,8 +69,8 @@ void ExtendSelection(App& app, CharsetPoint p) {
 void ClearSelection(App& app) { app.view.editing.selection = GlyphSelection{}; }
 
 // Moving with the left button held extends the selection while it is being made or while Ctrl is held.
-bool ExtendsSelection(const App& app, const MouseEvent& e) {
-  return e.leftHeld && !e.rightHeld && (app.view.editing.selection.selecting || e.ctrl);
+bool ExtendsSelection(const ViewSession& view, const MouseEvent& e) {
+  return e.leftHeld && !e.rightHeld && (view.editing.selection.selecting || e.ctrl);
 }
 
 // Every mouse step ends here: the operation scope follows the glyph selection, then the pictures and the
@@ -80,8 +80,8 @@ void FinishMouseStep(App& app) {
   RedrawAfterMouseStep(app);
 }
 
-const Pen& PenOf(const App& app, MouseButton button) {
-  return button == MouseButton::Left ? app.view.editing.leftPen : app.view.editing.rightPen;
+const Pen& PenOf(const ViewSession& view, MouseButton button) {
+  return button == MouseButton::Left ? view.editing.leftPen : view.editing.rightPen;
 }
 
 bool IsRubberBand(Tool tool) { return tool == Tool::Line || tool == Tool::HollowBox || tool == Tool::FilledBox; }
@@ -116,20 +116,20 @@ void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (IsGlyphTool(tool)) {
     if (e.button == MouseButton::Left || RightButtonApplies(tool)) ApplyGlyphToolAt(app, GlyphAtPixel(p.x, p.y));
   } else {
-    DrawShape(app, p, p, PenOf(app, e.button).kind);
+    DrawShape(app, p, p, PenOf(app.view, e.button).kind);
   }
   RedrawAfterCharsetChange(app);
 }
 
 void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
-  if (ExtendsSelection(app, e)) {
-    ExtendSelection(app, p);
+  if (ExtendsSelection(app.view, e)) {
+    ExtendSelection(app.view, p);
     return;
   }
   if (e.leftHeld == e.rightHeld) return;
   const MouseButton held = e.leftHeld ? MouseButton::Left : MouseButton::Right;
   if (held != app.view.input.strokeButton) return;  // no stroke was started by this button
-  const PenKind pen = PenOf(app, held).kind;
+  const PenKind pen = PenOf(app.view, held).kind;
   EditorInputState& in = app.view.input;
   switch (app.view.editing.tool) {
     case Tool::DottedDraw:
@@ -159,7 +159,7 @@ void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (e.button == MouseButton::None || e.button != app.view.input.strokeButton) return;
   app.view.input.strokeButton = MouseButton::None;
   if (!IsRubberBand(app.view.editing.tool)) return;
-  DrawShape(app, app.view.input.anchor, p, PenOf(app, e.button).kind);
+  DrawShape(app, app.view.input.anchor, p, PenOf(app.view, e.button).kind);
   RedrawAfterCharsetChange(app);
 }
 
@@ -171,9 +171,9 @@ void RunGlyphKey(App& app, GlyphKeyAction action, int glyph) {
 }
 
 // Any real key release ends the latch; the release the window system sends with each auto-repeat does not.
-bool EndsWithKeyRelease(App& app, const KeyEvent& e) {
+bool EndsWithKeyRelease(ViewSession& view, const KeyEvent& e) {
   if (e.action != KeyAction::Release) return false;
-  if (!e.autoRepeat) app.view.input.keyLatch = false;
+  if (!e.autoRepeat) view.input.keyLatch = false;
   return true;
 }
 
@@ -183,7 +183,7 @@ bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, tru
 void StepPenIndex(App& app, int delta) {
   Pen& pen = app.view.editing.leftPen.kind == PenKind::Set ? app.view.editing.leftPen : app.view.editing.rightPen;
   pen.index = std::clamp(pen.index + delta, 0, 7);
-  RedrawPenSwatch(app);
+  RedrawPenSwatch(app.view);
 }
 
 struct ScrollKey {
@@ -219,16 +219,16 @@ void FollowPointer(App& app) {
     case HoverTarget::EditorView:
       // While a stroke runs the pointer belongs to the view wherever it is; the mapping clamps it.
       if (Contains(view, x, y) || app.view.input.strokeButton != MouseButton::None) {
-        SetHoveredPixel(app, MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, x - view.x, y - view.y));
+        SetHoveredPixel(app.view, MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, x - view.x, y - view.y));
       } else {
-        SetHoverTarget(app, HoverTarget::None);
+        SetHoverTarget(app.view, HoverTarget::None);
       }
       break;
     case HoverTarget::EditorPane:
       if (Contains(pane, x, y) || app.view.input.panning) {
-        SetHoveredPixel(app, PanePixel(x - pane.x, y - pane.y));
+        SetHoveredPixel(app.view, PanePixel(x - pane.x, y - pane.y));
       } else {
-        SetHoverTarget(app, HoverTarget::None);
+        SetHoverTarget(app.view, HoverTarget::None);
       }
       break;
   }
@@ -236,12 +236,12 @@ void FollowPointer(App& app) {
 }
 
 void OnEditorMouse(App& app, const MouseEvent& e) {
-  RecordPointer(app, app.view.layout.editorView, e);
+  RecordPointer(app.view, app.view.layout.editorView, e);
   const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, e.x, e.y);
-  if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
+  if (e.action != MouseAction::Leave) SetHoveredPixel(app.view, p);
   switch (e.action) {
     case MouseAction::Enter:
-      SetHoverTarget(app, HoverTarget::EditorView);
+      SetHoverTarget(app.view, HoverTarget::EditorView);
       app.shell.requests.focusEditor = true;
       break;
     case MouseAction::Leave:
@@ -261,7 +261,7 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 }
 
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
-  if (EndsWithKeyRelease(app, e)) return;
+  if (EndsWithKeyRelease(app.view, e)) return;
   if (ScrollByKey(app, e)) return;
   const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, pointerX, pointerY);
   const int glyph = GlyphAtPixel(p.x, p.y);
@@ -313,16 +313,16 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
 }
 
 void OnPaneMouse(App& app, const MouseEvent& e) {
-  RecordPointer(app, app.view.layout.editorPane, e);
+  RecordPointer(app.view, app.view.layout.editorPane, e);
   const CharsetPoint p = PanePixel(e.x, e.y);
-  if (e.action != MouseAction::Leave) SetHoveredPixel(app, p);
+  if (e.action != MouseAction::Leave) SetHoveredPixel(app.view, p);
   // Panning keeps the clicked pixel in the middle of the editor view.
   const auto centre = [&] {
     ScrollTo(app, p.x - app.view.layout.ColumnsVisible() / 2, p.y - app.view.layout.RowsVisible() / 2);
   };
   switch (e.action) {
     case MouseAction::Enter:
-      SetHoverTarget(app, HoverTarget::EditorPane);
+      SetHoverTarget(app.view, HoverTarget::EditorPane);
       break;
     case MouseAction::Leave:
       LeaveHover(app, HoverTarget::EditorView);
@@ -331,7 +331,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
     case MouseAction::Down:
       if (e.button != MouseButton::Left) break;
       if (e.ctrl) {
-        StartSelection(app, p);
+        StartSelection(app.view, p);
       } else {
         ClearSelection(app);
         app.view.input.panning = true;
@@ -340,8 +340,8 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
       }
       break;
     case MouseAction::Move:
-      if (ExtendsSelection(app, e)) {
-        ExtendSelection(app, p);
+      if (ExtendsSelection(app.view, e)) {
+        ExtendSelection(app.view, p);
       } else if (e.leftHeld && app.view.input.panning) {
         centre();
       }
@@ -357,7 +357,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 }
 
 void OnPaneKey(App& app, const KeyEvent& e) {
-  if (EndsWithKeyRelease(app, e)) return;
+  if (EndsWithKeyRelease(app.view, e)) return;
   const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
   switch (e.key) {
     case Key::I:
@@ -385,7 +385,7 @@ void OnMemoryPaneMouse(App& app, const MouseEvent& e) {
 void OnSwatchMouse(App& app, const MouseEvent& e) {
   if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
   std::swap(app.view.editing.leftPen, app.view.editing.rightPen);
-  RedrawPenSwatch(app);
+  RedrawPenSwatch(app.view);
 }
 
 void OnToolButton(App& app, GadgetId button) {

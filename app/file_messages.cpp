@@ -4,20 +4,20 @@
 
 namespace kx {
 
-void ShowFileWarning(App& app, const std::string& title, const std::string& text) {
-  app.shell.dialogs->ShowMessage(title, text, MessageButtons::Ok, MessageIcon::Warning);
+void ShowFileWarning(ShellState& shell, const std::string& title, const std::string& text) {
+  shell.dialogs->ShowMessage(title, text, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void ShowNotFound(App& app, const std::string& path) {
-  ShowFileWarning(app, kFileErrorTitle, "File Error! : '" + path + "' not found!");
+  ShowFileWarning(app.shell, kFileErrorTitle, "File Error! : '" + path + "' not found!");
 }
 
 void ShowUnreadable(App& app, const std::string& path) {
-  ShowFileWarning(app, kFileErrorTitle, "Could not read the file!\r\n\r\n" + path);
+  ShowFileWarning(app.shell, kFileErrorTitle, "Could not read the file!\r\n\r\n" + path);
 }
 
 void ShowUnwritable(App& app, const std::string& path) {
-  ShowFileWarning(app, kFileErrorTitle, "Could not write the file!\r\n\r\n" + path);
+  ShowFileWarning(app.shell, kFileErrorTitle, "Could not write the file!\r\n\r\n" + path);
 }
 
 }  // namespace kx

@@ -6,11 +6,14 @@
 namespace kx {
 
 struct App;
+struct Document;
+struct ShellState;
+struct ViewSession;
 
 inline constexpr const char* kFileErrorTitle = "File Error!";
 inline constexpr const char* kLoadErrorTitle = "Load Error!";
 
-void ShowFileWarning(App& app, const std::string& title, const std::string& text);
+void ShowFileWarning(ShellState& shell, const std::string& title, const std::string& text);
 
 // "File Error! : '<path>' not found!" under "File Error!".
 void ShowNotFound(App& app, const std::string& path);

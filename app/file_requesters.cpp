@@ -20,8 +20,8 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
   return choice;
 }
 
-std::string ProposedSavePath(const App& app) {
-  return app.doc.store.lastDirectory + FileNameOf(app.doc.store.currentName);
+std::string ProposedSavePath(const Document& doc) {
+  return doc.store.lastDirectory + FileNameOf(doc.store.currentName);
 }
 
 }  // namespace kx

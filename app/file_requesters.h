@@ -9,6 +9,9 @@
 namespace kx {
 
 struct App;
+struct Document;
+struct ShellState;
+struct ViewSession;
 
 enum class RequesterKind { Open, Save };
 
@@ -27,6 +30,6 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
                                      const std::string& proposedPath);
 
 // The file part of the current name inside the last directory: what Save As and Export propose.
-std::string ProposedSavePath(const App& app);
+std::string ProposedSavePath(const Document& doc);
 
 }  // namespace kx

@@ -6,8 +6,8 @@
 namespace kx {
 namespace {
 
-void Recompose(App& app) {
-  ComposeFontPreviewPicture(app.view.preview, PreviewSourcePicture(app), app.view.options.scanlines);
+void Recompose(ViewSession& view) {
+  ComposeFontPreviewPicture(view.preview, view.pictures.charset, view.options.scanlines);
 }
 
 }  // namespace
@@ -18,12 +18,12 @@ void OpenFontPreview(App& app, PreviewKind kind) {
   if (kind == PreviewKind::None) return;
   app.view.preview.kind = kind;
   app.view.preview.windowOpen = true;
-  Recompose(app);
+  Recompose(app.view);
   app.shell.requests.openFontPreview = true;
 }
 
-void RefreshFontPreview(App& app) {
-  if (app.view.preview.windowOpen) Recompose(app);
+void RefreshFontPreview(ViewSession& view) {
+  if (view.preview.windowOpen) Recompose(view);
 }
 
 void CloseFontPreview(App& app) {

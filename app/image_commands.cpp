@@ -35,16 +35,16 @@ constexpr std::array<DumpFormat, 3> kDumpFormats{{
 }};
 
 // Dumps and the failed image import report in a plain box under the program's name.
-void ShowNotice(App& app, const std::string& text) {
-  app.shell.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
+void ShowNotice(ShellState& shell, const std::string& text) {
+  shell.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
 }
 
 // True when `dumpName` (resolved against the current directory) is the charset's own file, the one it was
 // loaded from, imported from or saved to, under any name that reaches it (links included).
-bool IsOwnFile(const App& app, const std::string& dumpName) {
-  if (!app.doc.store.hasFile) return false;
+bool IsOwnFile(const Document& doc, const std::string& dumpName) {
+  if (!doc.store.hasFile) return false;
   std::error_code error;
-  return std::filesystem::equivalent(dumpName, app.doc.store.currentName, error) && !error;
+  return std::filesystem::equivalent(dumpName, doc.store.currentName, error) && !error;
 }
 
 constexpr const char* kOwnFileQuestion =
@@ -52,7 +52,7 @@ constexpr const char* kOwnFileQuestion =
 
 // A dump over the charset's own file would lose the picture or charset it came from: ask first.
 bool MayReplaceOwnFile(App& app, const std::string& dumpName) {
-  if (!IsOwnFile(app, dumpName)) return true;
+  if (!IsOwnFile(app.doc, dumpName)) return true;
   return app.shell.dialogs->ShowMessage(kProgramTitle, dumpName + kOwnFileQuestion, MessageButtons::YesNo,
                                   MessageIcon::Warning) == MessageAnswer::Yes;
 }
@@ -70,14 +70,14 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
   const std::string name = DumpFileName(app.doc.store.currentName, dump->extension);
   if (!MayReplaceOwnFile(app, name)) return;
   const bool written = WriteImageFile(name, DumpPicture(CharsetPicture(app)), format);
-  ShowNotice(app, written ? dump->succeeded : dump->failed);
+  ShowNotice(app.shell, written ? dump->succeeded : dump->failed);
 }
 
 void DumpCharsetToClipboard(App& app) {
   const Image picture = DumpPicture(CharsetPicture(app));
   app.shell.dialogs->CopyImageToClipboard(picture.Width(), picture.Height(),
                                     {picture.Data(), static_cast<std::size_t>(picture.Stride()) * picture.Height()});
-  ShowNotice(app, "Image Copied to Clipboard");
+  ShowNotice(app.shell, "Image Copied to Clipboard");
 }
 
 void ImportCharsetImage(App& app) {
@@ -89,7 +89,7 @@ void ImportCharsetImage(App& app) {
   const DecodeResult decoded = DecodeFile(file);
   // Nothing changes before the picture has decoded, the file type included: marking the charset as an
   // image first would leave a charset that failed to import unable to be saved where it came from.
-  if (!decoded.image) return ShowNotice(app, "Import of Charset Image has failed...");
+  if (!decoded.image) return ShowNotice(app.shell, "Import of Charset Image has failed...");
 
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);

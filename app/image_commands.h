@@ -6,6 +6,9 @@
 namespace kx {
 
 struct App;
+struct Document;
+struct ShellState;
+struct ViewSession;
 
 // Writes the 512x128 dump picture as a PNG, JPEG or BMP file named after the current name into the
 // process's current directory, replacing a file of that name, and says whether it worked. When that file

@@ -6,11 +6,11 @@
 
 namespace kx {
 
-void AddRecentFile(App& app, const std::string& path) {
-  RecentFiles& recent = app.doc.files.recent;
+void AddRecentFile(Document& doc, const std::string& path) {
+  RecentFiles& recent = doc.files.recent;
   std::shift_right(recent.begin(), recent.end(), 1);
   recent.front() = path;
-  app.doc.store.lastDirectory = DirectoryOf(path);
+  doc.store.lastDirectory = DirectoryOf(path);
 }
 
 void ClearRecentFiles(App& app) { app.doc.files.recent = EmptyRecentFiles(); }

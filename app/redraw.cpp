@@ -9,44 +9,44 @@ namespace kx {
 
 namespace {
 
-void RenderPane(App& app) {
-  RenderEditorPane(app.view.pictures, app.view.editing, app.view.layout, app.view.options);
+void RenderPane(ViewSession& view) {
+  RenderEditorPane(view.pictures, view.editing, view.layout, view.options);
 }
 
-void RenderView(App& app) {
-  RenderEditorView(app.view.pictures, app.view.editing, app.view.layout, app.view.palette, app.view.options);
+void RenderView(ViewSession& view) {
+  RenderEditorView(view.pictures, view.editing, view.layout, view.palette, view.options);
 }
 
 }  // namespace
 
 void RedrawAfterCharsetChange(App& app) {
   RebuildCharsetImage(app.view.pictures, app.doc.store, app.view.palette);
-  RefreshFontPreview(app);
-  RenderPane(app);
-  RenderView(app);
+  RefreshFontPreview(app.view);
+  RenderPane(app.view);
+  RenderView(app.view);
 }
 
 void RedrawAfterMouseStep(App& app) {
-  RenderPane(app);
-  RenderView(app);
+  RenderPane(app.view);
+  RenderView(app.view);
   UpdateStatusBar(app.shell.status, app.view.editing);
 }
 
 void RedrawViews(App& app) {
-  RenderView(app);
-  RenderPane(app);
-  RedrawPenSwatch(app);
+  RenderView(app.view);
+  RenderPane(app.view);
+  RedrawPenSwatch(app.view);
 }
 
-void RedrawPenSwatch(App& app) {
-  RenderPenSwatch(app.view.pictures, app.view.editing, app.view.palette, app.view.options);
+void RedrawPenSwatch(ViewSession& view) {
+  RenderPenSwatch(view.pictures, view.editing, view.palette, view.options);
 }
 
 void CaptureMemoryPanePicture(App& app) { CaptureMemoryPane(app.view.pictures); }
 
 void RenderStartupPictures(App& app) {
   BuildRomReferenceImages(app.view.pictures, app.view.palette);
-  RedrawPenSwatch(app);
+  RedrawPenSwatch(app.view);
   RedrawAfterCharsetChange(app);
 }
 

@@ -7,6 +7,9 @@
 namespace kx {
 
 struct App;
+struct Document;
+struct ShellState;
+struct ViewSession;
 // Once at start-up, after the settings are read: the ROM reference images in the palette as it is then,
 // the Pen Colour swatch, the charset image, the editor pane and the editor view.
 void RenderStartupPictures(App& app);
@@ -23,7 +26,7 @@ void RedrawAfterMouseStep(App& app);
 void RedrawViews(App& app);
 
 // After the pens change: RenderPenSwatch.
-void RedrawPenSwatch(App& app);
+void RedrawPenSwatch(ViewSession& view);
 
 // Before a swap: the charset image as it is now becomes the memory pane picture (smoothed to 512x128).
 void CaptureMemoryPanePicture(App& app);

@@ -12,8 +12,8 @@ void OpenScreenEditor(App& app) {
   app.view.screenEditor = MakeScreenEditor(ScreenEditorCharsetImage(app));
 }
 
-void CloseScreenEditor(App& app) {
-  app.view.screenEditor.reset();
+void CloseScreenEditor(ViewSession& view) {
+  view.screenEditor.reset();
 }
 
 }  // namespace kx

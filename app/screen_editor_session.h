@@ -13,6 +13,6 @@ const Image& ScreenEditorCharsetImage(const App& app);
 void OpenScreenEditor(App& app);
 
 // Drops the screen editor and its pictures; the font preview commands can be used again.
-void CloseScreenEditor(App& app);
+void CloseScreenEditor(ViewSession& view);
 
 }  // namespace kx

@@ -32,9 +32,9 @@ constexpr std::array<PromptText, 7> kPrompts{{
 
 bool IsQuit(PromptFor command) { return command == PromptFor::CloseBox || command == PromptFor::Quit; }
 
-MessageAnswer Ask(App& app, PromptFor command, const std::string& name) {
+MessageAnswer Ask(ShellState& shell, PromptFor command, const std::string& name) {
   const PromptText& prompt = kPrompts[static_cast<std::size_t>(command)];
-  return app.shell.dialogs->ShowMessage(prompt.title, prompt.before + name + prompt.after, MessageButtons::YesNoCancel,
+  return shell.dialogs->ShowMessage(prompt.title, prompt.before + name + prompt.after, MessageButtons::YesNoCancel,
                                   MessageIcon::Information);
 }
 
@@ -48,7 +48,7 @@ bool SaveFromPrompt(App& app, PromptFor command) {
 
 bool ConfirmUnsavedChanges(App& app, PromptFor command) {
   if (!app.doc.store.modified) return true;
-  switch (Ask(app, command, app.doc.store.currentName)) {
+  switch (Ask(app.shell, command, app.doc.store.currentName)) {
     case MessageAnswer::Yes: return SaveFromPrompt(app, command);
     case MessageAnswer::No: return true;
     case MessageAnswer::Ok:
@@ -59,7 +59,7 @@ bool ConfirmUnsavedChanges(App& app, PromptFor command) {
 
 bool ConfirmUnsavedMemoryCharset(App& app, PromptFor command) {
   if (!app.doc.store.memoryFlags.modified) return true;
-  switch (Ask(app, command, MemoryCharsetName(app.doc.store))) {
+  switch (Ask(app.shell, command, MemoryCharsetName(app.doc.store))) {
     case MessageAnswer::Yes: {
       // Saves work on the editor charset: the memory charset comes in for the save, with its own name and
       // flags, and goes back out afterwards, saved or not.

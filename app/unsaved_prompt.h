@@ -4,6 +4,9 @@
 namespace kx {
 
 struct App;
+struct Document;
+struct ShellState;
+struct ViewSession;
 
 // Which command asks; it decides the title and wording.
 enum class PromptFor { CloseBox, Quit, New, Open, ImportImage, OpenRecent, Drop };

@@ -77,7 +77,7 @@ ScreenEditorWindow::ScreenEditorWindow(App& app, QWidget* mainWindow)
 }
 
 ScreenEditorWindow::~ScreenEditorWindow() {
-  if (app_.view.screenEditor) CloseScreenEditor(app_);
+  if (app_.view.screenEditor) CloseScreenEditor(app_.view);
 }
 
 void ScreenEditorWindow::BuildRulers() {
@@ -142,7 +142,7 @@ void ScreenEditorWindow::SyncFromEditor() {
 void ScreenEditorWindow::closeEvent(QCloseEvent* event) {
   // The canvases wrap the editor's pictures: they are emptied before the pictures go.
   for (CanvasWidget* canvas : {static_cast<CanvasWidget*>(screen_), sheet_}) canvas->SetPicture(nullptr, 0, 0, 0);
-  CloseScreenEditor(app_);
+  CloseScreenEditor(app_.view);
   event->accept();
   if (onClosed) onClosed();
 }

@@ -19,7 +19,7 @@ TEST(ScreenEditorSession, EveryOpeningStartsFresh) {
   PressScreenKey(*app.view.screenEditor, 'A', false, false);
   PressScreenButton(*app.view.screenEditor, ScreenButton::View, false, dialogs);
   PressScreenButton(*app.view.screenEditor, ScreenButton::Mapping, false, dialogs);
-  CloseScreenEditor(app);
+  CloseScreenEditor(app.view);
   EXPECT_FALSE(app.view.screenEditor);
 
   OpenScreenEditor(app);
@@ -51,7 +51,7 @@ TEST(ScreenEditorSession, OpeningClosesTheFontPreviewAndClosingFreesItsCommands)
   OpenScreenEditor(app);
   EXPECT_TRUE(app.shell.requests.closeFontPreview);
   EXPECT_FALSE(app.view.preview.windowOpen);
-  CloseScreenEditor(app);
+  CloseScreenEditor(app.view);
   for (CommandId id : {cmd::Preview1x2, cmd::Preview2x1, cmd::Preview2x2}) EXPECT_TRUE(ItemState(app, id).enabled) << id;
 }
 

@@ -75,7 +75,7 @@ TEST(FontPreviewWindow, FollowsThePreviewStateAndItsCloseBoxClosesThePreview) {
 
   // A charset change shows up once the App has recomposed the picture.
   app.doc.store.editor.fill(0xFF);
-  RefreshFontPreview(app);
+  RefreshFontPreview(app.view);
   window.SyncFromApp();
   EXPECT_NE(preview->Canvas()->Picture().pixel(100, 50) & 0xFFFFFF, 0u);
 
