@@ -1,8 +1,7 @@
 #include "app/charset_loading.h"
 
 #include "app/app.h"
-#include "app/file_messages.h"
-#include "app/file_requesters.h"
+#include "app/file_dialogs.h"
 #include "app/redraw.h"
 #include "app/unsaved_prompt.h"
 #include "io/charset_file.h"

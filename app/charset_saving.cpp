@@ -3,9 +3,8 @@
 #include <array>
 
 #include "app/app.h"
-#include "app/file_messages.h"
-#include "app/file_requesters.h"
-#include "app/recent_files.h"
+#include "app/file_dialogs.h"
+#include "app/file_session.h"
 #include "io/charset_file.h"
 #include "runtime/file_bytes.h"
 

@@ -10,9 +10,8 @@
 #include "app/edit_commands.h"
 #include "app/font_preview_commands.h"
 #include "app/image_commands.h"
-#include "app/quit.h"
-#include "app/recent_files.h"
-#include "app/swap.h"
+#include "app/unsaved_prompt.h"
+#include "app/file_session.h"
 #include "app/tool_commands.h"
 #include "app/view_commands.h"
 #include "io/charset_file.h"
@@ -179,7 +178,7 @@ MenuNode FileMenu() {
       Submenu("Recent Files", Nodes(
           RecentItems(),
           Separator(),
-          Enabled(Focus(Row(cmd::ClearRecent, "Clear Recent Files List", ClearRecentFiles)),
+          Enabled(Focus(Row(cmd::ClearRecent, "Clear Recent Files List", [](App& app) { ClearRecentFiles(app.doc); })),
                   [](const App& app) { return app.doc.files.recent != EmptyRecentFiles(); }))),
       Separator(),
       Row(cmd::Quit, "Quit", Bind(RequestQuit, false), {KeyScope::WindowSystem, {0, 4, false, false, true}})));

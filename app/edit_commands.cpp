@@ -31,6 +31,17 @@ void AfterRestore(App& app, bool restored) {
 void RunUndo(App& app) { AfterRestore(app, app.doc.history.Undo(app.doc.store)); }
 void RunRedo(App& app) { AfterRestore(app, app.doc.history.Redo(app.doc.store)); }
 
+void RunSwap(App& app) {
+  CaptureMemoryPanePicture(app);
+  SwapCharsets(app.doc.store);
+  const bool second = app.doc.store.editorSlot == 1;
+  app.shell.tools[GadgetId::Swap].icon = second ? IconId::SwapCharset2 : IconId::SwapCharset1;
+  app.shell.status.charsetInEditor = second ? "CHARSET 2" : "CHARSET 1";
+  RedrawAfterCharsetChange(app);
+  RefreshTitle(app);
+  app.shell.requests.focusEditor = true;
+}
+
 void RunClearHistory(App& app) {
   app.doc.history.Clear();
   SyncHistoryControls(app);

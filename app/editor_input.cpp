@@ -6,7 +6,7 @@
 #include "app/app.h"
 #include "app/redraw.h"
 #include "app/run_command.h"
-#include "app/swap.h"
+#include "app/edit_commands.h"
 #include "ops/glyph_tools.h"
 #include "views/status_bar.h"
 #include "views/tool_selection.h"

@@ -29,4 +29,15 @@ struct FileSession {
   RecentFiles recent = EmptyRecentFiles();  // newest first
 };
 
+struct Document;
+
+// Pushes `path` onto the list (the oldest entry drops out; duplicates are kept) and makes its directory the
+// last directory. Every save attempt calls this, successful or not. The items show the slots as they are:
+// a slot's text is its item's text, an empty slot greys its item, and "Clear Recent Files List" is enabled
+// while any slot names a file (see the command table).
+void AddRecentFile(Document& doc, const std::string& path);
+
+// "Clear Recent Files List": all slots empty.
+void ClearRecentFiles(Document& doc);
+
 }  // namespace kx

@@ -6,9 +6,7 @@
 #include <system_error>
 
 #include "app/app.h"
-#include "app/charset_picture.h"
-#include "app/file_messages.h"
-#include "app/file_requesters.h"
+#include "app/file_dialogs.h"
 #include "app/redraw.h"
 #include "app/unsaved_prompt.h"
 #include "io/image_dump.h"
@@ -63,6 +61,8 @@ DecodeResult DecodeFile(const FileRead& file) {
 }
 
 }  // namespace
+
+const Image& CharsetPicture(const App& app) { return app.view.pictures.charset; }
 
 void DumpCharsetToFile(App& app, ImageFormat format) {
   const auto dump = std::ranges::find(kDumpFormats, format, &DumpFormat::format);

@@ -6,6 +6,10 @@
 namespace kx {
 
 struct App;
+
+// The views' charset image: the editor charset one pixel per glyph pixel, set pixels in their glyph's ink,
+// clear pixels in the paper colour. Never carries the display emulation.
+const Image& CharsetPicture(const App& app);
 struct Document;
 struct ShellState;
 struct ViewSession;

@@ -4,7 +4,7 @@
 
 #include "app/app.h"
 #include "app/view_commands.h"
-#include "app/recent_files.h"
+#include "app/file_session.h"
 #include "runtime/preference_file.h"
 
 namespace kx {

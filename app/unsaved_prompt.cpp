@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "app/charset_saving.h"
-#include "app/swap.h"
+#include "app/edit_commands.h"
 
 namespace kx {
 namespace {
@@ -73,6 +73,13 @@ bool ConfirmUnsavedMemoryCharset(App& app, PromptFor command) {
     case MessageAnswer::Cancel: break;
   }
   return false;
+}
+
+bool RequestQuit(App& app, bool fromCloseBox) {
+  const PromptFor command = fromCloseBox ? PromptFor::CloseBox : PromptFor::Quit;
+  if (!ConfirmUnsavedChanges(app, command) || !ConfirmUnsavedMemoryCharset(app, command)) return false;
+  app.shell.requests.quit = true;
+  return true;
 }
 
 }  // namespace kx

@@ -11,7 +11,7 @@
 
 #include "app/charset_loading.h"
 #include "app/run_command.h"
-#include "app/recent_files.h"
+#include "app/file_session.h"
 #include "fuzz/fuzz_files.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "gui/main_window.h"
 
-#include "app/quit.h"
+#include "app/unsaved_prompt.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "app/charset_saving.h"
 #include "app/charset_loading.h"
 #include "app/run_command.h"
-#include "app/quit.h"
+#include "app/unsaved_prompt.h"
 #include "app/file_test_support.h"
 
 namespace kx {

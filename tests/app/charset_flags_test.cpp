@@ -9,9 +9,7 @@
 #include "app/charset_loading.h"
 #include "app/run_command.h"
 #include "app/file_test_support.h"
-#include "app/quit.h"
-#include "app/charset_loading.h"
-#include "app/run_command.h"
+#include "app/unsaved_prompt.h"
 #include "model/rom_charset.h"
 
 namespace kx {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/swap.h"
+#include "app/edit_commands.h"
 #include "ops/scope.h"
 
 namespace kx {

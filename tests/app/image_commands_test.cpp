@@ -3,11 +3,10 @@
 
 #include <filesystem>
 
-#include "app/charset_picture.h"
+#include "app/image_commands.h"
 #include "app/redraw.h"
 #include "app/charset_saving.h"
 #include "app/file_test_support.h"
-#include "app/image_commands.h"
 #include "app/run_command.h"
 #include "io/image_dump.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
-#include "app/swap.h"
+#include "app/edit_commands.h"
 #include "model/rom_charset.h"
 
 namespace kx {

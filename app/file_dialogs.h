@@ -1,5 +1,6 @@
 #pragma once
-// The open and save requesters of the file commands, with the filter each kind preselects.
+// What the file commands ask and tell the user: the open and save requesters with the filter each kind
+// preselects, and the warning boxes (fixed titles, "\r\n" line breaks, an OK button).
 
 #include <optional>
 #include <string>
@@ -11,7 +12,6 @@ namespace kx {
 struct App;
 struct Document;
 struct ShellState;
-struct ViewSession;
 
 enum class RequesterKind { Open, Save };
 
@@ -31,5 +31,17 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
 
 // The file part of the current name inside the last directory: what Save As and Export propose.
 std::string ProposedSavePath(const Document& doc);
+
+inline constexpr const char* kFileErrorTitle = "File Error!";
+inline constexpr const char* kLoadErrorTitle = "Load Error!";
+
+void ShowFileWarning(ShellState& shell, const std::string& title, const std::string& text);
+
+// "File Error! : '<path>' not found!" under "File Error!".
+void ShowNotFound(App& app, const std::string& path);
+// "Could not read the file!" for a file of an accepted size that could not be read.
+void ShowUnreadable(App& app, const std::string& path);
+// "Could not write the file!" for a save or export that could not create or replace its file.
+void ShowUnwritable(App& app, const std::string& path);
 
 }  // namespace kx

@@ -1,8 +1,8 @@
-#include "app/recent_files.h"
+#include "app/file_session.h"
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "app/document.h"
 
 namespace kx {
 
@@ -13,6 +13,6 @@ void AddRecentFile(Document& doc, const std::string& path) {
   doc.store.lastDirectory = DirectoryOf(path);
 }
 
-void ClearRecentFiles(App& app) { app.doc.files.recent = EmptyRecentFiles(); }
+void ClearRecentFiles(Document& doc) { doc.files.recent = EmptyRecentFiles(); }
 
 }  // namespace kx

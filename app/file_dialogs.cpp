@@ -1,4 +1,4 @@
-#include "app/file_requesters.h"
+#include "app/file_dialogs.h"
 
 #include "app/app.h"
 #include "io/charset_file.h"
@@ -22,6 +22,22 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
 
 std::string ProposedSavePath(const Document& doc) {
   return doc.store.lastDirectory + FileNameOf(doc.store.currentName);
+}
+
+void ShowFileWarning(ShellState& shell, const std::string& title, const std::string& text) {
+  shell.dialogs->ShowMessage(title, text, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void ShowNotFound(App& app, const std::string& path) {
+  ShowFileWarning(app.shell, kFileErrorTitle, "File Error! : '" + path + "' not found!");
+}
+
+void ShowUnreadable(App& app, const std::string& path) {
+  ShowFileWarning(app.shell, kFileErrorTitle, "Could not read the file!\r\n\r\n" + path);
+}
+
+void ShowUnwritable(App& app, const std::string& path) {
+  ShowFileWarning(app.shell, kFileErrorTitle, "Could not write the file!\r\n\r\n" + path);
 }
 
 }  // namespace kx
