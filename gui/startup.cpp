@@ -1,6 +1,7 @@
 #include "gui/startup.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,8 +19,8 @@
 namespace kx {
 namespace {
 
-// The placement brought within the screens the window system reports now.
-WindowPlacement FittedToScreens(const WindowPlacement& placement) {
+// The placement brought within the screens the window system reports now, with room for `frame`.
+WindowPlacement FittedToScreens(const WindowPlacement& placement, const FrameMargins& frame) {
   std::vector<Rect> areas;
   int primary = 0;
   for (const QScreen* screen : QGuiApplication::screens()) {
@@ -27,7 +28,37 @@ WindowPlacement FittedToScreens(const WindowPlacement& placement) {
     const QRect r = screen->availableGeometry();
     areas.push_back({r.x(), r.y(), r.width(), r.height()});
   }
-  return FitToScreens(placement, areas, primary);
+  return FitToScreens(placement, areas, primary, frame);
+}
+
+// The frame the window system put around the shown window; all zero until it has reported one.
+FrameMargins FrameOf(const QWidget& window) {
+  const QRect outer = window.frameGeometry();
+  const QRect inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+// Frames are known only once the window shows, and a window manager reports them a moment later: wait
+// briefly for it, then fit the wanted placement again with the real frame so that title bar, borders and
+// status bar all stay on the screen.
+void RefitWithFrame(MainWindow& window, WindowPlacement& applied, const WindowPlacement& wanted) {
+  if (applied.maximize || applied.fullscreen) return;
+  QElapsedTimer waited;
+  waited.start();
+  FrameMargins frame = FrameOf(window);
+  while (frame.top == 0 && waited.elapsed() < 500) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    frame = FrameOf(window);
+  }
+  const WindowPlacement refitted = FittedToScreens(wanted, frame);
+  if (refitted.x == applied.x && refitted.y == applied.y && refitted.clientWidth == applied.clientWidth &&
+      refitted.clientHeight == applied.clientHeight) {
+    return;
+  }
+  applied = refitted;
+  window.move(applied.x, applied.y);
+  window.resize(applied.clientWidth, applied.clientHeight);
 }
 
 void ShowMainWindow(MainWindow& window, const WindowPlacement& p) {
@@ -68,8 +99,10 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
   window->LayOut();
   splash.close();
   // What is applied is what the settings file gets back at exit.
-  app.shell.placement = FittedToScreens(app.shell.placement);
+  const WindowPlacement wanted = app.shell.placement;
+  app.shell.placement = FittedToScreens(wanted, {});
   ShowMainWindow(*window, app.shell.placement);
+  RefitWithFrame(*window, app.shell.placement, wanted);
 
   RefreshTitle(app);
   window->SyncFromApp();

@@ -54,6 +54,18 @@ TEST(WindowPlacement, TheScreenShowingTheTitleBarLimitsTheSize) {
   EXPECT_EQ(Fit(1800, 100, 3000, 2000, kTwoScreens), (Geometry{1800, 100, 1920, 1080, true}));
 }
 
+TEST(WindowPlacement, TheFrameStaysOnTheScreenWithTheClientArea) {
+  const FrameMargins frame{1, 20, 1, 5};
+  const auto fit = [&](int x, int y, int w, int h) {
+    const WindowPlacement p = FitToScreens(WindowPlacement{x, y, w, h, false, false}, kOneScreen, 0, frame);
+    return Geometry{p.x, p.y, p.clientWidth, p.clientHeight, p.refitted};
+  };
+  EXPECT_EQ(fit(0, 0, 2000000000, 2000000000), (Geometry{0, 0, 1918, 1015, true}));
+  // Brought back from far away, the whole frame lands inside the screen: 1920 - 1202 and 1040 - 625.
+  EXPECT_EQ(fit(50000, 50000, 1200, 600), (Geometry{718, 415, 1200, 600, true}));
+  EXPECT_EQ(fit(50, 50, 1200, 600), (Geometry{50, 50, 1200, 600, false}));
+}
+
 TEST(WindowPlacement, WithoutScreensOnlyTheMinimumApplies) {
   EXPECT_EQ(Fit(50000, -7, 100, 2000000000, {}), (Geometry{50000, -7, 1110, 2000000000, false}));
 }

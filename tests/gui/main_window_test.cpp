@@ -111,9 +111,13 @@ TEST(StartUp, SettingsBeyondTheScreenAreFittedAndWrittenBackAsApplied) {
   App app;
   const auto window = StartUp(app, [](int) {}, path);
   ASSERT_FALSE(window->isMaximized());
-  // The width cannot go below the minimum even on this narrow screen; the height fills the screen.
-  EXPECT_EQ(window->pos(), QPoint(0, 0));
-  EXPECT_EQ(window->size(), QSize(1110, 800));
+  // The width cannot go below the minimum even on this narrow screen; the height fills the screen with
+  // the frame (this platform draws a thin one) inside it, so the status bar stays on the screen too.
+  const QRect frame = window->frameGeometry();
+  EXPECT_EQ(frame.topLeft(), QPoint(0, 0));
+  EXPECT_EQ(frame.height(), 800);
+  EXPECT_LT(window->height(), 800);
+  EXPECT_EQ(window->width(), 1110);
 
   ASSERT_TRUE(WriteSettingsAtExit(path, app, window->CurrentPlacement()));
   const SettingsValues written = ReadOrCreateSettings(path);
@@ -121,7 +125,7 @@ TEST(StartUp, SettingsBeyondTheScreenAreFittedAndWrittenBackAsApplied) {
   EXPECT_EQ(written.xpos, 0);
   EXPECT_EQ(written.ypos, 0);
   EXPECT_EQ(written.xsize, 1110);
-  EXPECT_EQ(written.ysize, 800);
+  EXPECT_EQ(written.ysize, window->height());
 }
 
 }  // namespace
