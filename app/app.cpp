@@ -12,11 +12,6 @@ App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) {
 
 void RefreshTitle(App& app) { app.shell.title = UpdateTitle(app.doc.store); }
 
-void SyncHistoryControls(App& app) {
-  app.shell.tools[GadgetId::Undo].enabled = app.doc.history.CanUndo();
-  app.shell.tools[GadgetId::Redo].enabled = app.doc.history.CanRedo();
-}
-
 namespace {
 
 // The hover and the view pictures follow every change of the layout or the scroll position.
@@ -24,12 +19,13 @@ void Relayout(App& app) {
   app.view.layout = LayoutViews(app.view.window, app.view.editing.zoomIndex);
   ClampScroll(app.view.layout, app.view.editing);
   FollowPointer(app);
-  RedrawViews(app);
+  MarkViewsChanged(app.view);
 }
 
 }  // namespace
 
 void ResizeWindow(App& app, const WindowMetrics& window) {
+  const EventScope event(app);
   app.view.window = window;
   Relayout(app);
 }
@@ -40,12 +36,22 @@ void SetZoom(App& app, int zoomIndex) {
   Relayout(app);
 }
 
+void OnScrollBars(App& app, int x, int y) {
+  const EventScope event(app);
+  ScrollTo(app, x, y);
+}
+
+void OnZoomChosen(App& app, int zoomIndex) {
+  const EventScope event(app);
+  SetZoom(app, zoomIndex);
+}
+
 void ScrollTo(App& app, int x, int y) {
   app.view.editing.scrollX = x;
   app.view.editing.scrollY = y;
   ClampScroll(app.view.layout, app.view.editing);
   FollowPointer(app);
-  RedrawViews(app);
+  MarkViewsChanged(app.view);
 }
 
 }  // namespace kx

@@ -29,12 +29,14 @@ struct App {
 // Recomputes the window title from the store.
 void RefreshTitle(App& app);
 
-// Copies the undo history's enable states into the menu items and the Undo and Redo buttons.
-void SyncHistoryControls(App& app);
-
-// The main window changed size: lay the views out again and keep the scroll position inside the new range.
-// Here and after the two below, the hover is mapped again from where the pointer last was (FollowPointer).
+// The main window changed size (an event of its own): lay the views out again and keep the scroll position
+// inside the new range. Here and after the scroll and zoom changes below, the hover is mapped again from
+// where the pointer last was (FollowPointer).
 void ResizeWindow(App& app, const WindowMetrics& window);
+
+// The scroll bars moved, or the zoom box was used: events of their own, finished like any other.
+void OnScrollBars(App& app, int x, int y);
+void OnZoomChosen(App& app, int zoomIndex);
 
 // Selects zoom index 0..4 (others are ignored) and re-lays out; the scroll position is kept where it fits.
 void SetZoom(App& app, int zoomIndex);

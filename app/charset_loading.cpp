@@ -28,7 +28,7 @@ constexpr OpenLayout kOpenLayouts[] = {
 void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
   PlaceSlice(app.doc.store.editor, read);
   app.doc.store.fileType = read.slice.type;
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
   ApplyLoadBookkeeping(app.doc.store, path);
   app.doc.store.modified = modified;
   RefreshTitle(app);
@@ -52,7 +52,7 @@ void FinishChosenLoad(App& app, const SliceRead& read, const std::string& path, 
 void NewCharsetFile(App& app) {
   if (!ConfirmUnsavedChanges(app, PromptFor::New)) return;
   NewCharset(app.doc.store);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
   RefreshTitle(app);
 }
 
@@ -77,6 +77,7 @@ void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
 }
 
 void DropFiles(App& app, const std::vector<std::string>& paths) {
+  const EventScope event(app);
   app.shell.requests.focusEditor = true;
   if (paths.empty()) return;
   // Several files arrive as one newline-separated text, which names no file and is refused below.

@@ -11,19 +11,17 @@ constexpr OperationScope kAllRows = RowScope(0, kGlyphRows - 1);
 
 void BeginEdit(App& app) {
   app.doc.history.Push(app.doc.store, /*discardRedo=*/true);
-  SyncHistoryControls(app);
 }
 
 void EndEdit(App& app) {
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
   MarkModified(app);
 }
 
 namespace {
 void AfterRestore(App& app, bool restored) {
   if (!restored) return;
-  SyncHistoryControls(app);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
   RefreshTitle(app);
 }
 }  // namespace
@@ -37,14 +35,13 @@ void RunSwap(App& app) {
   const bool second = app.doc.store.editorSlot == 1;
   app.shell.tools[GadgetId::Swap].icon = second ? IconId::SwapCharset2 : IconId::SwapCharset1;
   app.shell.status.charsetInEditor = second ? "CHARSET 2" : "CHARSET 1";
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
   RefreshTitle(app);
   app.shell.requests.focusEditor = true;
 }
 
 void RunClearHistory(App& app) {
   app.doc.history.Clear();
-  SyncHistoryControls(app);
 }
 
 void RunFamilyCommand(App& app, const FamilyCommand& c) {

@@ -18,7 +18,6 @@ namespace {
 // One undo step before an edit: mouse presses discard the redo entries, the glyph keys keep them.
 void BeginEdit(App& app, bool discardRedo) {
   app.doc.history.Push(app.doc.store, discardRedo);
-  SyncHistoryControls(app);
   MarkModified(app);
 }
 
@@ -77,7 +76,7 @@ bool ExtendsSelection(const ViewSession& view, const MouseEvent& e) {
 // status bar are redrawn.
 void FinishMouseStep(App& app) {
   if (app.view.editing.selection.Exists()) app.view.editing.scope = ScopeOfSelection(app.view.editing.selection);
-  RedrawAfterMouseStep(app);
+  MarkHoverChanged(app.view);
 }
 
 const Pen& PenOf(const ViewSession& view, MouseButton button) {
@@ -102,7 +101,6 @@ void ApplyGlyphToolAt(App& app, int glyph) {
   const Tool before = app.view.editing.tool;
   const Tool after = ApplyGlyphTool(app.doc.store, app.doc.glyphStores, before, glyph);
   if (after == before) return;
-  app.shell.tools[GadgetId::Paste].enabled = true;
   ShowToolVariant(ToolControlsOf(app), after);
 }
 
@@ -118,7 +116,7 @@ void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
   } else {
     DrawShape(app, p, p, PenOf(app.view, e.button).kind);
   }
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
 }
 
 void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
@@ -145,13 +143,13 @@ void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
       // The pictures show the line or box; the charset goes back to how it was.
       SaveBackup(app.doc.store, in.backup);
       DrawShape(app, in.anchor, p, pen);
-      RedrawAfterCharsetChange(app);
+      MarkCharsetChanged(app.view);
       RestoreBackup(app.doc.store, in.backup);
       return;
     default:
       return;
   }
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
 }
 
 void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
@@ -160,14 +158,14 @@ void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
   app.view.input.strokeButton = MouseButton::None;
   if (!IsRubberBand(app.view.editing.tool)) return;
   DrawShape(app, app.view.input.anchor, p, PenOf(app.view, e.button).kind);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
 }
 
 // Delete, F, R in the editor view and K, I in the pane: the glyph under the pointer, or the whole selection.
 void RunGlyphKey(App& app, GlyphKeyAction action, int glyph) {
   BeginEdit(app, false);
   for (int g : GlyphsForKey(app.view.editing.selection, glyph)) ApplyGlyphKey(app.doc.store, action, g);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
 }
 
 // Any real key release ends the latch; the release the window system sends with each auto-repeat does not.
@@ -183,7 +181,7 @@ bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, tru
 void StepPenIndex(App& app, int delta) {
   Pen& pen = app.view.editing.leftPen.kind == PenKind::Set ? app.view.editing.leftPen : app.view.editing.rightPen;
   pen.index = std::clamp(pen.index + delta, 0, 7);
-  RedrawPenSwatch(app.view);
+  MarkSwatchChanged(app.view);
 }
 
 struct ScrollKey {
@@ -199,7 +197,7 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
     if (e.ctrl && !e.shift) return true;
     const int step = e.shift ? 8 : 1;
     ScrollTo(app, app.view.editing.scrollX + k.dx * step, app.view.editing.scrollY + k.dy * step);
-    RedrawViews(app);
+    MarkViewsChanged(app.view);
     return true;
   }
   return false;
@@ -232,10 +230,11 @@ void FollowPointer(App& app) {
       }
       break;
   }
-  UpdateStatusBar(app.shell.status, app.view.editing);
+  MarkHoverChanged(app.view);
 }
 
 void OnEditorMouse(App& app, const MouseEvent& e) {
+  const EventScope event(app);
   RecordPointer(app.view, app.view.layout.editorView, e);
   const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app.view, p);
@@ -261,6 +260,7 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 }
 
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
+  const EventScope event(app);
   if (EndsWithKeyRelease(app.view, e)) return;
   if (ScrollByKey(app, e)) return;
   const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, pointerX, pointerY);
@@ -268,16 +268,16 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
   switch (e.key) {
     case Key::Home:
       ScrollTo(app, 0, 0);
-      RedrawViews(app);
+      MarkViewsChanged(app.view);
       return;
     case Key::End:
       ScrollTo(app, kCharsetWidth, kCharsetHeight);
-      RedrawViews(app);
+      MarkViewsChanged(app.view);
       return;
     case Key::Plus:
     case Key::Minus:
       SetZoom(app, app.view.editing.zoomIndex + (e.key == Key::Plus ? 1 : -1));
-      RedrawViews(app);
+      MarkViewsChanged(app.view);
       return;
     case Key::D:
       SelectToolByKey(ToolControlsOf(app), e.shift ? ToolKey::Dotted : ToolKey::Continuous);
@@ -304,7 +304,7 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
       return;
     case Key::Escape:
       ClearSelection(app);
-      RedrawViews(app);
+      MarkViewsChanged(app.view);
       return;
     default:
       return;
@@ -313,6 +313,7 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
 }
 
 void OnPaneMouse(App& app, const MouseEvent& e) {
+  const EventScope event(app);
   RecordPointer(app.view, app.view.layout.editorPane, e);
   const CharsetPoint p = PanePixel(e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app.view, p);
@@ -357,6 +358,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 }
 
 void OnPaneKey(App& app, const KeyEvent& e) {
+  const EventScope event(app);
   if (EndsWithKeyRelease(app.view, e)) return;
   const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
   switch (e.key) {
@@ -371,7 +373,7 @@ void OnPaneKey(App& app, const KeyEvent& e) {
       break;
     case Key::Escape:
       ClearSelection(app);
-      RedrawViews(app);
+      MarkViewsChanged(app.view);
       break;
     default:
       break;
@@ -379,16 +381,19 @@ void OnPaneKey(App& app, const KeyEvent& e) {
 }
 
 void OnMemoryPaneMouse(App& app, const MouseEvent& e) {
+  const EventScope event(app);
   if (e.action == MouseAction::Down && e.button == MouseButton::Left) RunSwap(app);
 }
 
 void OnSwatchMouse(App& app, const MouseEvent& e) {
+  const EventScope event(app);
   if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
   std::swap(app.view.editing.leftPen, app.view.editing.rightPen);
-  RedrawPenSwatch(app.view);
+  MarkSwatchChanged(app.view);
 }
 
 void OnToolButton(App& app, GadgetId button) {
+  const EventScope event(app);
   switch (button) {
     case GadgetId::ScreenEditor:
       app.shell.requests.openScreenEditor = true;

@@ -95,7 +95,7 @@ void ImportCharsetImage(App& app) {
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
   app.doc.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
   app.doc.store.fileType = FileType::Image;
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
   ApplyLoadBookkeeping(app.doc.store, choice->path);
   RefreshTitle(app);
 }

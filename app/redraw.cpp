@@ -7,47 +7,57 @@
 
 namespace kx {
 
-namespace {
+void MarkCharsetChanged(ViewSession& view) { view.marks.charset = true; }
 
-void RenderPane(ViewSession& view) {
-  RenderEditorPane(view.pictures, view.editing, view.layout, view.options);
+void MarkViewsChanged(ViewSession& view) {
+  view.marks.view = view.marks.pane = view.marks.swatch = true;
 }
 
-void RenderView(ViewSession& view) {
-  RenderEditorView(view.pictures, view.editing, view.layout, view.palette, view.options);
+void MarkHoverChanged(ViewSession& view) { view.marks.view = view.marks.pane = view.marks.status = true; }
+
+void MarkSwatchChanged(ViewSession& view) { view.marks.swatch = true; }
+
+namespace {
+
+// The charset image as the store has it, when an edit left it stale.
+void BringCharsetImageUpToDate(App& app) {
+  if (!app.view.marks.charset) return;
+  RebuildCharsetImage(app.view.pictures, app.doc.store, app.view.palette);
+  RefreshFontPreview(app.view);
+  app.view.marks.charset = false;
+  app.view.marks.pane = app.view.marks.view = true;
 }
 
 }  // namespace
 
-void RedrawAfterCharsetChange(App& app) {
-  RebuildCharsetImage(app.view.pictures, app.doc.store, app.view.palette);
-  RefreshFontPreview(app.view);
-  RenderPane(app.view);
-  RenderView(app.view);
+void FinishEvent(App& app) {
+  ViewSession& v = app.view;
+  BringCharsetImageUpToDate(app);
+  if (v.marks.pane) RenderEditorPane(v.pictures, v.editing, v.layout, v.options);
+  if (v.marks.view) RenderEditorView(v.pictures, v.editing, v.layout, v.palette, v.options);
+  if (v.marks.swatch) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
+  if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing);
+  v.marks = {};
 }
 
-void RedrawAfterMouseStep(App& app) {
-  RenderPane(app.view);
-  RenderView(app.view);
-  UpdateStatusBar(app.shell.status, app.view.editing);
+EventScope::EventScope(App& app) : app_(app), outermost_(!app.view.inEvent) { app_.view.inEvent = true; }
+
+EventScope::~EventScope() {
+  if (!outermost_) return;
+  app_.view.inEvent = false;
+  FinishEvent(app_);
 }
 
-void RedrawViews(App& app) {
-  RenderView(app.view);
-  RenderPane(app.view);
-  RedrawPenSwatch(app.view);
+void CaptureMemoryPanePicture(App& app) {
+  BringCharsetImageUpToDate(app);
+  CaptureMemoryPane(app.view.pictures);
 }
-
-void RedrawPenSwatch(ViewSession& view) {
-  RenderPenSwatch(view.pictures, view.editing, view.palette, view.options);
-}
-
-void CaptureMemoryPanePicture(App& app) { CaptureMemoryPane(app.view.pictures); }
 
 void RenderStartupPictures(App& app) {
   BuildRomReferenceImages(app.view.pictures, app.view.palette);
-  RedrawPenSwatch(app.view);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  MarkViewsChanged(app.view);
+  FinishEvent(app);
 }
 
 void MarkModified(App& app) {

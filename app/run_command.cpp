@@ -1,6 +1,7 @@
 #include "app/run_command.h"
 
 #include "app/app.h"
+#include "app/redraw.h"
 
 namespace kx {
 
@@ -14,6 +15,7 @@ bool CommandAvailable(const App& app, CommandId id) {
 }
 
 void RunCommand(App& app, CommandId id) {
+  const EventScope event(app);
   if (!CommandAvailable(app, id)) return;
   const CommandRow& row = *app.commands.Find(id)->row;
   if (row.run) row.run(app);
@@ -25,6 +27,17 @@ MenuItemState ItemState(const App& app, CommandId id) {
   if (!info) return {};
   const CommandRow& row = *info->row;
   return {row.MenuText(app), row.checked && row.checked(app), !row.enabled || row.enabled(app)};
+}
+
+ToolButtonState ShownToolButton(const App& app, int index) {
+  ToolButtonState shown = app.shell.tools.buttons[index];
+  switch (static_cast<GadgetId>(index)) {
+    case GadgetId::Undo: shown.enabled = app.doc.history.CanUndo(); break;
+    case GadgetId::Redo: shown.enabled = app.doc.history.CanRedo(); break;
+    case GadgetId::Paste: shown.enabled = app.doc.glyphStores.glyphPasteEnabled; break;
+    default: break;
+  }
+  return shown;
 }
 
 bool SubmenuEnabled(const App& app, const MenuNode& submenu) { return !submenu.enabled || submenu.enabled(app); }

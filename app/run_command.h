@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/command_ids.h"
+#include "views/gadgets.h"
 
 namespace kx {
 
@@ -28,6 +29,10 @@ struct MenuItemState {
 
 // What the item carrying `id` shows now (its own grey state; see CommandAvailable for the submenus).
 MenuItemState ItemState(const App& app, CommandId id);
+
+// The tool column button at `index` as it shows now: its stored look, with Undo, Redo and Paste enabled
+// exactly when the history and the glyph clipboard allow them.
+ToolButtonState ShownToolButton(const App& app, int index);
 
 // Whether a submenu is enabled now.
 bool SubmenuEnabled(const App& app, const MenuNode& submenu);

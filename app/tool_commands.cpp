@@ -17,7 +17,6 @@ void ClickToolButton(App& app, GadgetId button) { SelectToolButton(ToolControlsO
 
 void EnableGlyphPaste(App& app) {
   app.doc.glyphStores.glyphPasteEnabled = true;
-  app.shell.tools[GadgetId::Paste].enabled = true;
 }
 
 void ChooseCut(App& app) {

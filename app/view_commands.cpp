@@ -7,20 +7,22 @@ namespace kx {
 
 void ToggleViewOption(App& app, bool ViewOptions::*option) {
   app.view.options.*option = !(app.view.options.*option);
-  RedrawViews(app);
+  MarkViewsChanged(app.view);
 }
 
 void StepZoom(App& app, int step) {
   const int zoom = app.view.editing.zoomIndex + step;
   if (zoom < 0 || zoom >= kZoomLevels) return;
   SetZoom(app, zoom);
-  RedrawViews(app);
+  MarkViewsChanged(app.view);
 }
 
 void SetBrightness(App& app, Brightness level) {
   app.view.brightness = level;
   app.view.palette[kInkIndex] = BrightnessColour(level);
-  RedrawAfterCharsetChange(app);
+  // Every picture drawn in the foreground colour: the charset and all that shows it, and the swatch.
+  MarkCharsetChanged(app.view);
+  MarkSwatchChanged(app.view);
 }
 
 }  // namespace kx

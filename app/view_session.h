@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/editor_input.h"
+#include "app/redraw.h"
 #include "model/editing_state.h"
 #include "model/palette.h"
 #include "views/layout.h"
@@ -28,6 +29,8 @@ struct ViewSession {
   EditorInputState input;        // strokes, key latch and panning between events
   FontPreviewState preview;      // the "Preview Auto Creation" window and its picture
   std::optional<ScreenEditor> screenEditor;  // while its window is open
+  RedrawMarks marks;     // what the current event has made stale (app/redraw.h)
+  bool inEvent = false;  // an entry point is running; the outermost one finishes the event
 };
 
 }  // namespace kx

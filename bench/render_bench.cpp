@@ -97,11 +97,11 @@ int main(int argc, char** argv) {
         const double move = MedianMicros([&](int i) {
           app.view.editing.hoverX = app.view.editing.scrollX + (i * 7) % cols;
           app.view.editing.hoverY = app.view.editing.scrollY + (i * 3) % rows;
-          kx::RedrawAfterMouseStep(app);
+          kx::MarkHoverChanged(app.view);
         });
         const double edit = MedianMicros([&](int i) {
           app.doc.store.editor[static_cast<std::size_t>(i * 13) % app.doc.store.editor.size()] ^= 0x18;
-          kx::RedrawAfterCharsetChange(app);
+          kx::MarkCharsetChanged(app.view);
         });
         const bool off = !mode.scanlines && !mode.crtMain && !mode.crtEdge;
         if (off) {

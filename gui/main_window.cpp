@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include "app/run_command.h"
 #include "app/unsaved_prompt.h"
 
 #include <QApplication>
@@ -77,9 +78,6 @@ void MainWindow::BuildToolColumn(QWidget* page) {
     b->setIconSize(g.id == GadgetId::Swap ? QSize(kSwapPictureWidth, kSwapPictureHeight)
                                           : QSize(kIconSize, kIconSize));
     b->setFocusPolicy(Qt::NoFocus);
-    // Tools are chosen by the App; until it reacts, a click must not leave the button in a state the
-    // App does not know about.
-    connect(b, &QToolButton::clicked, this, [this] { SyncFromApp(); });
     buttons_[i] = b;
   }
 
@@ -134,13 +132,13 @@ WindowMetrics MainWindow::CurrentMetrics() const {
 
 void MainWindow::LayOut() {
   ResizeWindow(app_, CurrentMetrics());
-  PlaceViews();
-  SyncScrollBars();
-  SyncPictures();
+  SyncFromApp();
 }
 
 void MainWindow::PlaceViews() {
   const ViewLayout& l = app_.view.layout;
+  if (placedLayout_ == l) return;
+  placedLayout_ = l;
   Place(editor_, l.editorView);
   Place(verticalBar_, l.verticalBar);
   Place(horizontalBar_, l.horizontalBar);
@@ -162,15 +160,14 @@ void MainWindow::SyncScrollBars() {
 
 void MainWindow::ScrollBarMoved() {
   if (syncing_) return;
-  ScrollTo(app_, horizontalBar_->value(), verticalBar_->value());
-  SyncFromApp();  // the view and the status bar under the pointer
+  OnScrollBars(app_, horizontalBar_->value(), verticalBar_->value());
+  SyncFromApp();
   editor_->setFocus();
 }
 
 void MainWindow::ZoomChosen(int index) {
   if (syncing_) return;
-  SetZoom(app_, index);
-  LayOut();
+  OnZoomChosen(app_, index);
   SyncFromApp();
   editor_->setFocus();
 }
@@ -180,7 +177,7 @@ void MainWindow::SyncFromApp() {
   setWindowTitle(QString::fromStdString(app_.shell.title));
   menus_->Sync();
   for (int i = 0; i < kToolColumnButtons; ++i) {
-    const ToolButtonState& s = app_.shell.tools.buttons[i];
+    const ToolButtonState s = ShownToolButton(app_, i);
     QToolButton* b = buttons_[i];
     b->setChecked(s.pressed);
     b->setEnabled(s.enabled);
@@ -192,12 +189,22 @@ void MainWindow::SyncFromApp() {
     }
   }
   zoom_->setCurrentIndex(app_.view.editing.zoomIndex);
+  PlaceViews();
   SyncScrollBars();
 
+  // A label relays the status bar out whenever its text is set, changed or not.
   const StatusBarState& st = app_.shell.status;
-  statusFields_[0]->setText(QString::fromStdString(st.charNumber));
-  statusFields_[1]->setText(QString::fromStdString(st.hexNumber));
-  statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
+  const std::array<const std::string*, 4> texts{&st.charNumber, &st.hexNumber, nullptr, &st.charsetInEditor};
+  for (int i = 0; i < 4; ++i) {
+    if (!texts[i] || shownStatus_[i] == *texts[i]) continue;
+    shownStatus_[i] = *texts[i];
+    statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
+  }
+  if (app_.shell.requests.handPointer) {
+    editorPane_->setCursor(Qt::PointingHandCursor);
+  } else {
+    editorPane_->unsetCursor();
+  }
   auxiliary_->Sync();
   SyncPictures();
   syncing_ = wasSyncing;

@@ -33,10 +33,12 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(App& app, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Copies the App's visible state into the widgets: title, menus, tool buttons, zoom, scroll bars, status bar.
+  // The one place that hands the App's state to the widgets after an event: title, menus, tool buttons,
+  // zoom box, view gadgets' places, scroll bars, status bar, pictures, pointer shape and the requests to the
+  // window system. Each widget is told only what changed since it was last told.
   void SyncFromApp();
 
-  // Reports the current window size to the App, then places the view gadgets where the layout puts them.
+  // Reports the current window size to the App (an event of its own) and shows the result.
   void LayOut();
 
   // Where the window is now, as the settings file records it at exit.
@@ -82,6 +84,8 @@ class MainWindow : public QMainWindow {
   QTabWidget* panel_ = nullptr;
   std::array<QToolButton*, kToolColumnButtons> buttons_{};
   std::array<std::optional<IconId>, kToolColumnButtons> shownIcons_{};  // what each button shows now
+  std::optional<ViewLayout> placedLayout_;        // where the view gadgets were last put
+  std::array<std::string, 4> shownStatus_{};     // the status fields' texts as last handed to Qt
   QComboBox* zoom_ = nullptr;
   CanvasWidget* swatch_ = nullptr;
   CanvasWidget* editor_ = nullptr;

@@ -68,12 +68,10 @@ QAction* MenuBar::AddItem(QMenu* menu, const MenuNode& item) {
 }
 
 void MenuBar::Run(CommandId id) {
-  const int zoom = app_.view.editing.zoomIndex;
   RunCommand(app_, id);
-  if (app_.view.editing.zoomIndex != zoom) window_.LayOut();
-  if (std::exchange(app_.shell.requests.focusEditor, false)) window_.EditorCanvas()->setFocus();
-  // Qt flips a checkable item's tick on its own before the command runs; the App's state wins.
-  Sync(true);
+  // Qt flips a checkable item's tick on its own before the command runs; the App's state wins, so the
+  // next sync hands these items over again whatever they showed before.
+  for (QAction* action : Actions(id)) shown_.erase(action);
   window_.SyncFromApp();
 }
 

@@ -57,7 +57,7 @@ TEST(EditorStrokes, LineClickSetsOnePixelAndDraggedLineCrossesGlyphs) {
   Release(app, 3, 2);
   EXPECT_EQ(CountSet(app.doc.store.editor), 1);
   EXPECT_TRUE(app.doc.store.modified);
-  EXPECT_TRUE(app.shell.tools[GadgetId::Undo].enabled);
+  EXPECT_TRUE(ShownToolButton(app, static_cast<int>(GadgetId::Undo)).enabled);
 
   app.doc.store.editor.fill(0);
   Press(app, 5, 4);
@@ -106,8 +106,8 @@ TEST(EditorStrokes, ContinuousStrokeIsOneUndoStepAndJoinsItsMoves) {
   OnToolButton(app, GadgetId::Undo);
   EXPECT_EQ(CountSet(app.doc.store.editor), 0);
   EXPECT_FALSE(app.doc.store.modified);
-  EXPECT_TRUE(app.shell.tools[GadgetId::Redo].enabled);
-  EXPECT_FALSE(app.shell.tools[GadgetId::Undo].enabled);
+  EXPECT_TRUE(ShownToolButton(app, static_cast<int>(GadgetId::Redo)).enabled);
+  EXPECT_FALSE(ShownToolButton(app, static_cast<int>(GadgetId::Undo)).enabled);
 }
 
 TEST(EditorStrokes, DottedPlotsOnlyWhereMovesArrive) {
@@ -142,7 +142,7 @@ TEST(EditorGlyphTools, CopyPressHandsOverToPaste) {
   Press(app, 3, 3);  // glyph 0
   Release(app, 3, 3);
   EXPECT_EQ(app.view.editing.tool, Tool::PasteGlyph);
-  EXPECT_TRUE(app.shell.tools[GadgetId::Paste].enabled);
+  EXPECT_TRUE(ShownToolButton(app, static_cast<int>(GadgetId::Paste)).enabled);
   EXPECT_TRUE(app.shell.tools[GadgetId::Paste].pressed);
   EXPECT_FALSE(app.shell.tools[GadgetId::Copy].pressed);
   EXPECT_TRUE(ItemState(app, cmd::Paste).enabled);
@@ -262,7 +262,7 @@ TEST(EditorKeys, ScrollZoomAndPenIndex) {
 
 TEST(EditorPane, LeftDragPansWithTheHandAndHoverFollowsTargets) {
   App app;
-  SetZoom(app, 4);
+  OnZoomChosen(app, 4);
   OnPaneMouse(app, MouseEvent{MouseAction::Enter, 0, 0});
   EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorPane);
   OnPaneMouse(app, MouseEvent{MouseAction::Down, 200, 40, MouseButton::Left, true});
@@ -289,17 +289,17 @@ TEST(EditorHover, FollowsThePointerThroughKeyScrollsZoomsAndTheScrollBars) {
   Key(app, kx::Key::Plus, 0, 0);  // 16x: 100 / 16 + 8
   EXPECT_EQ(app.view.editing.hoverX, 14);
   EXPECT_EQ(app.shell.status.hexNumber, "$01");
-  ScrollTo(app, 16, 0);  // as the scroll bar does
+  OnScrollBars(app, 16, 0);  // as the scroll bar does
   EXPECT_EQ(app.view.editing.hoverX, 22);
-  SetZoom(app, 4);  // as the zoom box does: 64x, 100 / 64 + 16
+  OnZoomChosen(app, 4);  // as the zoom box does: 64x, 100 / 64 + 16
   EXPECT_EQ(app.view.editing.hoverX, 17);
   EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorView);
 
   // At 64x the view is only 320 high: a pointer near the bottom of the 8x view is left outside it.
-  SetZoom(app, 1);
+  OnZoomChosen(app, 1);
   OnEditorMouse(app, MouseEvent{MouseAction::Move, 100, 340});
   EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER: 163");
-  SetZoom(app, 4);
+  OnZoomChosen(app, 4);
   EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::None);
   EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER:  ---");
 }
@@ -307,7 +307,7 @@ TEST(EditorHover, FollowsThePointerThroughKeyScrollsZoomsAndTheScrollBars) {
 TEST(EditorHover, APaneMovedAwayFromThePointerLosesTheHover) {
   App app;
   OnPaneMouse(app, MouseEvent{MouseAction::Enter, 40, 20});
-  ScrollTo(app, 30, 10);  // the pane stays where it is
+  OnScrollBars(app, 30, 10);  // the pane stays where it is
   EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::EditorPane);
   EXPECT_EQ(app.view.editing.hoverX, 20);
   EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER: 034");

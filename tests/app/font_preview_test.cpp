@@ -36,7 +36,8 @@ TEST(FontPreview, OpeningGreysThePreviewItemsAndClosingRestoresThem) {
 TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
   App app;
   app.doc.store.editor = Charset{};
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   OpenFontPreview(app, PreviewKind::OneByTwo);
   ASSERT_EQ(app.view.preview.picture.Width(), 512);
   ASSERT_EQ(app.view.preview.picture.Height(), 128);
@@ -46,7 +47,8 @@ TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
   // pixels 16..31 high at twice the size.
   PutGlyph(app.doc.store.editor, 64, Glyph{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
   const unsigned before = app.view.preview.version;
-  RedrawAfterCharsetChange(app);  // every charset redraw refreshes an open preview
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);  // every charset redraw refreshes an open preview
   EXPECT_NE(app.view.preview.version, before);
   const Rgb ink = app.view.palette[app.doc.store.inks[64] % kPaletteSize];
   EXPECT_EQ(app.view.preview.picture.Pixel(8, 24), ink);
@@ -55,14 +57,16 @@ TEST(FontPreview, PictureFollowsTheCharsetWhileOpenOnly) {
 
   CloseFontPreview(app);
   const unsigned closed = app.view.preview.version;
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   EXPECT_EQ(app.view.preview.version, closed);
 }
 
 TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
   App app;
   app.doc.store.editor.fill(0xFF);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   OpenFontPreview(app, PreviewKind::TwoByTwo);
   const Image plain = app.view.preview.picture;
   CloseFontPreview(app);

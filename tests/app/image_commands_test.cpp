@@ -46,7 +46,8 @@ class ImageCommandTest : public FileCommandTest {
   // A loaded charset with a pattern in every glyph.
   void LoadPattern(const std::string& name) {
     for (std::size_t i = 0; i < app.doc.store.editor.size(); ++i) app.doc.store.editor[i] = static_cast<std::uint8_t>(i * 37 + 11);
-    RedrawAfterCharsetChange(app);
+    MarkCharsetChanged(app.view);
+    FinishEvent(app);
     ApplyLoadBookkeeping(app.doc.store, name);
     app.doc.store.fileType = FileType::Chr;
     RefreshTitle(app);
@@ -82,7 +83,8 @@ TEST_F(ImageDump, JpegAndBmpShareTheBaseNameAndARepeatReplacesTheFile) {
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
 
   app.doc.store.editor.fill(0xFF);
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   RunCommand(app, cmd::DumpBmp);
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Dir()), fs::directory_iterator()), 2);  // no leftovers
@@ -109,7 +111,8 @@ TEST_F(ImageDump, AFileThatCannotBeReplacedReportsTheFailure) {
 TEST_F(ImageDump, ReplacingThePictureTheCharsetCameFromAsksFirst) {
   // The imported picture is a dump drawn in other colours, so a replacement shows in its pixels.
   app.view.palette[kPaperIndex] = 0x102030;
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   ASSERT_TRUE(WriteImageFile(dir.Path("logo.png"), DumpPicture(CharsetPicture(app)), ImageFormat::Png));
   const std::string original = ReadBytes(dir.Path("logo.png"));
   app.view.palette[kPaperIndex] = 0;
@@ -205,7 +208,8 @@ TEST_F(ImageImport, AnyColourButBlackIsASetPixel) {
 
   // A dump drawn on a non-black paper comes back fully set. It replaces the imported file, so it asks.
   app.view.palette[kPaperIndex] = 0x102030;
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   Answer(MessageAnswer::Yes);
   RunCommand(app, cmd::DumpPng);
   Import(dir.Path("checker.png"));

@@ -35,7 +35,8 @@ TEST(ScreenEditorSession, UsesTheEditorCharsetInTheDisplayColours) {
   app.doc.store.editor.fill(0);
   app.doc.store.editor[1 * kGlyphBytes] = 0x80;  // glyph 1, top-left pixel
   app.view.palette[kInkIndex] = 0x123456;
-  RedrawAfterCharsetChange(app);
+  MarkCharsetChanged(app.view);
+  FinishEvent(app);
   OpenScreenEditor(app);
   const Image& sheet = app.view.screenEditor->custom.glyphs;
   EXPECT_EQ(sheet.Pixel(16, 0), 0x123456u);

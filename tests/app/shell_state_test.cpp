@@ -8,15 +8,15 @@ namespace {
 TEST(AppShell, ZoomKeepsScrollWhereItFitsAndIgnoresUnknownLevels) {
   App app;
   ResizeWindow(app, WindowMetrics{kMinClientWidth, kMinClientHeight, 0, 0, 0});
-  SetZoom(app, 4);
-  ScrollTo(app, 230, 40);
+  OnZoomChosen(app, 4);
+  OnScrollBars(app, 230, 40);
   EXPECT_EQ(app.view.editing.scrollX, 230);
-  SetZoom(app, 1);
+  OnZoomChosen(app, 1);
   EXPECT_EQ(app.view.editing.zoomIndex, 1);
   EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition());
-  SetZoom(app, 5);
+  OnZoomChosen(app, 5);
   EXPECT_EQ(app.view.editing.zoomIndex, 1);
-  ScrollTo(app, 9999, -3);
+  OnScrollBars(app, 9999, -3);
   EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition());
   EXPECT_EQ(app.view.editing.scrollY, 0);
 }
