@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/app.h"
+#include "app/editor_input.h"
+#include "app/run_command.h"
+
+namespace kx {
+namespace {
+
+MouseEvent At(MouseAction action, int x, int y, bool leftHeld = false, MouseButton button = MouseButton::None) {
+  MouseEvent e;
+  e.action = action;
+  e.x = x;
+  e.y = y;
+  e.leftHeld = leftHeld;
+  e.button = button;
+  return e;
+}
+
+KeyEvent Press(Key key) { return KeyEvent{KeyAction::Press, key, false, false, false}; }
+
+struct Counts {
+  std::uint64_t view, pane, charset;
+};
+
+Counts CountsOf(const App& app) {
+  const PictureVersions& v = app.view.pictures.versions;
+  return {v.editorView, v.editorPane, v.charset};
+}
+
+// Each kind of event the adapter hands over composes the editor view exactly once, and the pane and the
+// charset image at most once, however many state changes it makes on the way (a zoom re-lays out, maps the
+// hover again and redraws; a drawing step edits, rebuilds the charset and moves the hover).
+TEST(EventFlow, EveryEventComposesTheViewOnce) {
+  App app;
+  ResizeWindow(app, WindowMetrics{1300, 800, 20, 24, 20});
+  OnEditorMouse(app, At(MouseAction::Enter, 40, 40));
+  int x = 40;
+  const std::pair<std::string, std::function<void()>> events[] = {
+      {"hover move", [&] { OnEditorMouse(app, At(MouseAction::Move, x += 9, 40)); }},
+      {"drawing press", [&] { OnEditorMouse(app, At(MouseAction::Down, x, 40, true, MouseButton::Left)); }},
+      {"drawing step", [&] { OnEditorMouse(app, At(MouseAction::Move, x += 9, 48, true)); }},
+      {"drawing release", [&] { OnEditorMouse(app, At(MouseAction::Up, x, 48, false, MouseButton::Left)); }},
+      {"line tool and press",
+       [&] {
+         OnToolButton(app, GadgetId::Line);  // changes no picture by itself
+         OnEditorMouse(app, At(MouseAction::Down, x, 60, true, MouseButton::Left));
+       }},
+      {"line drag", [&] { OnEditorMouse(app, At(MouseAction::Move, x += 17, 90, true)); }},
+      {"line release", [&] { OnEditorMouse(app, At(MouseAction::Up, x, 90, false, MouseButton::Left)); }},
+      {"pane press", [&] { OnPaneMouse(app, At(MouseAction::Down, 300, 60, true, MouseButton::Left)); }},
+      {"pane pan", [&] { OnPaneMouse(app, At(MouseAction::Move, 340, 70, true)); }},
+      {"pane release", [&] { OnPaneMouse(app, At(MouseAction::Up, 340, 70, false, MouseButton::Left)); }},
+      {"key scroll", [&] { OnEditorKey(app, Press(Key::Left), 40, 40); }},
+      {"zoom in", [&] { RunCommand(app, cmd::ZoomIn); }},
+      {"zoom out", [&] { RunCommand(app, cmd::ZoomOut); }},
+      {"zoom key", [&] { OnEditorKey(app, Press(Key::Plus), 40, 40); }},
+      {"zoom box", [&] { OnZoomChosen(app, 1); }},
+      {"scroll bars", [&] { OnScrollBars(app, 20, 8); }},
+      {"whole-charset transform", [&] { RunCommand(app, 330); }},  // "Rotate Entire Charset"
+      {"undo", [&] { RunCommand(app, cmd::Undo); }},
+      {"swap", [&] { RunCommand(app, cmd::Swap); }},
+      {"brightness", [&] { RunCommand(app, cmd::BrightnessLow); }},
+      {"view option", [&] { RunCommand(app, cmd::ScanlineEmulation); }},
+      {"resize", [&] { ResizeWindow(app, WindowMetrics{1500, 900, 20, 24, 20}); }},
+  };
+  for (const auto& [name, event] : events) {
+    const Counts before = CountsOf(app);
+    event();
+    const Counts after = CountsOf(app);
+    EXPECT_EQ(after.view - before.view, 1u) << name;
+    EXPECT_LE(after.pane - before.pane, 1u) << name;
+    EXPECT_LE(after.charset - before.charset, 1u) << name;
+    EXPECT_FALSE(app.view.marks.Any()) << name << " left marks behind";
+  }
+}
+
+// A tool button that runs a command is one event, not two; a tool choice composes nothing.
+TEST(EventFlow, NestedEntryPointsFinishOnce) {
+  App app;
+  RunCommand(app, cmd::EraseAll);
+  const Counts before = CountsOf(app);
+  OnToolButton(app, GadgetId::Undo);
+  EXPECT_EQ(CountsOf(app).view - before.view, 1u);
+  EXPECT_EQ(CountsOf(app).charset - before.charset, 1u);
+  OnToolButton(app, GadgetId::Fill);
+  EXPECT_EQ(CountsOf(app).view - before.view, 1u);
+}
+
+}  // namespace
+}  // namespace kx
