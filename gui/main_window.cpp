@@ -195,9 +195,12 @@ void MainWindow::SyncFromApp() {
   SyncScrollBars();
 
   const StatusBarState& st = app_.shell.status;
-  statusFields_[0]->setText(QString::fromStdString(st.charNumber));
-  statusFields_[1]->setText(QString::fromStdString(st.hexNumber));
-  statusFields_[3]->setText(QString::fromStdString(st.charsetInEditor));
+  // A label relays the status bar out on every new text: set only the texts that changed.
+  const std::string* texts[] = {&st.charNumber, &st.hexNumber, nullptr, &st.charsetInEditor};
+  for (int i : {0, 1, 3}) {
+    const QString text = QString::fromStdString(*texts[i]);
+    if (statusFields_[i]->text() != text) statusFields_[i]->setText(text);
+  }
   auxiliary_->Sync();
   SyncPictures();
   syncing_ = wasSyncing;
