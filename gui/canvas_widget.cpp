@@ -4,7 +4,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace kx {
 namespace {
@@ -52,10 +54,26 @@ void CanvasWidget::SetPicture(const std::uint32_t* pixels, int width, int height
   update();
 }
 
-void CanvasWidget::paintEvent(QPaintEvent*) {
+void CanvasWidget::UpdatePicture(const std::uint32_t* pixels, int width, int height, int strideBytes,
+                                 const std::vector<QRect>& changed) {
+  const bool samePicture = !picture_.isNull() && picture_.constBits() == reinterpret_cast<const uchar*>(pixels) &&
+                           picture_.width() == width && picture_.height() == height &&
+                           picture_.bytesPerLine() == strideBytes;
+  if (!samePicture) {
+    SetPicture(pixels, width, height, strideBytes);
+    return;
+  }
+  for (const QRect& r : changed) update(r);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
-  painter.drawImage(0, 0, picture_);
+  // The picture is blitted where it lies; only what it leaves uncovered is filled.
+  for (const QRect& r : event->region()) {
+    const QRect part = r & picture_.rect();
+    if (!part.isEmpty()) painter.drawImage(part.topLeft(), picture_, part);
+  }
+  for (const QRect& r : event->region() - QRegion(picture_.rect())) painter.fillRect(r, Qt::black);
 }
 
 void CanvasWidget::ReportMouse(MouseAction action, QMouseEvent* event) {

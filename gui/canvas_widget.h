@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <QImage>
 #include <QWidget>
@@ -20,6 +21,10 @@ class CanvasWidget : public QWidget {
 
   // `pixels` are 0xFFRRGGBB, `strideBytes` apart from row to row. Repaints.
   void SetPicture(const std::uint32_t* pixels, int width, int height, int strideBytes);
+  // The same after compositions that changed only the rectangles `changed` (picture coordinates): when
+  // the picture kept its buffer and size only those are repainted, otherwise the whole canvas.
+  void UpdatePicture(const std::uint32_t* pixels, int width, int height, int strideBytes,
+                     const std::vector<QRect>& changed);
   const QImage& Picture() const { return picture_; }
 
   std::function<void(const MouseEvent&)> onMouse;

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QRect>
+#include <vector>
 
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
@@ -9,11 +11,17 @@
 namespace kx {
 namespace {
 
-// Wraps the picture's pixels when its change counter moved since the canvas last showed it.
-void ShowIfChanged(CanvasWidget* canvas, const Image& picture, std::uint64_t version, std::uint64_t& shown) {
+// Hands the picture to its canvas when its change counter moved since the canvas last showed it; the
+// canvas repaints the rectangles the compositions changed, which are then taken off the picture.
+void ShowIfChanged(CanvasWidget* canvas, const Image& picture, Damage& damage, std::uint64_t version,
+                   std::uint64_t& shown) {
   if (version == shown) return;
   shown = version;
-  canvas->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.StrideBytes());
+  std::vector<QRect> changed;
+  changed.reserve(damage.rects.size());
+  for (const Rect& r : damage.rects) changed.emplace_back(r.x, r.y, r.w, r.h);
+  damage.Clear();
+  canvas->UpdatePicture(picture.Data(), picture.Width(), picture.Height(), picture.StrideBytes(), changed);
 }
 
 QPixmap ToPixmap(const Image& picture) {
@@ -25,12 +33,13 @@ QPixmap ToPixmap(const Image& picture) {
 }  // namespace
 
 void MainWindow::SyncPictures() {
-  const ViewPictures& p = app_.view.pictures;
+  ViewPictures& p = app_.view.pictures;
   const PictureVersions& v = p.versions;
-  ShowIfChanged(editor_, p.editorView, v.editorView, shownVersions_.editorView);
-  ShowIfChanged(editorPane_, p.editorPane, v.editorPane, shownVersions_.editorPane);
-  ShowIfChanged(memoryPane_, p.memoryPane, v.memoryPane, shownVersions_.memoryPane);
-  ShowIfChanged(swatch_, p.penSwatch, v.penSwatch, shownVersions_.penSwatch);
+  PictureDamage& d = p.damage;
+  ShowIfChanged(editor_, p.editorView, d.editorView, v.editorView, shownVersions_.editorView);
+  ShowIfChanged(editorPane_, p.editorPane, d.editorPane, v.editorPane, shownVersions_.editorPane);
+  ShowIfChanged(memoryPane_, p.memoryPane, d.memoryPane, v.memoryPane, shownVersions_.memoryPane);
+  ShowIfChanged(swatch_, p.penSwatch, d.penSwatch, v.penSwatch, shownVersions_.penSwatch);
 
   const int glyph = app_.shell.status.romGlyph.value_or(-1);
   if (glyph == shownRomGlyph_ && v.romGlyphs == shownVersions_.romGlyphs) return;

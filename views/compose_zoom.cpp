@@ -78,6 +78,15 @@ void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect&
                      ScanlineOrder scanlines, Image& out) {
   const Rect part = Intersect(area, zoom.Bounds());
   out.Reshape(part.w, part.h);
+  ComposeZoomAreaAt(charset, zoom, part, grids, scanlines, out, 0, 0);
+}
+
+void ComposeZoomAreaAt(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
+                       ScanlineOrder scanlines, Image& out, int outX, int outY) {
+  const Rect part = Intersect(area, zoom.Bounds());
+  if (part.Empty()) return;
+  outX += part.x - area.x;
+  outY += part.y - area.y;
   const int block = zoom.block;
   const std::size_t rowBytes = static_cast<std::size_t>(part.w) * 4;
   // Within one band of `block` rows, a row is fixed by whether it is the band's first row (where
@@ -94,23 +103,28 @@ void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect&
     const bool even = zy % 2 == 0;
     const bool bandStart = zy % block == 0;
     const int kind = (bandStart ? 2 : 0) + (even && scanlines != ScanlineOrder::None ? 1 : 0);
-    std::uint32_t* row = out.Row(y);
+    std::uint32_t* row = out.Row(outY + y) + outX;
     if (made[kind] >= 0) {
-      std::memcpy(row, out.Row(made[kind]), rowBytes);
+      std::memcpy(row, out.Row(outY + made[kind]) + outX, rowBytes);
       continue;
     }
     made[kind] = y;
     // A horizontal grid line covers the whole row; otherwise the row starts as enlarged charset pixels.
     const bool lineRow = bandStart && (grids.pixel || (grids.chars && zy % (8 * block) == 0));
     if (!lineRow) EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row);
-    if (scanlines == ScanlineOrder::BeforeGrids && even) DrawScanlines(out, {0, y, part.w, 1});
+    const Rect rowArea{outX, outY + y, part.w, 1};
+    if (scanlines == ScanlineOrder::BeforeGrids && even) DrawScanlines(out, rowArea);
     GridRow(row, part.x, part.w, zy, block, grids);
-    if (scanlines == ScanlineOrder::AfterGrids && even) DrawScanlines(out, {0, y, part.w, 1});
+    if (scanlines == ScanlineOrder::AfterGrids && even) DrawScanlines(out, rowArea);
   }
 }
 
-void DrawGridLines(Image& img, const ZoomGeometry& zoom, int originX, int originY, GridLines grids) {
-  for (int y = 0; y < img.Height(); ++y) GridRow(img.Row(y), originX, img.Width(), originY + y, zoom.block, grids);
+void DrawGridLines(Image& img, const Rect& clip, const ZoomGeometry& zoom, int originX, int originY,
+                   GridLines grids) {
+  const Rect part = Intersect(clip, img.Bounds());
+  for (int y = part.y; y < part.y + part.h; ++y) {
+    GridRow(img.Row(y) + part.x, originX + part.x, part.w, originY + y, zoom.block, grids);
+  }
 }
 
 }  // namespace kx

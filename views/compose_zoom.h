@@ -39,8 +39,14 @@ enum class ScanlineOrder { None, BeforeGrids, AfterGrids };
 // either under or over the grids. Rows that come out the same are copied, not recomposed.
 void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
                      ScanlineOrder scanlines, Image& out);
+// The same into a picture that already holds it, with the area's top-left corner at (outX, outY): a
+// part of the editor view recomposed in place.
+void ComposeZoomAreaAt(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
+                       ScanlineOrder scanlines, Image& out, int outX, int outY);
 
-// Draws the grids over a picture whose pixel (0, 0) is the zoom picture's pixel (originX, originY).
-void DrawGridLines(Image& img, const ZoomGeometry& zoom, int originX, int originY, GridLines grids);
+// Draws the grids over the part `clip` of a picture whose pixel (0, 0) is the zoom picture's pixel
+// (originX, originY).
+void DrawGridLines(Image& img, const Rect& clip, const ZoomGeometry& zoom, int originX, int originY,
+                   GridLines grids);
 
 }  // namespace kx

@@ -50,17 +50,6 @@ void BlendRows(const std::uint32_t* near, const std::uint32_t* far, int n, std::
   for (int x = 0; x < n; ++x) out[x] = ThreeToOne(near[x], far[x]);
 }
 
-// Writes the half picture back into the top-left of `img` at twice its size by doubling pixels.
-void EnlargeDoubleNearestInto(const Image& half, Image& img) {
-  for (int y = 0; y < half.Height(); ++y) {
-    const std::uint32_t* in = half.Row(y);
-    std::uint32_t* o = img.Row(2 * y);
-    for (int x = 0; x < half.Width(); ++x) o[2 * x] = o[2 * x + 1] = in[x];
-    std::memcpy(img.Row(2 * y + 1), o, static_cast<std::size_t>(half.Width()) * 8);
-  }
-}
-
-// Like EnlargeDoubleSmooth, but into the top-left of an existing picture.
 bool SameRow(const Image& img, int a, int b) {
   return std::memcmp(img.Row(a), img.Row(b), static_cast<std::size_t>(img.Width()) * 4) == 0;
 }
@@ -95,15 +84,51 @@ void EnlargeDoubleSmoothInto(const Image& src, Image& wide, Image& out) {
   CopyRow(wide, n - 1, out, 2 * n - 1);
 }
 
+// Which rows of the widened half picture make row y of the smooth doubling (n half rows): `near` at
+// weight 3, `far` at weight 1. The first and last rows repeat their half row.
+void SmoothRowSources(int y, int n, int& near, int& far) {
+  if (y == 0 || y >= 2 * n - 1) {
+    near = far = y == 0 ? 0 : n - 1;
+  } else if (y % 2 == 1) {
+    near = (y - 1) / 2;
+    far = near + 1;
+  } else {
+    far = (y - 2) / 2;
+    near = far + 1;
+  }
+}
+
+// Columns x0..x0+count of the smooth doubling's row made of wide rows `near` and `far`.
+void SmoothRow(const Image& half, const Image& wide, int near, int far, int x0, int count, std::uint32_t* out) {
+  if (near == far || SameRow(half, near, far)) {
+    std::memcpy(out, wide.Row(near) + x0, static_cast<std::size_t>(count) * 4);
+  } else {
+    BlendRows(wide.Row(near) + x0, wide.Row(far) + x0, count, out);
+  }
+}
+
+// Widens the half rows first..last into `wide` (rows equal to the one above are copied).
+void WidenRows(const Image& half, int first, int last, Image& wide) {
+  wide.Reshape(2 * half.Width(), half.Height());
+  for (int y = first; y <= last; ++y) {
+    if (y > first && SameRow(half, y, y - 1)) {
+      CopyRow(wide, y - 1, wide, y);
+    } else {
+      WidenRow(half.Row(y), half.Width(), wide.Row(y));
+    }
+  }
+}
+
 }  // namespace
 
-void DrawScanlines(Image& img, const Rect& area) {
-  const Rect part = Intersect(area, img.Bounds());
+void DrawScanlines(Image& img, const Rect& area, const Rect& clip) {
+  const Rect part = Intersect(Intersect(area, clip), img.Bounds());
   if (part.Empty()) return;
-  // The first darkened row inside the picture keeps the parity of area.y.
-  int y = part.y + ((part.y - area.y) & 1);
-  for (; y < part.y + part.h; y += 2) DarkenRow(img.Row(y) + part.x, part.w);
+  // The first darkened row inside the clipped part keeps the parity of area.y.
+  for (int y = part.y + ((part.y - area.y) & 1); y < part.y + part.h; y += 2) DarkenRow(img.Row(y) + part.x, part.w);
 }
+
+void DrawScanlines(Image& img, const Rect& area) { DrawScanlines(img, area, area); }
 
 void ShrinkHalfSmooth(const Image& src, Image& out) {
   const int w = src.Width() / 2, h = src.Height() / 2;
@@ -130,15 +155,41 @@ void EnlargeDoubleSmooth(const Image& src, Image& wide, Image& out) {
 }
 
 void ApplyDisplayEmulation(Image& img, const ViewOptions& options, Image& half, Image& halfWide) {
-  if ((options.crtMain || options.crtEdge) && img.Width() >= 2 && img.Height() >= 2) {
-    ShrinkHalfSmooth(img, half);
-    if (options.crtMain) {
-      EnlargeDoubleSmoothInto(half, halfWide, img);
-    } else {
-      EnlargeDoubleNearestInto(half, img);
+  EmulateInto(img, options, img.Bounds(), half, halfWide, img, 0, 0);
+}
+
+void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep, Image& half, Image& halfWide,
+                 Image& out, int outX, int outY) {
+  const Rect k = Intersect(keep, src.Bounds());
+  if (k.Empty()) return;
+  const bool blur = (options.crtMain || options.crtEdge) && src.Width() >= 2 && src.Height() >= 2;
+  // The doubled half picture covers the even part of src; an odd last row or column stays as it is.
+  const int evenW = blur ? src.Width() / 2 * 2 : 0, evenH = blur ? src.Height() / 2 * 2 : 0;
+  if (blur) ShrinkHalfSmooth(src, half);  // reads src before anything is written (out may be src)
+  if (blur && options.crtMain) {
+    WidenRows(half, std::max(0, k.y / 2 - 1), std::min(half.Height() - 1, (k.y + k.h) / 2), halfWide);
+  }
+  const int blurW = std::clamp(evenW - k.x, 0, k.w);
+  for (int y = k.y; y < k.y + k.h; ++y) {
+    std::uint32_t* o = out.Row(outY + y - k.y) + outX;
+    if (y < evenH && blurW > 0) {
+      if (options.crtMain) {
+        int near = 0, far = 0;
+        SmoothRowSources(y, half.Height(), near, far);
+        SmoothRow(half, halfWide, near, far, k.x, blurW, o);
+      } else if (y > k.y && (y % 2 == 1 || SameRow(half, y / 2, y / 2 - 1))) {
+        std::memcpy(o, out.Row(outY + y - k.y - 1) + outX, static_cast<std::size_t>(blurW) * 4);
+      } else {
+        const std::uint32_t* in = half.Row(y / 2);
+        for (int x = 0; x < blurW; ++x) o[x] = in[(k.x + x) / 2];
+      }
+    }
+    const int plainFrom = y < evenH ? blurW : 0;
+    if (plainFrom < k.w) {  // memmove: in place this copies a pixel onto itself
+      std::memmove(o + plainFrom, src.Row(y) + k.x + plainFrom, static_cast<std::size_t>(k.w - plainFrom) * 4);
     }
   }
-  if (options.scanlines) DrawScanlines(img, img.Bounds());
+  if (options.scanlines) DrawScanlines(out, {outX, outY - k.y, k.w, k.y + k.h}, {outX, outY, k.w, k.h});
 }
 
 }  // namespace kx

@@ -1,8 +1,11 @@
 #include "views/render.h"
 
+#include <algorithm>
+#include <array>
+#include <bitset>
 #include <cstring>
+#include <vector>
 #include <span>
-#include <utility>
 
 #include "model/rom_charset.h"
 #include "ops/charset_pixels.h"
@@ -45,25 +48,76 @@ void DoubleInto(const Image& src, Image& out) {
   }
 }
 
-// The pane without highlights: the charset image doubled, its dimmed twin outside `area` (charset pixels).
-void ComposePane(const Image& plain, const Image& faded, const Rect& area, Image& out) {
-  out.Reshape(2 * plain.Width(), 2 * plain.Height());
-  const Rect lit = Intersect(area, plain.Bounds());
-  const std::size_t rowBytes = static_cast<std::size_t>(out.Width()) * 4;
-  for (int y = 0; y < plain.Height(); ++y) {
-    std::uint32_t* row = out.Row(2 * y);
-    if (y < lit.y || y >= lit.y + lit.h || lit.Empty()) {
-      DoubleRow(faded.Row(y), faded.Width(), row);
-    } else {
-      // Dimmed left part, lit middle, dimmed right part.
-      const int edges[] = {0, lit.x, lit.x + lit.w, plain.Width()};
-      for (int part = 0; part < 3; ++part) {
-        const Image& src = part == 1 ? plain : faded;
-        DoubleRow(src.Row(y) + edges[part], edges[part + 1] - edges[part], row + 2 * edges[part]);
-      }
+// Redraws glyph n of both charset images from its bytes and ink.
+void DrawGlyphCell(const CharsetStore& store, int n, const Palette& packed, const Palette& faded,
+                   ViewPictures& p) {
+  const Glyph g = GetGlyph(store.editor, n);
+  const int ink = store.inks[n] % kPaletteSize;
+  const int x0 = GlyphColumnOf(n) * kGlyphBytes, y0 = GlyphRowOf(n) * kGlyphBytes;
+  for (int y = 0; y < kGlyphBytes; ++y) {
+    std::uint32_t* plain = p.charset.Row(y0 + y) + x0;
+    std::uint32_t* dim = p.fadedCharset.Row(y0 + y) + x0;
+    for (int x = 0; x < kGlyphBytes; ++x) {
+      const int entry = GlyphPixel(g, x, y) ? ink : kPaperIndex;
+      plain[x] = packed[entry];
+      dim[x] = faded[entry];
     }
-    std::memcpy(out.Row(2 * y + 1), row, rowBytes);
   }
+}
+
+bool SameGlyph(const Charset& a, const Charset& b, int n) {
+  return std::memcmp(a.data() + n * kGlyphBytes, b.data() + n * kGlyphBytes, kGlyphBytes) == 0;
+}
+
+// The rectangles an outline of `box` covers: the top and bottom rows, the sides between them.
+std::array<Rect, 4> OutlineEdges(const Rect& box) {
+  if (box.Empty()) return {};
+  return {Rect{box.x, box.y, box.w, 1}, Rect{box.x, box.y + box.h - 1, box.w, box.h > 1 ? 1 : 0},
+          Rect{box.x, box.y + 1, 1, box.h - 2}, Rect{box.x + box.w - 1, box.y + 1, box.w > 1 ? 1 : 0, box.h - 2}};
+}
+
+// DrawOutline, touching only the pixels inside `clip`.
+void OutlineIn(Image& img, const Rect& box, const Rect& clip, Rgb colour, int alpha = kOpaque) {
+  for (const Rect& edge : OutlineEdges(box)) FillBox(img, Intersect(edge, clip), colour, alpha);
+}
+
+// Where a change of `before` into `after` changes the picture: the filled box or the outline's edges of
+// each, when it is shown.
+void AddMarkChange(const Mark& before, const Mark& after, bool filled, std::vector<Rect>& out) {
+  if (before == after) return;
+  for (const Mark* m : {&before, &after}) {
+    if (!m->shown) continue;
+    if (filled) {
+      out.push_back(m->box);
+    } else {
+      for (const Rect& edge : OutlineEdges(m->box)) out.push_back(edge);
+    }
+  }
+}
+
+Mark MarkOf(bool shown, const Rect& box, Rgb colour = 0) { return shown ? Mark{true, box, colour} : Mark{}; }
+
+// The glyph cells of `dirty` in a picture where glyph cells are `size` pixels wide and charset pixel
+// (originX, originY) lies at the top-left, widened by `reach` on every side (how far a changed pixel
+// spreads), clipped to `bounds`.
+void AddGlyphCells(const std::bitset<kGlyphCount>& dirty, int size, int originX, int originY, int reach,
+                   const Rect& bounds, std::vector<Rect>& out) {
+  if (dirty.none()) return;
+  const int pixel = size / kGlyphBytes;
+  for (int n = 0; n < kGlyphCount; ++n) {
+    if (!dirty[n]) continue;
+    const Rect cell = Intersect({GlyphColumnOf(n) * size - originX * pixel - reach,
+                                 GlyphRowOf(n) * size - originY * pixel - reach, size + 2 * reach, size + 2 * reach},
+                                bounds);
+    if (!cell.Empty()) out.push_back(cell);
+  }
+}
+
+// Whether recomposing these rectangles one by one would cost about as much as the whole picture.
+bool WorthWhole(const std::vector<Rect>& rects, const Rect& bounds) {
+  long long area = 0;
+  for (const Rect& r : rects) area += static_cast<long long>(r.w) * r.h;
+  return rects.size() > Damage::kMaxRects || 2 * area > static_cast<long long>(bounds.w) * bounds.h;
 }
 
 bool HoverGlyphShown(const EditingState& e, const ViewOptions& options) {
@@ -79,6 +133,138 @@ Rect SelectionBox(const GlyphSelection& selection, int glyphSize, int originX, i
           (r.lastColumn - r.firstColumn + 1) * glyphSize, (r.lastRow - r.firstRow + 1) * glyphSize};
 }
 
+// ---- The editor view ----
+
+EditorViewSource ViewSourceOf(const EditingState& e, const ViewLayout& layout, const Palette& palette,
+                              const ViewOptions& options) {
+  EditorViewSource s;
+  s.composed = true;
+  s.width = layout.editorView.w;
+  s.height = layout.editorView.h;
+  s.block = layout.blockSize;
+  s.scrollX = e.scrollX;
+  s.scrollY = e.scrollY;
+  s.options = options;
+  const int b = s.block, hx = e.hoverX, hy = e.hoverY;
+  s.hoverCell = MarkOf(e.hoverTarget == HoverTarget::EditorView, {(hx - e.scrollX) * b, (hy - e.scrollY) * b, b, b},
+                       palette[e.leftPen.index % kPaletteSize]);
+  s.hoverGlyph = MarkOf(HoverGlyphShown(e, options),
+                        {hx / 8 * 8 * b - e.scrollX * b, hy / 8 * 8 * b - e.scrollY * b, 8 * b, 8 * b});
+  if (e.selection.Exists()) s.selection = MarkOf(true, SelectionBox(e.selection, 8 * b, e.scrollX, e.scrollY));
+  return s;
+}
+
+// The editor view picture's size: the layout's, or less where a scroll past the charset's end leaves the
+// enlarged charset short of it.
+Rect ViewPictureBounds(const EditorViewSource& s) {
+  const ZoomGeometry zoom = ZoomFor(s.scrollX, s.scrollY, s.width, s.height, s.block);
+  const Rect part = Intersect(VisiblePart(zoom, s.scrollX, s.scrollY, s.width, s.height), zoom.Bounds());
+  return {0, 0, part.w, part.h};
+}
+
+bool SameViewFrame(const EditorViewSource& a, const EditorViewSource& b) {
+  return a.composed && b.composed && a.width == b.width && a.height == b.height && a.block == b.block &&
+         a.scrollX == b.scrollX && a.scrollY == b.scrollY && a.options == b.options;
+}
+
+// Recomposes the part `area` of the editor view (inside it) from the charset image and `s`: the enlarged
+// pixels with grids and display emulation, then the hover cell and the outlines.
+void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& area) {
+  const ViewOptions& o = s.options;
+  const ZoomGeometry zoom = ZoomFor(s.scrollX, s.scrollY, s.width, s.height, s.block);
+  const Rect visible = VisiblePart(zoom, s.scrollX, s.scrollY, s.width, s.height);
+  const GridLines grids{o.pixelGrid, o.charGrid};
+  const Rect zoomArea{visible.x + area.x, visible.y + area.y, area.w, area.h};
+  if (!o.crtMain && !o.crtEdge) {
+    // Nothing blurs across the area's border: compose exactly the area, straight into the view.
+    const ScanlineOrder order = !o.scanlines         ? ScanlineOrder::None
+                                : o.emulationOnGrids ? ScanlineOrder::AfterGrids
+                                                     : ScanlineOrder::BeforeGrids;
+    ComposeZoomAreaAt(p.charset, zoom, zoomArea, grids, order, p.editorView, area.x, area.y);
+  } else {
+    // The blur reaches two zoom pixels around every pixel, and its pixel pairs start on even zoom
+    // coordinates: compose the area with a margin that keeps that parity, run the passes on it and keep
+    // the area. Where the margin meets the zoom picture's border the passes see that border, as the
+    // passes over the whole picture do.
+    const int x0 = (zoomArea.x - kBlurReach) & ~1, y0 = (zoomArea.y - kBlurReach) & ~1;
+    const int x1 = (zoomArea.x + zoomArea.w + kBlurReach + 1) & ~1, y1 = (zoomArea.y + zoomArea.h + kBlurReach + 1) & ~1;
+    const Rect work = Intersect({x0, y0, x1 - x0, y1 - y0}, zoom.Bounds());
+    ComposeZoomArea(p.charset, zoom, work, o.emulationOnGrids ? grids : GridLines{}, ScanlineOrder::None, p.zoom);
+    EmulateInto(p.zoom, o, {zoomArea.x - work.x, zoomArea.y - work.y, area.w, area.h}, p.half, p.halfWide,
+                p.editorView, area.x, area.y);
+    if (!o.emulationOnGrids) DrawGridLines(p.editorView, area, zoom, visible.x, visible.y, grids);
+  }
+  if (s.hoverCell.shown) {
+    // What a left press would paint, kept sharp over the emulation, with scanlines of its own.
+    const Rect& cell = s.hoverCell.box;
+    FillBox(p.editorView, Intersect(cell, area), s.hoverCell.colour);
+    if (o.scanlines) DrawScanlines(p.editorView, cell, area);
+    if (o.highlights && o.hoverPixel) OutlineIn(p.editorView, cell, area, kHoverPixelOutline);
+  }
+  if (s.hoverGlyph.shown) OutlineIn(p.editorView, s.hoverGlyph.box, area, kHoverGlyphOutline);
+  if (s.selection.shown) OutlineIn(p.editorView, s.selection.box, area, kSelectionOutline);
+}
+
+// ---- The editor pane ----
+
+EditorPaneSource PaneSourceOf(const EditingState& e, const ViewLayout& layout, const ViewOptions& options) {
+  EditorPaneSource s;
+  s.composed = true;
+  s.visible = {e.scrollX, e.scrollY, layout.ColumnsVisible(), layout.RowsVisible()};
+  s.options = options;
+  s.hoverGlyph =
+      MarkOf(options.highlights && HoverGlyphShown(e, options), {e.hoverX / 8 * 16, e.hoverY / 8 * 16, 16, 16});
+  if (e.selection.Exists()) s.selection = MarkOf(true, SelectionBox(e.selection, 16, 0, 0));
+  return s;
+}
+
+// Recomposes the part `area` of the pane: the charset image doubled (its dimmed twin outside the visible
+// part when the options fade it), the frame, the outlines and the scanlines.
+void ComposePaneArea(ViewPictures& p, const EditorPaneSource& s, const Rect& area) {
+  const ViewOptions& o = s.options;
+  const bool fade = o.highlights && o.paneFade && o.paneFrame;
+  const Rect lit = fade ? Intersect(s.visible, p.charset.Bounds()) : p.charset.Bounds();
+  const std::size_t rowBytes = static_cast<std::size_t>(area.w) * 4;
+  for (int y = area.y; y < area.y + area.h; ++y) {
+    std::uint32_t* row = p.editorPane.Row(y) + area.x;
+    if (y > area.y && y % 2 == 1) {  // the second row of a doubled charset row
+      std::memcpy(row, p.editorPane.Row(y - 1) + area.x, rowBytes);
+      continue;
+    }
+    const int cy = y / 2;
+    const bool litRow = cy >= lit.y && cy < lit.y + lit.h;
+    const std::uint32_t* plain = p.charset.Row(cy);
+    const std::uint32_t* dim = p.fadedCharset.Row(cy);
+    for (int x = 0; x < area.w; ++x) {
+      const int cx = (area.x + x) / 2;
+      row[x] = litRow && cx >= lit.x && cx < lit.x + lit.w ? plain[cx] : dim[cx];
+    }
+  }
+  const Rect shown{2 * s.visible.x, 2 * s.visible.y, 2 * s.visible.w, 2 * s.visible.h};
+  if (o.highlights && o.paneFrame) OutlineIn(p.editorPane, shown, area, kPaneFrameColour, kPaneFrameAlpha);
+  if (s.hoverGlyph.shown) OutlineIn(p.editorPane, s.hoverGlyph.box, area, kPaneHoverOutline);
+  if (s.selection.shown) OutlineIn(p.editorPane, s.selection.box, area, kSelectionOutline);
+  if (o.scanlines) DrawScanlines(p.editorPane, p.editorPane.Bounds(), area);
+}
+
+// Recomposes the whole picture, or only the rectangles `changed` when they are few and small; either way
+// the damage records what was recomposed.
+template <typename Compose>
+void Recompose(bool whole, const std::vector<Rect>& changed, const Rect& bounds, Damage& damage,
+               const Compose& compose) {
+  if (whole || WorthWhole(changed, bounds)) {
+    compose(bounds);
+    damage.Add(bounds);
+    return;
+  }
+  for (const Rect& r : changed) {
+    const Rect part = Intersect(r, bounds);
+    if (part.Empty()) continue;
+    compose(part);
+    damage.Add(part);
+  }
+}
+
 }  // namespace
 
 void BuildRomReferenceImages(ViewPictures& pictures, const Palette& palette) {
@@ -92,80 +278,87 @@ void BuildRomReferenceImages(ViewPictures& pictures, const Palette& palette) {
 }
 
 void RebuildCharsetImage(ViewPictures& pictures, const CharsetStore& store, const Palette& palette) {
-  DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette), pictures.charset);
-  // The pane's dimmed picture is the same drawing in the dimmed palette: 16 blends instead of one a pixel.
-  DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette, true), pictures.fadedCharset);
   ++pictures.versions.charset;
+  CharsetImageSource& drawn = pictures.charsetSource;
+  if (!drawn.drawn || drawn.palette != palette || pictures.charset.Empty()) {
+    DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette), pictures.charset);
+    // The pane's dimmed picture is the same drawing in the dimmed palette: 16 blends instead of one a pixel.
+    DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette, true), pictures.fadedCharset);
+    drawn.allViewDirty = drawn.allPaneDirty = true;
+  } else {
+    // Only the glyphs whose bytes or ink changed since the last drawing.
+    const Palette packed = PackedPalette(palette), faded = PackedPalette(palette, true);
+    for (int n = 0; n < kGlyphCount; ++n) {
+      if (SameGlyph(drawn.bytes, store.editor, n) && drawn.inks[n] == store.inks[n]) continue;
+      DrawGlyphCell(store, n, packed, faded, pictures);
+      drawn.viewDirty.set(n);
+      drawn.paneDirty.set(n);
+    }
+  }
+  drawn.drawn = true;
+  drawn.bytes = store.editor;
+  drawn.inks = store.inks;
+  drawn.palette = palette;
 }
 
 void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& layout, const Palette& palette,
                       const ViewOptions& options) {
   ++p.versions.editorView;
-  const int block = layout.blockSize;
-  const int w = layout.editorView.w, h = layout.editorView.h;
   if (p.charset.Empty()) {  // before the first charset image: black at the right size
-    p.editorView.Reset(w, h);
+    p.editorView.Reset(layout.editorView.w, layout.editorView.h);
+    p.viewSource = {};
+    p.damage.editorView.Add(p.editorView.Bounds());
     return;
   }
-  const ZoomGeometry zoom = ZoomFor(e.scrollX, e.scrollY, w, h, block);
-  const Rect visible = VisiblePart(zoom, e.scrollX, e.scrollY, w, h);
-  const GridLines grids{options.pixelGrid, options.charGrid};
-
-  if (!options.crtMain && !options.crtEdge) {
-    // Nothing blurs across the view's border: compose exactly the visible part.
-    const ScanlineOrder order = !options.scanlines         ? ScanlineOrder::None
-                                : options.emulationOnGrids ? ScanlineOrder::AfterGrids
-                                                           : ScanlineOrder::BeforeGrids;
-    ComposeZoomArea(p.charset, zoom, visible, grids, order, p.editorView);
+  const EditorViewSource now = ViewSourceOf(e, layout, palette, options);
+  EditorViewSource& before = p.viewSource;
+  CharsetImageSource& glyphs = p.charsetSource;
+  const Rect bounds = ViewPictureBounds(now);
+  const bool whole = !SameViewFrame(before, now) || glyphs.allViewDirty || p.editorView.Bounds() != bounds;
+  std::vector<Rect> changed;
+  if (whole) {
+    p.editorView.Reshape(bounds.w, bounds.h);
   } else {
-    // The blur reaches one half-size pixel (two zoom pixels) beyond every visible pixel; the margin keeps
-    // the view's edges as they would be in the whole zoom picture. The margin keeps the rows' parity.
-    const Rect work = Intersect({visible.x - 2, visible.y - 2, w + 4, h + 4}, zoom.Bounds());
-    ComposeZoomArea(p.charset, zoom, work, options.emulationOnGrids ? grids : GridLines{}, ScanlineOrder::None,
-                    p.zoom);
-    ApplyDisplayEmulation(p.zoom, options, p.half, p.halfWide);
-    if (work == visible) {
-      std::swap(p.zoom, p.editorView);  // the whole work picture is the view: hand the buffer over
-    } else {
-      CutInto(p.zoom, {visible.x - work.x, visible.y - work.y, w, h}, p.editorView);
-    }
-    if (!options.emulationOnGrids) DrawGridLines(p.editorView, zoom, visible.x, visible.y, grids);
+    // The blur passes carry a changed pixel two pixels further.
+    const int reach = options.crtMain || options.crtEdge ? kBlurReach : 0;
+    AddGlyphCells(glyphs.viewDirty, 8 * now.block, now.scrollX, now.scrollY, reach, p.editorView.Bounds(), changed);
+    AddMarkChange(before.hoverCell, now.hoverCell, true, changed);
+    AddMarkChange(before.hoverGlyph, now.hoverGlyph, false, changed);
+    AddMarkChange(before.selection, now.selection, false, changed);
   }
-
-  const int hx = e.hoverX, hy = e.hoverY;
-  if (e.hoverTarget == HoverTarget::EditorView) {
-    // What a left press would paint, kept sharp over the emulation, with scanlines of its own.
-    const Rect cell{(hx - e.scrollX) * block, (hy - e.scrollY) * block, block, block};
-    FillBox(p.editorView, cell, palette[e.leftPen.index % kPaletteSize]);
-    if (options.scanlines) DrawScanlines(p.editorView, cell);
-    if (options.highlights && options.hoverPixel) DrawOutline(p.editorView, cell, kHoverPixelOutline);
-  }
-  if (HoverGlyphShown(e, options)) {
-    const Rect glyph{hx / 8 * 8 * block - e.scrollX * block, hy / 8 * 8 * block - e.scrollY * block, 8 * block,
-                     8 * block};
-    DrawOutline(p.editorView, glyph, kHoverGlyphOutline);
-  }
-  if (e.selection.Exists()) {
-    DrawOutline(p.editorView, SelectionBox(e.selection, 8 * block, e.scrollX, e.scrollY), kSelectionOutline);
-  }
+  Recompose(whole, changed, p.editorView.Bounds(), p.damage.editorView,
+            [&](const Rect& area) { ComposeViewArea(p, now, area); });
+  glyphs.viewDirty.reset();
+  glyphs.allViewDirty = false;
+  before = now;
 }
 
 void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& layout, const ViewOptions& options) {
   ++p.versions.editorPane;
   if (p.charset.Empty()) {
     p.editorPane.Reset(kPaneWidth, kPaneHeight);
+    p.paneSource = {};
+    p.damage.editorPane.Add(p.editorPane.Bounds());
     return;
   }
-  const Rect visible{e.scrollX, e.scrollY, layout.ColumnsVisible(), layout.RowsVisible()};
-  const Rect shown{2 * visible.x, 2 * visible.y, 2 * visible.w, 2 * visible.h};
-  const bool fade = options.highlights && options.paneFade && options.paneFrame;
-  ComposePane(p.charset, p.fadedCharset, fade ? visible : p.charset.Bounds(), p.editorPane);
-  if (options.highlights && options.paneFrame) DrawOutline(p.editorPane, shown, kPaneFrameColour, kPaneFrameAlpha);
-  if (options.highlights && HoverGlyphShown(e, options)) {
-    DrawOutline(p.editorPane, {e.hoverX / 8 * 16, e.hoverY / 8 * 16, 16, 16}, kPaneHoverOutline);
+  const EditorPaneSource now = PaneSourceOf(e, layout, options);
+  EditorPaneSource& before = p.paneSource;
+  CharsetImageSource& glyphs = p.charsetSource;
+  const bool whole = !before.composed || before.visible != now.visible || before.options != now.options ||
+                     glyphs.allPaneDirty || p.editorPane.Width() != kPaneWidth;
+  std::vector<Rect> changed;
+  if (whole) {
+    p.editorPane.Reshape(kPaneWidth, kPaneHeight);
+  } else {
+    AddGlyphCells(glyphs.paneDirty, 16, 0, 0, 0, p.editorPane.Bounds(), changed);
+    AddMarkChange(before.hoverGlyph, now.hoverGlyph, false, changed);
+    AddMarkChange(before.selection, now.selection, false, changed);
   }
-  if (e.selection.Exists()) DrawOutline(p.editorPane, SelectionBox(e.selection, 16, 0, 0), kSelectionOutline);
-  if (options.scanlines) DrawScanlines(p.editorPane, p.editorPane.Bounds());
+  Recompose(whole, changed, p.editorPane.Bounds(), p.damage.editorPane,
+            [&](const Rect& area) { ComposePaneArea(p, now, area); });
+  glyphs.paneDirty.reset();
+  glyphs.allPaneDirty = false;
+  before = now;
 }
 
 void RenderPenSwatch(ViewPictures& p, const EditingState& e, const Palette& palette, const ViewOptions& options) {
@@ -174,11 +367,13 @@ void RenderPenSwatch(ViewPictures& p, const EditingState& e, const Palette& pale
   FillBox(p.penSwatch, {0, 0, 62, 22}, palette[e.rightPen.index % kPaletteSize]);
   FillCircle(p.penSwatch, 21, 10, 7, palette[e.leftPen.index % kPaletteSize]);
   if (options.scanlines) DrawScanlines(p.penSwatch, {0, 0, 62, 25});
+  p.damage.penSwatch.Add(p.penSwatch.Bounds());
 }
 
 void CaptureMemoryPane(ViewPictures& p) {
   ++p.versions.memoryPane;
   ScaleSmoothInto(p.charset, kPaneWidth, kPaneHeight, p.memoryPane);
+  p.damage.memoryPane.Add(p.memoryPane.Bounds());
 }
 
 }  // namespace kx

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QRegion>
+#include <QScreen>
+#include <QTest>
 
 #include "model/rom_charset.h"
 #include "gui/canvas_widget.h"
@@ -35,6 +41,56 @@ TEST(MainWindowPictures, StatusFieldShowsTheHoveredRomGlyph) {
   app.shell.status.romGlyph = 65;
   window->SyncFromApp();
   EXPECT_EQ(window->StatusField(2)->pixmap().size(), QSize(16, 16));
+}
+
+// What the window system holds for `w` after its repaints: the window's stored pixels, not a fresh
+// painting of the widget.
+QImage OnScreen(QWidget* w) {
+  QWidget* top = w->window();
+  const QPoint at = w->mapTo(top, QPoint(0, 0));
+  return top->screen()->grabWindow(top->winId(), at.x(), at.y(), w->width(), w->height()).toImage();
+}
+
+// The first pixel where the canvas's stored pixels differ from the picture, or "" when none does. Only
+// the part of the canvas no other gadget covers is compared.
+std::string Mismatch(QWidget* canvas, const Image& picture) {
+  const QImage shown = OnScreen(canvas);
+  const QRegion visible = canvas->visibleRegion();
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      if (!visible.contains(QPoint(x, y))) continue;
+      if ((shown.pixel(x, y) & 0xFFFFFF) != picture.Pixel(x, y)) return std::to_string(x) + "," + std::to_string(y);
+    }
+  }
+  return "";
+}
+
+TEST(MainWindowPictures, HoverMovesRepaintOnlyWhatChangedAndTheCanvasesEndAsComposed) {
+  App app;
+  app.shell.placement.maximize = false;
+  app.view.options.crtMain = true;  // the blur spreads a change: the repainted parts must cover it
+  const auto window = StartUp(app, [](int) {}, "");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  CanvasWidget* canvas = window->EditorCanvas();
+  const int b = app.view.layout.blockSize;
+  const QPoint first(3 * b + 1, 3 * b + 1);
+  QEnterEvent enter{QPointF(first), QPointF(first), QPointF(canvas->mapToGlobal(first))};
+  QCoreApplication::sendEvent(canvas, &enter);
+  // Within one glyph, across glyphs, and a drawn pixel.
+  for (const QPoint at : {first, QPoint(4 * b + 1, 3 * b + 1), QPoint(20 * b + 1, 12 * b + 1)}) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &move);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Mismatch(canvas, app.view.pictures.editorView), "") << at.x() << "," << at.y();
+    EXPECT_EQ(Mismatch(window->EditorPane(), app.view.pictures.editorPane), "") << at.x() << "," << at.y();
+  }
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(first), QPointF(canvas->mapToGlobal(first)), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(canvas, &press);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Mismatch(canvas, app.view.pictures.editorView), "");
+  EXPECT_EQ(Mismatch(window->EditorPane(), app.view.pictures.editorPane), "");
 }
 
 }  // namespace
