@@ -208,6 +208,10 @@ TEST(RunCommand, SwapAndCompressRunInsideTheirFrames) {
   EXPECT_EQ(app.doc.store.editor, Charset{});
   EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
   EXPECT_TRUE(app.doc.store.modified);
+  RunCommand(app, cmd::Undo);
+  RunCommand(app, cmd::Swap);  // the history stays as it is across a swap
+  EXPECT_EQ(app.doc.history.UndoDepth(), 0u);
+  EXPECT_EQ(app.doc.history.RedoDepth(), 1u);
 }
 
 }  // namespace
