@@ -127,6 +127,49 @@ TEST(CommandBytes, IndividualItemsTransformTheClickedGlyphOnly) {
   }
 }
 
+// kProbe after the family whose base id is `base`, from the literal table above.
+Glyph ProbeAfterFamily(CommandId base) {
+  for (const FamilyExpectation& f : kFamilies) {
+    if (f.base == base) return f.probeAfter;
+  }
+  ADD_FAILURE() << "no family at " << base;
+  return {};
+}
+
+TEST(CommandBytes, ToolButtonsClickedOnceOrTwiceTransformTheClickedGlyph) {
+  struct Case {
+    GadgetId button;
+    int clicks;  // a second click on the active button switches to its other variant
+    Glyph after;
+  };
+  const Case cases[] = {
+      {GadgetId::Reverse, 1, {0x7F, 0x3F, 0xDF, 0xE1, 0xFB, 0xF5, 0xCF, 0xFE}},
+      {GadgetId::Fill, 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+      {GadgetId::Clear, 1, {}},
+      {GadgetId::MirrorVertical, 1, ProbeAfterFamily(219)},    // top to bottom
+      {GadgetId::MirrorVertical, 2, ProbeAfterFamily(231)},    // bottom to top
+      {GadgetId::MirrorHorizontal, 1, ProbeAfterFamily(243)},  // left to right
+      {GadgetId::MirrorHorizontal, 2, ProbeAfterFamily(255)},  // right to left
+      {GadgetId::SlideHorizontal, 1, ProbeAfterFamily(303)},   // right
+      {GadgetId::SlideHorizontal, 2, ProbeAfterFamily(291)},   // left
+      {GadgetId::SlideVertical, 1, ProbeAfterFamily(267)},     // down
+      {GadgetId::SlideVertical, 2, ProbeAfterFamily(279)},     // up
+      {GadgetId::Flip, 1, ProbeAfterFamily(207)},              // vertically
+      {GadgetId::Flip, 2, ProbeAfterFamily(195)},              // horizontally
+      {GadgetId::Rotate, 1, ProbeAfterFamily(319)},
+  };
+  for (const Case& c : cases) {
+    Charset start = LabelledCharset();
+    PutGlyph(start, 37, kProbe);
+    App app = AppWith(start);
+    for (int i = 0; i < c.clicks; ++i) OnToolButton(app, c.button);
+    ClickGlyph(app, 37);
+    Charset want = start;
+    PutGlyph(want, 37, c.after);
+    EXPECT_EQ(app.doc.store.editor, want) << static_cast<int>(c.button) << " x" << c.clicks;
+  }
+}
+
 // The expected charset after a command on the labelled charset, one character per glyph row:
 // '0'..'7' the labelled glyphs of that row (same columns), 'a'..'h' those glyphs inverted, '.' empty
 // glyphs, 'R' the ROM glyphs.
