@@ -66,7 +66,10 @@ class Session {
   void Step() {
     const int choice = Pick(10);
     if (choice < 5) return Stroke();
-    if (choice < 8) return RunCommand(app_, commands_[Pick(static_cast<int>(commands_.size()))]);
+    if (choice < 8) {
+      RunCommand(app_, commands_[Pick(static_cast<int>(commands_.size()))]);
+      return Track();
+    }
     if (choice < 9) return UndoRedoBurst();
     RunCommand(app_, kToolCommands[Pick(static_cast<int>(std::size(kToolCommands)))]);
     Stroke();
@@ -95,6 +98,7 @@ class Session {
 
   std::size_t peakDepth = 0;
   int undoRedoMismatches = 0;
+  int stepsAddingTwoSnapshots = 0;
 
  private:
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -114,11 +118,18 @@ class Session {
     Track();
   }
 
-  void Track() { peakDepth = std::max(peakDepth, app_.doc.history.UndoDepth() + app_.doc.history.RedoDepth()); }
+  // A stroke or a command snapshots at most once; an undo or redo only moves snapshots between the stacks.
+  void Track() {
+    const std::size_t depth = app_.doc.history.UndoDepth() + app_.doc.history.RedoDepth();
+    if (depth > lastDepth_ + 1) ++stepsAddingTwoSnapshots;
+    lastDepth_ = depth;
+    peakDepth = std::max(peakDepth, depth);
+  }
 
   ScriptedDialogs dialogs_;
   App app_;
   std::vector<CommandId> commands_;
+  std::size_t lastDepth_ = 0;
   std::mt19937 random_{20240607};
 };
 
@@ -139,6 +150,12 @@ TEST(LongSession, UndoingEverythingGivesBackTheStartAndTheHistoryStaysSmall) {
             << " snapshots (peak " << session.peakDepth << ") of " << sizeof(Snapshot) << " bytes: "
             << bytesPerStep << " bytes per step\n";
   RecordProperty("BytesPerStep", static_cast<int>(bytesPerStep));
+  // A snapshot holds the 2048 charset bytes, the 256 inks and a few bytes of flags: no step may cost more
+  // than one such snapshot, and none may take two.
+  EXPECT_EQ(session.stepsAddingTwoSnapshots, 0);
+  EXPECT_LE(sizeof(Snapshot), 2048u + 256u + 16u);
+  EXPECT_LE(bytesPerStep, 2048.0 + 256.0 + 16.0);
+  EXPECT_LE(session.peakDepth, static_cast<std::size_t>(kSessionSteps));
 
   while (app.doc.history.CanUndo()) RunCommand(app, cmd::Undo);
   EXPECT_TRUE(app.doc.store.editor == start) << "undoing everything did not give back the start";

@@ -198,18 +198,57 @@ TEST(ScreenEditor, DumpCopiesTheShownScreenWithTheCursorAndConfirms) {
   EXPECT_EQ(message.buttons, MessageButtons::Ok);
 }
 
-TEST(ScreenRulers, HaveTheirSizesAndLabelTheCells) {
-  for (const RulerSpec& r : kRulers) {
-    const Image img = RulerPicture(r.side);
-    EXPECT_EQ(img.Bounds(), (Rect{0, 0, r.area.w, r.area.h}));
-    int white = 0;
-    for (int y = 0; y < img.Height(); ++y)
-      for (int x = 0; x < img.Width(); ++x) white += img.Pixel(x, y) == 0xFFFFFF;
-    EXPECT_GT(white, 0);
-  }
-  // Different numbers look different: column 1's label is not column 2's.
+// The 8x8 block at (x, y) read back as glyph bytes: a white pixel is a set bit.
+Glyph ReadDigit(const Image& img, int x, int y) {
+  Glyph g{};
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c)
+      if (img.Pixel(x + c, y + r) == 0xFFFFFF) g[r] = static_cast<std::uint8_t>(g[r] | (0x80 >> c));
+  return g;
+}
+
+// White pixels of the 1-pixel line from (x, y), `length` long, across (dx = 1) or down (dy = 1).
+int WhiteRun(const Image& img, int x, int y, int dx, int dy, int length) {
+  int white = 0;
+  for (int i = 0; i < length; ++i) white += img.Pixel(x + i * dx, y + i * dy) == 0xFFFFFF;
+  return white;
+}
+
+TEST(ScreenRulers, NumberEveryCellAndTickItsEdgesNextToTheScreen) {
+  constexpr Glyph kZero{0x3C, 0x66, 0x6E, 0x76, 0x66, 0x66, 0x3C, 0x00};  // the ROM digits
+  constexpr Glyph kOne{0x18, 0x18, 0x38, 0x18, 0x18, 0x18, 0x7E, 0x00};
+  constexpr Glyph kTwo{0x3C, 0x66, 0x06, 0x0C, 0x30, 0x60, 0x7E, 0x00};
   const Image top = RulerPicture(RulerSide::Top);
-  EXPECT_NE(Cut(top, {16, 0, 16, 24}), Cut(top, {32, 0, 16, 24}));
+  const Image bottom = RulerPicture(RulerSide::Bottom);
+  const Image left = RulerPicture(RulerSide::Left);
+  const Image right = RulerPicture(RulerSide::Right);
+  EXPECT_EQ(top.Bounds(), (Rect{0, 0, 640, 30}));
+  EXPECT_EQ(bottom.Bounds(), (Rect{0, 0, 640, 30}));
+  EXPECT_EQ(left.Bounds(), (Rect{0, 0, 82, 400}));
+  EXPECT_EQ(right.Bounds(), (Rect{0, 0, 82, 400}));
+
+  // Columns: tens over units, 4 pixels into the 16-pixel column; ticks 5 pixels long at the screen's side.
+  EXPECT_EQ(ReadDigit(top, 12 * 16 + 4, 3), kOne);  // column 12
+  EXPECT_EQ(ReadDigit(top, 12 * 16 + 4, 13), kTwo);
+  EXPECT_EQ(ReadDigit(bottom, 10 * 16 + 4, 9), kOne);  // column 10
+  EXPECT_EQ(ReadDigit(bottom, 10 * 16 + 4, 19), kZero);
+  EXPECT_EQ(WhiteRun(top, 16, 25, 0, 1, 5), 5);
+  EXPECT_EQ(WhiteRun(top, 639, 25, 0, 1, 5), 5);  // the screen's right edge
+  EXPECT_EQ(WhiteRun(top, 8, 25, 0, 1, 5), 0);    // mid-cell
+  EXPECT_EQ(WhiteRun(top, 16, 21, 0, 1, 4), 0);   // between the units and the tick
+  EXPECT_EQ(WhiteRun(bottom, 16, 0, 0, 1, 5), 5);
+  EXPECT_EQ(WhiteRun(bottom, 16, 5, 0, 1, 4), 0);
+
+  // Rows: both digits side by side, 4 pixels down the 16-pixel row; ticks at the screen's side.
+  EXPECT_EQ(ReadDigit(left, 57, 21 * 16 + 4), kTwo);  // row 21
+  EXPECT_EQ(ReadDigit(left, 65, 21 * 16 + 4), kOne);
+  EXPECT_EQ(ReadDigit(right, 9, 20 * 16 + 4), kTwo);  // row 20
+  EXPECT_EQ(ReadDigit(right, 17, 20 * 16 + 4), kZero);
+  EXPECT_EQ(WhiteRun(left, 77, 16, 1, 0, 5), 5);
+  EXPECT_EQ(WhiteRun(left, 77, 399, 1, 0, 5), 5);  // the screen's bottom edge
+  EXPECT_EQ(WhiteRun(left, 0, 16, 1, 0, 57), 0);
+  EXPECT_EQ(WhiteRun(right, 0, 16, 1, 0, 5), 5);
+  EXPECT_EQ(WhiteRun(right, 5, 16, 1, 0, 4), 0);
 }
 
 }  // namespace
