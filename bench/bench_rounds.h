@@ -9,7 +9,8 @@
 
 namespace kx::bench {
 
-// Microseconds `step` takes.
+// Microseconds of processor time `step` takes in this thread (user and system time, without the time
+// other processes had the processor).
 double TimeMicros(const std::function<void()>& step);
 
 // How many samples one round of one event kind takes: at least `minSamples`, then more until
