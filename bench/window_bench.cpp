@@ -164,6 +164,7 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   const auto start = std::chrono::steady_clock::now();
   const std::vector<EmulationMode> modes = ModesFromArguments(argc, argv);
+  if (modes.empty()) return 1;
   Report report;
   report.PrintHeader();
   PaintCounter counter;  // the editor canvas's paints, reported at the end as a check that painting was timed
