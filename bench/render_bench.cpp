@@ -1,125 +1,194 @@
-// Measures the real render code on the two hot paths: one mouse move over the editor view (pane, view,
-// status bar) and one edit (charset image, pane, view), at three window sizes, every zoom and the display
-// emulation settings. Beside each figure stands a plain memcpy of the editor view picture's bytes at that
-// size, measured in the same run, and the ratio to it.
+// Times the core entry points the Qt adapter calls, one event at a time, per event kind: a hover move over
+// the editor view, a drawing step and a line drag step with the left button held, a pan step in the
+// charset pane, an arrow key, Zoom In and Zoom Out, a whole-charset transform and Undo. Every client
+// size, zoom and emulation setting is a row; each figure is the ratio to a memcpy of the editor view
+// picture at that size (bench_rounds.h). The last line holds the worst ratios.
 //
-// Usage: kx_render_bench [emulation...] — with names (off, scanlines, main, edge, main+edge) only those
-// rows are measured.
+// Usage: kx_render_bench [off] [main+edge] [all] — with names only those emulation settings are measured.
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <functional>
-#include <vector>
 
 #include "app/app.h"
-#include "app/redraw.h"
-#include "views/render.h"
-#include "views/status_bar.h"
+#include "app/command_ids.h"
+#include "app/editor_input.h"
+#include "app/run_command.h"
+#include "app/transform_families.h"
+#include "bench_report.h"
+#include "bench_rounds.h"
 
+namespace kx::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Median microseconds of `step`, sampled until about 150 ms or 2000 samples have passed.
-double MedianMicros(const std::function<void(int)>& step) {
-  std::vector<double> samples;
-  const auto start = Clock::now();
-  for (int i = 0; i < 3; ++i) step(i);  // warm the buffers
-  for (int i = 0; samples.size() < 2000 && (samples.size() < 15 || Clock::now() - start < std::chrono::milliseconds(150));
-       ++i) {
-    const auto t0 = Clock::now();
-    step(i);
-    samples.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
-  }
-  std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-  return samples[samples.size() / 2];
+MouseEvent Mouse(MouseAction action, int x, int y, MouseButton button = MouseButton::None,
+                 MouseButton held = MouseButton::None) {
+  MouseEvent e;
+  e.action = action;
+  e.x = x;
+  e.y = y;
+  e.button = button;
+  e.leftHeld = held == MouseButton::Left;
+  e.rightHeld = held == MouseButton::Right;
+  return e;
 }
 
-struct Mode {
-  const char* name;
-  bool scanlines, crtMain, crtEdge;
+KeyEvent KeyPress(Key key) {
+  KeyEvent e;
+  e.key = key;
+  return e;
+}
+
+CommandId EntireCharsetFlip() { return FamilyCommandId(*FamilyWithBase(195), FamilyScope::Entire); }
+
+// A stroke with the current tool along `walk`: every step is a move with the stroke's button held. The
+// continuous tool alternates the button each time the walk starts over, so every pass changes pixels.
+struct Stroke {
+  App& app;
+  Walk walk;
+  bool alternate;
+  MouseButton held = MouseButton::None;
+
+  MouseButton ButtonFor(int i) const {
+    return alternate && (i / walk.Cells()) % 2 == 1 ? MouseButton::Right : MouseButton::Left;
+  }
+  void Release(int x, int y) {
+    if (held == MouseButton::None) return;
+    OnEditorMouse(app, Mouse(MouseAction::Up, x, y, held));
+    held = MouseButton::None;
+  }
+  double Step(int i) {
+    const int x = walk.X(i), y = walk.Y(i);
+    if (ButtonFor(i) != held) {
+      Release(x, y);
+      held = ButtonFor(i);
+      OnEditorMouse(app, Mouse(MouseAction::Down, x, y, held, held));
+    }
+    return TimeMicros([&] { OnEditorMouse(app, Mouse(MouseAction::Move, x, y, MouseButton::None, held)); });
+  }
 };
 
-constexpr Mode kModes[] = {
-    {"off", false, false, false},
-    {"scanlines", true, false, false},
-    {"main", false, true, false},
-    {"edge", false, false, true},
-    {"main+edge", false, true, true},
-};
+ConfigFigures MeasureConfig(App& app) {
+  const Rect view = app.view.layout.editorView;
+  const Rect pane = app.view.layout.editorPane;
+  const int block = app.view.layout.blockSize;
+  const Walk viewWalk{view.w, view.h, block};
+  const Walk paneWalk{pane.w, pane.h, 2};
+  const int zoom = app.view.editing.zoomIndex;
+  Stroke draw{app, viewWalk, true};
+  Stroke line{app, viewWalk, false};
+  const auto enterView = [&] { OnEditorMouse(app, Mouse(MouseAction::Enter, view.w / 2, view.h / 2)); };
+  const auto leaveView = [&] { OnEditorMouse(app, Mouse(MouseAction::Leave, 0, 0)); };
 
-struct Size {
-  int w, h;
-};
-constexpr Size kSizes[] = {{1110, 514}, {1920, 1080}, {3840, 2160}};
+  std::vector<EventProbe> probes(kEventKinds);
+  probes[Hover] = {enterView,
+                   [&](int i) {
+                     return TimeMicros([&] { OnEditorMouse(app, Mouse(MouseAction::Move, viewWalk.X(i), viewWalk.Y(i))); });
+                   },
+                   leaveView};
+  probes[Draw] = {[&] {
+                    enterView();
+                    RunCommand(app, cmd::DrawContinuous);
+                  },
+                  [&](int i) { return draw.Step(i); },
+                  [&] {
+                    draw.Release(view.w / 2, view.h / 2);
+                    leaveView();
+                  }};
+  probes[LineDrag] = {[&] {
+                        enterView();
+                        RunCommand(app, cmd::LineDraw);
+                      },
+                      [&](int i) { return line.Step(i); },
+                      [&] {
+                        line.Release(view.w / 2, view.h / 2);
+                        leaveView();
+                      }};
+  probes[PanePan] = {[&] {
+                       OnPaneMouse(app, Mouse(MouseAction::Enter, pane.w / 2, pane.h / 2));
+                       OnPaneMouse(app, Mouse(MouseAction::Down, pane.w / 2, pane.h / 2, MouseButton::Left, MouseButton::Left));
+                     },
+                     [&](int i) {
+                       return TimeMicros([&] {
+                         OnPaneMouse(app, Mouse(MouseAction::Move, paneWalk.X(i), paneWalk.Y(i), MouseButton::None, MouseButton::Left));
+                       });
+                     },
+                     [&] {
+                       OnPaneMouse(app, Mouse(MouseAction::Up, pane.w / 2, pane.h / 2, MouseButton::Left));
+                       OnPaneMouse(app, Mouse(MouseAction::Leave, 0, 0));
+                     }};
+  probes[KeyScroll] = {enterView,
+                       [&](int i) {
+                         static constexpr Key kCycle[] = {Key::Right, Key::Down, Key::Left, Key::Up};
+                         return TimeMicros([&] { OnEditorKey(app, KeyPress(kCycle[i % 4]), view.w / 2, view.h / 2); });
+                       },
+                       leaveView};
+  // Both zoom events land on the row's zoom: the step away from it is untimed.
+  if (zoom > 0) {
+    probes[ZoomIn].sample = [&](int) {
+      RunCommand(app, cmd::ZoomOut);
+      return TimeMicros([&] { RunCommand(app, cmd::ZoomIn); });
+    };
+  }
+  if (zoom < kZoomLevels - 1) {
+    probes[ZoomOut].sample = [&](int) {
+      RunCommand(app, cmd::ZoomIn);
+      return TimeMicros([&] { RunCommand(app, cmd::ZoomOut); });
+    };
+  }
+  probes[Transform].sample = [&](int) { return TimeMicros([&] { RunCommand(app, EntireCharsetFlip()); }); };
+  probes[Undo].sample = [&](int) {
+    if (CommandAvailable(app, cmd::Redo)) {
+      RunCommand(app, cmd::Redo);
+    } else if (!CommandAvailable(app, cmd::Undo)) {
+      RunCommand(app, EntireCharsetFlip());
+    }
+    return TimeMicros([&] { RunCommand(app, cmd::Undo); });
+  };
+  return MeasureAlternating(static_cast<std::size_t>(view.w) * view.h * 4, probes, 5, SampleBudget{3, 400, 25});
+}
+
+// The window at `size` with the bars of the Qt main window, at `zoom`, scrolled off the glyph boundaries.
+void Configure(App& app, const ClientSize& size, int zoom, const EmulationMode& mode) {
+  mode.apply(app.view.options);
+  WindowMetrics metrics;
+  metrics.clientWidth = size.w;
+  metrics.clientHeight = size.h;
+  metrics.menuBarHeight = 24;
+  metrics.tabHeight = 26;
+  metrics.statusBarHeight = 24;
+  ResizeWindow(app, metrics);
+  SetZoom(app, zoom);
+  ScrollTo(app, 3, 5);
+}
 
 }  // namespace
-
-// Whether the rows of `mode` are wanted: all of them without arguments, else those named.
-bool Wanted(const Mode& mode, int argc, char** argv) {
-  if (argc < 2) return true;
-  return std::any_of(argv + 1, argv + argc, [&](const char* arg) { return std::strcmp(arg, mode.name) == 0; });
-}
+}  // namespace kx::bench
 
 int main(int argc, char** argv) {
-  std::printf("| client | zoom | emulation | view | memcpy us | mouse move us | ratio | edit us | ratio |\n");
-  std::printf("|---|---|---|---|---|---|---|---|---|\n");
-  double worstOffMove = 0, worstOffEdit = 0, worstMainEdgeMove = 0, worstMainEdgeEdit = 0;
-  for (const Size& size : kSizes) {
-    for (int zoom = 0; zoom < kx::kZoomLevels; ++zoom) {
-      for (const Mode& mode : kModes) {
-        if (!Wanted(mode, argc, argv)) continue;
-        kx::App app;
-        app.view.options.scanlines = mode.scanlines;
-        app.view.options.crtMain = mode.crtMain;
-        app.view.options.crtEdge = mode.crtEdge;
-        kx::RenderStartupPictures(app);
-        kx::WindowMetrics metrics;
-        metrics.clientWidth = size.w;
-        metrics.clientHeight = size.h;
-        metrics.menuBarHeight = 24;
-        metrics.tabHeight = 26;
-        metrics.statusBarHeight = 24;
-        kx::SetZoom(app, zoom);
-        kx::ResizeWindow(app, metrics);
-        kx::ScrollTo(app, 3, 5);  // not on a glyph boundary
-        app.view.editing.hoverTarget = kx::HoverTarget::EditorView;
-        const int cols = app.view.layout.ColumnsVisible(), rows = app.view.layout.RowsVisible();
-        const std::size_t bytes = static_cast<std::size_t>(app.view.layout.editorView.w) * app.view.layout.editorView.h * 4;
-
-        std::vector<unsigned char> from(bytes, 1), to(bytes);
-        const double copy = MedianMicros([&](int i) {
-          from[static_cast<std::size_t>(i) % bytes] = static_cast<unsigned char>(i);
-          std::memcpy(to.data(), from.data(), bytes);
-        });
-        const double move = MedianMicros([&](int i) {
-          app.view.editing.hoverX = app.view.editing.scrollX + (i * 7) % cols;
-          app.view.editing.hoverY = app.view.editing.scrollY + (i * 3) % rows;
-          kx::MarkHoverChanged(app.view);
-        });
-        const double edit = MedianMicros([&](int i) {
-          app.doc.store.editor[static_cast<std::size_t>(i * 13) % app.doc.store.editor.size()] ^= 0x18;
-          kx::MarkCharsetChanged(app.view);
-        });
-        const bool off = !mode.scanlines && !mode.crtMain && !mode.crtEdge;
-        if (off) {
-          worstOffMove = std::max(worstOffMove, move / copy);
-          worstOffEdit = std::max(worstOffEdit, edit / copy);
-        }
-        if (mode.crtMain && mode.crtEdge) {
-          worstMainEdgeMove = std::max(worstMainEdgeMove, move / copy);
-          worstMainEdgeEdit = std::max(worstMainEdgeEdit, edit / copy);
-        }
-        std::printf("| %dx%d | %s | %s | %dx%d | %.1f | %.1f | %.2f | %.1f | %.2f |\n", size.w, size.h,
-                    kx::kZoomLabels[zoom], mode.name, app.view.layout.editorView.w, app.view.layout.editorView.h, copy, move,
-                    move / copy, edit, edit / copy);
-        std::fflush(stdout);
+  using namespace kx;
+  using namespace kx::bench;
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<EmulationMode> modes = ModesFromArguments(argc, argv);
+  if (modes.empty()) return 1;
+  Report report;
+  report.PrintHeader();
+  {
+    App warmUp;
+    Configure(warmUp, kClientSizes[0], 0, modes.front());
+    MeasureConfig(warmUp);
+  }
+  for (const ClientSize& size : kClientSizes) {
+    for (int zoom = 0; zoom < kZoomLevels; ++zoom) {
+      for (const EmulationMode& mode : modes) {
+        App app;
+        Configure(app, size, zoom, mode);
+        const ConfigFigures figures = MeasureConfig(app);
+        report.Add(size, zoom, mode.name, app.view.layout.editorView.w, app.view.layout.editorView.h, figures);
       }
     }
   }
-  std::printf("\nworst ratio, emulation off: mouse move %.2f, edit %.2f; main+edge: mouse move %.2f, edit %.2f\n",
-              worstOffMove, worstOffEdit, worstMainEdgeMove, worstMainEdgeEdit);
+  std::fprintf(stderr, "measured in %.0f s\n",
+               std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  report.PrintSummary({"off", "all"});
   return 0;
 }
