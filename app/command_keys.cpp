@@ -10,12 +10,15 @@ std::string ChordText(const KeyChord& chord, const char* joiner) {
   std::string text;
   for (auto [held, name] : {std::pair{chord.ctrl, "Ctrl"}, std::pair{chord.alt, "Alt"},
                             std::pair{chord.shift, "Shift"}}) {
-    if (held) text += std::string(name) + joiner;
+    if (!held) continue;
+    text.append(name);
+    text.append(joiner);
   }
   if (chord.key != 0) {
-    text += chord.key;
+    text.push_back(chord.key);
   } else {
-    text += "F" + std::to_string(chord.functionKey);
+    text.push_back('F');
+    text.append(std::to_string(chord.functionKey));
   }
   return text;
 }

@@ -157,8 +157,8 @@ void Configure(App& app, const ClientSize& size, int zoom, const EmulationMode& 
   metrics.tabHeight = 26;
   metrics.statusBarHeight = 24;
   ResizeWindow(app, metrics);
-  SetZoom(app, zoom);
-  ScrollTo(app, 3, 5);
+  OnZoomChosen(app, zoom);
+  OnScrollBars(app, 3, 5);
 }
 
 }  // namespace
