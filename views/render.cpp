@@ -97,6 +97,38 @@ void AddMarkChange(const Mark& before, const Mark& after, bool filled, std::vect
 
 Mark MarkOf(bool shown, const Rect& box, Rgb colour = 0) { return shown ? Mark{true, box, colour} : Mark{}; }
 
+// The charset-pixel rectangles of `dirty` in a picture where a charset pixel is `pixel` pixels wide and
+// charset pixel (originX, originY) lies at the top-left, widened by `reach` on every side, clipped to
+// `bounds`.
+void AddPixelRects(const std::vector<Rect>& dirty, int pixel, int originX, int originY, int reach,
+                   const Rect& bounds, std::vector<Rect>& out) {
+  for (const Rect& d : dirty) {
+    const Rect area = Intersect({(d.x - originX) * pixel - reach, (d.y - originY) * pixel - reach,
+                                 d.w * pixel + 2 * reach, d.h * pixel + 2 * reach},
+                                bounds);
+    if (!area.Empty()) out.push_back(area);
+  }
+}
+
+// The charset pixels of glyph n that differ between `a` and `b`, as one rectangle (empty when none do).
+Rect ChangedPixels(const Charset& a, const Charset& b, int n) {
+  int firstRow = kGlyphBytes, lastRow = -1;
+  std::uint8_t columns = 0;
+  for (int row = 0; row < kGlyphBytes; ++row) {
+    const auto diff = static_cast<std::uint8_t>(a[n * kGlyphBytes + row] ^ b[n * kGlyphBytes + row]);
+    if (diff == 0) continue;
+    firstRow = std::min(firstRow, row);
+    lastRow = row;
+    columns |= diff;
+  }
+  if (lastRow < 0) return {};
+  int first = 0;
+  while (!(columns & (0x80 >> first))) ++first;  // bit 7 is the leftmost pixel
+  int last = 7;
+  while (!(columns & (0x80 >> last))) --last;
+  return {GlyphColumnOf(n) * 8 + first, GlyphRowOf(n) * 8 + firstRow, last - first + 1, lastRow - firstRow + 1};
+}
+
 // The glyph cells of `dirty` in a picture where glyph cells are `size` pixels wide and charset pixel
 // (originX, originY) lies at the top-left, widened by `reach` on every side (how far a changed pixel
 // spreads), clipped to `bounds`.
@@ -291,7 +323,10 @@ void RebuildCharsetImage(ViewPictures& pictures, const CharsetStore& store, cons
     for (int n = 0; n < kGlyphCount; ++n) {
       if (SameGlyph(drawn.bytes, store.editor, n) && drawn.inks[n] == store.inks[n]) continue;
       DrawGlyphCell(store, n, packed, faded, pictures);
-      drawn.viewDirty.set(n);
+      // A changed ink repaints the whole glyph; changed bytes only the pixels that changed (at high zoom a
+      // drawn pixel is a small part of its glyph's block).
+      const Rect whole{GlyphColumnOf(n) * 8, GlyphRowOf(n) * 8, 8, 8};
+      drawn.viewDirty.push_back(drawn.inks[n] != store.inks[n] ? whole : ChangedPixels(drawn.bytes, store.editor, n));
       drawn.paneDirty.set(n);
     }
   }
@@ -321,14 +356,14 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
   } else {
     // The blur passes carry a changed pixel two pixels further.
     const int reach = options.crtMain || options.crtEdge ? kBlurReach : 0;
-    AddGlyphCells(glyphs.viewDirty, 8 * now.block, now.scrollX, now.scrollY, reach, p.editorView.Bounds(), changed);
+    AddPixelRects(glyphs.viewDirty, now.block, now.scrollX, now.scrollY, reach, p.editorView.Bounds(), changed);
     AddMarkChange(before.hoverCell, now.hoverCell, true, changed);
     AddMarkChange(before.hoverGlyph, now.hoverGlyph, false, changed);
     AddMarkChange(before.selection, now.selection, false, changed);
   }
   Recompose(whole, changed, p.editorView.Bounds(), p.damage.editorView,
             [&](const Rect& area) { ComposeViewArea(p, now, area); });
-  glyphs.viewDirty.reset();
+  glyphs.viewDirty.clear();
   glyphs.allViewDirty = false;
   before = now;
 }

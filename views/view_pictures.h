@@ -88,7 +88,7 @@ struct CharsetImageSource {
   Charset bytes{};
   GlyphInks inks{};
   Palette palette{};
-  std::bitset<kGlyphCount> viewDirty;
+  std::vector<Rect> viewDirty;  // in charset pixels: the changed pixels' bounds within each changed glyph
   std::bitset<kGlyphCount> paneDirty;
   bool allViewDirty = true;
   bool allPaneDirty = true;

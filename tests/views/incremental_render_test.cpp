@@ -188,7 +188,7 @@ TEST(IncrementalPictures, AHoverMoveRecomposesOnlyTheOutlinesThatMoved) {
   EXPECT_EQ(damage.rects[1], (Rect{10 * 32, 3 * 32, 32, 32}));
 }
 
-TEST(IncrementalPictures, ADrawnPixelRecomposesItsGlyphInTheViewAndThePane) {
+TEST(IncrementalPictures, ADrawnPixelRecomposesItsBlockInTheViewAndItsGlyphInThePane) {
   Session s(8u, ViewOptions{});
   s.editing.hoverTarget = HoverTarget::None;
   RenderEditorPane(s.pictures, s.editing, s.layout, s.options);
@@ -200,7 +200,7 @@ TEST(IncrementalPictures, ADrawnPixelRecomposesItsGlyphInTheViewAndThePane) {
   RenderEditorPane(s.pictures, s.editing, s.layout, s.options);
   RenderEditorView(s.pictures, s.editing, s.layout, s.palette, s.options);
   EXPECT_EQ(s.pictures.damage.editorPane.rects, (std::vector<Rect>{{16, 16, 16, 16}}));
-  EXPECT_EQ(s.pictures.damage.editorView.rects, (std::vector<Rect>{{64, 64, 64, 64}}));  // 8x
+  EXPECT_EQ(s.pictures.damage.editorView.rects, (std::vector<Rect>{{88, 80, 8, 8}}));  // pixel (11, 10) at 8x
 }
 
 }  // namespace
