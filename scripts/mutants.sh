@@ -27,7 +27,8 @@ build=${KX_MUTANTS_BUILD:-$root/build}
 only=${KX_MUTANTS_ONLY:-}
 [[ $build = /* ]] || build=$root/$build
 
-# The layers from the bottom up; a mutation is tested by its own layer's tests and those of every layer above.
+# The layers from the bottom up. A mutation is tested by its own layer's tests and those of the core layers
+# above it; the Qt adapter's tests (slow to link) join for mutations in app/ and gui/, the layers they watch.
 layers=(runtime model ops views io windows app gui)
 # The soak tests take most of the suite's time and add nothing a single edit would not show.
 gtest_filter='-HistorySoak.*:LongSession.*'
@@ -105,6 +106,7 @@ run_entry() {
   [[ $first -ge 0 ]] || die "$file is in no layer"
   local targets=() binaries=() i
   for ((i = first; i < ${#layers[@]}; ++i)); do
+    [[ ${layers[$i]} == gui && $layer != app && $layer != gui ]] && continue
     targets+=("kx_${layers[$i]}_tests")
     binaries+=("$build/tests/kx_${layers[$i]}_tests")
   done
