@@ -28,5 +28,17 @@ TEST(CompressNearDuplicates, GlyphsDifferingInOneByteAreAllKept) {
   }
 }
 
+// The last glyph is compared like any other: a repeat there is dropped.
+TEST(CompressNearDuplicates, ARepeatInTheLastPlaceIsDropped) {
+  CharsetStore store;
+  for (int n = 0; n < kGlyphCount; ++n) PutGlyph(store.editor, n, Glyph{1, 2, 3, 4, 5, 6, 7, static_cast<std::uint8_t>(n)});
+  PutGlyph(store.editor, 255, GetGlyph(store.editor, 3));
+  store.inks[255] = 9;
+  EXPECT_TRUE(CompressCharset(store));
+  EXPECT_EQ(GetGlyph(store.editor, 254), (Glyph{1, 2, 3, 4, 5, 6, 7, 254}));
+  EXPECT_EQ(GetGlyph(store.editor, 255), Glyph{});
+  EXPECT_EQ(store.inks[255], 1);
+}
+
 }  // namespace
 }  // namespace kx
