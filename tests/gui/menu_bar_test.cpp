@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
 
@@ -75,12 +76,24 @@ TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
   EXPECT_FALSE(Item(window, cmd::ShowCharGrid)->isChecked());
   Item(window, cmd::SelectedTileHighlight)->trigger();
   EXPECT_FALSE(Item(window, cmd::SelectedTileHighlight)->isChecked());
+  Item(window, cmd::BrightnessHigh)->trigger();  // already the level: Qt unticks it, the App keeps it
+  EXPECT_TRUE(Item(window, cmd::BrightnessHigh)->isChecked());
 
   Item(window, cmd::CopyRowToMemoryFirst + 2)->trigger();
   EXPECT_TRUE(window.Menus()->Submenu(kRowMemoryPasteMenu)->menuAction()->isEnabled());
 
   Item(window, cmd::ZoomIn)->trigger();
   EXPECT_EQ(window.ZoomBox()->currentIndex(), 2);
+}
+
+TEST(MenuBar, AnItemThatEndsInTheEditorGivesItTheKeyboard) {
+  App app;
+  MainWindow window(app);
+  ASSERT_TRUE(ShowActive(window));
+  window.EditorPane()->setFocus();
+  ASSERT_TRUE(window.EditorPane()->hasFocus());
+  Item(window, cmd::ShowCharGrid)->trigger();
+  EXPECT_TRUE(window.EditorCanvas()->hasFocus());
 }
 
 TEST(MenuBar, ShortcutsFireInTheMainWindowOnly) {

@@ -97,6 +97,9 @@ TEST(WidgetsShowTheState, AfterEveryKindOfEventThatChangesAPicture) {
       {"swap", [&] { Item(*window, cmd::Swap)->trigger(); }},
       {"undo", [&] { Item(*window, cmd::Undo)->trigger(); }},
       {"swap back", [&] { QTest::keyClick(window->EditorCanvas(), Qt::Key_J); }},
+      {"swatch clicked (pens swap)", [&] { QTest::mouseClick(window->PenSwatch(), Qt::LeftButton); }},
+      // Again, with the focus already on the swatch: no focus change repaints it this time.
+      {"swatch clicked again", [&] { QTest::mouseClick(window->PenSwatch(), Qt::LeftButton); }},
   };
   for (const auto& [name, event] : events) {
     event();
