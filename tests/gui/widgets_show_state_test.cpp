@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -65,6 +66,9 @@ void ExpectWidgetsShowTheState(MainWindow& window, const App& app, const std::st
   EXPECT_EQ(CanvasDiffers(window.PenSwatch(), fresh.penSwatch), "") << event << ": pen swatch";
   EXPECT_EQ(CanvasDiffers(window.MemoryPane(), app.view.pictures.memoryPane), "") << event << ": memory pane";
   EXPECT_EQ(window.windowTitle().toStdString(), app.shell.title) << event;
+  EXPECT_EQ(window.StatusField(0)->text().toStdString(), app.shell.status.charNumber) << event;
+  EXPECT_EQ(window.StatusField(1)->text().toStdString(), app.shell.status.hexNumber) << event;
+  EXPECT_EQ(window.StatusField(3)->text().toStdString(), app.shell.status.charsetInEditor) << event;
 }
 
 QAction* Item(MainWindow& window, CommandId id) { return window.Menus()->Actions(id).front(); }
@@ -105,6 +109,8 @@ TEST(WidgetsShowTheState, AfterEveryKindOfEventThatChangesAPicture) {
     event();
     ExpectWidgetsShowTheState(*window, app, name);
   }
+  // After the swap and the swap back Charset 1 is in the editor again, as the status bar says.
+  EXPECT_EQ(window->StatusField(3)->text(), "CHARSET 1");
   EXPECT_NE(app.view.editing.scrollX, 0);
   EXPECT_NE(app.view.editing.scrollY, 0);
 
