@@ -105,7 +105,8 @@ void OpenRecentFile(App& app, int slot) {
   const SliceRead read = ReadFileSlice(path, SizeSlice);
   switch (read.status) {
     case SliceStatus::Ok: return CompleteLoad(app, read, path, false);
-    case SliceStatus::Missing: return ShowFileWarning(app.shell, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
+    case SliceStatus::Missing:
+      return ShowFileWarning(app.shell, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
     case SliceStatus::Unreadable: return ShowUnreadable(app, path);
     case SliceStatus::WrongSize: return;  // not a charset: ignored without a word
   }

@@ -217,7 +217,8 @@ void FollowPointer(App& app) {
     case HoverTarget::EditorView:
       // While a stroke runs the pointer belongs to the view wherever it is; the mapping clamps it.
       if (Contains(view, x, y) || app.view.input.strokeButton != MouseButton::None) {
-        SetHoveredPixel(app.view, MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, x - view.x, y - view.y));
+        const EditingState& e = app.view.editing;
+        SetHoveredPixel(app.view, MouseToPixel(app.view.layout, e.scrollX, e.scrollY, x - view.x, y - view.y));
       } else {
         SetHoverTarget(app.view, HoverTarget::None);
       }
@@ -263,7 +264,8 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
   const EventScope event(app);
   if (EndsWithKeyRelease(app.view, e)) return;
   if (ScrollByKey(app, e)) return;
-  const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, pointerX, pointerY);
+  const EditingState& editing = app.view.editing;
+  const CharsetPoint p = MouseToPixel(app.view.layout, editing.scrollX, editing.scrollY, pointerX, pointerY);
   const int glyph = GlyphAtPixel(p.x, p.y);
   switch (e.key) {
     case Key::Home:

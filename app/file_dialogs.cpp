@@ -12,7 +12,8 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
   // Save As and Export append their filter's extension and replace the charset's own file silently.
   const FileRequest request{setup.title, proposedPath, setup.filters, ClampFilterIndex(remembered, setup.filterCount),
                             save, save && app.doc.store.hasFile ? app.doc.store.currentName : std::string()};
-  std::optional<FileChoice> choice = save ? app.shell.dialogs->RequestSaveFile(request) : app.shell.dialogs->RequestOpenFile(request);
+  Dialogs& dialogs = *app.shell.dialogs;
+  std::optional<FileChoice> choice = save ? dialogs.RequestSaveFile(request) : dialogs.RequestOpenFile(request);
   if (!choice) return std::nullopt;
   choice->filterIndex = ClampFilterIndex(choice->filterIndex, setup.filterCount);
   // A requester with a single filter offered no choice, so it leaves the remembered one alone.

@@ -24,7 +24,9 @@ bool TitleBarShownOn(const WindowPlacement& p, const Rect& area, const FrameMarg
 }
 
 // The nearest start of a span of `length` inside [start, start + room); the start itself when it cannot fit.
-int Within(int at, int length, int start, int room) { return length >= room ? start : std::clamp(at, start, start + room - length); }
+int Within(int at, int length, int start, int room) {
+  return length >= room ? start : std::clamp(at, start, start + room - length);
+}
 
 bool SameGeometry(const WindowPlacement& a, const WindowPlacement& b) {
   return a.x == b.x && a.y == b.y && a.clientWidth == b.clientWidth && a.clientHeight == b.clientHeight;
