@@ -22,11 +22,13 @@ void RunCommand(App& app, CommandId id) {
   if (row.focusEditor) app.shell.requests.focusEditor = true;
 }
 
+bool CommandEnabled(const App& app, const CommandRow& row) { return !row.enabled || row.enabled(app); }
+
 MenuItemState ItemState(const App& app, CommandId id) {
   const CommandInfo* info = app.commands.Find(id);
   if (!info) return {};
   const CommandRow& row = *info->row;
-  return {row.MenuText(app), row.checked && row.checked(app), !row.enabled || row.enabled(app)};
+  return {row.MenuText(app), row.checked && row.checked(app), CommandEnabled(app, row)};
 }
 
 ToolButtonState ShownToolButton(const App& app, int index) {

@@ -11,6 +11,7 @@
 namespace kx {
 
 struct App;
+struct CommandRow;
 struct MenuNode;
 
 // Whether `id` can be chosen now: a menu item carries it, the item is not greyed and no greyed submenu
@@ -26,6 +27,9 @@ struct MenuItemState {
   bool enabled = true;
   bool operator==(const MenuItemState&) const = default;
 };
+
+// The item's own grey state now, by its row's rule (see CommandAvailable for the submenus).
+bool CommandEnabled(const App& app, const CommandRow& row);
 
 // What the item carrying `id` shows now (its own grey state; see CommandAvailable for the submenus).
 MenuItemState ItemState(const App& app, CommandId id);

@@ -174,14 +174,21 @@ void MainWindow::ZoomChosen(int index) {
 
 void MainWindow::SyncFromApp() {
   const bool wasSyncing = std::exchange(syncing_, true);
-  setWindowTitle(QString::fromStdString(app_.shell.title));
+  if (shownTitle_ != app_.shell.title) {
+    shownTitle_ = app_.shell.title;
+    setWindowTitle(QString::fromStdString(shownTitle_));
+  }
   menus_->Sync();
   for (int i = 0; i < kToolColumnButtons; ++i) {
     const ToolButtonState s = ShownToolButton(app_, i);
     QToolButton* b = buttons_[i];
-    b->setChecked(s.pressed);
-    b->setEnabled(s.enabled);
-    b->setToolTip(QString::fromStdString(s.tooltip));
+    // Qt flips a checkable button on its own when clicked: compare with what the button shows.
+    if (b->isChecked() != s.pressed) b->setChecked(s.pressed);
+    if (b->isEnabled() != s.enabled) b->setEnabled(s.enabled);
+    if (shownTooltips_[i] != s.tooltip) {
+      shownTooltips_[i] = s.tooltip;
+      b->setToolTip(QString::fromStdString(s.tooltip));
+    }
     // Icons change rarely; rebuilding 18 pixmaps on every mouse move would not.
     if (shownIcons_[i] != s.icon) {
       b->setIcon(QIcon(ToPixmap(IconPicture(s.icon))));

@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow {
   std::array<std::optional<IconId>, kToolColumnButtons> shownIcons_{};  // what each button shows now
   std::optional<ViewLayout> placedLayout_;        // where the view gadgets were last put
   std::array<std::string, 4> shownStatus_{};     // the status fields' texts as last handed to Qt
+  std::array<std::optional<std::string>, kToolColumnButtons> shownTooltips_{};  // as last handed to Qt
+  std::string shownTitle_;                       // the window title as last handed to Qt
   QComboBox* zoom_ = nullptr;
   CanvasWidget* swatch_ = nullptr;
   CanvasWidget* editor_ = nullptr;

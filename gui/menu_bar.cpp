@@ -77,13 +77,17 @@ void MenuBar::Run(CommandId id) {
 
 void MenuBar::Sync(bool force) {
   for (const auto& [id, action] : actions_) {
-    const MenuItemState state = ItemState(app_, id);
-    auto [shown, fresh] = shown_.try_emplace(action, state);
+    // Texts are fixed but for the few rows with a label rule (the recent entries): only those are worked
+    // out again on every sync, the rest once.
+    const CommandRow& row = *app_.commands.Find(id)->row;
+    auto [shown, fresh] = shown_.try_emplace(action);
+    MenuItemState state{fresh || force || row.label ? row.MenuText(app_) : shown->second.text,
+                        row.checked && row.checked(app_), CommandEnabled(app_, row)};
     if (!force && !fresh && shown->second == state) continue;
-    shown->second = state;
-    action->setText(MenuText(state.text));
-    action->setChecked(state.checked);
-    action->setEnabled(state.enabled);
+    shown->second = std::move(state);
+    action->setText(MenuText(shown->second.text));
+    action->setChecked(shown->second.checked);
+    action->setEnabled(shown->second.enabled);
   }
   for (const auto& [menu, node] : ruledSubmenus_) menu->menuAction()->setEnabled(SubmenuEnabled(app_, *node));
 }
