@@ -1,6 +1,6 @@
 #include "app/app.h"
 
-#include "app/redraw.h"
+#include "app/event_flow.h"
 
 namespace kx {
 

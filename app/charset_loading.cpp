@@ -2,7 +2,7 @@
 
 #include "app/app.h"
 #include "app/file_dialogs.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "app/unsaved_prompt.h"
 #include "io/charset_file.h"
 

@@ -1,6 +1,6 @@
 #include "app/edit_commands.h"
 
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "app/tool_commands.h"
 
 namespace kx {

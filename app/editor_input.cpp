@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/app.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "app/run_command.h"
 #include "app/edit_commands.h"
 #include "ops/glyph_tools.h"

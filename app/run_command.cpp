@@ -1,7 +1,7 @@
 #include "app/run_command.h"
 
 #include "app/app.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 
 namespace kx {
 

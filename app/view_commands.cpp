@@ -1,7 +1,7 @@
 #include "app/view_commands.h"
 
 #include "app/app.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 
 namespace kx {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/editor_input.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "model/editing_state.h"
 #include "model/palette.h"
 #include "views/layout.h"
@@ -24,12 +24,12 @@ struct ViewSession {
   Palette palette = MakePalette();
   WindowMetrics window;  // the main window's size as last reported
   ViewLayout layout = LayoutViews(window, editing.zoomIndex);
-  ViewPictures pictures;         // every composed picture the main window shows (app/redraw.h)
+  ViewPictures pictures;         // every composed picture the main window shows (app/event_flow.h)
   ToolVariantMemory toolMemory;  // the variant each two-variant tool button last used
   EditorInputState input;        // strokes, key latch and panning between events
   FontPreviewState preview;      // the "Preview Auto Creation" window and its picture
   std::optional<ScreenEditor> screenEditor;  // while its window is open
-  RedrawMarks marks;     // what the current event has made stale (app/redraw.h)
+  RedrawMarks marks;     // what the current event has made stale (app/event_flow.h)
   bool inEvent = false;  // an entry point is running; the outermost one finishes the event
 };
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 #include "gui/startup_window.h"

@@ -2,7 +2,7 @@
 
 #include "app/app.h"
 #include "app/run_command.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "app/font_preview_commands.h"
 #include "views/emulation.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/image_commands.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "app/charset_saving.h"
 #include "app/file_test_support.h"
 #include "app/run_command.h"

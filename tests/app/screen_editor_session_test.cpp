@@ -3,7 +3,7 @@
 #include "app/app.h"
 #include "app/command_ids.h"
 #include "app/font_preview_commands.h"
-#include "app/redraw.h"
+#include "app/event_flow.h"
 #include "app/run_command.h"
 #include "app/screen_editor_session.h"
 #include "windows/screen_editor_layout.h"

@@ -1,4 +1,4 @@
-#include "app/redraw.h"
+#include "app/event_flow.h"
 
 #include "app/app.h"
 #include "app/font_preview_commands.h"
