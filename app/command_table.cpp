@@ -85,6 +85,13 @@ MenuNode Submenu(std::string title, std::vector<MenuNode> children, StateRule en
   return n;
 }
 
+// A submenu whose items are one choice: exactly one of them is ticked at a time.
+MenuNode ChoiceSubmenu(std::string title, std::vector<MenuNode> children) {
+  MenuNode n = Submenu(std::move(title), std::move(children));
+  n.oneChoice = true;
+  return n;
+}
+
 // Eight rows "<label> Row 1" … "<label> Row 8"; row r runs handler(r) with r counted from 0.
 template <class Handler>
 std::vector<MenuNode> RowItems(CommandId first, std::string_view label, Handler handler) {
@@ -260,7 +267,7 @@ MenuNode ViewMenu() {
       Submenu("Zoom Edit View", Nodes(Row(cmd::ZoomIn, "Zoom In", Bind(StepZoom, 1), EditorKey('+')),
                                       Row(cmd::ZoomOut, "Zoom Out", Bind(StepZoom, -1), EditorKey('-')))),
       Separator(),
-      Submenu("Editor Brightness Level", Nodes(
+      ChoiceSubmenu("Editor Brightness Level", Nodes(
           BrightnessLevel(cmd::BrightnessHigh, "High", Brightness::High),
           BrightnessLevel(cmd::BrightnessMedium, "Medium", Brightness::Medium),
           BrightnessLevel(cmd::BrightnessLow, "Low", Brightness::Low)))));

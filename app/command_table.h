@@ -50,6 +50,7 @@ struct MenuNode {
   std::shared_ptr<const CommandRow> row;  // items only
   StateRule enabled;               // submenus only; empty: always. A greyed submenu greys what it holds
   std::vector<MenuNode> children;  // submenus only
+  bool oneChoice = false;          // submenus only: its ticked items are one choice (shown as radio marks)
 };
 
 // The title of the submenu that stays greyed until a row is in the row memory.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,16 @@ namespace {
 // Menu texts are shown as they stand: an ampersand is a character, not a mnemonic marker. The text after a
 // tab is the key hint Qt draws at the right edge; it comes from the same row as the key itself.
 QString MenuText(const std::string& text) { return QString::fromStdString(text).replace('&', "&&"); }
+
+
+// The ticked items of a one-choice submenu become an exclusive group, which Qt draws with radio marks.
+void GroupAsOneChoice(QMenu* menu) {
+  auto* group = new QActionGroup(menu);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  for (QAction* action : menu->actions()) {
+    if (action->isCheckable()) group->addAction(action);
+  }
+}
 
 }  // namespace
 
@@ -45,6 +56,7 @@ void MenuBar::AddNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
         submenus_.push_back(sub);
         if (n.enabled) ruledSubmenus_.emplace_back(sub, &n);
         AddNodes(sub, n.children);
+        if (n.oneChoice) GroupAsOneChoice(sub);
         break;
       }
     }

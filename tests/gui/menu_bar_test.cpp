@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -76,7 +77,7 @@ TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
   EXPECT_FALSE(Item(window, cmd::ShowCharGrid)->isChecked());
   Item(window, cmd::SelectedTileHighlight)->trigger();
   EXPECT_FALSE(Item(window, cmd::SelectedTileHighlight)->isChecked());
-  Item(window, cmd::BrightnessHigh)->trigger();  // already the level: Qt unticks it, the App keeps it
+  Item(window, cmd::BrightnessHigh)->trigger();  // already the level: it stays the level
   EXPECT_TRUE(Item(window, cmd::BrightnessHigh)->isChecked());
 
   Item(window, cmd::CopyRowToMemoryFirst + 2)->trigger();
@@ -84,6 +85,35 @@ TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
 
   Item(window, cmd::ZoomIn)->trigger();
   EXPECT_EQ(window.ZoomBox()->currentIndex(), 2);
+}
+
+TEST(MenuBar, TheBrightnessLevelsAreOneChoiceWithRadioMarks) {
+  App app;
+  MainWindow window(app);
+  QMenu* menu = window.Menus()->Submenu("Editor Brightness Level");
+  ASSERT_NE(menu, nullptr);
+  const QList<QAction*> levels = {Item(window, cmd::BrightnessHigh), Item(window, cmd::BrightnessMedium),
+                                  Item(window, cmd::BrightnessLow)};
+  EXPECT_EQ(menu->actions(), levels);
+  QActionGroup* group = levels[0]->actionGroup();
+  ASSERT_NE(group, nullptr);  // Qt draws the items of an exclusive group with radio marks
+  EXPECT_EQ(group->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
+  EXPECT_EQ(group->actions(), levels);
+
+  auto ticks = [&] {
+    std::string t;
+    for (QAction* a : levels) t += a->text().toStdString() + (a->isChecked() ? "* " : " ");
+    return t;
+  };
+  EXPECT_EQ(ticks(), "High* Medium Low ");
+  levels[2]->trigger();
+  EXPECT_EQ(app.view.brightness, Brightness::Low);
+  EXPECT_EQ(ticks(), "High Medium Low* ");
+  app.view.brightness = Brightness::Medium;  // as the settings file may set it
+  window.SyncFromApp();
+  EXPECT_EQ(ticks(), "High Medium* Low ");
+  // The other submenus' ticked items stay independent check boxes.
+  EXPECT_EQ(Item(window, cmd::ShowCharGrid)->actionGroup(), nullptr);
 }
 
 TEST(MenuBar, AnItemThatEndsInTheEditorGivesItTheKeyboard) {
