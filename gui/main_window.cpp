@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include "app/pointer_shape.h"
 #include "app/run_command.h"
 #include "app/unsaved_prompt.h"
 
@@ -207,6 +208,9 @@ void MainWindow::SyncFromApp() {
     shownStatus_[i] = *texts[i];
     statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
   }
+  const Qt::CursorShape viewPointer =
+      EditorViewPointer(app_) == PointerShape::Crosshair ? Qt::CrossCursor : Qt::ArrowCursor;
+  if (editor_->cursor().shape() != viewPointer) editor_->setCursor(viewPointer);
   if (app_.shell.requests.handPointer) {
     editorPane_->setCursor(Qt::PointingHandCursor);
   } else {

@@ -12,6 +12,7 @@
 
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
+#include "gui/menu_bar.h"
 
 namespace kx {
 namespace {
@@ -68,6 +69,30 @@ TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
   window.Button(GadgetId::Line)->click();
   EXPECT_FALSE(freeDraw->isChecked());
   EXPECT_EQ(app.view.editing.tool, Tool::Line);
+}
+
+TEST(EditorCanvasInput, ThePointerIsACrosshairOverTheViewWhileADrawingToolIsCurrent) {
+  App app;
+  MainWindow window(app);
+  CanvasWidget* view = window.EditorCanvas();
+  EXPECT_EQ(view->cursor().shape(), Qt::CrossCursor);  // continuous drawing at start
+  window.Button(GadgetId::Reverse)->click();
+  EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+  window.Menus()->Actions(cmd::BoxFilled).front()->trigger();
+  EXPECT_EQ(view->cursor().shape(), Qt::CrossCursor);
+  window.Menus()->Actions(cmd::EraseChar).front()->trigger();
+  EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+  QTest::keyClick(view, Qt::Key_V);  // the line tool's key
+  EXPECT_EQ(app.view.editing.tool, Tool::Line);
+  EXPECT_EQ(view->cursor().shape(), Qt::CrossCursor);
+
+  // Panning from the charset pane shows the hand there until the button is let go; the view keeps its own.
+  CanvasWidget* pane = window.EditorPane();
+  SendMouse(pane, QEvent::MouseButtonPress, {40, 20}, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(pane->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(view->cursor().shape(), Qt::CrossCursor);
+  SendMouse(pane, QEvent::MouseButtonRelease, {40, 20}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(pane->cursor().shape(), Qt::ArrowCursor);
 }
 
 // Puts the real pointer over `at` in `w`: the window system delivers the enter and move events itself.
