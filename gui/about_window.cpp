@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "gui/centre_window.h"
+#include "gui/plain_label.h"
 #include "gui/qt_geometry.h"
 #include "gui/qt_picture.h"
 #include "views/icons.h"
@@ -32,13 +33,17 @@ class CompactTabStyle : public QProxyStyle {
   static constexpr int kMaxTabHeight = 20;
 };
 
-// Centred lines of the same size, one below the other from (x, y).
+// Centred plain-text lines of the same size, one row below the other from (x, y); an empty line leaves
+// its row empty.
 template <typename Lines>
 void AddLines(QWidget* page, const Lines& lines, int x, int y) {
   for (const auto& line : lines) {
-    auto* label = new QLabel(QString::fromUtf8(std::string(line)), page);
-    label->setAlignment(Qt::AlignCenter);
-    Place(label, {x, y, kAboutLineWidth, kAboutLineHeight});
+    const std::string text(line);
+    if (!text.empty()) {
+      QLabel* label = PlainLabel(page, QString::fromUtf8(text));
+      label->setAlignment(Qt::AlignCenter);
+      Place(label, {x, y, kAboutLineWidth, kAboutLineHeight});
+    }
     y += kAboutLineHeight;
   }
 }
@@ -59,9 +64,10 @@ AboutWindow::AboutWindow(QWidget* mainWindow, const std::string& buildDateTime)
   Place(tabs_, kAboutTabs);
 
   auto* credits = new QWidget;
-  auto* logo = new QLabel(credits);
-  logo->setPixmap(ToPixmap(LogoPicture()));
-  Place(logo, {kAboutLogoX, kAboutLogoY, kLogoSize, kLogoSize});
+  logo_ = new QLabel(credits);
+  Place(logo_, {kAboutLogoX, kAboutLogoY, kLogoSize, kLogoSize});
+  ShowLogo();
+  OnScreenChanged(this, [this] { ShowLogo(); });
   AddLines(credits, CreditLines(buildDateTime), kCreditsLineX, kCreditsLineY);
 
   auto* additional = new QWidget;
@@ -80,11 +86,14 @@ AboutWindow::AboutWindow(QWidget* mainWindow, const std::string& buildDateTime)
   connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
+void AboutWindow::ShowLogo() { logo_->setPixmap(ToPixmap(LogoPicture(), this)); }
+
 void AboutWindow::Open(const std::string& changelogPath) {
   tabs_->setCurrentIndex(0);
   changelog_->setPlainText(QString::fromUtf8(ReadChangelog(changelogPath)));
   if (mainWindow_) CentreOn(this, mainWindow_);
   show();
+  ShowLogo();  // for the screen it opened on
   raise();
   activateWindow();
 }

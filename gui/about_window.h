@@ -6,6 +6,7 @@
 
 #include "windows/about_texts.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 
@@ -23,10 +24,14 @@ class AboutWindow : public QDialog {
 
   QTabWidget* Tabs() const { return tabs_; }
   QPlainTextEdit* ChangelogBox() const { return changelog_; }
+  QLabel* Logo() const { return logo_; }
 
  private:
+  void ShowLogo();  // made for the pixel ratio of the screen the window is on
+
   QWidget* mainWindow_;
   QTabWidget* tabs_ = nullptr;
+  QLabel* logo_ = nullptr;
   QPlainTextEdit* changelog_ = nullptr;
 };
 

@@ -20,6 +20,7 @@
 #include "gui/canvas_widget.h"
 #include "gui/input_wiring.h"
 #include "gui/menu_bar.h"
+#include "gui/plain_label.h"
 #include "gui/qt_geometry.h"
 #include "gui/qt_picture.h"
 #include "gui/screen_editor_window.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   LayOut();
   SyncFromApp();
   WireEditorInput(*this, app_);
+  OnScreenChanged(this, [this] { SyncFromApp(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -112,7 +114,7 @@ void MainWindow::BuildStatusBar() {
   face.setPixelSize(11);
   statusBar()->setFont(face);
   for (int i = 0; i < 4; ++i) {
-    auto* field = new QLabel(this);
+    QLabel* field = PlainLabel(this);
     field->setFixedWidth(kStatusFieldWidths[i]);
     if (i == 1 || i == 3) field->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(field);
@@ -180,6 +182,14 @@ void MainWindow::SyncFromApp() {
     setWindowTitle(QString::fromStdString(shownTitle_));
   }
   menus_->Sync();
+  // The icons and the status glyph are made for the screen's pixel ratio; on a screen with another ratio
+  // they are made again.
+  const qreal pixelRatio = devicePixelRatioF();
+  if (pixelRatio != shownPixelRatio_) {
+    shownPixelRatio_ = pixelRatio;
+    shownIcons_.fill(std::nullopt);
+    shownRomGlyph_ = -2;
+  }
   for (int i = 0; i < kToolColumnButtons; ++i) {
     const ToolButtonState s = ShownToolButton(app_, i);
     QToolButton* b = buttons_[i];
@@ -192,7 +202,7 @@ void MainWindow::SyncFromApp() {
     }
     // Icons change rarely; rebuilding 18 pixmaps on every mouse move would not.
     if (shownIcons_[i] != s.icon) {
-      b->setIcon(QIcon(ToPixmap(IconPicture(s.icon))));
+      b->setIcon(QIcon(ToPixmap(IconPicture(s.icon), pixelRatio)));
       shownIcons_[i] = s.icon;
     }
   }

@@ -88,6 +88,7 @@ class MainWindow : public QMainWindow {
   std::array<std::string, 4> shownStatus_{};     // the status fields' texts as last handed to Qt
   std::array<std::optional<std::string>, kToolColumnButtons> shownTooltips_{};  // as last handed to Qt
   std::string shownTitle_;                       // the window title as last handed to Qt
+  qreal shownPixelRatio_ = 0;                    // the screen pixel ratio the shown pixmaps were made for
   QComboBox* zoom_ = nullptr;
   CanvasWidget* swatch_ = nullptr;
   CanvasWidget* editor_ = nullptr;

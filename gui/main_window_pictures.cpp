@@ -7,6 +7,7 @@
 
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
+#include "gui/qt_picture.h"
 
 namespace kx {
 namespace {
@@ -24,10 +25,15 @@ void ShowIfChanged(CanvasWidget* canvas, const Image& picture, Damage& damage, s
   canvas->UpdatePicture(picture.Data(), picture.Width(), picture.Height(), picture.StrideBytes(), changed);
 }
 
-QPixmap ToPixmap(const Image& picture) {
-  const QImage wrapped(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
-                       picture.StrideBytes(), QImage::Format_RGB32);
-  return QPixmap::fromImage(wrapped);  // copies the pixels
+// A composed picture as a built-in one (opaque), to be shown crisp like the icons.
+Picture AsPicture(const Image& image) {
+  Picture p{image.Width(), image.Height(), {}};
+  p.pixels.reserve(static_cast<std::size_t>(p.width) * p.height);
+  for (int y = 0; y < p.height; ++y) {
+    const std::uint32_t* row = image.Data() + static_cast<std::size_t>(y) * image.Stride();
+    p.pixels.insert(p.pixels.end(), row, row + p.width);
+  }
+  return p;
 }
 
 }  // namespace
@@ -47,7 +53,7 @@ void MainWindow::SyncPictures() {
   shownVersions_.romGlyphs = v.romGlyphs;
   const bool drawn = glyph >= 0 && glyph < kGlyphCount && !p.romGlyphs[glyph].Empty();
   if (drawn) {
-    statusFields_[2]->setPixmap(ToPixmap(p.romGlyphs[glyph]));
+    statusFields_[2]->setPixmap(ToPixmap(AsPicture(p.romGlyphs[glyph]), shownPixelRatio_));
   } else {
     statusFields_[2]->setText(kEmptyStatusField);
   }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/screen_editor_session.h"
+#include "gui/plain_label.h"
 #include "gui/qt_geometry.h"
 #include "gui/screen_key_codes.h"
 #include "windows/screen_rulers.h"
@@ -104,7 +105,7 @@ void ScreenEditorWindow::BuildButtons() {
 
 void ScreenEditorWindow::BuildStatusLine() {
   for (const StatusLabel& l : ScreenStatusLine(*app_.view.screenEditor)) {
-    auto* label = new QLabel(this);
+    QLabel* label = PlainLabel(this);
     label->move(l.x, kStatusLineY);
     status_.push_back(label);
   }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "gui/plain_label.h"
 #include "gui/qt_picture.h"
 #include "gui/qt_geometry.h"
 #include "windows/startup_window.h"
@@ -14,7 +15,7 @@ namespace {
 
 
 QLabel* CentredLabel(QWidget* parent, const Rect& r, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  QLabel* label = PlainLabel(parent, QString::fromUtf8(text));
   label->setAlignment(Qt::AlignCenter);
   Place(label, r);
   return label;
@@ -28,9 +29,9 @@ StartupWindow::StartupWindow(QWidget* parent)
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Box | QFrame::Plain);
   Place(frame, kStartupFrame);
-  auto* logo = new QLabel(this);
-  logo->setPixmap(ToPixmap(LogoPicture()));
-  Place(logo, kStartupLogo);
+  logo_ = new QLabel(this);
+  logo_->setPixmap(ToPixmap(LogoPicture(), this));
+  Place(logo_, kStartupLogo);
   CentredLabel(this, kStartupVersion, kStartupVersionText);
   progress_ = CentredLabel(this, kStartupProgress, "");
 

@@ -15,8 +15,10 @@ class StartupWindow : public QWidget {
   // Shows `text` in the progress line and paints it at once.
   void ShowProgress(const char* text);
   QString Progress() const;
+  QLabel* Logo() const { return logo_; }
 
  private:
+  QLabel* logo_ = nullptr;
   QLabel* progress_ = nullptr;
 };
 

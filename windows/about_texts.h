@@ -26,10 +26,11 @@ inline constexpr int kAboutLineHeight = 16;
 inline constexpr int kCreditsLineX = 2;
 inline constexpr int kCreditsLineY = 276;
 
-// Additional Credits tab: 18 line slots from y = 16 in steps of 16 (slots 5 and 9 stay empty).
+// Additional Credits tab: 20 rows from y = 16 in steps of 16; rows 5 and 9 stay empty, the other 18 hold
+// a line each.
 inline constexpr int kAdditionalLineX = 1;
 inline constexpr int kAdditionalLineY = 16;
-inline constexpr std::array<const char*, 18> kAdditionalCredits = {
+inline constexpr std::array<const char*, 20> kAdditionalCredits = {
     "-  - --+-+-+-+-+-+-< Kestrelix >-+-+-+-+-+-+-- -  -",
     "A Cross Dev C64 Hires Character Editor",
     "for drawing, transforming and testing charsets",
@@ -46,8 +47,10 @@ inline constexpr std::array<const char*, 18> kAdditionalCredits = {
     "-  - --+-+-+-+-+-+-< Greetings >-+-+-+-+-+-+-- -  -",
     "To everyone still making charsets,",
     "demos and games for the C64",
+    "and to everyone keeping the old machines running",
     "-  - --+-+-+-+-+-+-< Kestrelix >-+-+-+-+-+-+-- -  -",
     "Thank you for using it!",
+    "Happy pixelling, one glyph at a time",
 };
 
 // Changelog tab.
