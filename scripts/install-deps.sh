@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libpng-dev libjpeg-dev libgtest-dev
-          xvfb xauth clang-14 libclang-rt-14-dev)
+          xvfb xauth clang-14 libclang-rt-14-dev
+          acme cc65 64tass gcc)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,225 @@
+#include "io/source_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "io/temp_files.h"
+#include "model/rom_charset.h"
+
+namespace kx {
+namespace {
+
+using namespace testing_files;
+
+std::string AsBytes(const Charset& charset) { return {charset.begin(), charset.end()}; }
+
+Charset Filled(std::uint8_t value) {
+  Charset charset;
+  charset.fill(value);
+  return charset;
+}
+
+Charset RandomCharset() {
+  std::mt19937 random(20261207);
+  Charset charset;
+  for (auto& byte : charset) byte = static_cast<std::uint8_t>(random() & 0xFF);
+  return charset;
+}
+
+struct NamedCharset {
+  const char* name;
+  Charset bytes;
+};
+
+std::vector<NamedCharset> SampleCharsets() {
+  return {{"rom", RomCharset()}, {"random", RandomCharset()}, {"zero", Filled(0x00)}, {"set", Filled(0xFF)}};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Runs a shell command in `dir`; its output goes to a log shown when it fails. The test command installs
+// every tool used here, so a missing one is a failure, not a reason to skip.
+void RunTool(const TempDir& dir, const std::string& tool, const std::string& arguments) {
+  ASSERT_EQ(std::system(("cd " + dir.Dir() + " && command -v " + tool + " >/dev/null").c_str()), 0)
+      << tool << " is not installed (scripts/install-deps.sh installs it)";
+  const std::string log = dir.Path("log.txt");
+  const int status = std::system(("cd " + dir.Dir() + " && " + tool + " " + arguments + " >" + log + " 2>&1").c_str());
+  ASSERT_EQ(status, 0) << tool << " " << arguments << "\n" << ReadBytes(log);
+}
+
+// What an including program sees: the 2048 charset bytes at $2000, then the label's value as a
+// little-endian word, so a label that is not at the first byte is caught too.
+std::string ExpectedWithLabel(const Charset& charset) { return AsBytes(charset) + std::string("\x00\x20", 2); }
+
+TEST(SourceExportDialects, NamesRoundTripAndNothingElseIsADialect) {
+  const std::vector<std::pair<SourceDialect, std::string>> expected{{SourceDialect::Acme, "acme"},
+                                                                    {SourceDialect::Ca65, "ca65"},
+                                                                    {SourceDialect::Tass64, "64tass"},
+                                                                    {SourceDialect::KickAss, "kickass"},
+                                                                    {SourceDialect::C, "c"}};
+  for (const auto& [dialect, name] : expected) {
+    EXPECT_EQ(SourceDialectName(dialect), name);
+    EXPECT_EQ(SourceDialectFromName(name), dialect) << name;
+  }
+  for (const char* other : {"", "ACME", "C", "tass", "64tass ", "kick", "h"}) {
+    EXPECT_FALSE(SourceDialectFromName(other)) << other;
+  }
+}
+
+TEST(SourceExportLabels, PathsGiveIdentifiersFromTheirFileName) {
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"font.chr", "font"},
+      {"/home/me/my font.prg", "my_font"},
+      {"C:\\c64\\Big--Font 2.chr", "Big_Font_2"},
+      {"font.tar.gz", "font_tar"},
+      {"/tmp/__font__.chr", "font"},
+      {"caf\xC3\xA9 bold.chr", "caf_bold"},
+      {"8x8.chr", "charset_8x8"},
+      {".chr", "chr"},
+      {"noext", "noext"},
+      {"Int.c", "Int"},  // C keywords are case-sensitive
+      {"", "charset"},
+      {"-", "charset"},  // standard input or output
+      {"/some/dir/", "charset"},
+      {"---.chr", "charset"},
+      {"lda.s", "charset"},  // a mnemonic, in any case
+      {"Tax.a", "charset"},
+      {"x.chr", "charset"},  // a register name
+      {"int.c", "charset"},
+      {"static.h", "charset"},
+  };
+  for (const auto& [path, label] : cases) {
+    EXPECT_EQ(SourceLabelFromPath(path), label) << path;
+    EXPECT_TRUE(IsValidSourceLabel(SourceLabelFromPath(path))) << path;
+  }
+}
+
+TEST(SourceExportLabels, LongNamesAreCutWithoutATrailingUnderscore) {
+  const std::string stem = std::string(63, 'a') + "-b" + std::string(20, 'c');
+  EXPECT_EQ(SourceLabelFromPath(stem + ".chr"), std::string(63, 'a'));
+  EXPECT_EQ(SourceLabelFromPath(std::string(80, 'f') + ".chr"), std::string(64, 'f'));
+}
+
+TEST(SourceExportLabels, ValidityFollowsEveryDialectsRules) {
+  const std::string longest(64, 'z');
+  for (const char* good : {"font", "Font_2", "f", "b", "a1", "AX", "LDAfont", "bank_", longest.c_str()}) {
+    EXPECT_TRUE(IsValidSourceLabel(good)) << good;
+  }
+  const std::string tooLong(65, 'z');
+  for (const char* bad : {"", "2font", "_font", "my-font", "my font", "font.chr", "f\xC3\xA9", "lda", "LDA", "jsr",
+                          "Stz", "lax", "a", "X", "y", "char", "const", "unsigned", "main", tooLong.c_str()}) {
+    EXPECT_FALSE(IsValidSourceLabel(bad)) << bad;
+  }
+}
+
+TEST(SourceExportText, EveryLineHoldsOneGlyphNamedInDecimalAndHex) {
+  Charset charset{};
+  for (int i = 0; i < kCharsetBytes; ++i) charset[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i / 8);
+  const std::vector<std::string> lines = Lines(FormatCharsetSource(charset, SourceDialect::Acme, "font"));
+  ASSERT_EQ(lines.size(), 2u + 256u);
+  EXPECT_EQ(lines[1], "font");
+  EXPECT_EQ(lines[2], "        !byte $00,$00,$00,$00,$00,$00,$00,$00 ; glyph 0 ($00)");
+  EXPECT_EQ(lines[2 + 200], "        !byte $C8,$C8,$C8,$C8,$C8,$C8,$C8,$C8 ; glyph 200 ($C8)");
+  EXPECT_EQ(lines.back(), "        !byte $FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF ; glyph 255 ($FF)");
+}
+
+TEST(SourceExportText, KickAssemblerUsesItsOwnCommentsAndColonLabel) {
+  const std::string text = FormatCharsetSource(RomCharset(), SourceDialect::KickAss, "letters");
+  const std::vector<std::string> lines = Lines(text);
+  ASSERT_EQ(lines.size(), 258u);
+  EXPECT_EQ(lines[0], "// letters: 256 glyphs of 8 bytes, top row first, bit 7 the leftmost pixel");
+  EXPECT_EQ(lines[1], "letters:");
+  EXPECT_EQ(lines[2], "        .byte $3C,$66,$6E,$6E,$60,$62,$3C,$00 // glyph 0 ($00)");
+  EXPECT_EQ(lines[3], "        .byte $18,$3C,$66,$7E,$66,$66,$66,$00 // glyph 1 ($01)");
+  EXPECT_EQ(lines[257], "        .byte $0F,$0F,$0F,$0F,$F0,$F0,$F0,$F0 // glyph 255 ($FF)");
+  EXPECT_EQ(text.find(';'), std::string::npos);
+  EXPECT_TRUE(text.ends_with("\n"));
+}
+
+TEST(SourceExportText, CHeaderDeclaresTheArrayUnderAGuard) {
+  EXPECT_EQ(FormatCharsetSource(RomCharset(), SourceDialect::C, "petscii", true),
+            "/* petscii: 256 glyphs of 8 bytes, top row first, bit 7 the leftmost pixel. */\n"
+            "#ifndef PETSCII_H\n"
+            "#define PETSCII_H\n"
+            "\n"
+            "extern const unsigned char petscii[2048];\n"
+            "\n"
+            "#endif\n");
+  // The header flag means nothing to the assemblers.
+  EXPECT_EQ(FormatCharsetSource(RomCharset(), SourceDialect::Ca65, "f", true),
+            FormatCharsetSource(RomCharset(), SourceDialect::Ca65, "f", false));
+}
+
+TEST(SourceExportAssemblers, AcmeAssemblesEveryCharsetToItsBytes) {
+  for (const NamedCharset& sample : SampleCharsets()) {
+    SCOPED_TRACE(sample.name);
+    TempDir dir;
+    WriteBytes(dir.Path("font.a"), FormatCharsetSource(sample.bytes, SourceDialect::Acme, "font"));
+    WriteBytes(dir.Path("main.a"), "* = $2000\n!source \"font.a\"\n!word font\n");
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "acme", "-f plain -o out.bin main.a"));
+    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), ExpectedWithLabel(sample.bytes));
+  }
+}
+
+TEST(SourceExportAssemblers, Ca65AndLd65BuildEveryCharsetToItsBytes) {
+  for (const NamedCharset& sample : SampleCharsets()) {
+    SCOPED_TRACE(sample.name);
+    TempDir dir;
+    WriteBytes(dir.Path("font.s"), FormatCharsetSource(sample.bytes, SourceDialect::Ca65, "font"));
+    WriteBytes(dir.Path("main.s"), ".include \"font.s\"\n.word font\n");
+    WriteBytes(dir.Path("link.cfg"),
+               "MEMORY { RAM: start = $2000, size = $1000, file = %O; }\n"
+               "SEGMENTS { CODE: load = RAM, type = ro; }\n");
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "ca65", "-o main.o main.s"));
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "ld65", "-C link.cfg -o out.bin main.o"));
+    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), ExpectedWithLabel(sample.bytes));
+  }
+}
+
+TEST(SourceExportAssemblers, Tass64AssemblesEveryCharsetToItsBytes) {
+  for (const NamedCharset& sample : SampleCharsets()) {
+    SCOPED_TRACE(sample.name);
+    TempDir dir;
+    WriteBytes(dir.Path("font.asm"), FormatCharsetSource(sample.bytes, SourceDialect::Tass64, "font"));
+    WriteBytes(dir.Path("main.asm"), "* = $2000\n.include \"font.asm\"\n.word font\n");
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "64tass", "--quiet --nostart -o out.bin main.asm"));
+    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), ExpectedWithLabel(sample.bytes));
+  }
+}
+
+TEST(SourceExportC, DefinitionAndHeaderCompileTogetherToTheBytes) {
+  const std::string program =
+      "#include <stdio.h>\n"
+      "#include \"font.h\"\n"
+      "int main(void) {\n"
+      "  FILE* out = fopen(\"out.bin\", \"wb\");\n"
+      "  if (!out || fwrite(font, 1, sizeof font, out) != 2048) return 1;\n"
+      "  return fclose(out) != 0;\n"
+      "}\n";
+  for (const NamedCharset& sample : SampleCharsets()) {
+    SCOPED_TRACE(sample.name);
+    TempDir dir;
+    WriteBytes(dir.Path("font.c"), FormatCharsetSource(sample.bytes, SourceDialect::C, "font"));
+    WriteBytes(dir.Path("font.h"), FormatCharsetSource(sample.bytes, SourceDialect::C, "font", true));
+    WriteBytes(dir.Path("main.c"), program);
+    // The definition includes no header, so the declaration and the definition are checked against each
+    // other only by compiling one file with both.
+    WriteBytes(dir.Path("both.c"), "#include \"font.h\"\n#include \"font.c\"\n");
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "gcc", "-std=c89 -pedantic -Wall -Wextra -Werror -c both.c -o both.o"));
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "gcc", "-std=c89 -pedantic -Wall -Wextra -Werror main.c font.c -o dump"));
+    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "./dump", ""));
+    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), AsBytes(sample.bytes));
+  }
+}
+
+}  // namespace
+}  // namespace kx
