@@ -9,6 +9,7 @@
 #include "app/charset_saving.h"
 #include "app/edit_commands.h"
 #include "app/font_preview_commands.h"
+#include "app/help_command.h"
 #include "app/image_commands.h"
 #include "app/unsaved_prompt.h"
 #include "app/file_session.h"
@@ -348,14 +349,14 @@ MenuNode ToolsMenu() {
           Row(cmd::RestoreRomIndividual, "Individual ROM Chars", RunRestoreRomIndividual)))));
 }
 
-// The help file is looked for in the current directory; the desktop's help viewer reports a missing one.
+// The web pages go to the desktop's browser, which reports a page it cannot show.
 CommandHandler OpenWithDesktop(const char* target) {
   return [target](App& app) { app.shell.dialogs->OpenWithDesktop(target); };
 }
 
 MenuNode HelpMenu() {
   return Submenu("Help", Nodes(
-      Row(cmd::Help, "Help", OpenWithDesktop("kstr-help.chm")),
+      Row(cmd::Help, "Help", RunHelp),
       Row(cmd::SupportForum, "Visit Support Forum", OpenWithDesktop("https://kestrelix.example/forum")),
       Separator(),
       Row(cmd::WebSite, "Visit Thornvale", OpenWithDesktop("https://kestrelix.example/")),

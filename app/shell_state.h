@@ -31,6 +31,9 @@ struct ShellState {
   WindowPlacement placement;
   UiRequests requests;
   std::string buildDateTime;  // "dd/mm/yyyy, hh:ii:ss", shown in the About window
+  // The folder that holds the executable, where the installed changelog and manual are looked for (see
+  // runtime/data_files.h); empty until the adapter sets it.
+  std::string programDir;
   // Message boxes, requesters, clipboard and the desktop. Points at a scripted stand-in until the
   // adapter (or a test) plugs in its own.
   Dialogs* dialogs = nullptr;

@@ -4,6 +4,7 @@
 
 #include "gui/about_window.h"
 #include "gui/font_preview_window.h"
+#include "windows/about_texts.h"
 
 namespace kx {
 
@@ -16,7 +17,7 @@ AuxiliaryWindows::AuxiliaryWindows(App& app, QWidget* mainWindow, std::function<
 
 void AuxiliaryWindows::Sync() {
   preview_->Sync();
-  if (std::exchange(app_.shell.requests.openAbout, false)) about_->Open();
+  if (std::exchange(app_.shell.requests.openAbout, false)) about_->Open(ChangelogPath(app_.shell.programDir));
 }
 
 }  // namespace kx

@@ -84,6 +84,7 @@ void WaitWhilePainting(int ms) {
 }
 
 std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std::string& settingsPath) {
+  app.shell.programDir = QCoreApplication::applicationDirPath().toStdString();
   StartupWindow splash;
   splash.show();
   QCoreApplication::processEvents();

@@ -68,4 +68,8 @@ std::string ReadChangelog(const std::string& path) {
   return std::move(read.bytes);
 }
 
+std::string ChangelogPath(std::string_view programDir, const FileExistsFn& exists) {
+  return FindDataFile(kChangelogData, programDir, exists).value_or(kChangelogFile);
+}
+
 }  // namespace kx

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/data_files.h"
 #include "runtime/image.h"
 
 namespace kx {
@@ -55,7 +56,7 @@ inline constexpr std::array<const char*, 20> kAdditionalCredits = {
 
 // Changelog tab.
 inline constexpr Rect kChangelogBox = {2, 2, 427, 340};
-inline constexpr const char* kChangelogFile = "changelog.txt";
+inline constexpr const char* kChangelogFile = "changelog.txt";  // kChangelogData's name in the working folder
 inline constexpr const char* kChangelogMissing = "No changelog.txt was found...";
 inline constexpr std::size_t kChangelogLimit = 1 << 20;  // a changelog is short; never read more than 1 MiB
 
@@ -69,5 +70,9 @@ std::string FormatBuildDateTime(std::string_view date, std::string_view time);
 // The text the Changelog tab shows: the file at `path` as UTF-8 (a leading byte-order mark dropped), or
 // kChangelogMissing when it cannot be read or is larger than kChangelogLimit.
 std::string ReadChangelog(const std::string& path = kChangelogFile);
+
+// The changelog the tab shows: the one in the working folder, else the installed one beside `programDir`,
+// else kChangelogFile (which then reads as missing).
+std::string ChangelogPath(std::string_view programDir, const FileExistsFn& exists = IsExistingFile);
 
 }  // namespace kx

@@ -144,6 +144,30 @@ TEST(AuxiliaryWindows, AboutCommandOpensTheWindowOnTheNextSync) {
   window.Auxiliary()->About()->close();
 }
 
+TEST(AuxiliaryWindows, AboutShowsTheInstalledChangelogBesideTheProgram) {
+  // The tests run where no changelog.txt lies, as an installed program started from a home folder.
+  ASSERT_FALSE(std::filesystem::exists("changelog.txt"));
+  const auto tree = std::filesystem::temp_directory_path() / "kx_installed_changelog";
+  std::filesystem::create_directories(tree / "bin");
+  std::filesystem::create_directories(tree / "share/doc/kestrelix");
+  std::ofstream(tree / "share/doc/kestrelix/changelog.txt") << "2.0 installed";
+  App app;
+  app.shell.programDir = (tree / "bin").string();
+  MainWindow window(app);
+  RunCommand(app, cmd::About);
+  window.SyncFromApp();
+  AboutWindow* about = window.Auxiliary()->About();
+  EXPECT_EQ(about->ChangelogBox()->toPlainText().toStdString(), "2.0 installed");
+  about->close();
+
+  app.shell.programDir = (tree / "opt/bin").string();  // nothing installed beside this one
+  RunCommand(app, cmd::About);
+  window.SyncFromApp();
+  EXPECT_EQ(about->ChangelogBox()->toPlainText().toStdString(), "No changelog.txt was found...");
+  about->close();
+  std::filesystem::remove_all(tree);
+}
+
 TEST(FontPreviewWindow, FollowsThePreviewStateAndItsCloseBoxClosesThePreview) {
   App app;
   MainWindow window(app);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -99,6 +101,8 @@ TEST(StartUp, ShowsTheMainWindowWithTitleAndWaitsForEachProgressLine) {
   EXPECT_EQ(waits, 2);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
+  // The installed changelog and manual are looked for beside the running executable (here the test's).
+  EXPECT_EQ(std::filesystem::path(app.shell.programDir), std::filesystem::canonical("/proc/self/exe").parent_path());
 }
 
 TEST(StartUp, SettingsBeyondTheScreenAreFittedAndWrittenBackAsApplied) {

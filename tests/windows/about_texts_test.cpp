@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <string>
 
 #include "windows/about_texts.h"
 
@@ -53,6 +55,17 @@ TEST_F(ChangelogTest, MissingOrOversizedFileShowsTheFallbackText) {
   EXPECT_EQ(ReadChangelog((dir_ / "absent.txt").string()), "No changelog.txt was found...");
   EXPECT_EQ(ReadChangelog(dir_.string()), "No changelog.txt was found...");  // a folder, not a file
   EXPECT_EQ(ReadChangelog(Write(std::string(kChangelogLimit + 1, 'x'))), "No changelog.txt was found...");
+}
+
+TEST(AboutTexts, TheChangelogHereComesBeforeTheInstalledOne) {
+  std::set<std::string> present = {"changelog.txt", "/usr/share/doc/kestrelix/changelog.txt"};
+  const auto exists = [&](const std::string& path) { return present.count(path) > 0; };
+  EXPECT_EQ(ChangelogPath("/usr/bin", exists), "changelog.txt");
+  present.erase("changelog.txt");
+  EXPECT_EQ(ChangelogPath("/usr/bin", exists), "/usr/share/doc/kestrelix/changelog.txt");
+  // With neither, the tab reads the working folder's name and says it is missing.
+  present.clear();
+  EXPECT_EQ(ChangelogPath("/usr/bin", exists), "changelog.txt");
 }
 
 }  // namespace

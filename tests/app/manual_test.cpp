@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "app/command_table.h"
+
+namespace kx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kManualDir = fs::path(KX_SOURCE_DIR) / "docs" / "manual";
+
+std::string ReadWhole(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+// What a reader sees of the page: tags dropped, the common entities decoded, runs of white space as one
+// space.
+std::string VisibleText(const std::string& html) {
+  std::string text = std::regex_replace(html, std::regex("<[^>]*>"), " ");
+  const std::pair<const char*, const char*> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&nbsp;", " "}, {"&amp;", "&"}};
+  for (const auto& [entity, character] : entities) {
+    for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1)) {
+      text.replace(at, std::string(entity).size(), character);
+    }
+  }
+  return std::regex_replace(text, std::regex("\\s+"), " ");
+}
+
+TEST(ManualHelper, VisibleTextDropsTagsAndDecodesEntities) {
+  EXPECT_EQ(VisibleText("<p>Load &amp;\n  <b>Save</b>&nbsp;&lt;x&gt;</p>"), " Load & Save <x> ");
+  EXPECT_EQ(VisibleText("&amp;lt;"), "&lt;");
+}
+
+class ManualTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    html_ = ReadWhole(kManualDir / "index.html");
+    ASSERT_FALSE(html_.empty()) << "the manual is missing: " << (kManualDir / "index.html");
+    text_ = VisibleText(html_);
+  }
+  bool Names(const std::string& phrase) const {
+    return text_.find(std::regex_replace(phrase, std::regex("\\s+"), " ")) != std::string::npos;
+  }
+  std::string html_;
+  std::string text_;
+};
+
+// Every menu, submenu and item of the command table, by the text the menu bar shows (without key hints).
+TEST_F(ManualTest, NamesEveryMenuAndEveryItem) {
+  const CommandTable table = BuildCommandTable();
+  std::set<std::string> texts;
+  std::function<void(const std::vector<MenuNode>&)> walk = [&](const std::vector<MenuNode>& nodes) {
+    for (const MenuNode& n : nodes) {
+      if (n.kind == MenuNodeKind::Submenu) {
+        texts.insert(n.text);
+        walk(n.children);
+      } else if (n.kind == MenuNodeKind::Item) {
+        texts.insert(n.row->text);
+      }
+    }
+  };
+  walk(table.menuBar);
+  ASSERT_GT(texts.size(), 150u);  // the walk reached the whole tree
+  for (const std::string& text : texts) EXPECT_TRUE(Names(text)) << "the manual does not name \"" << text << '"';
+}
+
+TEST_F(ManualTest, DescribesTheCommandLine) {
+  for (const char* phrase : {"kestrelix [FILE]", "kestrelix --help", "kestrelix --version", "kestrelix-cli",
+                             "kstr.ini", "kstr-help.chm", "changelog.txt"}) {
+    EXPECT_TRUE(Names(phrase)) << phrase;
+  }
+}
+
+// Every picture the page shows is a PNG beside it, and the folder holds nothing but the page and its pictures.
+TEST_F(ManualTest, EveryPictureItShowsIsThereAndNothingElse) {
+  std::set<std::string> shown;
+  const std::regex image("<img[^>]*\\ssrc=\"([^\"]+)\"");
+  for (auto it = std::sregex_iterator(html_.begin(), html_.end(), image); it != std::sregex_iterator(); ++it) {
+    shown.insert((*it)[1].str());
+  }
+  EXPECT_GE(shown.size(), 3u);  // main window, screen editor, font preview
+  for (const std::string& name : shown) {
+    EXPECT_EQ(name.find('/'), std::string::npos) << name;
+    EXPECT_TRUE(name.ends_with(".png")) << name;
+    const std::string bytes = ReadWhole(kManualDir / name);
+    EXPECT_TRUE(bytes.starts_with("\x89PNG\r\n\x1a\n")) << name << " is missing or not a PNG";
+  }
+  for (const auto& entry : fs::directory_iterator(kManualDir)) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(name == "index.html" || shown.count(name) > 0) << name << " is in the manual's folder but unused";
+  }
+}
+
+}  // namespace
+}  // namespace kx
