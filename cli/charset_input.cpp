@@ -50,6 +50,14 @@ std::string ForTerminal(std::string text) {
   return text;
 }
 
+// The editor's messages for a file of no known layout and for one that could not be read.
+CliFailure NotAKnownFile(const std::string& path) {
+  return InputFailure(ForTerminal("Not a known file:\r\n\r\n" + path));
+}
+CliFailure CouldNotRead(const std::string& path) {
+  return InputFailure(ForTerminal("Could not read the file!\r\n\r\n" + path));
+}
+
 // Reads the stream to its end, stopping once it holds more than `limit` bytes.
 std::optional<std::string> ReadStream(std::istream& in, std::size_t limit) {
   std::string bytes;
@@ -87,7 +95,7 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
     return input;
   }
   const std::optional<ImageFormat> format = DetectImageFormat(Span(bytes));
-  if (!format) return InputFailure(ForTerminal("Not a known file:\r\n\r\n" + path));
+  if (!format) return NotAKnownFile(path);
   const DecodeResult decoded = DecodeImage(Span(bytes));
   if (!decoded.image) return InputFailure("Import of Charset Image has failed...");
   const Image picture = PictureAtCharsetSize(*decoded.image);
@@ -99,17 +107,18 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
 std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path, std::istream& in) {
   if (path == kStdStream) {
     const std::optional<std::string> bytes = ReadStream(in, kMaxImageFileBytes);
-    if (!bytes) return InputFailure(ForTerminal("Could not read the file!\r\n\r\n" + path));
+    if (!bytes) return CouldNotRead(path);
+    if (bytes->size() > kMaxImageFileBytes) return NotAKnownFile(path);
     return CharsetFromBytes(*bytes, path);
   }
   const FileRead file = ReadFileBytes(path, kMaxImageFileBytes);
   switch (file.status) {
     case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path);
     case FileReadStatus::Missing: return InputFailure("File Error! : '" + path + "' not found!");
-    case FileReadStatus::TooLarge: return InputFailure(ForTerminal("Not a known file:\r\n\r\n" + path));
+    case FileReadStatus::TooLarge: return NotAKnownFile(path);
     case FileReadStatus::Failed: break;
   }
-  return InputFailure(ForTerminal("Could not read the file!\r\n\r\n" + path));
+  return CouldNotRead(path);
 }
 
 }  // namespace kx

@@ -155,13 +155,16 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
 }
 
 std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out) {
-  if (path == kStdStream) {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (out) return std::nullopt;
-  } else if (!bytes.empty() && WriteFileReplacing(path, bytes)) {
-    return std::nullopt;
+  // Empty bytes are an encoder that failed: nothing is written rather than an empty file.
+  bool written = false;
+  if (bytes.empty()) {
+    written = false;
+  } else if (path == kStdStream) {
+    written = static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
+  } else {
+    written = WriteFileReplacing(path, bytes);
   }
+  if (written) return std::nullopt;
   return InputFailure("Could not write the file!\n\n" + path);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,16 @@ TEST(CliErrors, AWriteThatRunsOutOfSpaceLeavesThePreviousOut) {
   EXPECT_EQ(run.err, "kestrelix-cli: Could not write the file!\n\n" + out + "\n");
   EXPECT_EQ(ReadBytes(out), "the previous OUT");
   EXPECT_EQ(Listing(dir), before);
+}
+
+TEST(CliErrors, AStandardOutputThatFailsIsAFailedWrite) {
+  std::istringstream in(AsBytes(SampleCharset()));
+  std::ostringstream out;
+  out.setstate(std::ios::badbit);
+  std::ostringstream err;
+  const std::vector<std::string> args{"convert", "-", "-"};
+  EXPECT_EQ(RunCli(args, in, out, err), 2);
+  EXPECT_EQ(err.str(), "kestrelix-cli: Could not write the file!\n\n-\n");
 }
 
 }  // namespace
