@@ -6,6 +6,8 @@
 #include "app/file_dialogs.h"
 #include "app/file_session.h"
 #include "io/charset_file.h"
+#include "io/image_dump.h"
+#include "io/source_export.h"
 #include "runtime/file_bytes.h"
 
 namespace kx {
@@ -13,6 +15,24 @@ namespace {
 
 constexpr RequesterSetup kSaveAsRequester{"Save as...", "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|*.chr|", 2};
 constexpr RequesterSetup kExportRequester{"Export", "Charset (*.chr)|*.chr|", 1};
+constexpr RequesterSetup kSourceRequester{"Export as Source",
+                                          "ACME Source (*.a)|*.a|"
+                                          "ca65 Source (*.s)|*.s|"
+                                          "64tass Source (*.asm)|*.asm|"
+                                          "Kick Assembler Source (*.asm)|*.asm|"
+                                          "C Source or Header (*.c, *.h)|*.c;*.h|",
+                                          kSourceDialectCount};
+
+// Source requester filter index -> dialect and the extension a proposed name gets.
+struct SourceFilter {
+  SourceDialect dialect;
+  const char* extension;
+};
+constexpr std::array<SourceFilter, kSourceDialectCount> kSourceFilters{{{SourceDialect::Acme, "a"},
+                                                                        {SourceDialect::Ca65, "s"},
+                                                                        {SourceDialect::Tass64, "asm"},
+                                                                        {SourceDialect::KickAss, "asm"},
+                                                                        {SourceDialect::C, "c"}}};
 
 // Save As filter index -> layout and the extension it appends.
 struct SaveLayout {
@@ -70,6 +90,23 @@ void ExportRows(App& app, int rows) {
   ApplySaveBookkeeping(app.doc.store, path);
   app.doc.store.modified = unsaved;
   RefreshTitle(app);
+}
+
+void ExportCharsetSource(App& app) {
+  // The charset's file name with the remembered dialect's extension, so the name shown is already a source
+  // name ("font.chr" would become "font.chr.a").
+  const int remembered = ClampFilterIndex(app.doc.files.sourceFilter, kSourceDialectCount);
+  const std::string proposed =
+      app.doc.store.lastDirectory +
+      DumpFileName(app.doc.store.currentName, kSourceFilters[static_cast<std::size_t>(remembered)].extension);
+  const auto choice = AskForSourceFile(app, kSourceRequester, proposed);
+  if (!choice) return;
+  const std::string& path = choice->path;
+  app.doc.store.lastDirectory = DirectoryOf(path);
+  const SourceDialect dialect = kSourceFilters[static_cast<std::size_t>(choice->filterIndex)].dialect;
+  const bool header = dialect == SourceDialect::C && path.ends_with(".h");
+  const std::string text = FormatCharsetSource(app.doc.store.editor, dialect, SourceLabelFromPath(path), header);
+  if (!WriteFileReplacing(path, text)) ShowUnwritable(app, path);
 }
 
 }  // namespace kx

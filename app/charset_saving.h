@@ -1,5 +1,5 @@
 #pragma once
-// Save, Save As and the row exports of the editor charset.
+// Save, Save As and the exports of the editor charset: rows as bytes, the whole charset as source text.
 
 namespace kx {
 
@@ -18,5 +18,11 @@ SaveResult SaveCharsetAs(App& app);
 
 // "Export": writes the first `rows` rows (256 bytes each) to a .chr file.
 void ExportRows(App& app, int rows);
+
+// "Export as Source...": the requester's filter picks the dialect (acme, ca65, 64tass, KickAss, C; a C
+// name ending in ".h" gets the header, any other the array), the label comes from the chosen file name.
+// Writes the whole editor charset; the charset's name, file flags and modified flag stay as they are, and
+// only the last directory follows the chosen file.
+void ExportCharsetSource(App& app);
 
 }  // namespace kx

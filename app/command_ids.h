@@ -105,5 +105,8 @@ inline constexpr CommandId SupportForum = 392;
 inline constexpr CommandId WebSite = 393;
 inline constexpr CommandId About = 394;
 
+// File menu, "Export..." submenu, after the row exports
+inline constexpr CommandId ExportSource = 395;
+
 }  // namespace cmd
 }  // namespace kx

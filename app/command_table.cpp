@@ -173,7 +173,10 @@ MenuNode FileMenu() {
                     Bind(ImportCharsetBytes, std::uint64_t{kShortPrgFileBytes}))),
           Separator(),
           Focus(Row(cmd::ImportImage, "Import Charset as Image (512x128px)", ImportCharsetImage)))),
-      Submenu("Export...", PartialFileItems(cmd::ExportFirst, "Export", [](int rows) { return Bind(ExportRows, rows); })),
+      Submenu("Export...", Nodes(
+          PartialFileItems(cmd::ExportFirst, "Export", [](int rows) { return Bind(ExportRows, rows); }),
+          Separator(),
+          Focus(Row(cmd::ExportSource, "Export as Source...", ExportCharsetSource)))),
       Separator(),
       Submenu("Recent Files", Nodes(
           RecentItems(),

@@ -4,14 +4,16 @@
 #include "io/charset_file.h"
 
 namespace kx {
+namespace {
 
-std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
-                                     const std::string& proposedPath) {
-  const bool save = kind == RequesterKind::Save;
-  int& remembered = save ? app.doc.files.saveFilter : app.doc.files.openFilter;
-  // Save As and Export append their filter's extension and replace the charset's own file silently.
-  const FileRequest request{setup.title, proposedPath, setup.filters, ClampFilterIndex(remembered, setup.filterCount),
-                            save, save && app.doc.store.hasFile ? app.doc.store.currentName : std::string()};
+std::optional<FileChoice> Ask(App& app, bool save, const RequesterSetup& setup, const std::string& proposedPath,
+                              int& remembered, const std::string& replaceableFile) {
+  const FileRequest request{setup.title,
+                            proposedPath,
+                            setup.filters,
+                            ClampFilterIndex(remembered, setup.filterCount),
+                            save,
+                            replaceableFile};
   Dialogs& dialogs = *app.shell.dialogs;
   std::optional<FileChoice> choice = save ? dialogs.RequestSaveFile(request) : dialogs.RequestOpenFile(request);
   if (!choice) return std::nullopt;
@@ -19,6 +21,21 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
   // A requester with a single filter offered no choice, so it leaves the remembered one alone.
   if (setup.filterCount > 1) remembered = choice->filterIndex;
   return choice;
+}
+
+}  // namespace
+
+std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
+                                     const std::string& proposedPath) {
+  const bool save = kind == RequesterKind::Save;
+  int& remembered = save ? app.doc.files.saveFilter : app.doc.files.openFilter;
+  // Save As and Export append their filter's extension and replace the charset's own file silently.
+  return Ask(app, save, setup, proposedPath, remembered,
+             save && app.doc.store.hasFile ? app.doc.store.currentName : std::string());
+}
+
+std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath) {
+  return Ask(app, true, setup, proposedPath, app.doc.files.sourceFilter, std::string());
 }
 
 std::string ProposedSavePath(const Document& doc) {

@@ -29,6 +29,11 @@ struct RequesterSetup {
 std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
                                      const std::string& proposedPath);
 
+// The "Export as Source" requester: it preselects and remembers a filter of its own (app.doc.files.
+// sourceFilter), completes the name like the other save requesters and asks before replacing any file, the
+// charset's own included, since what it writes is text.
+std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath);
+
 // The file part of the current name inside the last directory: what Save As and Export propose.
 std::string ProposedSavePath(const Document& doc);
 

@@ -26,6 +26,8 @@ struct FileSession {
   // (the single-filter requesters offer no choice and leave them alone).
   int openFilter = 1;
   int saveFilter = 1;
+  // The "Export as Source" requester's own filter, one per source dialect; kept in the settings file.
+  int sourceFilter = 0;
   RecentFiles recent = EmptyRecentFiles();  // newest first
 };
 

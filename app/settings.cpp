@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/view_commands.h"
 #include "app/file_session.h"
+#include "io/source_export.h"
 #include "runtime/preference_file.h"
 
 namespace kx {
@@ -34,6 +35,8 @@ constexpr IntKey kIntKeys[] = {
     {kEditorView, "BRIGHTNESS", &SettingsValues::brightness, false},
 };
 
+constexpr const char* kSourceFilterKey = "SOURCEFILTER";
+
 std::string RecentKey(std::size_t slot) { return "RECENT" + std::to_string(slot + 1); }
 
 void WriteValues(PreferenceFile& file, const SettingsValues& values, bool withPlacement) {
@@ -44,6 +47,7 @@ void WriteValues(PreferenceFile& file, const SettingsValues& values, bool withPl
   for (std::size_t slot = 0; slot < values.recent.size(); ++slot) {
     file.WriteString(kFileHandling, RecentKey(slot), values.recent[slot]);
   }
+  file.WriteInt(kFileHandling, kSourceFilterKey, values.sourceFilter);
 }
 
 SettingsValues ReadValues(const PreferenceFile& file) {
@@ -55,6 +59,7 @@ SettingsValues ReadValues(const PreferenceFile& file) {
     recent = file.ReadString(kFileHandling, RecentKey(slot), recent);
     if (recent.empty()) recent = kEmptyRecent;  // a blank entry names no file
   }
+  values.sourceFilter = file.ReadInt(kFileHandling, kSourceFilterKey, values.sourceFilter);
   return values;
 }
 
@@ -94,6 +99,8 @@ void ApplySettings(App& app, const SettingsValues& values) {
   SetBrightness(app, BrightnessFromColour(app.view.palette[kInkIndex]));
   app.doc.store.lastDirectory = values.dir;
   app.doc.files.recent = values.recent;
+  const bool knownFilter = values.sourceFilter >= 0 && values.sourceFilter < kSourceDialectCount;
+  app.doc.files.sourceFilter = knownFilter ? values.sourceFilter : SettingsValues{}.sourceFilter;
 }
 
 bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window) {
@@ -115,6 +122,7 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   values.brightness = static_cast<int>(BrightnessColour(app.view.brightness));
   values.dir = app.doc.store.lastDirectory;
   values.recent = app.doc.files.recent;
+  values.sourceFilter = app.doc.files.sourceFilter;
   WriteValues(load.file, values, !window.maximize || app.shell.placement.refitted);
   return SavePreferenceFile(path, load.file);
 }

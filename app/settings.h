@@ -1,5 +1,6 @@
 #pragma once
-// The settings file "kstr.ini": window placement, zoom, brightness, last directory and the recent files.
+// The settings file "kstr.ini": window placement, zoom, brightness, last directory, the recent files and the
+// filter the "Export as Source" requester preselects.
 // Read (or created) once at start-up, written once at exit; nothing in between touches it.
 
 #include <string>
@@ -24,6 +25,7 @@ struct SettingsValues {
   int brightness = 0xFFFFFF;   // palette entry 1 as stored (16777215, 12303291 or 7829367)
   std::string dir;             // last directory
   RecentFiles recent = EmptyRecentFiles();
+  int sourceFilter = 0;        // "Export as Source" filter index, 0..4 once applied
 };
 
 // The values a run starts with when there is no settings file.
@@ -36,7 +38,8 @@ SettingsValues NewFileSettings();
 SettingsValues ReadOrCreateSettings(const std::string& path);
 
 // Puts the values into the App: window placement, zoom (clamped to 0..4), brightness (anything but the
-// three levels becomes High), last directory and the recent-files list with its menu.
+// three levels becomes High), last directory, the recent-files list with its menu and the source export
+// filter (an index outside the five filters becomes the first).
 void ApplySettings(App& app, const SettingsValues& values);
 
 // Rewrites the settings from the App and `window`, the main window as it is when the program ends (its

@@ -110,17 +110,20 @@ void AppendGlyphName(std::string& out, int glyph, std::string_view hexPrefix) {
 }
 
 constexpr std::string_view kIndent = "        ";
-constexpr std::string_view kDescription = "256 glyphs of 8 bytes, top row first, bit 7 the leftmost pixel";
+// The first line of every file: "<open> label: what the bytes are<close>".
+void AppendTitleLine(std::string& out, std::string_view open, std::string_view label, std::string_view close) {
+  out += open;
+  out += ' ';
+  out += label;
+  out += ": 256 glyphs of 8 bytes, top row first, bit 7 the leftmost pixel";
+  out += close;
+  out += '\n';
+}
 
 std::string AssemblerSource(const Charset& charset, const DialectSyntax& syntax, std::string_view label) {
   std::string out;
   out.reserve(16384);
-  out += syntax.comment;
-  out += ' ';
-  out += label;
-  out += ": ";
-  out += kDescription;
-  out += '\n';
+  AppendTitleLine(out, syntax.comment, label, "");
   out += label;
   out += syntax.labelSuffix;
   out += '\n';
@@ -141,11 +144,7 @@ std::string AssemblerSource(const Charset& charset, const DialectSyntax& syntax,
 std::string CDefinition(const Charset& charset, std::string_view label) {
   std::string out;
   out.reserve(24576);
-  out += "/* ";
-  out += label;
-  out += ": ";
-  out += kDescription;
-  out += ". */\n";
+  AppendTitleLine(out, "/*", label, ". */");
   out += "const unsigned char ";
   out += label;
   out += "[2048] = {\n";
@@ -165,11 +164,7 @@ std::string CHeader(std::string_view label) {
   for (const char c : label) guard += Upper(c);
   guard += "_H";
   std::string out;
-  out += "/* ";
-  out += label;
-  out += ": ";
-  out += kDescription;
-  out += ". */\n";
+  AppendTitleLine(out, "/*", label, ". */");
   out += "#ifndef " + guard + "\n#define " + guard + "\n\n";
   out += "extern const unsigned char ";
   out += label;

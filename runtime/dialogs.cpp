@@ -32,14 +32,16 @@ namespace fs = std::filesystem;
 
 fs::path PathFromUtf8(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
 
-// ".ext" for a filter whose only pattern is "*.ext"; empty for any other filter.
-std::string FilterExtension(const FileFilter& filter) {
-  if (filter.patterns.size() != 1) return {};
-  const std::string& pattern = filter.patterns.front();
-  if (pattern.size() < 3 || !pattern.starts_with("*.") || pattern.find_first_of("*?[", 1) != std::string::npos) {
-    return {};
+// The ".ext" of each of a filter's patterns when every one is a plain "*.ext"; none for any other filter.
+std::vector<std::string> FilterExtensions(const FileFilter& filter) {
+  std::vector<std::string> extensions;
+  for (const std::string& pattern : filter.patterns) {
+    if (pattern.size() < 3 || !pattern.starts_with("*.") || pattern.find_first_of("*?[", 1) != std::string::npos) {
+      return {};
+    }
+    extensions.push_back(pattern.substr(1));
   }
-  return pattern.substr(1);
+  return extensions;
 }
 
 }  // namespace
@@ -68,9 +70,13 @@ std::string CompletedSaveName(const FileRequest& request, const std::string& pat
   if (!request.appendFilterExtension) return path;
   const std::vector<FileFilter> filters = ParseFileFilters(request.filters);
   if (filters.empty()) return path;
-  const std::string extension =
-      FilterExtension(filters[static_cast<std::size_t>(ClampFilterIndex(filterIndex, static_cast<int>(filters.size())))]);
-  return path.ends_with(extension) ? path : path + extension;
+  const std::vector<std::string> extensions =
+      FilterExtensions(filters[static_cast<std::size_t>(ClampFilterIndex(filterIndex, static_cast<int>(filters.size())))]);
+  if (extensions.empty() ||
+      std::any_of(extensions.begin(), extensions.end(), [&](const std::string& e) { return path.ends_with(e); })) {
+    return path;
+  }
+  return path + extensions.front();
 }
 
 bool AsksBeforeReplacing(const FileRequest& request, const std::string& path) {

@@ -24,9 +24,9 @@ struct FileRequest {
   std::string proposedPath;  // a directory (ending in a separator) or a full path with a file name; may be empty
   std::string filters;
   int filterIndex = 0;
-  // Save requesters only. With `appendFilterExtension`, a name that does not end in exactly the ".ext" of
-  // the chosen filter's single "*.ext" pattern gets it appended ("FONT.PRG" becomes "FONT.PRG.prg"), and
-  // the choice carries the completed name. Before handing back a completed name that is an existing file,
+  // Save requesters only. With `appendFilterExtension`, a name that ends in exactly none of the ".ext" of
+  // the chosen filter's "*.ext" patterns gets the first one appended ("FONT.PRG" becomes "FONT.PRG.prg";
+  // with "*.c;*.h", "font" becomes "font.c" and "font.h" stays), and the choice carries the completed name. Before handing back a completed name that is an existing file,
   // the requester asks whether to replace it, unless that file is `replaceableFile` (the charset's own
   // file, which a save replaces silently); No returns to the requester.
   bool appendFilterExtension = false;

@@ -34,10 +34,11 @@ inline std::vector<std::pair<std::string, std::string>> SettingsKinds() {
       {"created", "; Kestrelix v1.0 (x64) Settings\r\n[MAIN WINDOW]\r\nFULLSCREEN = 0\r\nMAXIMIZE = 1\r\nXPOS = 50\r\n"
                   "YPOS = 50\r\nXSIZE = 717\r\nYSIZE = 476\r\nZOOM = 1\r\n[EDITOR VIEW]\r\nBRIGHTNESS = 16777215\r\n"
                   "[FILE HANDLING]\r\nDIR = \r\nRECENT1 = <Empty>\r\nRECENT2 = <Empty>\r\nRECENT3 = <Empty>\r\n"
-                  "RECENT4 = <Empty>\r\nRECENT5 = <Empty>\r\n"},
+                  "RECENT4 = <Empty>\r\nRECENT5 = <Empty>\r\nSOURCEFILTER = 0\r\n"},
       {"edited", "[MAIN WINDOW]\nFULLSCREEN=1\nMAXIMIZE=0\nXPOS=-32000\nYPOS=99999999999\nXSIZE=0\nYSIZE=-1\n"
                  "ZOOM=9\n[EDITOR VIEW]\nBRIGHTNESS=12303291\n[FILE HANDLING]\nDIR=  /home/me/fonts/ \n"
-                 "RECENT1=/home/me/fonts/a.prg\nRECENT2=\nRECENT3=C:\\caf\xE9.chr\nRECENT5=<Empty>\n"},
+                 "RECENT1=/home/me/fonts/a.prg\nRECENT2=\nRECENT3=C:\\caf\xE9.chr\nRECENT5=<Empty>\n"
+                 "SOURCEFILTER=7\n"},
       {"odd", "[MAIN WINDOW\r\nZOOM = -3\r\n[EDITOR VIEW]\r\nBRIGHTNESS = 7829367x\r\nBRIGHTNESS = 1\r\n"
               "[FILE HANDLING]]\r\nRECENT1 = [x]\r\n[file handling]\r\nRECENT4 = ; not a comment\r\n"},
   };

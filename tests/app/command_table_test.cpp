@@ -43,7 +43,7 @@ TEST(CommandTable, TopLevelTitlesInOrder) {
 TEST(CommandTable, EveryCommandOnceExceptSlideRightNoWrapTwice) {
   const std::pair<CommandId, CommandId> ranges[] = {
       {20, 23}, {25, 40}, {43, 55}, {66, 125}, {127, 129}, {143, 147}, {150, 155},
-      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 394}};
+      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 395}};
   std::map<CommandId, int> expected;
   for (auto [first, last] : ranges) {
     for (CommandId id = first; id <= last; ++id) expected[id] = 1;
@@ -62,6 +62,7 @@ TEST(CommandTable, TextsKeepTheirExactSpacingAndTabs) {
       {31, "Import 1792 Bytes   (Rows 1 -> 7)"},
       {34, "Export 256 Bytes     (Row 1)"},
       {40, "Export 1792 Bytes   (Rows 1 -> 7)"},
+      {395, "Export as Source..."},
       {32, "Import Bugged Morvane (2049 Bytes)"},
       {20, "New\tCtrl+N"},
       {23, "Save As\tCtrl+Shift+S"},
@@ -131,6 +132,26 @@ TEST(CommandTable, EveryFamilyHasTheTwelveItemLayout) {
     EXPECT_EQ(ItemIds(*menu), expected) << f.menuTitle;
   }
   EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "No Char Wrap")), (std::vector<CommandId>{318, 317, 316, 315}));
+}
+
+TEST(CommandTable, FileMenuTreeWithTheSourceExportLastInExport) {
+  // Items by text, separators as "-", submenus as "<title>".
+  const auto texts = [](const MenuNode& menu) {
+    std::vector<std::string> out;
+    for (const MenuNode& n : menu.children) {
+      out.push_back(n.kind == MenuNodeKind::Separator ? "-"
+                    : n.kind == MenuNodeKind::Submenu ? "<" + n.text + ">"
+                                                      : n.text);
+    }
+    return out;
+  };
+  EXPECT_EQ(texts(Table().menuBar.front()),
+            (std::vector<std::string>{"New\tCtrl+N", "-", "Open\tCtrl+O", "Save\tCtrl+S", "Save As\tCtrl+Shift+S",
+                                      "-", "<Import...>", "<Export...>", "-", "<Recent Files>", "-",
+                                      "Quit\tAlt+F4"}));
+  EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Export...")),
+            (std::vector<CommandId>{34, 35, 36, 37, 38, 39, 40, -1, 395}));
+  EXPECT_EQ(Table().Find(395)->path, (std::vector<std::string>{"File", "Export..."}));
 }
 
 TEST(CommandTable, CommandsKnowTheSubmenusTheySitIn) {

@@ -45,7 +45,8 @@ TEST(Settings, FirstStartCreatesTheFileButRunsWithTheBuiltInValues) {
                                  "RECENT2 = <Empty>\r\n"
                                  "RECENT3 = <Empty>\r\n"
                                  "RECENT4 = <Empty>\r\n"
-                                 "RECENT5 = <Empty>\r\n");
+                                 "RECENT5 = <Empty>\r\n"
+                                 "SOURCEFILTER = 0\r\n");
   // The second start reads what the first created.
   EXPECT_EQ(ReadOrCreateSettings(path).xsize, 717);
 }
@@ -70,7 +71,7 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
                      "ZOOM = 4\r\n",
                      "12303291") +
                 "RECENT1 = <Empty>\r\nRECENT2 = <Empty>\r\nRECENT3 = <Empty>\r\nRECENT4 = <Empty>\r\n"
-                "RECENT5 = <Empty>\r\n");
+                "RECENT5 = <Empty>\r\nSOURCEFILTER = 0\r\n");
 
   ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{10, 20, 1300, 700, false, false}));
   const SettingsValues again = ReadOrCreateSettings(path);
@@ -130,6 +131,33 @@ TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
   WriteSettingsAtExit(path, app, {});
   const RecentFiles written = ReadOrCreateSettings(path).recent;
   EXPECT_EQ(written, (RecentFiles{"/a.chr", "<Empty>", "/c.prg", "<Empty>", "/e.chr"}));
+}
+
+TEST(Settings, SourceExportFilterIsKeptAndOnlyItsFiveIndexesAreRead) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  const auto runWith = [&](const std::string& stored) {
+    WriteBytes(path, FileWith("", "16777215") + "SOURCEFILTER = " + stored + "\r\n");
+    App app;
+    ApplySettings(app, ReadOrCreateSettings(path));
+    return app.doc.files.sourceFilter;
+  };
+  EXPECT_EQ(runWith("4"), 4);
+  EXPECT_EQ(runWith("2"), 2);
+  EXPECT_EQ(runWith("5"), 0);
+  EXPECT_EQ(runWith("-1"), 0);
+  EXPECT_EQ(runWith("C"), 0);
+
+  // A file from before the key gets it at exit, after the other keys of its group.
+  WriteBytes(path, FileWith("", "16777215"));
+  App app;
+  ApplySettings(app, ReadOrCreateSettings(path));
+  EXPECT_EQ(app.doc.files.sourceFilter, 0);
+  app.doc.files.sourceFilter = 3;
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, {}));
+  const std::string written = ReadBytes(path);
+  EXPECT_TRUE(written.ends_with("RECENT5 = <Empty>\r\nSOURCEFILTER = 3\r\n")) << written;
+  EXPECT_EQ(ReadOrCreateSettings(path).sourceFilter, 3);
 }
 
 TEST(Settings, ExitRecreatesAVanishedFile) {

@@ -199,5 +199,37 @@ TEST_F(ReplacingFiles, SaveAsReplacesTheCharsetsOwnFileSilentlyAndAsksAboutTheCo
   EXPECT_EQ(app.doc.store.currentName, Path("font.prg"));
 }
 
+using SourceExportRequester = FileRequesters;
+
+TEST_F(SourceExportRequester, DialectPickedInTheListDecidesTheTextAndTheReplaceQuestionComesFirst) {
+  ApplyLoadBookkeeping(app.doc.store, Path("font.chr"));
+  app.doc.store.modified = true;
+  // The C filter picked in the list, the name proposed kept: the array definition under the label "font".
+  Run(cmd::ExportSource, {Choose(4)});
+  EXPECT_EQ(user->names, std::vector<QString>{"font.a"});
+  EXPECT_EQ(user->filters, std::vector<int>{0});
+  const std::string array = Read("font.c");
+  EXPECT_NE(array.find("const unsigned char font[2048] = {\n"), std::string::npos) << array;
+  EXPECT_EQ(app.doc.files.sourceFilter, 4);
+
+  // The header, typed with its own extension in the same filter.
+  Run(cmd::ExportSource, {Choose(4, "font.h")});
+  EXPECT_EQ(user->filters, std::vector<int>{4});
+  EXPECT_NE(Read("font.h").find("extern const unsigned char font[2048];"), std::string::npos);
+
+  // ca65 over an existing file: No returns to the requester, Escape leaves the file alone.
+  Write("font.s", "mine");
+  Run(cmd::ExportSource, {Choose(1, "font"), Click(QMessageBox::No), Escape()});
+  EXPECT_EQ(user->messages, std::vector<QString>{"font.s already exists. Do you want to replace it?"});
+  EXPECT_EQ(Read("font.s"), "mine");
+  Run(cmd::ExportSource, {Choose(1, "font"), Click(QMessageBox::Yes)});
+  EXPECT_NE(Read("font.s").find("\nfont:\n        .byte $"), std::string::npos);
+
+  // None of it saved the charset.
+  EXPECT_EQ(app.doc.store.currentName, Path("font.chr"));
+  EXPECT_TRUE(app.doc.store.modified);
+  EXPECT_EQ(Read("font.chr"), "<missing>");
+}
+
 }  // namespace
 }  // namespace kx

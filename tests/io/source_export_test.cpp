@@ -88,6 +88,7 @@ TEST(SourceExportLabels, PathsGiveIdentifiersFromTheirFileName) {
       {"noext", "noext"},
       {"Int.c", "Int"},  // C keywords are case-sensitive
       {"", "charset"},
+      {"-", "charset"},  // standard input or output
       {"/some/dir/", "charset"},
       {"---.chr", "charset"},
       {"lda.s", "charset"},  // a mnemonic, in any case

@@ -22,6 +22,24 @@ TEST(FileFilters, IndexBeyondTheListSelectsTheLastFilter) {
   EXPECT_EQ(ClampFilterIndex(3, 0), 0);
 }
 
+TEST(FileFilters, SaveNamesGetTheChosenFiltersExtensionUnlessTheyEndInOne) {
+  FileRequest request;
+  request.filters = "Morvane Charset (*.prg)|*.prg|C Source (*.c;*.h)|*.c;*.h|Any|*|";
+  request.appendFilterExtension = true;
+  EXPECT_EQ(CompletedSaveName(request, "font", 0), "font.prg");
+  EXPECT_EQ(CompletedSaveName(request, "font.prg", 0), "font.prg");
+  EXPECT_EQ(CompletedSaveName(request, "FONT.PRG", 0), "FONT.PRG.prg");
+  // Several patterns: any of them is kept, anything else gets the first.
+  EXPECT_EQ(CompletedSaveName(request, "font", 1), "font.c");
+  EXPECT_EQ(CompletedSaveName(request, "font.h", 1), "font.h");
+  EXPECT_EQ(CompletedSaveName(request, "font.c", 1), "font.c");
+  EXPECT_EQ(CompletedSaveName(request, "font.prg", 1), "font.prg.c");
+  // A pattern that is not a plain extension completes nothing; neither does a request that does not ask.
+  EXPECT_EQ(CompletedSaveName(request, "font", 2), "font");
+  request.appendFilterExtension = false;
+  EXPECT_EQ(CompletedSaveName(request, "font", 1), "font");
+}
+
 TEST(Dialogs, TellsWebAddressesFromFiles) {
   EXPECT_TRUE(IsWebAddress("https://example.org/page"));
   EXPECT_TRUE(IsWebAddress("mailto:someone@example.org"));
