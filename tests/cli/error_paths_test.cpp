@@ -81,6 +81,11 @@ TEST(CliErrors, BadInputFailsWithTheEditorsMessageAndStatusTwo) {
                      {{"convert", "IN", "OUT"}, 2, "File Error! : '{IN}' not found!"},
                      {{"apply", "rotate", "all", "IN", "OUT"}, 2, "File Error! : '{IN}' not found!"},
                      {{"info", "IN"}, 2, "File Error! : '{IN}' not found!"},
+                     // A wrong command line is told before IN is looked at.
+                     {{"apply", "reverse", "all", "IN", "OUT"}, 1,
+                      "the editor has no 'reverse' command for all (it offers glyph:N row:R first4 last4)"},
+                     {{"apply", "spin", "all", "IN", "OUT"}, 1, "unknown operation 'spin' (see 'kestrelix-cli apply --help')"},
+                     {{"convert", "IN", "OUT", "--to", "gif"}, 1, "unknown format 'gif' (see 'kestrelix-cli convert --help')"},
                      {{"convert", path + "short.chr", "OUT"}, 2, "Not a known file:\n\n" + path + "short.chr"},
                      {{"derive", "2x2", path + "long.prg", "OUT"}, 2, "Not a known file:\n\n" + path + "long.prg"},
                      {{"compress", path + "broken.png", "OUT"}, 2, "Import of Charset Image has failed..."},
