@@ -30,9 +30,8 @@ using CharsetEdit = std::function<Outcome(CharsetStore&)>;
 using EditFromWords = std::variant<CharsetEdit, CliFailure> (*)(std::span<const std::string> words);
 
 struct Subcommand {
-  SubcommandHelp help;
-  std::size_t words;  // operands before IN
-  bool writes;        // IN and OUT (else IN only)
+  SubcommandHelp help;  // help.writesOut: the operands end in IN OUT, else in IN alone
+  std::size_t words;    // operands before IN
   EditFromWords edit;
 };
 
@@ -80,22 +79,29 @@ std::variant<CharsetEdit, CliFailure> DeriveEditFrom(std::span<const std::string
   });
 }
 
+std::string CompressDetails() {
+  return "Removes every glyph that repeats an earlier one; the rest move to the front, empty glyphs fill the "
+         "end.\n";
+}
+
 const std::array<Subcommand, 6> kSubcommands{{
-    {{"convert", "IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]", "Write IN in another format"},
-     0, true, NoEdit},
+    {{"convert", "IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]", "Write IN in another format",
+      nullptr, true},
+     0, NoEdit},
     {{"apply", "OP SCOPE IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
-      "Apply a glyph operation to a glyph, a row, a half or the whole charset"},
-     2, true, ApplyEditFrom},
+      "Apply a glyph operation to a glyph, a row, a half or the whole charset", ApplyDetails, true},
+     2, ApplyEditFrom},
     {{"slide", "DIR IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
-      "Slide the entire charset one pixel without glyph wrap"},
-     1, true, SlideEditFrom},
+      "Slide the entire charset one pixel without glyph wrap", SlideDetails, true},
+     1, SlideEditFrom},
     {{"compress", "IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
-      "Remove repeated glyphs, packing the rest to the front"},
-     0, true, CompressEdit},
+      "Remove repeated glyphs, packing the rest to the front", CompressDetails, true},
+     0, CompressEdit},
     {{"derive", "KIND IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
-      "Build a 1x2, 2x1 or 2x2 font from glyphs 0-63"},
-     1, true, DeriveEditFrom},
-    {{"info", "IN", "Tell the layout, size, distinct and empty glyphs and duplicate groups of IN"}, 0, false, NoEdit},
+      "Build a 1x2, 2x1 or 2x2 font from glyphs 0-63", DeriveDetails, true},
+     1, DeriveEditFrom},
+    {{"info", "IN", "Tell the layout, size, distinct and empty glyphs and duplicate groups of IN", nullptr, false},
+     0, NoEdit},
 }};
 
 constexpr std::array<CliOption, 4> kWritingOptions{CliOption::Help, CliOption::To, CliOption::Label,
@@ -109,7 +115,7 @@ std::array<SubcommandHelp, kSubcommands.size()> AllHelp() {
 }
 
 Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
-  const std::size_t operands = command.words + (command.writes ? 2 : 1);
+  const std::size_t operands = command.words + (command.help.writesOut ? 2 : 1);
   if (args.operands.size() != operands) {
     return UsageFailure("'" + std::string(command.help.name) + "' takes " + std::string(command.help.synopsis) +
                         " (see '" + std::string(kCliName) + " " + std::string(command.help.name) + " --help')");
@@ -118,7 +124,7 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   if (auto* failure = std::get_if<CliFailure>(&edit)) return *failure;
   const std::string& inPath = args.operands[command.words];
 
-  if (!command.writes) {
+  if (!command.help.writesOut) {
     auto input = ReadCharsetInput(inPath, io.in);
     if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
     const std::string report = CharsetReport(inPath, std::get<CharsetInput>(input));
@@ -164,7 +170,7 @@ int RunCli(std::span<const std::string> args, std::istream& in, std::ostream& ou
     return Fail(UsageFailure("unknown command '" + first + "' (see '" + std::string(kCliName) + " --help')"), err);
   }
   const std::span<const CliOption> accepted =
-      command->writes ? std::span<const CliOption>(kWritingOptions) : std::span<const CliOption>(kReadingOptions);
+      command->help.writesOut ? std::span<const CliOption>(kWritingOptions) : std::span<const CliOption>(kReadingOptions);
   const ParseResult parsed = ParseArgs(args.subspan(1), accepted);
   if (parsed.failure) return Fail(*parsed.failure, err);
   if (parsed.args.Has(CliOption::Help)) {

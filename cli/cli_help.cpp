@@ -43,7 +43,9 @@ std::string OutputHelp() {
   return out;
 }
 
-std::string ApplyHelp() {
+}  // namespace
+
+std::string ApplyDetails() {
   std::string out = "OP and the scopes the editor has a command for:\n";
   for (const ApplyOperation& op : ApplyOperations()) {
     out += "  " + Padded(op.name, 22) + ScopesOffered(op) + "\n";
@@ -54,26 +56,16 @@ std::string ApplyHelp() {
   return out;
 }
 
-// What each subcommand's help adds after its synopsis and summary.
-std::string Details(std::string_view name) {
-  if (name == "apply") return ApplyHelp();
-  if (name == "slide") {
-    return "DIR: " + JoinNames(CharsetSlides(), " | ") +
-           ". The whole 256x64 bitmap moves one pixel; pixels cross glyph borders and the edge\n"
-           "that leaves comes back at the opposite edge of the bitmap.\n";
-  }
-  if (name == "derive") {
-    return "KIND: " + JoinNames(DerivedFonts(), " ") +
-           "\nBuilt from glyphs 0-63 as the editor's \"Auto Creation\" commands build them.\n";
-  }
-  if (name == "compress") {
-    return "Removes every glyph that repeats an earlier one; the rest move to the front, empty glyphs fill the end.\n";
-  }
-  if (name == "info") return "Prints the layout, the size, the distinct and empty glyphs and the groups of equal glyphs.\n";
-  return {};
+std::string SlideDetails() {
+  return "DIR: " + JoinNames(CharsetSlides(), " | ") +
+         ". The whole 256x64 bitmap moves one pixel; pixels cross glyph borders and the edge\n"
+         "that leaves comes back at the opposite edge of the bitmap.\n";
 }
 
-}  // namespace
+std::string DeriveDetails() {
+  return "KIND: " + JoinNames(DerivedFonts(), " ") +
+         "\nBuilt from glyphs 0-63 as the editor's \"Auto Creation\" commands build them.\n";
+}
 
 std::string OverviewHelp(std::span<const SubcommandHelp> subcommands) {
   std::string out = "Usage: " + std::string(kCliName) + " COMMAND ARGS... [OPTIONS]\n" +
@@ -91,9 +83,9 @@ std::string OverviewHelp(std::span<const SubcommandHelp> subcommands) {
 std::string SubcommandHelpText(const SubcommandHelp& s) {
   std::string out = "Usage: " + std::string(kCliName) + " " + std::string(s.name) + " " +
                     std::string(s.synopsis) + "\n\n" + std::string(s.summary) + ".\n\n";
-  out += Details(s.name);
-  out += kInputRules;
-  if (s.name != "info") out += OutputHelp();
+  if (s.details) out += s.details() + "\n";
+  out += std::string(kInputRules) + "\n";
+  if (s.writesOut) out += OutputHelp() + "\n";
   out += kCommon;
   return out;
 }

@@ -15,7 +15,14 @@ struct SubcommandHelp {
   std::string_view name;
   std::string_view synopsis;  // operands and options after the name
   std::string_view summary;   // one line
+  std::string (*details)();   // what the command's own help adds (its words, what it does), or nullptr
+  bool writesOut;             // takes OUT, so its help describes the output formats
 };
+
+// The details of the commands whose words come from a table.
+std::string ApplyDetails();
+std::string SlideDetails();
+std::string DeriveDetails();
 
 // "kestrelix-cli --help": every subcommand with its summary.
 std::string OverviewHelp(std::span<const SubcommandHelp> subcommands);

@@ -125,6 +125,15 @@ TEST(CliMatchesEditor, PairsWithoutAnEditorCommandAreRefusedAsUsage) {
             "kestrelix-cli: the editor has no 'reverse' command for all (it offers glyph:N row:R first4 last4)\n");
 }
 
+TEST(CliMatchesEditor, ApplyHelpListsTheScopesTheEditorOffers) {
+  const CliRun run = RunCliWith({"apply", "--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("\n  rotate                glyph:N row:R first4 last4 all\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n  reverse               glyph:N row:R first4 last4\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\n  restore-rom           glyph:N first4 last4 all\n"), std::string::npos);
+  for (const EditorItems& items : kItems) EXPECT_NE(run.out.find(std::string("\n  ") + items.op + " "), std::string::npos);
+}
+
 TEST(CliMatchesEditor, CharsetSlidesWithoutWrap) {
   const Charset start = SampleCharset();
   ExpectSame(start, {"slide", "up"}, cmd::SlideUpNoWrap);
