@@ -169,8 +169,8 @@ int RunCli(std::span<const std::string> args, std::istream& in, std::ostream& ou
   if (command == kSubcommands.end()) {
     return Fail(UsageFailure("unknown command '" + first + "' (see '" + std::string(kCliName) + " --help')"), err);
   }
-  const std::span<const CliOption> accepted =
-      command->help.writesOut ? std::span<const CliOption>(kWritingOptions) : std::span<const CliOption>(kReadingOptions);
+  const std::span<const CliOption> accepted = command->help.writesOut ? std::span<const CliOption>(kWritingOptions)
+                                                                       : std::span<const CliOption>(kReadingOptions);
   const ParseResult parsed = ParseArgs(args.subspan(1), accepted);
   if (parsed.failure) return Fail(*parsed.failure, err);
   if (parsed.args.Has(CliOption::Help)) {

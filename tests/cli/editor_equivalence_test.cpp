@@ -131,7 +131,9 @@ TEST(CliMatchesEditor, ApplyHelpListsTheScopesTheEditorOffers) {
   EXPECT_NE(run.out.find("\n  rotate                glyph:N row:R first4 last4 all\n"), std::string::npos);
   EXPECT_NE(run.out.find("\n  reverse               glyph:N row:R first4 last4\n"), std::string::npos);
   EXPECT_NE(run.out.find("\n  restore-rom           glyph:N first4 last4 all\n"), std::string::npos);
-  for (const EditorItems& items : kItems) EXPECT_NE(run.out.find(std::string("\n  ") + items.op + " "), std::string::npos);
+  for (const EditorItems& items : kItems) {
+    EXPECT_NE(run.out.find(std::string("\n  ") + items.op + " "), std::string::npos) << items.op;
+  }
 }
 
 TEST(CliMatchesEditor, CharsetSlidesWithoutWrap) {
