@@ -88,18 +88,34 @@ RowSpan RowsOf(const EditScope& scope) {
   }
 }
 
-constexpr std::string_view kScopeWords[] = {"glyph:N", "row:R", "first4", "last4", "all"};
+// How each scope is written, in ScopeKind order: a fixed word, or a prefix and a number from `first` to
+// `last`, kept counted from `first` (row:1 is glyph row 0).
+struct ScopeSyntax {
+  ScopeKind kind;
+  std::string_view shown;   // for help and messages
+  std::string_view prefix;  // the whole word when there is no number
+  bool numbered;
+  int first;
+  int last;
+};
+constexpr std::array<ScopeSyntax, 5> kScopes{{
+    {ScopeKind::Glyph, "glyph:N", "glyph:", true, 0, kGlyphCount - 1},
+    {ScopeKind::Row, "row:R", "row:", true, 1, kGlyphRows},
+    {ScopeKind::FirstFour, "first4", "first4", false, 0, 0},
+    {ScopeKind::LastFour, "last4", "last4", false, 0, 0},
+    {ScopeKind::All, "all", "all", false, 0, 0},
+}};
 
 }  // namespace
 
 std::optional<EditScope> ParseScope(std::string_view text) {
-  if (text == "first4") return EditScope{ScopeKind::FirstFour, 0};
-  if (text == "last4") return EditScope{ScopeKind::LastFour, 0};
-  if (text == "all") return EditScope{ScopeKind::All, 0};
-  if (text.starts_with("glyph:")) {
-    if (const auto n = ParseNumber(text.substr(6), 0, kGlyphCount - 1)) return EditScope{ScopeKind::Glyph, *n};
-  } else if (text.starts_with("row:")) {
-    if (const auto r = ParseNumber(text.substr(4), 1, kGlyphRows)) return EditScope{ScopeKind::Row, *r - 1};
+  for (const ScopeSyntax& syntax : kScopes) {
+    if (!syntax.numbered) {
+      if (text == syntax.prefix) return EditScope{syntax.kind, 0};
+    } else if (text.starts_with(syntax.prefix)) {
+      const auto n = ParseNumber(text.substr(syntax.prefix.size()), syntax.first, syntax.last);
+      if (n) return EditScope{syntax.kind, *n - syntax.first};
+    }
   }
   return std::nullopt;
 }
@@ -113,10 +129,10 @@ const ApplyOperation* FindApplyOperation(std::string_view name) {
 
 std::string ScopesOffered(const ApplyOperation& operation) {
   std::string out;
-  for (int kind = 0; kind < static_cast<int>(std::size(kScopeWords)); ++kind) {
-    if (!Offers(operation, static_cast<ScopeKind>(kind))) continue;
+  for (const ScopeSyntax& syntax : kScopes) {
+    if (!Offers(operation, syntax.kind)) continue;
     if (!out.empty()) out += ' ';
-    out += kScopeWords[kind];
+    out += syntax.shown;
   }
   return out;
 }
@@ -124,7 +140,7 @@ std::string ScopesOffered(const ApplyOperation& operation) {
 std::optional<CliFailure> RefuseScope(const ApplyOperation& operation, const EditScope& scope) {
   if (Offers(operation, scope.kind)) return std::nullopt;
   return UsageFailure("the editor has no '" + std::string(operation.name) + "' command for " +
-                      std::string(kScopeWords[static_cast<int>(scope.kind)]) + " (it offers " +
+                      std::string(kScopes[static_cast<std::size_t>(scope.kind)].shown) + " (it offers " +
                       ScopesOffered(operation) + ")");
 }
 
