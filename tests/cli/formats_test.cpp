@@ -136,6 +136,25 @@ TEST(CliOutput, SourceLabelsComeFromOutThenInThenTheOption) {
             "logo_chars:");
 }
 
+TEST(CliScopes, TheEdgeGlyphsAndRowsAreReached) {
+  // Reverse of one glyph or row inverts exactly its bytes.
+  const Charset start = SampleCharset();
+  const auto reversed = [&](int firstByte, int count) {
+    Charset c = start;
+    for (int i = firstByte; i < firstByte + count; ++i) c[i] = static_cast<std::uint8_t>(c[i] ^ 0xFF);
+    return c;
+  };
+  const auto applied = [&](const std::string& scope) {
+    const CliRun run = RunCliWith({"apply", "reverse", scope, "-", "-"}, AsBytes(start));
+    EXPECT_EQ(run.status, 0) << scope << ": " << run.err;
+    return FromBytes(run.out);
+  };
+  EXPECT_EQ(FirstDifference(applied("glyph:0"), reversed(0, 8)), -1);
+  EXPECT_EQ(FirstDifference(applied("glyph:255"), reversed(2040, 8)), -1);
+  EXPECT_EQ(FirstDifference(applied("row:1"), reversed(0, 256)), -1);
+  EXPECT_EQ(FirstDifference(applied("row:8"), reversed(1792, 256)), -1);
+}
+
 TEST(CliInfo, TellsLayoutSizeDistinctEmptyAndDuplicateGroups) {
   // Every glyph different (its last byte is its number), then glyph 7 a copy of glyph 3 and glyphs 9 and
   // 200 emptied.
