@@ -1,7 +1,7 @@
 # The layers from the bottom up. A layer may include its own headers and those of the layers below it,
 # nothing above: each layer's include path is a folder of links to exactly those source folders, so an
 # upward include does not compile (tests/include_graph checks the same rule on the sources).
-set(KX_LAYER_ORDER runtime model ops views io windows app gui)
+set(KX_LAYER_ORDER runtime model ops views io windows app cli gui)
 
 # The include folder of `name`: links to its own folder and every folder below it in KX_LAYER_ORDER.
 function(kx_layer_include_dir name out)
@@ -16,10 +16,12 @@ function(kx_layer_include_dir name out)
   set(${out} ${dir} PARENT_SCOPE)
 endfunction()
 
-# One static library per layer folder, built from every .cpp in it.
-# Arguments after the name are extra sources (paths ending in .cpp) or libraries to link.
+# One static library per layer folder, built from every .cpp in it but a main.cpp, which is the entry of
+# an executable built on the library. Arguments after the name are extra sources (paths ending in .cpp)
+# or libraries to link.
 function(kx_layer name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   set(deps "")
   foreach(arg IN LISTS ARGN)
     if(arg MATCHES "\\.cpp$")

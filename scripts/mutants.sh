@@ -29,7 +29,7 @@ only=${KX_MUTANTS_ONLY:-}
 
 # The layers from the bottom up. A mutation is tested by its own layer's tests and those of the core layers
 # above it; the Qt adapter's tests (slow to link) join for mutations in app/ and gui/, the layers they watch.
-layers=(runtime model ops views io windows app gui)
+layers=(runtime model ops views io windows app cli gui)
 # The soak tests take most of the suite's time and add nothing a single edit would not show.
 gtest_filter='-HistorySoak.*:LongSession.*'
 per_binary_timeout=180

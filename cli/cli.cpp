@@ -1,0 +1,185 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
+#include <variant>
+
+#include "cli/charset_edits.h"
+#include "cli/charset_input.h"
+#include "cli/charset_output.h"
+#include "cli/charset_report.h"
+#include "cli/cli_args.h"
+#include "cli/cli_help.h"
+#include "ops/batch.h"
+
+namespace kx {
+namespace {
+
+struct Streams {
+  std::istream& in;
+  std::ostream& out;
+};
+
+using Outcome = std::optional<CliFailure>;
+// A change of the charset the subcommand's operands asked for; it runs after IN was read.
+using CharsetEdit = std::function<Outcome(CharsetStore&)>;
+
+// The words before IN name the change; a word that names nothing is a usage failure.
+using EditFromWords = std::variant<CharsetEdit, CliFailure> (*)(std::span<const std::string> words);
+
+struct Subcommand {
+  SubcommandHelp help;  // help.writesOut: the operands end in IN OUT, else in IN alone
+  std::size_t words;    // operands before IN
+  EditFromWords edit;
+};
+
+CliFailure Unknown(std::string_view what, const std::string& word, std::string_view command) {
+  return UsageFailure("unknown " + std::string(what) + " '" + word + "' (see '" + std::string(kCliName) + " " +
+                      std::string(command) + " --help')");
+}
+
+std::variant<CharsetEdit, CliFailure> NoEdit(std::span<const std::string>) {
+  return CharsetEdit([](CharsetStore&) { return Outcome(); });
+}
+
+std::variant<CharsetEdit, CliFailure> ApplyEditFrom(std::span<const std::string> words) {
+  const ApplyOperation* operation = FindApplyOperation(words[0]);
+  if (!operation) return Unknown("operation", words[0], "apply");
+  const std::optional<EditScope> scope = ParseScope(words[1]);
+  if (!scope) return Unknown("scope", words[1], "apply");
+  if (Outcome refused = RefuseScope(*operation, *scope)) return *refused;
+  return CharsetEdit([operation, scope](CharsetStore& store) { return ApplyEdit(store, *operation, *scope); });
+}
+
+std::variant<CharsetEdit, CliFailure> SlideEditFrom(std::span<const std::string> words) {
+  const std::optional<SlideDirection> direction = FindSlide(words[0]);
+  if (!direction) return Unknown("direction", words[0], "slide");
+  return CharsetEdit([direction](CharsetStore& store) {
+    SlideCharsetNoWrap(store.editor, *direction);
+    return Outcome();
+  });
+}
+
+std::variant<CharsetEdit, CliFailure> CompressEdit(std::span<const std::string>) {
+  return CharsetEdit([](CharsetStore& store) {
+    CompressCharset(store);
+    return Outcome();
+  });
+}
+
+std::variant<CharsetEdit, CliFailure> DeriveEditFrom(std::span<const std::string> words) {
+  const std::optional<DerivedFontKind> kind = FindDerivedFont(words[0]);
+  if (!kind) return Unknown("kind", words[0], "derive");
+  return CharsetEdit([kind](CharsetStore& store) {
+    GlyphStores stores;
+    BuildDerivedFont(store.editor, stores, *kind);
+    return Outcome();
+  });
+}
+
+std::string CompressDetails() {
+  return "Removes every glyph that repeats an earlier one; the rest move to the front, empty glyphs fill the "
+         "end.\n";
+}
+
+const std::array<Subcommand, 6> kSubcommands{{
+    {{"convert", "IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]", "Write IN in another format",
+      nullptr, true},
+     0, NoEdit},
+    {{"apply", "OP SCOPE IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
+      "Apply a glyph operation to a glyph, a row, a half or the whole charset", ApplyDetails, true},
+     2, ApplyEditFrom},
+    {{"slide", "DIR IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
+      "Slide the entire charset one pixel without glyph wrap", SlideDetails, true},
+     1, SlideEditFrom},
+    {{"compress", "IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
+      "Remove repeated glyphs, packing the rest to the front", CompressDetails, true},
+     0, CompressEdit},
+    {{"derive", "KIND IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
+      "Build a 1x2, 2x1 or 2x2 font from glyphs 0-63", DeriveDetails, true},
+     1, DeriveEditFrom},
+    {{"info", "IN", "Tell the layout, size, distinct and empty glyphs and duplicate groups of IN", nullptr, false},
+     0, NoEdit},
+}};
+
+constexpr std::array<CliOption, 4> kWritingOptions{CliOption::Help, CliOption::To, CliOption::Label,
+                                                   CliOption::LoadAddress};
+constexpr std::array<CliOption, 1> kReadingOptions{CliOption::Help};
+
+std::array<SubcommandHelp, kSubcommands.size()> AllHelp() {
+  std::array<SubcommandHelp, kSubcommands.size()> out;
+  std::ranges::transform(kSubcommands, out.begin(), &Subcommand::help);
+  return out;
+}
+
+Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
+  const std::size_t operands = command.words + (command.help.writesOut ? 2 : 1);
+  if (args.operands.size() != operands) {
+    return UsageFailure("'" + std::string(command.help.name) + "' takes " + std::string(command.help.synopsis) +
+                        " (see '" + std::string(kCliName) + " " + std::string(command.help.name) + " --help')");
+  }
+  auto edit = command.edit(std::span(args.operands).first(command.words));
+  if (auto* failure = std::get_if<CliFailure>(&edit)) return *failure;
+  const std::string& inPath = args.operands[command.words];
+
+  if (!command.help.writesOut) {
+    auto input = ReadCharsetInput(inPath, io.in);
+    if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
+    const std::string report = CharsetReport(inPath, std::get<CharsetInput>(input));
+    io.out << report;
+    return std::nullopt;
+  }
+  const std::string& outPath = args.operands[command.words + 1];
+  auto settings = ChooseOutput(inPath, outPath, args.Value(CliOption::To), args.Value(CliOption::LoadAddress),
+                               args.Value(CliOption::Label));
+  if (auto* failure = std::get_if<CliFailure>(&settings)) return *failure;
+  auto input = ReadCharsetInput(inPath, io.in);
+  if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
+
+  CharsetStore store;
+  store.editor = std::get<CharsetInput>(input).charset;
+  if (Outcome failed = std::get<CharsetEdit>(edit)(store)) return failed;
+  return WriteOutput(outPath, EncodeCharset(store.editor, std::get<OutputSettings>(settings)), io.out);
+}
+
+int Fail(const CliFailure& failure, std::ostream& err) {
+  err << kCliName << ": " << failure.message << "\n";
+  return failure.status;
+}
+
+}  // namespace
+
+int RunCli(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << OverviewHelp(AllHelp());
+    return kExitUsage;
+  }
+  const std::string& first = args[0];
+  if (first == "--help" || first == "-h") {
+    out << OverviewHelp(AllHelp());
+    return kExitSuccess;
+  }
+  if (first == "--version") {
+    out << VersionText();
+    return kExitSuccess;
+  }
+  const auto command = std::ranges::find(kSubcommands, first, [](const Subcommand& s) { return s.help.name; });
+  if (command == kSubcommands.end()) {
+    return Fail(UsageFailure("unknown command '" + first + "' (see '" + std::string(kCliName) + " --help')"), err);
+  }
+  const std::span<const CliOption> accepted = command->help.writesOut ? std::span<const CliOption>(kWritingOptions)
+                                                                       : std::span<const CliOption>(kReadingOptions);
+  const ParseResult parsed = ParseArgs(args.subspan(1), accepted);
+  if (parsed.failure) return Fail(*parsed.failure, err);
+  if (parsed.args.Has(CliOption::Help)) {
+    out << SubcommandHelpText(command->help);
+    return kExitSuccess;
+  }
+  Streams io{in, out};
+  if (const Outcome failure = Run(*command, parsed.args, io)) return Fail(*failure, err);
+  return kExitSuccess;
+}
+
+}  // namespace kx

@@ -1,0 +1,22 @@
+#pragma once
+// Exit statuses of kestrelix-cli and the failure a step hands back to the command that ran it.
+
+#include <string>
+
+namespace kx {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitUsage = 1;   // a wrong command line: unknown command, operation, scope or option
+inline constexpr int kExitFailed = 2;  // bad input or a failed write
+
+// What went wrong, with the exit status it ends the program with. The message is shown on standard error
+// after the program's name.
+struct CliFailure {
+  int status = kExitFailed;
+  std::string message;
+};
+
+inline CliFailure UsageFailure(std::string message) { return {kExitUsage, std::move(message)}; }
+inline CliFailure InputFailure(std::string message) { return {kExitFailed, std::move(message)}; }
+
+}  // namespace kx

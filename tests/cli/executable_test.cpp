@@ -1,0 +1,78 @@
+// The built kestrelix-cli run as a process: exit statuses, standard input and output, help and version.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "model/rom_charset.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/io/temp_files.h"
+
+namespace kx {
+namespace {
+
+using namespace cli_testing;
+using namespace testing_files;
+
+struct ProcessRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the executable with `arguments` (shell words) in `dir`.
+ProcessRun RunExecutable(const TempDir& dir, const std::string& arguments) {
+  const std::string command = "cd " + dir.Dir() + " && " + KX_CLI_EXECUTABLE + " " + arguments + " >" +
+                              dir.Path("stdout") + " 2>" + dir.Path("stderr");
+  const int raw = std::system(command.c_str());
+  ProcessRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadBytes(dir.Path("stdout"));
+  run.err = ReadBytes(dir.Path("stderr"));
+  return run;
+}
+
+TEST(CliExecutable, HelpAndVersionSucceedOnStandardOutput) {
+  const TempDir dir;
+  const ProcessRun version = RunExecutable(dir, "--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "kestrelix-cli 1.0\n");
+  const ProcessRun help = RunExecutable(dir, "--help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* command : {"convert", "apply", "slide", "compress", "derive", "info"}) {
+    EXPECT_NE(help.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+    const ProcessRun own = RunExecutable(dir, std::string(command) + " --help");
+    EXPECT_EQ(own.status, 0) << command;
+    EXPECT_TRUE(own.out.starts_with(std::string("Usage: kestrelix-cli ") + command + " ")) << command;
+  }
+  EXPECT_EQ(help.err, "");
+}
+
+TEST(CliExecutable, PipesCharsetsThroughStandardInputAndOutput) {
+  const TempDir dir;
+  WriteBytes(dir.Path("rom.chr"), AsBytes(RomCharset()));
+  const ProcessRun run = RunExecutable(dir, "apply rotate all - - < rom.chr | " + std::string(KX_CLI_EXECUTABLE) +
+                                                " convert - - --to prg --load-address 3800");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string rotated = RunCliWith({"apply", "rotate", "all", "-", "-"}, AsBytes(RomCharset())).out;
+  EXPECT_EQ(run.out, std::string("\x00\x38", 2) + rotated);
+}
+
+TEST(CliExecutable, ExitStatusesTellUsageFromBadInput) {
+  const TempDir dir;
+  WriteBytes(dir.Path("rom.chr"), AsBytes(RomCharset()));
+  const ProcessRun none = RunExecutable(dir, "");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_TRUE(none.err.starts_with("Usage: kestrelix-cli")) << none.err;
+  EXPECT_EQ(RunExecutable(dir, "apply twirl all rom.chr out.chr").status, 1);
+  const ProcessRun missing = RunExecutable(dir, "convert gone.chr out.chr");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "kestrelix-cli: File Error! : 'gone.chr' not found!\n");
+  EXPECT_EQ(RunExecutable(dir, "convert rom.chr out.chr").status, 0);
+  EXPECT_EQ(ReadBytes(dir.Path("out.chr")), AsBytes(RomCharset()));
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,194 @@
+// What kestrelix-cli reads and writes: the input layouts by size and pictures, the output formats by
+// name and extension, the load address, and the info report.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/rom_charset.h"
+#include "runtime/image_codec.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/io/temp_files.h"
+
+namespace kx {
+namespace {
+
+using namespace cli_testing;
+using namespace testing_files;
+
+std::string Converted(const std::string& in, const std::vector<std::string>& options = {}) {
+  std::vector<std::string> args{"convert", "-", "-"};
+  args.insert(args.end(), options.begin(), options.end());
+  const CliRun run = RunCliWith(args, in);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return run.out;
+}
+
+std::span<const std::uint8_t> Span(const std::string& bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
+TEST(CliInput, LayoutsAreToldBySizeAsTheEditorsLoadsTellThem) {
+  const std::string charset = AsBytes(SampleCharset());
+  EXPECT_EQ(Converted(charset), charset);
+  // .prg: the two header bytes are skipped whatever they hold.
+  EXPECT_EQ(Converted("\x01\x08" + charset), charset);
+  // The 2049-byte short file: header skipped, 2047 bytes, the last charset byte 0.
+  const std::string shortFile = std::string("\x00\x30", 2) + charset.substr(0, 2047);
+  EXPECT_EQ(Converted(shortFile), charset.substr(0, 2047) + std::string(1, '\0'));
+}
+
+TEST(CliInput, PicturesReadBackAsTheImageImportDoes) {
+  // A 256x64 picture: black is clear, any other colour set, however dark.
+  Image picture(256, 64);
+  picture.Fill(0x000000);
+  picture.Row(0)[0] = 0xFF010000;   // glyph 0, row 0, bit 7
+  picture.Row(63)[255] = 0xFF000001;  // glyph 255, row 7, bit 0
+  picture.Row(9)[42] = 0xFF808080;    // glyph 37, row 1, bit 5
+  Charset expected{};
+  expected[0] = 0x80;
+  expected[255 * 8 + 7] = 0x01;
+  expected[37 * 8 + 1] = 0x20;
+  for (const ImageFormat format : {ImageFormat::Png, ImageFormat::Bmp}) {
+    const std::optional<Bytes> file = EncodeImage(picture, format);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(FromBytes(Converted(std::string(file->begin(), file->end()))), expected);
+  }
+}
+
+TEST(CliOutput, PictureDumpsAre512By128WithSetPixelsWhiteOnBlack) {
+  const Charset charset = SampleCharset();
+  for (const char* format : {"png", "bmp"}) {
+    const std::string file = Converted(AsBytes(charset), {"--to", format});
+    const DecodeResult decoded = DecodeImage(Span(file));
+    ASSERT_TRUE(decoded.image) << format;
+    ASSERT_EQ(decoded.image->Width(), 512);
+    ASSERT_EQ(decoded.image->Height(), 128);
+    int wrong = 0;
+    for (int y = 0; y < 128; ++y) {
+      for (int x = 0; x < 512; ++x) {
+        const int cx = x / 2;
+        const int cy = y / 2;
+        const int byte = (cx / 8) * 8 + (cy / 8) * 256 + cy % 8;
+        const bool set = (charset[byte] >> (7 - cx % 8)) & 1;
+        wrong += decoded.image->Pixel(x, y) != (set ? 0xFFFFFFu : 0u);
+      }
+    }
+    EXPECT_EQ(wrong, 0) << format;
+    // And the tool reads its own dump back to the same charset.
+    EXPECT_EQ(FromBytes(Converted(file)), charset) << format;
+  }
+  EXPECT_TRUE(Converted(AsBytes(charset), {"--to", "jpg"}).starts_with("\xFF\xD8\xFF"));
+}
+
+TEST(CliOutput, PrgCarriesTheLoadAddressLowByteFirst) {
+  const std::string charset = AsBytes(SampleCharset());
+  EXPECT_EQ(Converted(charset, {"--to", "prg"}), std::string(2, '\0') + charset);
+  EXPECT_EQ(Converted(charset, {"--to", "prg", "--load-address", "3000"}), std::string("\x00\x30", 2) + charset);
+  EXPECT_EQ(Converted(charset, {"--to", "prg", "--load-address", "$C800"}), std::string("\x00\xC8", 2) + charset);
+  EXPECT_EQ(Converted(charset, {"--to=prg", "--load-address=0x0801"}), "\x01\x08" + charset);
+  EXPECT_EQ(Converted(charset, {"--to", "prg", "--load-address", "ffff"}), "\xFF\xFF" + charset);
+}
+
+TEST(CliOutput, FormatComesFromTheExtensionUnlessNamed) {
+  const TempDir dir;
+  const std::string in = dir.Path("in.chr");
+  const std::string charset = AsBytes(SampleCharset());
+  WriteBytes(in, charset);
+  const auto written = [&](const std::string& name, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"convert", in, dir.Path(name)};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const CliRun run = RunCliWith(args);
+    EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+    EXPECT_EQ(run.out, "");
+    return ReadBytes(dir.Path(name));
+  };
+  EXPECT_EQ(written("a.chr"), charset);
+  EXPECT_EQ(written("a.bin"), charset);
+  EXPECT_EQ(written("A.PRG").size(), 2050u);
+  EXPECT_TRUE(written("a.png").starts_with("\x89PNG"));
+  EXPECT_TRUE(written("a.Bmp").starts_with("BM"));
+  EXPECT_TRUE(written("a.jpeg").starts_with("\xFF\xD8\xFF"));
+  EXPECT_TRUE(written("a.chr", {"--to", "png"}).starts_with("\x89PNG"));
+  EXPECT_TRUE(written("font.a").find("!byte") != std::string::npos);
+  EXPECT_TRUE(written("font.s").find(".byte") != std::string::npos);
+  EXPECT_TRUE(written("font.asm").find("// glyph 0") != std::string::npos);
+  EXPECT_TRUE(written("font.c").find("const unsigned char font[2048] = {") != std::string::npos);
+  EXPECT_TRUE(written("font.h").find("extern const unsigned char font[2048];") != std::string::npos);
+}
+
+TEST(CliOutput, SourceLabelsComeFromOutThenInThenTheOption) {
+  const std::string charset = AsBytes(SampleCharset());
+  const TempDir dir;
+  const std::string in = dir.Path("big-font.chr");
+  WriteBytes(in, charset);
+  // The line that starts with `start`.
+  const auto firstLine = [](const std::string& text, const std::string& start) {
+    const std::size_t at = text.find("\n" + start);
+    return at == std::string::npos ? std::string() : text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+  };
+  ASSERT_EQ(RunCliWith({"convert", in, dir.Path("title 2.s")}).status, 0);
+  EXPECT_EQ(firstLine(ReadBytes(dir.Path("title 2.s")), "title_2"), "title_2:");
+  EXPECT_EQ(firstLine(RunCliWith({"convert", in, "-", "--to", "ca65"}).out, "big_font"), "big_font:");
+  EXPECT_EQ(firstLine(Converted(charset, {"--to", "ca65"}), "charset"), "charset:");
+  EXPECT_EQ(firstLine(Converted(charset, {"--to", "ca65", "--label", "logo_chars"}), "logo_chars"),
+            "logo_chars:");
+}
+
+TEST(CliScopes, TheEdgeGlyphsAndRowsAreReached) {
+  // Reverse of one glyph or row inverts exactly its bytes.
+  const Charset start = SampleCharset();
+  const auto reversed = [&](int firstByte, int count) {
+    Charset c = start;
+    for (int i = firstByte; i < firstByte + count; ++i) c[i] = static_cast<std::uint8_t>(c[i] ^ 0xFF);
+    return c;
+  };
+  const auto applied = [&](const std::string& scope) {
+    const CliRun run = RunCliWith({"apply", "reverse", scope, "-", "-"}, AsBytes(start));
+    EXPECT_EQ(run.status, 0) << scope << ": " << run.err;
+    return FromBytes(run.out);
+  };
+  EXPECT_EQ(FirstDifference(applied("glyph:0"), reversed(0, 8)), -1);
+  EXPECT_EQ(FirstDifference(applied("glyph:255"), reversed(2040, 8)), -1);
+  EXPECT_EQ(FirstDifference(applied("row:1"), reversed(0, 256)), -1);
+  EXPECT_EQ(FirstDifference(applied("row:8"), reversed(1792, 256)), -1);
+}
+
+TEST(CliInfo, TellsLayoutSizeDistinctEmptyAndDuplicateGroups) {
+  // Every glyph different (its last byte is its number), then glyph 7 a copy of glyph 3 and glyphs 9 and
+  // 200 emptied.
+  Charset charset{};
+  for (int n = 0; n < kGlyphCount; ++n) PutGlyph(charset, n, {0xA5, 0x5A, 0, 0, 0, 0, 0, std::uint8_t(n)});
+  PutGlyph(charset, 7, GetGlyph(charset, 3));
+  PutGlyph(charset, 9, Glyph{});
+  PutGlyph(charset, 200, Glyph{});
+  const CliRun run = RunCliWith({"info", "-"}, std::string("\x00\x20", 2) + AsBytes(charset));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "file: -\n"
+            "layout: charset with load address (.prg)\n"
+            "size: 2050 bytes\n"
+            "distinct glyphs: 254\n"
+            "empty glyphs: 2\n"
+            "duplicate groups: 2\n"
+            "  3 7\n"
+            "  9 200\n");
+}
+
+TEST(CliInfo, NamesEachLayout) {
+  const std::string rom = AsBytes(RomCharset());
+  const auto layout = [](const std::string& bytes) {
+    const std::string out = RunCliWith({"info", "-"}, bytes).out;
+    const std::size_t at = out.find("layout: ");
+    return out.substr(at + 8, out.find('\n', at) - at - 8);
+  };
+  EXPECT_EQ(layout(rom), "raw charset (.chr)");
+  EXPECT_EQ(layout(rom + std::string(1, '\0')), "short load-address file (2049 bytes, last byte missing)");
+  EXPECT_EQ(layout(Converted(rom, {"--to", "png"})), "PNG picture");
+  EXPECT_EQ(layout(Converted(rom, {"--to", "jpg"})), "JPEG picture");
+  EXPECT_EQ(layout(Converted(rom, {"--to", "bmp"})), "BMP picture");
+}
+
+}  // namespace
+}  // namespace kx
