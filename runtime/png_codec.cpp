@@ -61,9 +61,6 @@ std::optional<Bytes> EncodePng(const Image& img) {
   png.width = static_cast<png_uint_32>(img.Width());
   png.height = static_cast<png_uint_32>(img.Height());
   png.format = PNG_FORMAT_RGB;
-  // Fast filters and compression: the pictures written are dumps of two colours in 2x2 blocks, which
-  // pack well either way, and the time goes into every command-line conversion to PNG.
-  png.flags = PNG_IMAGE_FLAG_FAST;
   // One pass into a buffer of the largest size the picture can take: asking libpng for the size first
   // would compress the picture twice.
   png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(png);
