@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "app/charset_loading.h"
 #include "app/settings.h"
 #include "app/event_flow.h"
 #include "gui/canvas_widget.h"
@@ -83,7 +84,8 @@ void WaitWhilePainting(int ms) {
   loop.exec();
 }
 
-std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std::string& settingsPath) {
+std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std::string& settingsPath,
+                                    const std::string& file) {
   StartupWindow splash;
   splash.show();
   QCoreApplication::processEvents();
@@ -108,6 +110,10 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
   window->SyncFromApp();
   window->EditorCanvas()->setFocus();
   window->LayOut();
+  if (!file.empty()) {
+    OpenFileAtStartUp(app, file);
+    window->SyncFromApp();
+  }
   return window;
 }
 
