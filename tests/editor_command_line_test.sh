@@ -3,7 +3,7 @@
 # display must each answer at once, without a window and without creating kstr.ini in the working folder.
 #   editor_command_line_test.sh PATH_TO_KESTRELIX
 set -uo pipefail
-editor=$1
+editor=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
