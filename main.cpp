@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
   app.shell.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
   kx::QtDialogs dialogs(nullptr);
   app.shell.dialogs = &dialogs;
-  const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName, request.file);
+  const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName);
   dialogs.SetParent(window.get());
+  kx::OpenStartUpFile(app, *window, request.file);
   const int status = qt.exec();
   kx::WriteSettingsAtExit(kx::kSettingsFileName, app, window->CurrentPlacement());
   return status;

@@ -84,8 +84,7 @@ void WaitWhilePainting(int ms) {
   loop.exec();
 }
 
-std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std::string& settingsPath,
-                                    const std::string& file) {
+std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std::string& settingsPath) {
   StartupWindow splash;
   splash.show();
   QCoreApplication::processEvents();
@@ -110,11 +109,13 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
   window->SyncFromApp();
   window->EditorCanvas()->setFocus();
   window->LayOut();
-  if (!file.empty()) {
-    OpenFileAtStartUp(app, file);
-    window->SyncFromApp();
-  }
   return window;
+}
+
+void OpenStartUpFile(App& app, MainWindow& window, const std::string& file) {
+  if (file.empty()) return;
+  OpenFileAtStartUp(app, file);
+  window.SyncFromApp();
 }
 
 }  // namespace kx

@@ -16,9 +16,13 @@ void WaitWhilePainting(int ms);
 
 // Brings the editor up: the start-up window with its progress lines, the settings file read (or created)
 // from `settingsPath` (none when empty), then the main window, shown as the settings say, with its title and
-// the keyboard focus in the editor view. A non-empty `file` is then opened as a dropped file would be
-// (OpenFileAtStartUp) and the window shows the result.
+// the keyboard focus in the editor view.
 std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait = WaitWhilePainting,
-                                    const std::string& settingsPath = "kstr.ini", const std::string& file = {});
+                                    const std::string& settingsPath = "kstr.ini");
+
+// The file named on the command line, once the main window is up and the dialogs have it as their parent:
+// opened as a dropped file would be (OpenFileAtStartUp), and the window shows the result. Nothing for an
+// empty name.
+void OpenStartUpFile(App& app, MainWindow& window, const std::string& file);
 
 }  // namespace kx

@@ -21,7 +21,8 @@ TEST(StartUpWithFile, TheNamedFileIsOpenWhenTheWindowShowsAndIsOnTheRecentList) 
   testing_files::WriteBytes(path, testing_files::Counting(2048, 5));
   App app;
   app.shell.placement.maximize = false;
-  const auto window = StartUp(app, [](int) {}, "", path);
+  const auto window = StartUp(app, [](int) {}, "");
+  OpenStartUpFile(app, *window, path);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - " + path);
   EXPECT_EQ(app.doc.store.editor[0], 5);
@@ -32,7 +33,8 @@ TEST(StartUpWithFile, TheNamedFileIsOpenWhenTheWindowShowsAndIsOnTheRecentList) 
 TEST(StartUpWithFile, WithoutAFileTheEditorStartsUntitled) {
   App app;
   app.shell.placement.maximize = false;
-  const auto window = StartUp(app, [](int) {}, "", "");
+  const auto window = StartUp(app, [](int) {}, "");
+  OpenStartUpFile(app, *window, "");
   EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
   EXPECT_EQ(app.doc.files.recent[0], kEmptyRecent);
 }
