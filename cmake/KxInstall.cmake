@@ -1,6 +1,5 @@
-# What `cmake --install` puts where, and the Debian package `cpack -G DEB` builds from it. Included at the
-# end of the top-level CMakeLists.txt, after every executable is defined, so that the command-line tool is
-# installed whenever the build has it.
+# What `cmake --install` puts where, and the Debian package `cpack -G DEB` builds from it. Included from the
+# top-level CMakeLists.txt once the editor is defined.
 include(GNUInstallDirs)
 
 set(KX_APP_ID io.github.kestrelix.Kestrelix)
@@ -39,9 +38,14 @@ add_custom_command(OUTPUT ${kx_icon_files}
 add_custom_target(kx_program_icons ALL DEPENDS ${kx_icon_files})
 
 install(TARGETS kestrelix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET kestrelix-cli)
-  install(TARGETS kestrelix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+# The command-line tool is looked for once the whole top-level directory has been read, wherever it is
+# defined.
+function(kx_install_cli_if_built)
+  if(TARGET kestrelix-cli)
+    install(TARGETS kestrelix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kx_install_cli_if_built)
 install(FILES ${CMAKE_SOURCE_DIR}/data/${KX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/generated/${KX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
