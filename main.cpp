@@ -1,14 +1,39 @@
 #include <QApplication>
 
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "app/app.h"
+#include "app/command_line.h"
 #include "app/settings.h"
 #include "gui/main_window.h"
+#include "gui/program_icon.h"
 #include "gui/qt_dialogs.h"
 #include "gui/startup.h"
 #include "windows/about_texts.h"
 
+namespace {
+
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Read before the window system is touched: --help, --version and errors need no display and leave the
+  // settings file alone.
+  const kx::StartRequest request =
+      kx::ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc),
+                          {Variable("QT_QPA_PLATFORM"), Variable("DISPLAY"), Variable("WAYLAND_DISPLAY")},
+                          std::cout, std::cerr);
+  if (request.exitStatus) return *request.exitStatus;
+
   QApplication qt(argc, argv);
+  kx::UseProgramIconForAllWindows();
   kx::App app;
   // This file is compiled again whenever the program's libraries change (see CMakeLists.txt).
   app.shell.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
@@ -16,6 +41,7 @@ int main(int argc, char** argv) {
   app.shell.dialogs = &dialogs;
   const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName);
   dialogs.SetParent(window.get());
+  kx::OpenStartUpFile(app, *window, request.file);
   const int status = qt.exec();
   kx::WriteSettingsAtExit(kx::kSettingsFileName, app, window->CurrentPlacement());
   return status;

@@ -1,8 +1,12 @@
 #include "app/charset_loading.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/app.h"
 #include "app/file_dialogs.h"
 #include "app/event_flow.h"
+#include "app/file_session.h"
 #include "app/unsaved_prompt.h"
 #include "io/charset_file.h"
 
@@ -76,24 +80,44 @@ void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
   FinishChosenLoad(app, read, choice->path, "Not a " + std::to_string(fileSize) + " byte file: \r\n\r\n", true);
 }
 
-void DropFiles(App& app, const std::vector<std::string>& paths) {
-  const EventScope event(app);
-  app.shell.requests.focusEditor = true;
-  if (paths.empty()) return;
+namespace {
+
+// The drop's loading rules and messages; true when the file was loaded.
+bool LoadDropped(App& app, const std::vector<std::string>& paths) {
+  if (paths.empty()) return false;
   // Several files arrive as one newline-separated text, which names no file and is refused below.
   std::string dropped;
   for (const std::string& path : paths) dropped += (dropped.empty() ? "" : "\n") + path;
-  if (!ConfirmUnsavedChanges(app, PromptFor::Drop)) return;
+  if (!ConfirmUnsavedChanges(app, PromptFor::Drop)) return false;
   const SliceRead read = paths.size() == 1 ? ReadFileSlice(dropped, SizeSlice) : SliceRead{SliceStatus::WrongSize, {}, {}};
   switch (read.status) {
-    case SliceStatus::Ok: return CompleteLoad(app, read, dropped, false);
-    case SliceStatus::Unreadable: return ShowUnreadable(app, dropped);
+    case SliceStatus::Ok: CompleteLoad(app, read, dropped, false); return true;
+    case SliceStatus::Unreadable: ShowUnreadable(app, dropped); return false;
     case SliceStatus::Missing:
     case SliceStatus::WrongSize: break;
   }
   ShowFileWarning(app.shell, kFileErrorTitle,
                   "Could not read file: \r\n\r\n" + dropped +
                       "\r\n\r\nSorry, 'drag and drop' only supports 2048 byte .chr files\r\nor 2050 byte .prg files...");
+  return false;
+}
+
+}  // namespace
+
+void DropFiles(App& app, const std::vector<std::string>& paths) {
+  const EventScope event(app);
+  app.shell.requests.focusEditor = true;
+  LoadDropped(app, paths);
+}
+
+void OpenFileAtStartUp(App& app, const std::string& path) {
+  const EventScope event(app);
+  app.shell.requests.focusEditor = true;
+  // Named as a dropped file would be, by its full path, so the title and the recent list say where it is.
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  const std::string named = error ? path : absolute.lexically_normal().string();
+  if (LoadDropped(app, {named})) AddRecentFile(app.doc, named);
 }
 
 void OpenRecentFile(App& app, int slot) {

@@ -25,6 +25,10 @@ void ImportCharsetBytes(App& app, std::uint64_t fileSize);
 // bytes, judged by size alone. The keyboard focus goes back to the editor canvas whatever happens.
 void DropFiles(App& app, const std::vector<std::string>& paths);
 
+// A file named on the command line, opened once the main window is up: loaded by the drop's rules, with
+// its messages, under its full path; a file that loaded goes on the recent list.
+void OpenFileAtStartUp(App& app, const std::string& path);
+
 // Recent entry `slot` (0 = newest): loaded by size like a drop; a missing file is reported, a file of
 // another size ignored.
 void OpenRecentFile(App& app, int slot);

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "app/charset_loading.h"
 #include "app/settings.h"
 #include "app/event_flow.h"
 #include "gui/canvas_widget.h"
@@ -110,6 +111,12 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
   window->EditorCanvas()->setFocus();
   window->LayOut();
   return window;
+}
+
+void OpenStartUpFile(App& app, MainWindow& window, const std::string& file) {
+  if (file.empty()) return;
+  OpenFileAtStartUp(app, file);
+  window.SyncFromApp();
 }
 
 }  // namespace kx

@@ -20,4 +20,9 @@ void WaitWhilePainting(int ms);
 std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait = WaitWhilePainting,
                                     const std::string& settingsPath = "kstr.ini");
 
+// The file named on the command line, once the main window is up and the dialogs have it as their parent:
+// opened as a dropped file would be (OpenFileAtStartUp), and the window shows the result. Nothing for an
+// empty name.
+void OpenStartUpFile(App& app, MainWindow& window, const std::string& file);
+
 }  // namespace kx

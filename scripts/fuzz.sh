@@ -15,6 +15,7 @@ build=$root/build-fuzz
 usage() { sed -n '2,5p' "$0" >&2; exit 2; }
 (($# >= 1)) || usage
 
+scripts/install-deps.sh clang-14 libclang-rt-14-dev
 if [[ ! -f $build/build.ninja ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX_FUZZ=ON \
         -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null

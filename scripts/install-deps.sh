@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, skipping those already installed.
+# Installs the Debian packages the build, the tests and the package check need, skipping those already
+# installed; packages named as arguments are installed too. The fuzzing compiler is not among them:
+# scripts/fuzz.sh, which alone needs it, asks for it.
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libpng-dev libjpeg-dev libgtest-dev
-          xvfb xauth clang-14 libclang-rt-14-dev
+          xvfb xauth desktop-file-utils appstream dpkg-dev
           acme cc65 64tass gcc)
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: the normal build (build/), then everything
 # again under AddressSanitizer and UBSan (build-asan/), including every fuzz corpus file replayed through
-# its target. Both must pass; ends with CTest's summary of the sanitizer run.
+# its target. Between the two, scripts/check-install.sh checks the installed tree and the Debian package of
+# the normal build. All must pass; ends with CTest's summary of the sanitizer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j2
+scripts/check-install.sh build
 
 source tests/sanitizers/sanitizer_env.sh
 if [[ ! -f build-asan/build.ninja ]]; then

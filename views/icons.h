@@ -55,6 +55,9 @@ struct Picture {
 // 16x16 for the tool icons, 44x20 for the two swap pictures.
 Picture IconPicture(IconId id);
 
+// The kestrel of the logo at one pixel per art pixel, wings spread; transparent (0) around it.
+Picture BirdPicture();
+
 // The 269x269 logo: the bird and the program's name on a dark C64 screen.
 Picture LogoPicture();
 

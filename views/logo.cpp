@@ -22,14 +22,11 @@ std::uint32_t BirdColour(char c) {
 }
 
 void DrawBird(Picture& p, int x0, int y0) {
-  const int half = static_cast<int>(std::string_view(icon_art::kBirdLeftHalf[0]).size());
-  for (int y = 0; y < static_cast<int>(icon_art::kBirdLeftHalf.size()); ++y) {
-    for (int x = 0; x < half; ++x) {
-      const std::uint32_t colour = BirdColour(icon_art::kBirdLeftHalf[y][x]);
-      if (colour == 0) continue;
-      for (int column : {x, 2 * half - 1 - x}) {
-        FillRect(p, x0 + column * kBirdScale, y0 + y * kBirdScale, kBirdScale, kBirdScale, colour);
-      }
+  const Picture bird = BirdPicture();
+  for (int y = 0; y < bird.height; ++y) {
+    for (int x = 0; x < bird.width; ++x) {
+      const std::uint32_t colour = bird.At(x, y);
+      if (colour != 0) FillRect(p, x0 + x * kBirdScale, y0 + y * kBirdScale, kBirdScale, kBirdScale, colour);
     }
   }
 }
@@ -42,12 +39,25 @@ int CentredX(std::string_view text, int scale) { return (kLogoSize - static_cast
 
 }  // namespace
 
+Picture BirdPicture() {
+  const int half = static_cast<int>(std::string_view(icon_art::kBirdLeftHalf[0]).size());
+  const int height = static_cast<int>(icon_art::kBirdLeftHalf.size());
+  Picture p{2 * half, height, std::vector<std::uint32_t>(static_cast<std::size_t>(2 * half * height), 0)};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < half; ++x) {
+      const std::uint32_t colour = BirdColour(icon_art::kBirdLeftHalf[y][x]);
+      p.pixels[static_cast<std::size_t>(y * p.width + x)] = colour;
+      p.pixels[static_cast<std::size_t>(y * p.width + p.width - 1 - x)] = colour;
+    }
+  }
+  return p;
+}
+
 Picture LogoPicture() {
   Picture p{kLogoSize, kLogoSize, std::vector<std::uint32_t>(kLogoSize * kLogoSize, kC64LightBlue)};
   FillRect(p, kBorder, kBorder, kLogoSize - 2 * kBorder, kLogoSize - 2 * kBorder, kC64Blue);
 
-  const int birdWidth = 2 * static_cast<int>(std::string_view(icon_art::kBirdLeftHalf[0]).size()) * kBirdScale;
-  DrawBird(p, (kLogoSize - birdWidth) / 2, 28);
+  DrawBird(p, (kLogoSize - BirdPicture().width * kBirdScale) / 2, 28);
 
   constexpr std::string_view kName = "KESTRELIX";
   DrawRomText(p, kName, CentredX(kName, 3) + 3, 131, 3, kOpaqueWord | 0x000000);

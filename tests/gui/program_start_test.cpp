@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "app/file_session.h"
+#include "io/temp_files.h"
+
+#include "gui/about_window.h"
+#include "gui/main_window.h"
+#include "gui/program_icon.h"
+#include "gui/startup.h"
+#include "views/program_icon.h"
+
+namespace kx {
+namespace {
+
+TEST(StartUpWithFile, TheNamedFileIsOpenWhenTheWindowShowsAndIsOnTheRecentList) {
+  testing_files::TempDir dir;
+  const std::string path = dir.Path("start.chr");
+  testing_files::WriteBytes(path, testing_files::Counting(2048, 5));
+  App app;
+  app.shell.placement.maximize = false;
+  const auto window = StartUp(app, [](int) {}, "");
+  OpenStartUpFile(app, *window, path);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - " + path);
+  EXPECT_EQ(app.doc.store.editor[0], 5);
+  EXPECT_EQ(app.doc.files.recent[0], path);
+  EXPECT_FALSE(app.shell.requests.focusEditor);  // handed over to the window
+}
+
+TEST(StartUpWithFile, WithoutAFileTheEditorStartsUntitled) {
+  App app;
+  app.shell.placement.maximize = false;
+  const auto window = StartUp(app, [](int) {}, "");
+  OpenStartUpFile(app, *window, "");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
+  EXPECT_EQ(app.doc.files.recent[0], kEmptyRecent);
+}
+
+// The pixels of `icon` at `size` as 0xAARRGGBB words.
+std::vector<std::uint32_t> Pixels(const QIcon& icon, int size) {
+  const QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) pixels.push_back(image.pixel(x, y));
+  }
+  return pixels;
+}
+
+TEST(ProgramIcon, EveryWindowShowsTheKestrelAtEachSizeUnscaled) {
+  UseProgramIconForAllWindows();
+  App app;
+  MainWindow main(app);
+  AboutWindow about(nullptr, "");
+  for (const QWidget* window : std::initializer_list<const QWidget*>{&main, &about}) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+      EXPECT_EQ(Pixels(window->windowIcon(), size), ProgramIconPicture(size).pixels) << size;
+    }
+  }
+  QApplication::setWindowIcon(QIcon());
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,17 @@
+#pragma once
+// The program's icon: the logo's kestrel on a C64 screen tile, for the window system and the desktop.
+
+#include <array>
+
+#include "views/icons.h"
+
+namespace kx {
+
+// The square sizes the desktop's icon theme gets, in pixels.
+inline constexpr std::array<int, 6> kProgramIconSizes = {16, 32, 48, 64, 128, 256};
+
+// A size x size opaque picture: a light blue frame round the dark blue screen and the kestrel in its
+// middle, every art pixel a whole block of pixels (nearest neighbour, no blending), as large as fits.
+Picture ProgramIconPicture(int size);
+
+}  // namespace kx
