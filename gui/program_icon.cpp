@@ -9,7 +9,7 @@ namespace kx {
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : kProgramIconSizes) icon.addPixmap(ToPixmap(ProgramIconPicture(size)));
+  for (int size : kProgramIconSizes) icon.addPixmap(ToPixmap(ProgramIconPicture(size), 1.0));
   return icon;
 }
 
