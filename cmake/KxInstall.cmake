@@ -59,6 +59,22 @@ install(FILES ${CMAKE_SOURCE_DIR}/changelog.txt ${CMAKE_SOURCE_DIR}/LICENSE ${CM
         DESTINATION ${KX_DOC_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual DESTINATION ${KX_DOC_DIR})
 
+# The build tree stages the changelog and the manual beside the editor (<build>/share/doc/kestrelix), so a
+# program that was built but not installed finds them too.
+file(GLOB kx_manual_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/manual/*)
+set(KX_STAGED_DOC_DIR ${CMAKE_BINARY_DIR}/share/doc/kestrelix)
+set(KX_STAGED_STAMP ${CMAKE_BINARY_DIR}/generated/staged_data.stamp)
+add_custom_command(OUTPUT ${KX_STAGED_STAMP}
+                   COMMAND ${CMAKE_COMMAND} -E rm -rf ${KX_STAGED_DOC_DIR}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${KX_STAGED_DOC_DIR}/manual
+                   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/changelog.txt ${KX_STAGED_DOC_DIR}
+                   COMMAND ${CMAKE_COMMAND} -E copy ${kx_manual_files} ${KX_STAGED_DOC_DIR}/manual
+                   COMMAND ${CMAKE_COMMAND} -E touch ${KX_STAGED_STAMP}
+                   DEPENDS ${CMAKE_SOURCE_DIR}/changelog.txt ${kx_manual_files}
+                   COMMENT "Staging the changelog and the manual beside the editor")
+add_custom_target(kx_staged_data ALL DEPENDS ${KX_STAGED_STAMP})
+add_dependencies(kestrelix kx_staged_data)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrelix)
 set(CPACK_PACKAGE_VENDOR "The Kestrelix developers")

@@ -42,7 +42,17 @@ TEST(DataFiles, TheWorkingFolderComesFirstThenTheInstalledFolder) {
   files.present.clear();
   files.asked.clear();
   EXPECT_EQ(FindDataFile(kChangelogData, "/usr/bin", files.Port()), std::nullopt);
-  EXPECT_EQ(files.asked, (std::vector<std::string>{"changelog.txt", "/usr/share/doc/kestrelix/changelog.txt"}));
+  EXPECT_EQ(files.asked, (std::vector<std::string>{"changelog.txt", "/usr/share/doc/kestrelix/changelog.txt",
+                                                   "/usr/bin/share/doc/kestrelix/changelog.txt"}));
+}
+
+TEST(DataFiles, ABuiltButNotInstalledProgramUsesTheCopyStagedBesideIt) {
+  FakeFiles files;
+  files.present = {"/src/build/share/doc/kestrelix/manual/index.html", "/src/share/doc/kestrelix/changelog.txt",
+                   "/src/build/share/doc/kestrelix/changelog.txt"};
+  // An installed copy still wins over the staged one.
+  EXPECT_EQ(FindDataFile(kChangelogData, "/src/build", files.Port()), "/src/share/doc/kestrelix/changelog.txt");
+  EXPECT_EQ(FindDataFile(kHelpData, "/src/build", files.Port()), "/src/build/share/doc/kestrelix/manual/index.html");
 }
 
 TEST(DataFiles, TheHelpIsTheChmFileHereOrTheInstalledManual) {
