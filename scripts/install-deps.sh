@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the package check need, skipping those already
-# installed; packages named as arguments are installed too. The fuzzing compiler is not among them:
-# scripts/fuzz.sh, which alone needs it, asks for it.
+# Installs the Debian packages the build needs, skipping those already installed. `--tests` adds what the
+# tests and the package check run (the assemblers that build exported source back, the desktop-file and
+# AppStream validators, dpkg-shlibdeps); any other arguments are further packages to install. The fuzzing
+# compiler is not among them: scripts/fuzz.sh, which alone needs it, asks for it.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev libpng-dev libjpeg-dev libgtest-dev
-          xvfb xauth desktop-file-utils appstream dpkg-dev
-          acme cc65 64tass gcc)
-packages+=("$@")
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev libpng-dev libjpeg-dev libgtest-dev)
+test_packages=(acme cc65 64tass gcc desktop-file-utils appstream dpkg-dev)
+for arg in "$@"; do
+  if [[ $arg == --tests ]]; then packages+=("${test_packages[@]}"); else packages+=("$arg"); fi
+done
 
 missing=()
 for p in "${packages[@]}"; do

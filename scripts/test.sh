@@ -5,7 +5,7 @@
 # the normal build. All must pass; ends with CTest's summary of the sanitizer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j2
 scripts/check-install.sh build
