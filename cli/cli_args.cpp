@@ -6,21 +6,21 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OptionSpec, 4> kOptions{{
+constexpr std::array<OptionRule, 4> kOptions{{
     {CliOption::Help, "help", false},
     {CliOption::To, "to", true},
     {CliOption::Label, "label", true},
     {CliOption::LoadAddress, "load-address", true},
 }};
 
-const OptionSpec* FindOption(std::string_view name) {
-  const auto it = std::ranges::find(kOptions, name, &OptionSpec::name);
+const OptionRule* FindOption(std::string_view name) {
+  const auto it = std::ranges::find(kOptions, name, &OptionRule::name);
   return it == kOptions.end() ? nullptr : &*it;
 }
 
 }  // namespace
 
-std::span<const OptionSpec> AllOptions() { return kOptions; }
+std::span<const OptionRule> AllOptions() { return kOptions; }
 
 bool ParsedArgs::Has(CliOption id) const {
   return std::ranges::any_of(options, [id](const auto& o) { return o.first == id; });
@@ -49,26 +49,26 @@ ParseResult ParseArgs(std::span<const std::string> args, std::span<const CliOpti
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const OptionSpec* spec = FindOption(name);
-    if (!spec || std::ranges::find(accepted, spec->id) == accepted.end()) {
+    const OptionRule* rule = FindOption(name);
+    if (!rule || std::ranges::find(accepted, rule->id) == accepted.end()) {
       result.failure = UsageFailure("unknown option '--" + name + "'");
       return result;
     }
     std::string value;
     if (equals != std::string::npos) {
-      if (!spec->takesValue) {
+      if (!rule->takesValue) {
         result.failure = UsageFailure("option '--" + name + "' takes no value");
         return result;
       }
       value = arg.substr(equals + 1);
-    } else if (spec->takesValue) {
+    } else if (rule->takesValue) {
       if (i + 1 >= args.size()) {
         result.failure = UsageFailure("option '--" + name + "' needs a value");
         return result;
       }
       value = args[++i];
     }
-    result.args.options.emplace_back(spec->id, std::move(value));
+    result.args.options.emplace_back(rule->id, std::move(value));
   }
   return result;
 }

@@ -17,14 +17,14 @@ namespace kx {
 
 enum class CliOption { Help, To, Label, LoadAddress };
 
-struct OptionSpec {
+struct OptionRule {
   CliOption id;
   std::string_view name;  // without the leading "--"
   bool takesValue;
 };
 
 // Every option any subcommand knows; each subcommand accepts a subset of them.
-std::span<const OptionSpec> AllOptions();
+std::span<const OptionRule> AllOptions();
 
 struct ParsedArgs {
   std::vector<std::string> operands;

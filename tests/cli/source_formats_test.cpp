@@ -4,44 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <random>
+#include <map>
 #include <string>
-#include <vector>
 
 #include "model/rom_charset.h"
 #include "tests/cli/cli_test_support.h"
-#include "tests/io/temp_files.h"
+#include "tests/io/source_builds.h"
 
 namespace kx {
 namespace {
 
 using namespace cli_testing;
 using namespace testing_files;
-
-Charset Filled(std::uint8_t value) {
-  Charset charset;
-  charset.fill(value);
-  return charset;
-}
-
-struct NamedCharset {
-  const char* name;
-  Charset bytes;
-};
-
-std::vector<NamedCharset> Charsets() {
-  return {{"rom", RomCharset()}, {"random", SampleCharset(99)}, {"zero", Filled(0x00)}, {"set", Filled(0xFF)}};
-}
-
-// Runs a tool in `dir`, its output kept for the failure report. A missing tool is a failure: the test
-// command installs every one of them.
-void RunTool(const TempDir& dir, const std::string& tool, const std::string& arguments) {
-  ASSERT_EQ(std::system(("command -v " + tool + " >/dev/null").c_str()), 0) << tool << " is not installed";
-  const std::string log = dir.Path("log.txt");
-  const int status = std::system(("cd " + dir.Dir() + " && " + tool + " " + arguments + " >" + log + " 2>&1").c_str());
-  ASSERT_EQ(status, 0) << tool << " " << arguments << "\n" << ReadBytes(log);
-}
 
 // Writes the charset as in.chr and converts it with kestrelix-cli into `out` (a name in `dir`).
 void Export(const TempDir& dir, const Charset& charset, const std::string& out) {
@@ -50,54 +24,28 @@ void Export(const TempDir& dir, const Charset& charset, const std::string& out) 
   ASSERT_EQ(run.status, 0) << run.err;
 }
 
-// What each assembled program holds: the charset at $2000, then the label's value as a word.
-std::string WithLabelWord(const Charset& charset) { return AsBytes(charset) + std::string("\x00\x20", 2); }
-
-TEST(CliSourceFormats, AcmeBuildsTheBytes) {
-  for (const NamedCharset& c : Charsets()) {
-    const TempDir dir;
-    ASSERT_NO_FATAL_FAILURE(Export(dir, c.bytes, "font.a"));
-    WriteBytes(dir.Path("main.a"), "*= $2000\n!source \"font.a\"\n!word font\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "acme", "-f plain -o out.bin main.a"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), WithLabelWord(c.bytes)) << c.name;
-  }
-}
-
-TEST(CliSourceFormats, Ca65AndLd65BuildTheBytes) {
-  for (const NamedCharset& c : Charsets()) {
-    const TempDir dir;
-    ASSERT_NO_FATAL_FAILURE(Export(dir, c.bytes, "font.s"));
-    WriteBytes(dir.Path("main.s"), ".include \"font.s\"\n.word font\n");
-    WriteBytes(dir.Path("link.cfg"),
-               "MEMORY { RAM: start = $2000, size = $2000, file = %O; }\n"
-               "SEGMENTS { CODE: load = RAM, type = ro; }\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "ca65", "-o main.o main.s"));
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "ld65", "-C link.cfg -o out.bin main.o"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), WithLabelWord(c.bytes)) << c.name;
-  }
-}
-
-TEST(CliSourceFormats, Tass64BuildsTheBytes) {
-  for (const NamedCharset& c : Charsets()) {
-    const TempDir dir;
-    ASSERT_NO_FATAL_FAILURE(Export(dir, c.bytes, "font.tass"));
-    WriteBytes(dir.Path("main.asm"), "* = $2000\n.include \"font.tass\"\n.word font\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "64tass", "--quiet --nostart -o out.bin main.asm"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), WithLabelWord(c.bytes)) << c.name;
+// OUT's extension chooses the dialect, and the label comes from OUT's file name.
+TEST(CliSourceFormats, EveryAssemblerBuildsTheBytesFromTheExtensionsDialect) {
+  const std::map<SourceDialect, std::string> outNames{
+      {SourceDialect::Acme, "font.a"}, {SourceDialect::Ca65, "font.s"}, {SourceDialect::Tass64, "font.tass"}};
+  for (const AssemblerBuild& build : AssemblerBuilds()) {
+    const std::string& out = outNames.at(build.dialect);
+    for (const NamedCharset& c : SourceSampleCharsets()) {
+      SCOPED_TRACE(out + " " + c.name);
+      const TempDir dir;
+      ASSERT_NO_FATAL_FAILURE(Export(dir, c.bytes, out));
+      EXPECT_EQ(AssembleExported(dir, build, out), AssembledWithLabelWord(c.bytes));
+    }
   }
 }
 
 TEST(CliSourceFormats, CArrayAndHeaderCompileToTheBytes) {
-  for (const NamedCharset& c : Charsets()) {
+  for (const NamedCharset& c : SourceSampleCharsets()) {
+    SCOPED_TRACE(c.name);
     const TempDir dir;
     ASSERT_NO_FATAL_FAILURE(Export(dir, c.bytes, "font.c"));
     ASSERT_NO_FATAL_FAILURE(Export(dir, c.bytes, "font.h"));
-    WriteBytes(dir.Path("main.c"),
-               "#include <stdio.h>\n#include \"font.h\"\n"
-               "int main(void) { return fwrite(font, 1, sizeof font, stdout) == 2048 ? 0 : 1; }\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "gcc", "-std=c99 -Wall -Wextra -Werror main.c font.c -o dump"));
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "sh", "-c './dump > out.bin'"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), AsBytes(c.bytes)) << c.name;
+    EXPECT_EQ(CompileExportedArray(dir), AsBytes(c.bytes));
   }
 }
 

@@ -47,6 +47,9 @@ class User {
   void Look() {
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr || window == acted_ || !window->isVisible()) return;
+    // An answered message box is hidden before its exec() returns; until it is gone, the requester under
+    // it has not yet taken the answer (Yes closes it, No hands it back to the user).
+    if (qobject_cast<QMessageBox*>(acted_.data()) && acted_->isHidden()) return;
     acted_ = window;
     if (auto* requester = qobject_cast<QFileDialog*>(window)) {
       names.push_back(requester->findChild<QLineEdit*>("fileNameEdit")->text());

@@ -2,42 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <random>
 #include <sstream>
 #include <vector>
 
-#include "io/temp_files.h"
 #include "model/rom_charset.h"
+#include "tests/io/source_builds.h"
 
 namespace kx {
 namespace {
 
 using namespace testing_files;
-
-std::string AsBytes(const Charset& charset) { return {charset.begin(), charset.end()}; }
-
-Charset Filled(std::uint8_t value) {
-  Charset charset;
-  charset.fill(value);
-  return charset;
-}
-
-Charset RandomCharset() {
-  std::mt19937 random(20261207);
-  Charset charset;
-  for (auto& byte : charset) byte = static_cast<std::uint8_t>(random() & 0xFF);
-  return charset;
-}
-
-struct NamedCharset {
-  const char* name;
-  Charset bytes;
-};
-
-std::vector<NamedCharset> SampleCharsets() {
-  return {{"rom", RomCharset()}, {"random", RandomCharset()}, {"zero", Filled(0x00)}, {"set", Filled(0xFF)}};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -45,20 +19,6 @@ std::vector<std::string> Lines(const std::string& text) {
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
-
-// Runs a shell command in `dir`; its output goes to a log shown when it fails. The test command installs
-// every tool used here, so a missing one is a failure, not a reason to skip.
-void RunTool(const TempDir& dir, const std::string& tool, const std::string& arguments) {
-  ASSERT_EQ(std::system(("cd " + dir.Dir() + " && command -v " + tool + " >/dev/null").c_str()), 0)
-      << tool << " is not installed (scripts/install-deps.sh installs it)";
-  const std::string log = dir.Path("log.txt");
-  const int status = std::system(("cd " + dir.Dir() + " && " + tool + " " + arguments + " >" + log + " 2>&1").c_str());
-  ASSERT_EQ(status, 0) << tool << " " << arguments << "\n" << ReadBytes(log);
-}
-
-// What an including program sees: the 2048 charset bytes at $2000, then the label's value as a
-// little-endian word, so a label that is not at the first byte is caught too.
-std::string ExpectedWithLabel(const Charset& charset) { return AsBytes(charset) + std::string("\x00\x20", 2); }
 
 TEST(SourceExportDialects, NamesRoundTripAndNothingElseIsADialect) {
   const std::vector<std::pair<SourceDialect, std::string>> expected{{SourceDialect::Acme, "acme"},
@@ -159,65 +119,24 @@ TEST(SourceExportText, CHeaderDeclaresTheArrayUnderAGuard) {
             FormatCharsetSource(RomCharset(), SourceDialect::Ca65, "f", false));
 }
 
-TEST(SourceExportAssemblers, AcmeAssemblesEveryCharsetToItsBytes) {
-  for (const NamedCharset& sample : SampleCharsets()) {
-    SCOPED_TRACE(sample.name);
-    TempDir dir;
-    WriteBytes(dir.Path("font.a"), FormatCharsetSource(sample.bytes, SourceDialect::Acme, "font"));
-    WriteBytes(dir.Path("main.a"), "* = $2000\n!source \"font.a\"\n!word font\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "acme", "-f plain -o out.bin main.a"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), ExpectedWithLabel(sample.bytes));
-  }
-}
-
-TEST(SourceExportAssemblers, Ca65AndLd65BuildEveryCharsetToItsBytes) {
-  for (const NamedCharset& sample : SampleCharsets()) {
-    SCOPED_TRACE(sample.name);
-    TempDir dir;
-    WriteBytes(dir.Path("font.s"), FormatCharsetSource(sample.bytes, SourceDialect::Ca65, "font"));
-    WriteBytes(dir.Path("main.s"), ".include \"font.s\"\n.word font\n");
-    WriteBytes(dir.Path("link.cfg"),
-               "MEMORY { RAM: start = $2000, size = $1000, file = %O; }\n"
-               "SEGMENTS { CODE: load = RAM, type = ro; }\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "ca65", "-o main.o main.s"));
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "ld65", "-C link.cfg -o out.bin main.o"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), ExpectedWithLabel(sample.bytes));
-  }
-}
-
-TEST(SourceExportAssemblers, Tass64AssemblesEveryCharsetToItsBytes) {
-  for (const NamedCharset& sample : SampleCharsets()) {
-    SCOPED_TRACE(sample.name);
-    TempDir dir;
-    WriteBytes(dir.Path("font.asm"), FormatCharsetSource(sample.bytes, SourceDialect::Tass64, "font"));
-    WriteBytes(dir.Path("main.asm"), "* = $2000\n.include \"font.asm\"\n.word font\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "64tass", "--quiet --nostart -o out.bin main.asm"));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), ExpectedWithLabel(sample.bytes));
+TEST(SourceExportAssemblers, EveryAssemblerBuildsEveryCharsetToItsBytes) {
+  for (const AssemblerBuild& build : AssemblerBuilds()) {
+    for (const NamedCharset& sample : SourceSampleCharsets()) {
+      SCOPED_TRACE(std::string(SourceDialectName(build.dialect)) + " " + sample.name);
+      TempDir dir;
+      WriteBytes(dir.Path("font.src"), FormatCharsetSource(sample.bytes, build.dialect, "font"));
+      EXPECT_EQ(AssembleExported(dir, build, "font.src"), AssembledWithLabelWord(sample.bytes));
+    }
   }
 }
 
 TEST(SourceExportC, DefinitionAndHeaderCompileTogetherToTheBytes) {
-  const std::string program =
-      "#include <stdio.h>\n"
-      "#include \"font.h\"\n"
-      "int main(void) {\n"
-      "  FILE* out = fopen(\"out.bin\", \"wb\");\n"
-      "  if (!out || fwrite(font, 1, sizeof font, out) != 2048) return 1;\n"
-      "  return fclose(out) != 0;\n"
-      "}\n";
-  for (const NamedCharset& sample : SampleCharsets()) {
+  for (const NamedCharset& sample : SourceSampleCharsets()) {
     SCOPED_TRACE(sample.name);
     TempDir dir;
     WriteBytes(dir.Path("font.c"), FormatCharsetSource(sample.bytes, SourceDialect::C, "font"));
     WriteBytes(dir.Path("font.h"), FormatCharsetSource(sample.bytes, SourceDialect::C, "font", true));
-    WriteBytes(dir.Path("main.c"), program);
-    // The definition includes no header, so the declaration and the definition are checked against each
-    // other only by compiling one file with both.
-    WriteBytes(dir.Path("both.c"), "#include \"font.h\"\n#include \"font.c\"\n");
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "gcc", "-std=c89 -pedantic -Wall -Wextra -Werror -c both.c -o both.o"));
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "gcc", "-std=c89 -pedantic -Wall -Wextra -Werror main.c font.c -o dump"));
-    ASSERT_NO_FATAL_FAILURE(RunTool(dir, "./dump", ""));
-    EXPECT_EQ(ReadBytes(dir.Path("out.bin")), AsBytes(sample.bytes));
+    EXPECT_EQ(CompileExportedArray(dir), std::string(sample.bytes.begin(), sample.bytes.end()));
   }
 }
 
