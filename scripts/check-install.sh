@@ -24,11 +24,9 @@ png_size() {
 # Every file the installed tree under $1 (the prefix) must hold.
 check_tree() {
   local prefix=$1 what=$2 f
-  local expected=(bin/kestrelix "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-                  share/man/man1/kestrelix.1 share/doc/kestrelix/changelog.txt share/doc/kestrelix/LICENSE
-                  share/doc/kestrelix/NOTICE share/doc/kestrelix/manual/index.html)
-  if [[ -n $(find "$build" -maxdepth 3 -name kestrelix-cli -type f -perm -u+x) ]]; then expected+=(bin/kestrelix-cli); fi
-  if [[ -f docs/kestrelix-cli.1 ]]; then expected+=(share/man/man1/kestrelix-cli.1); fi
+  local expected=(bin/kestrelix bin/kestrelix-cli "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+                  share/man/man1/kestrelix.1 share/man/man1/kestrelix-cli.1 share/doc/kestrelix/changelog.txt
+                  share/doc/kestrelix/LICENSE share/doc/kestrelix/NOTICE share/doc/kestrelix/manual/index.html)
   for f in docs/manual/*; do expected+=("share/doc/kestrelix/manual/${f#docs/manual/}"); done
   for f in "${expected[@]}"; do [[ -f $prefix/$f ]] || fail "$what: no $f"; done
   for size in 16 32 48 64 128 256; do
@@ -61,6 +59,8 @@ if [[ -f ${debs[0]} ]]; then
   check_tree "$work/unpacked/usr" "the .deb"
   unpacked_version=$("$work/unpacked/usr/bin/kestrelix" --version) || fail "kestrelix --version from the .deb"
   [[ $unpacked_version == "$version" ]] || fail "the .deb's kestrelix says '$unpacked_version'"
+  cli_version=$("$work/unpacked/usr/bin/kestrelix-cli" --version) || fail "kestrelix-cli --version from the .deb"
+  [[ $cli_version == "kestrelix-cli ${version#kestrelix }" ]] || fail "the .deb's kestrelix-cli says '$cli_version'"
   echo "check-install: $(basename "$deb"), Depends: $depends"
 else
   fail "cpack made no .deb"
