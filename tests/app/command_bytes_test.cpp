@@ -11,9 +11,12 @@
 #include "app/app.h"
 #include "app/editor_input.h"
 #include "app/run_command.h"
+#include "tests/app/editor_clicks.h"
 
 namespace kx {
 namespace {
+
+using namespace testing_clicks;
 
 // Every pixel row different, neither half nor side a mirror of the other, the bottom row not full and no
 // row shared with another: each of the nineteen glyph transforms gives a different glyph from it.
@@ -43,20 +46,6 @@ App AppWith(const Charset& c) {
   App app;
   app.doc.store.editor = c;
   return app;
-}
-
-// A left click on glyph n in the editor view at the start zoom and scroll (8 screen pixels a charset pixel).
-void ClickGlyph(App& app, int n) {
-  MouseEvent e;
-  e.x = (n % kGlyphsPerRow * 8 + 3) * 8 + 4;
-  e.y = (n / kGlyphsPerRow * 8 + 2) * 8 + 4;
-  e.action = MouseAction::Down;
-  e.button = MouseButton::Left;
-  e.leftHeld = true;
-  OnEditorMouse(app, e);
-  e.action = MouseAction::Up;
-  e.leftHeld = false;
-  OnEditorMouse(app, e);
 }
 
 struct FamilyExpectation {

@@ -13,9 +13,12 @@
 #include "app/editor_input.h"
 #include "app/run_command.h"
 #include "tests/cli/cli_test_support.h"
+#include "tests/app/editor_clicks.h"
 
 namespace kx {
 namespace {
+
+using namespace testing_clicks;
 
 using namespace cli_testing;
 
@@ -54,21 +57,6 @@ const EditorItems kItems[] = {
     {"restore-rom", cmd::RestoreRomIndividual, 0, cmd::RestoreRomFirst128, cmd::RestoreRomLast128,
      cmd::RestoreRomAll},
 };
-
-// A left click on glyph n in the editor view at the start zoom and scroll (8 screen pixels a charset
-// pixel); only the glyphs the start view shows can be clicked.
-void ClickGlyph(App& app, int n) {
-  MouseEvent e;
-  e.x = (n % kGlyphsPerRow * 8 + 3) * 8 + 4;
-  e.y = (n / kGlyphsPerRow * 8 + 2) * 8 + 4;
-  e.action = MouseAction::Down;
-  e.button = MouseButton::Left;
-  e.leftHeld = true;
-  OnEditorMouse(app, e);
-  e.action = MouseAction::Up;
-  e.leftHeld = false;
-  OnEditorMouse(app, e);
-}
 
 Charset EditorResult(const Charset& start, CommandId id, std::optional<int> clickedGlyph = std::nullopt) {
   App app;

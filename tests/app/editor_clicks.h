@@ -1,0 +1,24 @@
+#pragma once
+// Clicks in the editor view, as the mouse would make them, for tests that run the glyph tools.
+
+#include "app/editor_input.h"
+#include "model/charset.h"
+
+namespace kx::testing_clicks {
+
+// A left click on glyph n in the editor view at the start zoom and scroll (8 screen pixels a charset
+// pixel); only the glyphs the start view shows can be clicked.
+inline void ClickGlyph(App& app, int n) {
+  MouseEvent e;
+  e.x = (n % kGlyphsPerRow * 8 + 3) * 8 + 4;
+  e.y = (n / kGlyphsPerRow * 8 + 2) * 8 + 4;
+  e.action = MouseAction::Down;
+  e.button = MouseButton::Left;
+  e.leftHeld = true;
+  OnEditorMouse(app, e);
+  e.action = MouseAction::Up;
+  e.leftHeld = false;
+  OnEditorMouse(app, e);
+}
+
+}  // namespace kx::testing_clicks
