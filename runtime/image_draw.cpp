@@ -15,7 +15,15 @@ void PaintSpan(std::uint32_t* p, int count, Rgb colour, int alpha) {
     return;
   }
   if (alpha <= 0) return;
-  for (int i = 0; i < count; ++i) p[i] = PackPixel(BlendRgb(UnpackPixel(p[i]), colour, alpha));
+  // Neighbouring pixels often share a colour: blend each colour once per run.
+  std::uint32_t under = 0, blended = 0;
+  for (int i = 0; i < count; ++i) {
+    if (i == 0 || p[i] != under) {
+      under = p[i];
+      blended = PackPixel(BlendRgb(UnpackPixel(under), colour, alpha));
+    }
+    p[i] = blended;
+  }
 }
 
 // Floor of a / b for b > 0.

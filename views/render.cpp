@@ -33,9 +33,14 @@ void DrawCharsetPixels(const Charset& charset, const GlyphInks& inks, const Pale
                     out.Stride());
 }
 
-// Every pixel of `in` as two pixels side by side in `out`.
-void DoubleRow(const std::uint32_t* in, int count, std::uint32_t* out) {
-  for (int x = 0; x < count; ++x) out[2 * x] = out[2 * x + 1] = in[x];
+// Pixels x0 .. x0 + count - 1 of the row `in` doubled across: out[i] = in[(x0 + i) / 2].
+void DoubleSpan(const std::uint32_t* in, int x0, int count, std::uint32_t* out) {
+  if (count <= 0) return;
+  int i = 0;
+  if (x0 % 2 == 1) out[i++] = in[x0 / 2];  // the right half of a doubled pixel
+  const std::uint32_t* from = in + (x0 + i) / 2;
+  for (; i + 1 < count; i += 2) out[i] = out[i + 1] = *from++;
+  if (i < count) out[i] = *from;
 }
 
 // Every pixel of `src` as a 2x2 block in `out`, which takes twice its size.
@@ -43,7 +48,7 @@ void DoubleInto(const Image& src, Image& out) {
   out.Reshape(2 * src.Width(), 2 * src.Height());
   const std::size_t rowBytes = static_cast<std::size_t>(out.Width()) * 4;
   for (int y = 0; y < src.Height(); ++y) {
-    DoubleRow(src.Row(y), src.Width(), out.Row(2 * y));
+    DoubleSpan(src.Row(y), 0, out.Width(), out.Row(2 * y));
     std::memcpy(out.Row(2 * y + 1), out.Row(2 * y), rowBytes);
   }
 }
@@ -264,13 +269,17 @@ void ComposePaneArea(ViewPictures& p, const EditorPaneSource& s, const Rect& are
       continue;
     }
     const int cy = y / 2;
-    const bool litRow = cy >= lit.y && cy < lit.y + lit.h;
-    const std::uint32_t* plain = p.charset.Row(cy);
     const std::uint32_t* dim = p.fadedCharset.Row(cy);
-    for (int x = 0; x < area.w; ++x) {
-      const int cx = (area.x + x) / 2;
-      row[x] = litRow && cx >= lit.x && cx < lit.x + lit.w ? plain[cx] : dim[cx];
+    if (cy < lit.y || cy >= lit.y + lit.h) {
+      DoubleSpan(dim, area.x, area.w, row);
+      continue;
     }
+    // Dimmed left of the lit columns, plain across them, dimmed right of them.
+    const int x1 = area.x + area.w;
+    const int litFrom = std::clamp(2 * lit.x, area.x, x1), litTo = std::clamp(2 * (lit.x + lit.w), litFrom, x1);
+    DoubleSpan(dim, area.x, litFrom - area.x, row);
+    DoubleSpan(p.charset.Row(cy), litFrom, litTo - litFrom, row + litFrom - area.x);
+    DoubleSpan(dim, litTo, x1 - litTo, row + litTo - area.x);
   }
   const Rect shown{2 * s.visible.x, 2 * s.visible.y, 2 * s.visible.w, 2 * s.visible.h};
   if (o.highlights && o.paneFrame) OutlineIn(p.editorPane, shown, area, kPaneFrameColour, kPaneFrameAlpha);

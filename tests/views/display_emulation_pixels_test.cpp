@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "views/emulation.h"
 #include "views/render.h"
 
 namespace kx {
@@ -54,6 +55,25 @@ TEST(DisplayEmulationPixels, ScanlinesDarkenEveryOtherRowToAFixedStrength) {
   v.options.emulationOnGrids = true;
   EXPECT_EQ(v.Render().Pixel(5, 0), 0x181818u);
   EXPECT_EQ(v.Render().Pixel(0, 5), 0x202020u);  // odd row: the grid's grey as it is
+}
+
+TEST(DisplayEmulationPixels, ScanlinesBlendBlackAtAQuarterOverEveryChannelValue) {
+  // Each channel runs through all 256 values, the three channels out of step with each other.
+  Image img(256, 2);
+  for (int x = 0; x < 256; ++x) {
+    const Rgb c = static_cast<Rgb>(x << 16 | (255 - x) << 8 | (x * 7 + 3) % 256);
+    img.SetPixel(x, 0, c);
+    img.SetPixel(x, 1, c);
+  }
+  const Image plain = img;
+  DrawScanlines(img, img.Bounds());
+  for (int x = 0; x < 256; ++x) {
+    const Rgb c = plain.Pixel(x, 0);
+    Rgb expected = 0;
+    for (int shift : {0, 8, 16}) expected |= (((c >> shift) & 0xFFu) * 191 + 127) / 255 << shift;
+    ASSERT_EQ(img.Pixel(x, 0), expected) << x;
+    ASSERT_EQ(img.Pixel(x, 1), c) << x;
+  }
 }
 
 TEST(DisplayEmulationPixels, BlurReachesAcrossTheViewsEdgeFromTheCharsetBeyondIt) {
