@@ -53,20 +53,35 @@ void DoubleInto(const Image& src, Image& out) {
   }
 }
 
+// For every glyph byte, its pixels from the left as words of all ones (set) or all zeros (clear).
+using ByteMasks = std::array<std::array<std::uint32_t, kGlyphBytes>, 256>;
+constexpr ByteMasks MakeByteMasks() {
+  ByteMasks masks{};
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    for (int x = 0; x < kGlyphBytes; ++x) masks[byte][x] = (byte >> (7 - x)) & 1 ? 0xFFFFFFFFu : 0u;
+  }
+  return masks;
+}
+constexpr ByteMasks kByteMasks = MakeByteMasks();
+
+// A glyph row of pixels: the paper word where `mask` is clear, the ink word where it is set.
+void DrawByte(const std::array<std::uint32_t, kGlyphBytes>& mask, std::uint32_t paper, std::uint32_t ink,
+              std::uint32_t* out) {
+  // Made in a local row and copied once, so the compiler need not fear `out` overlapping the mask.
+  std::array<std::uint32_t, kGlyphBytes> row;
+  for (int x = 0; x < kGlyphBytes; ++x) row[x] = paper ^ (mask[x] & (ink ^ paper));
+  std::memcpy(out, row.data(), sizeof row);
+}
+
 // Redraws glyph n of both charset images from its bytes and ink.
 void DrawGlyphCell(const CharsetStore& store, int n, const Palette& packed, const Palette& faded,
                    ViewPictures& p) {
-  const Glyph g = GetGlyph(store.editor, n);
   const int ink = store.inks[n] % kPaletteSize;
   const int x0 = GlyphColumnOf(n) * kGlyphBytes, y0 = GlyphRowOf(n) * kGlyphBytes;
   for (int y = 0; y < kGlyphBytes; ++y) {
-    std::uint32_t* plain = p.charset.Row(y0 + y) + x0;
-    std::uint32_t* dim = p.fadedCharset.Row(y0 + y) + x0;
-    for (int x = 0; x < kGlyphBytes; ++x) {
-      const int entry = GlyphPixel(g, x, y) ? ink : kPaperIndex;
-      plain[x] = packed[entry];
-      dim[x] = faded[entry];
-    }
+    const auto& mask = kByteMasks[store.editor[static_cast<std::size_t>(n) * kGlyphBytes + y]];
+    DrawByte(mask, packed[kPaperIndex], packed[ink], p.charset.Row(y0 + y) + x0);
+    DrawByte(mask, faded[kPaperIndex], faded[ink], p.fadedCharset.Row(y0 + y) + x0);
   }
 }
 

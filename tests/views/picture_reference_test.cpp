@@ -1,6 +1,6 @@
-// The editor view (without the blur passes) and the charset pane, composed whole, equal pictures worked out
-// pixel by pixel from what each pixel shows, over many random charsets, inks, zooms, window sizes, scroll
-// positions, hovers, selections and option sets.
+// The editor view and the charset pane, composed whole, equal pictures worked out pixel by pixel from what
+// each pixel shows (the blur passes with the smoothing resampler over the whole enlarged cut), over many
+// random charsets, inks, zooms, window sizes, scroll positions, hovers, selections and option sets.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "runtime/image_draw.h"
+#include "runtime/image_scale.h"
 #include "views/render.h"
 
 namespace kx {
@@ -41,7 +42,7 @@ struct RandomScene {
     if (Next(2)) editing.selection = {Next(kGlyphsPerRow), Next(kGlyphRows), Next(kGlyphsPerRow), Next(kGlyphRows)};
     bool* flags[] = {&options.charGrid,  &options.pixelGrid, &options.hoverChar,  &options.hoverPixel,
                      &options.paneFrame, &options.paneFade,  &options.highlights, &options.scanlines,
-                     &options.emulationOnGrids};
+                     &options.crtMain,   &options.crtEdge,   &options.emulationOnGrids};
     for (bool* flag : flags) *flag = Next(2) == 1;
   }
 
@@ -67,27 +68,55 @@ struct RandomScene {
            std::to_string(editing.scrollY) + " options " + std::to_string(o.charGrid) + std::to_string(o.pixelGrid) +
            std::to_string(o.hoverChar) + std::to_string(o.hoverPixel) + std::to_string(o.paneFrame) +
            std::to_string(o.paneFade) + std::to_string(o.highlights) + std::to_string(o.scanlines) +
-           std::to_string(o.emulationOnGrids);
+           std::to_string(o.crtMain) + std::to_string(o.crtEdge) + std::to_string(o.emulationOnGrids);
   }
 };
 
 // A scanline: black blended over the pixel at a quarter strength.
 Rgb Darkened(Rgb c) { return BlendRgb(c, 0x000000, 64); }
 
+// The grid colour at zoom position (zx, zy), counted from the charset's corner, or `c` off the lines.
+Rgb OverGrids(const ViewOptions& o, int block, int zx, int zy, Rgb c) {
+  if (o.pixelGrid && (zx % block == 0 || zy % block == 0)) c = 0x202020;
+  if (o.charGrid && (zx % (8 * block) == 0 || zy % (8 * block) == 0)) c = 0x404040;
+  return c;
+}
+
+// What the blur passes make of the enlarged charset from the glyph column and row the view starts in, as
+// wide and tall as the view plus a glyph, or to the charset's edge; the grids under them when they run on
+// the grids. The result's (0, 0) is charset pixel (x0, y0).
+Image BlurredCut(const RandomScene& s, int x0, int y0) {
+  const ViewOptions& o = s.options;
+  const int b = s.layout.blockSize;
+  const int w = std::min(s.layout.ColumnsVisible() + 8, kCharsetWidth - x0) * b;
+  const int h = std::min(s.layout.RowsVisible() + 8, kCharsetHeight - y0) * b;
+  Image zoom(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const Rgb c = s.CharsetColour(x0 + x / b, y0 + y / b);
+      zoom.SetPixel(x, y, o.emulationOnGrids ? OverGrids(o, b, x0 * b + x, y0 * b + y, c) : c);
+    }
+  }
+  const Image half = ScaleSmooth(zoom, w / 2, h / 2);
+  return o.crtMain ? ScaleSmooth(half, w, h) : ScaleNearest(half, w, h);
+}
+
 Image ReferenceView(const RandomScene& s) {
   const ViewOptions& o = s.options;
   const int b = s.layout.blockSize, w = s.layout.editorView.w, h = s.layout.editorView.h;
   const int sx = s.editing.scrollX, sy = s.editing.scrollY;
+  const bool blur = o.crtMain || o.crtEdge;
+  const int x0 = sx / 8 * 8, y0 = sy / 8 * 8;
+  const Image blurred = blur ? BlurredCut(s, x0, y0) : Image();
   Image img(w, h);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       // Grid lines lie on the multiples of the block and of eight blocks counted from the charset's corner.
       const int zx = sx * b + x, zy = sy * b + y;
       const bool scanline = o.scanlines && y % 2 == 0;
-      Rgb c = s.CharsetColour(sx + x / b, sy + y / b);
+      Rgb c = blur ? blurred.Pixel(zx - x0 * b, zy - y0 * b) : s.CharsetColour(sx + x / b, sy + y / b);
       if (scanline && !o.emulationOnGrids) c = Darkened(c);
-      if (o.pixelGrid && (zx % b == 0 || zy % b == 0)) c = 0x202020;
-      if (o.charGrid && (zx % (8 * b) == 0 || zy % (8 * b) == 0)) c = 0x404040;
+      if (!blur || !o.emulationOnGrids) c = OverGrids(o, b, zx, zy, c);
       if (scanline && o.emulationOnGrids) c = Darkened(c);
       img.SetPixel(x, y, c);
     }
@@ -140,6 +169,8 @@ TEST(PictureReference, ViewAndPaneEqualTheirPixelByPixelDefinitionInRandomStates
   for (unsigned seed = 1; seed <= 60; ++seed) {
     const RandomScene s(seed);
     ViewPictures pictures;
+    // The random charset is drawn over the start-up one glyph by glyph, as an edit is.
+    RebuildCharsetImage(pictures, MakeStartupStore(), s.palette);
     RebuildCharsetImage(pictures, s.store, s.palette);
     RenderEditorView(pictures, s.editing, s.layout, s.palette, s.options);
     RenderEditorPane(pictures, s.editing, s.layout, s.options);
