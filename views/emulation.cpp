@@ -1,8 +1,10 @@
 #include "views/emulation.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace kx {
 namespace {
@@ -169,17 +171,34 @@ void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep,
     WidenRows(half, std::max(0, k.y / 2 - 1), std::min(half.Height() - 1, (k.y + k.h) / 2), halfWide);
   }
   const int blurW = std::clamp(evenW - k.x, 0, k.w);
+  // A blurred row is fixed by the half rows it is made of and by whether a scanline darkens it; equal half
+  // rows count as one (`first`: the first row of each run of equal half rows). Such rows are made once and
+  // then copied, scanline and all.
+  const int lo = std::max(0, k.y / 2 - 1), hi = blur ? std::min(half.Height() - 1, (k.y + k.h) / 2) : -1;
+  std::vector<int> first(static_cast<std::size_t>(std::max(0, hi - lo + 1)));
+  for (int r = lo; r <= hi; ++r) first[r - lo] = r > lo && SameRow(half, r, r - 1) ? first[r - 1 - lo] : r;
+  struct MadeRow {
+    int near = -1, far = -1, y = -1;
+  };
+  std::array<MadeRow, 2> made;  // the last row made of each kind: plain, darkened
   for (int y = k.y; y < k.y + k.h; ++y) {
     std::uint32_t* o = out.Row(outY + y - k.y) + outX;
+    const bool dark = options.scanlines && y % 2 == 0;
     if (y < evenH && blurW > 0) {
+      int near = y / 2, far = y / 2;
+      if (options.crtMain) SmoothRowSources(y, half.Height(), near, far);
+      near = first[near - lo];
+      far = first[far - lo];
+      MadeRow& last = made[dark ? 1 : 0];
+      if (blurW == k.w && last.y >= 0 && last.near == near && last.far == far) {
+        std::memcpy(o, out.Row(outY + last.y - k.y) + outX, static_cast<std::size_t>(k.w) * 4);
+        continue;
+      }
+      if (blurW == k.w) last = {near, far, y};
       if (options.crtMain) {
-        int near = 0, far = 0;
-        SmoothRowSources(y, half.Height(), near, far);
         SmoothRow(half, halfWide, near, far, k.x, blurW, o);
-      } else if (y > k.y && (y % 2 == 1 || SameRow(half, y / 2, y / 2 - 1))) {
-        std::memcpy(o, out.Row(outY + y - k.y - 1) + outX, static_cast<std::size_t>(blurW) * 4);
       } else {
-        const std::uint32_t* in = half.Row(y / 2);
+        const std::uint32_t* in = half.Row(near);
         for (int x = 0; x < blurW; ++x) o[x] = in[(k.x + x) / 2];
       }
     }
@@ -187,8 +206,8 @@ void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep,
     if (plainFrom < k.w) {  // memmove: in place this copies a pixel onto itself
       std::memmove(o + plainFrom, src.Row(y) + k.x + plainFrom, static_cast<std::size_t>(k.w - plainFrom) * 4);
     }
+    if (dark) DarkenRow(o, k.w);
   }
-  if (options.scanlines) DrawScanlines(out, {outX, outY - k.y, k.w, k.y + k.h}, {outX, outY, k.w, k.h});
 }
 
 }  // namespace kx
