@@ -9,6 +9,15 @@
 namespace kx {
 namespace {
 
+// The per-pixel loops below are plain integer arithmetic that the compiler vectorises; where the compiler
+// can, each is also built for AVX2 and the processor's best version is picked when the program starts.
+// Both versions compute the same words.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
+#define KX_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define KX_VECTOR_CLONES
+#endif
+
 // Every channel v of a pair of 16-bit lanes becomes (v * (255 - alpha) + 127) / 255: black blended over
 // it at the scanline alpha. x / 255 is (x + 1 + x / 256) / 256 for every x below 65535, and no lane
 // reaches that, so nothing carries into the next lane.
@@ -18,7 +27,7 @@ constexpr std::uint32_t DarkenLanes(std::uint32_t lanes) {
 }
 
 // Branch-free and without table look-ups, so the compiler runs it over several pixels at once.
-void DarkenRow(std::uint32_t* row, int count) {
+KX_VECTOR_CLONES void DarkenRow(std::uint32_t* row, int count) {
   for (int i = 0; i < count; ++i) {
     const std::uint32_t p = row[i];
     row[i] = 0xFF000000u | DarkenLanes(p & 0x00FF00FFu) | DarkenLanes((p >> 8) & 0xFFu) << 8;
@@ -37,8 +46,16 @@ inline std::uint32_t ThreeToOne(std::uint32_t a, std::uint32_t b) {
   return 0xFF000000u | rb | g;
 }
 
+// Each pixel of `out` from a 2x2 square of the rows `top` and `bottom`: across first, then down, each
+// rounded, the order in which the smoothing resampler works.
+KX_VECTOR_CLONES void HalveRows(const std::uint32_t* top, const std::uint32_t* bottom, int w, std::uint32_t* out) {
+  for (int x = 0; x < w; ++x) {
+    out[x] = Average(Average(top[2 * x], top[2 * x + 1]), Average(bottom[2 * x], bottom[2 * x + 1]));
+  }
+}
+
 // out[0] = in[0]; then between neighbours m and m+1 the pixels 3:1 and 1:3; the last pixel repeats.
-void WidenRow(const std::uint32_t* in, int n, std::uint32_t* out) {
+KX_VECTOR_CLONES void WidenRow(const std::uint32_t* in, int n, std::uint32_t* out) {
   out[0] = in[0];
   for (int m = 0; m + 1 < n; ++m) {
     out[2 * m + 1] = ThreeToOne(in[m], in[m + 1]);
@@ -47,7 +64,7 @@ void WidenRow(const std::uint32_t* in, int n, std::uint32_t* out) {
   out[2 * n - 1] = in[n - 1];
 }
 
-void BlendRows(const std::uint32_t* near, const std::uint32_t* far, int n, std::uint32_t* out) {
+KX_VECTOR_CLONES void BlendRows(const std::uint32_t* near, const std::uint32_t* far, int n, std::uint32_t* out) {
   for (int x = 0; x < n; ++x) out[x] = ThreeToOne(near[x], far[x]);
 }
 
@@ -139,13 +156,7 @@ void ShrinkHalfSmooth(const Image& src, Image& out) {
       CopyRow(out, y - 1, out, y);
       continue;
     }
-    const std::uint32_t* top = src.Row(2 * y);
-    const std::uint32_t* bottom = src.Row(2 * y + 1);
-    std::uint32_t* o = out.Row(y);
-    // Across first, then down, each rounded: the order in which the smoothing resampler works.
-    for (int x = 0; x < w; ++x) {
-      o[x] = Average(Average(top[2 * x], top[2 * x + 1]), Average(bottom[2 * x], bottom[2 * x + 1]));
-    }
+    HalveRows(src.Row(2 * y), src.Row(2 * y + 1), w, out.Row(y));
   }
 }
 
