@@ -24,7 +24,9 @@ void Image::Reshape(int width, int height) {
   if (width <= 0 || height <= 0) width = height = 0;
   width_ = width;
   height_ = height;
-  pixels_.resize(static_cast<std::size_t>(width) * height);
+  const std::size_t count = static_cast<std::size_t>(width) * height;
+  if (count > pixels_.capacity()) pixels_.clear();  // a new buffer: the old pixels need not move into it
+  pixels_.resize(count);
 }
 
 void Image::Reset(int width, int height, Rgb fill) {

@@ -7,6 +7,9 @@
 // and read out are 0x00RRGGBB (kx::Rgb); the top byte is kept at 0xFF internally.
 
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "runtime/rgb.h"
@@ -28,6 +31,27 @@ struct Rect {
 
 // The part of `r` that lies inside `bounds` (an empty rectangle when they do not meet).
 Rect Intersect(const Rect& r, const Rect& bounds);
+
+// An allocator whose containers leave new elements of plain types uninitialised when resized: a picture
+// reshaped before it is overwritten whole need not be filled first.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitialisedAllocator<U>;
+  };
+  UninitialisedAllocator() = default;
+  template <typename U>
+  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
 
 class Image {
  public:
@@ -69,7 +93,7 @@ class Image {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::vector<std::uint32_t> pixels_;
+  std::vector<std::uint32_t, UninitialisedAllocator<std::uint32_t>> pixels_;
 };
 
 // The stored word for a colour, and the colour of a stored word.
