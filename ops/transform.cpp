@@ -9,11 +9,18 @@ namespace {
 
 using Byte = std::uint8_t;
 
-constexpr Byte ReverseBits(Byte b) {
-  Byte out = 0;
-  for (int i = 0; i < 8; ++i) out = static_cast<Byte>(out | (((b >> i) & 1) << (7 - i)));
-  return out;
+// Every byte with its bits in the opposite order, worked out once when compiling: a whole-charset flip
+// reverses 2048 bytes.
+constexpr std::array<Byte, 256> MakeReversedBytes() {
+  std::array<Byte, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    for (int i = 0; i < 8; ++i) table[b] = static_cast<Byte>(table[b] | (((b >> i) & 1) << (7 - i)));
+  }
+  return table;
 }
+constexpr std::array<Byte, 256> kReversedBytes = MakeReversedBytes();
+
+constexpr Byte ReverseBits(Byte b) { return kReversedBytes[b]; }
 
 constexpr Byte ShiftRight(Byte b) { return static_cast<Byte>(b >> 1); }
 constexpr Byte ShiftLeft(Byte b) { return static_cast<Byte>(b << 1); }

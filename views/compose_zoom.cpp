@@ -20,6 +20,10 @@ void MarkColumns(std::uint32_t* row, int x0, int count, int spacing, std::uint32
 
 // The grid lines of one row segment at zoom row `zy`: the pixel grid first, the char grid over it.
 void GridRow(std::uint32_t* row, int x0, int count, int zy, int block, GridLines grids) {
+  if (grids.chars && zy % (8 * block) == 0) {  // a char grid line hides everything under it
+    std::fill_n(row, count, kCharGridWord);
+    return;
+  }
   const std::pair<bool, int> lines[] = {{grids.pixel, block}, {grids.chars, 8 * block}};
   const std::uint32_t words[] = {kPixelGridWord, kCharGridWord};
   for (int i = 0; i < 2; ++i) {
