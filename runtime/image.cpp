@@ -47,15 +47,7 @@ bool operator==(const Image& a, const Image& b) {
 }
 
 Rgb BlendRgb(Rgb under, Rgb colour, int alpha) {
-  alpha = std::clamp(alpha, 0, 255);
-  Rgb out = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const unsigned u = (under >> shift) & 0xFF;
-    const unsigned c = (colour >> shift) & 0xFF;
-    const unsigned mixed = (c * alpha + u * (255 - alpha) + 127) / 255;
-    out |= mixed << shift;
-  }
-  return out;
+  return BlendChannels(under, colour, static_cast<std::uint32_t>(std::clamp(alpha, 0, 255)));
 }
 
 void CutInto(const Image& src, const Rect& area, Image& out) {

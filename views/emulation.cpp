@@ -18,20 +18,10 @@ namespace {
 #define KX_VECTOR_CLONES
 #endif
 
-// Every channel v of a pair of 16-bit lanes becomes (v * (255 - alpha) + 127) / 255: black blended over
-// it at the scanline alpha. x / 255 is (x + 1 + x / 256) / 256 for every x below 65535, and no lane
-// reaches that, so nothing carries into the next lane.
-constexpr std::uint32_t DarkenLanes(std::uint32_t lanes) {
-  const std::uint32_t x = lanes * (255 - kScanlineAlpha) + 0x007F007Fu;
-  return ((x + 0x00010001u + ((x >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
-}
-
-// Branch-free and without table look-ups, so the compiler runs it over several pixels at once.
+// Black blended over the row at the scanline alpha; branch-free and without table look-ups, so the
+// compiler runs it over several pixels at once.
 KX_VECTOR_CLONES void DarkenRow(std::uint32_t* row, int count) {
-  for (int i = 0; i < count; ++i) {
-    const std::uint32_t p = row[i];
-    row[i] = 0xFF000000u | DarkenLanes(p & 0x00FF00FFu) | DarkenLanes((p >> 8) & 0xFFu) << 8;
-  }
+  for (int i = 0; i < count; ++i) row[i] = 0xFF000000u | BlendChannels(row[i], 0, kScanlineAlpha);
 }
 
 // (a + b + 1) / 2 in every channel at once: no channel can carry into the next.

@@ -74,6 +74,23 @@ TEST(ImageBlend, AlphaRunsFromUnchangedToColour) {
   EXPECT_EQ(BlendRgb(kWhite, 0, 64), 0xBFBFBFu);
 }
 
+TEST(ImageBlend, EveryPairOfChannelValuesRoundsToNearestAtEveryAlpha) {
+  for (int alpha = 0; alpha <= 255; ++alpha) {
+    for (unsigned u = 0; u < 256; ++u) {
+      for (unsigned c = 0; c < 256; ++c) {
+        const unsigned mixed = (c * alpha + u * (255 - alpha) + 127) / 255;
+        // Each channel with its own pair of values, so that a carry between channels shows.
+        const Rgb under = u << 16 | (255 - u) << 8 | u, colour = c << 16 | c << 8 | (255 - c);
+        const unsigned green = (c * alpha + (255 - u) * (255 - alpha) + 127) / 255;
+        const unsigned blue = ((255 - c) * alpha + u * (255 - alpha) + 127) / 255;
+        ASSERT_EQ(BlendRgb(under, colour, alpha), mixed << 16 | green << 8 | blue) << alpha << " " << u << " " << c;
+      }
+    }
+  }
+  EXPECT_EQ(BlendRgb(0x102030, kWhite, 300), kWhite);  // alpha out of range is clamped
+  EXPECT_EQ(BlendRgb(0x102030, kWhite, -5), 0x102030u);
+}
+
 TEST(ImageDraw, BoxesAndOutlinesClip) {
   Image img(8, 8);
   FillBox(img, {-2, -2, 4, 4}, kRed);
