@@ -15,15 +15,8 @@ void PaintSpan(std::uint32_t* p, int count, Rgb colour, int alpha) {
     return;
   }
   if (alpha <= 0) return;
-  // Neighbouring pixels often share a colour: blend each colour once per run.
-  std::uint32_t under = 0, blended = 0;
-  for (int i = 0; i < count; ++i) {
-    if (i == 0 || p[i] != under) {
-      under = p[i];
-      blended = PackPixel(BlendRgb(UnpackPixel(under), colour, alpha));
-    }
-    p[i] = blended;
-  }
+  const auto a = static_cast<std::uint32_t>(alpha);
+  for (int i = 0; i < count; ++i) p[i] = 0xFF000000u | BlendChannels(p[i], colour, a);
 }
 
 // Floor of a / b for b > 0.
