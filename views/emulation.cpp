@@ -18,10 +18,16 @@ namespace {
 #define KX_VECTOR_CLONES
 #endif
 
-// Black blended over the row at the scanline alpha; branch-free and without table look-ups, so the
-// compiler runs it over several pixels at once.
+// Black blended over the row at the scanline alpha. At a quarter the blend, (v * 191 + 127) / 255, equals
+// v - (v + 2) / 4 for every channel value v: a quarter taken away, rounded half up, which works on the
+// three channels of a pixel at once without carries.
+static_assert(kScanlineAlpha == 64, "the shortcut below holds for a quarter only");
 KX_VECTOR_CLONES void DarkenRow(std::uint32_t* row, int count) {
-  for (int i = 0; i < count; ++i) row[i] = 0xFF000000u | BlendChannels(row[i], 0, kScanlineAlpha);
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t p = row[i];
+    const std::uint32_t quarter = ((p >> 2) & 0x003F3F3Fu) + ((p >> 1) & 0x00010101u);
+    row[i] = (p | 0xFF000000u) - quarter;
+  }
 }
 
 // (a + b + 1) / 2 in every channel at once: no channel can carry into the next.
