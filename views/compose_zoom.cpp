@@ -78,16 +78,13 @@ Rect VisiblePart(const ZoomGeometry& zoom, int scrollX, int scrollY, int viewW, 
   return {(scrollX - zoom.cutX) * zoom.block, (scrollY - zoom.cutY) * zoom.block, viewW, viewH};
 }
 
-void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
-                     ScanlineOrder scanlines, Image& out) {
-  const Rect part = Intersect(area, zoom.Bounds());
-  out.Reshape(part.w, part.h);
-  ComposeZoomAreaAt(charset, zoom, part, grids, scanlines, out, 0, 0);
-}
+namespace {
 
-void ComposeZoomAreaAt(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
-                       ScanlineOrder scanlines, Image& out, int outX, int outY) {
+// ComposeZoomAreaAt, also noting in `ids` (when given) which rows of the area were copied from which.
+void ComposeRows(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
+                 ScanlineOrder scanlines, Image& out, int outX, int outY, RowIds* ids) {
   const Rect part = Intersect(area, zoom.Bounds());
+  if (ids) ids->resize(static_cast<std::size_t>(std::max(0, part.h)));
   if (part.Empty()) return;
   outX += part.x - area.x;
   outY += part.y - area.y;
@@ -110,9 +107,11 @@ void ComposeZoomAreaAt(const Image& charset, const ZoomGeometry& zoom, const Rec
     std::uint32_t* row = out.Row(outY + y) + outX;
     if (made[kind] >= 0) {
       std::memcpy(row, out.Row(outY + made[kind]) + outX, rowBytes);
+      if (ids) (*ids)[static_cast<std::size_t>(y)] = made[kind];
       continue;
     }
     made[kind] = y;
+    if (ids) (*ids)[static_cast<std::size_t>(y)] = y;
     // A horizontal grid line covers the whole row; otherwise the row starts as enlarged charset pixels.
     const bool lineRow = bandStart && (grids.pixel || (grids.chars && zy % (8 * block) == 0));
     if (!lineRow) EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row);
@@ -121,6 +120,20 @@ void ComposeZoomAreaAt(const Image& charset, const ZoomGeometry& zoom, const Rec
     GridRow(row, part.x, part.w, zy, block, grids);
     if (scanlines == ScanlineOrder::AfterGrids && even) DrawScanlines(out, rowArea);
   }
+}
+
+}  // namespace
+
+void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
+                     ScanlineOrder scanlines, Image& out, RowIds* ids) {
+  const Rect part = Intersect(area, zoom.Bounds());
+  out.Reshape(part.w, part.h);
+  ComposeRows(charset, zoom, part, grids, scanlines, out, 0, 0, ids);
+}
+
+void ComposeZoomAreaAt(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
+                       ScanlineOrder scanlines, Image& out, int outX, int outY) {
+  ComposeRows(charset, zoom, area, grids, scanlines, out, outX, outY, nullptr);
 }
 
 void DrawGridLines(Image& img, const Rect& clip, const ZoomGeometry& zoom, int originX, int originY,

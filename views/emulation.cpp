@@ -112,24 +112,33 @@ void SmoothRowSources(int y, int n, int& near, int& far) {
   }
 }
 
-// Columns x0..x0+count of the smooth doubling's row made of wide rows `near` and `far`.
-void SmoothRow(const Image& half, const Image& wide, int near, int far, int x0, int count, std::uint32_t* out) {
-  if (near == far || SameRow(half, near, far)) {
+// Columns x0..x0+count of the smooth doubling's row made of wide rows `near` and `far` (blending a row
+// with itself gives it back, so equal rows are copied).
+void SmoothRow(const Image& wide, int near, int far, int x0, int count, std::uint32_t* out) {
+  if (near == far) {
     std::memcpy(out, wide.Row(near) + x0, static_cast<std::size_t>(count) * 4);
   } else {
     BlendRows(wide.Row(near) + x0, wide.Row(far) + x0, count, out);
   }
 }
 
-// Widens the half rows first..last into `wide` (rows equal to the one above are copied).
-void WidenRows(const Image& half, int first, int last, Image& wide) {
-  wide.Reshape(2 * half.Width(), half.Height());
-  for (int y = first; y <= last; ++y) {
-    if (y > first && SameRow(half, y, y - 1)) {
-      CopyRow(wide, y - 1, wide, y);
-    } else {
-      WidenRow(half.Row(y), half.Width(), wide.Row(y));
+// The half picture of src, and which of its rows equal the row above them (`halfIds`: the first row of
+// each run of equal rows). With `srcIds` the equal rows of src are known and not compared.
+void ShrinkHalf(const Image& src, const RowIds* srcIds, Image& out, RowIds& halfIds) {
+  const int w = src.Width() / 2, h = src.Height() / 2;
+  out.Reshape(w, h);
+  halfIds.resize(static_cast<std::size_t>(h));
+  const auto same = [&](int a, int b) {
+    return srcIds ? (*srcIds)[static_cast<std::size_t>(a)] == (*srcIds)[static_cast<std::size_t>(b)] : SameRow(src, a, b);
+  };
+  for (int y = 0; y < h; ++y) {
+    if (y > 0 && same(2 * y, 2 * y - 2) && same(2 * y + 1, 2 * y - 1)) {
+      halfIds[y] = halfIds[y - 1];
+      CopyRow(out, y - 1, out, y);
+      continue;
     }
+    halfIds[y] = y;
+    HalveRows(src.Row(2 * y), src.Row(2 * y + 1), w, out.Row(y));
   }
 }
 
@@ -145,15 +154,8 @@ void DrawScanlines(Image& img, const Rect& area, const Rect& clip) {
 void DrawScanlines(Image& img, const Rect& area) { DrawScanlines(img, area, area); }
 
 void ShrinkHalfSmooth(const Image& src, Image& out) {
-  const int w = src.Width() / 2, h = src.Height() / 2;
-  out.Reshape(w, h);
-  for (int y = 0; y < h; ++y) {
-    if (y > 0 && SameRow(src, 2 * y, 2 * y - 2) && SameRow(src, 2 * y + 1, 2 * y - 1)) {
-      CopyRow(out, y - 1, out, y);
-      continue;
-    }
-    HalveRows(src.Row(2 * y), src.Row(2 * y + 1), w, out.Row(y));
-  }
+  RowIds ids;
+  ShrinkHalf(src, nullptr, out, ids);
 }
 
 void EnlargeDoubleSmooth(const Image& src, Image& wide, Image& out) {
@@ -167,23 +169,26 @@ void ApplyDisplayEmulation(Image& img, const ViewOptions& options, Image& half, 
 }
 
 void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep, Image& half, Image& halfWide,
-                 Image& out, int outX, int outY) {
+                 Image& out, int outX, int outY, const RowIds* srcIds) {
   const Rect k = Intersect(keep, src.Bounds());
   if (k.Empty()) return;
   const bool blur = (options.crtMain || options.crtEdge) && src.Width() >= 2 && src.Height() >= 2;
   // The doubled half picture covers the even part of src; an odd last row or column stays as it is.
   const int evenW = blur ? src.Width() / 2 * 2 : 0, evenH = blur ? src.Height() / 2 * 2 : 0;
-  if (blur) ShrinkHalfSmooth(src, half);  // reads src before anything is written (out may be src)
-  if (blur && options.crtMain) {
-    WidenRows(half, std::max(0, k.y / 2 - 1), std::min(half.Height() - 1, (k.y + k.h) / 2), halfWide);
+  RowIds halfIds;
+  if (blur) ShrinkHalf(src, srcIds, half, halfIds);  // reads src before anything is written (out may be src)
+  // The half rows the kept rows are made of. A blurred row is fixed by those half rows and by whether a
+  // scanline darkens it; equal half rows count as one, the first of their run at or after `lo`. Such rows
+  // are made once and then copied, scanline and all.
+  const int lo = std::max(0, k.y / 2 - 1), hi = blur ? std::min(half.Height() - 1, (k.y + k.h) / 2) : -1;
+  const auto first = [&](int r) { return std::max(halfIds[static_cast<std::size_t>(r)], lo); };
+  if (blur && options.crtMain) {  // only the rows that stand for their run are widened
+    halfWide.Reshape(2 * half.Width(), half.Height());
+    for (int r = lo; r <= hi; ++r) {
+      if (first(r) == r) WidenRow(half.Row(r), half.Width(), halfWide.Row(r));
+    }
   }
   const int blurW = std::clamp(evenW - k.x, 0, k.w);
-  // A blurred row is fixed by the half rows it is made of and by whether a scanline darkens it; equal half
-  // rows count as one (`first`: the first row of each run of equal half rows). Such rows are made once and
-  // then copied, scanline and all.
-  const int lo = std::max(0, k.y / 2 - 1), hi = blur ? std::min(half.Height() - 1, (k.y + k.h) / 2) : -1;
-  std::vector<int> first(static_cast<std::size_t>(std::max(0, hi - lo + 1)));
-  for (int r = lo; r <= hi; ++r) first[r - lo] = r > lo && SameRow(half, r, r - 1) ? first[r - 1 - lo] : r;
   struct MadeRow {
     int near = -1, far = -1, y = -1;
   };
@@ -194,8 +199,8 @@ void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep,
     if (y < evenH && blurW > 0) {
       int near = y / 2, far = y / 2;
       if (options.crtMain) SmoothRowSources(y, half.Height(), near, far);
-      near = first[near - lo];
-      far = first[far - lo];
+      near = first(near);
+      far = first(far);
       MadeRow& last = made[dark ? 1 : 0];
       if (blurW == k.w && last.y >= 0 && last.near == near && last.far == far) {
         std::memcpy(o, out.Row(outY + last.y - k.y) + outX, static_cast<std::size_t>(k.w) * 4);
@@ -203,7 +208,7 @@ void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep,
       }
       if (blurW == k.w) last = {near, far, y};
       if (options.crtMain) {
-        SmoothRow(half, halfWide, near, far, k.x, blurW, o);
+        SmoothRow(halfWide, near, far, k.x, blurW, o);
       } else {
         const std::uint32_t* in = half.Row(near);
         for (int x = 0; x < blurW; ++x) o[x] = in[(k.x + x) / 2];

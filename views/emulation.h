@@ -2,10 +2,16 @@
 // The television look of the editor: darkened alternate lines and two blur passes. They change only what
 // is shown, never the charset.
 
+#include <vector>
+
 #include "runtime/image.h"
 #include "views/view_pictures.h"
 
 namespace kx {
+
+// For each row of a picture, a row known to hold the same pixels: rows with equal entries are equal, and a
+// row not known equal to an earlier one names itself. Rows may be equal without being known so.
+using RowIds = std::vector<int>;
 
 // How far the blur passes carry a pixel: a pixel's result depends on the pixels up to this far away.
 inline constexpr int kBlurReach = 2;
@@ -33,8 +39,9 @@ void ApplyDisplayEmulation(Image& img, const ViewOptions& options, Image& half, 
 // on the even rows of `src`. Pixels at least two away from src's borders come out as they would in any
 // larger picture around src whose pixel pairs start at the same parity, which is what lets a changed
 // region be redone with a margin instead of the whole picture.
+// `srcIds`, when given, tells which rows of src are equal (RowIds), so they need not be compared.
 void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep, Image& half, Image& halfWide,
-                 Image& out, int outX, int outY);
+                 Image& out, int outX, int outY, const RowIds* srcIds = nullptr);
 
 // The halving and the smooth doubling used above, the same as ScaleSmooth at 1:2 and 2:1.
 void ShrinkHalfSmooth(const Image& src, Image& out);

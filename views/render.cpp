@@ -241,9 +241,10 @@ void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& are
     const int x0 = (zoomArea.x - kBlurReach) & ~1, y0 = (zoomArea.y - kBlurReach) & ~1;
     const int x1 = (zoomArea.x + zoomArea.w + kBlurReach + 1) & ~1, y1 = (zoomArea.y + zoomArea.h + kBlurReach + 1) & ~1;
     const Rect work = Intersect({x0, y0, x1 - x0, y1 - y0}, zoom.Bounds());
-    ComposeZoomArea(p.charset, zoom, work, o.emulationOnGrids ? grids : GridLines{}, ScanlineOrder::None, p.zoom);
+    ComposeZoomArea(p.charset, zoom, work, o.emulationOnGrids ? grids : GridLines{}, ScanlineOrder::None, p.zoom,
+                    &p.zoomRowIds);
     EmulateInto(p.zoom, o, {zoomArea.x - work.x, zoomArea.y - work.y, area.w, area.h}, p.half, p.halfWide,
-                p.editorView, area.x, area.y);
+                p.editorView, area.x, area.y, &p.zoomRowIds);
     if (!o.emulationOnGrids) DrawGridLines(p.editorView, area, zoom, visible.x, visible.y, grids);
   }
   if (s.hoverCell.shown) {

@@ -141,6 +141,7 @@ struct ViewPictures {
 
   // Work buffers kept between redraws so that a mouse move allocates nothing.
   Image zoom;          // a part of the enlarged charset with the margin the blur passes read
+  std::vector<int> zoomRowIds;  // which rows of `zoom` were copied from which
   Image half;          // the zoom picture at half size (blur passes)
   Image halfWide;      // the half picture enlarged across only (blur passes)
   Image fadedCharset;  // the charset image in the pane's dimmed colours, rebuilt with it
