@@ -80,7 +80,7 @@ Rect VisiblePart(const ZoomGeometry& zoom, int scrollX, int scrollY, int viewW, 
 
 namespace {
 
-// ComposeZoomAreaAt, also noting in `ids` (when given) which rows of the area were copied from which.
+// ComposeZoomAreaAt; with `ids`, rows that would be copies are not written and `ids` names their source.
 void ComposeRows(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
                  ScanlineOrder scanlines, Image& out, int outX, int outY, RowIds* ids) {
   const Rect part = Intersect(area, zoom.Bounds());
@@ -106,8 +106,11 @@ void ComposeRows(const Image& charset, const ZoomGeometry& zoom, const Rect& are
     const int kind = (bandStart ? 2 : 0) + (even && scanlines != ScanlineOrder::None ? 1 : 0);
     std::uint32_t* row = out.Row(outY + y) + outX;
     if (made[kind] >= 0) {
-      std::memcpy(row, out.Row(outY + made[kind]) + outX, rowBytes);
-      if (ids) (*ids)[static_cast<std::size_t>(y)] = made[kind];
+      if (ids) {
+        (*ids)[static_cast<std::size_t>(y)] = made[kind];
+      } else {
+        std::memcpy(row, out.Row(outY + made[kind]) + outX, rowBytes);
+      }
       continue;
     }
     made[kind] = y;

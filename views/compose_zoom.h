@@ -38,7 +38,8 @@ enum class ScanlineOrder { None, BeforeGrids, AfterGrids };
 // Composes `area` (zoom picture coordinates, inside zoom.Bounds()) into `out`, which takes the area's
 // size: the enlarged charset pixels, the grids, and the scanlines on the even rows of the zoom picture
 // either under or over the grids. Rows that come out the same are copied, not recomposed.
-// With `ids`, it is set to which rows of `out` were copied from which (RowIds).
+// With `ids`, a row that would be a copy of an earlier one is left unwritten, and `ids` says which row
+// holds each row's pixels (RowIds).
 void ComposeZoomArea(const Image& charset, const ZoomGeometry& zoom, const Rect& area, GridLines grids,
                      ScanlineOrder scanlines, Image& out, RowIds* ids = nullptr);
 // The same into a picture that already holds it, with the area's top-left corner at (outX, outY): a

@@ -122,6 +122,11 @@ void SmoothRow(const Image& wide, int near, int far, int x0, int count, std::uin
   }
 }
 
+// Row y of src's pixels, read through `ids` when given.
+const std::uint32_t* SourceRow(const Image& src, const RowIds* ids, int y) {
+  return src.Row(ids ? (*ids)[static_cast<std::size_t>(y)] : y);
+}
+
 // The half picture of src, and which of its rows equal the row above them (`halfIds`: the first row of
 // each run of equal rows). With `srcIds` the equal rows of src are known and not compared.
 void ShrinkHalf(const Image& src, const RowIds* srcIds, Image& out, RowIds& halfIds) {
@@ -138,7 +143,7 @@ void ShrinkHalf(const Image& src, const RowIds* srcIds, Image& out, RowIds& half
       continue;
     }
     halfIds[y] = y;
-    HalveRows(src.Row(2 * y), src.Row(2 * y + 1), w, out.Row(y));
+    HalveRows(SourceRow(src, srcIds, 2 * y), SourceRow(src, srcIds, 2 * y + 1), w, out.Row(y));
   }
 }
 
@@ -216,7 +221,8 @@ void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep,
     }
     const int plainFrom = y < evenH ? blurW : 0;
     if (plainFrom < k.w) {  // memmove: in place this copies a pixel onto itself
-      std::memmove(o + plainFrom, src.Row(y) + k.x + plainFrom, static_cast<std::size_t>(k.w - plainFrom) * 4);
+      std::memmove(o + plainFrom, SourceRow(src, srcIds, y) + k.x + plainFrom,
+                   static_cast<std::size_t>(k.w - plainFrom) * 4);
     }
     if (dark) DarkenRow(o, k.w);
   }

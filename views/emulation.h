@@ -9,8 +9,9 @@
 
 namespace kx {
 
-// For each row of a picture, a row known to hold the same pixels: rows with equal entries are equal, and a
-// row not known equal to an earlier one names itself. Rows may be equal without being known so.
+// For each row of a picture, the row that holds its pixels: a row known to equal an earlier one names that
+// row and need not hold the pixels itself; any other row names itself. Rows with equal entries are equal;
+// rows may be equal without being known so.
 using RowIds = std::vector<int>;
 
 // How far the blur passes carry a pixel: a pixel's result depends on the pixels up to this far away.
@@ -39,7 +40,8 @@ void ApplyDisplayEmulation(Image& img, const ViewOptions& options, Image& half, 
 // on the even rows of `src`. Pixels at least two away from src's borders come out as they would in any
 // larger picture around src whose pixel pairs start at the same parity, which is what lets a changed
 // region be redone with a margin instead of the whole picture.
-// `srcIds`, when given, tells which rows of src are equal (RowIds), so they need not be compared.
+// `srcIds`, when given, tells which row of src holds each row's pixels and which rows are equal (RowIds),
+// so rows are read through it and not compared.
 void EmulateInto(const Image& src, const ViewOptions& options, const Rect& keep, Image& half, Image& halfWide,
                  Image& out, int outX, int outY, const RowIds* srcIds = nullptr);
 
