@@ -18,48 +18,59 @@ void MarkColumns(std::uint32_t* row, int x0, int count, int spacing, std::uint32
   for (int x = (spacing - x0 % spacing) % spacing; x < count; x += spacing) row[x] = word;
 }
 
-// The grid lines of one row segment at zoom row `zy`: the pixel grid first, the char grid over it.
-void GridRow(std::uint32_t* row, int x0, int count, int zy, int block, GridLines grids) {
+// The grid lines of one row segment at zoom row `zy`: the pixel grid first, the char grid over it. With
+// `pixelColumnsDone` the pixel grid's columns are already there (EnlargeRow drew them with the pixels).
+void GridRow(std::uint32_t* row, int x0, int count, int zy, int block, GridLines grids,
+             bool pixelColumnsDone = false) {
   if (grids.chars && zy % (8 * block) == 0) {  // a char grid line hides everything under it
     std::fill_n(row, count, kCharGridWord);
     return;
   }
-  const std::pair<bool, int> lines[] = {{grids.pixel, block}, {grids.chars, 8 * block}};
-  const std::uint32_t words[] = {kPixelGridWord, kCharGridWord};
-  for (int i = 0; i < 2; ++i) {
-    if (!lines[i].first) continue;
-    if (zy % lines[i].second == 0) {
-      std::fill_n(row, count, words[i]);
-    } else {
-      MarkColumns(row, x0, count, lines[i].second, words[i]);
-    }
+  if (grids.pixel && zy % block == 0) {
+    std::fill_n(row, count, kPixelGridWord);
+  } else if (grids.pixel && !pixelColumnsDone) {
+    MarkColumns(row, x0, count, block, kPixelGridWord);
   }
+  if (grids.chars) MarkColumns(row, x0, count, 8 * block, kCharGridWord);
 }
 
-// Runs of `block` copies of src[0], src[1], ... filling out[0, count). A block size known when compiling
-// makes each run a few wide stores instead of a call.
+// Runs of `block` copies of src[0], src[1], ... filling out[0, count), each starting on a block boundary;
+// with `lead`, the first pixel of each run is *lead instead (a pixel grid column). A block size known when
+// compiling makes each run a few wide stores instead of a call.
 template <int kBlock>
-void FillRuns(const std::uint32_t* src, int count, std::uint32_t* out) {
+void FillRuns(const std::uint32_t* src, int count, std::uint32_t* out, const std::uint32_t* lead) {
   int x = 0;
-  for (; x + kBlock <= count; x += kBlock) std::fill_n(out + x, kBlock, *src++);
-  if (x < count) std::fill_n(out + x, count - x, *src);
-}
-
-void FillRuns(const std::uint32_t* src, int count, int block, std::uint32_t* out) {
-  switch (block) {
-    case 4: return FillRuns<4>(src, count, out);
-    case 8: return FillRuns<8>(src, count, out);
-    default:
-      for (int x = 0; x < count; x += block) std::fill_n(out + x, std::min(block, count - x), *src++);
+  for (; x + kBlock <= count; x += kBlock) {
+    std::fill_n(out + x, kBlock, *src++);
+    if (lead) out[x] = *lead;
+  }
+  if (x < count) {
+    std::fill_n(out + x, count - x, *src);
+    if (lead) out[x] = *lead;
   }
 }
 
-// The charset row `src` enlarged: zoom x of out[0] is x0.
-void EnlargeRow(const std::uint32_t* src, int x0, int count, int block, std::uint32_t* out) {
+void FillRuns(const std::uint32_t* src, int count, int block, std::uint32_t* out, const std::uint32_t* lead) {
+  switch (block) {
+    case 4: return FillRuns<4>(src, count, out, lead);
+    case 8: return FillRuns<8>(src, count, out, lead);
+    default:
+      for (int x = 0; x < count; x += block) {
+        std::fill_n(out + x, std::min(block, count - x), *src++);
+        if (lead) out[x] = *lead;
+      }
+  }
+}
+
+// The charset row `src` enlarged: zoom x of out[0] is x0. With `lead`, the pixels on block boundaries are
+// *lead (the pixel grid's columns).
+void EnlargeRow(const std::uint32_t* src, int x0, int count, int block, std::uint32_t* out,
+                const std::uint32_t* lead) {
   const int column = x0 / block;
   const int first = std::min(block - x0 % block, count);  // the cut-off run at the left edge
   std::fill_n(out, first, src[column]);
-  FillRuns(src + column + 1, count - first, block, out + first);
+  if (lead && x0 % block == 0) out[0] = *lead;
+  FillRuns(src + column + 1, count - first, block, out + first, lead);
 }
 
 }  // namespace
@@ -117,10 +128,15 @@ void ComposeRows(const Image& charset, const ZoomGeometry& zoom, const Rect& are
     if (ids) (*ids)[static_cast<std::size_t>(y)] = y;
     // A horizontal grid line covers the whole row; otherwise the row starts as enlarged charset pixels.
     const bool lineRow = bandStart && (grids.pixel || (grids.chars && zy % (8 * block) == 0));
-    if (!lineRow) EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row);
+    // The pixel grid's columns come with the pixels, unless scanlines darken the pixels first.
+    const bool columnsWithPixels = grids.pixel && !(scanlines == ScanlineOrder::BeforeGrids && even);
+    if (!lineRow) {
+      EnlargeRow(charset.Row(zoom.cutY + band) + zoom.cutX, part.x, part.w, block, row,
+                 columnsWithPixels ? &kPixelGridWord : nullptr);
+    }
     const Rect rowArea{outX, outY + y, part.w, 1};
     if (scanlines == ScanlineOrder::BeforeGrids && even) DrawScanlines(out, rowArea);
-    GridRow(row, part.x, part.w, zy, block, grids);
+    GridRow(row, part.x, part.w, zy, block, grids, columnsWithPixels);
     if (scanlines == ScanlineOrder::AfterGrids && even) DrawScanlines(out, rowArea);
   }
 }
