@@ -9,6 +9,7 @@
 #include "app/file_session.h"
 #include "app/unsaved_prompt.h"
 #include "io/charset_file.h"
+#include "io/file_messages.h"
 
 namespace kx {
 namespace {
@@ -25,7 +26,7 @@ struct OpenLayout {
 };
 constexpr OpenLayout kOpenLayouts[] = {
     {RawSlice, "Not a 2048 byte file: \r\n\r\n"},
-    {MorvaneSlice, "Not a known file:\r\n\r\n"},
+    {MorvaneSlice, kNotAKnownFileText},
 };
 
 // Every load ends the same way: the bytes in place, the views redrawn, the file named and the flags set.

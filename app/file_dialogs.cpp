@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "io/charset_file.h"
+#include "io/file_messages.h"
 
 namespace kx {
 namespace {
@@ -47,15 +48,15 @@ void ShowFileWarning(ShellState& shell, const std::string& title, const std::str
 }
 
 void ShowNotFound(App& app, const std::string& path) {
-  ShowFileWarning(app.shell, kFileErrorTitle, "File Error! : '" + path + "' not found!");
+  ShowFileWarning(app.shell, kFileErrorTitle, NotFoundText(path));
 }
 
 void ShowUnreadable(App& app, const std::string& path) {
-  ShowFileWarning(app.shell, kFileErrorTitle, "Could not read the file!\r\n\r\n" + path);
+  ShowFileWarning(app.shell, kFileErrorTitle, UnreadableText(path));
 }
 
 void ShowUnwritable(App& app, const std::string& path) {
-  ShowFileWarning(app.shell, kFileErrorTitle, "Could not write the file!\r\n\r\n" + path);
+  ShowFileWarning(app.shell, kFileErrorTitle, UnwritableText(path));
 }
 
 }  // namespace kx

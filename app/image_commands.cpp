@@ -9,6 +9,7 @@
 #include "app/file_dialogs.h"
 #include "app/event_flow.h"
 #include "app/unsaved_prompt.h"
+#include "io/file_messages.h"
 #include "io/image_dump.h"
 #include "ops/charset_pixels.h"
 #include "runtime/file_bytes.h"
@@ -89,7 +90,7 @@ void ImportCharsetImage(App& app) {
   const DecodeResult decoded = DecodeFile(file);
   // Nothing changes before the picture has decoded, the file type included: marking the charset as an
   // image first would leave a charset that failed to import unable to be saved where it came from.
-  if (!decoded.image) return ShowNotice(app.shell, "Import of Charset Image has failed...");
+  if (!decoded.image) return ShowNotice(app.shell, kImageImportFailedText);
 
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);

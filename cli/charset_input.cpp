@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "io/charset_file.h"
+#include "io/file_messages.h"
 #include "io/image_dump.h"
 #include "ops/charset_pixels.h"
 #include "runtime/file_bytes.h"
@@ -42,20 +43,12 @@ std::span<const std::uint8_t> Span(const std::string& bytes) {
   return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
-// The editor's line breaks are for message boxes; a terminal gets plain new lines.
-std::string ForTerminal(std::string text) {
-  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1)) {
-    text.erase(at, 1);
-  }
-  return text;
-}
-
 // The editor's messages for a file of no known layout and for one that could not be read.
 CliFailure NotAKnownFile(const std::string& path) {
-  return InputFailure(ForTerminal("Not a known file:\r\n\r\n" + path));
+  return InputFailure(kNotAKnownFileText + path);
 }
 CliFailure CouldNotRead(const std::string& path) {
-  return InputFailure(ForTerminal("Could not read the file!\r\n\r\n" + path));
+  return InputFailure(UnreadableText(path));
 }
 
 // Reads the stream to its end, stopping once it holds more than `limit` bytes.
@@ -97,7 +90,7 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
   const std::optional<ImageFormat> format = DetectImageFormat(Span(bytes));
   if (!format) return NotAKnownFile(path);
   const DecodeResult decoded = DecodeImage(Span(bytes));
-  if (!decoded.image) return InputFailure("Import of Charset Image has failed...");
+  if (!decoded.image) return InputFailure(kImageImportFailedText);
   const Image picture = PictureAtCharsetSize(*decoded.image);
   input.charset = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
   input.layout = PictureLayout(*format);
@@ -114,7 +107,7 @@ std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path,
   const FileRead file = ReadFileBytes(path, kMaxImageFileBytes);
   switch (file.status) {
     case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path);
-    case FileReadStatus::Missing: return InputFailure("File Error! : '" + path + "' not found!");
+    case FileReadStatus::Missing: return InputFailure(NotFoundText(path));
     case FileReadStatus::TooLarge: return NotAKnownFile(path);
     case FileReadStatus::Failed: break;
   }

@@ -7,6 +7,7 @@
 
 #include "cli/charset_input.h"
 #include "io/charset_file.h"
+#include "io/file_messages.h"
 #include "io/image_dump.h"
 #include "model/charset_store.h"
 #include "model/palette.h"
@@ -165,7 +166,7 @@ std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view 
     written = WriteFileReplacing(path, bytes);
   }
   if (written) return std::nullopt;
-  return InputFailure("Could not write the file!\n\n" + path);
+  return InputFailure(UnwritableText(path));
 }
 
 }  // namespace kx

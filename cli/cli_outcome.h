@@ -17,6 +17,13 @@ struct CliFailure {
 };
 
 inline CliFailure UsageFailure(std::string message) { return {kExitUsage, std::move(message)}; }
-inline CliFailure InputFailure(std::string message) { return {kExitFailed, std::move(message)}; }
+// Bad input or a failed write. The editor's texts break lines with CR LF for its message boxes; a terminal
+// gets plain new lines.
+inline CliFailure InputFailure(std::string message) {
+  for (std::size_t at = message.find("\r\n"); at != std::string::npos; at = message.find("\r\n", at + 1)) {
+    message.erase(at, 1);
+  }
+  return {kExitFailed, std::move(message)};
+}
 
 }  // namespace kx
