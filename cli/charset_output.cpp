@@ -8,6 +8,7 @@
 #include "cli/charset_input.h"
 #include "io/charset_file.h"
 #include "io/file_messages.h"
+#include "io/source_export.h"
 #include "io/image_dump.h"
 #include "model/charset_store.h"
 #include "model/palette.h"
@@ -129,10 +130,10 @@ std::variant<OutputSettings, CliFailure> ChooseOutput(const std::string& inPath,
   if (label && !IsSourceFormat(settings.format)) return UsageFailure("--label applies only to the source formats");
   if (IsSourceFormat(settings.format)) {
     if (label) {
-      if (!SourceLabelValid(*label)) return UsageFailure("bad label '" + *label + "'");
+      if (!IsValidSourceLabel(*label)) return UsageFailure("bad label '" + *label + "'");
       settings.label = *label;
     } else {
-      settings.label = DefaultSourceLabel(outPath != kStdStream ? outPath : inPath);
+      settings.label = SourceLabelFromPath(outPath != kStdStream ? outPath : inPath);
     }
     settings.cHeader = settings.format == OutputFormat::C && ExtensionOf(outPath) == ".h";
   }

@@ -52,8 +52,6 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
 // The source-format part of EncodeCharset (cli/source_output.cpp).
 bool IsSourceFormat(OutputFormat format);
 std::string EncodeCharsetSource(const Charset& charset, const OutputSettings& settings);
-std::string DefaultSourceLabel(const std::string& path);
-bool SourceLabelValid(std::string_view label);
 
 // Writes `bytes` to `path`, or to `out` when path is "-". A file is written to a temporary and renamed
 // over the target, so the target is never left half-written. Fails with the editor's message.

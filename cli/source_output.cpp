@@ -25,8 +25,4 @@ std::string EncodeCharsetSource(const Charset& charset, const OutputSettings& se
   return FormatCharsetSource(charset, *dialect, settings.label, settings.cHeader);
 }
 
-std::string DefaultSourceLabel(const std::string& path) { return SourceLabelFromPath(path); }
-
-bool SourceLabelValid(std::string_view label) { return IsValidSourceLabel(label); }
-
 }  // namespace kx
