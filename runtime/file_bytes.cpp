@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -98,31 +99,39 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
   return {FileReadStatus::Ok, std::move(bytes)};
 }
 
-bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
+std::string WriteErrorText(int error) { return std::strerror(error != 0 ? error : EIO); }
+
+bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, int* error) {
+  const auto fail = [error](int number) {
+    if (error != nullptr) *error = number != 0 ? number : EIO;
+    return false;
+  };
   const std::optional<std::string> target = LinkTarget(path);
-  if (!target) return false;
+  if (!target) return fail(ELOOP);
   struct stat existing {};
   const bool exists = stat(target->c_str(), &existing) == 0;
   // The rename below would put a plain file in place of a device, a pipe or a folder, and would replace a
   // read-only file, since renaming asks only the folder's permission. Only a file the user may write is
   // replaced.
-  if (exists &&
-      (!S_ISREG(existing.st_mode) || faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0)) {
-    return false;
-  }
+  if (exists && S_ISDIR(existing.st_mode)) return fail(EISDIR);
+  if (exists && !S_ISREG(existing.st_mode)) return fail(EINVAL);
+  if (exists && faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) return fail(errno);
   const std::string folder = FolderOf(*target);
   RemoveStaleSaveTemporaries(folder);
   std::string temporary;
   const int fd = CreateSaveTemporary(folder, temporary);
-  if (fd < 0) return false;
+  if (fd < 0) return fail(errno);
   if (exists) KeepOwner(fd, existing);
   // The mode is set after the owner: a change of owner clears the set-user-ID and set-group-ID bits.
   const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
   const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+  int cause = written ? 0 : errno;
   const bool closed = close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), target->c_str()) != 0) {
+  if (written && !closed) cause = errno;
+  if (written && closed && std::rename(temporary.c_str(), target->c_str()) != 0) cause = errno;
+  if (!written || !closed || cause != 0) {
     std::remove(temporary.c_str());
-    return false;
+    return fail(cause);
   }
   return true;
 }

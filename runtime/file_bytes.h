@@ -35,9 +35,14 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit);
 //   owner and group as far as the process may set them.
 // - Only a regular file the process may write is replaced: anything else at the target (a device, a pipe, a
 //   folder, a read-only file) is left alone and false returned.
-bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes);
-inline bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
-  return WriteFileReplacing(path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+// On failure `error`, when given, receives the system's error number for the step that failed, so that a
+// message can say why.
+bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, int* error = nullptr);
+inline bool WriteFileReplacing(const std::string& path, std::string_view bytes, int* error = nullptr) {
+  return WriteFileReplacing(path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, error);
 }
+
+// The reason for a failed write in words, from the error number WriteFileReplacing gave.
+std::string WriteErrorText(int error);
 
 }  // namespace kx
