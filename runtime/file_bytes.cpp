@@ -33,15 +33,34 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+// Writes all of `data` at the descriptor's offset. False with errno set when a write fails.
 bool WriteAll(int fd, std::span<const std::uint8_t> data) {
   std::size_t done = 0;
   while (done < data.size()) {
     const ssize_t n = write(fd, data.data() + done, data.size() - done);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = EIO;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
   }
   return true;
+}
+
+// Writes the whole content of `from` (read from its start) at the start of `to`, then cuts `to` to that
+// length and flushes it. False with errno set on failure.
+bool CopyWhole(int from, int to) {
+  if (lseek(to, 0, SEEK_SET) != 0) return false;
+  std::uint8_t buffer[1 << 16];
+  off_t offset = 0;
+  for (;;) {
+    const ssize_t n = pread(from, buffer, sizeof buffer, offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    if (!WriteAll(to, {buffer, static_cast<std::size_t>(n)})) return false;
+    offset += n;
+  }
+  return ftruncate(to, offset) == 0 && fsync(to) == 0;
 }
 
 // The folder part of a path with its trailing '/', or "" for a bare name (the current folder).
@@ -101,6 +120,62 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
 
 std::string WriteErrorText(int error) { return std::strerror(error != 0 ? error : EIO); }
 
+namespace {
+
+// Writes a new file in the target's folder and gives it the target's name only once it is complete and
+// flushed, so the previous file stays whole until then. Returns 0 or the error number of the failing step.
+int ReplaceByRename(const std::string& target, const struct stat* existing,
+                    std::span<const std::uint8_t> bytes) {
+  const std::string folder = FolderOf(target);
+  std::string temporary;
+  const int fd = OpenSaveTemporary(folder, temporary);
+  if (fd < 0) return errno;
+  if (existing != nullptr) KeepOwner(fd, *existing);
+  // The mode is set after the owner: a change of owner clears the set-user-ID and set-group-ID bits.
+  const mode_t mode = existing != nullptr ? (existing->st_mode & 07777) : NewFileMode();
+  int cause = 0;
+  if (!WriteAll(fd, bytes) || fchmod(fd, mode) != 0 || fsync(fd) != 0 ||
+      !NameSaveTemporary(fd, folder, temporary)) {
+    cause = errno;
+  }
+  if (close(fd) != 0 && cause == 0) cause = errno;
+  if (cause == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) cause = errno;
+  if (cause != 0 && !temporary.empty()) unlink(temporary.c_str());
+  return cause;
+}
+
+// Writes into the target file itself, so that all its hard links keep naming one file, now with the new
+// bytes. A complete, flushed copy of the old content is named beside it first; a write that fails part way
+// is undone from that copy, which is removed once the file again holds whole old or whole new content. A
+// process killed during the write in place leaves the copy, the only place the old content then remains.
+int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes) {
+  const int fd = open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return errno;
+  const std::string folder = FolderOf(target);
+  std::string copyPath;
+  const int copy = OpenSaveTemporary(folder, copyPath);
+  if (copy < 0) {
+    const int cause = errno;
+    close(fd);
+    return cause;
+  }
+  int cause = 0;
+  if (!CopyWhole(fd, copy) || !NameSaveTemporary(copy, folder, copyPath)) {
+    cause = errno;
+  } else if (lseek(fd, 0, SEEK_SET) != 0 || !WriteAll(fd, bytes) ||
+             ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || fsync(fd) != 0) {
+    cause = errno;
+    // Put the old content back; when even that fails, the named copy keeps it.
+    if (!CopyWhole(copy, fd)) copyPath.clear();
+  }
+  if (!copyPath.empty()) unlink(copyPath.c_str());
+  close(copy);
+  close(fd);  // its content is flushed (or put back) already; closing it changes nothing on disk
+  return cause;
+}
+
+}  // namespace
+
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes, int* error) {
   const auto fail = [error](int number) {
     if (error != nullptr) *error = number != 0 ? number : EIO;
@@ -110,30 +185,15 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
   if (!target) return fail(ELOOP);
   struct stat existing {};
   const bool exists = stat(target->c_str(), &existing) == 0;
-  // The rename below would put a plain file in place of a device, a pipe or a folder, and would replace a
-  // read-only file, since renaming asks only the folder's permission. Only a file the user may write is
-  // replaced.
+  if (!exists && errno != ENOENT) return fail(errno);
+  // A rename would put a plain file in place of a device, a pipe or a folder, and would replace a read-only
+  // file, since renaming asks only the folder's permission. Only a file the user may write is replaced.
   if (exists && S_ISDIR(existing.st_mode)) return fail(EISDIR);
   if (exists && !S_ISREG(existing.st_mode)) return fail(EINVAL);
   if (exists && faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) return fail(errno);
-  const std::string folder = FolderOf(*target);
-  RemoveStaleSaveTemporaries(folder);
-  std::string temporary;
-  const int fd = CreateSaveTemporary(folder, temporary);
-  if (fd < 0) return fail(errno);
-  if (exists) KeepOwner(fd, existing);
-  // The mode is set after the owner: a change of owner clears the set-user-ID and set-group-ID bits.
-  const mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
-  const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
-  int cause = written ? 0 : errno;
-  const bool closed = close(fd) == 0;
-  if (written && !closed) cause = errno;
-  if (written && closed && std::rename(temporary.c_str(), target->c_str()) != 0) cause = errno;
-  if (!written || !closed || cause != 0) {
-    std::remove(temporary.c_str());
-    return fail(cause);
-  }
-  return true;
+  const int cause = exists && existing.st_nlink > 1 ? WriteInPlace(*target, bytes)
+                                                    : ReplaceByRename(*target, exists ? &existing : nullptr, bytes);
+  return cause == 0 || fail(cause);
 }
 
 }  // namespace kx

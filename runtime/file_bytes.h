@@ -24,13 +24,18 @@ struct FileRead {
 // reported as TooLarge without being read.
 FileRead ReadFileBytes(const std::string& path, std::size_t limit);
 
-// Writes the bytes to a temporary file in the target's folder, flushes it to disk and only then renames it
-// over the target. On any failure the temporary file is removed, the previous file is left as it was, and
-// false is returned.
+// Writes the bytes so that the target holds either its whole previous content or the whole new one, at
+// any moment and after any failure; false on failure, with the previous file left as it was.
+// - Usually the bytes go to an unnamed temporary file in the target's folder, which is flushed to disk and
+//   only then named and renamed over the target (runtime/save_temporary.h). A write that fails or is killed
+//   leaves nothing behind, save one complete new file of the pattern `.kestrelix-XXXXXX` when killed in the
+//   moment between naming and renaming, or a partial one on a file system without unnamed files.
+// - A target with several hard links is written in place, so the links stay one file: a flushed copy of the
+//   old content is named beside it first, puts the old content back when the write fails part way, and is
+//   removed afterwards (a process killed during that write leaves the copy, holding the old content).
+// - Nothing the write did not create is removed; files that look like its temporaries are left alone.
 // - When `path` is a symbolic link (or a chain of them), the target is the file it points to, which is
 //   created if it does not exist; the link stays as it was.
-// - The temporary file has a short name of its own (see runtime/save_temporary.h), so every name the folder
-//   accepts can be written; stale temporaries of saves that died are removed from the folder first.
 // - A new file gets the usual permissions (0666 less the umask). A replaced one keeps its mode, and its
 //   owner and group as far as the process may set them.
 // - Only a regular file the process may write is replaced: anything else at the target (a device, a pipe, a

@@ -1,24 +1,23 @@
 #pragma once
-// The temporary files of replacing writes: a short hidden name of the program's own pattern in the
-// target's folder, so that the target's name may be as long as the folder allows, and so that what a save
-// that never finished left behind can be recognised and removed later.
+// The temporary files of writes. A temporary is opened unnamed (O_TMPFILE) in the target's folder and
+// given a name only once its content is complete and flushed, so a write that dies before that leaves
+// nothing behind. Where the file system has no unnamed files (or /proc is not there to name one), the
+// temporary is a named `.kestrelix-XXXXXX` from the start, which the writer removes when it fails; a process
+// killed while writing one leaves it. Nothing is ever removed by its name's pattern: a file in the folder
+// that looks like a temporary may be the user's own.
 
 #include <string>
 
 namespace kx {
 
-// Creates a new temporary file in `folder` (empty for the current folder, otherwise ending in '/'), open
-// for writing with mode 0600. Returns its descriptor and puts its path in `path`; -1 on failure.
-int CreateSaveTemporary(const std::string& folder, std::string& path);
+// Opens a new empty temporary file in `folder` (empty for the current folder, otherwise ending in '/') for
+// reading and writing, mode 0600. Returns its descriptor; `path` is empty while the file has no name, else
+// its path. -1 with errno set on failure.
+int OpenSaveTemporary(const std::string& folder, std::string& path);
 
-// Removes from `folder` the temporaries of saves that died before renaming them (a crash or a kill during
-// a save). Only regular files of the pattern, owned by this process's user and untouched for
-// kStaleSaveTemporarySeconds, are removed; failures are ignored.
-void RemoveStaleSaveTemporaries(const std::string& folder);
-
-// A save writes its temporary, flushes it and renames it within moments; one left unchanged this long
-// belongs to a save that did not finish. Anything younger may be the save of another running instance,
-// which a lock would not reliably announce on every file system (network shares), so age decides.
-inline constexpr long kStaleSaveTemporarySeconds = 10 * 60;
+// Gives the temporary open on `fd` a fresh name of the pattern `.kestrelix-XXXXXX` in `folder`, never one
+// that exists, and puts its path in `path`; a temporary that already has a name keeps it. False with errno
+// set on failure, the file then still unnamed.
+bool NameSaveTemporary(int fd, const std::string& folder, std::string& path);
 
 }  // namespace kx
