@@ -46,18 +46,18 @@ bool MayReplaceFile(App& app, const std::string& path, ReplaceRoute route) {
   return true;
 }
 
-void NoteFileWritten(App& app, const std::string& path, bool savedEditorCharset) {
+void NoteFileWritten(App& app, const std::string& path, bool holdsEditorCharset) {
   CharsetStore& store = app.doc.store;
-  // Each charset whose file this is: its stamp follows, and unless it was just saved there, what the file
-  // held is gone.
-  const auto follow = [&](CharsetFlags& flags, const std::string& name, bool saved) {
+  // Each charset whose file this is: its stamp follows, and unless the file now holds that charset, what
+  // the file held is gone.
+  const auto follow = [&](CharsetFlags& flags, const std::string& name, bool holdsIt) {
     if (!IsFileOf(flags, name, path)) return;
     flags.diskStamp = TakeFileStamp(path);
-    if (saved) return;
+    if (holdsIt) return;
     flags.modified = true;
     flags.generation = ++store.lastGeneration;
   };
-  follow(store, store.currentName, savedEditorCharset);
+  follow(store, store.currentName, holdsEditorCharset);
   follow(store.memoryFlags, MemoryCharsetName(store), false);
 }
 

@@ -24,12 +24,12 @@ enum class ReplaceRoute { Save, Requester, Dump };
 // Any No gives false: nothing is written and no flag changes.
 bool MayReplaceFile(App& app, const std::string& path, ReplaceRoute route);
 
-// After any successful write of `path`; `savedEditorCharset` when it saved the editor charset there (its
-// save bookkeeping already done). Each charset whose file `path` is takes the file's new stamp, since the
-// change is the user's own. A charset whose file now holds something else (the other charset, a picture,
-// some rows, source text) is marked unsaved in a new generation, so that neither an undo nor quitting can
-// let it go unsaved.
-void NoteFileWritten(App& app, const std::string& path, bool savedEditorCharset);
+// After any successful write of `path`. `holdsEditorCharset` when the file now holds the editor charset
+// whole: a save (its bookkeeping already done) or a dump of its picture, which reads back to it. Each
+// charset whose file `path` is takes the file's new stamp, since the change is the user's own. A charset
+// whose file now holds something else (the other charset, some rows, source text) is marked unsaved in a
+// new generation, so that neither an undo nor quitting can let it go unsaved.
+void NoteFileWritten(App& app, const std::string& path, bool holdsEditorCharset);
 
 // Records the editor charset's file as it is on disk now: after each successful load.
 void RecordDiskStamp(App& app);

@@ -68,7 +68,7 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
   if (!WriteImageFile(name, DumpPicture(CharsetPicture(app)), format, &whyNot)) {
     return ShowNotice(app.shell, std::string(dump->failed) + "\r\n\r\n" + FullPath(name) + "\r\n" + whyNot);
   }
-  NoteFileWritten(app, name, false);
+  NoteFileWritten(app, name, true);
   RefreshTitle(app);
   ShowNotice(app.shell, std::string(dump->succeeded) + "\r\n\r\n" + FullPath(name));
 }
