@@ -288,7 +288,8 @@ TEST_F(FailureInjection, DumpsIntoAReadOnlyCurrentFolderReportFailure) {
     ASSERT_TRUE(fields.has_value());
     const Report r = Report::From(*fields);
     EXPECT_EQ(r.title, "Kestrelix");
-    EXPECT_EQ(r.text, std::string(dump.failed) + "\r\n\r\n" + locked + "/" + dump.file + "\r\n" + std::strerror(EACCES));
+    EXPECT_EQ(r.text,
+              std::string(dump.failed) + "\r\n\r\n" + locked + "/" + dump.file + "\r\n" + std::strerror(EACCES));
     EXPECT_EQ(r.icon, MessageIcon::None);
     EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
     EXPECT_TRUE(r.modified);
