@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/file_dialogs.h"
 #include "app/event_flow.h"
+#include "app/file_replacing.h"
 #include "app/file_session.h"
 #include "app/unsaved_prompt.h"
 #include "io/charset_file.h"
@@ -35,6 +36,7 @@ void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool
   app.doc.store.fileType = read.slice.type;
   MarkCharsetChanged(app.view);
   ApplyLoadBookkeeping(app.doc.store, path);
+  RecordDiskStamp(app);
   app.doc.store.modified = modified;
   RefreshTitle(app);
 }

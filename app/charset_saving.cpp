@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/file_dialogs.h"
+#include "app/file_replacing.h"
 #include "app/file_session.h"
 #include "io/charset_file.h"
 #include "io/image_dump.h"
@@ -42,15 +43,19 @@ struct SaveLayout {
 constexpr std::array<SaveLayout, 2> kSaveLayouts{{{FileType::Prg, ".prg"}, {FileType::Chr, ".chr"}}};
 
 // The write shared by Save and Save As. The file is replaced only once the new bytes are complete, so a
-// failed save leaves the old file as it was. Every attempt lands in the recent list.
-SaveResult WriteCharset(App& app, const std::string& path, FileType type) {
+// failed save leaves the old file as it was. Every attempt lands in the recent list; a write the user
+// declined (the file is the other charset's, or changed on disk) is no attempt and changes nothing.
+SaveResult WriteCharset(App& app, const std::string& path, FileType type, ReplaceRoute route) {
+  if (!MayReplaceFile(app, path, route)) return SaveResult::Cancelled;
   SaveResult result = SaveResult::Saved;
-  if (WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, type))) {
+  int error = 0;
+  if (WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, type), &error)) {
     app.doc.store.fileType = type;
     ApplySaveBookkeeping(app.doc.store, path);
+    NoteFileWritten(app, path, true);
     RefreshTitle(app);
   } else {
-    ShowUnwritable(app, path);
+    ShowUnwritable(app, path, error);
     result = SaveResult::Failed;
   }
   AddRecentFile(app.doc, path);
@@ -63,32 +68,37 @@ bool HasCharsetLayout(FileType type) { return type == FileType::Chr || type == F
 
 SaveResult SaveCharset(App& app) {
   if (!app.doc.store.hasFile || !HasCharsetLayout(app.doc.store.fileType)) return SaveCharsetAs(app);
-  return WriteCharset(app, app.doc.store.currentName, app.doc.store.fileType);
+  return WriteCharset(app, app.doc.store.currentName, app.doc.store.fileType, ReplaceRoute::Save);
 }
 
 SaveResult SaveCharsetAs(App& app) {
   const auto choice = AskForFile(app, RequesterKind::Save, kSaveAsRequester, ProposedSavePath(app.doc));
   if (!choice) return SaveResult::Cancelled;
   const SaveLayout& layout = kSaveLayouts[static_cast<std::size_t>(choice->filterIndex)];
-  return WriteCharset(app, WithExtension(choice->path, layout.extension), layout.type);
+  return WriteCharset(app, WithExtension(choice->path, layout.extension), layout.type, ReplaceRoute::Requester);
 }
 
 void ExportRows(App& app, int rows) {
   const auto choice = AskForFile(app, RequesterKind::Save, kExportRequester, ProposedSavePath(app.doc));
   if (!choice) return;
   const std::string path = WithExtension(choice->path, ".chr");
+  if (!MayReplaceFile(app, path, ReplaceRoute::Requester)) return;
   app.doc.store.lastDirectory = DirectoryOf(path);
   const auto count = static_cast<std::size_t>(rows * kRowBytes);
-  if (!WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, FileType::Chr, count))) {
-    ShowUnwritable(app, path);
+  int error = 0;
+  if (!WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, FileType::Chr, count), &error)) {
+    ShowUnwritable(app, path, error);
     return;
   }
+  // Over the charset's own file, the rows replace the whole charset it held: that counts as unsaved.
+  NoteFileWritten(app, path, false);
   // The export names the charset like a save, but it wrote only some rows: whatever was unsaved
   // stays unsaved, so quitting still asks.
   const bool unsaved = app.doc.store.modified;
   app.doc.store.fileType = FileType::Chr;
   ApplySaveBookkeeping(app.doc.store, path);
   app.doc.store.modified = unsaved;
+  RecordDiskStamp(app);
   RefreshTitle(app);
 }
 
@@ -106,7 +116,12 @@ void ExportCharsetSource(App& app) {
   const SourceDialect dialect = kSourceFilters[static_cast<std::size_t>(choice->filterIndex)].dialect;
   const bool header = dialect == SourceDialect::C && path.ends_with(".h");
   const std::string text = FormatCharsetSource(app.doc.store.editor, dialect, SourceLabelFromPath(path), header);
-  if (!WriteFileReplacing(path, text)) ShowUnwritable(app, path);
+  if (!MayReplaceFile(app, path, ReplaceRoute::Requester)) return;
+  int error = 0;
+  if (!WriteFileReplacing(path, text, &error)) return ShowUnwritable(app, path, error);
+  // Text over a charset's file leaves that charset saved nowhere.
+  NoteFileWritten(app, path, false);
+  RefreshTitle(app);
 }
 
 }  // namespace kx

@@ -14,15 +14,19 @@ SaveResult SaveCharset(App& app);
 
 // "Save As": the requester's filter decides the layout (.prg or .chr) and the extension appended.
 // Cancelled when the user closed the requester; nothing changes then.
+// Both ask before replacing a file that changed on disk since it was loaded or saved, or that is the memory
+// charset's file (MayReplaceFile); No is Cancelled too.
 SaveResult SaveCharsetAs(App& app);
 
-// "Export": writes the first `rows` rows (256 bytes each) to a .chr file.
+// "Export": writes the first `rows` rows (256 bytes each) to a .chr file. Over the charset's own file it
+// leaves the charset unsaved, since that file no longer holds all of it.
 void ExportRows(App& app, int rows);
 
 // "Export as Source...": the requester's filter picks the dialect (acme, ca65, 64tass, KickAss, C; a C
 // name ending in ".h" gets the header, any other the array), the label comes from the chosen file name.
 // Writes the whole editor charset; the charset's name, file flags and modified flag stay as they are, and
-// only the last directory follows the chosen file.
+// only the last directory follows the chosen file, unless the file was a charset's own: that charset is
+// then unsaved (see NoteFileWritten).
 void ExportCharsetSource(App& app);
 
 }  // namespace kx

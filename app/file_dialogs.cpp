@@ -1,8 +1,10 @@
 #include "app/file_dialogs.h"
 
 #include "app/app.h"
+#include "app/file_replacing.h"
 #include "io/charset_file.h"
 #include "io/file_messages.h"
+#include "runtime/file_bytes.h"
 
 namespace kx {
 namespace {
@@ -30,9 +32,9 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
                                      const std::string& proposedPath) {
   const bool save = kind == RequesterKind::Save;
   int& remembered = save ? app.doc.files.saveFilter : app.doc.files.openFilter;
-  // Save As and Export append their filter's extension and replace the charset's own file silently.
-  return Ask(app, save, setup, proposedPath, remembered,
-             save && app.doc.store.hasFile ? app.doc.store.currentName : std::string());
+  // Save As and Export append their filter's extension and replace the charset's own file silently (unless
+  // it is the memory charset's file too).
+  return Ask(app, save, setup, proposedPath, remembered, save ? ReplaceableWithoutAsking(app.doc) : std::string());
 }
 
 std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath) {
@@ -55,8 +57,8 @@ void ShowUnreadable(App& app, const std::string& path) {
   ShowFileWarning(app.shell, kFileErrorTitle, UnreadableText(path));
 }
 
-void ShowUnwritable(App& app, const std::string& path) {
-  ShowFileWarning(app.shell, kFileErrorTitle, UnwritableText(path));
+void ShowUnwritable(App& app, const std::string& path, int error) {
+  ShowFileWarning(app.shell, kFileErrorTitle, UnwritableText(path, WriteErrorText(error)));
 }
 
 }  // namespace kx

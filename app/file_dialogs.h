@@ -25,7 +25,8 @@ struct RequesterSetup {
 // The remembered filter is preselected (clamped to the filters on offer) and, only when the user picks a
 // name in a requester that offers more than one filter, replaced by the filter the user left selected; the
 // returned choice carries that clamped index. Save requesters hand back the name with the chosen filter's
-// extension completed, and ask before replacing any existing file but the charset's own.
+// extension completed, and ask before replacing any existing file but the charset's own (see
+// ReplaceableWithoutAsking).
 std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
                                      const std::string& proposedPath);
 
@@ -46,7 +47,8 @@ void ShowFileWarning(ShellState& shell, const std::string& title, const std::str
 void ShowNotFound(App& app, const std::string& path);
 // "Could not read the file!" for a file of an accepted size that could not be read.
 void ShowUnreadable(App& app, const std::string& path);
-// "Could not write the file!" for a save or export that could not create or replace its file.
-void ShowUnwritable(App& app, const std::string& path);
+// "Could not write the file!" for a save or export that could not create or replace its file, with the
+// path and the reason for the system's error number `error` (as WriteFileReplacing gives it).
+void ShowUnwritable(App& app, const std::string& path, int error);
 
 }  // namespace kx

@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/file_dialogs.h"
 #include "app/event_flow.h"
+#include "app/file_replacing.h"
 #include "app/unsaved_prompt.h"
 #include "io/file_messages.h"
 #include "io/image_dump.h"
@@ -38,22 +39,14 @@ void ShowNotice(ShellState& shell, const std::string& text) {
   shell.dialogs->ShowMessage(kProgramTitle, text, MessageButtons::Ok, MessageIcon::None);
 }
 
-// True when `dumpName` (resolved against the current directory) is the charset's own file, the one it was
-// loaded from, imported from or saved to, under any name that reaches it (links included).
-bool IsOwnFile(const Document& doc, const std::string& dumpName) {
-  if (!doc.store.hasFile) return false;
+// Where a dump went: the bare name resolved against the current directory, so the message says which folder.
+std::string FullPath(const std::string& name) {
+  namespace fs = std::filesystem;
   std::error_code error;
-  return std::filesystem::equivalent(dumpName, doc.store.currentName, error) && !error;
-}
-
-constexpr const char* kOwnFileQuestion =
-    " is the file this charset was loaded from or saved to.\r\n\r\nDo you want to replace it?";
-
-// A dump over the charset's own file would lose the picture or charset it came from: ask first.
-bool MayReplaceOwnFile(App& app, const std::string& dumpName) {
-  if (!IsOwnFile(app.doc, dumpName)) return true;
-  return app.shell.dialogs->ShowMessage(kProgramTitle, dumpName + kOwnFileQuestion, MessageButtons::YesNo,
-                                  MessageIcon::Warning) == MessageAnswer::Yes;
+  const fs::path absolute = fs::absolute(fs::path(std::u8string(name.begin(), name.end())), error);
+  if (error) return name;
+  const std::u8string text = absolute.lexically_normal().u8string();
+  return std::string(text.begin(), text.end());
 }
 
 DecodeResult DecodeFile(const FileRead& file) {
@@ -69,9 +62,15 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
   const auto dump = std::ranges::find(kDumpFormats, format, &DumpFormat::format);
   // A bare name: the system resolves it against the current directory, which the program never changes.
   const std::string name = DumpFileName(app.doc.store.currentName, dump->extension);
-  if (!MayReplaceOwnFile(app, name)) return;
-  const bool written = WriteImageFile(name, DumpPicture(CharsetPicture(app)), format);
-  ShowNotice(app.shell, written ? dump->succeeded : dump->failed);
+  if (!MayReplaceFile(app, name, ReplaceRoute::Dump)) return;
+  // The program chose the name and the folder, so both reports say where the file is.
+  std::string whyNot;
+  if (!WriteImageFile(name, DumpPicture(CharsetPicture(app)), format, &whyNot)) {
+    return ShowNotice(app.shell, std::string(dump->failed) + "\r\n\r\n" + FullPath(name) + "\r\n" + whyNot);
+  }
+  NoteFileWritten(app, name, true);
+  RefreshTitle(app);
+  ShowNotice(app.shell, std::string(dump->succeeded) + "\r\n\r\n" + FullPath(name));
 }
 
 void DumpCharsetToClipboard(App& app) {
@@ -98,6 +97,7 @@ void ImportCharsetImage(App& app) {
   app.doc.store.fileType = FileType::Image;
   MarkCharsetChanged(app.view);
   ApplyLoadBookkeeping(app.doc.store, choice->path);
+  RecordDiskStamp(app);
   RefreshTitle(app);
 }
 

@@ -12,5 +12,9 @@ inline constexpr const char* kImageImportFailedText = "Import of Charset Image h
 inline std::string NotFoundText(const std::string& path) { return "File Error! : '" + path + "' not found!"; }
 inline std::string UnreadableText(const std::string& path) { return "Could not read the file!\r\n\r\n" + path; }
 inline std::string UnwritableText(const std::string& path) { return "Could not write the file!\r\n\r\n" + path; }
+// The same with the reason the system gave, on a line of its own after the path.
+inline std::string UnwritableText(const std::string& path, const std::string& reason) {
+  return UnwritableText(path) + "\r\n" + reason;
+}
 
 }  // namespace kx

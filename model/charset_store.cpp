@@ -43,6 +43,7 @@ void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path) {
   store.slotNames[store.editorSlot & 1] = path;
   store.modified = false;
   store.hasFile = true;
+  store.diskStamp = {};
   StartNewGeneration(store);
 }
 
@@ -54,6 +55,7 @@ void NewCharset(CharsetStore& store) {
   store.editor.fill(0);
   store.inks = CharsetStore::DefaultInks();
   store.hasFile = false;
+  store.diskStamp = {};
   store.modified = false;
   store.currentName = kUntitled;
   store.slotNames[store.editorSlot & 1] = kUntitled;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/charset.h"
+#include "runtime/file_stamp.h"
 
 namespace kx {
 
@@ -30,6 +31,9 @@ struct CharsetFlags {
   // under another generation belongs to other content or another file, so restoring it cannot vouch for
   // "unsaved" being off.
   std::uint64_t generation = 0;
+  // The charset's file as it was on disk right after the last load or save of it (no stamp before the
+  // first). A write over that file compares it, to notice a change made by someone else since.
+  FileStamp diskStamp;
 };
 
 // The editor charset's flags are the store's own (the CharsetFlags base); the memory charset's are
@@ -40,7 +44,7 @@ struct CharsetStore : CharsetFlags {
   int editorSlot = 0;                    // 0: Charset 1 is in the editor, 1: Charset 2
   std::array<std::string, 2> slotNames{"untitled charset 1", "untitled charset 2"};
   std::string currentName = kUntitled;   // refreshed from the editor slot's name at each title update
-  CharsetFlags memoryFlags{.generation = 1};
+  CharsetFlags memoryFlags{.generation = 1, .diskStamp = {}};
   std::uint64_t lastGeneration = 1;      // the newest generation handed out
   std::string lastDirectory;
   GlyphInks inks = DefaultInks();
@@ -65,10 +69,11 @@ const std::string& MemoryCharsetName(const CharsetStore& store);
 void StartNewGeneration(CharsetStore& store);
 
 // After a successful load of `path` into the editor buffer, and after a successful write of the editor
-// charset to `path`: the charset is named after the file, unmodified, and starts a new generation.
+// charset to `path`: the charset is named after the file, unmodified, and starts a new generation. The
+// disk stamp is cleared; whoever read or wrote the file records it.
 void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path);
 void ApplySaveBookkeeping(CharsetStore& store, const std::string& path);
-// New: a cleared editor charset called "untitled" with no file, in a new generation. The memory charset
+// New: a cleared editor charset called "untitled" with no file or disk stamp, in a new generation. The memory charset
 // is kept.
 void NewCharset(CharsetStore& store);
 

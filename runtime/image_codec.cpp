@@ -66,9 +66,12 @@ std::optional<Bytes> EncodeImage(const Image& img, ImageFormat format) {
   return std::nullopt;
 }
 
-bool WriteImageFile(const std::string& path, const Image& img, ImageFormat format) {
+bool WriteImageFile(const std::string& path, const Image& img, ImageFormat format, std::string* whyNot) {
   const std::optional<Bytes> data = EncodeImage(img, format);
-  return data && WriteFileReplacing(path, *data);
+  int error = 0;
+  if (data && WriteFileReplacing(path, *data, &error)) return true;
+  if (whyNot != nullptr) *whyNot = data ? WriteErrorText(error) : "The picture could not be encoded";
+  return false;
 }
 
 }  // namespace kx

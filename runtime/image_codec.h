@@ -50,7 +50,8 @@ DecodeResult ReadImageFile(const std::string& path);
 
 // Encodes as 24-bit RGB PNG, baseline JPEG at quality 100, or 24-bit uncompressed BMP. Empty on failure.
 std::optional<Bytes> EncodeImage(const Image& img, ImageFormat format);
-// Encodes and writes a file so that a failed write leaves any previous file of that name intact.
-bool WriteImageFile(const std::string& path, const Image& img, ImageFormat format);
+// Encodes and writes a file so that a failed write leaves any previous file of that name intact. On
+// failure `whyNot`, when given, receives the reason in words.
+bool WriteImageFile(const std::string& path, const Image& img, ImageFormat format, std::string* whyNot = nullptr);
 
 }  // namespace kx

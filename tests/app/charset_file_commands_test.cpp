@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/charset_saving.h"
 #include "app/charset_loading.h"
 #include "app/run_command.h"
@@ -119,7 +122,7 @@ TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
     EXPECT_EQ(SaveCharset(app), SaveResult::Failed);
   }
   EXPECT_EQ(LastCall().title, "File Error!");
-  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
+  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path + "\r\n" + std::strerror(EFBIG));
   EXPECT_EQ(ReadBytes(path), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Dir()), {}), 1);  // no half-written leftovers
   EXPECT_TRUE(app.doc.store.modified);
@@ -329,7 +332,7 @@ TEST_F(UnsavedPrompt, FailedSaveFromThePromptStopsTheDrop) {
     DropFiles(app, {dir.Path("other.chr")});
   }
   EXPECT_EQ(dialogs.calls[0].title, "Kestrelix");
-  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
+  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path + "\r\n" + std::strerror(EFBIG));
   EXPECT_NE(Editor(), Counting(2048));
 }
 

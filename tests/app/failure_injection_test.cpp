@@ -163,6 +163,12 @@ struct WriteCommand {
 };
 constexpr WriteCommand kWriteCommands[] = {{cmd::Save, false}, {cmd::SaveAs, true}, {cmd::ExportLast, true}};
 
+// A write failure names the file and then, on a line of its own, why.
+void ExpectUnwritable(const std::string& text, const std::string& path) {
+  const std::string named = "Could not write the file!\r\n\r\n" + path + "\r\n";
+  EXPECT_TRUE(text.starts_with(named) && text.size() > named.size()) << text;
+}
+
 TEST_F(FailureInjection, WritesToAFullDeviceFailAndLeaveTheDeviceInPlace) {
   SkipUnlessRoot();
   // The test's own node of the full device first: a fault that replaced the node can only harm this folder.
@@ -174,7 +180,7 @@ TEST_F(FailureInjection, WritesToAFullDeviceFailAndLeaveTheDeviceInPlace) {
     dialogs.calls.clear();
     if (command.asks) Answer(MessageAnswer::Yes);  // full.chr exists: the user confirms replacing it
     const Report r = Report::From(Run(command.id, command.asks ? std::optional(dir.Path("full")) : std::nullopt));
-    EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n" + node);
+    ExpectUnwritable(r.text, node);
     EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
     EXPECT_TRUE(r.modified);
     ASSERT_TRUE(fs::is_character_file(node)) << "the device node was replaced by a file";
@@ -185,7 +191,7 @@ TEST_F(FailureInjection, WritesToAFullDeviceFailAndLeaveTheDeviceInPlace) {
   ASSERT_TRUE(fs::is_character_file("/dev/full"));
   app.doc.store.currentName = "/dev/full";
   const Report r = Report::From(Run(cmd::Save));
-  EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n/dev/full");
+  ExpectUnwritable(r.text, "/dev/full");
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
 }
@@ -204,7 +210,7 @@ TEST_F(FailureInjection, WritesIntoAReadOnlyFolderFailAndCreateNothing) {
     app.doc.store.currentName = target;
     const Report r = RunAs(Identity::Nobody, command.id,
                            command.asks ? std::optional(locked + "/font") : std::nullopt);
-    EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n" + target);
+    ExpectUnwritable(r.text, target);
     EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
     EXPECT_TRUE(r.modified);
     EXPECT_TRUE(ReadBytes(target) == Counting(2048, 9)) << "the old file changed";
@@ -219,14 +225,14 @@ TEST_F(FailureInjection, SaveIntoAFolderThatVanishedDoesNotRecreateIt) {
   fs::remove(gone);
   const Report r = Report::From(Run(cmd::Save));
   EXPECT_EQ(r.title, "File Error!");
-  EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n" + gone + "/font.chr");
+  ExpectUnwritable(r.text, gone + "/font.chr");
   EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
   EXPECT_TRUE(r.modified);
   EXPECT_EQ(r.fileType, FileType::Prg);
   EXPECT_FALSE(fs::exists(gone));
 
   const Report exported = Report::From(Run(cmd::ExportFirst, gone + "/part"));
-  EXPECT_EQ(exported.text, "Could not write the file!\r\n\r\n" + gone + "/part.chr");
+  ExpectUnwritable(exported.text, gone + "/part.chr");
   EXPECT_EQ(exported.currentName, gone + "/font.chr");
   EXPECT_FALSE(fs::exists(gone));
 }
@@ -247,7 +253,7 @@ TEST_F(FailureInjection, ReadOnlyFileIsNotReplacedEvenInTheUsersOwnFolder) {
     EditedWithFile(target, FileType::Chr);
     const Report r = RunAs(Identity::Nobody, command.id, command.asks ? std::optional(mine + "/font") : std::nullopt);
     EXPECT_EQ(r.title, "File Error!");
-    EXPECT_EQ(r.text, "Could not write the file!\r\n\r\n" + target);
+    ExpectUnwritable(r.text, target);
     EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
     EXPECT_TRUE(r.modified);
     EXPECT_TRUE(ReadBytes(target) == Counting(2048, 3)) << "the old file changed";
@@ -282,7 +288,8 @@ TEST_F(FailureInjection, DumpsIntoAReadOnlyCurrentFolderReportFailure) {
     ASSERT_TRUE(fields.has_value());
     const Report r = Report::From(*fields);
     EXPECT_EQ(r.title, "Kestrelix");
-    EXPECT_EQ(r.text, dump.failed);
+    EXPECT_EQ(r.text,
+              std::string(dump.failed) + "\r\n\r\n" + locked + "/" + dump.file + "\r\n" + std::strerror(EACCES));
     EXPECT_EQ(r.icon, MessageIcon::None);
     EXPECT_TRUE(r.editor == editorBefore) << "the editor charset changed";
     EXPECT_TRUE(r.modified);
@@ -301,7 +308,9 @@ TEST_F(FailureInjection, DumpsOntoAFullDeviceReportFailureAndKeepTheDevice) {
       return Run(dump.id);
     });
     ASSERT_TRUE(fields.has_value());
-    EXPECT_EQ(Report::From(*fields).text, dump.failed);
+    const std::string text = Report::From(*fields).text;
+    const std::string named = std::string(dump.failed) + "\r\n\r\n" + node + "\r\n";
+    EXPECT_TRUE(text.starts_with(named) && text.size() > named.size()) << text;
     EXPECT_TRUE(fs::is_character_file(node));
   }
 }

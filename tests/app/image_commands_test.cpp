@@ -24,6 +24,11 @@ class ImageCommandTest : public FileCommandTest {
   ImageCommandTest() : previous_(fs::current_path()) { fs::current_path(dir.Dir()); }
   ~ImageCommandTest() override { fs::current_path(previous_); }
 
+  // A dump's report: the fixed text, then where the file went.
+  void ExpectDumped(const std::string& text, const std::string& name) const {
+    ExpectNotice(text + "\r\n\r\n" + (fs::current_path() / name).string());
+  }
+
   void ExpectNotice(const std::string& text) const {
     EXPECT_EQ(LastCall().kind, DialogKind::Message);
     EXPECT_EQ(LastCall().title, "Kestrelix");
@@ -62,7 +67,7 @@ using ImageDump = ImageCommandTest;
 TEST_F(ImageDump, PngIsTheCharsetAtTwiceTheSizeInTheCurrentDirectory) {
   LoadPattern("C:\\charsets\\font.chr");
   RunCommand(app, cmd::DumpPng);
-  ExpectNotice("PNG Image Dump Successful");
+  ExpectDumped("PNG Image Dump Successful", "font.png");
   const Image written = ReadPicture(dir.Path("font.png"));
   EXPECT_EQ(written, DumpPicture(CharsetPicture(app)));
   ASSERT_EQ(written.Width(), 512);
@@ -76,9 +81,9 @@ TEST_F(ImageDump, JpegAndBmpShareTheBaseNameAndARepeatReplacesTheFile) {
   RefreshTitle(app);  // as at start-up
   ASSERT_EQ(app.doc.store.currentName, "untitled charset 1");
   RunCommand(app, cmd::DumpJpg);
-  ExpectNotice("JPG Image Dump Successful");
+  ExpectDumped("JPG Image Dump Successful", "untitled charset 1.jpg");
   RunCommand(app, cmd::DumpBmp);
-  ExpectNotice("BMP Image Dump Successful");
+  ExpectDumped("BMP Image Dump Successful", "untitled charset 1.bmp");
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.jpg")).Width(), 512);
   EXPECT_EQ(ReadPicture(dir.Path("untitled charset 1.bmp")), DumpPicture(CharsetPicture(app)));
 
@@ -102,7 +107,7 @@ TEST_F(ImageDump, AFileThatCannotBeReplacedReportsTheFailure) {
   for (const auto& c : cases) {
     fs::create_directory(dir.Path(c.name));  // a directory stands where the dump would go
     RunCommand(app, c.id);
-    ExpectNotice(c.text);
+    ExpectNotice(std::string(c.text) + "\r\n\r\n" + (fs::current_path() / c.name).string() + "\r\nIs a directory");
     EXPECT_TRUE(fs::is_directory(dir.Path(c.name)));
   }
   EXPECT_FALSE(app.doc.store.modified);
@@ -130,11 +135,11 @@ TEST_F(ImageDump, ReplacingThePictureTheCharsetCameFromAsksFirst) {
   EXPECT_EQ(ReadBytes(dir.Path("logo.png")), original);
 
   RunCommand(app, cmd::DumpJpg);  // another name: written without a question
-  ExpectNotice("JPG Image Dump Successful");
+  ExpectDumped("JPG Image Dump Successful", "logo.jpg");
 
   Answer(MessageAnswer::Yes);
   RunCommand(app, cmd::DumpPng);
-  ExpectNotice("PNG Image Dump Successful");
+  ExpectDumped("PNG Image Dump Successful", "logo.png");
   EXPECT_EQ(ReadPicture(dir.Path("logo.png")), DumpPicture(CharsetPicture(app)));
 
   // A picture of the same name elsewhere is not the charset's own file.
@@ -142,7 +147,7 @@ TEST_F(ImageDump, ReplacingThePictureTheCharsetCameFromAsksFirst) {
   fs::copy_file(dir.Path("logo.png"), dir.Path("sub/logo.png"));
   Import(dir.Path("sub/logo.png"));
   RunCommand(app, cmd::DumpPng);
-  ExpectNotice("PNG Image Dump Successful");
+  ExpectDumped("PNG Image Dump Successful", "logo.png");
 }
 
 TEST_F(ImageDump, ClipboardGetsTheDumpPictureAndTheMessage) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "app/charset_saving.h"
@@ -122,7 +124,7 @@ TEST_F(SourceExportCommand, FailedWriteIsReportedAndCancelChangesNothing) {
   RunCommand(app, cmd::ExportSource);
   EXPECT_EQ(LastCall().kind, DialogKind::Message);
   EXPECT_EQ(LastCall().title, "File Error!");
-  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path);
+  EXPECT_EQ(LastCall().text, "Could not write the file!\r\n\r\n" + path + "\r\n" + std::strerror(ENOENT));
   EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
   EXPECT_FALSE(std::filesystem::exists(dir.Path("missing")));
   EXPECT_EQ(app.doc.store.lastDirectory, dir.Path("missing") + "/");
