@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -143,22 +145,22 @@ void Wheel(QWidget* w, QPoint at, QPoint angle, Qt::KeyboardModifiers modifiers 
   QApplication::sendEvent(w, &e);
 }
 
-// At the minimum window at 8x the view shows 130 x 36 charset pixels (so a notch scrolls 32 across or 9
-// down); at 16x 65 x 18.
+// At the minimum window at 8x the view shows 129 x 35 charset pixels (so a notch scrolls 32 across or 8
+// down); at 16x 64 x 17.
 TEST(ViewWheel, ScrollsDownAndAcrossAndZoomsAroundThePointer) {
   App app;
   MainWindow window(app);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   CanvasWidget* view = window.EditorCanvas();
-  ASSERT_EQ(view->width(), 130 * 8);
-  ASSERT_EQ(view->height(), 36 * 8);
+  ASSERT_EQ(view->width(), 129 * 8);
+  ASSERT_EQ(view->height(), 35 * 8);
   const auto scroll = [&] { return std::pair(app.view.editing.scrollX, app.view.editing.scrollY); };
 
   Wheel(view, {40, 40}, {0, -120});  // towards the user: down
-  EXPECT_EQ(scroll(), std::pair(0, 9));
+  EXPECT_EQ(scroll(), std::pair(0, 8));
   Wheel(view, {40, 40}, {0, -120}, Qt::ShiftModifier);  // across
-  EXPECT_EQ(scroll(), std::pair(32, 9));
+  EXPECT_EQ(scroll(), std::pair(32, 8));
   for (int i = 0; i < 3; ++i) Wheel(view, {40, 40}, {0, 40});  // a touchpad's thirds add up to a notch
   EXPECT_EQ(scroll(), std::pair(32, 0));
   Wheel(view, {40, 40}, {0, 60});
@@ -168,11 +170,11 @@ TEST(ViewWheel, ScrollsDownAndAcrossAndZoomsAroundThePointer) {
   EXPECT_EQ(scroll(), std::pair(32, 0)) << "turned back, the halves cancel";
 
   // Charset pixel (32 + 400 / 8, 0 + 200 / 8) = (82, 25) under the pointer stays under it at 16x:
-  // scroll (82 - 400 / 16, 25 - 200 / 16) = (57, 13), and the view now shows it bigger.
+  // scroll (82 - 400 / 16, 25 - 200 / 16) = (57, 13), and the view is laid out for 16x.
   Wheel(view, {400, 200}, {0, 120}, Qt::ControlModifier);
   EXPECT_EQ(app.view.editing.zoomIndex, 2);
   EXPECT_EQ(scroll(), std::pair(57, 13));
-  EXPECT_EQ(view->width(), 65 * 16);
+  EXPECT_EQ(view->width(), 64 * 16);
   // Back to 8x: (82 - 50, 25 - 25) = (32, 0); the scroll bars show it.
   Wheel(view, {400, 200}, {0, -120}, Qt::ControlModifier);
   EXPECT_EQ(app.view.editing.zoomIndex, 1);
@@ -181,7 +183,7 @@ TEST(ViewWheel, ScrollsDownAndAcrossAndZoomsAroundThePointer) {
 
   // Over the charset pane the wheel scrolls the editor view too.
   Wheel(window.EditorPane(), {10, 10}, {0, -240});
-  EXPECT_EQ(scroll(), std::pair(32, 18));
+  EXPECT_EQ(scroll(), std::pair(32, 16));
 }
 
 // At the smallest window every row of the charset panes lies above the status bar, at every zoom.
