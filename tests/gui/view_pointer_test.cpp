@@ -109,7 +109,7 @@ TEST(RubberBand, TheViewShowsTheShapeWhileTheButtonIsHeld) {
   }
 }
 
-QString CharNumber(const MainWindow& window) { return window.StatusField(0)->text(); }
+std::string CharNumber(const MainWindow& window) { return window.StatusField(0)->text().toStdString(); }
 
 // Maximised at 8x with the pointer low in the view, "-" shrinks the view to above the pointer; the hover
 // ends there, and comes back with the first move over the view, whether or not the window system tells
@@ -132,7 +132,7 @@ TEST(ViewHover, ComesBackAfterTheViewShrankUnderThePointer) {
 
   QTest::mouseMove(view, QPoint(100, 200));  // charset pixel (25, 50): glyph 3 + 6 * 32
   EXPECT_EQ(CharNumber(window), "CHAR NUMBER: 195");
-  EXPECT_EQ(window.StatusField(1)->text(), "$C3");
+  EXPECT_EQ(window.StatusField(1)->text().toStdString(), "$C3");
   // The hover cell in the left pen's colour, inside its magenta outline.
   const QImage shown = OnScreen(view);
   EXPECT_EQ(shown.pixel(25 * 4 + 2, 50 * 4 + 2) & 0xFFFFFF, kWhite);
