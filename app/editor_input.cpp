@@ -140,12 +140,11 @@ void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
     case Tool::Line:
     case Tool::HollowBox:
     case Tool::FilledBox:
-      // The pictures show the line or box; the charset goes back to how it was.
+      // The line or box is drawn for this event's pictures; the next event takes it down again.
       SaveBackup(app.doc.store, in.backup);
       DrawShape(app, in.anchor, p, pen);
-      MarkCharsetChanged(app.view);
-      RestoreBackup(app.doc.store, in.backup);
-      return;
+      in.rubberBandShown = true;
+      break;
     default:
       return;
   }
@@ -205,6 +204,15 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
 
 }  // namespace
 
+bool TakeDownRubberBand(App& app) {
+  EditorInputState& in = app.view.input;
+  if (!in.rubberBandShown) return false;
+  RestoreBackup(app.doc.store, in.backup);
+  in.rubberBandShown = false;
+  MarkCharsetChanged(app.view);
+  return true;
+}
+
 ToolControls ToolControlsOf(App& app) { return {app.view.editing.tool, app.view.toolMemory, app.shell.tools}; }
 
 void FollowPointer(App& app) {
@@ -234,11 +242,26 @@ void FollowPointer(App& app) {
   MarkHoverChanged(app.view);
 }
 
+// A move over the view while the hover is elsewhere: the view changed size or place under a pointer that
+// stood still (a zoom, a resize), and the window system may send no enter when the pointer comes back.
+bool ReturnsOverView(const ViewSession& view, const MouseEvent& e) {
+  const Rect& r = view.layout.editorView;
+  return e.action == MouseAction::Move && view.editing.hoverTarget != HoverTarget::EditorView &&
+         Contains({0, 0, r.w, r.h}, e.x, e.y);
+}
+
 void OnEditorMouse(App& app, const MouseEvent& e) {
+  // The stroke's next step starts from the charset without the rubber band; this event redraws anyway, so
+  // the charset image is rebuilt once, at its end.
+  TakeDownRubberBand(app);
   const EventScope event(app);
   RecordPointer(app.view, app.view.layout.editorView, e);
   const CharsetPoint p = MouseToPixel(app.view.layout, app.view.editing.scrollX, app.view.editing.scrollY, e.x, e.y);
   if (e.action != MouseAction::Leave) SetHoveredPixel(app.view, p);
+  if (ReturnsOverView(app.view, e)) {
+    SetHoverTarget(app.view, HoverTarget::EditorView);
+    app.shell.requests.focusEditor = true;
+  }
   switch (e.action) {
     case MouseAction::Enter:
       SetHoverTarget(app.view, HoverTarget::EditorView);

@@ -1,6 +1,7 @@
 #include "app/event_flow.h"
 
 #include "app/app.h"
+#include "app/editor_input.h"
 #include "app/font_preview_commands.h"
 #include "views/render.h"
 #include "views/status_bar.h"
@@ -40,7 +41,13 @@ void FinishEvent(App& app) {
   v.marks = {};
 }
 
-EventScope::EventScope(App& app) : app_(app), outermost_(!app.view.inEvent) { app_.view.inEvent = true; }
+EventScope::EventScope(App& app) : app_(app), outermost_(!app.view.inEvent) {
+  app_.view.inEvent = true;
+  // A rubber band left by the last drag step is not part of the charset: every event starts without it,
+  // and the charset image follows at once, since the commands that read it (dumps, import) run before
+  // the event's composition.
+  if (outermost_ && TakeDownRubberBand(app_)) BringCharsetImageUpToDate(app_);
+}
 
 EventScope::~EventScope() {
   if (!outermost_) return;

@@ -29,6 +29,8 @@ struct FileSession {
   // The "Export as Source" requester's own filter, one per source dialect; kept in the settings file.
   int sourceFilter = 0;
   RecentFiles recent = EmptyRecentFiles();  // newest first
+  // The last picture chosen for "Import Charset as Image", which its requester proposes next time.
+  std::string lastImage;
 };
 
 struct Document;

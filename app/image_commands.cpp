@@ -49,9 +49,20 @@ std::string FullPath(const std::string& name) {
   return std::string(text.begin(), text.end());
 }
 
-DecodeResult DecodeFile(const FileRead& file) {
-  if (file.status != FileReadStatus::Ok) return DecodeResult::Fail("cannot read the file, or it is too large");
-  return DecodeImage(file.Data());
+// What went wrong with a file that gave no picture, in the user's terms. The decoders name a picture
+// whose size they refuse "too large".
+ImageImportFailure WhyNoPicture(const FileRead& file, const DecodeResult& decoded) {
+  if (file.status == FileReadStatus::TooLarge) return ImageImportFailure::FileTooLarge;
+  if (file.status != FileReadStatus::Ok) return ImageImportFailure::Unreadable;
+  if (!DetectImageFormat(file.Data())) return ImageImportFailure::NotAPicture;
+  if (decoded.error.find("too large") != std::string::npos) return ImageImportFailure::PictureTooLarge;
+  return ImageImportFailure::Damaged;
+}
+
+// The requester proposes the last picture chosen, or else the last folder: never the charset's own file,
+// which is no picture.
+std::string ProposedImagePath(const Document& doc) {
+  return doc.files.lastImage.empty() ? doc.store.lastDirectory : doc.files.lastImage;
 }
 
 }  // namespace
@@ -82,14 +93,18 @@ void DumpCharsetToClipboard(App& app) {
 
 void ImportCharsetImage(App& app) {
   if (!ConfirmUnsavedChanges(app, PromptFor::ImportImage)) return;
-  const auto choice = AskForFile(app, RequesterKind::Open, kImportImageRequester, app.doc.store.currentName);
+  const auto choice = AskForFile(app, RequesterKind::Open, kImportImageRequester, ProposedImagePath(app.doc));
   if (!choice) return;
   const FileRead file = ReadFileBytes(choice->path, kMaxImageFileBytes);
   if (file.status == FileReadStatus::Missing) return ShowNotFound(app, choice->path);
-  const DecodeResult decoded = DecodeFile(file);
+  app.doc.files.lastImage = choice->path;
+  const DecodeResult decoded =
+      file.status == FileReadStatus::Ok ? DecodeImage(file.Data()) : DecodeResult::Fail("not read");
   // Nothing changes before the picture has decoded, the file type included: marking the charset as an
   // image first would leave a charset that failed to import unable to be saved where it came from.
-  if (!decoded.image) return ShowNotice(app.shell, kImageImportFailedText);
+  if (!decoded.image) {
+    return ShowNotice(app.shell, ImageImportFailedText(choice->path, WhyNoPicture(file, decoded)));
+  }
 
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);

@@ -27,7 +27,8 @@ void DumpCharsetToClipboard(App& app);
 // Asks for a PNG, JPEG or BMP file (recognised by content), averages it down or up to 256x64 and reads it
 // back as the editor charset: black is a clear pixel, every other colour a set one. It completes like a
 // load, with the file type image, so that the next Save asks for a name. A file that does not decode
-// changes nothing.
+// changes nothing but the picture the requester proposes next (the last one chosen; before any, the last
+// folder), and the failure names the file and says why.
 void ImportCharsetImage(App& app);
 
 }  // namespace kx

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWheelEvent>
 
 namespace kx {
 namespace {
@@ -103,6 +104,17 @@ void CanvasWidget::enterEvent(QEnterEvent* event) {
 
 void CanvasWidget::leaveEvent(QEvent*) {
   if (onMouse) onMouse(MouseEvent{MouseAction::Leave});
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event) {
+  if (!onWheel) {
+    event->ignore();
+    return;
+  }
+  const QPoint p = event->position().toPoint();
+  const QPoint angle = event->angleDelta();
+  onWheel(WheelEvent{p.x(), p.y(), angle.x(), angle.y(), bool(event->modifiers() & Qt::ControlModifier),
+                     bool(event->modifiers() & Qt::ShiftModifier)});
 }
 
 void CanvasWidget::ReportKey(KeyAction action, QKeyEvent* event) {

@@ -29,6 +29,8 @@ class CanvasWidget : public QWidget {
 
   std::function<void(const MouseEvent&)> onMouse;
   std::function<void(const KeyEvent&)> onKey;
+  // Without a handler the wheel goes on to the parent.
+  std::function<void(const WheelEvent&)> onWheel;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,6 +39,7 @@ class CanvasWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 

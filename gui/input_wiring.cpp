@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/editor_input.h"
+#include "app/wheel_input.h"
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 
@@ -38,6 +39,10 @@ void WireEditorInput(MainWindow& window, App& app) {
     OnPaneMouse(app, e);
   });
   pane->onKey = Then<KeyEvent>(window, [&app](const KeyEvent& e) { OnPaneKey(app, e); });
+  editor->onWheel = Then<WheelEvent>(window, [&app](const WheelEvent& e) { OnEditorWheel(app, e); });
+  for (CanvasWidget* p : {pane, window.MemoryPane()}) {
+    p->onWheel = Then<WheelEvent>(window, [&app](const WheelEvent& e) { OnPaneWheel(app, e); });
+  }
   window.MemoryPane()->onMouse =
       Then<MouseEvent>(window, [&app](const MouseEvent& e) { OnMemoryPaneMouse(app, e); });
   window.PenSwatch()->onMouse = Then<MouseEvent>(window, [&app](const MouseEvent& e) { OnSwatchMouse(app, e); });

@@ -128,7 +128,9 @@ WindowMetrics MainWindow::CurrentMetrics() const {
   m.clientHeight = height();
   const QWidget* menu = menuWidget();
   m.menuBarHeight = menu && !menu->isHidden() ? menu->sizeHint().height() : 0;
-  m.tabHeight = panel_->tabBar()->sizeHint().height();
+  // Everything of the panel that is not its page: the 2 pixels above it, its tab bar and the frame around the
+  // page (the page, holding no layout, asks for no room of its own). The panes stand at the page's bottom.
+  m.tabHeight = 2 + panel_->minimumSizeHint().height();
   m.statusBarHeight = statusBar()->sizeHint().height();
   return m;
 }

@@ -17,6 +17,18 @@ struct MouseEvent {
   bool shift = false;
 };
 
+// A turn of the mouse wheel or a touchpad's scroll over a canvas, as the window system reports it: angles
+// in eighths of a degree, 120 for one notch of a common wheel (touchpads send smaller parts of it).
+// Positive y turns away from the user, positive x to the left.
+struct WheelEvent {
+  int x = 0;  // the pointer, in the canvas's own pixels
+  int y = 0;
+  int angleX = 0;
+  int angleY = 0;
+  bool ctrl = false;
+  bool shift = false;
+};
+
 // The keys the editor reacts to; everything else arrives as Other.
 enum class Key {
   Other,

@@ -13,7 +13,7 @@ struct WindowMetrics {
   int clientWidth = 1110;
   int clientHeight = 514;
   int menuBarHeight = 0;
-  int tabHeight = 0;
+  int tabHeight = 0;        // what the panel takes around its page: tab bar, frame and margin
   int statusBarHeight = 0;  // 0 without a status bar
 };
 

@@ -63,7 +63,13 @@ TEST(EditorStrokes, LineClickSetsOnePixelAndDraggedLineCrossesGlyphs) {
   Press(app, 5, 4);
   Drag(app, 9, 4);
   Drag(app, 11, 4);
-  EXPECT_EQ(CountSet(app.doc.store.editor), 1) << "the rubber band never stays in the charset";
+  EXPECT_EQ(CountSet(app.doc.store.editor), 7) << "the last step's line is shown until the next event";
+  Drag(app, 5, 4);
+  EXPECT_EQ(CountSet(app.doc.store.editor), 1) << "each step takes the last one's line down first";
+  Drag(app, 11, 4);
+  RunCommand(app, cmd::ShowCharGrid);  // any other event starts from the charset without the rubber band
+  EXPECT_EQ(CountSet(app.doc.store.editor), 1);
+  EXPECT_EQ(app.view.pictures.charset.Pixel(8, 4), app.view.palette[0]) << "nor does its picture keep it";
   Release(app, 11, 4);
   EXPECT_EQ(CountSet(app.doc.store.editor), 7);
   EXPECT_NE(GetGlyph(app.doc.store.editor, 0)[4], 0);

@@ -399,7 +399,7 @@ TEST_F(FailureInjection, PipeChosenAsACharsetIsRefusedWithoutWaitingForAWriter) 
   Answer(MessageAnswer::No);
   AnswerFile(fifo, 0);
   RunCommand(app, cmd::ImportImage);
-  EXPECT_EQ(LastCall().text, "Import of Charset Image has failed...");
+  EXPECT_EQ(LastCall().text, "Import of Charset Image has failed...\r\n\r\n" + fifo + "\r\nThe file could not be read.");
   EXPECT_TRUE(Editor() == editorBefore) << "the editor charset changed";
   EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
 }

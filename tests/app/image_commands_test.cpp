@@ -9,6 +9,7 @@
 #include "app/file_test_support.h"
 #include "app/run_command.h"
 #include "io/image_dump.h"
+#include "tests/support/bmp_builder.h"
 
 namespace kx {
 namespace {
@@ -180,7 +181,7 @@ TEST_F(ImageImport, PngDumpReadsBackToTheSameCharsetAndCompletesLikeALoad) {
   const DialogCall& request = dialogs.calls[0];
   EXPECT_EQ(request.kind, DialogKind::OpenFile);
   EXPECT_EQ(request.title, "Import Image");
-  EXPECT_EQ(request.proposedPath, dir.Path("font.chr"));
+  EXPECT_EQ(request.proposedPath, "/last/") << "the last folder, never the charset's own file";
   EXPECT_EQ(request.filters, kImageFilter);
   EXPECT_EQ(request.filterIndex, 0);  // the remembered index 1 is past the single filter
   EXPECT_EQ(dialogs.calls.size(), 1u);
@@ -257,7 +258,8 @@ TEST_F(ImageImport, AFileThatDoesNotDecodeChangesNothingNotEvenTheFileType) {
   Answer(MessageAnswer::No);
   Import(dir.Path("broken.png"));
   EXPECT_EQ(dialogs.calls[0].title, "Import image...");
-  ExpectNotice("Import of Charset Image has failed...");
+  ExpectNotice("Import of Charset Image has failed...\r\n\r\n" + dir.Path("broken.png") +
+               "\r\nThe picture is damaged or of a kind that cannot be read.");
   EXPECT_EQ(app.doc.store.editor, before.editor);
   EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
   EXPECT_EQ(app.doc.store.currentName, before.currentName);
@@ -269,6 +271,31 @@ TEST_F(ImageImport, AFileThatDoesNotDecodeChangesNothingNotEvenTheFileType) {
   EXPECT_EQ(LastCall().text, "File Error! : '" + dir.Path("gone.png") + "' not found!");
   EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
   EXPECT_EQ(app.doc.store.fileType, FileType::Chr);
+}
+
+// Each way a chosen file gives no picture is named under the fixed first line, after the file; the
+// requester proposes that file next time.
+TEST_F(ImageImport, AFailureSaysWhyAndTheNextRequesterProposesThatFile) {
+  WriteBytes(dir.Path("notes.png"), "plain words, no picture");
+  const Bytes huge = MakeBmp({20000, 20000});  // its header alone
+  WriteBytes(dir.Path("huge.bmp"), std::string(huge.begin(), huge.end()));
+  std::filesystem::create_directory(dir.Path("folder.png"));
+  // A sparse file beyond what a picture may take is refused without being read.
+  WriteBytes(dir.Path("vast.jpg"), "x");
+  std::filesystem::resize_file(dir.Path("vast.jpg"), 400ull << 20);
+  const std::pair<const char*, const char*> cases[] = {
+      {"notes.png", "The file is not a PNG, JPEG or BMP picture."},
+      {"huge.bmp", "The picture is too large."},
+      {"folder.png", "The file could not be read."},
+      {"vast.jpg", "The file is too large to be a picture."},
+  };
+  for (const auto& [name, reason] : cases) {
+    Import(dir.Path(name));
+    EXPECT_EQ(LastCall().text, "Import of Charset Image has failed...\r\n\r\n" + dir.Path(name) + "\r\n" + reason);
+    AnswerFile(dir.Path(name), 0);
+    RunCommand(app, cmd::ImportImage);
+    EXPECT_EQ(dialogs.calls[dialogs.calls.size() - 2].proposedPath, dir.Path(name));
+  }
 }
 
 TEST_F(ImageImport, CancellingThePromptOrTheRequesterChangesNothing) {
