@@ -31,7 +31,10 @@ void RunRedo(App& app) { AfterRestore(app, app.doc.history.Redo(app.doc.store));
 
 void RunSwap(App& app) {
   CaptureMemoryPanePicture(app);
-  SwapCharsets(app.doc.store);
+  // A stroke belongs to the charset it was pressed in, whose history holds its snapshot: it ends here
+  // rather than drawing on in the arriving charset, whose history does not cover it.
+  app.view.input.strokeButton = MouseButton::None;
+  SwapCharsets(app.doc);
   const bool second = app.doc.store.editorSlot == 1;
   app.shell.tools[GadgetId::Swap].icon = second ? IconId::SwapCharset2 : IconId::SwapCharset1;
   app.shell.status.charsetInEditor = second ? "CHARSET 2" : "CHARSET 1";

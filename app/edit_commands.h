@@ -35,10 +35,11 @@ void RunEditFrame(App& app, const OperationScope& scope, Edit&& edit) {
 // "Swap Charset1 <> Charset2": the swap button, the memory pane, command 332 and the J key all run this.
 // The picture of the leaving charset goes to the memory pane, the bytes and each charset's flags change
 // places, the swap button and status field 3 name the charset now in the editor, and the views and title
-// are redrawn. The undo history stays as it is.
+// are redrawn. Each charset's undo history goes with it; a stroke still being drawn ends.
 void RunSwap(App& app);
 
-// Undo and Redo restore a snapshot and redraw; Clear Undo/Redo History empties both stacks.
+// Undo and Redo restore a snapshot of the editor charset and redraw; Clear Undo/Redo History empties both
+// stacks of the editor charset's history (the memory charset keeps its own).
 void RunUndo(App& app);
 void RunRedo(App& app);
 void RunClearHistory(App& app);

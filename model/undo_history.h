@@ -1,5 +1,6 @@
 #pragma once
-// Unlimited undo and redo of the editor charset, as two stacks of whole-charset snapshots.
+// Unlimited undo and redo of one charset, as two stacks of whole-charset snapshots. Each of Charset 1 and
+// Charset 2 has its own (see Document), so a swap never lets one charset's past into the other.
 
 #include <vector>
 
@@ -7,10 +8,9 @@
 
 namespace kx {
 
-// The editor bytes, the per-glyph inks, the modified flag and the generation at one moment. Which slot
-// was in the editor is not recorded: undo after a swap writes into whichever charset is in the editor now.
-// A snapshot restored into another generation (after a load, import, New, save or swap) marks the charset
-// modified whatever it recorded: its flag spoke of another file or another charset.
+// The editor bytes, the per-glyph inks, the modified flag and the generation at one moment. A snapshot
+// restored into another generation (after a load, import, New or save) marks the charset modified whatever
+// it recorded: its flag spoke of another file.
 struct Snapshot {
   Charset bytes{};
   GlyphInks inks{};

@@ -185,7 +185,6 @@ TEST_F(UndoAcrossLoads, EveryWayOfReplacingTheCharsetMakesOlderSnapshotsUnsaved)
       {"row import", [&](App& a) { Answer(MessageAnswer::No); AnswerFile(row, 0); RunCommand(a, cmd::ImportFirst); }},
       {"new", [&](App& a) { Answer(MessageAnswer::No); RunCommand(a, cmd::New); }},
       {"save as", [&](App& a) { AnswerFile(dir.Path("c"), 1); RunCommand(a, cmd::SaveAs); }},
-      {"swap", [&](App& a) { RunCommand(a, cmd::Swap); }},
   };
   for (const auto& [name, replace] : replacements) {
     App fresh;

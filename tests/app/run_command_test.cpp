@@ -209,7 +209,9 @@ TEST(RunCommand, SwapAndCompressRunInsideTheirFrames) {
   EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
   EXPECT_TRUE(app.doc.store.modified);
   RunCommand(app, cmd::Undo);
-  RunCommand(app, cmd::Swap);  // the history stays as it is across a swap
+  RunCommand(app, cmd::Swap);  // Charset 1's history is its own: nothing to undo or redo there
+  EXPECT_EQ(app.doc.history.UndoDepth() + app.doc.history.RedoDepth(), 0u);
+  RunCommand(app, cmd::Swap);  // and Charset 2's comes back with it
   EXPECT_EQ(app.doc.history.UndoDepth(), 0u);
   EXPECT_EQ(app.doc.history.RedoDepth(), 1u);
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "model/rom_charset.h"
 #include "model/undo_history.h"
 
 namespace kx {
@@ -104,17 +103,6 @@ TEST(UndoHistory, ClearKeepsCharsetAndFlag) {
   h.Clear();
   EXPECT_EQ(s.editor[0], 9);
   EXPECT_TRUE(s.modified);
-}
-
-TEST(UndoHistory, UndoAfterSwapWritesIntoTheCharsetNowInTheEditor) {
-  CharsetStore s = MakeStartupStore();
-  UndoHistory h;
-  Edit(h, s, 0x55);
-  SwapCharsets(s);  // empty Charset 2 comes in
-  h.Undo(s);
-  EXPECT_EQ(s.editorSlot, 1);
-  EXPECT_EQ(s.editor, RomCharset());
-  EXPECT_EQ(s.slots[0][0], 0x55);
 }
 
 }  // namespace
