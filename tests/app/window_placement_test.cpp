@@ -19,7 +19,7 @@ struct PlacementCase {
   std::vector<Rect> screens;  // available areas
   int primary;
   FrameMargins frame;
-  Geometry wanted;  // refitted unused
+  Rect wanted;  // position and client size
   Geometry applied;
 };
 
@@ -67,7 +67,7 @@ TEST(WindowPlacement, TheWholeFrameLiesWithinOneScreenAndTheSizeNeverGoesBelowTh
        {50000, -7, 1110, 2000000000, false}},
   };
   for (const PlacementCase& c : cases) {
-    const Geometry& w = c.wanted;
+    const Rect& w = c.wanted;
     const WindowPlacement p =
         FitToScreens(WindowPlacement{w.x, w.y, w.w, w.h, false, false}, c.screens, c.primary, c.frame);
     EXPECT_EQ((Geometry{p.x, p.y, p.clientWidth, p.clientHeight, p.refitted}), c.applied) << c.what;

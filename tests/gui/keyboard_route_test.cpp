@@ -64,7 +64,9 @@ TEST_F(KeyboardRoute, TabWalksTheGadgetsInOrderAndTheViewKeysWorkWhenItIsBack) {
   for (G expected : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Gadget(expected)) << static_cast<int>(expected);
-    if (expected == G::PenSwatch) EXPECT_FALSE(FrameShows(editor));
+    if (expected == G::PenSwatch) {
+      EXPECT_FALSE(FrameShows(editor));
+    }
   }
   ASSERT_TRUE(editor->hasFocus());
   EXPECT_TRUE(FrameShows(editor));
