@@ -43,6 +43,6 @@ int main(int argc, char** argv) {
   dialogs.SetParent(window.get());
   kx::OpenStartUpFile(app, *window, request.file);
   const int status = qt.exec();
-  kx::WriteSettingsAtExit(kx::kSettingsFileName, app, window->CurrentPlacement());
+  kx::ShutDown(app, *window, kx::kSettingsFileName);
   return status;
 }

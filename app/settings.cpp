@@ -1,11 +1,13 @@
 #include "app/settings.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/app.h"
 #include "app/view_commands.h"
 #include "app/file_session.h"
 #include "io/source_export.h"
+#include "runtime/file_bytes.h"
 #include "runtime/preference_file.h"
 
 namespace kx {
@@ -36,6 +38,14 @@ constexpr IntKey kIntKeys[] = {
 };
 
 constexpr const char* kSourceFilterKey = "SOURCEFILTER";
+
+constexpr const char* kUnreadableReason = "The file there could not be read, so it was left as it is.";
+constexpr const char* kSettingsErrorTitle = "File Error!";
+
+std::string SettingsNotWrittenText(const std::string& path, const std::string& reason) {
+  return "Could not write the settings file!\r\n\r\n" + path + "\r\n\r\n" + reason +
+         "\r\n\r\nThe window placement, zoom, brightness, last folder and recent files of this run are not kept.";
+}
 
 std::string RecentKey(std::size_t slot) { return "RECENT" + std::to_string(slot + 1); }
 
@@ -103,9 +113,13 @@ void ApplySettings(App& app, const SettingsValues& values) {
   app.doc.files.sourceFilter = knownFilter ? values.sourceFilter : SettingsValues{}.sourceFilter;
 }
 
-bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window) {
+bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window,
+                         std::string* reason) {
   PreferenceLoad load = LoadPreferenceFile(path);
-  if (load.status == PreferenceLoadStatus::Unreadable) return false;  // never replace what could not be read
+  if (load.status == PreferenceLoadStatus::Unreadable) {  // never replace what could not be read
+    if (reason != nullptr) *reason = kUnreadableReason;
+    return false;
+  }
   if (load.status == PreferenceLoadStatus::Absent) load.file = PreferenceFile::WithHeader({kComment});
 
   SettingsValues values;
@@ -124,7 +138,19 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   values.recent = app.doc.files.recent;
   values.sourceFilter = app.doc.files.sourceFilter;
   WriteValues(load.file, values, !window.maximize || app.shell.placement.refitted);
-  return SavePreferenceFile(path, load.file);
+  int error = 0;
+  if (SavePreferenceFile(path, load.file, &error)) return true;
+  if (reason != nullptr) *reason = WriteErrorText(error);
+  return false;
+}
+
+void WriteSettingsOrTell(const std::string& path, const App& app, const WindowPlacement& window) {
+  std::string reason;
+  if (WriteSettingsAtExit(path, app, window, &reason) || app.shell.dialogs == nullptr) return;
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  app.shell.dialogs->ShowMessage(kSettingsErrorTitle, SettingsNotWrittenText(error ? path : full.string(), reason),
+                                 MessageButtons::Ok, MessageIcon::Warning);
 }
 
 }  // namespace kx

@@ -47,7 +47,13 @@ void ApplySettings(App& app, const SettingsValues& values);
 // maximised window writes MAXIMIZE = 1 and keeps the old position and size lines, unless the start placement
 // had to be refitted to the screens: then the placement applied at start-up is written instead. Keys and
 // comments the program does not write survive. False (and the file untouched) when it cannot be read or
-// written, or when the rewritten file would be larger than the reader accepts.
-bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window);
+// written, or when the rewritten file would be larger than the reader accepts; `reason`, when given, then
+// says why in words.
+bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window,
+                         std::string* reason = nullptr);
+
+// WriteSettingsAtExit, and when the settings cannot be written the user is told, in one message box with the
+// file's full path and the reason, that this run's settings are not kept.
+void WriteSettingsOrTell(const std::string& path, const App& app, const WindowPlacement& window);
 
 }  // namespace kx

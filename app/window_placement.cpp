@@ -1,13 +1,15 @@
 #include "app/window_placement.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "views/layout.h"
 
 namespace kx {
 namespace {
 
-// Settings may hold any int; positions this far out are off every screen and keep the sums below in range.
+// Settings may hold any int; positions and sizes this far out are off every screen and keep the sums below
+// in range.
 constexpr int kFarAway = 1 << 24;
 
 // Never larger than the area with the frame around it, never smaller than the window's minimum.
@@ -17,10 +19,24 @@ WindowPlacement SizedFor(WindowPlacement p, const Rect& area, const FrameMargins
   return p;
 }
 
-bool TitleBarShownOn(const WindowPlacement& p, const Rect& area, const FrameMargins& f) {
-  const int width = p.clientWidth + f.left + f.right;
-  const Rect shown = Intersect({p.x, p.y, width, kTitleBarHeight}, area);
-  return shown.h == kTitleBarHeight && shown.w >= std::min(kTitleBarGrip, width);
+Rect FrameRect(const WindowPlacement& p, const FrameMargins& f) {
+  return {p.x, p.y, p.clientWidth + f.left + f.right, p.clientHeight + f.top + f.bottom};
+}
+
+std::int64_t AreaOf(const Rect& r) { return r.Empty() ? 0 : std::int64_t{r.w} * r.h; }
+
+// The screen that shows most of the frame; `primary` when none shows any of it.
+const Rect& ScreenFor(const Rect& frame, std::span<const Rect> screens, int primary) {
+  const Rect* best = &screens[std::clamp(primary, 0, static_cast<int>(screens.size()) - 1)];
+  std::int64_t shown = 0;
+  for (const Rect& area : screens) {
+    const std::int64_t part = AreaOf(Intersect(frame, area));
+    if (part > shown) {
+      shown = part;
+      best = &area;
+    }
+  }
+  return *best;
 }
 
 // The nearest start of a span of `length` inside [start, start + room); the start itself when it cannot fit.
@@ -42,18 +58,14 @@ WindowPlacement FitToScreens(WindowPlacement p, std::span<const Rect> screens, i
   const WindowPlacement wanted = p;
   p.x = std::clamp(p.x, -kFarAway, kFarAway);
   p.y = std::clamp(p.y, -kFarAway, kFarAway);
+  p.clientWidth = std::min(p.clientWidth, kFarAway);
+  p.clientHeight = std::min(p.clientHeight, kFarAway);
 
-  WindowPlacement fitted = p;
-  const auto shows = std::find_if(screens.begin(), screens.end(), [&](const Rect& area) {
-    fitted = SizedFor(p, area, frame);
-    return TitleBarShownOn(fitted, area, frame);
-  });
-  if (shows == screens.end()) {
-    const Rect& area = screens[std::clamp(primary, 0, static_cast<int>(screens.size()) - 1)];
-    fitted = SizedFor(p, area, frame);
-    fitted.x = Within(fitted.x, fitted.clientWidth + frame.left + frame.right, area.x, area.w);
-    fitted.y = Within(fitted.y, fitted.clientHeight + frame.top + frame.bottom, area.y, area.h);
-  }
+  const Rect& area = ScreenFor(FrameRect(p, frame), screens, primary);
+  WindowPlacement fitted = SizedFor(p, area, frame);
+  const Rect outer = FrameRect(fitted, frame);
+  fitted.x = Within(fitted.x, outer.w, area.x, area.w);
+  fitted.y = Within(fitted.y, outer.h, area.y, area.h);
   fitted.refitted = !SameGeometry(fitted, wanted);
   return fitted;
 }

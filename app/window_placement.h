@@ -26,17 +26,12 @@ struct FrameMargins {
   int bottom = 0;
 };
 
-// The strip along the window's top edge that the user drags it by, and how much of it must lie on a screen
-// for the window to be reachable.
-inline constexpr int kTitleBarHeight = 24;
-inline constexpr int kTitleBarGrip = 64;
-
 // The window's normal position and size within the screens, given by their available areas (without task
-// bars and docks); `primary` indexes the screen a lost window is brought back to. The size is raised to the
-// window's minimum and otherwise kept, frame and all, within the area of the screen that shows the title
-// bar. A title bar that no screen shows puts the window inside the primary screen's area, as near to where
-// it was as fits. `refitted` tells whether anything beyond the minimum had to change. Without screens only
-// the minimum applies.
+// bars and docks); `primary` indexes the screen a window that no screen shows is brought to. The window goes
+// to the screen that shows most of its frame: the size is raised to the window's minimum, otherwise lowered
+// so that the frame fits that screen's area, and the window is moved as little as it takes for the whole
+// frame to lie inside it (a frame larger than the area starts at its top-left corner). `refitted` tells
+// whether anything beyond the minimum had to change. Without screens only the minimum applies.
 WindowPlacement FitToScreens(WindowPlacement placement, std::span<const Rect> screens, int primary,
                              const FrameMargins& frame = {});
 

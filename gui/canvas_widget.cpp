@@ -67,6 +67,11 @@ void CanvasWidget::UpdatePicture(const std::uint32_t* pixels, int width, int hei
   for (const QRect& r : changed) update(r);
 }
 
+void CanvasWidget::ShowFocusFrame(bool shown) {
+  focusFrame_ = shown;
+  update();
+}
+
 void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   // The picture is blitted where it lies; only what it leaves uncovered is filled.
@@ -75,6 +80,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     if (!part.isEmpty()) painter.drawImage(part.topLeft(), picture_, part);
   }
   for (const QRect& r : event->region() - QRegion(picture_.rect())) painter.fillRect(r, Qt::black);
+  if (focusFrame_ && hasFocus()) {
+    const QRect inside = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(palette().color(QPalette::Highlight));
+    painter.drawRect(inside);
+    painter.drawRect(inside.adjusted(1, 1, -1, -1));
+  }
 }
 
 void CanvasWidget::ReportMouse(MouseAction action, QMouseEvent* event) {

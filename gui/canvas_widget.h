@@ -27,6 +27,11 @@ class CanvasWidget : public QWidget {
                      const std::vector<QRect>& changed);
   const QImage& Picture() const { return picture_; }
 
+  // With `shown`, a frame in the highlight colour is drawn over the picture's edge while the canvas has the
+  // keyboard focus, so that the user sees where the keys go.
+  void ShowFocusFrame(bool shown);
+  bool FocusFrameShown() const { return focusFrame_; }
+
   std::function<void(const MouseEvent&)> onMouse;
   std::function<void(const KeyEvent&)> onKey;
   // Without a handler the wheel goes on to the parent.
@@ -48,6 +53,7 @@ class CanvasWidget : public QWidget {
   void ReportKey(KeyAction action, QKeyEvent* event);
 
   QImage picture_;
+  bool focusFrame_ = false;
 };
 
 }  // namespace kx

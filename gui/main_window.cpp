@@ -63,6 +63,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   BuildToolColumn(page);
   BuildViews(page);
   BuildStatusBar();
+  ChainFocus();
   menus_ = new MenuBar(app_, *this);
   auxiliary_ = new AuxiliaryWindows(app_, this, [this] { SyncFromApp(); });
   LayOut();
@@ -80,13 +81,14 @@ void MainWindow::BuildToolColumn(QWidget* page) {
     b->setCheckable(g.kind == GadgetKind::Toggle);
     b->setIconSize(g.id == GadgetId::Swap ? QSize(kSwapPictureWidth, kSwapPictureHeight)
                                           : QSize(kIconSize, kIconSize));
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, not taken by a click: clicking a tool leaves the keys with the editor view.
+    b->setFocusPolicy(Qt::TabFocus);
     buttons_[i] = b;
   }
 
   zoom_ = MakeGadget<QComboBox>(GadgetId::Zoom, page);
   for (const char* label : kZoomLabels) zoom_->addItem(label);
-  zoom_->setFocusPolicy(Qt::NoFocus);
+  zoom_->setFocusPolicy(Qt::TabFocus);
   connect(zoom_, &QComboBox::currentIndexChanged, this, &MainWindow::ZoomChosen);
 
   swatch_ = MakeGadget<CanvasWidget>(GadgetId::PenSwatch, page);
@@ -100,12 +102,24 @@ void MainWindow::BuildViews(QWidget* page) {
   horizontalBar_->setOrientation(Qt::Horizontal);
   for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
     bar->setTracking(true);  // the view follows the thumb while it is dragged
-    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setFocusPolicy(Qt::TabFocus);
     connect(bar, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarMoved);
   }
   editorPane_ = MakeGadget<CanvasWidget>(GadgetId::EditorPane, page);
   memoryPane_ = MakeGadget<CanvasWidget>(GadgetId::MemoryPane, page);
   memoryPane_->setFocusPolicy(Qt::NoFocus);
+}
+
+// Tab walks the tool column top to bottom, then the zoom box, the pen swatch, the editor view with its two
+// scroll bars and the editor's charset pane. The panel's single tab and the containers around the gadgets
+// are no stops of their own.
+void MainWindow::ChainFocus() {
+  panel_->setFocusPolicy(Qt::NoFocus);
+  panel_->tabBar()->setFocusPolicy(Qt::NoFocus);
+  for (CanvasWidget* canvas : {swatch_, editor_, editorPane_}) canvas->ShowFocusFrame(true);
+  std::vector<QWidget*> chain(buttons_.begin(), buttons_.end());
+  chain.insert(chain.end(), {zoom_, swatch_, editor_, verticalBar_, horizontalBar_, editorPane_});
+  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::BuildStatusBar() {

@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow {
   void BuildToolColumn(QWidget* page);
   void BuildViews(QWidget* page);
   void BuildStatusBar();
+  void ChainFocus();
   void PlaceViews();
   void SyncScrollBars();
   void HandleRequests();

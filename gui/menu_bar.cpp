@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 
 #include "app/run_command.h"
 #include "app/command_keys.h"
@@ -30,6 +31,29 @@ void GroupAsOneChoice(QMenu* menu) {
   }
 }
 
+// A lone Alt (pressed and released with nothing in between) puts the menu bar into keyboard mode: the
+// first title is highlighted, the arrows move along the titles and Enter or Down opens one; Escape or a
+// second Alt leaves it. The platform's own style decides everything else.
+class AltKeyNavigation : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* answer) const override {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, answer);
+  }
+};
+
+// F10 opens the first menu of the bar, from wherever the keyboard focus is in the window.
+void OpenMenusWithF10(QMenuBar* bar, QWidget& window) {
+  auto* key = new QAction(&window);
+  key->setShortcut(QKeySequence(Qt::Key_F10));
+  key->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(key, &QAction::triggered, bar, [bar] {
+    if (!bar->actions().isEmpty()) bar->setActiveAction(bar->actions().first());
+  });
+  window.addAction(key);
+}
+
 }  // namespace
 
 MenuBar::MenuBar(App& app, MainWindow& window) : QObject(&window), app_(app), window_(window) {
@@ -39,6 +63,10 @@ MenuBar::MenuBar(App& app, MainWindow& window) : QObject(&window), app_(app), wi
     submenus_.push_back(menu);
     AddNodes(menu, top.children);
   }
+  auto* style = new AltKeyNavigation;
+  style->setParent(bar);  // a widget does not own the style it is given
+  bar->setStyle(style);
+  OpenMenusWithF10(bar, window);
   Sync(true);
 }
 

@@ -1,5 +1,6 @@
 #include "gui/qt_dialogs.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -151,16 +152,21 @@ QUrl DesktopUrlFor(const std::string& target) {
   return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
 }
 
+QWidget* QtDialogs::ModalParent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return parent_;
+}
+
 MessageAnswer QtDialogs::ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
                                      MessageIcon icon) {
-  QMessageBox box(parent_);
+  QMessageBox box(ModalParent());
   ConfigureMessageBox(box, title, text, buttons, icon);
   box.exec();
   return AnswerFromButton(box.standardButton(box.clickedButton()));
 }
 
 std::optional<FileChoice> QtDialogs::RunFileDialog(const FileRequest& request, RequesterMode mode) {
-  FileRequester dialog(parent_, request, mode);
+  FileRequester dialog(ModalParent(), request, mode);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return ChoiceFromFileDialog(dialog, request);
 }

@@ -53,7 +53,9 @@ QUrl DesktopUrlFor(const std::string& target);
 
 class QtDialogs : public Dialogs {
  public:
-  // Modal windows are centred on `parent`, which may be set later (or never).
+  // Modal windows belong to the modal window in front (the screen editor, About, a requester) when one is
+  // open, so that it stays in front of the main window under them; otherwise to `parent`, which may be set
+  // later (or never).
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -66,6 +68,7 @@ class QtDialogs : public Dialogs {
 
  private:
   std::optional<FileChoice> RunFileDialog(const FileRequest& request, RequesterMode mode);
+  QWidget* ModalParent() const;
 
   QPointer<QWidget> parent_;
 };

@@ -1,7 +1,6 @@
 #include "gui/startup.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,6 +18,8 @@
 
 namespace kx {
 namespace {
+
+constexpr int kFrameWaitMs = 500;
 
 // The placement brought within the screens the window system reports now, with room for `frame`.
 WindowPlacement FittedToScreens(const WindowPlacement& placement, const FrameMargins& frame) {
@@ -40,19 +41,36 @@ FrameMargins FrameOf(const QWidget& window) {
           outer.bottom() - inner.bottom()};
 }
 
-// Frames are known only once the window shows, and a window manager reports them a moment later: wait
-// briefly for it, then fit the wanted placement again with the real frame so that title bar, borders and
-// status bar all stay on the screen.
+// Quits its loop once the window system has put a frame around the window, whatever event brings the news.
+class FrameWatch : public QObject {
+ public:
+  FrameWatch(QWidget& window, QEventLoop& loop) : window_(window), loop_(loop) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent*) override {
+    if (FrameOf(window_).top != 0) loop_.quit();
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  QEventLoop& loop_;
+};
+
+// Frames are known only once the window shows, and a window manager reports them a moment later: wait for
+// it (sleeping until events come, for half a second at most), then fit the wanted placement again with the
+// real frame so that title bar, borders and status bar all lie on the screen.
 void RefitWithFrame(MainWindow& window, WindowPlacement& applied, const WindowPlacement& wanted) {
   if (applied.maximize || applied.fullscreen) return;
-  QElapsedTimer waited;
-  waited.start();
-  FrameMargins frame = FrameOf(window);
-  while (frame.top == 0 && waited.elapsed() < 500) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    frame = FrameOf(window);
+  if (FrameOf(window).top == 0) {
+    QEventLoop loop;
+    FrameWatch watch(window, loop);
+    window.installEventFilter(&watch);
+    QTimer::singleShot(kFrameWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    window.removeEventFilter(&watch);
   }
-  const WindowPlacement refitted = FittedToScreens(wanted, frame);
+  const WindowPlacement refitted = FittedToScreens(wanted, FrameOf(window));
   if (refitted.x == applied.x && refitted.y == applied.y && refitted.clientWidth == applied.clientWidth &&
       refitted.clientHeight == applied.clientHeight) {
     return;
@@ -117,6 +135,10 @@ void OpenStartUpFile(App& app, MainWindow& window, const std::string& file) {
   if (file.empty()) return;
   OpenFileAtStartUp(app, file);
   window.SyncFromApp();
+}
+
+void ShutDown(const App& app, const MainWindow& window, const std::string& settingsPath) {
+  if (!settingsPath.empty()) WriteSettingsOrTell(settingsPath, app, window.CurrentPlacement());
 }
 
 }  // namespace kx

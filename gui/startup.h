@@ -25,4 +25,8 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait = WaitWhil
 // empty name.
 void OpenStartUpFile(App& app, MainWindow& window, const std::string& file);
 
+// The end of a run, once the event loop has finished: the settings file at `settingsPath` (none when empty)
+// gets the window as it is now; when it cannot be written the user is told so before the program ends.
+void ShutDown(const App& app, const MainWindow& window, const std::string& settingsPath);
+
 }  // namespace kx

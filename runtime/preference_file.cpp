@@ -1,5 +1,6 @@
 #include "runtime/preference_file.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 
@@ -233,13 +234,16 @@ PreferenceLoad LoadPreferenceFile(const std::string& path) {
   return {PreferenceLoadStatus::Unreadable, {}};
 }
 
-bool SavePreferenceFile(const std::string& path, const PreferenceFile& file) {
+bool SavePreferenceFile(const std::string& path, const PreferenceFile& file, int* error) {
   // A file read as 8-bit text grows when it becomes UTF-8, and values can grow too. Writing more than the
   // reader accepts would leave a file that every later start ignores and never rewrites, so the old file
   // is kept instead.
   const std::string bytes = file.Serialise();
-  if (bytes.size() > kMaxPreferenceFileBytes) return false;
-  return WriteFileReplacing(path, bytes);
+  if (bytes.size() > kMaxPreferenceFileBytes) {
+    if (error != nullptr) *error = EFBIG;
+    return false;
+  }
+  return WriteFileReplacing(path, bytes, error);
 }
 
 }  // namespace kx

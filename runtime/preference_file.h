@@ -84,7 +84,8 @@ struct PreferenceLoad {
 PreferenceLoad LoadPreferenceFile(const std::string& path);
 
 // Writes the file through a temporary file in the same folder; false (and the old file untouched) on failure,
-// and when the result would be larger than kMaxPreferenceFileBytes, which the reader would refuse.
-bool SavePreferenceFile(const std::string& path, const PreferenceFile& file);
+// and when the result would be larger than kMaxPreferenceFileBytes, which the reader would refuse (EFBIG).
+// On failure `error`, when given, receives the system's error number (see WriteFileReplacing).
+bool SavePreferenceFile(const std::string& path, const PreferenceFile& file, int* error = nullptr);
 
 }  // namespace kx

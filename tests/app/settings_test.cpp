@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/app.h"
 #include "app/run_command.h"
 #include "app/view_commands.h"
@@ -190,6 +192,42 @@ TEST(Settings, FileThatWouldOutgrowTheReadLimitIsNotRewritten) {
   WriteBytes(path, small);
   ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 1200, 600, false, false}));
   EXPECT_NE(ReadBytes(path).find("; caf\xC3\xA9\r\n"), std::string::npos);
+}
+
+// Run as root in the tests, so the failures are ones that permissions do not decide.
+TEST(Settings, AFileThatCannotBeWrittenIsReportedOnceWithItsPathAndWhy) {
+  TempDir dir;
+  WriteBytes(dir.Path("plain"), "not a folder");
+  std::filesystem::create_directory(dir.Path("kstr.ini"));
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {dir.Path("plain/kstr.ini"), "Not a directory"},
+      {dir.Path("kstr.ini"), "could not be read"},
+  };
+  for (const Case& c : cases) {
+    App app;
+    ScriptedDialogs dialogs;
+    app.shell.dialogs = &dialogs;
+    WriteSettingsOrTell(c.path, app, WindowPlacement{1, 2, 1200, 600, false, false});
+    ASSERT_EQ(dialogs.calls.size(), 1u) << c.path;
+    const DialogCall& call = dialogs.calls[0];
+    EXPECT_EQ(call.title, "File Error!");
+    EXPECT_EQ(call.icon, MessageIcon::Warning);
+    EXPECT_EQ(call.buttons, MessageButtons::Ok);
+    EXPECT_NE(call.text.find("\r\n" + c.path + "\r\n"), std::string::npos) << call.text;
+    EXPECT_NE(call.text.find(c.reason), std::string::npos) << call.text;
+  }
+
+  // A file that can be written says nothing.
+  App app;
+  ScriptedDialogs dialogs;
+  app.shell.dialogs = &dialogs;
+  WriteSettingsOrTell(dir.Path("fine.ini"), app, WindowPlacement{1, 2, 1200, 600, false, false});
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_NE(ReadBytes(dir.Path("fine.ini")).find("XSIZE = 1200"), std::string::npos);
 }
 
 }  // namespace

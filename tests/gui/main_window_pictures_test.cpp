@@ -52,10 +52,11 @@ QImage OnScreen(QWidget* w) {
 }
 
 // The first pixel where the canvas's stored pixels differ from the picture, or "" when none does. Only
-// the part of the canvas no other gadget covers is compared.
-std::string Mismatch(QWidget* canvas, const Image& picture) {
+// the part of the canvas no other gadget covers, and not the focus frame drawn over its edge, is compared.
+std::string Mismatch(CanvasWidget* canvas, const Image& picture) {
   const QImage shown = OnScreen(canvas);
-  const QRegion visible = canvas->visibleRegion();
+  QRegion visible = canvas->visibleRegion();
+  if (canvas->FocusFrameShown() && canvas->hasFocus()) visible &= canvas->rect().adjusted(2, 2, -2, -2);
   for (int y = 0; y < picture.Height(); ++y) {
     for (int x = 0; x < picture.Width(); ++x) {
       if (!visible.contains(QPoint(x, y))) continue;

@@ -130,6 +130,15 @@ TEST(StartUp, SettingsBeyondTheScreenAreFittedAndWrittenBackAsApplied) {
   EXPECT_EQ(written.ypos, 0);
   EXPECT_EQ(written.xsize, 1110);
   EXPECT_EQ(written.ysize, window->height());
+
+  // A title bar on the screen is not enough: the window moves until its whole frame is inside.
+  testing_files::WriteBytes(path, "[MAIN WINDOW]\r\nMAXIMIZE = 0\r\nXPOS = 300\r\nYPOS = 300\r\n"
+                                  "XSIZE = 1110\r\nYSIZE = 600\r\n");
+  App second;
+  const auto moved = StartUp(second, [](int) {}, path);
+  EXPECT_EQ(moved->frameGeometry().left(), 0);
+  EXPECT_EQ(moved->frameGeometry().bottom(), 799);
+  EXPECT_EQ(moved->height(), 600);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QImage>
 
+#include <filesystem>
+
 #include "app/file_session.h"
 #include "io/temp_files.h"
 
@@ -37,6 +39,21 @@ TEST(StartUpWithFile, WithoutAFileTheEditorStartsUntitled) {
   OpenStartUpFile(app, *window, "");
   EXPECT_EQ(window->windowTitle().toStdString(), "Kestrelix 1.0 (x64) - untitled charset 1");
   EXPECT_EQ(app.doc.files.recent[0], kEmptyRecent);
+}
+
+TEST(ShutDown, ASettingsFileThatCannotBeWrittenIsReportedOnTheWayOut) {
+  testing_files::TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  std::filesystem::create_directory(path);  // cannot be read or replaced, not even by root
+  App app;
+  ScriptedDialogs dialogs;
+  app.shell.dialogs = &dialogs;
+  const auto window = StartUp(app, [](int) {}, path);
+  EXPECT_TRUE(dialogs.calls.empty());  // nothing is lost yet
+  window->close();
+  ShutDown(app, *window, path);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_NE(dialogs.calls[0].text.find(path), std::string::npos) << dialogs.calls[0].text;
 }
 
 // The pixels of `icon` at `size` as 0xAARRGGBB words.

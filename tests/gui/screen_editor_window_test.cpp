@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include "gui/main_window.h"
+#include "gui/qt_dialogs.h"
 #include "gui/screen_editor_window.h"
 #include "gui/screen_key_codes.h"
 
@@ -58,6 +62,33 @@ TEST(ScreenEditorWindow, OpensFromTheRequestAndTypesIntoTheScreen) {
 
   w->close();
   EXPECT_FALSE(app.view.screenEditor);
+}
+
+TEST(ScreenEditorWindow, TheClipboardMessageBelongsToTheScreenEditor) {
+  App app;
+  MainWindow main(app);
+  QtDialogs dialogs(&main);
+  app.shell.dialogs = &dialogs;
+  main.show();
+  app.shell.requests.openScreenEditor = true;
+  main.SyncFromApp();
+  ScreenEditorWindow* w = main.ScreenEditor();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+
+  QWidget* owner = nullptr;
+  QString text;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    owner = box->parentWidget();
+    text = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  w->Button(ScreenButton::Dump)->click();
+  EXPECT_EQ(text.toStdString(), "Current Screen Copied to Clipboard");
+  EXPECT_EQ(owner, w);
+  w->close();
 }
 
 TEST(ScreenKeyCodes, QtKeysGoToThePhysicalKeysOfTheChosenLayout) {
