@@ -38,7 +38,8 @@ SourceResult<ProgramChoices> ExamineProgram(ByteSpan file) {
     choices.windows.push_back({address, address - load});
   }
   if (choices.windows.empty()) {
-    return SourceRefusal{"the program loads at " + HexAddress(load) + ", too near $FFFF for a 2 KiB window"};
+    return SourceRefusal{"the program at " + HexAddress(load) +
+                         " holds no 2 KiB window that starts at a glyph-aligned address below $F801"};
   }
   return choices;
 }

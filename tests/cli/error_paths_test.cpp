@@ -94,7 +94,7 @@ TEST(CliErrors, BadInputFailsOnOneLineWithStatusTwo) {
                      {{"convert", "IN", "OUT", "--to", "gif"}, 1,
                       "unknown format 'gif' (see 'kestrelix-cli convert --help')"},
                      {{"convert", path + "short.chr", "OUT"}, 2, path + "short.chr: not a known file"},
-                     {{"derive", "2x2", path + "long.prg", "OUT"}, 2, path + "long.prg: a program of 2051 bytes is neither 2 + 8 * n bytes of glyphs nor longer than a charset"},
+                     {{"derive", "2x2", path + "long.prg", "OUT"}, 2, path + "long.prg: the program at $0101 holds no 2 KiB window that starts at a glyph-aligned address below $F801"},
                      {{"compress", path + "broken.png", "OUT"}, 2, path + "broken.png: not a picture that can be read (" + BrokenPngReason(png) + ")"},
                      {{"slide", "up", path + "folder.chr", "OUT"}, 2,
                       path + "folder.chr: could not read the file"},
@@ -102,7 +102,7 @@ TEST(CliErrors, BadInputFailsOnOneLineWithStatusTwo) {
 }
 
 TEST(CliErrors, EmptyOrWrongSizedStandardInputIsBadInput) {
-  for (const std::string& bytes : {std::string(), std::string(2051, '\0'), std::string(1024, '\0')}) {
+  for (const std::string& bytes : {std::string(), std::string(2051, '\0'), std::string(1000, '\0')}) {
     const CliRun run = RunCliWith({"convert", "-", "-"}, bytes);
     EXPECT_EQ(run.status, 2) << bytes.size();
     EXPECT_EQ(run.err, "kestrelix-cli: -: not a known file\n");
@@ -130,7 +130,7 @@ TEST(CliErrors, WrongCommandLinesAreUsageErrorsWithStatusOne) {
           {{"apply", "rotate", "IN", "OUT"}, 1,
            "'apply' takes OP SCOPE IN OUT [--to FORMAT] [--load-address HEX] [--label NAME] "
            "(see 'kestrelix-cli apply --help')"},
-          {{"info", "IN", "OUT"}, 1, "'info' takes IN (see 'kestrelix-cli info --help')"},
+          {{"info", "IN", "OUT"}, 1, "'info' takes IN [--json] (see 'kestrelix-cli info --help')"},
           {{"convert", "IN", "OUT", "--colour", "red"}, 1, "unknown option '--colour'"},
           {{"info", "IN", "--to", "png"}, 1, "unknown option '--to'"},
           {{"convert", "IN", "OUT", "--to"}, 1, "option '--to' needs a value"},

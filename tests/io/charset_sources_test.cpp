@@ -33,7 +33,7 @@ struct Case {
   int first;
   int count;
   std::size_t from;
-  const char* refusal;
+  const char* refusal = nullptr;
 };
 
 void Check(const Case& c, const FileBytes* source = nullptr) {
@@ -86,7 +86,7 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
       {"offset past the end", whole, "game.prg", At(4999), {}, 0, 0, 0, "offset 4999 leaves no whole glyph"},
       {"more glyphs than offered", whole, "game.prg", At(4000, 200), {}, 0, 0, 0, "200 glyphs asked for"},
       {"no room below $10000", source_files::Program(0xFF00, Counting(3000)), "a.prg", {}, {}, 0, 0, 0,
-       "the program loads at $FF00"},
+       "the program at $FF00 holds no 2 KiB window"},
   };
   for (const Case& c : cases) Check(c);
   const auto choices = std::get<ProgramChoices>(ExamineProgram(whole));
@@ -131,7 +131,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
     std::uint32_t expectAddress;  // RAM address of glyph 0, or ROM offset + 0x10000 for the character ROM
     int bank;
     VicMode mode;
-    const char* refusal;
+    const char* refusal = nullptr;
   };
   SnapshotSpec x64sc;
   x64sc.machine = "C64SC";
@@ -223,7 +223,7 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
   v6[11] = 0xB1;
   const std::vector<std::pair<FileBytes, const char*>> refused{
       {v7, "CharPad project format version 7 is not known"},
-      {v6, "the CharPad project has no character block"},
+      {v6, "the CharPad project has no character block where it should"},
       {FileBytes(v5.begin(), v5.begin() + 500), "the CharPad project ends inside its 300 characters"},
       {FileBytes(v5.begin(), v5.begin() + 12), "the CharPad project ends inside its header"},
   };
