@@ -1,55 +1,13 @@
 #include "cli/charset_input.h"
 
-#include <algorithm>
 #include <array>
-#include <iterator>
 
-#include "io/charset_file.h"
-#include "io/file_messages.h"
-#include "io/image_dump.h"
-#include "ops/charset_pixels.h"
+#include "io/font_sheet.h"
 #include "runtime/file_bytes.h"
 #include "runtime/image_codec.h"
 
 namespace kx {
 namespace {
-
-// The charset layouts by size: the sizes the editor's own loads accept, each with its slice.
-struct SizedLayout {
-  std::uint64_t size;
-  InputLayout layout;
-};
-constexpr std::array<SizedLayout, 3> kSizedLayouts{{
-    {kCharsetBytes, InputLayout::Raw},
-    {kPrgFileBytes, InputLayout::Prg},
-    {kShortPrgFileBytes, InputLayout::ShortPrg},
-}};
-
-std::optional<FileSlice> SliceOfSize(std::uint64_t size) {
-  if (size == kShortPrgFileBytes) return ImportSlice(size, kShortPrgFileBytes);
-  return SizeSlice(size);
-}
-
-InputLayout PictureLayout(ImageFormat format) {
-  switch (format) {
-    case ImageFormat::Png: return InputLayout::Png;
-    case ImageFormat::Jpeg: return InputLayout::Jpeg;
-    case ImageFormat::Bmp: return InputLayout::Bmp;
-  }
-  return InputLayout::Png;
-}
-
-std::span<const std::uint8_t> Span(const std::string& bytes) {
-  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
-}
-
-// The editor's messages for a file of no known layout and for one that could not be read.
-CliFailure NotAKnownFile(const std::string& path) {
-  return InputFailure(kNotAKnownFileText + path);
-}
-CliFailure CouldNotRead(const std::string& path) {
-  return InputFailure(UnreadableText(path));
-}
 
 // Reads the stream to its end, stopping once it holds more than `limit` bytes.
 std::optional<std::string> ReadStream(std::istream& in, std::size_t limit) {
@@ -63,55 +21,67 @@ std::optional<std::string> ReadStream(std::istream& in, std::size_t limit) {
   return bytes;
 }
 
-}  // namespace
-
-std::string_view InputLayoutName(InputLayout layout) {
-  switch (layout) {
-    case InputLayout::Raw: return "raw charset (.chr)";
-    case InputLayout::Prg: return "charset with load address (.prg)";
-    case InputLayout::ShortPrg: return "short load-address file (2049 bytes, last byte missing)";
-    case InputLayout::Png: return "PNG picture";
-    case InputLayout::Jpeg: return "JPEG picture";
-    case InputLayout::Bmp: return "BMP picture";
-  }
-  return "";
+std::optional<CliFailure> Number(const ParsedArgs& args, CliOption option, std::string_view name,
+                                 std::uint64_t limit, std::optional<std::uint64_t>& value) {
+  const std::optional<std::string> text = args.Value(option);
+  if (!text) return std::nullopt;
+  value = ParseSourceNumber(*text, limit);
+  if (value) return std::nullopt;
+  return UsageFailure("bad " + std::string(name) + " '" + *text + "' (decimal, $hex or 0xhex, 0 to " +
+                      std::to_string(limit) + ")");
 }
 
-std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes, const std::string& path) {
-  CharsetInput input;
-  input.size = bytes.size();
-  if (const std::optional<FileSlice> slice = SliceOfSize(bytes.size())) {
-    SliceRead read{SliceStatus::Ok, *slice, bytes.substr(slice->skip, slice->fill)};
-    read.bytes.resize(slice->fill, '\0');
-    PlaceSlice(input.charset, read);
-    input.layout = std::ranges::find(kSizedLayouts, input.size, &SizedLayout::size)->layout;
-    return input;
+}  // namespace
+
+std::variant<SourceRequest, CliFailure> SourceRequestFrom(const ParsedArgs& args) {
+  SourceRequest request;
+  if (const std::optional<std::string> from = args.Value(CliOption::From)) {
+    request.kind = SourceKindFromName(*from);
+    if (!request.kind) return UsageFailure("unknown source '" + *from + "' (" + std::string(kSourceKindNames) + ")");
   }
-  const std::optional<ImageFormat> format = DetectImageFormat(Span(bytes));
-  if (!format) return NotAKnownFile(path);
-  const DecodeResult decoded = DecodeImage(Span(bytes));
-  if (!decoded.image) return InputFailure(kImageImportFailedText);
-  const Image picture = PictureAtCharsetSize(*decoded.image);
-  input.charset = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
-  input.layout = PictureLayout(*format);
+  std::optional<std::uint64_t> glyphs, first;
+  if (auto failure = Number(args, CliOption::Offset, "offset", kMaxImageFileBytes, request.offset)) return *failure;
+  if (auto failure = Number(args, CliOption::Glyphs, "glyph count", kGlyphCount, glyphs)) return *failure;
+  if (auto failure = Number(args, CliOption::FirstGlyph, "first glyph", kGlyphCount - 1, first)) return *failure;
+  if (glyphs) request.glyphs = static_cast<int>(*glyphs);
+  if (first) request.firstGlyph = static_cast<int>(*first);
+  if (const std::optional<std::string> paper = args.Value(CliOption::Paper)) {
+    request.sheet.paper = ParsePaperColour(*paper);
+    if (!request.sheet.paper) return UsageFailure("bad paper colour '" + *paper + "' (RRGGBB)");
+  }
+  request.sheet.unique = args.Has(CliOption::Unique);
+  return request;
+}
+
+std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes, const std::string& path,
+                                                        const SourceRequest& request) {
+  const ByteSpan data(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  // Standard input has no extension to go by.
+  auto read = ReadCharsetSource(data, path == kStdStream ? std::string_view() : std::string_view(path), request);
+  if (const auto* refusal = std::get_if<SourceRefusal>(&read)) return InputFailure(path, refusal->reason);
+  CharsetInput input;
+  input.reading = std::move(std::get<SourceReading>(read));
+  input.charset = input.reading.placed.charset;
+  input.size = bytes.size();
   return input;
 }
 
-std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path, std::istream& in) {
+std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path, std::istream& in,
+                                                        const SourceRequest& request) {
   if (path == kStdStream) {
     const std::optional<std::string> bytes = ReadStream(in, kMaxImageFileBytes);
-    if (!bytes) return CouldNotRead(path);
-    if (bytes->size() > kMaxImageFileBytes) return NotAKnownFile(path);
-    return CharsetFromBytes(*bytes, path);
+    if (!bytes) return InputFailure(path, "could not read the file");
+    if (bytes->size() > kMaxImageFileBytes) return InputFailure(path, "not a known file (too large)");
+    return CharsetFromBytes(*bytes, path, request);
   }
   const FileRead file = ReadFileBytes(path, kMaxImageFileBytes);
   switch (file.status) {
-    case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path);
-    case FileReadStatus::Missing: return InputFailure(NotFoundText(path));
-    case FileReadStatus::TooLarge: return NotAKnownFile(path);
+    case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path, request);
+    case FileReadStatus::Missing: return InputFailure(path, "not found");
+    case FileReadStatus::TooLarge: return InputFailure(path, "not a known file (too large)");
     case FileReadStatus::Failed: break;
   }
-  return CouldNotRead(path);
+  return InputFailure(path, "could not read the file");
 }
 
 }  // namespace kx

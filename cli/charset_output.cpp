@@ -7,7 +7,6 @@
 
 #include "cli/charset_input.h"
 #include "io/charset_file.h"
-#include "io/file_messages.h"
 #include "io/source_export.h"
 #include "io/image_dump.h"
 #include "model/charset_store.h"
@@ -130,7 +129,9 @@ std::variant<OutputSettings, CliFailure> ChooseOutput(const std::string& inPath,
   if (label && !IsSourceFormat(settings.format)) return UsageFailure("--label applies only to the source formats");
   if (IsSourceFormat(settings.format)) {
     if (label) {
-      if (!IsValidSourceLabel(*label)) return UsageFailure("bad label '" + *label + "'");
+      if (!IsValidSourceLabel(*label, SourceDialectFromName(std::ranges::find(kFormats, settings.format, &OutputFormatInfo::format)->name))) {
+        return UsageFailure("bad label '" + *label + "'");
+      }
       settings.label = *label;
     } else {
       settings.label = SourceLabelFromPath(outPath != kStdStream ? outPath : inPath);
@@ -167,7 +168,7 @@ std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view 
     written = WriteFileReplacing(path, bytes);
   }
   if (written) return std::nullopt;
-  return InputFailure(UnwritableText(path));
+  return InputFailure(path, "could not write the file");
 }
 
 }  // namespace kx

@@ -1,9 +1,100 @@
 #include "cli/charset_report.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
+#include <variant>
 
 namespace kx {
+namespace {
+
+// One fact: a text (quoted in JSON), a number, or a list of lists of numbers.
+using Value = std::variant<std::string, long long, std::vector<std::vector<int>>>;
+using Facts = std::vector<std::pair<std::string, Value>>;
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string Groups(const std::vector<std::vector<int>>& groups, bool json) {
+  std::string out = json ? "[" : std::to_string(groups.size()) + "\n";
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    if (json) out += (g ? ",[" : "[");
+    if (!json) out += " ";
+    for (std::size_t i = 0; i < groups[g].size(); ++i) {
+      out += (json ? (i ? "," : "") : " ") + std::to_string(groups[g][i]);
+    }
+    out += json ? "]" : "\n";
+  }
+  return json ? out + "]" : out;
+}
+
+std::string Shown(const Value& value, bool json) {
+  if (const auto* text = std::get_if<std::string>(&value)) return json ? JsonString(*text) : *text;
+  if (const auto* number = std::get_if<long long>(&value)) return std::to_string(*number);
+  return Groups(std::get<std::vector<std::vector<int>>>(value), json);
+}
+
+std::string Colours(std::span<const int> colours) {
+  std::string out;
+  for (const int c : colours) out += (out.empty() ? "" : " ") + std::to_string(c);
+  return out;
+}
+
+Facts FactsOf(const std::string& path, const CharsetInput& input) {
+  const SourceReading& reading = input.reading;
+  Facts facts{{"file", path},
+              {"kind", std::string(SourceKindName(reading.kind))},
+              {"size", static_cast<long long>(input.size)}};
+  if (reading.facts.loadAddress) facts.emplace_back("load address", HexAddress(*reading.facts.loadAddress));
+  if (const auto& s = reading.facts.snapshot) {
+    facts.emplace_back("machine", s->machine);
+    facts.emplace_back("vic-ii mode", std::string(VicModeName(s->mode)));
+    facts.emplace_back("vic-ii bank", static_cast<long long>(s->bank));
+    facts.emplace_back("bank address", HexAddress(s->bankAddress));
+    facts.emplace_back("character base", HexAddress(s->charBase));
+    facts.emplace_back("character address", HexAddress(s->charAddress) + (s->romCharset ? " (character ROM)" : ""));
+    facts.emplace_back("border colour", static_cast<long long>(s->border));
+    facts.emplace_back("background colours", Colours(s->background));
+  }
+  if (const auto& c = reading.facts.charPad) {
+    facts.emplace_back("format version", static_cast<long long>(c->version));
+    facts.emplace_back("characters", static_cast<long long>(c->charCount));
+    facts.emplace_back("multicolour", std::string(c->multicolour ? "yes" : "no"));
+    facts.emplace_back("colours", Colours(c->colours));
+  }
+  if (const auto& sheet = reading.facts.sheet) {
+    char paper[8];
+    std::snprintf(paper, sizeof paper, "%06X", static_cast<unsigned>(sheet->paper));
+    facts.emplace_back("cells", std::to_string(sheet->columns) + "x" + std::to_string(sheet->rows));
+    facts.emplace_back("paper", std::string(paper));
+    facts.emplace_back("repeated cells dropped", static_cast<long long>(sheet->dropped));
+    facts.emplace_back("cells left out", static_cast<long long>(sheet->leftOut));
+  }
+  const PlacedGlyphs& placed = reading.placed;
+  facts.emplace_back("glyphs filled", std::to_string(placed.firstGlyph) + "-" +
+                                          std::to_string(placed.firstGlyph + placed.glyphCount - 1));
+  const CharsetSummary summary = SummariseCharset(input.charset);
+  facts.emplace_back("distinct glyphs", static_cast<long long>(summary.distinctGlyphs));
+  facts.emplace_back("empty glyphs", static_cast<long long>(summary.emptyGlyphs));
+  facts.emplace_back("duplicate groups", summary.duplicateGroups);
+  return facts;
+}
+
+}  // namespace
 
 CharsetSummary SummariseCharset(const Charset& charset) {
   CharsetSummary summary;
@@ -24,20 +115,21 @@ CharsetSummary SummariseCharset(const Charset& charset) {
   return summary;
 }
 
-std::string CharsetReport(const std::string& path, const CharsetInput& input) {
-  const CharsetSummary summary = SummariseCharset(input.charset);
-  std::string out = "file: " + path + "\n";
-  out += "layout: " + std::string(InputLayoutName(input.layout)) + "\n";
-  out += "size: " + std::to_string(input.size) + " bytes\n";
-  out += "distinct glyphs: " + std::to_string(summary.distinctGlyphs) + "\n";
-  out += "empty glyphs: " + std::to_string(summary.emptyGlyphs) + "\n";
-  out += "duplicate groups: " + std::to_string(summary.duplicateGroups.size()) + "\n";
-  for (const std::vector<int>& group : summary.duplicateGroups) {
-    out += " ";
-    for (const int n : group) out += " " + std::to_string(n);
-    out += "\n";
+std::string CharsetReport(const std::string& path, const CharsetInput& input, bool json) {
+  std::string out = json ? "{" : "";
+  bool firstFact = true;
+  for (const auto& [key, value] : FactsOf(path, input)) {
+    if (json) {
+      std::string jsonKey = key;
+      std::ranges::replace(jsonKey, ' ', '_');
+      out += (firstFact ? "" : ",") + JsonString(jsonKey) + ":" + Shown(value, true);
+    } else {
+      const std::string shown = Shown(value, false);
+      out += key + ": " + shown + (shown.ends_with('\n') ? "" : "\n");
+    }
+    firstFact = false;
   }
-  return out;
+  return json ? out + "}\n" : out;
 }
 
 }  // namespace kx

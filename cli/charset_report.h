@@ -1,6 +1,8 @@
 #pragma once
-// What `info` tells about a charset: its layout and size, how many glyphs are distinct or empty, and
-// which glyphs repeat one another.
+// What `info` tells about a charset: the kind of file and what it said (load address; for a snapshot the
+// VIC-II's mode, bank, character base and colours; for a project or sheet its counts), the glyphs filled,
+// how many glyphs are distinct or empty, and which glyphs repeat one another. As text, one "key: value"
+// line each, or as one JSON object with the same keys.
 
 #include <string>
 #include <vector>
@@ -20,6 +22,6 @@ struct CharsetSummary {
 CharsetSummary SummariseCharset(const Charset& charset);
 
 // The report `info` prints for the input read from `path`.
-std::string CharsetReport(const std::string& path, const CharsetInput& input);
+std::string CharsetReport(const std::string& path, const CharsetInput& input, bool json = false);
 
 }  // namespace kx

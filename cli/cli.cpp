@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <variant>
@@ -100,18 +102,34 @@ const std::array<Subcommand, 6> kSubcommands{{
     {{"derive", "KIND IN OUT [--to FORMAT] [--load-address HEX] [--label NAME]",
       "Build a 1x2, 2x1 or 2x2 font from glyphs 0-63", DeriveDetails, true},
      1, DeriveEditFrom},
-    {{"info", "IN", "Tell the layout, size, distinct and empty glyphs and duplicate groups of IN", nullptr, false},
+    {{"info", "IN [--json]",
+      "Tell the kind, what the file says, the glyphs filled, distinct and empty glyphs and duplicate groups of IN",
+      nullptr, false},
      0, NoEdit},
 }};
 
-constexpr std::array<CliOption, 4> kWritingOptions{CliOption::Help, CliOption::To, CliOption::Label,
-                                                   CliOption::LoadAddress};
-constexpr std::array<CliOption, 1> kReadingOptions{CliOption::Help};
+constexpr std::array<CliOption, 10> kWritingOptions{
+    CliOption::Help,   CliOption::To,         CliOption::Label, CliOption::LoadAddress, CliOption::From,
+    CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph, CliOption::Paper,      CliOption::Unique};
+constexpr std::array<CliOption, 8> kReadingOptions{CliOption::Help,   CliOption::Json,   CliOption::From,
+                                                   CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph,
+                                                   CliOption::Paper,  CliOption::Unique};
 
 std::array<SubcommandHelp, kSubcommands.size()> AllHelp() {
   std::array<SubcommandHelp, kSubcommands.size()> out;
   std::ranges::transform(kSubcommands, out.begin(), &Subcommand::help);
   return out;
+}
+
+// Writes a report to standard output; a stream that cannot take it (a full disk, a closed pipe) fails.
+Outcome Print(std::ostream& out, const std::string& text) {
+  errno = 0;
+  out << text;
+  out.flush();
+  if (out) return std::nullopt;
+  const int error = errno;
+  return InputFailure(std::string(kStdStream), std::string("could not write standard output") +
+                                                  (error ? std::string(" (") + std::strerror(error) + ")" : ""));
 }
 
 Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
@@ -123,25 +141,31 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   auto edit = command.edit(std::span(args.operands).first(command.words));
   if (auto* failure = std::get_if<CliFailure>(&edit)) return *failure;
   const std::string& inPath = args.operands[command.words];
+  auto request = SourceRequestFrom(args);
+  if (auto* failure = std::get_if<CliFailure>(&request)) return *failure;
 
   if (!command.help.writesOut) {
-    auto input = ReadCharsetInput(inPath, io.in);
+    auto input = ReadCharsetInput(inPath, io.in, std::get<SourceRequest>(request));
     if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
-    const std::string report = CharsetReport(inPath, std::get<CharsetInput>(input));
-    io.out << report;
-    return std::nullopt;
+    return Print(io.out, CharsetReport(inPath, std::get<CharsetInput>(input), args.Has(CliOption::Json)));
   }
   const std::string& outPath = args.operands[command.words + 1];
   auto settings = ChooseOutput(inPath, outPath, args.Value(CliOption::To), args.Value(CliOption::LoadAddress),
                                args.Value(CliOption::Label));
   if (auto* failure = std::get_if<CliFailure>(&settings)) return *failure;
-  auto input = ReadCharsetInput(inPath, io.in);
+  auto input = ReadCharsetInput(inPath, io.in, std::get<SourceRequest>(request));
   if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
 
   CharsetStore store;
   store.editor = std::get<CharsetInput>(input).charset;
   if (Outcome failed = std::get<CharsetEdit>(edit)(store)) return failed;
-  return WriteOutput(outPath, EncodeCharset(store.editor, std::get<OutputSettings>(settings)), io.out);
+  // A program in and a program out keep the load address unless --load-address gives one.
+  OutputSettings& out = std::get<OutputSettings>(settings);
+  const std::optional<std::uint16_t> loadAddress = std::get<CharsetInput>(input).reading.facts.loadAddress;
+  if (out.format == OutputFormat::Prg && loadAddress && !args.Has(CliOption::LoadAddress)) {
+    out.loadAddress = *loadAddress;
+  }
+  return WriteOutput(outPath, EncodeCharset(store.editor, out), io.out);
 }
 
 int Fail(const CliFailure& failure, std::ostream& err) {
@@ -158,11 +182,11 @@ int RunCli(std::span<const std::string> args, std::istream& in, std::ostream& ou
   }
   const std::string& first = args[0];
   if (first == "--help" || first == "-h") {
-    out << OverviewHelp(AllHelp());
+    if (const Outcome failure = Print(out, OverviewHelp(AllHelp()))) return Fail(*failure, err);
     return kExitSuccess;
   }
   if (first == "--version") {
-    out << VersionText();
+    if (const Outcome failure = Print(out, VersionText())) return Fail(*failure, err);
     return kExitSuccess;
   }
   const auto command = std::ranges::find(kSubcommands, first, [](const Subcommand& s) { return s.help.name; });
@@ -174,7 +198,7 @@ int RunCli(std::span<const std::string> args, std::istream& in, std::ostream& ou
   const ParseResult parsed = ParseArgs(args.subspan(1), accepted);
   if (parsed.failure) return Fail(*parsed.failure, err);
   if (parsed.args.Has(CliOption::Help)) {
-    out << SubcommandHelpText(command->help);
+    if (const Outcome failure = Print(out, SubcommandHelpText(command->help))) return Fail(*failure, err);
     return kExitSuccess;
   }
   Streams io{in, out};

@@ -6,11 +6,18 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OptionRule, 4> kOptions{{
+constexpr std::array<OptionRule, 11> kOptions{{
     {CliOption::Help, "help", false},
     {CliOption::To, "to", true},
     {CliOption::Label, "label", true},
     {CliOption::LoadAddress, "load-address", true},
+    {CliOption::From, "from", true},
+    {CliOption::Offset, "offset", true},
+    {CliOption::Glyphs, "glyphs", true},
+    {CliOption::FirstGlyph, "first-glyph", true},
+    {CliOption::Paper, "paper", true},
+    {CliOption::Unique, "unique", false},
+    {CliOption::Json, "json", false},
 }};
 
 const OptionRule* FindOption(std::string_view name) {

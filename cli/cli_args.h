@@ -15,7 +15,7 @@
 
 namespace kx {
 
-enum class CliOption { Help, To, Label, LoadAddress };
+enum class CliOption { Help, To, Label, LoadAddress, From, Offset, Glyphs, FirstGlyph, Paper, Unique, Json };
 
 struct OptionRule {
   CliOption id;

@@ -14,12 +14,30 @@ namespace {
 
 constexpr std::string_view kCommon =
     "\"-\" as IN or OUT is standard input or output.\n"
-    "Exit status: 0 success, 1 usage error, 2 bad input or failed write (OUT is then left as it was).\n";
+    "Exit status: 0 success, 1 usage error, 2 bad input or failed write (OUT is then left as it was).\n"
+    "Errors are one line: kestrelix-cli: FILE: reason.\n";
 
 constexpr std::string_view kInputRules =
-    "IN is read like the editor's loads: 2048 bytes raw, 2050 bytes .prg (load address skipped),\n"
-    "2049 bytes the short load-address file (last byte 0), otherwise a PNG, JPEG or BMP picture read\n"
-    "back like \"Import Charset as Image\" (black is a clear pixel, any other colour a set one).\n";
+    "IN's kind is --from KIND, else told by its content, its extension or its size:\n"
+    "  2048 bytes raw charset; 2050 bytes charset with load address; 2049 bytes the short load-address\n"
+    "    file (last byte 0); 256*n bytes (n 1-7) glyphs 0..32n-1\n"
+    "  prg      .prg .64c  C64 program: 2+8*n bytes (n 1-256) are n glyphs; a longer one offers every\n"
+    "                      2 KiB window at a glyph-aligned address, the first by default\n"
+    "  raw                 any binary: glyphs from --offset (default 0)\n"
+    "  vsf      .vsf       VICE snapshot of a C64 (x64, x64sc): the charset the VIC-II showed, or the\n"
+    "                      2 KiB of RAM at --offset ADDRESS\n"
+    "  ctm      .ctm       CharPad project (format versions 1-6): its first 256 characters\n"
+    "  sheet               PNG, BMP or JPEG font sheet cut on its 8x8 grid, left to right, top to bottom\n"
+    "  picture             PNG, JPEG or BMP read back like \"Import Charset as Image\" (the default\n"
+    "                      for pictures: black is a clear pixel, any other colour a set one)\n"
+    "Reading options:\n"
+    "  --from KIND          prg, raw, vsf, ctm, sheet or picture, whatever IN looks like\n"
+    "  --offset N           into the data after any load address; for vsf a C64 RAM address\n"
+    "  --glyphs N           how many glyphs to take (1-256)\n"
+    "  --first-glyph N      where the first one goes (0-255, default 0); glyphs not filled are zero\n"
+    "  --paper RRGGBB       sheet: the paper colour (default the most common one)\n"
+    "  --unique             sheet: drop cells equal to an earlier cell\n"
+    "Numbers are decimal, $hex or 0xhex.\n";
 
 // `text` followed by blanks up to `width` columns, and at least one.
 std::string Padded(std::string_view text, std::size_t width) {
@@ -38,7 +56,8 @@ std::string OutputHelp() {
   out +=
       "Options:\n"
       "  --to FORMAT          write FORMAT whatever OUT's extension\n"
-      "  --load-address HEX   prg only: the two header bytes (default 0000, as the editor writes)\n"
+      "  --load-address HEX   prg only: the two header bytes (default: IN's load address when IN has one,\n"
+      "                       else 0000, as the editor writes)\n"
       "  --label NAME         source formats only: the data's label (default from OUT's file name)\n";
   return out;
 }

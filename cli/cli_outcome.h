@@ -17,13 +17,9 @@ struct CliFailure {
 };
 
 inline CliFailure UsageFailure(std::string message) { return {kExitUsage, std::move(message)}; }
-// Bad input or a failed write. The editor's texts break lines with CR LF for its message boxes; a terminal
-// gets plain new lines.
-inline CliFailure InputFailure(std::string message) {
-  for (std::size_t at = message.find("\r\n"); at != std::string::npos; at = message.find("\r\n", at + 1)) {
-    message.erase(at, 1);
-  }
-  return {kExitFailed, std::move(message)};
+// Bad input or a failed write, told on one line as "FILE: reason".
+inline CliFailure InputFailure(const std::string& file, const std::string& reason) {
+  return {kExitFailed, file + ": " + reason};
 }
 
 }  // namespace kx

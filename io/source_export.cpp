@@ -141,11 +141,21 @@ std::string AssemblerSource(const Charset& charset, const DialectSyntax& syntax,
   return out;
 }
 
+constexpr std::string_view kCLinkageOpen = "#ifdef __cplusplus\nextern \"C\" {\n#endif\n";
+constexpr std::string_view kCLinkageClose = "#ifdef __cplusplus\n}\n#endif\n";
+
 std::string CDefinition(const Charset& charset, std::string_view label) {
   std::string out;
   out.reserve(24576);
   AppendTitleLine(out, "/*", label, ". */");
-  out += "const unsigned char ";
+  // In C++ a const object at namespace scope is local to its file unless an extern declaration came
+  // first; the declaration also gives it C linkage, so C and C++ code link with the same symbol.
+  out += kCLinkageOpen;
+  out += "extern const unsigned char ";
+  out += label;
+  out += "[2048];\n";
+  out += kCLinkageClose;
+  out += "\nconst unsigned char ";
   out += label;
   out += "[2048] = {\n";
   for (int glyph = 0; glyph < kGlyphCount; ++glyph) {
@@ -166,9 +176,12 @@ std::string CHeader(std::string_view label) {
   std::string out;
   AppendTitleLine(out, "/*", label, ". */");
   out += "#ifndef " + guard + "\n#define " + guard + "\n\n";
+  out += kCLinkageOpen;
   out += "extern const unsigned char ";
   out += label;
-  out += "[2048];\n\n#endif\n";
+  out += "[2048];\n";
+  out += kCLinkageClose;
+  out += "\n#endif\n";
   return out;
 }
 
@@ -183,8 +196,15 @@ std::optional<SourceDialect> SourceDialectFromName(std::string_view name) {
   return std::nullopt;
 }
 
-bool IsValidSourceLabel(std::string_view label) {
-  if (label.empty() || label.size() > kMaxSourceLabelLength || !IsLetter(label.front())) return false;
+bool IsValidSourceLabel(std::string_view label, std::optional<SourceDialect> dialect) {
+  if (label.empty() || label.size() > kMaxSourceLabelLength) return false;
+  // ca65, 64tass and ACME take a leading underscore (cc65's C code names its symbols so); Kick Assembler
+  // and C are held to a letter, C because such names are reserved to the implementation.
+  const bool underscoreFirst = dialect == SourceDialect::Acme || dialect == SourceDialect::Ca65 ||
+                               dialect == SourceDialect::Tass64;
+  const std::size_t lead = underscoreFirst ? label.find_first_not_of('_') : 0;
+  if (lead == std::string_view::npos) return false;
+  if (!IsLetter(label[lead]) && !(lead > 0 && IsDigit(label[lead]))) return false;
   return std::all_of(label.begin(), label.end(), IsLabelChar) && !IsReserved(label);
 }
 

@@ -20,9 +20,11 @@
 //   };
 //
 // and the header (cHeader true; for a ".h" file) is include-guarded by LABEL_H (the label in capitals)
-// and declares `extern const unsigned char label[2048];`. Comments are /* */ so both compile as C89 on.
+// and declares `extern const unsigned char label[2048];`. Both wrap that declaration in `extern "C"` for
+// C++, and the definition repeats it first, so the array links from C and C++ alike (in C++ a const
+// definition alone would be local to its file). Comments are /* */ so both compile as C89 on.
 //
-// Labels are ASCII letters, digits and '_', start with a letter, are at most kMaxSourceLabelLength long
+// Labels are ASCII letters, digits and '_', start with a letter (or '_' where the assembler allows it), are at most kMaxSourceLabelLength long
 // and are none of the words a dialect reserves (6502 mnemonics, the register names A, X and Y, C
 // keywords), so one label works in every dialect.
 
@@ -52,8 +54,9 @@ std::optional<SourceDialect> SourceDialectFromName(std::string_view name);
 // a name starting with a digit gets "charset_" in front, and the result is cut to the longest label.
 std::string SourceLabelFromPath(std::string_view path);
 
-// Whether a name is usable as a label as given (for --label checks).
-bool IsValidSourceLabel(std::string_view label);
+// Whether a name is usable as a label as given (for --label checks): in every dialect when none is named,
+// else in that dialect (ca65, 64tass and ACME also take labels that begin with '_').
+bool IsValidSourceLabel(std::string_view label, std::optional<SourceDialect> dialect = std::nullopt);
 
 // The source text of a whole charset. For C, `cHeader` selects the extern declaration header instead
 // of the array definition. The label must be valid (IsValidSourceLabel).

@@ -20,6 +20,7 @@
 #include "runtime/image_codec.h"
 #include "runtime/jpeg_codec.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/source_files.h"
 
 namespace kx {
 namespace {
@@ -151,6 +152,30 @@ std::vector<std::pair<std::string, std::string>> PreferenceKinds() {
   };
 }
 
+// The foreign charset sources: a file of each kind built from its documented layout, each also cut short
+// and damaged.
+void MakeSourceSeeds(const fs::path& root) {
+  Bytes glyphs(64 * 8);
+  for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = static_cast<std::uint8_t>(i * 13);
+  SaveWithBrokenCopies(root / "program_source", "partial", source_files::Program(0x3000, glyphs), 0.0);
+  SaveWithBrokenCopies(root / "program_source", "whole", source_files::Program(0x0801, Bytes(5000, 0x42)), 0.5);
+  SaveWithBrokenCopies(root / "raw_source", "blob", Bytes(3000, 0x99), 0.5);
+  source_files::SnapshotSpec x64sc;
+  x64sc.machine = "C64SC";
+  x64sc.registersAt = 1;
+  x64sc.ram.assign(0x10000, 0x3C);
+  SaveWithBrokenCopies(root / "snapshot_source", "x64", source_files::Snapshot({}), 0.0005);
+  SaveWithBrokenCopies(root / "snapshot_source", "x64sc", source_files::Snapshot(x64sc), 0.0009);
+  for (int version = 1; version <= 6; ++version) {
+    SaveWithBrokenCopies(root / "charpad_source", "v" + std::to_string(version),
+                         source_files::CharPad(version, glyphs, version % 2 == 0), 0.02);
+  }
+  Image sheet(24, 16, 0xFFFFFF);
+  for (int n = 0; n < 6; ++n) sheet.SetPixel((n % 3) * 8 + n, (n / 3) * 8 + n, 0xFF0000);
+  SaveWithBrokenCopies(root / "font_sheet_source", "sheet.png", *EncodeImage(sheet, ImageFormat::Png), 0.6);
+  SaveWithBrokenCopies(root / "font_sheet_source", "sheet.bmp", *EncodeImage(sheet, ImageFormat::Bmp), 0.3);
+}
+
 void MakeSeeds(const fs::path& root) {
   const std::vector<std::pair<std::string, png_uint_32>> pngs = {
       {"grey", PNG_FORMAT_GRAY}, {"grey-alpha", PNG_FORMAT_GA}, {"rgb", PNG_FORMAT_RGB},
@@ -180,6 +205,7 @@ void MakeSeeds(const fs::path& root) {
   Save(import, "tall.png", Png(PNG_FORMAT_GRAY, 3, 300));
 
   MakeFlowSeeds(root);
+  MakeSourceSeeds(root);
 }
 
 }  // namespace

@@ -69,9 +69,22 @@ TEST(CliExecutable, ExitStatusesTellUsageFromBadInput) {
   EXPECT_EQ(RunExecutable(dir, "apply twirl all rom.chr out.chr").status, 1);
   const ProcessRun missing = RunExecutable(dir, "convert gone.chr out.chr");
   EXPECT_EQ(missing.status, 2);
-  EXPECT_EQ(missing.err, "kestrelix-cli: File Error! : 'gone.chr' not found!\n");
+  EXPECT_EQ(missing.err, "kestrelix-cli: gone.chr: not found\n");
   EXPECT_EQ(RunExecutable(dir, "convert rom.chr out.chr").status, 0);
   EXPECT_EQ(ReadBytes(dir.Path("out.chr")), AsBytes(RomCharset()));
+}
+
+TEST(CliExecutable, AStandardOutputThatCannotBeWrittenFailsWithStatusTwo) {
+  const TempDir dir;
+  WriteBytes(dir.Path("rom.chr"), AsBytes(RomCharset()));
+  for (const char* arguments : {"--version", "--help", "info --help", "info rom.chr", "info --json rom.chr"}) {
+    const std::string command = "cd " + dir.Dir() + " && " + KX_CLI_EXECUTABLE + " " + arguments +
+                                " >/dev/full 2>" + dir.Path("stderr");
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << arguments;
+    EXPECT_TRUE(ReadBytes(dir.Path("stderr")).starts_with("kestrelix-cli: -: could not write standard output"))
+        << arguments << ": " << ReadBytes(dir.Path("stderr"));
+  }
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ inline std::vector<NamedCharset> SourceSampleCharsets() {
 
 // Runs `tool arguments` in `dir`; its output goes to a log shown when it fails.
 inline void RunTool(const TempDir& dir, const std::string& tool, const std::string& arguments) {
-  ASSERT_EQ(std::system(("cd " + dir.Dir() + " && command -v " + tool + " >/dev/null").c_str()), 0)
+  // `tool` may carry its first arguments; the program is its first word.
+  ASSERT_EQ(std::system(("cd " + dir.Dir() + " && command -v " + tool.substr(0, tool.find(' ')) + " >/dev/null").c_str()), 0)
       << tool << " is not installed (scripts/install-deps.sh --tests installs it)";
   const std::string log = dir.Path("log.txt");
   const int status = std::system(("cd " + dir.Dir() + " && " + tool + " " + arguments + " >" + log + " 2>&1").c_str());
@@ -84,9 +85,11 @@ inline std::string AssembledWithLabelWord(const Charset& charset) {
   return std::string(charset.begin(), charset.end()) + std::string("\x00\x20", 2);
 }
 
-// Compiles font.c (the array "font") and font.h (its header) in `dir` as C89 with a program that writes
-// the array out, and once more as one file holding both, so a header that disagrees with the definition
-// fails to compile. Returns the bytes the program wrote (empty after a failure, which is reported).
+// Compiles font.c (the array "font") and font.h (its header) in `dir` with a program that writes the
+// array out, once as one file holding both, so a header that disagrees with the definition fails to
+// compile, and then with the program and the definition each compiled as C89 or as C++ in all four
+// pairings, so the array links whichever language defines or uses it. Returns the bytes the programs
+// wrote when they all agree (empty after a failure, which is reported).
 inline std::string CompileExportedArray(const TempDir& dir) {
   WriteBytes(dir.Path("main.c"),
              "#include <stdio.h>\n"
@@ -97,15 +100,21 @@ inline std::string CompileExportedArray(const TempDir& dir) {
              "  return fclose(out) != 0;\n"
              "}\n");
   WriteBytes(dir.Path("both.c"), "#include \"font.h\"\n#include \"font.c\"\n");
-  const char* flags = "-std=c89 -pedantic -Wall -Wextra -Werror";
-  for (const std::string& arguments :
-       {std::string(flags) + " -c both.c -o both.o", std::string(flags) + " main.c font.c -o dump"}) {
-    RunTool(dir, "gcc", arguments);
+  const std::string c = "gcc -std=c89 -pedantic -Wall -Wextra -Werror -x c";
+  const std::string cpp = "g++ -std=c++98 -pedantic -Wall -Wextra -Werror -x c++";
+  RunTool(dir, c, "-c both.c -o both.o");
+  std::string written;
+  for (const auto& [mainCompiler, fontCompiler] : {std::pair{c, c}, {c, cpp}, {cpp, c}, {cpp, cpp}}) {
+    RunTool(dir, mainCompiler, "-c main.c -o main.o");
+    RunTool(dir, fontCompiler, "-c font.c -o font.o");
+    RunTool(dir, "g++", "main.o font.o -o dump");
+    RunTool(dir, "./dump", "");
     if (::testing::Test::HasFatalFailure()) return {};
+    const std::string bytes = ReadBytes(dir.Path("out.bin"));
+    if (!written.empty() && bytes != written) return {};
+    written = bytes;
   }
-  RunTool(dir, "./dump", "");
-  if (::testing::Test::HasFatalFailure()) return {};
-  return ReadBytes(dir.Path("out.bin"));
+  return written;
 }
 
 }  // namespace kx::testing_files

@@ -79,6 +79,19 @@ TEST(SourceExportLabels, ValidityFollowsEveryDialectsRules) {
                           "Stz", "lax", "a", "X", "y", "char", "const", "unsigned", "main", tooLong.c_str()}) {
     EXPECT_FALSE(IsValidSourceLabel(bad)) << bad;
   }
+  // A leading underscore (cc65's C symbols) only where the assembler takes one.
+  struct Underscored {
+    SourceDialect dialect;
+    bool allowed;
+  };
+  for (const auto& [dialect, allowed] : {Underscored{SourceDialect::Ca65, true}, {SourceDialect::Tass64, true},
+                                         {SourceDialect::Acme, true}, {SourceDialect::KickAss, false},
+                                         {SourceDialect::C, false}}) {
+    EXPECT_EQ(IsValidSourceLabel("_font", dialect), allowed) << SourceDialectName(dialect);
+    EXPECT_EQ(IsValidSourceLabel("__2font", dialect), allowed) << SourceDialectName(dialect);
+    EXPECT_FALSE(IsValidSourceLabel("__", dialect)) << SourceDialectName(dialect);
+    EXPECT_FALSE(IsValidSourceLabel("_lda", dialect) && !allowed) << SourceDialectName(dialect);
+  }
 }
 
 TEST(SourceExportText, EveryLineHoldsOneGlyphNamedInDecimalAndHex) {
@@ -111,7 +124,13 @@ TEST(SourceExportText, CHeaderDeclaresTheArrayUnderAGuard) {
             "#ifndef PETSCII_H\n"
             "#define PETSCII_H\n"
             "\n"
+            "#ifdef __cplusplus\n"
+            "extern \"C\" {\n"
+            "#endif\n"
             "extern const unsigned char petscii[2048];\n"
+            "#ifdef __cplusplus\n"
+            "}\n"
+            "#endif\n"
             "\n"
             "#endif\n");
   // The header flag means nothing to the assemblers.

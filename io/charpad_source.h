@@ -1,0 +1,29 @@
+#pragma once
+// The first 256 characters of a CharPad project (.ctm), format versions 1 to 6 as CharPad's manual
+// describes them. Every version starts with "CTM", the version byte and four colours (screen,
+// multicolour 1, multicolour 2, character colour); where the character count and images sit, and how the
+// multicolour flag is kept, differ by version (the table in charpad_source.cpp).
+
+#include <array>
+#include <cstdint>
+
+#include "io/glyph_source.h"
+
+namespace kx {
+
+struct CharPadChoices {
+  int version = 0;
+  int charCount = 0;               // characters in the project
+  int glyphCount = 0;              // the ones taken: at most 256
+  bool multicolour = false;
+  std::array<int, 4> colours{};    // screen, multicolour 1, multicolour 2, character colour
+  std::size_t charDataOffset = 0;  // the first character's first byte in the file
+  std::size_t bytesPerChar = 8;    // 9 in version 2, whose ninth byte is a material value
+};
+
+SourceResult<CharPadChoices> ExamineCharPad(ByteSpan file);
+
+// The glyphCount glyphs of an examined project.
+GlyphBytes CharPadGlyphs(ByteSpan file, const CharPadChoices& choices);
+
+}  // namespace kx

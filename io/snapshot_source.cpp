@@ -1,0 +1,173 @@
+#include "io/snapshot_source.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "model/rom_charset.h"
+
+namespace kx {
+namespace {
+
+constexpr std::string_view kMagic{"VICE Snapshot File\x1a", 19};
+constexpr std::string_view kVersionMagic{"VICE Version\x1a", 13};
+constexpr std::size_t kMachineNameBytes = 16;
+constexpr std::size_t kVersionBlockBytes = 13 + 4 + 4;
+constexpr std::size_t kModuleNameBytes = 16;
+constexpr std::size_t kModuleHeaderBytes = kModuleNameBytes + 2 + 4;
+constexpr std::size_t kRamBytes = 0x10000;
+constexpr std::size_t kRamOffset = 4;  // after CPU port data and direction, EXROM and GAME
+constexpr std::size_t kCiaPortA = 0;
+constexpr std::size_t kCiaDirectionA = 2;
+constexpr int kVicRegisters = 64;
+
+// Where each known VIC-II module keeps its 64 registers, counted from the end of the module header.
+struct VicLayout {
+  std::string_view machine;
+  int major;
+  int minor;
+  std::size_t registersAt;
+};
+// x64: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes,
+// 40 matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster
+// line come first. x64sc: one byte of chip model comes first.
+constexpr std::array<VicLayout, 3> kVicLayouts{{
+    {"C64", 1, 0, 1119},
+    {"C64", 1, 1, 1119},
+    {"C64SC", 1, 1, 1},
+}};
+
+struct Module {
+  int major = 0;
+  int minor = 0;
+  ByteSpan body;
+};
+
+std::string NameIn(ByteSpan field) {
+  std::string name(field.begin(), field.end());
+  name.resize(std::strlen(name.c_str()));
+  return name;
+}
+
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (const char c : text) out += (c >= 0x20 && c < 0x7F) ? c : '?';
+  return out;
+}
+
+bool StartsWith(ByteSpan data, std::string_view text) {
+  return data.size() >= text.size() && std::equal(text.begin(), text.end(), data.begin(),
+                                                  [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
+}
+
+std::uint32_t Dword(ByteSpan at) {
+  return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+         static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+VicMode ModeOf(std::uint8_t d011, std::uint8_t d016) {
+  const bool extended = d011 & 0x40, bitmap = d011 & 0x20, multicolour = d016 & 0x10;
+  if (extended && (bitmap || multicolour)) return VicMode::Invalid;
+  if (extended) return VicMode::ExtendedColour;
+  if (bitmap) return multicolour ? VicMode::MulticolourBitmap : VicMode::Bitmap;
+  return multicolour ? VicMode::Multicolour : VicMode::HiRes;
+}
+
+}  // namespace
+
+std::string_view VicModeName(VicMode mode) {
+  switch (mode) {
+    case VicMode::HiRes: return "hi-res";
+    case VicMode::Multicolour: return "multicolour";
+    case VicMode::ExtendedColour: return "extended colour";
+    case VicMode::Bitmap: return "bitmap";
+    case VicMode::MulticolourBitmap: return "multicolour bitmap";
+    case VicMode::Invalid: return "invalid";
+  }
+  return "";
+}
+
+SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
+  if (!StartsWith(file, kMagic)) return SourceRefusal{"not a VICE snapshot"};
+  std::size_t at = kMagic.size() + 2;
+  if (file.size() < at + kMachineNameBytes) return SourceRefusal{"the snapshot ends inside its header"};
+  SnapshotChoices choices;
+  choices.machine = NameIn(file.subspan(at, kMachineNameBytes));
+  if (choices.machine != "C64" && choices.machine != "C64SC") {
+    return SourceRefusal{"a snapshot of a '" + Printable(choices.machine) + "', not of a C64"};
+  }
+  at += kMachineNameBytes;
+  if (StartsWith(file.subspan(at), kVersionMagic)) at += kVersionBlockBytes;
+
+  std::optional<Module> memory, cia, vic;
+  while (at < file.size()) {
+    if (file.size() - at < kModuleHeaderBytes) return SourceRefusal{"the snapshot ends inside a module header"};
+    const ByteSpan header = file.subspan(at, kModuleHeaderBytes);
+    const std::uint32_t size = Dword(header.subspan(kModuleNameBytes + 2));
+    if (size < kModuleHeaderBytes || size > file.size() - at) {
+      return SourceRefusal{"the snapshot's module '" + Printable(NameIn(header.first(kModuleNameBytes))) +
+                           "' has a size of " + std::to_string(size) + " bytes that does not fit the file"};
+    }
+    const std::string name = NameIn(header.first(kModuleNameBytes));
+    const Module module{header[kModuleNameBytes], header[kModuleNameBytes + 1],
+                        file.subspan(at + kModuleHeaderBytes, size - kModuleHeaderBytes)};
+    if (name == "C64MEM" && !memory) memory = module;
+    if (name == "CIA2" && !cia) cia = module;
+    if (name == "VIC-II" && !vic) vic = module;
+    at += size;
+  }
+  if (!memory || !cia || !vic) {
+    return SourceRefusal{std::string("the snapshot has no ") + (!memory ? "C64MEM" : !cia ? "CIA2" : "VIC-II") +
+                         " module"};
+  }
+  const auto layout = std::ranges::find_if(kVicLayouts, [&](const VicLayout& l) {
+    return l.machine == choices.machine && l.major == vic->major && l.minor == vic->minor;
+  });
+  if (layout == kVicLayouts.end()) {
+    return SourceRefusal{"VIC-II module version " + std::to_string(vic->major) + "." + std::to_string(vic->minor) +
+                         " of a " + choices.machine + " snapshot is not known"};
+  }
+  if (memory->body.size() < kRamOffset + kRamBytes) return SourceRefusal{"the snapshot's C64MEM module is cut short"};
+  if (cia->body.size() <= kCiaDirectionA) return SourceRefusal{"the snapshot's CIA2 module is cut short"};
+  if (vic->body.size() < layout->registersAt + kVicRegisters) {
+    return SourceRefusal{"the snapshot's VIC-II module is cut short"};
+  }
+  choices.vicMajor = vic->major;
+  choices.vicMinor = vic->minor;
+  const ByteSpan ram = memory->body.subspan(kRamOffset, kRamBytes);
+  choices.ram.assign(ram.begin(), ram.end());
+  const ByteSpan regs = vic->body.subspan(layout->registersAt, kVicRegisters);
+
+  // Port A pins set as inputs are pulled high; the bank is the inverse of bits 0-1.
+  const int portA = (cia->body[kCiaPortA] | ~cia->body[kCiaDirectionA]) & 3;
+  choices.bank = 3 - portA;
+  choices.bankAddress = static_cast<std::uint32_t>(choices.bank) * 0x4000;
+  choices.charBase = ((regs[0x18] >> 1) & 7) * 0x800u;
+  choices.charAddress = choices.bankAddress + choices.charBase;
+  choices.romCharset = (choices.bank == 0 || choices.bank == 2) &&
+                       (choices.charBase == 0x1000 || choices.charBase == 0x1800);
+  choices.mode = ModeOf(regs[0x11], regs[0x16]);
+  choices.border = regs[0x20] & 15;
+  for (int i = 0; i < 4; ++i) choices.background[i] = regs[0x21 + i] & 15;
+  return choices;
+}
+
+SourceResult<GlyphBytes> SnapshotGlyphs(const SnapshotChoices& choices, std::optional<std::uint32_t> address) {
+  if (choices.ram.size() != kRamBytes) return SourceRefusal{"the snapshot holds no RAM"};
+  if (address) {
+    if (*address > kLastRamWindow) {
+      return SourceRefusal{HexAddress(*address) + " leaves less than 2 KiB of RAM (the last window is " +
+                           HexAddress(kLastRamWindow) + ")"};
+    }
+    const auto from = choices.ram.begin() + *address;
+    return GlyphBytes(from, from + kCharsetBytes);
+  }
+  if (choices.romCharset) {
+    const auto from = RomBytes().begin() + (choices.charBase - 0x1000);
+    return GlyphBytes(from, from + kCharsetBytes);
+  }
+  const auto from = choices.ram.begin() + choices.charAddress;
+  return GlyphBytes(from, from + kCharsetBytes);
+}
+
+}  // namespace kx

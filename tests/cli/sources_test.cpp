@@ -1,0 +1,95 @@
+// IN from every foreign source through the command line: the kind told by content, extension or --from,
+// the reading options, the load address carried from a program to a program, and what `info` says.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/rom_charset.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/io/temp_files.h"
+#include "tests/support/source_files.h"
+
+namespace kx {
+namespace {
+
+using namespace cli_testing;
+using namespace testing_files;
+using source_files::FileBytes;
+
+std::string Text(const FileBytes& bytes) { return {bytes.begin(), bytes.end()}; }
+
+TEST(CliSources, EverySourceConvertsAndTellsWhatItRead) {
+  const TempDir dir;
+  FileBytes glyphs(64 * 8);
+  for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = static_cast<std::uint8_t>(i * 7 + 1);
+  const std::string sixtyFour = Text(glyphs);
+  source_files::SnapshotSpec spec;
+  spec.d018 = 0x1C;  // character base $3000 in bank 0: RAM
+  std::copy(glyphs.begin(), glyphs.end(), spec.ram.begin() + 0x3000);
+  WriteBytes(dir.Path("font.prg"), Text(source_files::Program(0x3800, glyphs)));
+  WriteBytes(dir.Path("blob.bin"), std::string(100, '\x55') + sixtyFour + std::string(3, '\x55'));
+  WriteBytes(dir.Path("shot.vsf"), Text(source_files::Snapshot(spec)));
+  WriteBytes(dir.Path("set.ctm"), Text(source_files::CharPad(5, glyphs, true)));
+  WriteBytes(dir.Path("nameless"), Text(source_files::CharPad(6, glyphs, false)));
+
+  struct Run {
+    std::vector<std::string> args;
+    std::string out;  // OUT's bytes: a charset unless the case writes a .prg
+  };
+  const std::string zeros(2048, '\0');
+  auto placed = [&](int first, const std::string& bytes) {
+    std::string charset = zeros;
+    charset.replace(static_cast<std::size_t>(first) * 8, bytes.size(), bytes);
+    return charset;
+  };
+  const std::vector<Run> runs{
+      {{"convert", "font.prg", "out.chr"}, placed(0, sixtyFour)},
+      {{"convert", "font.prg", "out.chr", "--first-glyph", "$C0"}, placed(192, sixtyFour)},
+      {{"convert", "font.prg", "out.prg"}, std::string("\x00\x38", 2) + placed(0, sixtyFour)},
+      {{"convert", "font.prg", "out.prg", "--load-address", "2000"}, std::string("\x00\x20", 2) + placed(0, sixtyFour)},
+      {{"convert", "blob.bin", "out.chr", "--from", "raw", "--offset", "0x64", "--glyphs", "64"}, placed(0, sixtyFour)},
+      {{"convert", "shot.vsf", "out.chr", "--glyphs", "64"}, placed(0, sixtyFour)},
+      {{"convert", "shot.vsf", "out.chr", "--offset", "$3000", "--glyphs", "10", "--first-glyph", "5"},
+       placed(5, sixtyFour.substr(0, 80))},
+      {{"convert", "set.ctm", "out.chr"}, placed(0, sixtyFour)},
+      {{"convert", "nameless", "out.chr"}, placed(0, sixtyFour)},
+  };
+  for (const Run& run : runs) {
+    std::vector<std::string> args;
+    for (const std::string& a : run.args) args.push_back(a.find('.') != std::string::npos || a == "nameless" ? dir.Path(a) : a);
+    const CliRun result = RunCliWith(args);
+    std::string shown;
+    for (const std::string& a : run.args) shown += a + " ";
+    ASSERT_EQ(result.status, 0) << shown << result.err;
+    EXPECT_EQ(ReadBytes(args[2]), run.out) << shown;
+  }
+
+  const CliRun info = RunCliWith({"info", dir.Path("shot.vsf")});
+  for (const char* line : {"kind: VICE snapshot\n", "machine: C64\n", "vic-ii mode: hi-res\n", "vic-ii bank: 0\n",
+                           "character base: $3000\n", "border colour: 14\n", "background colours: 6 1 2 3\n"}) {
+    EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
+  }
+  const CliRun json = RunCliWith({"info", "--json", dir.Path("font.prg")});
+  EXPECT_EQ(json.status, 0);
+  EXPECT_TRUE(json.out.starts_with("{\"file\":")) << json.out;
+  EXPECT_NE(json.out.find("\"kind\":\"C64 program\",\"size\":514,\"load_address\":\"$3800\",\"glyphs_filled\":\"0-63\""),
+            std::string::npos)
+      << json.out;
+  EXPECT_TRUE(json.out.ends_with("}\n"));
+
+  // Refusals are one line naming the file; usage mistakes in the reading options are status 1.
+  const CliRun cut = RunCliWith({"convert", dir.Path("font.prg"), "-", "--first-glyph", "200"});
+  EXPECT_EQ(cut.status, 2);
+  EXPECT_EQ(cut.err, "kestrelix-cli: " + dir.Path("font.prg") + ": 64 glyphs from glyph 200 reach past glyph 255\n");
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+           {"--offset", "-1"}, {"--glyphs", "257"}, {"--first-glyph", "256"}, {"--from", "zip"}, {"--paper", "red"}}) {
+    std::vector<std::string> args{"convert", dir.Path("font.prg"), "-"};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(RunCliWith(args).status, 1) << bad[0] << " " << bad[1];
+  }
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,280 @@
+// The foreign charset sources, each over files built from its format's documented layout: what a file
+// offers, the glyphs taken and where they go, and the refusals with their reasons.
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "io/charset_source.h"
+#include "io/raw_source.h"
+#include "model/rom_charset.h"
+#include "tests/support/source_files.h"
+
+namespace kx {
+namespace {
+
+using source_files::FileBytes;
+
+// Bytes 0, 1, 2, ... from `start`, wrapping at 256.
+FileBytes Counting(std::size_t count, int start = 0) {
+  FileBytes out(count);
+  for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<std::uint8_t>(start + i);
+  return out;
+}
+
+struct Case {
+  const char* name;
+  FileBytes file;
+  const char* path;
+  SourceRequest request;
+  // Expected: the kind, the first glyph and count filled, and the file offset of glyph `first`'s first
+  // byte (its glyphs come from consecutive bytes there); or the start of the refusal.
+  SourceKind kind;
+  int first;
+  int count;
+  std::size_t from;
+  const char* refusal = nullptr;
+};
+
+void Check(const Case& c, const FileBytes* source = nullptr) {
+  const auto read = ReadCharsetSource(c.file, c.path, c.request);
+  if (c.refusal) {
+    ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << c.name;
+    EXPECT_TRUE(std::get<SourceRefusal>(read).reason.starts_with(c.refusal))
+        << c.name << ": " << std::get<SourceRefusal>(read).reason;
+    return;
+  }
+  ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << c.name << ": " << std::get<SourceRefusal>(read).reason;
+  const SourceReading& r = std::get<SourceReading>(read);
+  EXPECT_EQ(r.kind, c.kind) << c.name;
+  EXPECT_EQ(r.placed.firstGlyph, c.first) << c.name;
+  EXPECT_EQ(r.placed.glyphCount, c.count) << c.name;
+  const FileBytes& bytes = source ? *source : c.file;
+  for (int i = 0; i < kCharsetBytes; ++i) {
+    const int glyph = i / 8;
+    const bool filled = glyph >= c.first && glyph < c.first + c.count;
+    const std::uint8_t expected = filled ? bytes[c.from + static_cast<std::size_t>(i - c.first * 8)] : 0;
+    ASSERT_EQ(r.placed.charset[i], expected) << c.name << " byte " << i;
+  }
+}
+
+SourceRequest At(std::optional<std::uint64_t> offset, std::optional<int> glyphs = {}, std::optional<int> first = {},
+                 std::optional<SourceKind> kind = {}) {
+  SourceRequest r;
+  r.kind = kind;
+  r.offset = offset;
+  r.glyphs = glyphs;
+  r.firstGlyph = first;
+  return r;
+}
+
+TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
+  const FileBytes whole = source_files::Program(0x0801, Counting(5000, 3));
+  const std::vector<Case> cases{
+      {"8 glyphs at $3000", source_files::Program(0x3000, Counting(64)), "a.prg", {}, SourceKind::Program, 0, 8, 2},
+      {"to glyph 100", source_files::Program(0x3000, Counting(64)), "a.64c", At({}, {}, 100), SourceKind::Program, 100, 8, 2},
+      {"2050 bytes keep the load address", source_files::Program(0x2000, Counting(2048)), "a.PRG", {},
+       SourceKind::PrgCharset, 0, 256, 2},
+      // $0801 is not glyph-aligned: the first window starts at $0808, 7 bytes into the data.
+      {"whole program's first window", whole, "game.prg", {}, SourceKind::Program, 0, 256, 2 + 7},
+      {"any offset into the data", whole, "game.prg", At(100, 16, 8), SourceKind::Program, 8, 16, 2 + 100},
+      {"window cut at glyph 255", whole, "game.prg", At(0, {}, 250), SourceKind::Program, 250, 6, 2},
+      {"data not whole glyphs", source_files::Program(0x3000, Counting(63)), "a.prg", {}, {}, 0, 0, 0,
+       "a program of 65 bytes is neither"},
+      {"too many from glyph 250", source_files::Program(0x3000, Counting(64)), "a.prg", At({}, {}, 250), {}, 0, 0, 0,
+       "8 glyphs from glyph 250 reach past glyph 255"},
+      {"offset past the end", whole, "game.prg", At(4999), {}, 0, 0, 0, "offset 4999 leaves no whole glyph"},
+      {"more glyphs than offered", whole, "game.prg", At(4000, 200), {}, 0, 0, 0, "200 glyphs asked for"},
+      {"no room below $10000", source_files::Program(0xFF00, Counting(3000)), "a.prg", {}, {}, 0, 0, 0,
+       "the program at $FF00 holds no 2 KiB window"},
+  };
+  for (const Case& c : cases) Check(c);
+  const auto choices = std::get<ProgramChoices>(ExamineProgram(whole));
+  EXPECT_EQ(choices.loadAddress, 0x0801);
+  EXPECT_EQ(choices.windows.front().address, 0x0808u);
+  EXPECT_EQ(choices.windows.back().address, 0x1388u);  // the last window that ends inside the data
+  const auto reading = std::get<SourceReading>(ReadCharsetSource(source_files::Program(0x2000, Counting(2048)), "x", {}));
+  EXPECT_EQ(reading.facts.loadAddress, 0x2000);
+}
+
+TEST(RawSource, OffsetsCountsAndNumbers) {
+  const FileBytes data = Counting(3000, 9);
+  const std::vector<Case> cases{
+      {"from 0, every glyph up to 256", data, "x.bin", At(0, {}, {}, SourceKind::Raw), SourceKind::Raw, 0, 256, 0},
+      {"offset and count", data, "x.bin", At(1000, 3, 7, SourceKind::Raw), SourceKind::Raw, 7, 3, 1000},
+      {"short tail", data, "x.bin", At(2900, {}, {}, SourceKind::Raw), SourceKind::Raw, 0, 12, 2900},
+      {"past the end", data, "x.bin", At(3000, {}, {}, SourceKind::Raw), {}, 0, 0, 0, "offset 3000 leaves no"},
+      {"count past the end", data, "x.bin", At(2900, 13, {}, SourceKind::Raw), {}, 0, 0, 0, "13 glyphs asked for"},
+      {"count 0", data, "x.bin", At(0, 0, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 0 is not 1 to 256"},
+      {"first glyph 256", data, "x.bin", At(0, 1, 256, SourceKind::Raw), {}, 0, 0, 0, "first glyph 256 is not"},
+  };
+  for (const Case& c : cases) Check(c);
+  const std::vector<std::pair<const char*, std::optional<std::uint64_t>>> numbers{
+      {"4096", 4096}, {"$1000", 4096}, {"0x1000", 4096}, {"0X10", 16}, {"-1", std::nullopt}, {"+1", std::nullopt},
+      {"", std::nullopt}, {"$", std::nullopt}, {"12a", std::nullopt}, {"99999999999999999999999", std::nullopt},
+      {"70000", std::nullopt}};
+  for (const auto& [text, value] : numbers) EXPECT_EQ(ParseSourceNumber(text, 65535), value) << text;
+}
+
+TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
+  using source_files::SnapshotSpec;
+  FileBytes ram = Counting(0x10000, 5);
+  auto make = [&](SnapshotSpec spec) {
+    spec.ram = ram;
+    return source_files::Snapshot(spec);
+  };
+  // The snapshot's RAM sits 4 bytes into the C64MEM module; Check compares with `ram` directly.
+  struct SnapshotCase {
+    const char* name;
+    SnapshotSpec spec;
+    std::optional<std::uint64_t> address;
+    std::uint32_t expectAddress;  // RAM address of glyph 0, or ROM offset + 0x10000 for the character ROM
+    int bank;
+    VicMode mode;
+    const char* refusal = nullptr;
+  };
+  SnapshotSpec x64sc;
+  x64sc.machine = "C64SC";
+  x64sc.registersAt = 1;
+  x64sc.versionBlock = false;
+  SnapshotSpec bank1RamAt2000 = x64sc;
+  bank1RamAt2000.portA = 0x02;  // bits 0-1 = 2: bank 1 ($4000)
+  bank1RamAt2000.d018 = 0x14;   // base $0800
+  bank1RamAt2000.d016 = 0xD8;   // multicolour
+  SnapshotSpec inputsReadHigh;
+  inputsReadHigh.portA = 0x00;
+  inputsReadHigh.directionA = 0x3C;  // bits 0-1 are inputs: they read 1, bank 0
+  inputsReadHigh.d018 = 0x17;        // base $1800: the lower-case ROM set
+  SnapshotSpec bank2Extended;
+  bank2Extended.portA = 0x01;  // bank 2 ($8000)
+  bank2Extended.d018 = 0x1E;   // base $3800
+  bank2Extended.d011 = 0x5B;   // extended colour
+  SnapshotSpec oldX64;
+  oldX64.vicMinor = 0;
+  SnapshotSpec unknownVersion = x64sc;
+  unknownVersion.vicMinor = 2;
+  SnapshotSpec vic20;
+  vic20.machine = "VIC20";
+  const std::vector<SnapshotCase> cases{
+      {"x64, bank 0, ROM at $1000", {}, {}, 0x10000, 0, VicMode::HiRes, nullptr},
+      {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr},
+      {"direction input reads high", inputsReadHigh, {}, 0x10800, 0, VicMode::HiRes, nullptr},
+      {"bank 2, $B800", bank2Extended, {}, 0xB800, 2, VicMode::ExtendedColour, nullptr},
+      {"x64 module 1.0", oldX64, {}, 0x10000, 0, VicMode::HiRes, nullptr},
+      {"RAM by address", {}, 0xC123, 0xC123, 0, VicMode::HiRes, nullptr},
+      {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address 63489 leaves less than 2 KiB"},
+      {"unknown VIC-II version", unknownVersion, {}, 0, 0, VicMode::HiRes,
+       "VIC-II module version 1.2 of a C64SC snapshot is not known"},
+      {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC20', not of a C64"},
+  };
+  for (const SnapshotCase& c : cases) {
+    SourceRequest request;
+    request.offset = c.address;
+    const auto read = ReadCharsetSource(make(c.spec), "s.vsf", request);
+    if (c.refusal) {
+      ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << c.name;
+      EXPECT_EQ(std::get<SourceRefusal>(read).reason.find(c.refusal), 0u) << c.name << ": "
+                                                                          << std::get<SourceRefusal>(read).reason;
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << c.name << ": " << std::get<SourceRefusal>(read).reason;
+    const SourceReading& r = std::get<SourceReading>(read);
+    ASSERT_TRUE(r.facts.snapshot) << c.name;
+    EXPECT_EQ(r.facts.snapshot->bank, c.bank) << c.name;
+    EXPECT_EQ(r.facts.snapshot->mode, c.mode) << c.name;
+    EXPECT_EQ(r.facts.snapshot->border, 14) << c.name;
+    EXPECT_EQ(r.facts.snapshot->background, (std::array<int, 4>{6, 1, 2, 3})) << c.name;
+    for (int i = 0; i < kCharsetBytes; ++i) {
+      const std::uint8_t expected = c.expectAddress >= 0x10000 ? RomBytes()[c.expectAddress - 0x10000 + i]
+                                                               : ram[c.expectAddress + i];
+      ASSERT_EQ(r.placed.charset[i], expected) << c.name << " byte " << i;
+    }
+  }
+  // Cut short anywhere: a module header, a module body, the RAM.
+  const FileBytes good = make({});
+  for (const std::size_t keep : {std::size_t{20}, std::size_t{70}, std::size_t{120}, good.size() - 1}) {
+    const auto read = ReadCharsetSource(FileBytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(keep)),
+                                        "s.vsf", {});
+    EXPECT_TRUE(std::holds_alternative<SourceRefusal>(read)) << keep;
+  }
+}
+
+TEST(CharPadSource, EveryKnownVersionAndRefusals) {
+  const FileBytes glyphs = Counting(300 * 8, 1);
+  const FileBytes few = Counting(10 * 8, 40);
+  for (const int version : {1, 2, 3, 4, 5, 6}) {
+    const bool many = version != 1;  // version 1 counts characters in one byte
+    const FileBytes& content = many ? glyphs : few;
+    const FileBytes file = source_files::CharPad(version, content, version % 2 == 0);
+    const auto read = ReadCharsetSource(file, "p.ctm", {});
+    ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << version << ": " << std::get<SourceRefusal>(read).reason;
+    const SourceReading& r = std::get<SourceReading>(read);
+    EXPECT_EQ(r.kind, SourceKind::CharPad);
+    EXPECT_EQ(r.placed.glyphCount, many ? 256 : 10) << version;
+    EXPECT_EQ(r.facts.charPad->charCount, many ? 300 : 10) << version;
+    EXPECT_EQ(r.facts.charPad->multicolour, version % 2 == 0) << version;
+    EXPECT_EQ(r.facts.charPad->colours, (std::array<int, 4>{11, 12, 13, 1})) << version;
+    for (int i = 0; i < r.placed.glyphCount * 8; ++i) ASSERT_EQ(r.placed.charset[i], content[i]) << version << " " << i;
+  }
+  const FileBytes v5 = source_files::CharPad(5, glyphs, false);
+  FileBytes v7 = v5;
+  v7[3] = 7;
+  FileBytes v6 = source_files::CharPad(6, glyphs, false);
+  v6[11] = 0xB1;
+  const std::vector<std::pair<FileBytes, const char*>> refused{
+      {v7, "CharPad project format version 7 is not known"},
+      {v6, "the CharPad project has no character block where it should"},
+      {FileBytes(v5.begin(), v5.begin() + 500), "the CharPad project ends inside its 300 characters"},
+      {FileBytes(v5.begin(), v5.begin() + 12), "the CharPad project ends inside its header"},
+  };
+  for (const auto& [file, reason] : refused) {
+    const auto read = ReadCharsetSource(file, "p.ctm", {});
+    ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << reason;
+    EXPECT_EQ(std::get<SourceRefusal>(read).reason, reason);
+  }
+}
+
+TEST(FontSheet, GridPaperRepeatsAndLimits) {
+  // 3 cells across, 2 down: cell n has pixel (n, n) set in red on a white paper; cell 4 repeats cell 1.
+  Image sheet(24, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 24; ++x) sheet.SetPixel(x, y, 0xFFFFFF);
+  }
+  for (int n = 0; n < 6; ++n) {
+    const int cell = n == 4 ? 1 : n;
+    sheet.SetPixel((n % 3) * 8 + cell, (n / 3) * 8 + cell, 0xFF0000);
+  }
+  auto cellByte = [](int n) { return static_cast<std::uint8_t>(0x80 >> n); };
+  {
+    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {}));
+    EXPECT_EQ(cut.paper, 0xFFFFFFu);
+    EXPECT_EQ(cut.cells, 6);
+    ASSERT_EQ(cut.glyphs.size(), 48u);
+    for (int n = 0; n < 6; ++n) {
+      const int cell = n == 4 ? 1 : n;
+      for (int row = 0; row < 8; ++row) EXPECT_EQ(cut.glyphs[n * 8 + row], row == cell ? cellByte(cell) : 0) << n;
+    }
+  }
+  {
+    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {std::nullopt, true}));
+    EXPECT_EQ(cut.cells, 5);
+    EXPECT_EQ(cut.dropped, 1);
+    EXPECT_EQ(cut.glyphs[4 * 8 + 5], cellByte(5));  // cell 5 moved up into place 4
+  }
+  {
+    // Red as paper: white is set everywhere except the one red pixel.
+    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false}));
+    EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
+  }
+  Image big(8 * 17, 8 * 16);  // 272 cells, all paper
+  const SheetCut many = std::get<SheetCut>(CutFontSheet(big, {}));
+  EXPECT_EQ(many.glyphs.size(), 256u * 8);
+  EXPECT_EQ(many.leftOut, 16);
+  EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(20, 16), {})));
+  EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(4104, 4096), {})));
+  EXPECT_EQ(ParsePaperColour("#10A0ff"), 0x10A0FFu);
+  for (const char* bad : {"10A0F", "10A0FFF", "-10A0F", "GGGGGG"}) EXPECT_FALSE(ParsePaperColour(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace kx

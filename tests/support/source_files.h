@@ -1,0 +1,105 @@
+#pragma once
+// Files of the foreign charset sources, built from the formats' documented layouts with the contents a
+// test chooses: C64 programs, VICE snapshots (C64MEM, CIA2 and VIC-II modules) and CharPad projects.
+// Shared by the reader tests and the fuzz seeds.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kx::source_files {
+
+using FileBytes = std::vector<std::uint8_t>;
+
+inline void PutWord(FileBytes& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+inline void PutText(FileBytes& out, std::string_view text, std::size_t width) {
+  for (std::size_t i = 0; i < width; ++i) out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
+}
+
+// A program: the load address, low byte first, then the data.
+inline FileBytes Program(std::uint16_t load, const FileBytes& data) {
+  FileBytes out;
+  PutWord(out, load, 2);
+  out.insert(out.end(), data.begin(), data.end());
+  return out;
+}
+
+// A module: 16-byte name, version, size counting the 22 header bytes, body.
+inline void PutModule(FileBytes& out, std::string_view name, int major, int minor, const FileBytes& body) {
+  PutText(out, name, 16);
+  out.push_back(static_cast<std::uint8_t>(major));
+  out.push_back(static_cast<std::uint8_t>(minor));
+  PutWord(out, static_cast<std::uint32_t>(body.size() + 22), 4);
+  out.insert(out.end(), body.begin(), body.end());
+}
+
+struct SnapshotSpec {
+  std::string machine = "C64";
+  bool versionBlock = true;  // the "VICE Version" block of 2.4.30 and later
+  int vicMajor = 1;
+  int vicMinor = 1;
+  std::size_t registersAt = 1119;  // where this VIC-II module keeps its registers
+  std::uint8_t portA = 0x17;       // CIA 2: bank 0
+  std::uint8_t directionA = 0x3F;
+  std::uint8_t d011 = 0x1B, d016 = 0xC8, d018 = 0x15;
+  std::uint8_t border = 14;
+  std::uint8_t backgrounds[4] = {6, 1, 2, 3};
+  FileBytes ram = FileBytes(0x10000, 0);
+};
+
+inline FileBytes Snapshot(const SnapshotSpec& spec) {
+  FileBytes out;
+  PutText(out, std::string_view("VICE Snapshot File\x1a", 19), 19);
+  out.push_back(2);
+  out.push_back(0);
+  PutText(out, spec.machine, 16);
+  if (spec.versionBlock) {
+    PutText(out, std::string_view("VICE Version\x1a", 13), 13);
+    for (const int b : {3, 6, 1, 0}) out.push_back(static_cast<std::uint8_t>(b));
+    PutWord(out, 0, 4);
+  }
+  PutModule(out, "MAINCPU", 1, 1, FileBytes(30, 0x55));
+  FileBytes memory{0x37, 0x2F, 1, 1};
+  memory.insert(memory.end(), spec.ram.begin(), spec.ram.end());
+  PutModule(out, "C64MEM", 0, 0, memory);
+  PutModule(out, "CIA2", 2, 2, {spec.portA, 0xFF, spec.directionA, 0x00, 0, 0, 0, 0});
+  FileBytes vic(spec.registersAt + 64 + 40, 0xEE);
+  std::uint8_t* regs = vic.data() + spec.registersAt;
+  std::fill(regs, regs + 64, 0);
+  regs[0x11] = spec.d011;
+  regs[0x16] = spec.d016;
+  regs[0x18] = spec.d018;
+  regs[0x20] = spec.border;
+  for (int i = 0; i < 4; ++i) regs[0x21 + i] = spec.backgrounds[i];
+  PutModule(out, "VIC-II", spec.vicMajor, spec.vicMinor, vic);
+  return out;
+}
+
+// A CharPad project of format `version` (1-6) holding `glyphs` (8 bytes each, at most 256 characters
+// counted in version 1), with screen colour 11, multicolours 12 and 13, character colour 1.
+inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour) {
+  const std::uint32_t countMinusOne = static_cast<std::uint32_t>(glyphs.size() / 8 - 1);
+  FileBytes out{'C', 'T', 'M', static_cast<std::uint8_t>(version), 11, 12, 13, 1, 0};
+  const std::uint8_t flag = !multicolour ? 0 : version == 5 ? 0x04 : 0x01;
+  out.push_back(flag);
+  switch (version) {
+    case 1: PutWord(out, 0, 4); PutWord(out, countMinusOne, 1); PutWord(out, 0, 5); break;          // map, count, tiles
+    case 2: case 3: PutWord(out, 0, 4); PutWord(out, countMinusOne, 2); PutWord(out, 0, 4); break;  // map, count, rest
+    case 4: PutWord(out, countMinusOne, 2); PutWord(out, 0, 12); break;                             // count, rest of 24
+    case 5: PutWord(out, countMinusOne, 2); PutWord(out, 0, 8); break;                              // count, rest of 20
+    case 6: out.push_back(0xDA); out.push_back(0xB0); PutWord(out, countMinusOne, 2); break;       // block marker
+  }
+  for (std::size_t n = 0; n < glyphs.size() / 8; ++n) {
+    out.insert(out.end(), glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8),
+               glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8 + 8));
+    if (version == 2) out.push_back(0x05);  // the material byte
+  }
+  PutWord(out, 0, 16);  // attributes, tiles and map follow; their content is not read
+  return out;
+}
+
+}  // namespace kx::source_files
