@@ -122,7 +122,7 @@ if [[ -f ${debs[0]} ]]; then
     [[ $depends == *"$lib"* ]] || fail "the package does not depend on $lib: $depends"
   done
   # lintian's errors and warnings fail the check; its informational notes are shown.
-  lintian --info --display-info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+  lintian --display-info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
   dpkg -x "$deb" "$work/unpacked"
   check_tree "$work/unpacked/usr" "the .deb"
   for f in "$work"/unpacked/usr/bin/*; do
