@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/command_line.h"
 #include "app/settings.h"
+#include "app/settings_location.h"
 #include "gui/main_window.h"
 #include "gui/program_icon.h"
 #include "gui/qt_dialogs.h"
@@ -39,10 +40,17 @@ int main(int argc, char** argv) {
   app.shell.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
   kx::QtDialogs dialogs(nullptr);
   app.shell.dialogs = &dialogs;
-  const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName);
+  // A start from the desktop menu happens in the home folder: the settings then live in the user's
+  // configuration folder, made here when missing; without it the run reads no settings, and the failed
+  // write at exit tells the user why.
+  const kx::SettingsLocation location =
+      kx::ChooseSettingsLocation(request.launch, {Variable("HOME"), Variable("XDG_CONFIG_HOME")});
+  const std::string settingsPath = kx::MakeSettingsFolder(location) ? location.settingsPath : "";
+  app.shell.startFolder = location.startFolder;
+  const auto window = kx::StartUp(app, kx::WaitWhilePainting, settingsPath);
   dialogs.SetParent(window.get());
   kx::OpenStartUpFile(app, *window, request.file);
   const int status = qt.exec();
-  kx::ShutDown(app, *window, kx::kSettingsFileName);
+  kx::ShutDown(app, *window, location.settingsPath);
   return status;
 }

@@ -1,6 +1,7 @@
 #include "app/charset_loading.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "app/app.h"
@@ -113,6 +114,25 @@ void DropFiles(App& app, const std::vector<std::string>& paths) {
   LoadDropped(app, paths);
 }
 
+std::optional<std::string> StartUpFileProblem(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return "There is no such file.";
+  if (std::filesystem::is_directory(status)) return "It is a folder, not a charset file.";
+  if (!std::filesystem::is_regular_file(status)) return "It is not a regular file.";
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) return "Its size cannot be read.";
+  constexpr std::uintmax_t kRaw = kCharsetBytes;
+  if (size != kRaw && size != kRaw + 2) {
+    return "It is " + std::to_string(size) + " bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files.";
+  }
+  return std::nullopt;
+}
+
+std::string StartUpFileText(const std::string& path, const std::string& problem) {
+  return "The file named on the command line cannot be opened:\r\n\r\n" + path + "\r\n\r\n" + problem;
+}
+
 void OpenFileAtStartUp(App& app, const std::string& path) {
   const EventScope event(app);
   app.shell.requests.focusEditor = true;
@@ -120,6 +140,10 @@ void OpenFileAtStartUp(App& app, const std::string& path) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
   const std::string named = error ? path : absolute.lexically_normal().string();
+  // The drop's message speaks of dragging; a file named on the command line is told apart by what is wrong.
+  if (const auto problem = StartUpFileProblem(named)) {
+    return ShowFileWarning(app.shell, kFileErrorTitle, StartUpFileText(named, *problem));
+  }
   if (LoadDropped(app, {named})) AddRecentFile(app.doc, named);
 }
 

@@ -3,6 +3,7 @@
 // none takes an undo snapshot.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,13 @@ void DropFiles(App& app, const std::vector<std::string>& paths);
 
 // A file named on the command line, opened once the main window is up: loaded by the drop's rules, with
 // its messages, under its full path; a file that loaded goes on the recent list.
+// A file that is missing, a folder, not a regular file or of another size is refused with a message that
+// names it and says which (StartUpFileText).
 void OpenFileAtStartUp(App& app, const std::string& path);
+
+// Why a file named on the command line cannot be opened, or nothing when it can (by the drop's sizes).
+std::optional<std::string> StartUpFileProblem(const std::string& path);
+std::string StartUpFileText(const std::string& path, const std::string& problem);
 
 // Recent entry `slot` (0 = newest): loaded by size like a drop; a missing file is reported, a file of
 // another size ignored.

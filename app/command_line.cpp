@@ -17,10 +17,14 @@ constexpr std::string_view kUsage =
     "FILE is opened at start-up like a file dropped on the window: a 2048-byte .chr or a\n"
     "2050-byte .prg charset.\n"
     "\n"
+    "      --desktop  started from the desktop menu: keep kstr.ini in\n"
+    "                 $XDG_CONFIG_HOME/kestrelix (else ~/.config/kestrelix) and start\n"
+    "                 the file requesters and unnamed picture dumps in the home folder\n"
     "  -h, --help     show this help and exit\n"
     "      --version  show the version and exit\n"
     "\n"
-    "The settings file kstr.ini is read from and written to the folder the editor is started in.\n";
+    "Without --desktop the settings file kstr.ini is read from and written to the folder the\n"
+    "editor is started in, and names without a folder are taken from there.\n";
 
 // One entry of a platform list such as "wayland;xcb", without its arguments ("xcb:foo=1").
 std::string_view PluginName(std::string_view entry) { return entry.substr(0, entry.find(':')); }
@@ -55,23 +59,25 @@ StartRequest ReadCommandLine(const std::vector<std::string>& args, const Display
       optionsEnded = true;
     } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
       out << kUsage;
-      return {0, {}};
+      return {0, {}, {}};
     } else if (!optionsEnded && arg == "--version") {
       out << "kestrelix " << KX_VERSION << "\n";
-      return {0, {}};
+      return {0, {}, {}};
+    } else if (!optionsEnded && arg == "--desktop") {
+      request.launch = LaunchMode::Desktop;
     } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
       err << "kestrelix: unknown option '" << arg << "'\n" << kUsage;
-      return {1, {}};
+      return {1, {}, {}};
     } else if (!request.file.empty()) {
       err << "kestrelix: only one FILE can be opened\n" << kUsage;
-      return {1, {}};
+      return {1, {}, {}};
     } else {
       request.file = arg;
     }
   }
   if (!DisplayReachable(env)) {
     err << kNoDisplayMessage << "\n";
-    return {1, {}};
+    return {1, {}, {}};
   }
   return request;
 }

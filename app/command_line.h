@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/settings_location.h"
+
 namespace kx {
 
 // The environment variables that decide whether the window system can be reached.
@@ -27,6 +29,7 @@ inline constexpr const char* kNoDisplayMessage = "kestrelix: cannot open a displ
 struct StartRequest {
   std::optional<int> exitStatus;  // set: end the program with this status, no window
   std::string file;               // a charset file to open once the main window is up (empty: none)
+  LaunchMode launch = LaunchMode::Terminal;  // --desktop: started from the desktop's menu or file manager
 };
 
 // Reads the arguments after the program name. Help goes to `out`; errors and the usage after them go to

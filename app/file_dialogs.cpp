@@ -9,10 +9,16 @@
 namespace kx {
 namespace {
 
+// A proposal without a folder ("", "untitled") starts in the start folder when there is one.
+std::string InStartFolder(const ShellState& shell, const std::string& path) {
+  if (shell.startFolder.empty() || (!path.empty() && path.front() == '/')) return path;
+  return shell.startFolder + "/" + path;
+}
+
 std::optional<FileChoice> Ask(App& app, bool save, const RequesterSetup& setup, const std::string& proposedPath,
                               int& remembered, const std::string& replaceableFile) {
   const FileRequest request{setup.title,
-                            proposedPath,
+                            InStartFolder(app.shell, proposedPath),
                             setup.filters,
                             ClampFilterIndex(remembered, setup.filterCount),
                             save,

@@ -71,8 +71,10 @@ const Image& CharsetPicture(const App& app) { return app.view.pictures.charset; 
 
 void DumpCharsetToFile(App& app, ImageFormat format) {
   const auto dump = std::ranges::find(kDumpFormats, format, &DumpFormat::format);
-  // A bare name: the system resolves it against the current directory, which the program never changes.
-  const std::string name = DumpFileName(app.doc.store.currentName, dump->extension);
+  // A bare name: it lands in the start folder when there is one, otherwise the system resolves it against
+  // the current directory, which the program never changes.
+  std::string name = DumpFileName(app.doc.store.currentName, dump->extension);
+  if (!app.shell.startFolder.empty()) name = app.shell.startFolder + "/" + name;
   if (!MayReplaceFile(app, name, ReplaceRoute::Dump)) return;
   // The program chose the name and the folder, so both reports say where the file is.
   std::string whyNot;

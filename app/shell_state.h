@@ -34,6 +34,9 @@ struct ShellState {
   // The folder that holds the executable, where the installed changelog and manual are looked for (see
   // runtime/data_files.h); empty until the adapter sets it.
   std::string programDir;
+  // Where names without a folder are taken from: the file requesters' proposals and the picture dumps.
+  // Empty: the working folder (see app/settings_location.h).
+  std::string startFolder;
   // Message boxes, requesters, clipboard and the desktop. Points at a scripted stand-in until the
   // adapter (or a test) plugs in its own.
   Dialogs* dialogs = nullptr;

@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include "gui/desktop_opener.h"
 
 namespace kx {
 namespace {
@@ -188,7 +189,7 @@ bool QtDialogs::CopyImageToClipboard(int width, int height, std::span<const std:
 }
 
 bool QtDialogs::OpenWithDesktop(const std::string& target) {
-  return QDesktopServices::openUrl(DesktopUrlFor(target));
+  return OpenWithDesktopOpener(DesktopUrlFor(target));
 }
 
 }  // namespace kx

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <vector>
 
@@ -133,6 +134,15 @@ std::unique_ptr<MainWindow> StartUp(App& app, const StartupWait& wait, const std
 
 void OpenStartUpFile(App& app, MainWindow& window, const std::string& file) {
   if (file.empty()) return;
+  // A message about the file comes up over a finished window: wait until the window system shows the window,
+  // then draw it whole before anything modal starts.
+  QElapsedTimer waited;
+  waited.start();
+  while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 1000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  QCoreApplication::processEvents();
+  window.repaint();
   OpenFileAtStartUp(app, file);
   window.SyncFromApp();
 }

@@ -5,10 +5,8 @@
 #include "views/picture_paint.h"
 
 namespace kx {
-namespace {
 
-// The smallest rectangle that holds every opaque pixel of `p`.
-Picture Cropped(const Picture& p) {
+Picture CroppedToArt(const Picture& p) {
   int left = p.width, top = p.height, right = -1, bottom = -1;
   for (int y = 0; y < p.height; ++y) {
     for (int x = 0; x < p.width; ++x) {
@@ -24,14 +22,12 @@ Picture Cropped(const Picture& p) {
   return out;
 }
 
-}  // namespace
-
 Picture ProgramIconPicture(int size) {
   Picture p{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, kC64LightBlue)};
   const int frame = std::max(1, size / 32);
   FillRect(p, frame, frame, size - 2 * frame, size - 2 * frame, kC64Blue);
 
-  const Picture bird = Cropped(BirdPicture());
+  const Picture bird = CroppedToArt(BirdPicture());
   // Whole multiples of the art where the tile allows one; below that the art is sampled down. Large tiles
   // keep some screen between the bird and the frame; small ones give the bird every pixel they have.
   const int gap = size >= 64 ? size / 16 : 0;

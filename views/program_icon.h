@@ -14,4 +14,7 @@ inline constexpr std::array<int, 6> kProgramIconSizes = {16, 32, 48, 64, 128, 25
 // middle, every art pixel a whole block of pixels (nearest neighbour, no blending), as large as fits.
 Picture ProgramIconPicture(int size);
 
+// The smallest rectangle that holds every opaque (non-zero) pixel of `p`.
+Picture CroppedToArt(const Picture& p);
+
 }  // namespace kx

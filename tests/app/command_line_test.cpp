@@ -120,21 +120,30 @@ TEST_F(OpenAtStartUp, LoadsByTheDropRulesUnderItsFullPathAndGoesOnTheRecentList)
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
-TEST_F(OpenAtStartUp, AFileTheDropRefusesGivesTheDropMessageAndStaysOffTheRecentList) {
-  const std::string odd = dir.Path("odd.bin");
-  testing_files::WriteBytes(odd, testing_files::Counting(1000));
+TEST_F(OpenAtStartUp, AFileThatCannotBeOpenedIsNamedWithTheReasonAndStaysOffTheRecentList) {
+  testing_files::WriteBytes(dir.Path("odd.bin"), testing_files::Counting(1000));
+  testing_files::WriteBytes(dir.Path("empty.chr"), "");
+  std::filesystem::create_directories(dir.Path("folder.chr"));
+  const struct {
+    std::string name;
+    std::string reason;
+  } cases[] = {
+      {"odd.bin", "It is 1000 bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
+      {"empty.chr", "It is 0 bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
+      {"folder.chr", "It is a folder, not a charset file."},
+      {"absent.chr", "There is no such file."},
+  };
   const std::string before = Editor();
-  OpenFileAtStartUp(app, odd);
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(LastCall().title, "File Error!");
-  EXPECT_EQ(LastCall().text, "Could not read file: \r\n\r\n" + odd +
-                                 "\r\n\r\nSorry, 'drag and drop' only supports 2048 byte .chr files\r\nor 2050 "
-                                 "byte .prg files...");
+  for (const auto& c : cases) {
+    dialogs.calls.clear();
+    OpenFileAtStartUp(app, dir.Path(c.name));
+    ASSERT_EQ(dialogs.calls.size(), 1u) << c.name;
+    EXPECT_EQ(LastCall().title, "File Error!");
+    EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
+    EXPECT_EQ(LastCall().text,
+              "The file named on the command line cannot be opened:\r\n\r\n" + dir.Path(c.name) + "\r\n\r\n" + c.reason);
+  }
   EXPECT_EQ(Editor(), before);
-  EXPECT_EQ(app.doc.files.recent[0], kEmptyRecent);
-
-  OpenFileAtStartUp(app, dir.Path("absent.chr"));
-  EXPECT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(app.doc.files.recent[0], kEmptyRecent);
 }
 

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QWindow>
 
 #include <filesystem>
 
 #include "app/file_session.h"
+#include "runtime/dialogs.h"
 #include "io/temp_files.h"
 
 #include "gui/about_window.h"
@@ -30,6 +32,45 @@ TEST(StartUpWithFile, TheNamedFileIsOpenWhenTheWindowShowsAndIsOnTheRecentList) 
   EXPECT_EQ(app.doc.store.editor[0], 5);
   EXPECT_EQ(app.doc.files.recent[0], path);
   EXPECT_FALSE(app.shell.requests.focusEditor);  // handed over to the window
+}
+
+// Records whether the main window had been shown and drawn when a message box came up.
+class PaintWatch : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  int paints = 0;
+};
+
+struct WatchingDialogs : ScriptedDialogs {
+  MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
+                            MessageIcon icon) override {
+    exposedAtMessage = window && window->windowHandle() && window->windowHandle()->isExposed();
+    paintsAtMessage = watch.paints;
+    return ScriptedDialogs::ShowMessage(title, text, buttons, icon);
+  }
+  QWidget* window = nullptr;
+  PaintWatch watch;
+  bool exposedAtMessage = false;
+  int paintsAtMessage = 0;
+};
+
+TEST(StartUpWithFile, AFileThatCannotBeOpenedIsReportedOverTheDrawnWindow) {
+  testing_files::TempDir dir;
+  App app;
+  WatchingDialogs dialogs;
+  app.shell.dialogs = &dialogs;
+  app.shell.placement.maximize = false;
+  const auto window = StartUp(app, [](int) {}, "");
+  dialogs.window = window.get();
+  window->installEventFilter(&dialogs.watch);
+  OpenStartUpFile(app, *window, dir.Path("absent.chr"));
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_NE(dialogs.calls[0].text.find(dir.Path("absent.chr")), std::string::npos);
+  EXPECT_TRUE(dialogs.exposedAtMessage);
+  EXPECT_GT(dialogs.paintsAtMessage, 0);
 }
 
 TEST(StartUpWithFile, WithoutAFileTheEditorStartsUntitled) {
