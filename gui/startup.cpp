@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "app/charset_loading.h"
@@ -21,6 +23,8 @@ namespace kx {
 namespace {
 
 constexpr int kFrameWaitMs = 500;
+// How long a message about the start-up file waits for the window to be shown.
+constexpr int kExposeWaitMs = 1000;
 
 // The placement brought within the screens the window system reports now, with room for `frame`.
 WindowPlacement FittedToScreens(const WindowPlacement& placement, const FrameMargins& frame) {
@@ -42,35 +46,40 @@ FrameMargins FrameOf(const QWidget& window) {
           outer.bottom() - inner.bottom()};
 }
 
-// Quits its loop once the window system has put a frame around the window, whatever event brings the news.
-class FrameWatch : public QObject {
+// Quits its loop as soon as `done` holds, whatever event of the window brings the news.
+class WindowWatch : public QObject {
  public:
-  FrameWatch(QWidget& window, QEventLoop& loop) : window_(window), loop_(loop) {}
+  WindowWatch(QEventLoop& loop, std::function<bool()> done) : loop_(loop), done_(std::move(done)) {}
 
  protected:
   bool eventFilter(QObject*, QEvent*) override {
-    if (FrameOf(window_).top != 0) loop_.quit();
+    if (done_()) loop_.quit();
     return false;
   }
 
  private:
-  QWidget& window_;
   QEventLoop& loop_;
+  std::function<bool()> done_;
 };
+
+// Sleeps until events come, and returns once `done` holds or after `ms` at most: no spinning while the
+// window system takes its time.
+void WaitForWindow(QWidget& window, int ms, const std::function<bool()>& done) {
+  if (done()) return;
+  QEventLoop loop;
+  WindowWatch watch(loop, done);
+  window.installEventFilter(&watch);
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  window.removeEventFilter(&watch);
+}
 
 // Frames are known only once the window shows, and a window manager reports them a moment later: wait for
 // it (sleeping until events come, for half a second at most), then fit the wanted placement again with the
 // real frame so that title bar, borders and status bar all lie on the screen.
 void RefitWithFrame(MainWindow& window, WindowPlacement& applied, const WindowPlacement& wanted) {
   if (applied.maximize || applied.fullscreen) return;
-  if (FrameOf(window).top == 0) {
-    QEventLoop loop;
-    FrameWatch watch(window, loop);
-    window.installEventFilter(&watch);
-    QTimer::singleShot(kFrameWaitMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    window.removeEventFilter(&watch);
-  }
+  WaitForWindow(window, kFrameWaitMs, [&window] { return FrameOf(window).top != 0; });
   const WindowPlacement refitted = FittedToScreens(wanted, FrameOf(window));
   if (refitted.x == applied.x && refitted.y == applied.y && refitted.clientWidth == applied.clientWidth &&
       refitted.clientHeight == applied.clientHeight) {
@@ -136,11 +145,8 @@ void OpenStartUpFile(App& app, MainWindow& window, const std::string& file) {
   if (file.empty()) return;
   // A message about the file comes up over a finished window: wait until the window system shows the window,
   // then draw it whole before anything modal starts.
-  QElapsedTimer waited;
-  waited.start();
-  while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 1000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
+  WaitForWindow(window, kExposeWaitMs,
+                [&window] { return window.windowHandle() != nullptr && window.windowHandle()->isExposed(); });
   QCoreApplication::processEvents();
   window.repaint();
   OpenFileAtStartUp(app, file);
