@@ -5,6 +5,7 @@
 #include "io/font_sheet.h"
 #include "runtime/file_bytes.h"
 #include "runtime/image_codec.h"
+#include "runtime/stream_file.h"
 
 namespace kx {
 namespace {
@@ -74,7 +75,9 @@ std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path,
     if (bytes->size() > kMaxImageFileBytes) return InputFailure(path, "not a known file (too large)");
     return CharsetFromBytes(*bytes, path, request);
   }
-  const FileRead file = ReadFileBytes(path, kMaxImageFileBytes);
+  // A pipe or a device is read as the stream it is; a regular file by its size first.
+  const FileRead file =
+      IsStreamFile(path) ? ReadStreamFile(path, kMaxImageFileBytes) : ReadFileBytes(path, kMaxImageFileBytes);
   switch (file.status) {
     case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path, request);
     case FileReadStatus::Missing: return InputFailure(path, "not found");

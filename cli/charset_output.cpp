@@ -14,6 +14,7 @@
 #include "ops/charset_pixels.h"
 #include "runtime/file_bytes.h"
 #include "runtime/image_codec.h"
+#include "runtime/stream_file.h"
 
 namespace kx {
 namespace {
@@ -164,6 +165,9 @@ std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view 
     written = false;
   } else if (path == kStdStream) {
     written = static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
+  } else if (IsStreamFile(path)) {
+    // A pipe or a device cannot be replaced by a renamed file: it is written as it is.
+    written = WriteStreamFile(path, bytes);
   } else {
     written = WriteFileReplacing(path, bytes);
   }

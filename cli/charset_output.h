@@ -53,8 +53,9 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
 bool IsSourceFormat(OutputFormat format);
 std::string EncodeCharsetSource(const Charset& charset, const OutputSettings& settings);
 
-// Writes `bytes` to `path`, or to `out` when path is "-". A file is written by WriteFileReplacing, so a
-// failed write leaves the target as it was. Fails with the editor's message.
+// Writes `bytes` to `path`, or to `out` when path is "-". A regular file is written by WriteFileReplacing,
+// so a failed write leaves the target as it was; a pipe or a character device is written directly.
+// Fails with the editor's message.
 std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out);
 
 }  // namespace kx

@@ -13,8 +13,9 @@ namespace kx {
 namespace {
 
 constexpr std::string_view kCommon =
-    "\"-\" as IN or OUT is standard input or output.\n"
-    "Exit status: 0 success, 1 usage error, 2 bad input or failed write (OUT is then left as it was).\n"
+    "\"-\" as IN or OUT is standard input or output; a pipe or a device named as IN or OUT is read or\n"
+    "written directly, a regular file OUT through a temporary file renamed over it.\n"
+    "Exit status: 0 success, 1 usage error, 2 bad input or failed write (a regular file OUT is then left as it was).\n"
     "Errors are one line: kestrelix-cli: FILE: reason.\n";
 
 constexpr std::string_view kInputRules =
@@ -26,7 +27,7 @@ constexpr std::string_view kInputRules =
     "  raw                 any binary: glyphs from --offset (default 0)\n"
     "  vsf      .vsf       VICE snapshot of a C64 (x64, x64sc): the charset the VIC-II showed, or the\n"
     "                      2 KiB of RAM at --offset ADDRESS\n"
-    "  ctm      .ctm       CharPad project (format versions 1-6): its first 256 characters\n"
+    "  ctm      .ctm       CharPad project (format versions 1-9, 82): its first 256 characters\n"
     "  sheet               PNG, BMP or JPEG font sheet cut on its 8x8 grid, left to right, top to bottom\n"
     "  picture             PNG, JPEG or BMP read back like \"Import Charset as Image\" (the default\n"
     "                      for pictures: black is a clear pixel, any other colour a set one)\n"

@@ -1,8 +1,9 @@
 #pragma once
-// The first 256 characters of a CharPad project (.ctm), format versions 1 to 6 as CharPad's manual
-// describes them. Every version starts with "CTM", the version byte and four colours (screen,
-// multicolour 1, multicolour 2, character colour); where the character count and images sit, and how the
-// multicolour flag is kept, differ by version (the table in charpad_source.cpp).
+// The first 256 characters of a CharPad project (.ctm), format versions 1 to 9 (and 82, which some
+// builds write for the layout of 8). Every version starts with "CTM" and the version byte; where the
+// colours, the character count and the images sit, and how the multicolour choice is kept, differ by
+// version (the table in charpad_source.cpp). From version 6 on the images follow a block marker, 0xDA
+// 0xB0, and a version unknown to the table is refused, never guessed.
 
 #include <array>
 #include <cstdint>

@@ -16,7 +16,9 @@ constexpr std::size_t kVersionBlockBytes = 13 + 4 + 4;
 constexpr std::size_t kModuleNameBytes = 16;
 constexpr std::size_t kModuleHeaderBytes = kModuleNameBytes + 2 + 4;
 constexpr std::size_t kRamBytes = 0x10000;
-constexpr std::size_t kRamOffset = 4;  // after CPU port data and direction, EXROM and GAME
+// C64MEM (shared by x64 and x64sc, 2.4 through 3.x): CPU port data and direction, EXROM and GAME, then
+// the RAM. CIA2: port A, port B, then port A's data direction, first in every CIA module version.
+constexpr std::size_t kRamOffset = 4;
 constexpr std::size_t kCiaPortA = 0;
 constexpr std::size_t kCiaDirectionA = 2;
 constexpr int kVicRegisters = 64;
@@ -28,9 +30,13 @@ struct VicLayout {
   int minor;
   std::size_t registersAt;
 };
-// x64: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes,
-// 40 matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster
-// line come first. x64sc: one byte of chip model comes first.
+// The VICE manual does not describe module contents; these places come from VICE's own snapshot writers,
+// read for the layout only. x64 (old VIC-II emulation), module 1.1 from VICE 2.4 through 3.x and 1.0 as
+// older releases wrote it: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes, 40
+// matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster line
+// come first (1.1 only adds fields after the registers). x64sc (cycle-exact VIC-II), module 1.1 in every
+// version from 2.4 through 3.x: one byte of chip model, then the registers. No other VIC-II module
+// version of a C64 was found written by these versions; any other is refused.
 constexpr std::array<VicLayout, 3> kVicLayouts{{
     {"C64", 1, 0, 1119},
     {"C64", 1, 1, 1119},

@@ -166,7 +166,7 @@ void MakeSourceSeeds(const fs::path& root) {
   x64sc.ram.assign(0x10000, 0x3C);
   SaveWithBrokenCopies(root / "snapshot_source", "x64", source_files::Snapshot({}), 0.0005);
   SaveWithBrokenCopies(root / "snapshot_source", "x64sc", source_files::Snapshot(x64sc), 0.0009);
-  for (int version = 1; version <= 6; ++version) {
+  for (const int version : {1, 2, 3, 4, 5, 6, 7, 8, 82, 9}) {
     SaveWithBrokenCopies(root / "charpad_source", "v" + std::to_string(version),
                          source_files::CharPad(version, glyphs, version % 2 == 0), 0.02);
   }

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "model/rom_charset.h"
 #include "tests/cli/cli_test_support.h"
@@ -84,6 +85,36 @@ TEST(CliExecutable, AStandardOutputThatCannotBeWrittenFailsWithStatusTwo) {
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2) << arguments;
     EXPECT_TRUE(ReadBytes(dir.Path("stderr")).starts_with("kestrelix-cli: -: could not write standard output"))
         << arguments << ": " << ReadBytes(dir.Path("stderr"));
+  }
+}
+
+TEST(CliExecutable, PipesAndDevicesNamedAsFilesAreReadAndWrittenDirectly) {
+  const TempDir dir;
+  const std::string rom = AsBytes(RomCharset());
+  WriteBytes(dir.Path("rom.chr"), rom);
+  // Shell lines with CLI for the executable; the line's standard output is compared. The helpers are
+  // timed so that a refused stream leaves no process waiting for ever.
+  struct StreamCase {
+    const char* name;
+    std::string line;
+    std::string expected;
+  };
+  const std::vector<StreamCase> cases{
+      {"a FIFO in", "mkfifo in.fifo; (timeout 10 cat rom.chr >in.fifo &); CLI convert in.fifo - --to chr", rom},
+      {"a FIFO out", "mkfifo out.fifo; CLI convert rom.chr out.fifo --to chr & timeout 10 cat out.fifo; wait $!", rom},
+      {"/dev/stdout on a pipe", "CLI convert rom.chr /dev/stdout --to prg --load-address 3800 | cat",
+       std::string("\x00\x38", 2) + rom},
+      {"/dev/null out", "CLI convert rom.chr /dev/null --to chr", ""},
+  };
+  for (const StreamCase& c : cases) {
+    std::string line = c.line;
+    line.replace(line.find("CLI"), 3, KX_CLI_EXECUTABLE);
+    const std::string command = "cd " + dir.Dir() + " && rm -f in.fifo out.fifo && (" + line + ") >" +
+                                dir.Path("stdout") + " 2>" + dir.Path("stderr");
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0) << c.name;
+    EXPECT_EQ(ReadBytes(dir.Path("stderr")), "") << c.name;
+    EXPECT_TRUE(ReadBytes(dir.Path("stdout")) == c.expected) << c.name;
   }
 }
 

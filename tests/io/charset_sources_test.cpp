@@ -202,27 +202,32 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
 TEST(CharPadSource, EveryKnownVersionAndRefusals) {
   const FileBytes glyphs = Counting(300 * 8, 1);
   const FileBytes few = Counting(10 * 8, 40);
-  for (const int version : {1, 2, 3, 4, 5, 6}) {
+  // Version 80 stands for 8 as early builds wrote it, with a fourth character colour.
+  for (const int version : {1, 2, 3, 4, 5, 6, 7, 8, 80, 82, 9}) {
     const bool many = version != 1;  // version 1 counts characters in one byte
     const FileBytes& content = many ? glyphs : few;
-    const FileBytes file = source_files::CharPad(version, content, version % 2 == 0);
+    const FileBytes file = version == 80 ? source_files::CharPad(8, content, false, true)
+                                         : source_files::CharPad(version, content, version % 2 == 0);
     const auto read = ReadCharsetSource(file, "p.ctm", {});
     ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << version << ": " << std::get<SourceRefusal>(read).reason;
     const SourceReading& r = std::get<SourceReading>(read);
     EXPECT_EQ(r.kind, SourceKind::CharPad);
     EXPECT_EQ(r.placed.glyphCount, many ? 256 : 10) << version;
     EXPECT_EQ(r.facts.charPad->charCount, many ? 300 : 10) << version;
-    EXPECT_EQ(r.facts.charPad->multicolour, version % 2 == 0) << version;
+    EXPECT_EQ(r.facts.charPad->multicolour, version % 2 == 0 && version != 80) << version;
     EXPECT_EQ(r.facts.charPad->colours, (std::array<int, 4>{11, 12, 13, 1})) << version;
     for (int i = 0; i < r.placed.glyphCount * 8; ++i) ASSERT_EQ(r.placed.charset[i], content[i]) << version << " " << i;
   }
   const FileBytes v5 = source_files::CharPad(5, glyphs, false);
-  FileBytes v7 = v5;
-  v7[3] = 7;
+  FileBytes v10 = v5;
+  v10[3] = 10;
+  FileBytes v9 = source_files::CharPad(9, glyphs, false);
+  v9[20] = 0xB1;
   FileBytes v6 = source_files::CharPad(6, glyphs, false);
   v6[11] = 0xB1;
   const std::vector<std::pair<FileBytes, const char*>> refused{
-      {v7, "CharPad project format version 7 is not known"},
+      {v10, "CharPad project format version 10 is not known"},
+      {v9, "the CharPad project has no character block where it should"},
       {v6, "the CharPad project has no character block where it should"},
       {FileBytes(v5.begin(), v5.begin() + 500), "the CharPad project ends inside its 300 characters"},
       {FileBytes(v5.begin(), v5.begin() + 12), "the CharPad project ends inside its header"},

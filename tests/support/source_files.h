@@ -79,19 +79,54 @@ inline FileBytes Snapshot(const SnapshotSpec& spec) {
   return out;
 }
 
-// A CharPad project of format `version` (1-6) holding `glyphs` (8 bytes each, at most 256 characters
-// counted in version 1), with screen colour 11, multicolours 12 and 13, character colour 1.
-inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour) {
+// The header of a CharPad project of format 7, 8, 82 or 9, up to its first block marker: screen mode
+// first from 8 on, then colouring method and flags, a grid size and a spare byte in 9, the colours with
+// a fifth background colour (14) before the character colours; `fourCharColours` gives the extra
+// character colour early builds of 8 wrote, which is then the one text modes use.
+inline FileBytes CharPadBlockHeader(int version, bool multicolour, bool fourCharColours) {
+  const std::uint8_t mode = multicolour ? 1 : 0;
+  FileBytes out{'C', 'T', 'M', static_cast<std::uint8_t>(version)};
+  if (version == 7) {
+    out.insert(out.end(), {11, 12, 13, 14, 1, 0, mode, 0});  // colours, colouring method, mode, flags
+    return out;
+  }
+  out.insert(out.end(), {mode, 0, 0});  // mode, colouring method, flags
+  if (version == 9) {
+    PutWord(out, 40, 2);  // grid 40 x 25, spare byte
+    PutWord(out, 25, 2);
+    out.push_back(0);
+  }
+  out.insert(out.end(), {11, 12, 13, 14});
+  if (fourCharColours) {
+    out.insert(out.end(), {9, 9, 9, 1});
+  } else {
+    out.insert(out.end(), {1, 9, 9});
+  }
+  return out;
+}
+
+// A CharPad project of format `version` (1-9 and 82) holding `glyphs` (8 bytes each, at most 256
+// characters counted in version 1), with screen colour 11, multicolours 12 and 13, character colour 1.
+inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour, bool fourCharColours = false) {
   const std::uint32_t countMinusOne = static_cast<std::uint32_t>(glyphs.size() / 8 - 1);
-  FileBytes out{'C', 'T', 'M', static_cast<std::uint8_t>(version), 11, 12, 13, 1, 0};
-  const std::uint8_t flag = !multicolour ? 0 : version == 5 ? 0x04 : 0x01;
-  out.push_back(flag);
+  FileBytes out;
+  if (version >= 7) {
+    out = CharPadBlockHeader(version, multicolour, fourCharColours);
+    out.push_back(0xDA);
+    out.push_back(0xB0);
+    PutWord(out, countMinusOne, 2);
+  } else {
+    out = {'C', 'T', 'M', static_cast<std::uint8_t>(version), 11, 12, 13, 1, 0};
+    const std::uint8_t flag = !multicolour ? 0 : version == 5 ? 0x04 : 0x01;
+    out.push_back(flag);
+  }
   switch (version) {
     case 1: PutWord(out, 0, 4); PutWord(out, countMinusOne, 1); PutWord(out, 0, 5); break;          // map, count, tiles
     case 2: case 3: PutWord(out, 0, 4); PutWord(out, countMinusOne, 2); PutWord(out, 0, 4); break;  // map, count, rest
     case 4: PutWord(out, countMinusOne, 2); PutWord(out, 0, 12); break;                             // count, rest of 24
     case 5: PutWord(out, countMinusOne, 2); PutWord(out, 0, 8); break;                              // count, rest of 20
     case 6: out.push_back(0xDA); out.push_back(0xB0); PutWord(out, countMinusOne, 2); break;       // block marker
+    default: break;
   }
   for (std::size_t n = 0; n < glyphs.size() / 8; ++n) {
     out.insert(out.end(), glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8),
