@@ -16,16 +16,16 @@ void Restore(CharsetStore& store, const Snapshot& s) {
 }  // namespace
 
 void UndoHistory::Push(const CharsetStore& store, bool discardRedo) {
-  if (discardRedo) redo_.clear();
-  undo_.push_back(Take(store));
+  if (discardRedo) redo_.Clear();
+  undo_.Push(Take(store));
   clearEnabled_ = true;
 }
 
 bool UndoHistory::Undo(CharsetStore& store) {
   if (undo_.empty()) return false;
-  redo_.push_back(Take(store));
-  Restore(store, undo_.back());
-  undo_.pop_back();
+  redo_.Push(Take(store));
+  Restore(store, undo_.Top());
+  undo_.Pop();
   clearEnabled_ = !undo_.empty();
   return true;
 }
@@ -33,15 +33,15 @@ bool UndoHistory::Undo(CharsetStore& store) {
 bool UndoHistory::Redo(CharsetStore& store) {
   if (redo_.empty()) return false;
   Push(store, false);
-  Restore(store, redo_.back());
-  redo_.pop_back();
+  Restore(store, redo_.Top());
+  redo_.Pop();
   if (redo_.empty()) clearEnabled_ = false;
   return true;
 }
 
 void UndoHistory::Clear() {
-  undo_.clear();
-  redo_.clear();
+  undo_.Clear();
+  redo_.Clear();
   clearEnabled_ = false;
 }
 

@@ -1,22 +1,14 @@
 #pragma once
-// Unlimited undo and redo of one charset, as two stacks of whole-charset snapshots. Each of Charset 1 and
-// Charset 2 has its own (see Document), so a swap never lets one charset's past into the other.
+// Unlimited undo and redo of one charset, as two stacks of snapshots (each keeping the older snapshots as
+// what changed). Each of Charset 1 and Charset 2 has its own (see Document), so a swap never lets one
+// charset's past into the other.
 
-#include <vector>
+#include <cstddef>
 
 #include "model/charset_store.h"
+#include "model/snapshot_stack.h"
 
 namespace kx {
-
-// The editor bytes, the per-glyph inks, the modified flag and the generation at one moment. A snapshot
-// restored into another generation (after a load, import, New or save) marks the charset modified whatever
-// it recorded: its flag spoke of another file.
-struct Snapshot {
-  Charset bytes{};
-  GlyphInks inks{};
-  bool modified = false;
-  std::uint64_t generation = 0;
-};
 
 class UndoHistory {
  public:
@@ -36,10 +28,12 @@ class UndoHistory {
 
   std::size_t UndoDepth() const { return undo_.size(); }
   std::size_t RedoDepth() const { return redo_.size(); }
+  // What both stacks hold in memory (see SnapshotStack::HeldBytes).
+  std::size_t HeldBytes() const { return undo_.HeldBytes() + redo_.HeldBytes(); }
 
  private:
-  std::vector<Snapshot> undo_;
-  std::vector<Snapshot> redo_;
+  SnapshotStack undo_;
+  SnapshotStack redo_;
   // Item 52 follows its own rule: enabled by Push and Undo, disabled when Undo empties the undo stack or
   // Redo empties the redo stack, even while the other stack still holds entries.
   bool clearEnabled_ = false;

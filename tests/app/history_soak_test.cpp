@@ -1,7 +1,7 @@
 // A long editing session: tens of thousands of edits, undos, redos and swaps on one App. Each charset's
 // history keeps every snapshot by design, so this checks that nothing is lost or mixed up at that depth,
-// nor carried into the other charset; memory is what the snapshots need (about 2.3 KiB each) plus a
-// 16-byte record per state on the test's side.
+// nor carried into the other charset; memory is what the edits changed (each older snapshot is kept as
+// its changed glyphs) plus a 16-byte record per state on the test's side.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A long editing session through the same entry points as the window: thousands of strokes with every
 // drawing and glyph tool, menu commands of every editing kind, and undo and redo in between. Afterwards
 // undoing everything must give back the charset the session started with, and the history's memory per
-// step is reported.
+// step is reported and bounded: a one-pixel click keeps one glyph, a whole-charset command the charset.
 
 #include <gtest/gtest.h>
 
@@ -75,6 +75,23 @@ class Session {
     Stroke();
   }
 
+  // A left press and release on one pixel of the editor view.
+  void Click() {
+    MouseEvent e;
+    e.x = e.y = app_.view.layout.blockSize / 2;
+    e.action = MouseAction::Down;
+    e.button = MouseButton::Left;
+    e.leftHeld = true;
+    OnEditorMouse(app_, e);
+    e.action = MouseAction::Up;
+    e.leftHeld = false;
+    OnEditorMouse(app_, e);
+    Track();
+  }
+
+  // What both charsets' histories hold.
+  std::size_t HeldBytes() const { return app_.doc.history.HeldBytes() + app_.doc.memoryHistory.HeldBytes(); }
+
   // A press, up to four moves and a release with one button, inside the visible part of the editor view.
   void Stroke() {
     const MouseButton button = Pick(3) == 0 ? MouseButton::Right : MouseButton::Left;
@@ -97,6 +114,7 @@ class Session {
   }
 
   std::size_t peakDepth = 0;
+  std::size_t peakHeldBytes = 0;
   int undoRedoMismatches = 0;
   int stepsAddingTwoSnapshots = 0;
 
@@ -126,6 +144,7 @@ class Session {
     if (depth > lastDepth_ + 1) ++stepsAddingTwoSnapshots;
     lastDepth_ = depth;
     peakDepth = std::max(peakDepth, depth);
+    peakHeldBytes = std::max(peakHeldBytes, HeldBytes());
   }
 
   ScriptedDialogs dialogs_;
@@ -147,17 +166,39 @@ TEST(LongSession, UndoingEverythingGivesBackTheStartAndTheHistoryStaysSmall) {
 
   EXPECT_EQ(session.undoRedoMismatches, 0);
   const std::size_t depth = app.doc.history.UndoDepth() + app.doc.history.RedoDepth();
-  const double bytesPerStep = static_cast<double>(sizeof(Snapshot) * session.peakDepth) / kSessionSteps;
+  const double bytesPerStep = static_cast<double>(session.peakHeldBytes) / kSessionSteps;
   std::cout << "[ session  ] " << kSessionSteps << " steps in " << seconds << " s; history " << depth
-            << " snapshots (peak " << session.peakDepth << ") of " << sizeof(Snapshot) << " bytes: "
+            << " snapshots (peak " << session.peakDepth << ", " << session.peakHeldBytes << " bytes): "
             << bytesPerStep << " bytes per step\n";
   RecordProperty("BytesPerStep", static_cast<int>(bytesPerStep));
-  // A snapshot holds the 2048 charset bytes, the 256 inks and a few bytes of flags: no step may cost more
-  // than one such snapshot, and none may take two.
+  // No step may take two snapshots, nor cost more than a whole one: the 2048 charset bytes, the 256 inks
+  // and a few bytes of flags (the newest snapshot of each stack, kept whole, adds one such at most).
   EXPECT_EQ(session.stepsAddingTwoSnapshots, 0);
   EXPECT_LE(sizeof(Snapshot), 2048u + 256u + 16u);
   EXPECT_LE(bytesPerStep, 2048.0 + 256.0 + 16.0);
   EXPECT_LE(session.peakDepth, static_cast<std::size_t>(kSessionSteps));
+
+  // Single steps, each measured when the next one is pushed (the newest is held whole until then): a
+  // one-pixel click, a whole-charset command that changes at least half the glyphs, and another one.
+  OnEditorKey(app, KeyEvent{KeyAction::Press, Key::Home}, 0, 0);  // the click lands on pixel (0, 0)
+  RunCommand(app, cmd::DrawContinuous);
+  RunCommand(app, cmd::EraseFirst128);  // drops the redo steps, so the stacks only grow from here
+  session.Click();
+  ASSERT_TRUE(GetCharsetPixel(app.doc.store.editor, 0, 0));
+  const auto measure = [&](auto&& next) {
+    const std::size_t held = session.HeldBytes();
+    next();
+    return session.HeldBytes() - held;
+  };
+  const std::size_t pixelStep = measure([&] { RunCommand(app, cmd::RestoreRomAll); });
+  const std::size_t wholeCharsetStep = measure([&] { RunCommand(app, cmd::SlideRightNoWrap); });
+  const std::size_t slideStep = measure([&] { session.Click(); });
+  std::cout << "[ steps    ] one pixel " << pixelStep << " bytes, whole charset " << wholeCharsetStep << " and "
+            << slideStep << " bytes\n";
+  EXPECT_LE(pixelStep, 100u);
+  EXPECT_LE(wholeCharsetStep, 2400u);
+  EXPECT_LE(slideStep, 2400u);
+  EXPECT_GE(wholeCharsetStep, 1024u);  // half the charset was erased: the step really keeps those glyphs
 
   // Each charset undoes back to its own start: Charset 1 to the session's, Charset 2 to the empty one the
   // first swap brought in.
