@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "gui/main_window.h"
 #include "gui/program_icon.h"
+#include "gui/import_dialogs.h"
 #include "gui/qt_dialogs.h"
 #include "gui/startup.h"
 #include "windows/about_texts.h"
@@ -39,8 +40,11 @@ int main(int argc, char** argv) {
   app.shell.buildDateTime = kx::FormatBuildDateTime(__DATE__, __TIME__);
   kx::QtDialogs dialogs(nullptr);
   app.shell.dialogs = &dialogs;
+  kx::QtImportDialogs importDialogs(nullptr);
+  app.shell.importDialogs = &importDialogs;
   const auto window = kx::StartUp(app, kx::WaitWhilePainting, kx::kSettingsFileName);
   dialogs.SetParent(window.get());
+  importDialogs.SetParent(window.get());
   kx::OpenStartUpFile(app, *window, request.file);
   const int status = qt.exec();
   kx::ShutDown(app, *window, kx::kSettingsFileName);
