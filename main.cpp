@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/settings_location.h"
 #include "gui/main_window.h"
+#include "gui/import_dialogs.h"
 #include "gui/program_icon.h"
 #include "gui/qt_dialogs.h"
 #include "gui/startup.h"
@@ -47,8 +48,11 @@ int main(int argc, char** argv) {
       kx::ChooseSettingsLocation(request.launch, {Variable("HOME"), Variable("XDG_CONFIG_HOME")});
   const std::string settingsPath = kx::MakeSettingsFolder(location) ? location.settingsPath : "";
   app.shell.startFolder = location.startFolder;
+  kx::QtImportDialogs importDialogs(nullptr);
+  app.shell.importDialogs = &importDialogs;
   const auto window = kx::StartUp(app, kx::WaitWhilePainting, settingsPath);
   dialogs.SetParent(window.get());
+  importDialogs.SetParent(window.get());
   kx::OpenStartUpFile(app, *window, request.file);
   const int status = qt.exec();
   kx::ShutDown(app, *window, location.settingsPath);

@@ -4,8 +4,11 @@
 
 namespace kx {
 
-App::App() : scriptedDialogs_(std::make_unique<ScriptedDialogs>()) {
+App::App()
+    : scriptedDialogs_(std::make_unique<ScriptedDialogs>()),
+      scriptedImportDialogs_(std::make_unique<ScriptedImportDialogs>()) {
   shell.dialogs = scriptedDialogs_.get();
+  shell.importDialogs = scriptedImportDialogs_.get();
   // The pictures always show the store, from the first moment on.
   RenderStartupPictures(*this);
 }

@@ -6,6 +6,7 @@
 
 #include "app/command_table.h"
 #include "app/document.h"
+#include "app/import_dialogs.h"
 #include "app/shell_state.h"
 #include "app/view_session.h"
 
@@ -24,6 +25,7 @@ struct App {
 
  private:
   std::unique_ptr<ScriptedDialogs> scriptedDialogs_;
+  std::unique_ptr<ScriptedImportDialogs> scriptedImportDialogs_;
 };
 
 // Recomputes the window title from the store.

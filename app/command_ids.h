@@ -108,5 +108,9 @@ inline constexpr CommandId About = 394;
 // File menu, "Export..." submenu, after the row exports
 inline constexpr CommandId ExportSource = 395;
 
+// File menu, "Import..." submenu, after a separator at its end
+inline constexpr CommandId ImportFromSource = 396;
+inline constexpr CommandId ImportFromSheet = 397;
+
 }  // namespace cmd
 }  // namespace kx

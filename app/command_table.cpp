@@ -11,6 +11,7 @@
 #include "app/font_preview_commands.h"
 #include "app/help_command.h"
 #include "app/image_commands.h"
+#include "app/source_import_commands.h"
 #include "app/unsaved_prompt.h"
 #include "app/file_session.h"
 #include "app/tool_commands.h"
@@ -180,7 +181,11 @@ MenuNode FileMenu() {
           Focus(Row(cmd::ImportBugged, "Import Bugged Morvane (2049 Bytes)",
                     Bind(ImportCharsetBytes, std::uint64_t{kShortPrgFileBytes}))),
           Separator(),
-          Focus(Row(cmd::ImportImage, "Import Charset as Image (512x128px)", ImportCharsetImage)))),
+          Focus(Row(cmd::ImportImage, "Import Charset as Image (512x128px)", ImportCharsetImage)),
+          Separator(),
+          Focus(Row(cmd::ImportFromSource, "Import Charset from Program, Binary, Snapshot or Project...",
+                    ImportCharsetFromSource)),
+          Focus(Row(cmd::ImportFromSheet, "Import Charset from Font Sheet...", ImportCharsetFromSheet)))),
       Submenu("Export...", Nodes(
           PartialFileItems(cmd::ExportFirst, "Export", [](int rows) { return Bind(ExportRows, rows); }),
           Separator(),

@@ -12,6 +12,8 @@
 
 namespace kx {
 
+class ImportDialogs;
+
 // Things only the window system can do, asked for by the core and carried out by the adapter after the
 // event that asked. Each flag is cleared by whoever acts on it.
 struct UiRequests {
@@ -40,6 +42,9 @@ struct ShellState {
   // Message boxes, requesters, clipboard and the desktop. Points at a scripted stand-in until the
   // adapter (or a test) plugs in its own.
   Dialogs* dialogs = nullptr;
+  // The import dialogs of programs, binaries, snapshots, projects and font sheets (app/import_dialogs.h);
+  // a scripted stand-in that cancels until the adapter (or a test) plugs in its own.
+  ImportDialogs* importDialogs = nullptr;
 };
 
 }  // namespace kx

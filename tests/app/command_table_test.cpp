@@ -43,7 +43,7 @@ TEST(CommandTable, TopLevelTitlesInOrder) {
 TEST(CommandTable, EveryCommandOnceExceptSlideRightNoWrapTwice) {
   const std::pair<CommandId, CommandId> ranges[] = {
       {20, 23}, {25, 40}, {43, 55}, {66, 125}, {127, 129}, {143, 147}, {150, 155},
-      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 395}};
+      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 397}};
   std::map<CommandId, int> expected;
   for (auto [first, last] : ranges) {
     for (CommandId id = first; id <= last; ++id) expected[id] = 1;
@@ -63,6 +63,8 @@ TEST(CommandTable, TextsKeepTheirExactSpacingAndTabs) {
       {34, "Export 256 Bytes     (Row 1)"},
       {40, "Export 1792 Bytes   (Rows 1 -> 7)"},
       {395, "Export as Source..."},
+      {396, "Import Charset from Program, Binary, Snapshot or Project..."},
+      {397, "Import Charset from Font Sheet..."},
       {32, "Import Bugged Morvane (2049 Bytes)"},
       {20, "New\tCtrl+N"},
       {23, "Save As\tCtrl+Shift+S"},
@@ -152,6 +154,8 @@ TEST(CommandTable, FileMenuTreeWithTheSourceExportLastInExport) {
   EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Export...")),
             (std::vector<CommandId>{34, 35, 36, 37, 38, 39, 40, -1, 395}));
   EXPECT_EQ(Table().Find(395)->path, (std::vector<std::string>{"File", "Export..."}));
+  EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Import...")),
+            (std::vector<CommandId>{25, 26, 27, 28, 29, 30, 31, -1, 32, -1, 33, -1, 396, 397}));
 }
 
 TEST(CommandTable, CommandsKnowTheSubmenusTheySitIn) {

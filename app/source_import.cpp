@@ -1,0 +1,336 @@
+#include "app/source_import.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+
+#include "app/edit_commands.h"
+#include "io/raw_source.h"
+#include "runtime/image_codec.h"
+
+namespace kx {
+namespace {
+
+constexpr std::array<const char*, 16> kColourNames{
+    "black", "white", "red", "cyan", "purple", "green", "blue", "yellow",
+    "orange", "brown", "light red", "dark grey", "grey", "light green", "light blue", "light grey"};
+
+constexpr int kWhite = 1;
+constexpr int kBlack = 0;
+
+std::string ColourText(int colour) {
+  return std::to_string(colour) + " " + kColourNames[static_cast<std::size_t>(colour & 15)];
+}
+
+template <class T>
+const SourceRefusal* Refused(const SourceResult<T>& result) {
+  return std::get_if<SourceRefusal>(&result);
+}
+
+// The editor's own colours: glyphs as the charset pane draws them.
+PreviewLook PaneLook(const Palette& palette) {
+  return {false, palette[kPaperIndex], 0, 0, palette[kInkIndex]};
+}
+
+// The C64's colours. The character colour is not in the charset, so glyphs take white (black on a white
+// background); in multicolour a character colour of 8..15 is the one that turns multicolour on, and
+// 1 + 8 shows its 11 pairs in white.
+PreviewLook C64Look(bool multicolour, int background, int multi1, int multi2, int ink) {
+  const Palette c64 = MakePalette(Brightness::High);
+  return {multicolour, c64[static_cast<std::size_t>(background & 15)], c64[static_cast<std::size_t>(multi1 & 15)],
+          c64[static_cast<std::size_t>(multi2 & 15)], c64[static_cast<std::size_t>(ink & 15)]};
+}
+
+int InkOn(int background) { return (background & 15) == kWhite ? kBlack : kWhite; }
+
+// Refreshes `outcome` from the glyphs the choices give (or the reason there are none) at `firstText`.
+void Settle(ImportOutcome& outcome, SourceResult<GlyphBytes> glyphs, const std::string& firstText) {
+  outcome.result.reset();
+  outcome.problem.clear();
+  const std::optional<std::uint64_t> first = ParseSourceNumber(firstText, kGlyphCount - 1);
+  if (!first) {
+    outcome.problem = "The first glyph must be a number from 0 to 255, not \"" + firstText + "\".";
+  } else if (const auto* refusal = Refused(glyphs)) {
+    outcome.problem = ImportProblemText(refusal->reason);
+  } else {
+    auto placed = PlaceGlyphs(outcome.base, std::get<GlyphBytes>(glyphs), static_cast<int>(*first));
+    if (const auto* refusal = Refused(placed)) {
+      outcome.problem = ImportProblemText(refusal->reason);
+    } else {
+      outcome.result = std::get<PlacedGlyphs>(placed).charset;
+    }
+  }
+  outcome.preview = ComposeCharsetPreview(outcome.result.value_or(outcome.base), outcome.look);
+}
+
+// A run of memory cut to the glyphs that fit from the first glyph on (the first glyph is checked later).
+GlyphBytes FitFrom(GlyphBytes glyphs, const std::string& firstText) {
+  const int first = static_cast<int>(ParseSourceNumber(firstText, kGlyphCount - 1).value_or(0));
+  glyphs.resize(std::min(glyphs.size(), static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes));
+  return glyphs;
+}
+
+// An address or offset as typed; `what` names it in the refusal.
+SourceResult<std::uint64_t> Number(const std::string& text, std::uint64_t limit, const std::string& what) {
+  if (const auto value = ParseSourceNumber(text, limit)) return *value;
+  return SourceRefusal{"The " + what + " must be a number from 0 to " + HexAddress(static_cast<std::uint32_t>(
+                           std::min<std::uint64_t>(limit, 0xFFFFFFFF))) + " (decimal, $hex or 0xhex), not \"" + text + "\"."};
+}
+
+SourceResult<GlyphBytes> ProgramChoice(const SourceImport& s) {
+  if (s.program.partialGlyphs > 0) return ProgramGlyphs(s.file, s.program);
+  std::optional<std::uint32_t> address;
+  if (!s.address.empty()) {
+    const auto typed = Number(s.address, 0xFFFF, "address");
+    if (const auto* refusal = Refused(typed)) return *refusal;
+    address = static_cast<std::uint32_t>(std::get<std::uint64_t>(typed));
+  }
+  auto glyphs = ProgramGlyphs(s.file, s.program, address);
+  if (Refused(glyphs) && address) {
+    return SourceRefusal{HexAddress(*address) + " is not the start of a 2 KiB window of this program: "
+                         "the windows start at multiples of 8 from " + HexAddress(s.program.windows.front().address) +
+                         " to " + HexAddress(s.program.windows.back().address) + "."};
+  }
+  return FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+}
+
+SourceResult<GlyphBytes> RawChoice(const SourceImport& s) {
+  const auto offset = Number(s.offset.empty() ? "0" : s.offset, s.file.size(), "offset");
+  if (const auto* refusal = Refused(offset)) return *refusal;
+  std::optional<int> count;
+  if (!s.count.empty()) {
+    const auto typed = ParseSourceNumber(s.count, kGlyphCount);
+    if (!typed || *typed == 0) return SourceRefusal{"The glyph count must be a number from 1 to 256, not \"" + s.count + "\"."};
+    count = static_cast<int>(*typed);
+  }
+  auto glyphs = RawGlyphs(s.file, std::get<std::uint64_t>(offset), count);
+  if (const auto* refusal = Refused(glyphs)) return *refusal;
+  return count ? std::get<GlyphBytes>(std::move(glyphs)) : FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+}
+
+SourceResult<GlyphBytes> SnapshotChoice(const SourceImport& s) {
+  std::optional<std::uint32_t> address;
+  if (!s.address.empty()) {
+    const auto typed = Number(s.address, kLastRamWindow, "RAM address");
+    if (const auto* refusal = Refused(typed)) return *refusal;
+    address = static_cast<std::uint32_t>(std::get<std::uint64_t>(typed));
+  }
+  auto glyphs = SnapshotGlyphs(s.snapshot, address);
+  if (const auto* refusal = Refused(glyphs)) return *refusal;
+  return FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+}
+
+void Update(SourceImport& s) {
+  SourceResult<GlyphBytes> glyphs = SourceRefusal{s.outcome.problem};
+  if (s.outcome.facts.empty()) {  // the kind did not examine: keep its reason
+  } else if (s.kind == SourceKind::Program) {
+    glyphs = ProgramChoice(s);
+  } else if (s.kind == SourceKind::Raw) {
+    glyphs = RawChoice(s);
+  } else if (s.kind == SourceKind::Snapshot) {
+    glyphs = SnapshotChoice(s);
+  } else {
+    glyphs = CharPadGlyphs(s.file, s.charPad);
+  }
+  Settle(s.outcome, std::move(glyphs), s.firstGlyph);
+}
+
+std::string ProgramFacts(const ProgramChoices& p) {
+  std::string facts = "C64 program loaded at " + HexAddress(p.loadAddress) + ", " + std::to_string(p.dataBytes) + " bytes";
+  if (p.partialGlyphs > 0) return facts + ": a partial charset of " + std::to_string(p.partialGlyphs) + " glyphs";
+  return facts + ": 2 KiB windows start at multiples of 8 from " + HexAddress(p.windows.front().address) + " to " +
+         HexAddress(p.windows.back().address);
+}
+
+std::string SnapshotFacts(const SnapshotChoices& s) {
+  std::string facts = "VICE snapshot (" + s.machine + "): VIC-II in " + std::string(VicModeName(s.mode)) +
+                      " mode, bank " + std::to_string(s.bank) + ", charset at " + HexAddress(s.charAddress) +
+                      (s.romCharset ? " (character ROM)" : "") + "\nborder $D020 " + ColourText(s.border) +
+                      ", background $D021 " + ColourText(s.background[0]) + ", $D022 " + ColourText(s.background[1]) +
+                      ", $D023 " + ColourText(s.background[2]) + ", $D024 " + ColourText(s.background[3]);
+  return facts;
+}
+
+std::string CharPadFacts(const CharPadChoices& c) {
+  std::string facts = "CharPad project, version " + std::to_string(c.version) + ": " + std::to_string(c.charCount) +
+                      " characters";
+  if (c.charCount > c.glyphCount) facts += ", the first " + std::to_string(c.glyphCount) + " taken";
+  return facts + (c.multicolour ? ", multicolour" : ", hi-res");
+}
+
+// Examines the file as `kind`; the facts stay empty and the problem says why when it is no such thing.
+void Examine(SourceImport& s, SourceKind kind) {
+  s.kind = kind;
+  s.outcome.facts.clear();
+  s.outcome.problem.clear();
+  s.outcome.look = PaneLook(s.palette);
+  const ByteSpan file(s.file);
+  if (kind == SourceKind::Program) {
+    auto examined = ExamineProgram(file);
+    if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
+    s.program = std::get<ProgramChoices>(std::move(examined));
+    s.outcome.facts = ProgramFacts(s.program);
+  } else if (kind == SourceKind::Raw) {
+    s.outcome.facts = "Binary of " + std::to_string(s.file.size()) + " bytes";
+  } else if (kind == SourceKind::Snapshot) {
+    auto examined = ExamineSnapshot(file);
+    if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
+    s.snapshot = std::get<SnapshotChoices>(std::move(examined));
+    s.outcome.facts = SnapshotFacts(s.snapshot);
+    const auto& bg = s.snapshot.background;
+    // Extended colour picks each cell's background by its screen code; glyphs show on $D021 in hi-res.
+    s.outcome.look = C64Look(s.snapshot.mode == VicMode::Multicolour, bg[0], bg[1], bg[2], InkOn(bg[0]));
+  } else {
+    auto examined = ExamineCharPad(file);
+    if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
+    s.charPad = std::get<CharPadChoices>(std::move(examined));
+    s.outcome.facts = CharPadFacts(s.charPad);
+    const auto& c = s.charPad.colours;
+    // A multicolour character's 11 pairs take the low three bits of its colour, as on the C64.
+    if (s.charPad.multicolour) s.outcome.look = C64Look(true, c[0], c[1], c[2], c[3] & 7);
+  }
+}
+
+SourceKind KindForDialog(ByteSpan file, const std::string& path) {
+  switch (DetectSourceKind(file, path).value_or(SourceKind::Raw)) {
+    case SourceKind::Snapshot: return SourceKind::Snapshot;
+    case SourceKind::CharPad: return SourceKind::CharPad;
+    case SourceKind::Program:
+    case SourceKind::PrgCharset: return SourceKind::Program;
+    case SourceKind::Picture: return SourceKind::Picture;
+    default: return SourceKind::Raw;
+  }
+}
+
+}  // namespace
+
+std::string ImportProblemText(std::string reason) {
+  if (reason.empty()) return reason;
+  reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+  if (reason.back() != '.') reason += '.';
+  return reason;
+}
+
+SourceResult<SourceImport> OpenSourceImport(std::string path, std::vector<std::uint8_t> file, const Charset& base,
+                                            const Palette& palette) {
+  const SourceKind kind = KindForDialog(file, path);
+  if (kind == SourceKind::Picture) {
+    return SourceRefusal{"This is a picture: use \"Import Charset from Font Sheet...\" or \"Import Charset as Image "
+                         "(512x128px)\"."};
+  }
+  SourceImport state;
+  state.path = std::move(path);
+  state.file = std::move(file);
+  state.palette = palette;
+  state.outcome.base = base;
+  Examine(state, kind);
+  // A file with no signature that is no program after all is still a binary; a damaged snapshot or
+  // project is refused.
+  if (state.outcome.facts.empty() && kind == SourceKind::Program) Examine(state, SourceKind::Raw);
+  if (state.outcome.facts.empty()) return SourceRefusal{state.outcome.problem};
+  Update(state);
+  return state;
+}
+
+void SetSourceKind(SourceImport& state, SourceKind kind) {
+  if (std::ranges::find(kDialogSourceKinds, kind) == std::end(kDialogSourceKinds)) return;
+  Examine(state, kind);
+  Update(state);
+}
+
+void SetSourceField(SourceImport& state, SourceField field, std::string text) {
+  switch (field) {
+    case SourceField::Address: state.address = std::move(text); break;
+    case SourceField::Offset: state.offset = std::move(text); break;
+    case SourceField::Count: state.count = std::move(text); break;
+    case SourceField::FirstGlyph: state.firstGlyph = std::move(text); break;
+  }
+  Update(state);
+}
+
+bool UsesField(const SourceImport& state, SourceField field) {
+  switch (field) {
+    case SourceField::Address:
+      return state.kind == SourceKind::Snapshot || (state.kind == SourceKind::Program && state.program.partialGlyphs == 0);
+    case SourceField::Offset:
+    case SourceField::Count: return state.kind == SourceKind::Raw;
+    case SourceField::FirstGlyph: return true;
+  }
+  return false;
+}
+
+namespace {
+
+void UpdateSheet(SheetImport& s) {
+  std::optional<std::uint32_t> paper;
+  if (!s.paper.empty()) {
+    paper = ParsePaperColour(s.paper);
+    if (!paper) {
+      s.outcome.facts.clear();
+      return Settle(s.outcome, SourceRefusal{"The paper colour must be six hex digits RRGGBB, not \"" + s.paper + "\"."},
+                    s.firstGlyph);
+    }
+  }
+  auto cut = CutFontSheet(s.sheet, {paper, s.unique});
+  if (const auto* refusal = Refused(cut)) {
+    s.outcome.facts.clear();
+    return Settle(s.outcome, *refusal, s.firstGlyph);
+  }
+  SheetCut& sheet = std::get<SheetCut>(cut);
+  // Cells past glyph 255 from the first glyph on do not fit and are left out with those past the 256th.
+  GlyphBytes glyphs = FitFrom(std::move(sheet.glyphs), s.firstGlyph);
+  const int taken = static_cast<int>(glyphs.size()) / kGlyphBytes;
+  const int leftOut = sheet.cells - taken;
+  char paperText[8];
+  std::snprintf(paperText, sizeof paperText, "%06X", static_cast<unsigned>(sheet.paper));
+  s.outcome.facts = std::to_string(s.sheet.Width()) + "x" + std::to_string(s.sheet.Height()) + " pixels, " +
+                    std::to_string(sheet.columns) + "x" + std::to_string(sheet.rows) + " cells, paper " + paperText +
+                    "\n" + std::to_string(taken) + " glyphs taken";
+  if (sheet.dropped > 0) s.outcome.facts += ", " + std::to_string(sheet.dropped) + " repeated cells dropped";
+  if (leftOut > 0) s.outcome.facts += ", " + std::to_string(leftOut) + " cells left out (past glyph 255)";
+  Settle(s.outcome, glyphs.empty() ? SourceResult<GlyphBytes>(SourceRefusal{"The font sheet has no cell."})
+                                   : SourceResult<GlyphBytes>(std::move(glyphs)),
+         s.firstGlyph);
+}
+
+}  // namespace
+
+SourceResult<SheetImport> OpenSheetImport(std::string path, std::span<const std::uint8_t> file, const Charset& base,
+                                          const Palette& palette) {
+  DecodeResult decoded = DecodeImage(file);
+  if (!decoded.image) return SourceRefusal{"Not a PNG, BMP or JPEG picture that can be read (" + decoded.error + ")."};
+  SheetImport state;
+  state.path = std::move(path);
+  state.sheet = std::move(*decoded.image);
+  state.palette = palette;
+  state.outcome.base = base;
+  state.outcome.look = PaneLook(palette);
+  UpdateSheet(state);
+  // The picture itself must fit the grid; a paper or first glyph the user types later is the dialog's.
+  if (state.outcome.facts.empty()) return SourceRefusal{state.outcome.problem};
+  return state;
+}
+
+void SetSheetPaper(SheetImport& state, std::string text) {
+  state.paper = std::move(text);
+  UpdateSheet(state);
+}
+
+void SetSheetUnique(SheetImport& state, bool unique) {
+  state.unique = unique;
+  UpdateSheet(state);
+}
+
+void SetSheetFirstGlyph(SheetImport& state, std::string text) {
+  state.firstGlyph = std::move(text);
+  UpdateSheet(state);
+}
+
+void ApplyImportedCharset(App& app, const Charset& charset) {
+  BeginEdit(app);
+  app.doc.store.editor = charset;
+  EndEdit(app);
+}
+
+}  // namespace kx

@@ -1,0 +1,96 @@
+#pragma once
+// The two import dialogs as plain state: "Import Charset from Program, Binary, Snapshot or Project..."
+// (C64 programs at any address, binaries at an offset, VICE snapshots, CharPad projects) and "Import
+// Charset from Font Sheet...". Each holds the examined file, the user's choices as typed, the charset they
+// would give (or why there is none) and the preview of it. The Qt dialogs only show this state and feed it;
+// OK hands the charset to ApplyImportedCharset.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "io/charpad_source.h"
+#include "io/charset_source.h"
+#include "io/program_source.h"
+#include "io/snapshot_source.h"
+#include "model/charset.h"
+#include "model/palette.h"
+#include "runtime/image.h"
+#include "views/charset_preview.h"
+
+namespace kx {
+
+struct App;
+
+// The text fields of the source dialog. Numbers are typed in decimal, "$hex" or "0xhex".
+enum class SourceField {
+  Address,     // a whole program's 2 KiB window, or any 2 KiB of a snapshot's RAM; empty: the default
+  Offset,      // a binary's first byte
+  Count,       // a binary's glyph count, 1..256; empty: every glyph that fits
+  FirstGlyph,  // where the first glyph goes, 0..255
+};
+
+// What a dialog offers or would do now, shared by both dialogs.
+struct ImportOutcome {
+  Charset base{};                 // the editor charset when the dialog opened
+  std::optional<Charset> result;  // the charset OK would give
+  std::string problem;            // why there is none, for the dialog and the message box
+  std::string facts;              // what the file says, one line per fact
+  PreviewLook look;
+  Image preview;                  // the 256 glyphs of `result` (else `base`) as the look draws them
+};
+
+struct SourceImport {
+  std::string path;
+  std::vector<std::uint8_t> file;
+  SourceKind kind = SourceKind::Raw;  // Program, Raw, Snapshot or CharPad
+  Palette palette = MakePalette();
+  ProgramChoices program;
+  SnapshotChoices snapshot;
+  CharPadChoices charPad;
+  std::string address, offset, count, firstGlyph = "0";
+  ImportOutcome outcome;
+};
+
+// The kinds the source dialog reads, in the order its kind list shows them.
+inline constexpr SourceKind kDialogSourceKinds[] = {SourceKind::Program, SourceKind::Raw, SourceKind::Snapshot,
+                                                    SourceKind::CharPad};
+
+// Examines `file` as the kind its content tells (a snapshot's or project's signature; a program by its
+// extension or its editor size of 2050 bytes; anything else a binary) and works out the default choice.
+// A picture, or a snapshot or project that cannot be read, is refused with the reason.
+SourceResult<SourceImport> OpenSourceImport(std::string path, std::vector<std::uint8_t> file, const Charset& base,
+                                            const Palette& palette);
+
+// Reads the file again as `kind` (the user's pick in the kind list); a file that is no such thing leaves
+// no result and says why.
+void SetSourceKind(SourceImport& state, SourceKind kind);
+void SetSourceField(SourceImport& state, SourceField field, std::string text);
+// Whether the field means anything for the kind (and, for programs, partial charset or whole program).
+bool UsesField(const SourceImport& state, SourceField field);
+
+struct SheetImport {
+  std::string path;
+  Image sheet;
+  Palette palette = MakePalette();
+  std::string paper;       // "RRGGBB"; empty: the sheet's most common colour
+  bool unique = false;     // drop cells equal to an earlier one
+  std::string firstGlyph = "0";
+  ImportOutcome outcome;
+};
+
+// Decodes a PNG, BMP or JPEG font sheet; refused when it does not decode or cannot be cut on its 8x8 grid.
+SourceResult<SheetImport> OpenSheetImport(std::string path, std::span<const std::uint8_t> file, const Charset& base,
+                                          const Palette& palette);
+void SetSheetPaper(SheetImport& state, std::string text);
+void SetSheetUnique(SheetImport& state, bool unique);
+void SetSheetFirstGlyph(SheetImport& state, std::string text);
+
+// A reader's reason ("offset 100 leaves no whole glyph ...") as a sentence for the dialog and message box.
+std::string ImportProblemText(std::string reason);
+
+// OK: the editor charset becomes `charset` as one edit (one undo step, modified, title); its name, file,
+// file type and has-file flag stay as they were.
+void ApplyImportedCharset(App& app, const Charset& charset);
+
+}  // namespace kx

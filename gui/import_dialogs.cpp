@@ -1,0 +1,163 @@
+#include "gui/import_dialogs.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/canvas_widget.h"
+
+namespace kx {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+std::string S(const QString& text) { return text.toUtf8().toStdString(); }
+
+}  // namespace
+
+ImportDialogBase::ImportDialogBase(QWidget* parent, const std::string& title, const std::string& path)
+    : QDialog(parent) {
+  setWindowTitle(Q(title));
+  auto* layout = new QVBoxLayout(this);
+  auto* file = new QLabel(Q(path), this);
+  file->setObjectName("path");
+  layout->addWidget(file);
+  facts_ = new QLabel(this);
+  facts_->setObjectName("facts");
+  layout->addWidget(facts_);
+  form_ = new QFormLayout;
+  layout->addLayout(form_);
+  preview_ = new CanvasWidget(this);
+  preview_->setObjectName("preview");
+  preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
+  preview_->setFocusPolicy(Qt::NoFocus);
+  layout->addWidget(preview_);
+  problem_ = new QLabel(this);
+  problem_->setObjectName("problem");
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet("color: #B00000");
+  layout->addWidget(problem_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+void ImportDialogBase::ShowOutcome(const ImportOutcome& outcome) {
+  facts_->setText(Q(outcome.facts));
+  problem_->setText(Q(outcome.problem));
+  const Image& picture = outcome.preview;
+  preview_->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.Stride() * 4);
+}
+
+QLineEdit* ImportDialogBase::AddField(const char* name, const QString& label, const std::string& text,
+                                      const QString& hint) {
+  auto* field = new QLineEdit(Q(text), this);
+  field->setObjectName(name);
+  field->setPlaceholderText(hint);
+  form_->addRow(label, field);
+  return field;
+}
+
+SourceImportDialog::SourceImportDialog(QWidget* parent, SourceImport& state)
+    : ImportDialogBase(parent, "Import Charset from Program, Binary, Snapshot or Project", state.path), state_(state) {
+  auto* kind = new QComboBox(this);
+  kind->setObjectName("kind");
+  for (SourceKind k : kDialogSourceKinds) kind->addItem(Q(std::string(SourceKindName(k))));
+  kind->setCurrentIndex(static_cast<int>(std::ranges::find(kDialogSourceKinds, state.kind) - std::begin(kDialogSourceKinds)));
+  form_->addRow("Read as:", kind);
+  connect(kind, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    SetSourceKind(state_, kDialogSourceKinds[index]);
+    Refresh();
+  });
+  const struct {
+    SourceField field;
+    const char* name;
+    const char* label;
+    const char* hint;
+    std::string text;
+  } fields[] = {
+      {SourceField::Address, "address", "C64 address:", "the default", state.address},
+      {SourceField::Offset, "offset", "Offset:", "0", state.offset},
+      {SourceField::Count, "count", "Glyph count:", "every glyph that fits", state.count},
+      {SourceField::FirstGlyph, "firstGlyph", "First glyph:", "0", state.firstGlyph},
+  };
+  for (const auto& f : fields) {
+    QLineEdit* edit = AddField(f.name, f.label, f.text, f.hint);
+    connect(edit, &QLineEdit::textEdited, this, [this, field = f.field](const QString& text) {
+      SetSourceField(state_, field, S(text));
+      Refresh();
+    });
+  }
+  Refresh();
+}
+
+void SourceImportDialog::Refresh() {
+  // Rows 1.. are the fields in SourceField order, after the kind list.
+  for (int field = 0; field < 4; ++field) {
+    form_->setRowVisible(field + 1, UsesField(state_, static_cast<SourceField>(field)));
+  }
+  ShowOutcome(state_.outcome);
+}
+
+SheetImportDialog::SheetImportDialog(QWidget* parent, SheetImport& state)
+    : ImportDialogBase(parent, "Import Charset from Font Sheet", state.path), state_(state) {
+  auto* paperRow = new QHBoxLayout;
+  auto* paper = new QLineEdit(Q(state.paper), this);
+  paper->setObjectName("paper");
+  paper->setPlaceholderText("the most common colour");
+  auto* pick = new QPushButton("Pick...", this);
+  pick->setObjectName("pickPaper");
+  paperRow->addWidget(paper);
+  paperRow->addWidget(pick);
+  form_->addRow("Paper (RRGGBB):", paperRow);
+  connect(paper, &QLineEdit::textChanged, this, [this](const QString& text) {
+    SetSheetPaper(state_, S(text));
+    ShowOutcome(state_.outcome);
+  });
+  connect(pick, &QPushButton::clicked, this, [this, paper] {
+    const QColor colour = QColorDialog::getColor(Qt::black, this, "Paper Colour");
+    if (colour.isValid()) paper->setText(colour.name().mid(1).toUpper());
+  });
+  auto* unique = new QCheckBox("Drop cells equal to an earlier cell", this);
+  unique->setObjectName("unique");
+  unique->setChecked(state.unique);
+  form_->addRow("", unique);
+  connect(unique, &QCheckBox::toggled, this, [this](bool on) {
+    SetSheetUnique(state_, on);
+    ShowOutcome(state_.outcome);
+  });
+  QLineEdit* first = AddField("firstGlyph", "First glyph:", state.firstGlyph, "0");
+  connect(first, &QLineEdit::textEdited, this, [this](const QString& text) {
+    SetSheetFirstGlyph(state_, S(text));
+    ShowOutcome(state_.outcome);
+  });
+  ShowOutcome(state_.outcome);
+}
+
+QWidget* QtImportDialogs::ModalParent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return parent_;
+}
+
+bool QtImportDialogs::RunSourceImport(SourceImport& state) {
+  SourceImportDialog dialog(ModalParent(), state);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtImportDialogs::RunSheetImport(SheetImport& state) {
+  SheetImportDialog dialog(ModalParent(), state);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace kx

@@ -1,0 +1,70 @@
+#pragma once
+// The import dialogs on Qt: modal QDialogs whose fields feed the plain state of app/source_import.h and
+// show what it says (facts, problem, preview). The dialogs decide nothing themselves.
+
+#include <QDialog>
+#include <QPointer>
+
+#include "app/import_dialogs.h"
+
+class QDialogButtonBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+
+namespace kx {
+
+class CanvasWidget;
+
+// The parts both dialogs share: the file's facts, the preview, the problem line and OK / Cancel.
+class ImportDialogBase : public QDialog {
+ public:
+  ImportDialogBase(QWidget* parent, const std::string& title, const std::string& path);
+
+ protected:
+  // Shows the outcome; the subclasses call it after every change of the state.
+  void ShowOutcome(const ImportOutcome& outcome);
+  QLineEdit* AddField(const char* name, const QString& label, const std::string& text, const QString& hint);
+
+  QFormLayout* form_ = nullptr;
+
+ private:
+  QLabel* facts_ = nullptr;
+  CanvasWidget* preview_ = nullptr;
+  QLabel* problem_ = nullptr;
+};
+
+// Object names for tests: "kind" (combo box), "address", "offset", "count", "firstGlyph" (line edits).
+class SourceImportDialog : public ImportDialogBase {
+ public:
+  SourceImportDialog(QWidget* parent, SourceImport& state);
+
+ private:
+  void Refresh();
+  SourceImport& state_;
+};
+
+// Object names for tests: "paper" (line edit), "pickPaper" (button), "unique" (check box), "firstGlyph".
+class SheetImportDialog : public ImportDialogBase {
+ public:
+  SheetImportDialog(QWidget* parent, SheetImport& state);
+
+ private:
+  SheetImport& state_;
+};
+
+class QtImportDialogs : public ImportDialogs {
+ public:
+  // The dialogs belong to the modal window in front when one is open, else to `parent`.
+  explicit QtImportDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  bool RunSourceImport(SourceImport& state) override;
+  bool RunSheetImport(SheetImport& state) override;
+
+ private:
+  QWidget* ModalParent() const;
+  QPointer<QWidget> parent_;
+};
+
+}  // namespace kx

@@ -1,0 +1,62 @@
+// The source import dialog as a user meets it: a C64 address typed into its field, OK clicked, and the
+// editor charset holds the window at that address.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/app.h"
+#include "app/run_command.h"
+#include "gui/import_dialogs.h"
+#include "io/temp_files.h"
+#include "tests/support/source_files.h"
+
+namespace kx {
+namespace {
+
+using namespace testing_files;
+
+TEST(ImportDialogs, AddressTypedIntoTheSourceDialogPicksTheWindow) {
+  TempDir dir;
+  // A program loaded at $0801 whose data counts up: the window at $1000 starts with byte $7FF of the data.
+  source_files::FileBytes data(4096);
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i);
+  const source_files::FileBytes program = source_files::Program(0x0801, data);
+  WriteBytes(dir.Path("game.prg"), std::string(program.begin(), program.end()));
+
+  App app;
+  ScriptedDialogs dialogs;
+  dialogs.fileAnswers.push_back(FileChoice{dir.Path("game.prg"), 0});
+  app.shell.dialogs = &dialogs;
+  QtImportDialogs importDialogs;
+  app.shell.importDialogs = &importDialogs;
+
+  bool shown = false;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || shown) return;
+    shown = true;
+    auto* address = window->findChild<QLineEdit*>("address");
+    ASSERT_NE(address, nullptr);
+    EXPECT_TRUE(address->isVisibleTo(window));
+    EXPECT_FALSE(window->findChild<QLineEdit*>("offset")->isVisibleTo(window));
+    QTest::keyClicks(address, "$1000");
+    window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  user.start(5);
+  RunCommand(app, cmd::ImportFromSource);
+
+  ASSERT_TRUE(shown);
+  const std::vector<std::uint8_t> glyph0(app.doc.store.editor.begin(), app.doc.store.editor.begin() + 8);
+  EXPECT_EQ(glyph0, (std::vector<std::uint8_t>{0xFF, 0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06}));
+  EXPECT_TRUE(app.doc.store.modified);
+  EXPECT_TRUE(app.doc.history.CanUndo());
+}
+
+}  // namespace
+}  // namespace kx
