@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -30,12 +29,17 @@ std::vector<MenuItemState> ShownMenus(const App& app) {
 // The menu bar skips its items while the inputs stay the same, so every change the menus show has to
 // change the inputs too; a change of the hover alone changes neither.
 TEST(MenuInputs, EveryChangeTheMenusShowChangesTheInputs) {
-  using Change = std::pair<const char*, std::function<void(App&)>>;
+  using Step = std::function<void(App&)>;
+  struct Change {
+    const char* name;
+    Step change;
+    Step before = [](App&) {};
+  };
   const auto run = [](CommandId id) { return [id](App& app) { RunCommand(app, id); }; };
   const Change changes[] = {
       {"edit (undo)", run(cmd::EraseAll)},
-      {"undo (redo)", [](App& app) { RunCommand(app, cmd::EraseAll); RunCommand(app, cmd::Undo); }},
-      {"clear history", [](App& app) { RunCommand(app, cmd::EraseAll); RunCommand(app, cmd::ClearHistory); }},
+      {"undo (redo)", run(cmd::Undo), run(cmd::EraseAll)},
+      {"clear history", run(cmd::ClearHistory), run(cmd::EraseAll)},
       {"cut (glyph clipboard)", run(cmd::Cut)},
       {"row memory", run(cmd::CopyRowToMemoryFirst + 2)},
       {"font preview", run(cmd::Preview2x2)},
@@ -47,8 +51,9 @@ TEST(MenuInputs, EveryChangeTheMenusShowChangesTheInputs) {
       {"brightness", run(cmd::BrightnessLow)},
       {"recent file", [](App& app) { AddRecentFile(app.doc, "/home/user/fonts/logo.chr"); }},
   };
-  for (const auto& [name, change] : changes) {
+  for (const auto& [name, change, before] : changes) {
     App app;
+    before(app);
     const std::vector<MenuItemState> shown = ShownMenus(app);
     const MenuInputs inputs = CurrentMenuInputs(app);
     change(app);
