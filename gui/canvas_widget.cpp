@@ -80,7 +80,8 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     if (!part.isEmpty()) painter.drawImage(part.topLeft(), picture_, part);
   }
   for (const QRect& r : event->region() - QRegion(picture_.rect())) painter.fillRect(r, Qt::black);
-  if (focusFrame_ && hasFocus()) {
+  // The two-pixel focus frame is drawn only when the repainted region reaches it.
+  if (focusFrame_ && hasFocus() && !rect().adjusted(2, 2, -2, -2).contains(event->region().boundingRect())) {
     const QRect inside = rect().adjusted(0, 0, -1, -1);
     painter.setPen(palette().color(QPalette::Highlight));
     painter.drawRect(inside);

@@ -4,6 +4,8 @@
 #include "app/run_command.h"
 #include "app/unsaved_prompt.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -168,10 +170,11 @@ void MainWindow::PlaceViews() {
 void MainWindow::SyncScrollBars() {
   const bool wasSyncing = std::exchange(syncing_, true);
   const ViewLayout& l = app_.view.layout;
-  horizontalBar_->setRange(0, l.horizontal.MaxPosition());
-  horizontalBar_->setPageStep(l.horizontal.page);
-  verticalBar_->setRange(0, l.vertical.MaxPosition());
-  verticalBar_->setPageStep(l.vertical.page);
+  // A scroll bar repaints whenever its page step is set, changed or not.
+  for (auto [bar, range] : {std::pair{horizontalBar_, l.horizontal}, std::pair{verticalBar_, l.vertical}}) {
+    bar->setRange(0, range.MaxPosition());
+    if (bar->pageStep() != range.page) bar->setPageStep(range.page);
+  }
   horizontalBar_->setValue(app_.view.editing.scrollX);
   verticalBar_->setValue(app_.view.editing.scrollY);
   syncing_ = wasSyncing;
@@ -222,7 +225,7 @@ void MainWindow::SyncFromApp() {
       shownIcons_[i] = s.icon;
     }
   }
-  zoom_->setCurrentIndex(app_.view.editing.zoomIndex);
+  if (zoom_->currentIndex() != app_.view.editing.zoomIndex) zoom_->setCurrentIndex(app_.view.editing.zoomIndex);
   PlaceViews();
   SyncScrollBars();
 
@@ -237,10 +240,13 @@ void MainWindow::SyncFromApp() {
   const Qt::CursorShape viewPointer =
       EditorViewPointer(app_) == PointerShape::Crosshair ? Qt::CrossCursor : Qt::ArrowCursor;
   if (editor_->cursor().shape() != viewPointer) editor_->setCursor(viewPointer);
-  if (app_.shell.requests.handPointer) {
-    editorPane_->setCursor(Qt::PointingHandCursor);
-  } else {
-    editorPane_->unsetCursor();
+  // Setting or unsetting a pointer shape asks the window system each time, changed or not.
+  if (app_.shell.requests.handPointer != editorPane_->testAttribute(Qt::WA_SetCursor)) {
+    if (app_.shell.requests.handPointer) {
+      editorPane_->setCursor(Qt::PointingHandCursor);
+    } else {
+      editorPane_->unsetCursor();
+    }
   }
   auxiliary_->Sync();
   SyncPictures();

@@ -1,5 +1,6 @@
 #include "gui/menu_bar.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QAction>
@@ -103,7 +104,7 @@ QAction* MenuBar::AddItem(QMenu* menu, const MenuNode& item) {
   }
   const CommandId id = item.id;
   connect(action, &QAction::triggered, this, [this, id] { Run(id); });
-  actions_.emplace(id, action);
+  items_.push_back({action, item.row.get(), {}});
   return action;
 }
 
@@ -111,31 +112,39 @@ void MenuBar::Run(CommandId id) {
   RunCommand(app_, id);
   // Qt flips a checkable item's tick on its own before the command runs; the App's state wins, so the
   // next sync hands these items over again whatever they showed before.
-  for (QAction* action : Actions(id)) shown_.erase(action);
+  for (Item& item : items_) {
+    if (item.row->id == id) item.stale = true;
+  }
   window_.SyncFromApp();
 }
 
 void MenuBar::Sync(bool force) {
-  for (const auto& [id, action] : actions_) {
+  MenuInputs inputs = CurrentMenuInputs(app_);
+  const bool anyStale = std::any_of(items_.begin(), items_.end(), [](const Item& i) { return i.stale; });
+  if (!force && !anyStale && shownInputs_ == inputs) return;
+  shownInputs_ = std::move(inputs);
+  ++walks_;
+  for (Item& item : items_) {
     // Texts are fixed but for the few rows with a label rule (the recent entries): only those are worked
-    // out again on every sync, the rest once.
-    const CommandRow& row = *app_.commands.Find(id)->row;
-    auto [shown, fresh] = shown_.try_emplace(action);
-    MenuItemState state{fresh || force || row.label ? row.MenuText(app_) : shown->second.text,
-                        row.checked && row.checked(app_), CommandEnabled(app_, row)};
-    if (!force && !fresh && shown->second == state) continue;
-    shown->second = std::move(state);
-    action->setText(MenuText(shown->second.text));
-    action->setChecked(shown->second.checked);
-    action->setEnabled(shown->second.enabled);
+    // out again, the rest once.
+    const CommandRow& row = *item.row;
+    const bool fresh = std::exchange(item.stale, false) || force;
+    MenuItemState state{fresh || row.label ? row.MenuText(app_) : item.shown.text, row.checked && row.checked(app_),
+                        CommandEnabled(app_, row)};
+    if (!fresh && item.shown == state) continue;
+    item.shown = std::move(state);
+    item.action->setText(MenuText(item.shown.text));
+    item.action->setChecked(item.shown.checked);
+    item.action->setEnabled(item.shown.enabled);
   }
   for (const auto& [menu, node] : ruledSubmenus_) menu->menuAction()->setEnabled(SubmenuEnabled(app_, *node));
 }
 
 std::vector<QAction*> MenuBar::Actions(CommandId id) const {
   std::vector<QAction*> found;
-  const auto [first, last] = actions_.equal_range(id);
-  for (auto it = first; it != last; ++it) found.push_back(it->second);
+  for (const Item& item : items_) {
+    if (item.row->id == id) found.push_back(item.action);
+  }
   return found;
 }
 

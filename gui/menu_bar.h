@@ -1,6 +1,6 @@
 #pragma once
 
-#include <map>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include "app/app.h"
+#include "app/menu_inputs.h"
 #include "app/run_command.h"
 
 class QAction;
@@ -26,8 +27,13 @@ class MenuBar : public QObject {
   MenuBar(App& app, MainWindow& window);
 
   // Shows each item's text, tick and grey state, and each submenu's grey state, as the App's state gives
-  // them now; only what differs from the last copy is handed to Qt, unless `force`.
+  // them now; only what differs from the last copy is handed to Qt, unless `force`. The items are worked
+  // out again only when what their rules read (MenuInputs) changed since the last time, or when Qt
+  // flipped a tick on its own.
   void Sync(bool force = false);
+
+  // How many times Sync worked the items out again.
+  int Walks() const { return walks_; }
 
   // Every menu action carrying `id` (two for the command that sits in two submenus).
   std::vector<QAction*> Actions(CommandId id) const;
@@ -39,10 +45,19 @@ class MenuBar : public QObject {
   QAction* AddItem(QMenu* menu, const MenuNode& item);
   void Run(CommandId id);
 
+  // One menu action with its row and what it shows, as last handed to Qt.
+  struct Item {
+    QAction* action;
+    const CommandRow* row;
+    MenuItemState shown;
+    bool stale = true;  // Qt may show something else than `shown`
+  };
+
   App& app_;
   MainWindow& window_;
-  std::multimap<CommandId, QAction*> actions_;
-  std::map<QAction*, MenuItemState> shown_;  // what each action shows, as last handed to Qt
+  std::vector<Item> items_;                  // in menu order
+  std::optional<MenuInputs> shownInputs_;    // what the items were last worked out from
+  int walks_ = 0;
   std::vector<QMenu*> submenus_;
   std::vector<std::pair<QMenu*, const MenuNode*>> ruledSubmenus_;  // submenus with an enable rule
 };

@@ -87,6 +87,29 @@ TEST(MenuBar, ChoosingAnItemRunsTheCommandAndUpdatesTheWindow) {
   EXPECT_EQ(window.ZoomBox()->currentIndex(), 2);
 }
 
+// A plain pointer move changes only the hover: the menu items are not worked out again. A stroke on the
+// canvas (history) and a key that changes an option still update what the items show.
+TEST(MenuBar, APlainMoveLeavesTheItemsAloneWhileEditsAndOptionsUpdateThem) {
+  App app;
+  MainWindow window(app);
+  ASSERT_TRUE(ShowActive(window));
+  CanvasWidget* canvas = window.EditorCanvas();
+  QTest::mouseMove(canvas, QPoint(20, 20));
+  const int walks = window.Menus()->Walks();
+  const std::string charNumber = app.shell.status.charNumber;
+  for (int x = 28; x < 300; x += 8) QTest::mouseMove(canvas, QPoint(x, 20));
+  EXPECT_NE(app.shell.status.charNumber, charNumber);  // the moves arrived
+  EXPECT_EQ(window.Menus()->Walks(), walks);
+
+  EXPECT_FALSE(Item(window, cmd::Undo)->isEnabled());
+  QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+  EXPECT_TRUE(Item(window, cmd::Undo)->isEnabled());
+  EXPECT_TRUE(Item(window, cmd::ShowCharGrid)->isChecked());
+  QTest::keyClick(canvas, Qt::Key_G);
+  EXPECT_FALSE(Item(window, cmd::ShowCharGrid)->isChecked());
+  EXPECT_GT(window.Menus()->Walks(), walks);
+}
+
 TEST(MenuBar, TheBrightnessLevelsAreOneChoiceWithRadioMarks) {
   App app;
   MainWindow window(app);
