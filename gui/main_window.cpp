@@ -44,6 +44,16 @@ W* MakeGadget(GadgetId id, QWidget* page) {
   return w;
 }
 
+bool SameButtons(const ToolButtons& a, const ToolButtons& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].pressed != b[i].pressed || a[i].enabled != b[i].enabled || a[i].icon != b[i].icon ||
+        a[i].tooltip != b[i].tooltip) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
@@ -180,6 +190,55 @@ void MainWindow::SyncScrollBars() {
   syncing_ = wasSyncing;
 }
 
+// A mouse move changes no tool button, so the buttons' texts, greys and icons are worked out again only
+// when what they follow from changed. Whether a button is pressed is compared on every event: Qt flips a
+// checkable button on its own when it is clicked, also when the App then leaves the tool as it was.
+void MainWindow::SyncToolColumn(qreal pixelRatio) {
+  const ToolButtons& buttons = app_.shell.tools.buttons;
+  for (int i = 0; i < kToolColumnButtons; ++i) {
+    if (buttons_[i]->isChecked() != buttons[i].pressed) buttons_[i]->setChecked(buttons[i].pressed);
+  }
+  const ToolColumnInputs inputs{app_.doc.history.CanUndo(), app_.doc.history.CanRedo(),
+                                app_.doc.glyphStores.glyphPasteEnabled, pixelRatio};
+  if (syncedTools_ && syncedTools_->inputs == inputs && SameButtons(syncedTools_->buttons, buttons)) return;
+  syncedTools_ = SyncedTools{buttons, inputs};
+  for (int i = 0; i < kToolColumnButtons; ++i) {
+    const ToolButtonState s = ShownToolButton(app_, i);
+    QToolButton* b = buttons_[i];
+    if (b->isEnabled() != s.enabled) b->setEnabled(s.enabled);
+    if (shownTooltips_[i] != s.tooltip) {
+      shownTooltips_[i] = s.tooltip;
+      b->setToolTip(QString::fromStdString(s.tooltip));
+    }
+    // Only a button whose icon changed gets a new pixmap.
+    if (shownIcons_[i] != s.icon) {
+      b->setIcon(QIcon(ToPixmap(IconPicture(s.icon), pixelRatio)));
+      shownIcons_[i] = s.icon;
+    }
+  }
+}
+
+// A label whose width or height may change relays the whole status bar out whenever its text is set, even
+// to the same text. So a field is told only a text that changed, and once the bar has placed the fields
+// (when the window first shows) each keeps the height it was given: a label fixed in both directions
+// leaves the bar's layout alone.
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  for (QLabel* field : statusFields_) {
+    if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
+  }
+}
+
+void MainWindow::SyncStatusTexts() {
+  const StatusBarState& st = app_.shell.status;
+  const std::array<const std::string*, 4> texts{&st.charNumber, &st.hexNumber, nullptr, &st.charsetInEditor};
+  for (int i = 0; i < 4; ++i) {
+    if (!texts[i] || shownStatus_[i] == *texts[i]) continue;
+    shownStatus_[i] = *texts[i];
+    statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
+  }
+}
+
 void MainWindow::ScrollBarMoved() {
   if (syncing_) return;
   OnScrollBars(app_, horizontalBar_->value(), verticalBar_->value());
@@ -209,34 +268,12 @@ void MainWindow::SyncFromApp() {
     shownIcons_.fill(std::nullopt);
     shownRomGlyph_ = -2;
   }
-  for (int i = 0; i < kToolColumnButtons; ++i) {
-    const ToolButtonState s = ShownToolButton(app_, i);
-    QToolButton* b = buttons_[i];
-    // Qt flips a checkable button on its own when clicked: compare with what the button shows.
-    if (b->isChecked() != s.pressed) b->setChecked(s.pressed);
-    if (b->isEnabled() != s.enabled) b->setEnabled(s.enabled);
-    if (shownTooltips_[i] != s.tooltip) {
-      shownTooltips_[i] = s.tooltip;
-      b->setToolTip(QString::fromStdString(s.tooltip));
-    }
-    // Icons change rarely; rebuilding 18 pixmaps on every mouse move would not.
-    if (shownIcons_[i] != s.icon) {
-      b->setIcon(QIcon(ToPixmap(IconPicture(s.icon), pixelRatio)));
-      shownIcons_[i] = s.icon;
-    }
-  }
+  SyncToolColumn(pixelRatio);
   if (zoom_->currentIndex() != app_.view.editing.zoomIndex) zoom_->setCurrentIndex(app_.view.editing.zoomIndex);
   PlaceViews();
   SyncScrollBars();
 
-  // A label relays the status bar out whenever its text is set, changed or not.
-  const StatusBarState& st = app_.shell.status;
-  const std::array<const std::string*, 4> texts{&st.charNumber, &st.hexNumber, nullptr, &st.charsetInEditor};
-  for (int i = 0; i < 4; ++i) {
-    if (!texts[i] || shownStatus_[i] == *texts[i]) continue;
-    shownStatus_[i] = *texts[i];
-    statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
-  }
+  SyncStatusTexts();
   const Qt::CursorShape viewPointer =
       EditorViewPointer(app_) == PointerShape::Crosshair ? Qt::CrossCursor : Qt::ArrowCursor;
   if (editor_->cursor().shape() != viewPointer) editor_->setCursor(viewPointer);

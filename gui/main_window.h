@@ -19,6 +19,8 @@ class QToolButton;
 
 namespace kx {
 
+using ToolButtons = std::array<ToolButtonState, kToolColumnButtons>;
+
 class AuxiliaryWindows;
 class CanvasWidget;
 class MenuBar;
@@ -60,6 +62,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // Files dropped from the desktop (main_window_drops.cpp).
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -73,6 +76,8 @@ class MainWindow : public QMainWindow {
   void ChainFocus();
   void PlaceViews();
   void SyncScrollBars();
+  void SyncToolColumn(qreal pixelRatio);
+  void SyncStatusTexts();
   void HandleRequests();
   // Hands the composed pictures whose change counters moved to their canvases (main_window_pictures.cpp).
   void SyncPictures();
@@ -84,6 +89,19 @@ class MainWindow : public QMainWindow {
   App& app_;
   QTabWidget* panel_ = nullptr;
   std::array<QToolButton*, kToolColumnButtons> buttons_{};
+  // What the tool column's texts, greys and icons were last worked out from.
+  struct ToolColumnInputs {
+    bool canUndo = false;
+    bool canRedo = false;
+    bool glyphPaste = false;
+    qreal pixelRatio = 0;
+    bool operator==(const ToolColumnInputs&) const = default;
+  };
+  struct SyncedTools {
+    ToolButtons buttons;
+    ToolColumnInputs inputs;
+  };
+  std::optional<SyncedTools> syncedTools_;
   std::array<std::optional<IconId>, kToolColumnButtons> shownIcons_{};  // what each button shows now
   std::optional<ViewLayout> placedLayout_;        // where the view gadgets were last put
   std::array<std::string, 4> shownStatus_{};     // the status fields' texts as last handed to Qt

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QRegion>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 
 #include "model/rom_charset.h"
@@ -92,6 +93,41 @@ TEST(MainWindowPictures, HoverMovesRepaintOnlyWhatChangedAndTheCanvasesEndAsComp
   QCoreApplication::processEvents();
   EXPECT_EQ(Mismatch(canvas, app.view.pictures.editorView), "");
   EXPECT_EQ(Mismatch(window->EditorPane(), app.view.pictures.editorPane), "");
+}
+
+// Counts the layout requests a widget receives.
+struct LayoutRequests : QObject {
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::LayoutRequest) ++count;
+    return false;
+  }
+};
+
+TEST(MainWindowPictures, HoverMovesChangeTheStatusTextsWithoutRelayingTheStatusBarOut) {
+  App app;
+  app.shell.placement.maximize = false;
+  const auto window = StartUp(app, [](int) {}, "");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  QCoreApplication::processEvents();
+  QStatusBar* bar = window->statusBar();
+  const int barHeight = bar->height();
+  LayoutRequests requests;
+  bar->installEventFilter(&requests);
+  CanvasWidget* canvas = window->EditorCanvas();
+  const int b = app.view.layout.blockSize;
+  // Into the view, then across glyph borders: the number fields and the ROM glyph change each time.
+  for (const QPoint at : {QPoint(3 * b + 1, 3 * b + 1), QPoint(12 * b + 1, 3 * b + 1), QPoint(20 * b + 1, 12 * b + 1)}) {
+    const std::string before = window->StatusField(0)->text().toStdString();
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &move);
+    QCoreApplication::processEvents();
+    EXPECT_NE(window->StatusField(0)->text().toStdString(), before) << at.x();
+  }
+  EXPECT_EQ(requests.count, 0);
+  EXPECT_EQ(bar->height(), barHeight);
+  EXPECT_GE(window->StatusField(2)->height(), window->StatusField(2)->pixmap().height());
 }
 
 }  // namespace
