@@ -44,7 +44,7 @@ W* MakeGadget(GadgetId id, QWidget* page) {
   return w;
 }
 
-bool SameButtons(const ToolButtons& a, const ToolButtons& b) {
+bool SameButtons(const ToolButtonStates& a, const ToolButtonStates& b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (a[i].pressed != b[i].pressed || a[i].enabled != b[i].enabled || a[i].icon != b[i].icon ||
         a[i].tooltip != b[i].tooltip) {
@@ -194,7 +194,7 @@ void MainWindow::SyncScrollBars() {
 // when what they follow from changed. Whether a button is pressed is compared on every event: Qt flips a
 // checkable button on its own when it is clicked, also when the App then leaves the tool as it was.
 void MainWindow::SyncToolColumn(qreal pixelRatio) {
-  const ToolButtons& buttons = app_.shell.tools.buttons;
+  const ToolButtonStates& buttons = app_.shell.tools.buttons;
   for (int i = 0; i < kToolColumnButtons; ++i) {
     if (buttons_[i]->isChecked() != buttons[i].pressed) buttons_[i]->setChecked(buttons[i].pressed);
   }

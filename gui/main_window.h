@@ -19,7 +19,7 @@ class QToolButton;
 
 namespace kx {
 
-using ToolButtons = std::array<ToolButtonState, kToolColumnButtons>;
+using ToolButtonStates = std::array<ToolButtonState, kToolColumnButtons>;
 
 class AuxiliaryWindows;
 class CanvasWidget;
@@ -98,7 +98,7 @@ class MainWindow : public QMainWindow {
     bool operator==(const ToolColumnInputs&) const = default;
   };
   struct SyncedTools {
-    ToolButtons buttons;
+    ToolButtonStates buttons;
     ToolColumnInputs inputs;
   };
   std::optional<SyncedTools> syncedTools_;
