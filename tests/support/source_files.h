@@ -12,8 +12,9 @@ namespace kx::source_files {
 
 using FileBytes = std::vector<std::uint8_t>;
 
+// Little-endian; bytes past the fourth are zero.
 inline void PutWord(FileBytes& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  for (int i = 0; i < bytes; ++i) out.push_back(i < 4 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
 }
 
 inline void PutText(FileBytes& out, std::string_view text, std::size_t width) {
