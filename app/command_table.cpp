@@ -87,6 +87,11 @@ MenuNode Submenu(std::string title, std::vector<MenuNode> children, StateRule en
   return n;
 }
 
+MenuNode AccessKey(MenuNode title, char letter) {
+  title.accessKey = letter;
+  return title;
+}
+
 // A submenu whose items are one choice: exactly one of them is ticked at a time.
 MenuNode ChoiceSubmenu(std::string title, std::vector<MenuNode> children) {
   MenuNode n = Submenu(std::move(title), std::move(children));
@@ -421,7 +426,9 @@ const CommandInfo* CommandTable::Find(CommandId id) const {
 
 CommandTable BuildCommandTable() {
   CommandTable table;
-  table.menuBar = Nodes(FileMenu(), EditMenu(), ViewMenu(), ToolsMenu(), HelpMenu());
+  // Alt with a title's letter opens it; no window shortcut uses Alt with a letter.
+  table.menuBar = Nodes(AccessKey(FileMenu(), 'F'), AccessKey(EditMenu(), 'E'), AccessKey(ViewMenu(), 'V'),
+                        AccessKey(ToolsMenu(), 'T'), AccessKey(HelpMenu(), 'H'));
   std::vector<std::string> path;
   std::vector<StateRule> rules;
   IndexItems(table, table.menuBar, path, rules);

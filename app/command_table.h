@@ -51,6 +51,7 @@ struct MenuNode {
   StateRule enabled;               // submenus only; empty: always. A greyed submenu greys what it holds
   std::vector<MenuNode> children;  // submenus only
   bool oneChoice = false;          // submenus only: its ticked items are one choice (shown as radio marks)
+  char accessKey = 0;              // the menu bar's titles: the letter of `text` that opens it with Alt
 };
 
 // The title of the submenu that stays greyed until a row is in the row memory.

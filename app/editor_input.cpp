@@ -174,6 +174,18 @@ bool EndsWithKeyRelease(ViewSession& view, const KeyEvent& e) {
   return true;
 }
 
+// The canvases' letter keys act only without Ctrl and Alt: with those held the keys belong to the window's
+// shortcuts and the menu bar's titles (Alt+F opens File, it does not fill a glyph).
+bool HeldLetterChord(const KeyEvent& e) {
+  switch (e.key) {
+    case Key::D: case Key::V: case Key::F: case Key::R: case Key::J:
+    case Key::G: case Key::I: case Key::K: case Key::M:
+      return e.ctrl || e.alt;
+    default:
+      return false;
+  }
+}
+
 // R and I act once per press: auto-repeats are ignored until a key is released.
 bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, true); }
 
@@ -285,7 +297,7 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
   const EventScope event(app);
-  if (EndsWithKeyRelease(app.view, e)) return;
+  if (EndsWithKeyRelease(app.view, e) || HeldLetterChord(e)) return;
   if (ScrollByKey(app, e)) return;
   const EditingState& editing = app.view.editing;
   const CharsetPoint p = MouseToPixel(app.view.layout, editing.scrollX, editing.scrollY, pointerX, pointerY);
@@ -384,7 +396,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 
 void OnPaneKey(App& app, const KeyEvent& e) {
   const EventScope event(app);
-  if (EndsWithKeyRelease(app.view, e)) return;
+  if (EndsWithKeyRelease(app.view, e) || HeldLetterChord(e)) return;
   const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
   switch (e.key) {
     case Key::I:
