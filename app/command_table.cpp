@@ -8,6 +8,7 @@
 #include "app/charset_loading.h"
 #include "app/charset_saving.h"
 #include "app/edit_commands.h"
+#include "app/editor_input.h"
 #include "app/font_preview_commands.h"
 #include "app/help_command.h"
 #include "app/image_commands.h"
@@ -17,6 +18,7 @@
 #include "app/tool_commands.h"
 #include "app/view_commands.h"
 #include "io/charset_file.h"
+#include "views/tool_selection.h"
 
 namespace kx {
 
@@ -50,6 +52,12 @@ CommandRow Row(CommandId id, std::string text, CommandHandler run, CommandKey ke
 
 CommandRow Enabled(CommandRow row, StateRule rule) {
   row.enabled = std::move(rule);
+  return row;
+}
+
+// The editor view's tool keys: the row's key selects like the key, the item like the menu.
+CommandRow ByToolKey(CommandRow row, ToolKey key) {
+  row.byKey = [key](App& app) { SelectToolByKey(ToolControlsOf(app), key); };
   return row;
 }
 
@@ -312,11 +320,13 @@ MenuNode ToolsMenu() {
   };
   return Submenu("Tools", Nodes(
       Submenu("Free Draw", Nodes(
-          Row(cmd::DrawContinuous, "Draw Continuous", Bind(SelectButtonTool, Tool::ContinuousDraw, "Continuous Drawing"),
-              EditorKey('D')),
-          Row(cmd::DrawDotted, "Draw Dotted", Bind(SelectButtonTool, Tool::DottedDraw, "Dotted Drawing"),
-              EditorKey('D', true)))),
-      Row(cmd::LineDraw, "Line Draw", Bind(ClickToolButton, GadgetId::Line), EditorKey('V')),
+          ByToolKey(Row(cmd::DrawContinuous, "Draw Continuous",
+                        Bind(SelectButtonTool, Tool::ContinuousDraw, "Continuous Drawing"), EditorKey('D')),
+                    ToolKey::Continuous),
+          ByToolKey(Row(cmd::DrawDotted, "Draw Dotted", Bind(SelectButtonTool, Tool::DottedDraw, "Dotted Drawing"),
+                        EditorKey('D', true)),
+                    ToolKey::Dotted))),
+      ByToolKey(Row(cmd::LineDraw, "Line Draw", Bind(ClickToolButton, GadgetId::Line), EditorKey('V')), ToolKey::Line),
       Submenu("Draw Box", Nodes(
           Row(cmd::BoxHollow, "Hollow", Bind(SelectButtonTool, Tool::HollowBox, "Draw Box")),
           Row(cmd::BoxFilled, "Filled", Bind(SelectButtonTool, Tool::FilledBox, "Draw Filled Box")))),
@@ -422,6 +432,14 @@ const MenuNode* FindSubmenu(const std::vector<MenuNode>& nodes, std::string_view
 const CommandInfo* CommandTable::Find(CommandId id) const {
   const auto it = commands.find(id);
   return it == commands.end() ? nullptr : &it->second;
+}
+
+const CommandRow* CommandTable::FindKey(const CommandKey& key) const {
+  if (key.scope == KeyScope::None) return nullptr;  // the rows without a key
+  for (const auto& [id, info] : commands) {
+    if (info.row->key == key) return info.row.get();
+  }
+  return nullptr;
 }
 
 CommandTable BuildCommandTable() {

@@ -33,6 +33,9 @@ struct CommandRow {
   CommandKey key;             // shown after a tab in the item's text
   bool focusEditor = false;   // the keyboard focus goes back to the editor canvas afterwards
   TextRule label;             // empty: `text`; the recent entries show their file instead
+  // What the row's key does when it does more than choosing the item: the tool keys of the editor view
+  // also keep the tool buttons' variant memory and write the key's own tooltip. Empty: the key runs `run`.
+  CommandHandler byKey;
 
   // The text the item shows now: its label, a tab and the key hint when it has a key.
   std::string MenuText(const App& app) const;
@@ -95,6 +98,8 @@ struct CommandTable {
 
   // nullptr for an id no menu item carries.
   const CommandInfo* Find(CommandId id) const;
+  // The row whose key is `key`; nullptr when no row has it.
+  const CommandRow* FindKey(const CommandKey& key) const;
 };
 
 // Builds the menu bar from the rows and indexes them by id.
