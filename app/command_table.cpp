@@ -8,6 +8,7 @@
 #include "app/charset_loading.h"
 #include "app/charset_saving.h"
 #include "app/edit_commands.h"
+#include "app/editor_input.h"
 #include "app/font_preview_commands.h"
 #include "app/help_command.h"
 #include "app/image_commands.h"
@@ -17,6 +18,7 @@
 #include "app/tool_commands.h"
 #include "app/view_commands.h"
 #include "io/charset_file.h"
+#include "views/tool_selection.h"
 
 namespace kx {
 
@@ -53,6 +55,12 @@ CommandRow Enabled(CommandRow row, StateRule rule) {
   return row;
 }
 
+// The editor view's tool keys: the row's key selects like the key, the item like the menu.
+CommandRow ByToolKey(CommandRow row, ToolKey key) {
+  row.byKey = [key](App& app) { SelectToolByKey(ToolControlsOf(app), key); };
+  return row;
+}
+
 CommandRow Focus(CommandRow row) {
   row.focusEditor = true;
   return row;
@@ -85,6 +93,11 @@ MenuNode Submenu(std::string title, std::vector<MenuNode> children, StateRule en
   n.enabled = std::move(enabled);
   n.children = std::move(children);
   return n;
+}
+
+MenuNode AccessKey(MenuNode title, char letter) {
+  title.accessKey = letter;
+  return title;
 }
 
 // A submenu whose items are one choice: exactly one of them is ticked at a time.
@@ -307,11 +320,13 @@ MenuNode ToolsMenu() {
   };
   return Submenu("Tools", Nodes(
       Submenu("Free Draw", Nodes(
-          Row(cmd::DrawContinuous, "Draw Continuous", Bind(SelectButtonTool, Tool::ContinuousDraw, "Continuous Drawing"),
-              EditorKey('D')),
-          Row(cmd::DrawDotted, "Draw Dotted", Bind(SelectButtonTool, Tool::DottedDraw, "Dotted Drawing"),
-              EditorKey('D', true)))),
-      Row(cmd::LineDraw, "Line Draw", Bind(ClickToolButton, GadgetId::Line), EditorKey('V')),
+          ByToolKey(Row(cmd::DrawContinuous, "Draw Continuous",
+                        Bind(SelectButtonTool, Tool::ContinuousDraw, "Continuous Drawing"), EditorKey('D')),
+                    ToolKey::Continuous),
+          ByToolKey(Row(cmd::DrawDotted, "Draw Dotted", Bind(SelectButtonTool, Tool::DottedDraw, "Dotted Drawing"),
+                        EditorKey('D', true)),
+                    ToolKey::Dotted))),
+      ByToolKey(Row(cmd::LineDraw, "Line Draw", Bind(ClickToolButton, GadgetId::Line), EditorKey('V')), ToolKey::Line),
       Submenu("Draw Box", Nodes(
           Row(cmd::BoxHollow, "Hollow", Bind(SelectButtonTool, Tool::HollowBox, "Draw Box")),
           Row(cmd::BoxFilled, "Filled", Bind(SelectButtonTool, Tool::FilledBox, "Draw Filled Box")))),
@@ -419,9 +434,19 @@ const CommandInfo* CommandTable::Find(CommandId id) const {
   return it == commands.end() ? nullptr : &it->second;
 }
 
+const CommandRow* CommandTable::FindKey(const CommandKey& key) const {
+  if (key.scope == KeyScope::None) return nullptr;  // the rows without a key
+  for (const auto& [id, info] : commands) {
+    if (info.row->key == key) return info.row.get();
+  }
+  return nullptr;
+}
+
 CommandTable BuildCommandTable() {
   CommandTable table;
-  table.menuBar = Nodes(FileMenu(), EditMenu(), ViewMenu(), ToolsMenu(), HelpMenu());
+  // Alt with a title's letter opens it; no window shortcut uses Alt with a letter.
+  table.menuBar = Nodes(AccessKey(FileMenu(), 'F'), AccessKey(EditMenu(), 'E'), AccessKey(ViewMenu(), 'V'),
+                        AccessKey(ToolsMenu(), 'T'), AccessKey(HelpMenu(), 'H'));
   std::vector<std::string> path;
   std::vector<StateRule> rules;
   IndexItems(table, table.menuBar, path, rules);

@@ -33,6 +33,9 @@ struct CommandRow {
   CommandKey key;             // shown after a tab in the item's text
   bool focusEditor = false;   // the keyboard focus goes back to the editor canvas afterwards
   TextRule label;             // empty: `text`; the recent entries show their file instead
+  // What the row's key does when it does more than choosing the item: the tool keys of the editor view
+  // also keep the tool buttons' variant memory and write the key's own tooltip. Empty: the key runs `run`.
+  CommandHandler byKey;
 
   // The text the item shows now: its label, a tab and the key hint when it has a key.
   std::string MenuText(const App& app) const;
@@ -51,6 +54,7 @@ struct MenuNode {
   StateRule enabled;               // submenus only; empty: always. A greyed submenu greys what it holds
   std::vector<MenuNode> children;  // submenus only
   bool oneChoice = false;          // submenus only: its ticked items are one choice (shown as radio marks)
+  char accessKey = 0;              // the menu bar's titles: the letter of `text` that opens it with Alt
 };
 
 // The title of the submenu that stays greyed until a row is in the row memory.
@@ -94,6 +98,8 @@ struct CommandTable {
 
   // nullptr for an id no menu item carries.
   const CommandInfo* Find(CommandId id) const;
+  // The row whose key is `key`; nullptr when no row has it.
+  const CommandRow* FindKey(const CommandKey& key) const;
 };
 
 // Builds the menu bar from the rows and indexes them by id.

@@ -174,6 +174,35 @@ bool EndsWithKeyRelease(ViewSession& view, const KeyEvent& e) {
   return true;
 }
 
+// The canvases' letter keys act only without Ctrl and Alt: with those held the keys belong to the window's
+// shortcuts and the menu bar's titles (Alt+F opens File, it does not fill a glyph).
+bool HeldLetterChord(const KeyEvent& e) {
+  switch (e.key) {
+    case Key::D: case Key::V: case Key::F: case Key::R: case Key::J:
+    case Key::G: case Key::I: case Key::K: case Key::M:
+      return e.ctrl || e.alt;
+    default:
+      return false;
+  }
+}
+
+struct KeyLetter {
+  Key key;
+  char letter;
+};
+constexpr KeyLetter kKeyLetters[] = {{Key::D, 'D'}, {Key::V, 'V'}, {Key::J, 'J'}, {Key::Plus, '+'}, {Key::Minus, '-'}};
+
+// The command key a key press in the editor view is, to be looked up in the rows' key column. "+" and "-"
+// zoom whatever modifier is held (Shift is often needed to type them).
+CommandKey EditorKeyOf(const KeyEvent& e) {
+  for (const KeyLetter& k : kKeyLetters) {
+    if (k.key != e.key) continue;
+    if (k.letter == '+' || k.letter == '-') return {KeyScope::EditorView, {k.letter}};
+    return {KeyScope::EditorView, {k.letter, 0, e.ctrl, e.shift, e.alt}};
+  }
+  return {};
+}
+
 // R and I act once per press: auto-repeats are ignored until a key is released.
 bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, true); }
 
@@ -196,7 +225,6 @@ bool ScrollByKey(App& app, const KeyEvent& e) {
     if (e.ctrl && !e.shift) return true;
     const int step = e.shift ? 8 : 1;
     ScrollTo(app, app.view.editing.scrollX + k.dx * step, app.view.editing.scrollY + k.dy * step);
-    MarkViewsChanged(app.view);
     return true;
   }
   return false;
@@ -285,30 +313,17 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
   const EventScope event(app);
-  if (EndsWithKeyRelease(app.view, e)) return;
-  if (ScrollByKey(app, e)) return;
+  if (EndsWithKeyRelease(app.view, e) || HeldLetterChord(e)) return;
+  if (ScrollByKey(app, e) || RunCommandKey(app, EditorKeyOf(e))) return;
   const EditingState& editing = app.view.editing;
   const CharsetPoint p = MouseToPixel(app.view.layout, editing.scrollX, editing.scrollY, pointerX, pointerY);
   const int glyph = GlyphAtPixel(p.x, p.y);
   switch (e.key) {
     case Key::Home:
       ScrollTo(app, 0, 0);
-      MarkViewsChanged(app.view);
       return;
     case Key::End:
       ScrollTo(app, kCharsetWidth, kCharsetHeight);
-      MarkViewsChanged(app.view);
-      return;
-    case Key::Plus:
-    case Key::Minus:
-      SetZoom(app, app.view.editing.zoomIndex + (e.key == Key::Plus ? 1 : -1));
-      MarkViewsChanged(app.view);
-      return;
-    case Key::D:
-      SelectToolByKey(ToolControlsOf(app), e.shift ? ToolKey::Dotted : ToolKey::Continuous);
-      return;
-    case Key::V:
-      if (!e.shift) SelectToolByKey(ToolControlsOf(app), ToolKey::Line);
       return;
     case Key::Delete:
       RunGlyphKey(app, GlyphKeyAction::Clear, glyph);
@@ -319,9 +334,6 @@ void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
     case Key::R:
       if (!TakeKeyLatch(app)) return;
       RunGlyphKey(app, GlyphKeyAction::Reverse, glyph);
-      break;
-    case Key::J:
-      RunSwap(app);
       break;
     case Key::BracketLeft:
     case Key::BracketRight:
@@ -384,7 +396,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 
 void OnPaneKey(App& app, const KeyEvent& e) {
   const EventScope event(app);
-  if (EndsWithKeyRelease(app.view, e)) return;
+  if (EndsWithKeyRelease(app.view, e) || HeldLetterChord(e)) return;
   const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
   switch (e.key) {
     case Key::I:

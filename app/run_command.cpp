@@ -22,6 +22,16 @@ void RunCommand(App& app, CommandId id) {
   if (row.focusEditor) app.shell.requests.focusEditor = true;
 }
 
+bool RunCommandKey(App& app, const CommandKey& key) {
+  const CommandRow* row = app.commands.FindKey(key);
+  if (!row) return false;
+  const EventScope event(app);
+  if (!CommandAvailable(app, row->id)) return true;
+  (row->byKey ? row->byKey : row->run)(app);
+  if (row->focusEditor) app.shell.requests.focusEditor = true;
+  return true;
+}
+
 bool CommandEnabled(const App& app, const CommandRow& row) { return !row.enabled || row.enabled(app); }
 
 MenuItemState ItemState(const App& app, CommandId id) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/command_ids.h"
+#include "app/command_keys.h"
 #include "views/gadgets.h"
 
 namespace kx {
@@ -20,6 +21,10 @@ bool CommandAvailable(const App& app, CommandId id);
 
 // Runs command `id`. An id no item carries, or an item that is greyed, does nothing, as the menu would.
 void RunCommand(App& app, CommandId id);
+
+// Runs the row whose key is `key`, as its key does (the row's byKey when it has one); false when no row
+// has that key.
+bool RunCommandKey(App& app, const CommandKey& key);
 
 struct MenuItemState {
   std::string text;

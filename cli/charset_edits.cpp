@@ -11,28 +11,30 @@ namespace {
 
 using enum Transform;
 
-constexpr ApplyOperation Family(std::string_view name, Transform t, Tool tool) { return {name, t, tool, true, true}; }
+constexpr ApplyOperation Family(std::string_view name, Transform t) {
+  return {name, t, ToolOfTransform(t), true, true};
+}
 
 constexpr std::array<ApplyOperation, 19> kOperations{{
-    Family("flip-horizontal", FlipHorizontal, Tool::FlipGlyphHorizontal),
-    Family("flip-vertical", FlipVertical, Tool::FlipGlyphVertical),
-    Family("mirror-top-to-bottom", MirrorTopToBottom, Tool::MirrorGlyphTopToBottom),
-    Family("mirror-bottom-to-top", MirrorBottomToTop, Tool::MirrorGlyphBottomToTop),
-    Family("mirror-left-to-right", MirrorLeftToRight, Tool::MirrorGlyphLeftToRight),
-    Family("mirror-right-to-left", MirrorRightToLeft, Tool::MirrorGlyphRightToLeft),
-    Family("slide-up", SlideUp, Tool::SlideGlyphUp),
-    Family("slide-down", SlideDown, Tool::SlideGlyphDown),
-    Family("slide-left", SlideLeft, Tool::SlideGlyphLeft),
-    Family("slide-right", SlideRight, Tool::SlideGlyphRight),
-    Family("rotate", Rotate90, Tool::RotateGlyph),
+    Family("flip-horizontal", FlipHorizontal),
+    Family("flip-vertical", FlipVertical),
+    Family("mirror-top-to-bottom", MirrorTopToBottom),
+    Family("mirror-bottom-to-top", MirrorBottomToTop),
+    Family("mirror-left-to-right", MirrorLeftToRight),
+    Family("mirror-right-to-left", MirrorRightToLeft),
+    Family("slide-up", SlideUp),
+    Family("slide-down", SlideDown),
+    Family("slide-left", SlideLeft),
+    Family("slide-right", SlideRight),
+    Family("rotate", Rotate90),
     // The editor reverses rows and halves, and one glyph with its tool, but has no whole-charset reverse.
-    {"reverse", ByteOperation::Reverse, Tool::ReverseGlyph, true, false},
-    Family("italicise", Italicise, Tool::ItaliciseGlyph),
-    Family("slant-right", SlantRight, Tool::SlantGlyphRight),
-    Family("slant-left", SlantLeft, Tool::SlantGlyphLeft),
-    Family("underline", Underline, Tool::UnderlineGlyph),
-    Family("strikethrough", Strikethrough, Tool::StrikethroughGlyph),
-    {"erase", ByteOperation::Erase, Tool::ClearGlyph, true, true},
+    {"reverse", ByteOperation::Reverse, ToolOfTransform(Reverse), true, false},
+    Family("italicise", Italicise),
+    Family("slant-right", SlantRight),
+    Family("slant-left", SlantLeft),
+    Family("underline", Underline),
+    Family("strikethrough", Strikethrough),
+    {"erase", ByteOperation::Erase, ToolOfTransform(Erase), true, true},
     // ROM glyphs are restored one at a time, by halves or whole, never by rows.
     {"restore-rom", ByteOperation::RestoreRom, Tool::RestoreRomGlyph, false, true},
 }};

@@ -136,7 +136,8 @@ void CanvasWidget::ReportKey(KeyAction action, QKeyEvent* event) {
     return;
   }
   onKey(KeyEvent{action, key, bool(event->modifiers() & Qt::ShiftModifier),
-                 bool(event->modifiers() & Qt::ControlModifier), event->isAutoRepeat()});
+                 bool(event->modifiers() & Qt::ControlModifier), event->isAutoRepeat(),
+                 bool(event->modifiers() & Qt::AltModifier)});
 }
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) { ReportKey(KeyAction::Press, event); }

@@ -22,6 +22,14 @@ namespace {
 // tab is the key hint Qt draws at the right edge; it comes from the same row as the key itself.
 QString MenuText(const std::string& text) { return QString::fromStdString(text).replace('&', "&&"); }
 
+// A title with its access key marked the way Qt reads a mnemonic: an ampersand before the letter.
+QString TitleText(const MenuNode& node) {
+  QString title = MenuText(node.text);
+  const qsizetype at = node.accessKey != 0 ? title.indexOf(QChar(node.accessKey)) : -1;
+  if (at >= 0) title.insert(at, '&');
+  return title;
+}
+
 
 // The ticked items of a one-choice submenu become an exclusive group, which Qt draws with radio marks.
 void GroupAsOneChoice(QMenu* menu) {
@@ -60,8 +68,8 @@ void OpenMenusWithF10(QMenuBar* bar, QWidget& window) {
 MenuBar::MenuBar(App& app, MainWindow& window) : QObject(&window), app_(app), window_(window) {
   QMenuBar* bar = window.menuBar();
   for (const MenuNode& top : app_.commands.menuBar) {
-    QMenu* menu = bar->addMenu(MenuText(top.text));
-    submenus_.push_back(menu);
+    QMenu* menu = bar->addMenu(TitleText(top));
+    submenus_.emplace_back(menu, &top);
     AddNodes(menu, top.children);
   }
   auto* style = new AltKeyNavigation;
@@ -81,8 +89,8 @@ void MenuBar::AddNodes(QMenu* menu, const std::vector<MenuNode>& nodes) {
         AddItem(menu, n);
         break;
       case MenuNodeKind::Submenu: {
-        QMenu* sub = menu->addMenu(MenuText(n.text));
-        submenus_.push_back(sub);
+        QMenu* sub = menu->addMenu(TitleText(n));
+        submenus_.emplace_back(sub, &n);
         if (n.enabled) ruledSubmenus_.emplace_back(sub, &n);
         AddNodes(sub, n.children);
         if (n.oneChoice) GroupAsOneChoice(sub);
@@ -149,8 +157,8 @@ std::vector<QAction*> MenuBar::Actions(CommandId id) const {
 }
 
 QMenu* MenuBar::Submenu(std::string_view title) const {
-  for (QMenu* m : submenus_) {
-    if (m->title() == MenuText(std::string(title))) return m;
+  for (const auto& [menu, node] : submenus_) {
+    if (node->text == title) return menu;
   }
   return nullptr;
 }

@@ -58,7 +58,7 @@ class MenuBar : public QObject {
   std::vector<Item> items_;                  // in menu order
   std::optional<MenuInputs> shownInputs_;    // what the items were last worked out from
   int walks_ = 0;
-  std::vector<QMenu*> submenus_;
+  std::vector<std::pair<QMenu*, const MenuNode*>> submenus_;
   std::vector<std::pair<QMenu*, const MenuNode*>> ruledSubmenus_;  // submenus with an enable rule
 };
 

@@ -12,41 +12,11 @@ namespace {
 
 using T = Tool;
 using X = Transform;
-
-constexpr std::pair<Tool, Transform> kToolTransforms[] = {
-    {T::FillGlyph, X::Fill},
-    {T::ReverseGlyph, X::Reverse},
-    {T::ClearGlyph, X::Erase},
-    {T::SlideGlyphDown, X::SlideDown},
-    {T::SlideGlyphUp, X::SlideUp},
-    {T::SlideGlyphRight, X::SlideRight},
-    {T::SlideGlyphLeft, X::SlideLeft},
-    {T::MirrorGlyphTopToBottom, X::MirrorTopToBottom},
-    {T::MirrorGlyphBottomToTop, X::MirrorBottomToTop},
-    {T::MirrorGlyphRightToLeft, X::MirrorRightToLeft},
-    {T::MirrorGlyphLeftToRight, X::MirrorLeftToRight},
-    {T::RotateGlyph, X::Rotate90},
-    {T::FlipGlyphVertical, X::FlipVertical},
-    {T::FlipGlyphHorizontal, X::FlipHorizontal},
-    {T::ItaliciseGlyph, X::Italicise},
-    {T::SlantGlyphRight, X::SlantRight},
-    {T::SlantGlyphLeft, X::SlantLeft},
-    {T::UnderlineGlyph, X::Underline},
-    {T::StrikethroughGlyph, X::Strikethrough},
-};
-
-std::optional<Transform> TransformOfTool(Tool tool) {
-  for (const auto& [t, x] : kToolTransforms) {
-    if (t == tool) return x;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 bool IsGlyphTool(Tool tool) {
-  const int t = static_cast<int>(tool);
-  return t >= static_cast<int>(T::FillGlyph) && t <= static_cast<int>(T::StrikethroughGlyph);
+  constexpr Tool kWithoutTransform[] = {T::CopyGlyph, T::PasteGlyph, T::CutGlyph, T::RestoreRomGlyph};
+  return TransformOfTool(tool).has_value() || std::ranges::find(kWithoutTransform, tool) != std::end(kWithoutTransform);
 }
 
 bool RightButtonApplies(Tool tool) {

@@ -63,6 +63,7 @@ struct KeyEvent {
   bool shift = false;
   bool ctrl = false;
   bool autoRepeat = false;
+  bool alt = false;
 };
 
 }  // namespace kx

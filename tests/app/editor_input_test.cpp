@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/app.h"
 #include "app/run_command.h"
 #include "app/editor_input.h"
@@ -187,6 +189,28 @@ TEST(EditorKeys, HeldDeletePushesOneSnapshotPerRepeatAndKeepsRedo) {
   EXPECT_EQ(GetGlyph(app.doc.store.editor, 0), Glyph{});
   EXPECT_EQ(app.doc.store.inks[0], 1);
   EXPECT_EQ(GetGlyph(app.doc.store.editor, 1)[0], 0xFF);
+}
+
+// With Ctrl or Alt held the letter keys belong to the window's shortcuts and the menu titles: neither canvas
+// changes the charset, the title, the tool or the charset in the editor.
+TEST(EditorKeys, LetterKeysWithCtrlOrAltDoNothing) {
+  const kx::Key letters[] = {kx::Key::D, kx::Key::V, kx::Key::F, kx::Key::R, kx::Key::J, kx::Key::I, kx::Key::K};
+  for (kx::Key letter : letters) {
+    for (const bool alt : {false, true}) {
+      App app = BlankApp();
+      RunCommand(app, cmd::BoxHollow);
+      const auto seen = [&] {
+        return std::tuple(app.doc.store.editor, app.shell.title, app.view.editing.tool, app.doc.store.editorSlot);
+      };
+      const auto before = seen();
+      KeyEvent e{KeyAction::Press, letter};
+      e.alt = alt;
+      e.ctrl = !alt;
+      OnEditorKey(app, e, 20, 20);
+      OnPaneKey(app, e);
+      EXPECT_TRUE(seen() == before) << static_cast<int>(letter) << (alt ? " with Alt" : " with Ctrl");
+    }
+  }
 }
 
 TEST(EditorKeys, ReverseIsLatchedUntilAKeyIsReleased) {

@@ -100,5 +100,19 @@ TEST_F(KeyboardRoute, F10OpensTheFirstMenuAndALoneAltHighlightsIt) {
   EXPECT_EQ(QApplication::focusWidget(), window.EditorCanvas());
 }
 
+// Alt with a title's letter opens that menu over the canvas, and the canvas's own F (fill) does nothing.
+TEST_F(KeyboardRoute, AltWithATitlesLetterOpensItsMenuAndLeavesTheCharset) {
+  QMenuBar* bar = window.menuBar();
+  const std::string title = window.windowTitle().toStdString();
+  const Charset before = app.doc.store.editor;
+  window.EditorCanvas()->setFocus();
+  QTest::mouseMove(window.EditorCanvas(), QPoint(20, 20));
+  QTest::keyClick(window.EditorCanvas(), Qt::Key_F, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() != nullptr; }));
+  EXPECT_EQ(QApplication::activePopupWidget(), bar->actions().first()->menu());
+  EXPECT_EQ(app.doc.store.editor, before);
+  EXPECT_EQ(window.windowTitle().toStdString(), title);
+}
+
 }  // namespace
 }  // namespace kx

@@ -34,8 +34,13 @@ TEST(MenuBar, MirrorsTheTableWithHintsTicksGreyStatesAndShortcuts) {
   App app;
   MainWindow window(app);
   QStringList titles;
-  for (QAction* a : window.menuBar()->actions()) titles << a->text();
+  QStringList mnemonics;
+  for (QAction* a : window.menuBar()->actions()) {
+    mnemonics << a->text();
+    titles << QString(a->text()).remove('&');  // the visible text, without the mnemonic's marker
+  }
   EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+  EXPECT_EQ(mnemonics, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}));
 
   int items = 0;
   ForEachMenuItem(app.commands.menuBar, [&](const MenuNode& n, const auto&) {
