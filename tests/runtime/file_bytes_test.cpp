@@ -67,6 +67,35 @@ TEST(ReplacingWrite, AnyNameTheFolderAcceptsCanBeWrittenAndReplaced) {
   EXPECT_EQ(NamesIn(dir.Path("")).size(), 1u);
 }
 
+// A new file gets what the umask leaves of 0666, as any program's new file would (root's run of the suite
+// and the unprivileged one alike).
+TEST(ReplacingWrite, NewFileTakesItsModeFromTheUmask) {
+  TempDir dir;
+  const struct {
+    mode_t mask, mode;
+  } cases[] = {{022, 0644}, {077, 0600}, {002, 0664}};
+  for (const auto& c : cases) {
+    const std::string path = dir.Path("new" + std::to_string(c.mask));
+    const mode_t before = umask(c.mask);
+    EXPECT_TRUE(WriteFileReplacing(path, std::string_view("x")));
+    umask(before);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, c.mode) << std::oct << c.mask;
+  }
+}
+
+TEST(FileRead, ReadsUpToItsLimitAndReportsAFileItsUserMayNotRead) {
+  TempDir dir;
+  const std::string path = dir.Path("f");
+  WriteBytes(path, Counting(100));
+  EXPECT_EQ(ReadFileBytes(path, 100).status, FileReadStatus::Ok);
+  EXPECT_EQ(ReadFileBytes(path, 100).bytes, Counting(100));
+  EXPECT_EQ(ReadFileBytes(path, 99).status, FileReadStatus::TooLarge);
+  EXPECT_EQ(ReadFileBytes(dir.Path("none"), 100).status, FileReadStatus::Missing);
+  fs::permissions(path, fs::perms::none);
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file; the unprivileged run of the suite checks the rest";
+  EXPECT_EQ(ReadFileBytes(path, 100).status, FileReadStatus::Failed);
+}
+
 TEST(ReplacingWrite, ReplacedFileKeepsItsOwnerGroupAndMode) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root to give a file to another user";
   TempDir dir;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -163,9 +164,15 @@ TEST_F(PreferenceFileOnDisk, MissingOrEmptyFileIsAbsentAndSavedFileLoadsBack) {
 
 TEST_F(PreferenceFileOnDisk, OversizedOrUnopenableFileIsUnreadable) {
   const std::string path = PathOf("kstr.ini");
+  WriteRaw(path, std::string(kMaxPreferenceFileBytes, 'x'));
+  EXPECT_NE(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);  // exactly the limit is read
   WriteRaw(path, std::string(kMaxPreferenceFileBytes + 1, 'x'));
   EXPECT_EQ(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);
   EXPECT_EQ(LoadPreferenceFile(dir_.string()).status, PreferenceLoadStatus::Unreadable);
+  // A file its user may not read (root reads every file: the unprivileged run of the suite checks this).
+  WriteRaw(path, "[G]\r\nK = 1\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  if (geteuid() != 0) EXPECT_EQ(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);
 }
 
 TEST_F(PreferenceFileOnDisk, FailedSaveLeavesTheOldFile) {

@@ -52,6 +52,50 @@ TEST(SelectToolButton, LeavingAVariantRemembersItForTheButtonsReturn) {
   EXPECT_EQ(t.tool, Tool::FlipGlyphHorizontal);
 }
 
+// Every two-variant button: the variant it starts on, the other one a second click gives, and the return to
+// whichever variant was last used after another button had the tool.
+TEST(SelectToolButton, EveryTwoVariantButtonStartsOnItsVariantAndReturnsToTheLastUsed) {
+  struct Button {
+    GadgetId id;
+    Tool start, other;
+    IconId otherIcon;
+    const char* otherTooltip;
+  };
+  using G = GadgetId;
+  using T = Tool;
+  const Button buttons[] = {
+      {G::FreeDraw, T::ContinuousDraw, T::DottedDraw, IconId::FreeDrawDotted, "Dotted Drawing"},
+      {G::Box, T::HollowBox, T::FilledBox, IconId::BoxFilled, "Draw Filled Box"},
+      {G::MirrorVertical, T::MirrorGlyphTopToBottom, T::MirrorGlyphBottomToTop, IconId::MirrorBottomToTop,
+       "Mirror Char Bottom to Top"},
+      {G::MirrorHorizontal, T::MirrorGlyphLeftToRight, T::MirrorGlyphRightToLeft, IconId::MirrorRightToLeft,
+       "Mirror Char Right to Left"},
+      {G::SlideHorizontal, T::SlideGlyphRight, T::SlideGlyphLeft, IconId::SlideLeft, "Slide Char Left"},
+      {G::SlideVertical, T::SlideGlyphDown, T::SlideGlyphUp, IconId::SlideUp, "Slide Char Up"},
+      {G::Flip, T::FlipGlyphVertical, T::FlipGlyphHorizontal, IconId::FlipHorizontal, "Flip Char Horizontal"},
+  };
+  for (const Button& b : buttons) {
+    SCOPED_TRACE(static_cast<int>(b.id));
+    Tools t;
+    SelectToolButton(t.Controls(), GadgetId::Rotate);
+    SelectToolButton(t.Controls(), b.id);
+    EXPECT_EQ(t.tool, b.start);
+    SelectToolButton(t.Controls(), b.id);
+    EXPECT_EQ(t.tool, b.other);
+    for (Tool expected : {b.other, b.start}) {  // leave and come back, twice: once per variant
+      SelectToolButton(t.Controls(), GadgetId::Rotate);
+      SelectToolButton(t.Controls(), b.id);
+      EXPECT_EQ(t.tool, expected);
+      EXPECT_EQ(t.PressedCount(), 1);
+      if (expected == b.other) {
+        EXPECT_EQ(t.buttons[b.id].icon, b.otherIcon);
+        EXPECT_EQ(t.buttons[b.id].tooltip, b.otherTooltip);
+        SelectToolButton(t.Controls(), b.id);
+      }
+    }
+  }
+}
+
 TEST(SelectToolButton, LineAndOneToolButtonsStayPressed) {
   Tools t;
   SelectToolButton(t.Controls(), GadgetId::Line);
