@@ -17,6 +17,11 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 # The executables are copied in, so a checkout the user cannot reach (as under /root) still runs.
 cp "$runtime_tests" "$app_tests" "$cli_tests" "$home/"
+# So is the leak checker's suppression list of a sanitizer build.
+if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]*) ]]; then
+  cp "${BASH_REMATCH[1]}" "$home/lsan.supp"
+  export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$home/lsan.supp}
+fi
 chown -R "$user:$group" "$home"
 as_user() {
   (cd "$home" && umask 022 &&

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <tuple>
 #include <png.h>
 #include <zlib.h>
 
@@ -282,6 +284,16 @@ TEST_F(ImageFiles, ReplacingWritesLeaveNoDebrisAndKeepTheOldFileOnFailure) {
   EXPECT_TRUE(fs::is_directory(PathOf("taken.bmp")));
   EXPECT_EQ(FileCount(), 2);
   EXPECT_FALSE(WriteImageFile(PathOf("no/such/folder.png"), DumpLike(), ImageFormat::Png));
+}
+
+TEST(ImageSize, LimitsHoldJustBelowAtAndAboveThem) {
+  for (auto [width, height, allowed] : {std::tuple{0LL, 1LL, false}, std::tuple{1LL, 0LL, false},
+                                        std::tuple{1LL, 1LL, true}, std::tuple{16384LL, 1LL, true},
+                                        std::tuple{16385LL, 1LL, false}, std::tuple{1LL, 16384LL, true},
+                                        std::tuple{1LL, 16385LL, false}, std::tuple{16384LL, 4096LL, true},
+                                        std::tuple{16384LL, 4097LL, false}, std::tuple{4097LL, 16384LL, false}}) {
+    EXPECT_EQ(ImageSizeAllowed(width, height), allowed) << width << " x " << height;
+  }
 }
 
 }  // namespace
