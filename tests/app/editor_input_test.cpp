@@ -212,7 +212,11 @@ TEST(EditorKeys, EveryGlyphKeyOfBothWindowsAndItsHoldToRepeat) {
     OnPaneMouse(app, MouseEvent{MouseAction::Move, 1, 1});  // the pane's keys act on the hovered glyph
     const auto send = [&](KeyAction action, bool repeat) {
       const KeyEvent e{action, c.key, false, false, repeat};
-      if (c.pane) OnPaneKey(app, e); else OnEditorKey(app, e, 4, 4);
+      if (c.pane) {
+        OnPaneKey(app, e);
+      } else {
+        OnEditorKey(app, e, 4, 4);
+      }
       return GetGlyph(app.doc.store.editor, 0)[7];
     };
     EXPECT_EQ(send(KeyAction::Press, false), c.pressed);

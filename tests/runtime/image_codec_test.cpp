@@ -84,6 +84,9 @@ TEST(ImageCodecs, JpegAtFullQualityStaysClose) {
   const Image back = DecodeOk(*data);
   ASSERT_EQ(back.Width(), img.Width());
   ASSERT_EQ(back.Height(), img.Height());
+  for (int y = 0; y < back.Height(); ++y) {
+    for (int x = 0; x < back.Width(); ++x) ASSERT_EQ(back.Row(y)[x] >> 24, 0xFFu) << "opaque at " << x << "," << y;
+  }
   int worst = 0;
   for (int y = 0; y < img.Height(); ++y) {
     for (int x = 0; x < img.Width(); ++x) {

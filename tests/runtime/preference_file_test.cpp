@@ -185,7 +185,9 @@ TEST_F(PreferenceFileOnDisk, OversizedOrUnopenableFileIsUnreadable) {
   // A file its user may not read (root reads every file: the unprivileged run of the suite checks this).
   WriteRaw(path, "[G]\r\nK = 1\r\n");
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  if (geteuid() != 0) EXPECT_EQ(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);
+  if (geteuid() != 0) {
+    EXPECT_EQ(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);
+  }
 }
 
 TEST_F(PreferenceFileOnDisk, FailedSaveLeavesTheOldFile) {

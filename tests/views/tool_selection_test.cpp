@@ -126,6 +126,17 @@ TEST(ToolKeys, SelectWithTheirTooltipsAndRememberOnlyTheirGroups) {
   SelectToolByKey(t.Controls(), ToolKey::Continuous);
   EXPECT_EQ(t.tool, Tool::ContinuousDraw);
   EXPECT_EQ(t.buttons[GadgetId::FreeDraw].tooltip, "Continuous Drawing (Click for Dotted Drawing)");
+  // The D keys store only the box's variant: the free-draw button keeps the one it remembered.
+  Tools u;  // starts on the pressed free-draw button, continuous
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);  // dotted
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);  // continuous
+  SelectToolButton(u.Controls(), GadgetId::Rotate);    // remembers continuous
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);  // dotted
+  SelectToolByKey(u.Controls(), ToolKey::Dotted);
+  ShowToolVariant(u.Controls(), Tool::RotateGlyph);  // a menu choice stores nothing
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);
+  EXPECT_EQ(u.tool, Tool::ContinuousDraw);
 }
 
 TEST(ToolMenuChoices, ShowTheVariantWithoutTouchingTheMemory) {
