@@ -143,6 +143,7 @@ TEST(CliErrors, WrongCommandLinesAreUsageErrorsWithStatusOne) {
           {{"convert", "IN", "OUT", "--to", "prg", "--load-address", "12G4"}, 1,
            "bad load address '12G4' (hexadecimal 0 to FFFF)"},
           {{"convert", "IN", "OUT", "--label", "font"}, 1, "--label applies only to the source formats"},
+          {{"convert", "IN", "OUT", "--to", "prg", "--label", "font"}, 1, "--label applies only to the source formats"},
           {{"convert", "IN", "OUT", "--to", "ca65", "--label", "1font"}, 1, "bad label '1font'"},
           {{"convert", "IN", "OUT", "--to", "acme", "--label", "lda"}, 1, "bad label 'lda'"},
           {{"convert", "IN", dir.Path("font.txt")}, 1,

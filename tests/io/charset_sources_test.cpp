@@ -123,6 +123,9 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
       {"", std::nullopt}, {"$", std::nullopt}, {"12a", std::nullopt}, {"99999999999999999999999", std::nullopt},
       {"70000", std::nullopt}};
   for (const auto& [text, value] : numbers) EXPECT_EQ(ParseSourceNumber(text, 65535), value) << text;
+  // A raw read of every glyph, and one more than there are.
+  EXPECT_EQ(std::get<GlyphBytes>(RawGlyphs(data, 0, 256)).size(), 2048u);
+  EXPECT_TRUE(std::holds_alternative<SourceRefusal>(RawGlyphs(data, 0, 257)));
   // Placing: the last glyph is a place, the one after it is not.
   const FileBytes one = Counting(8);
   EXPECT_EQ(std::get<PlacedGlyphs>(PlaceGlyphs(Charset{}, one, 255)).glyphCount, 1);

@@ -2,6 +2,7 @@
 // killed write leaves behind.
 
 #include "runtime/file_bytes.h"
+#include "runtime/file_stamp.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -80,6 +81,16 @@ TEST(ReplacingWrite, NewFileTakesItsModeFromTheUmask) {
     EXPECT_TRUE(WriteFileReplacing(path, std::string_view("x")));
     umask(before);
     EXPECT_EQ(StatOf(path).st_mode & 07777, c.mode) << std::oct << c.mask;
+  }
+}
+
+TEST(SameFile, NamesOfOneFileMatchWhetherOrNotItExists) {
+  TempDir dir;
+  for (const bool exists : {false, true}) {
+    if (exists) WriteBytes(dir.Path("a.chr"), "x");
+    EXPECT_TRUE(IsSameFile(dir.Path("sub/../a.chr"), dir.Path("a.chr"))) << exists;
+    EXPECT_TRUE(IsSameFile(dir.Dir() + "./a.chr", dir.Path("a.chr"))) << exists;
+    EXPECT_FALSE(IsSameFile(dir.Path("b.chr"), dir.Path("a.chr"))) << exists;
   }
 }
 
