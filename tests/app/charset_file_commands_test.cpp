@@ -222,6 +222,9 @@ TEST_F(ImportCommand, ShortPrgImportTakesOffsetsTwoOnAndZeroesTheLastByte) {
   RunCommand(app, cmd::ImportBugged);
   EXPECT_EQ(Editor().substr(0, 2047), Counting(2047, 0xF2));
   EXPECT_EQ(Editor()[2047], '\0');
+  // The charset now counts as a bare 2048-byte one: the next Save writes it back without a header.
+  RunCommand(app, cmd::Save);
+  EXPECT_EQ(ReadBytes(dir.Path("bugged.prg")), Editor());
 }
 
 using ExportCommand = FileCommandTest;

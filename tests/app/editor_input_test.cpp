@@ -213,14 +213,42 @@ TEST(EditorKeys, LetterKeysWithCtrlOrAltDoNothing) {
   }
 }
 
-TEST(EditorKeys, ReverseIsLatchedUntilAKeyIsReleased) {
-  App app = BlankApp();
-  Key(app, kx::Key::R, 0, 0);
-  Key(app, kx::Key::R, 0, 0, true);
-  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0)[0], 0xFF);
-  OnEditorKey(app, KeyEvent{KeyAction::Release, kx::Key::R}, 0, 0);
-  Key(app, kx::Key::R, 0, 0);
-  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0)[0], 0x00);
+// Every glyph key of the editor view and of the pane on glyph 0 (rows 0x0F), held down: the glyph after the
+// press, after an auto-repeat (with the release the window system sends before it) and after a real release
+// and a new press. Keys of one window do nothing in the other.
+TEST(EditorKeys, EveryGlyphKeyOfBothWindowsAndItsHoldToRepeat) {
+  struct Case {
+    bool pane;
+    kx::Key key;
+    std::uint8_t pressed, repeated, pressedAgain;
+  };
+  using K = kx::Key;
+  const Case cases[] = {
+      {false, K::Delete, 0x00, 0x00, 0x00}, {false, K::F, 0xFF, 0xFF, 0xFF}, {false, K::R, 0xF0, 0xF0, 0x0F},
+      {false, K::I, 0x0F, 0x0F, 0x0F},      {false, K::K, 0x0F, 0x0F, 0x0F}, {true, K::K, 0x00, 0x00, 0x00},
+      {true, K::I, 0xF0, 0xF0, 0x0F},       {true, K::R, 0x0F, 0x0F, 0x0F},  {true, K::F, 0x0F, 0x0F, 0x0F},
+      {true, K::Delete, 0x0F, 0x0F, 0x0F},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.pane ? "pane key " : "view key ") << static_cast<int>(c.key));
+    App app = BlankApp();
+    PutGlyph(app.doc.store.editor, 0, Glyph{0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F});
+    OnPaneMouse(app, MouseEvent{MouseAction::Move, 1, 1});  // the pane's keys act on the hovered glyph
+    const auto send = [&](KeyAction action, bool repeat) {
+      const KeyEvent e{action, c.key, false, false, repeat};
+      if (c.pane) {
+        OnPaneKey(app, e);
+      } else {
+        OnEditorKey(app, e, 4, 4);
+      }
+      return GetGlyph(app.doc.store.editor, 0)[7];
+    };
+    EXPECT_EQ(send(KeyAction::Press, false), c.pressed);
+    send(KeyAction::Release, true);
+    EXPECT_EQ(send(KeyAction::Press, true), c.repeated);
+    send(KeyAction::Release, false);
+    EXPECT_EQ(send(KeyAction::Press, false), c.pressedAgain);
+  }
 }
 
 TEST(EditorKeys, SelectionMakesTheGlyphKeysActOnItsRectangle) {

@@ -81,5 +81,14 @@ TEST(FontPreview, ScanlinesDarkenTheEvenRowsWhenChecked) {
   for (int y : {1, 3, 127}) EXPECT_EQ(lined.Pixel(5, y), plain.Pixel(5, y)) << y;
 }
 
+TEST(FontPreview, ACharsetPictureOfAnotherSizeLeavesThePreviewBlack) {
+  for (const auto& [width, height] : {std::pair{256, 64}, std::pair{256, 63}, std::pair{255, 64}}) {
+    FontPreviewState state;
+    state.kind = PreviewKind::TwoByTwo;
+    ComposeFontPreviewPicture(state, Image(width, height, 0xFFFFFF), false);
+    EXPECT_EQ(state.picture, Image(512, 128, width == 256 && height == 64 ? 0xFFFFFF : 0)) << width << "x" << height;
+  }
+}
+
 }  // namespace
 }  // namespace kx

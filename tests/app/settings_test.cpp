@@ -120,12 +120,13 @@ TEST(Settings, BrightnessSurvivesOnlyAsOneOfTheThreeLevels) {
 TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
   TempDir dir;
   const std::string path = dir.Path("kstr.ini");
-  WriteBytes(path, FileWith("", "16777215") + "RECENT1 = /a.chr\r\nRECENT3 = /c.prg\r\n");
+  WriteBytes(path, FileWith("", "16777215") + "RECENT1 = /a.chr\r\nRECENT2 = \r\nRECENT3 = /c.prg\r\n");
   App app;
   ApplySettings(app, ReadOrCreateSettings(path));
   EXPECT_EQ(ItemState(app, cmd::RecentFirst).text, "/a.chr");
   EXPECT_TRUE(ItemState(app, cmd::RecentFirst).enabled);
-  EXPECT_FALSE(ItemState(app, cmd::RecentFirst + 1).enabled);
+  EXPECT_FALSE(ItemState(app, cmd::RecentFirst + 1).enabled);  // a blank line names no file
+  EXPECT_EQ(ItemState(app, cmd::RecentFirst + 1).text, "<Empty>");
   EXPECT_TRUE(ItemState(app, cmd::RecentFirst + 2).enabled);
   EXPECT_TRUE(ItemState(app, cmd::ClearRecent).enabled);
 

@@ -64,6 +64,17 @@ TEST_F(SourceExportCommand, WritesTheWholeCharsetInTheChosenDialectAndRemembersI
   EXPECT_EQ(LastCall().filterIndex, 1);
 }
 
+TEST_F(SourceExportCommand, EachRememberedDialectProposesItsOwnFileName) {
+  const char* const proposed[] = {"font.a", "font.s", "font.asm", "font.asm", "font.c"};
+  for (int filter = 0; filter < 5; ++filter) {
+    app.doc.files.sourceFilter = filter;
+    AnswerCancel();
+    ExportCharsetSource(app);
+    EXPECT_EQ(LastCall().proposedPath, dir.Path(proposed[filter])) << filter;
+    EXPECT_EQ(LastCall().filterIndex, filter);
+  }
+}
+
 TEST_F(SourceExportCommand, EachFilterWritesItsDialectUnderItsExtension) {
   struct Case {
     const char* typed;

@@ -86,6 +86,7 @@ TEST(CliErrors, BadInputFailsOnOneLineWithStatusTwo) {
                      {{"convert", "IN", "OUT"}, 2, "{IN}: not found"},
                      {{"apply", "rotate", "all", "IN", "OUT"}, 2, "{IN}: not found"},
                      {{"info", "IN"}, 2, "{IN}: not found"},
+                     {{"info", "--", "--IN"}, 2, "--IN: not found"},  // after "--" nothing is an option
                      // A wrong command line is told before IN is looked at.
                      {{"apply", "reverse", "all", "IN", "OUT"}, 1,
                       "the editor has no 'reverse' command for all (it offers glyph:N row:R first4 last4)"},
@@ -142,10 +143,13 @@ TEST(CliErrors, WrongCommandLinesAreUsageErrorsWithStatusOne) {
           {{"convert", "IN", "OUT", "--to", "prg", "--load-address", "12G4"}, 1,
            "bad load address '12G4' (hexadecimal 0 to FFFF)"},
           {{"convert", "IN", "OUT", "--label", "font"}, 1, "--label applies only to the source formats"},
+          {{"convert", "IN", "OUT", "--to", "prg", "--label", "font"}, 1, "--label applies only to the source formats"},
           {{"convert", "IN", "OUT", "--to", "ca65", "--label", "1font"}, 1, "bad label '1font'"},
           {{"convert", "IN", "OUT", "--to", "acme", "--label", "lda"}, 1, "bad label 'lda'"},
           {{"convert", "IN", dir.Path("font.txt")}, 1,
            "cannot tell the format of '" + dir.Path("font.txt") + "' from its extension; give --to FORMAT"},
+          {{"convert", "IN", dir.Path(".chr")}, 1,  // a hidden file's name is no extension
+           "cannot tell the format of '" + dir.Path(".chr") + "' from its extension; give --to FORMAT"},
       });
   EXPECT_FALSE(fs::exists(dir.Path("font.txt")));
 }

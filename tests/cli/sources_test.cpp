@@ -78,6 +78,10 @@ TEST(CliSources, EverySourceConvertsAndTellsWhatItRead) {
             std::string::npos)
       << json.out;
   EXPECT_TRUE(json.out.ends_with("}\n"));
+  // Control characters in a name are escaped, up to the last one (0x1F); a space is not.
+  const std::string odd = dir.Path("odd\x01\x1f .prg");
+  WriteBytes(odd, ReadBytes(dir.Path("font.prg")));
+  EXPECT_NE(RunCliWith({"info", "--json", odd}).out.find("odd\\u0001\\u001f .prg\""), std::string::npos);
 
   // Refusals are one line naming the file; usage mistakes in the reading options are status 1.
   const CliRun cut = RunCliWith({"convert", dir.Path("font.prg"), "-", "--first-glyph", "200"});

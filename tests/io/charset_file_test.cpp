@@ -51,6 +51,35 @@ TEST(CharsetFileSlices, ImportsNeedTheirExactSize) {
   EXPECT_EQ(read.bytes[2047], '\0');
 }
 
+// Every layout rule on the sizes around its limits: "skip+fill type", or "-" for a refused file. An import
+// is asked for the size it was given.
+TEST(CharsetFileSlices, EveryRuleJustBelowAtAndAboveItsSizes) {
+  const auto describe = [](std::optional<FileSlice> s) {
+    if (!s) return std::string("-");
+    return std::to_string(s->skip) + "+" + std::to_string(s->fill) + (s->type == FileType::Prg ? " prg" : " chr");
+  };
+  struct Row {
+    std::uint64_t size;
+    const char *raw, *morvane, *bySize, *import;
+  };
+  const Row rows[] = {
+      {0, "-", "-", "-", "-"},
+      {1, "-", "-", "-", "0+1 chr"},
+      {2047, "-", "-", "-", "0+2047 chr"},
+      {2048, "0+2048 chr", "0+2048 prg", "0+2048 chr", "0+2048 chr"},
+      {2049, "-", "0+2048 prg", "-", "2+2048 chr"},
+      {2050, "-", "2+2048 prg", "2+2048 prg", "-"},
+      {2051, "-", "0+2048 prg", "-", "-"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.size);
+    EXPECT_EQ(describe(RawSlice(r.size)), r.raw);
+    EXPECT_EQ(describe(MorvaneSlice(r.size)), r.morvane);
+    EXPECT_EQ(describe(SizeSlice(r.size)), r.bySize);
+    EXPECT_EQ(describe(ImportSlice(r.size, r.size)), r.import);
+  }
+}
+
 TEST(CharsetFileSlices, PlacingAPartialSliceKeepsTheRest) {
   TempDir dir;
   WriteBytes(dir.Path("row"), std::string(256, '\x55'));

@@ -79,6 +79,7 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
       {"whole program's first window", whole, "game.prg", {}, SourceKind::Program, 0, 256, 2 + 7},
       {"any offset into the data", whole, "game.prg", At(100, 16, 8), SourceKind::Program, 8, 16, 2 + 100},
       {"window cut at glyph 255", whole, "game.prg", At(0, {}, 250), SourceKind::Program, 250, 6, 2},
+      {"exactly one glyph", source_files::Program(0x3000, Counting(8)), "a.prg", {}, SourceKind::Program, 0, 1, 2},
       {"data not whole glyphs", source_files::Program(0x3000, Counting(63)), "a.prg", {}, {}, 0, 0, 0,
        "a program of 65 bytes is neither"},
       {"too many from glyph 250", source_files::Program(0x3000, Counting(64)), "a.prg", At({}, {}, 250), {}, 0, 0, 0,
@@ -93,6 +94,10 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
   EXPECT_EQ(choices.loadAddress, 0x0801);
   EXPECT_EQ(choices.windows.front().address, 0x0808u);
   EXPECT_EQ(choices.windows.back().address, 0x1388u);  // the last window that ends inside the data
+  // A window may end exactly where the data ends.
+  const auto twoWindows = std::get<ProgramChoices>(ExamineProgram(source_files::Program(0x0800, Counting(2056))));
+  ASSERT_EQ(twoWindows.windows.size(), 2u);
+  EXPECT_EQ(twoWindows.windows.back().address, 0x0808u);
   const auto reading = std::get<SourceReading>(ReadCharsetSource(source_files::Program(0x2000, Counting(2048)), "x", {}));
   EXPECT_EQ(reading.facts.loadAddress, 0x2000);
 }
@@ -105,7 +110,11 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
       {"short tail", data, "x.bin", At(2900, {}, {}, SourceKind::Raw), SourceKind::Raw, 0, 12, 2900},
       {"past the end", data, "x.bin", At(3000, {}, {}, SourceKind::Raw), {}, 0, 0, 0, "offset 3000 leaves no"},
       {"count past the end", data, "x.bin", At(2900, 13, {}, SourceKind::Raw), {}, 0, 0, 0, "13 glyphs asked for"},
+      {"count 256", data, "x.bin", At(0, 256, {}, SourceKind::Raw), SourceKind::Raw, 0, 256, 0},
+      {"7 bytes left", data, "x.bin", At(2993, {}, {}, SourceKind::Raw), {}, 0, 0, 0, "offset 2993 leaves no"},
+      {"one glyph left", data, "x.bin", At(2992, {}, 255, SourceKind::Raw), SourceKind::Raw, 255, 1, 2992},
       {"count 0", data, "x.bin", At(0, 0, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 0 is not 1 to 256"},
+      {"count 257", data, "x.bin", At(0, 257, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 257 is not 1 to 256"},
       {"first glyph 256", data, "x.bin", At(0, 1, 256, SourceKind::Raw), {}, 0, 0, 0, "first glyph 256 is not"},
   };
   for (const Case& c : cases) Check(c);
@@ -114,6 +123,24 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
       {"", std::nullopt}, {"$", std::nullopt}, {"12a", std::nullopt}, {"99999999999999999999999", std::nullopt},
       {"70000", std::nullopt}};
   for (const auto& [text, value] : numbers) EXPECT_EQ(ParseSourceNumber(text, 65535), value) << text;
+  // A raw read of every glyph, and one more than there are.
+  EXPECT_EQ(std::get<GlyphBytes>(RawGlyphs(data, 0, 256)).size(), 2048u);
+  EXPECT_TRUE(std::holds_alternative<SourceRefusal>(RawGlyphs(data, 0, 257)));
+  // Placing: the last glyph is a place, the one after it is not.
+  const FileBytes one = Counting(8);
+  EXPECT_EQ(std::get<PlacedGlyphs>(PlaceGlyphs(Charset{}, one, 255)).glyphCount, 1);
+  for (const int first : {-1, 256}) {
+    const auto placed = PlaceGlyphs(Charset{}, one, first);
+    ASSERT_TRUE(std::holds_alternative<SourceRefusal>(placed)) << first;
+    EXPECT_TRUE(std::get<SourceRefusal>(placed).reason.starts_with("first glyph " + std::to_string(first)))
+        << std::get<SourceRefusal>(placed).reason;
+  }
+  // The editor's own sizes, found whatever the name: just below, at and above each.
+  const std::vector<std::pair<std::size_t, std::optional<SourceKind>>> bySize{
+      {256, SourceKind::RowFile},   {264, std::nullopt},          {1792, SourceKind::RowFile},
+      {2047, std::nullopt},         {2048, SourceKind::RawCharset}, {2049, SourceKind::ShortPrg},
+      {2050, SourceKind::PrgCharset}, {2051, std::nullopt}};
+  for (const auto& [size, kind] : bySize) EXPECT_EQ(DetectSourceKind(Counting(size), "x"), kind) << size;
 }
 
 TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
@@ -154,7 +181,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   SnapshotSpec unknownVersion = x64sc;
   unknownVersion.vicMinor = 2;
   SnapshotSpec vic20;
-  vic20.machine = "VIC20";
+  vic20.machine = "VIC 20";
   const std::vector<SnapshotCase> cases{
       {"x64, bank 0, ROM at $1000", {}, {}, 0x10000, 0, VicMode::HiRes, nullptr},
       {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr},
@@ -165,7 +192,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
       {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address 63489 leaves less than 2 KiB"},
       {"unknown VIC-II version", unknownVersion, {}, 0, 0, VicMode::HiRes,
        "VIC-II module version 1.2 of a C64SC snapshot is not known"},
-      {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC20', not of a C64"},
+      {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC 20', not of a C64"},
   };
   for (const SnapshotCase& c : cases) {
     SourceRequest request;
@@ -229,9 +256,13 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
       {v10, "CharPad project format version 10 is not known"},
       {v9, "the CharPad project has no character block where it should"},
       {v6, "the CharPad project has no character block where it should"},
-      {FileBytes(v5.begin(), v5.begin() + 500), "the CharPad project ends inside its 300 characters"},
+      {FileBytes(v5.begin(), v5.end() - 16 - 44 * 8 - 1), "the CharPad project ends inside its 300 characters"},
       {FileBytes(v5.begin(), v5.begin() + 12), "the CharPad project ends inside its header"},
   };
+  // Cut right after the 256 characters taken: still whole.
+  const auto exact = ReadCharsetSource(FileBytes(v5.begin(), v5.end() - 16 - 44 * 8), "p.ctm", {});
+  ASSERT_TRUE(std::holds_alternative<SourceReading>(exact)) << std::get<SourceRefusal>(exact).reason;
+  EXPECT_EQ(std::get<SourceReading>(exact).placed.glyphCount, 256);
   for (const auto& [file, reason] : refused) {
     const auto read = ReadCharsetSource(file, "p.ctm", {});
     ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << reason;
@@ -271,6 +302,10 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
     const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false}));
     EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
   }
+  Image tie(8, 8);  // as many red pixels as white: the lower colour is the paper
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) tie.SetPixel(x, y, x < 4 ? 0xFFFFFF : 0xFF0000);
+  EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u);
   Image big(8 * 17, 8 * 16);  // 272 cells, all paper
   const SheetCut many = std::get<SheetCut>(CutFontSheet(big, {}));
   EXPECT_EQ(many.glyphs.size(), 256u * 8);

@@ -36,6 +36,10 @@ TEST(FileFilters, SaveNamesGetTheChosenFiltersExtensionUnlessTheyEndInOne) {
   EXPECT_EQ(CompletedSaveName(request, "font.prg", 1), "font.prg.c");
   // A pattern that is not a plain extension completes nothing; neither does a request that does not ask.
   EXPECT_EQ(CompletedSaveName(request, "font", 2), "font");
+  FileRequest wildcards;
+  wildcards.filters = "All (*.*)|*.*|Some|*.c;*.?|Range|*.[ch]|";
+  wildcards.appendFilterExtension = true;
+  for (int filter = 0; filter < 3; ++filter) EXPECT_EQ(CompletedSaveName(wildcards, "font", filter), "font") << filter;
   request.appendFilterExtension = false;
   EXPECT_EQ(CompletedSaveName(request, "font", 1), "font");
 }

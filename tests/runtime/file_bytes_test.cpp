@@ -2,6 +2,7 @@
 // killed write leaves behind.
 
 #include "runtime/file_bytes.h"
+#include "runtime/file_stamp.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -65,6 +66,45 @@ TEST(ReplacingWrite, AnyNameTheFolderAcceptsCanBeWrittenAndReplaced) {
   ASSERT_TRUE(WriteFileReplacing(longest, std::string_view("second")));
   EXPECT_EQ(ReadBytes(longest), "second");
   EXPECT_EQ(NamesIn(dir.Path("")).size(), 1u);
+}
+
+// A new file gets what the umask leaves of 0666, as any program's new file would (root's run of the suite
+// and the unprivileged one alike).
+TEST(ReplacingWrite, NewFileTakesItsModeFromTheUmask) {
+  TempDir dir;
+  const struct {
+    mode_t mask, mode;
+  } cases[] = {{022, 0644}, {077, 0600}, {002, 0664}};
+  for (const auto& c : cases) {
+    const std::string path = dir.Path("new" + std::to_string(c.mask));
+    const mode_t before = umask(c.mask);
+    EXPECT_TRUE(WriteFileReplacing(path, std::string_view("x")));
+    umask(before);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, c.mode) << std::oct << c.mask;
+  }
+}
+
+TEST(SameFile, NamesOfOneFileMatchWhetherOrNotItExists) {
+  TempDir dir;
+  for (const bool exists : {false, true}) {
+    if (exists) WriteBytes(dir.Path("a.chr"), "x");
+    EXPECT_TRUE(IsSameFile(dir.Path("sub/../a.chr"), dir.Path("a.chr"))) << exists;
+    EXPECT_TRUE(IsSameFile(dir.Dir() + "./a.chr", dir.Path("a.chr"))) << exists;
+    EXPECT_FALSE(IsSameFile(dir.Path("b.chr"), dir.Path("a.chr"))) << exists;
+  }
+}
+
+TEST(FileRead, ReadsUpToItsLimitAndReportsAFileItsUserMayNotRead) {
+  TempDir dir;
+  const std::string path = dir.Path("f");
+  WriteBytes(path, Counting(100));
+  EXPECT_EQ(ReadFileBytes(path, 100).status, FileReadStatus::Ok);
+  EXPECT_EQ(ReadFileBytes(path, 100).bytes, Counting(100));
+  EXPECT_EQ(ReadFileBytes(path, 99).status, FileReadStatus::TooLarge);
+  EXPECT_EQ(ReadFileBytes(dir.Path("none"), 100).status, FileReadStatus::Missing);
+  fs::permissions(path, fs::perms::none);
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file; the unprivileged run of the suite checks the rest";
+  EXPECT_EQ(ReadFileBytes(path, 100).status, FileReadStatus::Failed);
 }
 
 TEST(ReplacingWrite, ReplacedFileKeepsItsOwnerGroupAndMode) {

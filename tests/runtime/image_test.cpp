@@ -60,6 +60,9 @@ TEST(ImageCut, ClipsAtTheBorders) {
   EXPECT_EQ(corner.Height(), 3);
   EXPECT_EQ(corner.Pixel(0, 0), src.Pixel(7, 0));
   EXPECT_TRUE(Cut(src, {20, 0, 4, 4}).Empty());
+  // Touching an edge from outside leaves nothing, on every side.
+  for (const Rect r : {Rect{0, -4, 4, 4}, Rect{-4, 0, 4, 4}, Rect{10, 0, 4, 4}, Rect{0, 8, 4, 4}})
+    EXPECT_EQ(Intersect(r, src.Bounds()), Rect{}) << r.x << "," << r.y;
   EXPECT_TRUE(Cut(src, {0x7FFFFFF0, 0x7FFFFFF0, 0x7FFFFFF0, 100}).Empty());
 }
 
@@ -203,6 +206,7 @@ TEST(ImageScale, SmoothShrinkAveragesBlocksExactly) {
   pair.SetPixel(0, 0, 0x000000);
   pair.SetPixel(1, 0, 0xFF0001);
   EXPECT_EQ(ScaleSmooth(pair, 1, 1).Pixel(0, 0), 0x800001u);
+  EXPECT_EQ(ScaleSmooth(src, 9, 5), src);  // the same size copies
   // A shrink by a non-whole factor keeps a single colour.
   EXPECT_EQ(ScaleSmooth(Image(7, 5, 0x336699), 3, 2), Image(3, 2, 0x336699));
 }

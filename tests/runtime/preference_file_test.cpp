@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -92,6 +93,19 @@ TEST(PreferenceFile, FileWithoutMarkIsReadAsLatin1AndWrittenBackAsUtf8WithMark) 
 
   // UTF-8 that lost its mark stays as it is rather than being converted a second time.
   EXPECT_EQ(PreferenceFile::Parse("[F]\r\nDIR = caf\xC3\xA9\r\n").ReadString("F", "DIR", ""), "caf\xC3\xA9");
+  // Each bound of UTF-8: the first and last of every length, the surrogates' edges, overlong forms.
+  for (auto [stored, read] : {
+           std::pair{"\xC2\x80", "\xC2\x80"}, std::pair{"\xE0\xA0\x80", "\xE0\xA0\x80"},
+           std::pair{"\xED\x9F\xBF", "\xED\x9F\xBF"}, std::pair{"\xEE\x80\x80", "\xEE\x80\x80"},
+           std::pair{"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},
+           std::pair{"\xC0\x80", "\xC3\x80\xC2\x80"},                    // overlong: read as Latin-1
+           std::pair{"\xE0\x9F\xBF", "\xC3\xA0\xC2\x9F\xC2\xBF"},         // overlong
+           std::pair{"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xC2\x80"},         // first surrogate
+           std::pair{"\xED\xBF\xBF", "\xC3\xAD\xC2\xBF\xC2\xBF"},         // last surrogate
+           std::pair{"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"}}) {  // past U+10FFFF
+    EXPECT_EQ(PreferenceFile::Parse(std::string("[F]\r\nDIR = ") + stored + "\r\n").ReadString("F", "DIR", ""), read)
+        << stored;
+  }
 }
 
 TEST(PreferenceFile, ValueWithLineBreaksCannotAddGroupsOrKeys) {
@@ -163,9 +177,17 @@ TEST_F(PreferenceFileOnDisk, MissingOrEmptyFileIsAbsentAndSavedFileLoadsBack) {
 
 TEST_F(PreferenceFileOnDisk, OversizedOrUnopenableFileIsUnreadable) {
   const std::string path = PathOf("kstr.ini");
+  WriteRaw(path, std::string(kMaxPreferenceFileBytes, 'x'));
+  EXPECT_NE(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);  // exactly the limit is read
   WriteRaw(path, std::string(kMaxPreferenceFileBytes + 1, 'x'));
   EXPECT_EQ(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);
   EXPECT_EQ(LoadPreferenceFile(dir_.string()).status, PreferenceLoadStatus::Unreadable);
+  // A file its user may not read (root reads every file: the unprivileged run of the suite checks this).
+  WriteRaw(path, "[G]\r\nK = 1\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  if (geteuid() != 0) {
+    EXPECT_EQ(LoadPreferenceFile(path).status, PreferenceLoadStatus::Unreadable);
+  }
 }
 
 TEST_F(PreferenceFileOnDisk, FailedSaveLeavesTheOldFile) {

@@ -5,6 +5,7 @@
 #include "views/gadgets.h"
 #include "views/icons.h"
 #include "views/layout.h"
+#include "views/picture_paint.h"
 
 namespace kx {
 namespace {
@@ -90,6 +91,36 @@ TEST(Icons, LogoIsOpaqueAndSquare) {
   EXPECT_EQ(logo.width, kLogoSize);
   EXPECT_EQ(logo.height, kLogoSize);
   for (std::uint32_t px : logo.pixels) ASSERT_EQ(px >> 24, 0xFFu);
+  // The bird, mirrored from its left half, drawn in whole 4x4 blocks 28 pixels down.
+  const Picture bird = BirdPicture();
+  EXPECT_EQ(bird.At(0, 1), 0xFF5A3418u);  // its outermost wing tips, on both sides
+  EXPECT_EQ(bird.At(bird.width - 1, 1), 0xFF5A3418u);
+  const int x0 = (kLogoSize - bird.width * 4) / 2;
+  for (int y = 0; y < bird.height * 4; ++y) {
+    for (int x = 0; x < bird.width * 4; ++x) {
+      const std::uint32_t colour = bird.At(x / 4, y / 4);
+      if (colour != 0) {
+        ASSERT_EQ(logo.At(x0 + x, 28 + y), colour) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(Icons, SwapButtonLightsTheDigitOfTheCharsetInTheEditor) {
+  for (const auto& [id, lit] : {std::pair{IconId::SwapCharset1, 0}, std::pair{IconId::SwapCharset2, 1}}) {
+    const Picture p = IconPicture(id);
+    EXPECT_EQ(p.At(2, 2), lit == 0 ? kC64LightBlue : kC64Blue);    // around the "1"
+    EXPECT_EQ(p.At(26, 2), lit == 1 ? kC64LightBlue : kC64Blue);   // around the "2"
+  }
+}
+
+TEST(PicturePaint, FilledRectanglesStayInsideThePicture) {
+  Picture p{4, 3, std::vector<std::uint32_t>(12, 0)};
+  FillRect(p, 2, 1, 10, 10, kWhite);
+  const std::vector<std::uint32_t> expected{0, 0, 0,      0,      //
+                                            0, 0, kWhite, kWhite,  //
+                                            0, 0, kWhite, kWhite};
+  EXPECT_EQ(p.pixels, expected);
 }
 
 }  // namespace

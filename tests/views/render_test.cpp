@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <tuple>
 
 #include "model/rom_charset.h"
 #include "runtime/image_draw.h"
@@ -366,6 +368,16 @@ TEST(StatusBar, NamesTheHoveredGlyphOrShowsDashes) {
   UpdateStatusBar(status, e);
   EXPECT_EQ(status.charNumber, "CHAR NUMBER: 064");
   EXPECT_EQ(status.hexNumber, "$40");
+
+  // The first and last glyph and ones whose hexadecimal needs letters.
+  for (auto [x, y, decimal, hex] : {std::tuple{0, 0, "000", "$00"}, std::tuple{80, 0, "010", "$0A"},
+                                    std::tuple{88, 40, "171", "$AB"}, std::tuple{255, 63, "255", "$FF"}}) {
+    e.hoverX = x;
+    e.hoverY = y;
+    UpdateStatusBar(status, e);
+    EXPECT_EQ(status.charNumber, std::string("CHAR NUMBER: ") + decimal);
+    EXPECT_EQ(status.hexNumber, hex);
+  }
 
   e.hoverTarget = HoverTarget::None;
   UpdateStatusBar(status, e);

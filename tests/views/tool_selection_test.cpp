@@ -52,6 +52,50 @@ TEST(SelectToolButton, LeavingAVariantRemembersItForTheButtonsReturn) {
   EXPECT_EQ(t.tool, Tool::FlipGlyphHorizontal);
 }
 
+// Every two-variant button: the variant it starts on, the other one a second click gives, and the return to
+// whichever variant was last used after another button had the tool.
+TEST(SelectToolButton, EveryTwoVariantButtonStartsOnItsVariantAndReturnsToTheLastUsed) {
+  struct Button {
+    GadgetId id;
+    Tool start, other;
+    IconId otherIcon;
+    const char* otherTooltip;
+  };
+  using G = GadgetId;
+  using T = Tool;
+  const Button buttons[] = {
+      {G::FreeDraw, T::ContinuousDraw, T::DottedDraw, IconId::FreeDrawDotted, "Dotted Drawing"},
+      {G::Box, T::HollowBox, T::FilledBox, IconId::BoxFilled, "Draw Filled Box"},
+      {G::MirrorVertical, T::MirrorGlyphTopToBottom, T::MirrorGlyphBottomToTop, IconId::MirrorBottomToTop,
+       "Mirror Char Bottom to Top"},
+      {G::MirrorHorizontal, T::MirrorGlyphLeftToRight, T::MirrorGlyphRightToLeft, IconId::MirrorRightToLeft,
+       "Mirror Char Right to Left"},
+      {G::SlideHorizontal, T::SlideGlyphRight, T::SlideGlyphLeft, IconId::SlideLeft, "Slide Char Left"},
+      {G::SlideVertical, T::SlideGlyphDown, T::SlideGlyphUp, IconId::SlideUp, "Slide Char Up"},
+      {G::Flip, T::FlipGlyphVertical, T::FlipGlyphHorizontal, IconId::FlipHorizontal, "Flip Char Horizontal"},
+  };
+  for (const Button& b : buttons) {
+    SCOPED_TRACE(static_cast<int>(b.id));
+    Tools t;
+    SelectToolButton(t.Controls(), GadgetId::Rotate);
+    SelectToolButton(t.Controls(), b.id);
+    EXPECT_EQ(t.tool, b.start);
+    SelectToolButton(t.Controls(), b.id);
+    EXPECT_EQ(t.tool, b.other);
+    for (Tool expected : {b.other, b.start}) {  // leave and come back, twice: once per variant
+      SelectToolButton(t.Controls(), GadgetId::Rotate);
+      SelectToolButton(t.Controls(), b.id);
+      EXPECT_EQ(t.tool, expected);
+      EXPECT_EQ(t.PressedCount(), 1);
+      if (expected == b.other) {
+        EXPECT_EQ(t.buttons[b.id].icon, b.otherIcon);
+        EXPECT_EQ(t.buttons[b.id].tooltip, b.otherTooltip);
+        SelectToolButton(t.Controls(), b.id);
+      }
+    }
+  }
+}
+
 TEST(SelectToolButton, LineAndOneToolButtonsStayPressed) {
   Tools t;
   SelectToolButton(t.Controls(), GadgetId::Line);
@@ -82,6 +126,17 @@ TEST(ToolKeys, SelectWithTheirTooltipsAndRememberOnlyTheirGroups) {
   SelectToolByKey(t.Controls(), ToolKey::Continuous);
   EXPECT_EQ(t.tool, Tool::ContinuousDraw);
   EXPECT_EQ(t.buttons[GadgetId::FreeDraw].tooltip, "Continuous Drawing (Click for Dotted Drawing)");
+  // The D keys store only the box's variant: the free-draw button keeps the one it remembered.
+  Tools u;  // starts on the pressed free-draw button, continuous
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);  // dotted
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);  // continuous
+  SelectToolButton(u.Controls(), GadgetId::Rotate);    // remembers continuous
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);  // dotted
+  SelectToolByKey(u.Controls(), ToolKey::Dotted);
+  ShowToolVariant(u.Controls(), Tool::RotateGlyph);  // a menu choice stores nothing
+  SelectToolButton(u.Controls(), GadgetId::FreeDraw);
+  EXPECT_EQ(u.tool, Tool::ContinuousDraw);
 }
 
 TEST(ToolMenuChoices, ShowTheVariantWithoutTouchingTheMemory) {

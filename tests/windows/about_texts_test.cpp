@@ -13,9 +13,13 @@ namespace {
 TEST(AboutTexts, BuildDateTimeIsDayMonthYearWithTwoDigitFields) {
   EXPECT_EQ(FormatBuildDateTime("Dec  7 2025", "08:09:01"), "07/12/2025, 08:09:01");
   EXPECT_EQ(FormatBuildDateTime("Jan 31 1999", "23:59:59"), "31/01/1999, 23:59:59");
-  // Anything the compiler would never write gives a visible placeholder, not a made-up date.
+  EXPECT_EQ(FormatBuildDateTime("Feb  1 2000", "00:00:60"), "01/02/2000, 00:00:60");  // a leap second
+  // Anything the compiler would never write gives a visible placeholder, not a made-up date; each field
+  // just past its range.
   for (auto [date, time] : {std::pair{"Foo 12 2025", "08:09:01"}, std::pair{"Dec 12 2025", "8:09:01"},
-                            std::pair{"Dec 32 2025", "08:09:01"}, std::pair{"", ""}}) {
+                            std::pair{"Dec 32 2025", "08:09:01"}, std::pair{"Dec  0 2025", "08:09:01"},
+                            std::pair{"Dec 12 2025", "24:00:00"}, std::pair{"Dec 12 2025", "23:60:00"},
+                            std::pair{"Dec 12 2025", "23:59:61"}, std::pair{"", ""}}) {
     EXPECT_EQ(FormatBuildDateTime(date, time), "--/--/----, --:--:--") << date << " " << time;
   }
   EXPECT_EQ(FormatBuildDateTime(__DATE__, __TIME__).size(), 20u);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "runtime/image_draw.h"
 #include "windows/screen_editor.h"
@@ -166,6 +167,20 @@ TEST(ScreenEditor, StatusLineAndButtonsFollowTheState) {
   EXPECT_EQ(ScreenButtonText(e, ScreenButton::Mapping), "Use US Keymap");
 }
 
+// Every column and row the cursor can reach, in decimal and in hexadecimal (A to F in capitals).
+TEST(ScreenEditor, StatusLineNumbersEveryColumnAndRow) {
+  constexpr std::string_view kDecimal = "00010203040506070809101112131415161718192021222324252627282930313233343536373839";
+  constexpr std::string_view kHex = "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F2021222324252627";
+  ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
+  for (int i = 0; i < 41; ++i) {  // one step past the last column and row: the cursor stays there
+    const auto column = static_cast<std::size_t>(std::min(i, 39)) * 2;
+    const auto row = static_cast<std::size_t>(std::min(i, 24)) * 2;
+    ExpectStatus(e, {{213, std::string(kDecimal.substr(column, 2))}, {250, std::string(kHex.substr(column, 2))},
+                     {294, std::string(kDecimal.substr(row, 2))}, {330, std::string(kHex.substr(row, 2))}});
+    PressKeys(e, {vk::Right, vk::Down});
+  }
+}
+
 TEST(ScreenEditor, MappingButtonSwitchesTheKeyTables) {
   ScreenEditor e = MakeScreenEditor(CustomCharsetImage());
   ScriptedDialogs dialogs;
@@ -215,9 +230,12 @@ int WhiteRun(const Image& img, int x, int y, int dx, int dy, int length) {
 }
 
 TEST(ScreenRulers, NumberEveryCellAndTickItsEdgesNextToTheScreen) {
-  constexpr Glyph kZero{0x3C, 0x66, 0x6E, 0x76, 0x66, 0x66, 0x3C, 0x00};  // the ROM digits
-  constexpr Glyph kOne{0x18, 0x18, 0x38, 0x18, 0x18, 0x18, 0x7E, 0x00};
-  constexpr Glyph kTwo{0x3C, 0x66, 0x06, 0x0C, 0x30, 0x60, 0x7E, 0x00};
+  constexpr Glyph kDigits[10] = {  // the ROM's digits 0 to 9
+      {0x3C, 0x66, 0x6E, 0x76, 0x66, 0x66, 0x3C, 0x00}, {0x18, 0x18, 0x38, 0x18, 0x18, 0x18, 0x7E, 0x00},
+      {0x3C, 0x66, 0x06, 0x0C, 0x30, 0x60, 0x7E, 0x00}, {0x3C, 0x66, 0x06, 0x1C, 0x06, 0x66, 0x3C, 0x00},
+      {0x06, 0x0E, 0x1E, 0x66, 0x7F, 0x06, 0x06, 0x00}, {0x7E, 0x60, 0x7C, 0x06, 0x06, 0x66, 0x3C, 0x00},
+      {0x3C, 0x66, 0x60, 0x7C, 0x66, 0x66, 0x3C, 0x00}, {0x7E, 0x66, 0x0C, 0x18, 0x18, 0x18, 0x18, 0x00},
+      {0x3C, 0x66, 0x66, 0x3C, 0x66, 0x66, 0x3C, 0x00}, {0x3C, 0x66, 0x66, 0x3E, 0x06, 0x66, 0x3C, 0x00}};
   const Image top = RulerPicture(RulerSide::Top);
   const Image bottom = RulerPicture(RulerSide::Bottom);
   const Image left = RulerPicture(RulerSide::Left);
@@ -228,10 +246,15 @@ TEST(ScreenRulers, NumberEveryCellAndTickItsEdgesNextToTheScreen) {
   EXPECT_EQ(right.Bounds(), (Rect{0, 0, 82, 400}));
 
   // Columns: tens over units, 4 pixels into the 16-pixel column; ticks 5 pixels long at the screen's side.
-  EXPECT_EQ(ReadDigit(top, 12 * 16 + 4, 3), kOne);  // column 12
-  EXPECT_EQ(ReadDigit(top, 12 * 16 + 4, 13), kTwo);
-  EXPECT_EQ(ReadDigit(bottom, 10 * 16 + 4, 9), kOne);  // column 10
-  EXPECT_EQ(ReadDigit(bottom, 10 * 16 + 4, 19), kZero);
+  for (int c = 0; c < 40; ++c) {
+    SCOPED_TRACE(c);
+    EXPECT_EQ(ReadDigit(top, c * 16 + 4, 3), kDigits[c / 10]);
+    EXPECT_EQ(ReadDigit(top, c * 16 + 4, 13), kDigits[c % 10]);
+    EXPECT_EQ(ReadDigit(bottom, c * 16 + 4, 9), kDigits[c / 10]);
+    EXPECT_EQ(ReadDigit(bottom, c * 16 + 4, 19), kDigits[c % 10]);
+    EXPECT_EQ(WhiteRun(top, c * 16, 25, 0, 1, 5), 5);
+    EXPECT_EQ(WhiteRun(bottom, c * 16, 0, 0, 1, 5), 5);
+  }
   EXPECT_EQ(WhiteRun(top, 16, 25, 0, 1, 5), 5);
   EXPECT_EQ(WhiteRun(top, 639, 25, 0, 1, 5), 5);  // the screen's right edge
   EXPECT_EQ(WhiteRun(top, 8, 25, 0, 1, 5), 0);    // mid-cell
@@ -240,10 +263,15 @@ TEST(ScreenRulers, NumberEveryCellAndTickItsEdgesNextToTheScreen) {
   EXPECT_EQ(WhiteRun(bottom, 16, 5, 0, 1, 4), 0);
 
   // Rows: both digits side by side, 4 pixels down the 16-pixel row; ticks at the screen's side.
-  EXPECT_EQ(ReadDigit(left, 57, 21 * 16 + 4), kTwo);  // row 21
-  EXPECT_EQ(ReadDigit(left, 65, 21 * 16 + 4), kOne);
-  EXPECT_EQ(ReadDigit(right, 9, 20 * 16 + 4), kTwo);  // row 20
-  EXPECT_EQ(ReadDigit(right, 17, 20 * 16 + 4), kZero);
+  for (int r = 0; r < 25; ++r) {
+    SCOPED_TRACE(r);
+    EXPECT_EQ(ReadDigit(left, 57, r * 16 + 4), kDigits[r / 10]);
+    EXPECT_EQ(ReadDigit(left, 65, r * 16 + 4), kDigits[r % 10]);
+    EXPECT_EQ(ReadDigit(right, 9, r * 16 + 4), kDigits[r / 10]);
+    EXPECT_EQ(ReadDigit(right, 17, r * 16 + 4), kDigits[r % 10]);
+    EXPECT_EQ(WhiteRun(left, 77, r * 16, 1, 0, 5), 5);
+    EXPECT_EQ(WhiteRun(right, 0, r * 16, 1, 0, 5), 5);
+  }
   EXPECT_EQ(WhiteRun(left, 77, 16, 1, 0, 5), 5);
   EXPECT_EQ(WhiteRun(left, 77, 399, 1, 0, 5), 5);  // the screen's bottom edge
   EXPECT_EQ(WhiteRun(left, 0, 16, 1, 0, 57), 0);
