@@ -160,7 +160,7 @@ void MakeSourceSeeds(const fs::path& root) {
   SaveWithBrokenCopies(root / "program_source", "partial", source_files::Program(0x3000, glyphs), 0.0);
   SaveWithBrokenCopies(root / "program_source", "whole", source_files::Program(0x0801, Bytes(5000, 0x42)), 0.5);
   SaveWithBrokenCopies(root / "raw_source", "blob", Bytes(3000, 0x99), 0.5);
-  source_files::SnapshotSpec x64sc;
+  source_files::SnapshotContents x64sc;
   x64sc.machine = "C64SC";
   x64sc.registersAt = 1;
   x64sc.ram.assign(0x10000, 0x3C);

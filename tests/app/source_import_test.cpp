@@ -27,13 +27,13 @@ FileBytes CountingBytes(std::size_t size, int first = 0) {
 std::string AsText(const FileBytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 // RAM with a charset pattern at $3000 and another at $8000.
-source_files::SnapshotSpec MulticolourSnapshot() {
-  source_files::SnapshotSpec spec;
-  spec.d016 = 0xD8;  // multicolour text
-  spec.d018 = 0x1C;  // charset at $3000 of bank 0
-  for (int i = 0; i < 2048; ++i) spec.ram[0x3000 + i] = static_cast<std::uint8_t>(0xA0 + i);
-  for (int i = 0; i < 2048; ++i) spec.ram[0x8000 + i] = static_cast<std::uint8_t>(0x40 + i);
-  return spec;
+source_files::SnapshotContents MulticolourSnapshot() {
+  source_files::SnapshotContents shot;
+  shot.d016 = 0xD8;  // multicolour text
+  shot.d018 = 0x1C;  // charset at $3000 of bank 0
+  for (int i = 0; i < 2048; ++i) shot.ram[0x3000 + i] = static_cast<std::uint8_t>(0xA0 + i);
+  for (int i = 0; i < 2048; ++i) shot.ram[0x8000 + i] = static_cast<std::uint8_t>(0x40 + i);
+  return shot;
 }
 
 class SourceImportTest : public FileCommandTest {

@@ -25,12 +25,12 @@ TEST(CliSources, EverySourceConvertsAndTellsWhatItRead) {
   FileBytes glyphs(64 * 8);
   for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = static_cast<std::uint8_t>(i * 7 + 1);
   const std::string sixtyFour = Text(glyphs);
-  source_files::SnapshotSpec spec;
-  spec.d018 = 0x1C;  // character base $3000 in bank 0: RAM
-  std::copy(glyphs.begin(), glyphs.end(), spec.ram.begin() + 0x3000);
+  source_files::SnapshotContents shot;
+  shot.d018 = 0x1C;  // character base $3000 in bank 0: RAM
+  std::copy(glyphs.begin(), glyphs.end(), shot.ram.begin() + 0x3000);
   WriteBytes(dir.Path("font.prg"), Text(source_files::Program(0x3800, glyphs)));
   WriteBytes(dir.Path("blob.bin"), std::string(100, '\x55') + sixtyFour + std::string(3, '\x55'));
-  WriteBytes(dir.Path("shot.vsf"), Text(source_files::Snapshot(spec)));
+  WriteBytes(dir.Path("shot.vsf"), Text(source_files::Snapshot(shot)));
   WriteBytes(dir.Path("set.ctm"), Text(source_files::CharPad(5, glyphs, true)));
   WriteBytes(dir.Path("nameless"), Text(source_files::CharPad(6, glyphs, false)));
 

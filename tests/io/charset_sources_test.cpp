@@ -144,43 +144,43 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
 }
 
 TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
-  using source_files::SnapshotSpec;
+  using source_files::SnapshotContents;
   FileBytes ram = Counting(0x10000, 5);
-  auto make = [&](SnapshotSpec spec) {
-    spec.ram = ram;
-    return source_files::Snapshot(spec);
+  auto make = [&](SnapshotContents shot) {
+    shot.ram = ram;
+    return source_files::Snapshot(shot);
   };
   // The snapshot's RAM sits 4 bytes into the C64MEM module; Check compares with `ram` directly.
   struct SnapshotCase {
     const char* name;
-    SnapshotSpec spec;
+    SnapshotContents shot;
     std::optional<std::uint64_t> address;
     std::uint32_t expectAddress;  // RAM address of glyph 0, or ROM offset + 0x10000 for the character ROM
     int bank;
     VicMode mode;
     const char* refusal = nullptr;
   };
-  SnapshotSpec x64sc;
+  SnapshotContents x64sc;
   x64sc.machine = "C64SC";
   x64sc.registersAt = 1;
   x64sc.versionBlock = false;
-  SnapshotSpec bank1RamAt2000 = x64sc;
+  SnapshotContents bank1RamAt2000 = x64sc;
   bank1RamAt2000.portA = 0x02;  // bits 0-1 = 2: bank 1 ($4000)
   bank1RamAt2000.d018 = 0x14;   // base $0800
   bank1RamAt2000.d016 = 0xD8;   // multicolour
-  SnapshotSpec inputsReadHigh;
+  SnapshotContents inputsReadHigh;
   inputsReadHigh.portA = 0x00;
   inputsReadHigh.directionA = 0x3C;  // bits 0-1 are inputs: they read 1, bank 0
   inputsReadHigh.d018 = 0x17;        // base $1800: the lower-case ROM set
-  SnapshotSpec bank2Extended;
+  SnapshotContents bank2Extended;
   bank2Extended.portA = 0x01;  // bank 2 ($8000)
   bank2Extended.d018 = 0x1E;   // base $3800
   bank2Extended.d011 = 0x5B;   // extended colour
-  SnapshotSpec oldX64;
+  SnapshotContents oldX64;
   oldX64.vicMinor = 0;
-  SnapshotSpec unknownVersion = x64sc;
+  SnapshotContents unknownVersion = x64sc;
   unknownVersion.vicMinor = 2;
-  SnapshotSpec vic20;
+  SnapshotContents vic20;
   vic20.machine = "VIC 20";
   const std::vector<SnapshotCase> cases{
       {"x64, bank 0, ROM at $1000", {}, {}, 0x10000, 0, VicMode::HiRes, nullptr},
@@ -197,7 +197,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   for (const SnapshotCase& c : cases) {
     SourceRequest request;
     request.offset = c.address;
-    const auto read = ReadCharsetSource(make(c.spec), "s.vsf", request);
+    const auto read = ReadCharsetSource(make(c.shot), "s.vsf", request);
     if (c.refusal) {
       ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << c.name;
       EXPECT_EQ(std::get<SourceRefusal>(read).reason.find(c.refusal), 0u) << c.name << ": "

@@ -38,7 +38,7 @@ inline void PutModule(FileBytes& out, std::string_view name, int major, int mino
   out.insert(out.end(), body.begin(), body.end());
 }
 
-struct SnapshotSpec {
+struct SnapshotContents {
   std::string machine = "C64";
   bool versionBlock = true;  // the "VICE Version" block of 2.4.30 and later
   int vicMajor = 1;
@@ -52,31 +52,31 @@ struct SnapshotSpec {
   FileBytes ram = FileBytes(0x10000, 0);
 };
 
-inline FileBytes Snapshot(const SnapshotSpec& spec) {
+inline FileBytes Snapshot(const SnapshotContents& shot) {
   FileBytes out;
   PutText(out, std::string_view("VICE Snapshot File\x1a", 19), 19);
   out.push_back(2);
   out.push_back(0);
-  PutText(out, spec.machine, 16);
-  if (spec.versionBlock) {
+  PutText(out, shot.machine, 16);
+  if (shot.versionBlock) {
     PutText(out, std::string_view("VICE Version\x1a", 13), 13);
     for (const int b : {3, 6, 1, 0}) out.push_back(static_cast<std::uint8_t>(b));
     PutWord(out, 0, 4);
   }
   PutModule(out, "MAINCPU", 1, 1, FileBytes(30, 0x55));
   FileBytes memory{0x37, 0x2F, 1, 1};
-  memory.insert(memory.end(), spec.ram.begin(), spec.ram.end());
+  memory.insert(memory.end(), shot.ram.begin(), shot.ram.end());
   PutModule(out, "C64MEM", 0, 0, memory);
-  PutModule(out, "CIA2", 2, 2, {spec.portA, 0xFF, spec.directionA, 0x00, 0, 0, 0, 0});
-  FileBytes vic(spec.registersAt + 64 + 40, 0xEE);
-  std::uint8_t* regs = vic.data() + spec.registersAt;
+  PutModule(out, "CIA2", 2, 2, {shot.portA, 0xFF, shot.directionA, 0x00, 0, 0, 0, 0});
+  FileBytes vic(shot.registersAt + 64 + 40, 0xEE);
+  std::uint8_t* regs = vic.data() + shot.registersAt;
   std::fill(regs, regs + 64, 0);
-  regs[0x11] = spec.d011;
-  regs[0x16] = spec.d016;
-  regs[0x18] = spec.d018;
-  regs[0x20] = spec.border;
-  for (int i = 0; i < 4; ++i) regs[0x21 + i] = spec.backgrounds[i];
-  PutModule(out, "VIC-II", spec.vicMajor, spec.vicMinor, vic);
+  regs[0x11] = shot.d011;
+  regs[0x16] = shot.d016;
+  regs[0x18] = shot.d018;
+  regs[0x20] = shot.border;
+  for (int i = 0; i < 4; ++i) regs[0x21 + i] = shot.backgrounds[i];
+  PutModule(out, "VIC-II", shot.vicMajor, shot.vicMinor, vic);
   return out;
 }
 
