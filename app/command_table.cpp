@@ -1,6 +1,8 @@
 #include "app/command_table.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -132,15 +134,39 @@ std::vector<MenuNode> PartialFileItems(CommandId first, std::string_view verb, H
   return out;
 }
 
-// A family's twelve items: b, —, the eight rows, —, first 4, last 4, —, entire charset.
-MenuNode FamilyMenu(CommandId base) {
-  const TransformFamily& family = *FamilyWithBase(base);
+// "Slide Right Entire Charset (No Wrap)" and its three siblings in "No Char Wrap".
+CommandRow NoWrapSlideRow(SlideDirection direction) {
+  struct Place {
+    SlideDirection direction;
+    CommandId id;
+    const char* text;
+  };
+  static constexpr Place kPlaces[] = {
+      {SlideDirection::Down, cmd::SlideDownNoWrap, "Slide Down Entire Charset (No Wrap)"},
+      {SlideDirection::Up, cmd::SlideUpNoWrap, "Slide Up Entire Charset (No Wrap)"},
+      {SlideDirection::Left, cmd::SlideLeftNoWrap, "Slide Left Entire Charset (No Wrap)"},
+      {SlideDirection::Right, cmd::SlideRightNoWrap, "Slide Right Entire Charset (No Wrap)"},
+  };
+  const Place& p = *std::find_if(std::begin(kPlaces), std::end(kPlaces),
+                                 [&](const Place& place) { return place.direction == direction; });
+  return Row(p.id, p.text, Bind(RunSlideNoWrap, direction));
+}
+
+// The submenu of the family of `transform`: b, —, the eight rows, —, first 4, last 4, —, entire charset,
+// then the family's closing no-wrap slide if it has one.
+MenuNode FamilyMenu(Transform transform) {
+  const TransformFamily& family = *FamilyOf(transform);
   std::vector<MenuNode> items;
   for (int offset = 0; offset < kFamilySize; ++offset) {
-    if (offset == 1 || offset == 9 || offset == 11) items.push_back(Separator());
-    const FamilyCommand c = *DecodeFamilyCommand(base + offset);
-    items.push_back(Item(Row(base + offset, FamilyItemText(family, c.scope, c.row), Bind(RunFamilyCommand, c))));
+    const CommandId id = family.base + offset;
+    const FamilyCommand c = *DecodeFamilyCommand(id);
+    if (id == FamilyCommandId(family, FamilyScope::Row) || id == FamilyCommandId(family, FamilyScope::FirstFourRows) ||
+        id == FamilyCommandId(family, FamilyScope::Entire)) {
+      items.push_back(Separator());
+    }
+    items.push_back(Item(Row(id, FamilyItemText(family, c.scope, c.firstRow), Bind(RunFamilyCommand, c))));
   }
+  if (family.endsWithNoWrapSlide) items.push_back(Item(NoWrapSlideRow(*family.endsWithNoWrapSlide)));
   return Submenu(std::string(family.menuTitle), std::move(items));
 }
 
@@ -161,12 +187,6 @@ CommandRow BrightnessLevel(CommandId id, std::string text, Brightness level) {
 bool PreviewClosed(const App& app) { return !app.view.preview.windowOpen; }
 
 // --- The menus --------------------------------------------------------------------------------------------
-
-// The charset-wide slide that ends both the "Right" family's submenu and "No Char Wrap".
-CommandRow SlideRightNoWrapRow() {
-  return Row(cmd::SlideRightNoWrap, "Slide Right Entire Charset (No Wrap)",
-             Bind(RunSlideNoWrap, SlideDirection::Right));
-}
 
 std::vector<MenuNode> RecentItems() {
   std::vector<MenuNode> out;
@@ -255,8 +275,9 @@ MenuNode EditMenu() {
               Bind(RunByteOperation, ByteOperation::Reverse, kLast128Glyphs)),
           Submenu("Reverse Rows", RowItems(cmd::ReverseRowFirst, "Reverse", reverseRow)))),
       Separator(),
-      Submenu("Text Styles", Nodes(FamilyMenu(66), FamilyMenu(78), FamilyMenu(90), FamilyMenu(102),
-                                   FamilyMenu(114))),
+      Submenu("Text Styles", Nodes(FamilyMenu(Transform::Italicise), FamilyMenu(Transform::SlantRight),
+                                   FamilyMenu(Transform::SlantLeft), FamilyMenu(Transform::Underline),
+                                   FamilyMenu(Transform::Strikethrough))),
       Separator(),
       Row(cmd::Swap, "Swap Charset1 <> Charset2", RunSwap, EditorKey('J'))));
 }
@@ -296,16 +317,12 @@ MenuNode ViewMenu() {
 }
 
 MenuNode SlideCharsMenu() {
-  MenuNode right = FamilyMenu(303);
-  right.children.push_back(Item(SlideRightNoWrapRow()));
   return Submenu("Slide Chars", Nodes(
-      FamilyMenu(267), FamilyMenu(279), FamilyMenu(291), std::move(right),
+      FamilyMenu(Transform::SlideDown), FamilyMenu(Transform::SlideUp), FamilyMenu(Transform::SlideLeft),
+      FamilyMenu(Transform::SlideRight),
       Separator(),
-      Submenu("No Char Wrap", Nodes(
-          Row(cmd::SlideDownNoWrap, "Slide Down Entire Charset (No Wrap)", Bind(RunSlideNoWrap, SlideDirection::Down)),
-          Row(cmd::SlideUpNoWrap, "Slide Up Entire Charset (No Wrap)", Bind(RunSlideNoWrap, SlideDirection::Up)),
-          Row(cmd::SlideLeftNoWrap, "Slide Left Entire Charset (No Wrap)", Bind(RunSlideNoWrap, SlideDirection::Left)),
-          SlideRightNoWrapRow()))));
+      Submenu("No Char Wrap", Nodes(NoWrapSlideRow(SlideDirection::Down), NoWrapSlideRow(SlideDirection::Up),
+                                    NoWrapSlideRow(SlideDirection::Left), NoWrapSlideRow(SlideDirection::Right)))));
 }
 
 MenuNode ToolsMenu() {
@@ -333,10 +350,11 @@ MenuNode ToolsMenu() {
       Row(cmd::ReverseChar, "Reverse Char", Bind(ClickToolButton, GadgetId::Reverse)),
       Row(cmd::FillChar, "Fill Char", Bind(ClickToolButton, GadgetId::Fill)),
       Row(cmd::EraseChar, "Erase Char", Bind(ClickToolButton, GadgetId::Clear)),
-      Submenu("Flip Char", Nodes(FamilyMenu(195), FamilyMenu(207))),
-      Submenu("Mirror Char", Nodes(FamilyMenu(219), FamilyMenu(231), FamilyMenu(243), FamilyMenu(255))),
+      Submenu("Flip Char", Nodes(FamilyMenu(Transform::FlipHorizontal), FamilyMenu(Transform::FlipVertical))),
+      Submenu("Mirror Char", Nodes(FamilyMenu(Transform::MirrorTopToBottom), FamilyMenu(Transform::MirrorBottomToTop),
+                                   FamilyMenu(Transform::MirrorLeftToRight), FamilyMenu(Transform::MirrorRightToLeft))),
       SlideCharsMenu(),
-      FamilyMenu(319),
+      FamilyMenu(Transform::Rotate90),
       Separator(),
       Submenu("Auto Creation", Nodes(
           font(cmd::Font1x2NoReverse, "1 x 2 Font From Current (No Reverse)", DerivedFontKind::OneByTwo),

@@ -7,10 +7,12 @@ namespace kx {
 
 namespace {
 constexpr OperationScope kAllRows = RowScope(0, kGlyphRows - 1);
+// The row whose copy into the row memory takes the undo step for the copies of the rows after it.
+constexpr int kRowCopyTakingUndoStep = 0;
 }  // namespace
 
-void BeginEdit(App& app) {
-  app.doc.history.Push(app.doc.store, /*discardRedo=*/true);
+void BeginEdit(App& app, RedoEntries redo) {
+  app.doc.history.Push(app.doc.store, /*discardRedo=*/redo == RedoEntries::Drop);
 }
 
 void EndEdit(App& app) {
@@ -66,7 +68,7 @@ void RunHalfCopy(App& app, HalfCopy direction) {
 }
 
 void RunCopyRowToMemory(App& app, int row) {
-  if (row == 0) BeginEdit(app);
+  if (row == kRowCopyTakingUndoStep) BeginEdit(app, RedoEntries::Drop);
   CopyRowToMemory(app.doc.store.editor, app.doc.glyphStores, row);
   MarkModified(app);
 }
@@ -89,7 +91,7 @@ void RunCompress(App& app) {
 }
 
 void RunRestoreRomIndividual(App& app) {
-  BeginEdit(app);
+  BeginEdit(app, RedoEntries::Drop);
   SelectButtonlessTool(app, Tool::RestoreRomGlyph);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The commands that change the editor charset, and the frame they run in: an undo snapshot that drops the
-// redo entries before the change, then the redraw, the modified flag and the title after it.
+// The commands that change the editor charset, and the one frame every edit runs in: BeginEdit takes the
+// undo step before the change, EndEdit marks the redraw, the modified flag and the title after it.
 
 #include "app/app.h"
 #include "app/transform_families.h"
@@ -12,8 +12,12 @@
 
 namespace kx {
 
-// Snapshot of the editor charset (redo entries are discarded) and the history controls brought up to date.
-void BeginEdit(App& app);
+// What an undo step does to the redo entries above it: an edit by mouse, menu or import starts a new
+// branch of the history and drops them; the glyph keys (Delete, F, R, K, I) keep them.
+enum class RedoEntries { Drop, Keep };
+
+// One undo step: the editor charset as it is now goes on its history before an edit changes it.
+void BeginEdit(App& app, RedoEntries redo);
 
 // The charset changed: redraw the views that show it, mark it modified and update the title.
 void EndEdit(App& app);
@@ -23,10 +27,10 @@ constexpr OperationScope RowScope(int firstRow, int lastRow) {
   return {0, kGlyphsPerRow - 1, firstRow, lastRow};
 }
 
-// BeginEdit, set the scope, run `edit`, EndEdit.
+// A menu command's edit: BeginEdit dropping the redo entries, set the scope, run `edit`, EndEdit.
 template <class Edit>
 void RunEditFrame(App& app, const OperationScope& scope, Edit&& edit) {
-  BeginEdit(app);
+  BeginEdit(app, RedoEntries::Drop);
   app.view.editing.scope = scope;
   edit();
   EndEdit(app);
@@ -50,7 +54,7 @@ void RunFamilyCommand(App& app, const FamilyCommand& command);
 
 void RunHalfCopy(App& app, HalfCopy direction);
 // Glyph row `row` (0..7) into the row memory. Copying changes no glyph, yet counts as an unsaved change;
-// only row 0 snapshots first.
+// the rows are copied one after another from the first, whose copy alone takes an undo step.
 void RunCopyRowToMemory(App& app, int row);
 void RunPasteRowFromMemory(App& app, int row);
 // Erase, reverse and ROM restore over a byte range of whole glyph rows.

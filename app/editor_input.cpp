@@ -14,13 +14,6 @@
 namespace kx {
 namespace {
 
-// The menu items and the undo / redo buttons follow the history.
-// One undo step before an edit: mouse presses discard the redo entries, the glyph keys keep them.
-void BeginEdit(App& app, bool discardRedo) {
-  app.doc.history.Push(app.doc.store, discardRedo);
-  MarkModified(app);
-}
-
 void SetHoverTarget(ViewSession& view, HoverTarget target) {
   view.editing.hoverTarget = target;
   view.editing.hovering = target != HoverTarget::None;
@@ -107,7 +100,7 @@ void ApplyGlyphToolAt(App& app, int glyph) {
 void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (e.button == MouseButton::None) return;
   if (e.button == MouseButton::Left && e.ctrl) return;  // Ctrl with the left button selects, never draws
-  BeginEdit(app, true);
+  BeginEdit(app, RedoEntries::Drop);
   app.view.input.strokeButton = e.button;
   app.view.input.anchor = p;
   const Tool tool = app.view.editing.tool;
@@ -116,7 +109,7 @@ void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
   } else {
     DrawShape(app, p, p, PenOf(app.view, e.button).kind);
   }
-  MarkCharsetChanged(app.view);
+  EndEdit(app);
 }
 
 void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
@@ -162,9 +155,9 @@ void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
 
 // Delete, F, R in the editor view and K, I in the pane: the glyph under the pointer, or the whole selection.
 void RunGlyphKey(App& app, GlyphKeyAction action, int glyph) {
-  BeginEdit(app, false);
+  BeginEdit(app, RedoEntries::Keep);
   for (int g : GlyphsForKey(app.view.editing.selection, glyph)) ApplyGlyphKey(app.doc.store, action, g);
-  MarkCharsetChanged(app.view);
+  EndEdit(app);
 }
 
 // Any real key release ends the latch; the release the window system sends with each auto-repeat does not.

@@ -328,7 +328,7 @@ void SetSheetFirstGlyph(SheetImport& state, std::string text) {
 }
 
 void ApplyImportedCharset(App& app, const Charset& charset) {
-  BeginEdit(app);
+  BeginEdit(app, RedoEntries::Drop);
   app.doc.store.editor = charset;
   EndEdit(app);
 }

@@ -54,18 +54,33 @@ constexpr std::array<TransformFamily, 16> kFamilies{{
      "Slide Char Left"},
     {303, "Right", "Slide Right Individual Chars", "Slide Right", "Batch Slide Right First 4 Rows",
      "Batch Slide Right Last 4 Rows", "Slide Right Entire Charset", SlideRight, ToolOfTransform(SlideRight), false,
-     "Slide Char Right"},
+     "Slide Char Right", SlideDirection::Right},
     {319, "Rotate Char 90", "Rotate Individual Chars", "Rotate", "Batch Rotate First 4 Rows",
      "Batch Rotate Last 4 Rows", "Rotate Entire Charset", Rotate90, ToolOfTransform(Rotate90), false, "Rotate Char 90 CW"},
 }};
 
-// Offset inside a family → scope; offsets 1..8 are the rows.
-FamilyScope ScopeAtOffset(int offset) {
-  if (offset == 0) return FamilyScope::Individual;
-  if (offset <= kGlyphRowCount) return FamilyScope::Row;
-  if (offset == 9) return FamilyScope::FirstFourRows;
-  if (offset == 10) return FamilyScope::LastFourRows;
-  return FamilyScope::Entire;
+// Where each scope sits inside a family and the glyph rows it walks. The rows take the eight offsets from
+// 1: row r is at 1 + r and walks only itself; the Individual item walks none.
+struct ScopePlace {
+  FamilyScope scope;
+  int offset;
+  int firstRow;
+  int lastRow;
+};
+constexpr ScopePlace kScopePlaces[] = {
+    {FamilyScope::Individual, 0, -1, -1},
+    {FamilyScope::Row, 1, 0, 0},
+    {FamilyScope::FirstFourRows, 1 + kGlyphRowCount, 0, 3},
+    {FamilyScope::LastFourRows, 2 + kGlyphRowCount, 4, 7},
+    {FamilyScope::Entire, 3 + kGlyphRowCount, 0, kGlyphRowCount - 1},
+};
+static_assert(3 + kGlyphRowCount == kFamilySize - 1);
+
+const ScopePlace& PlaceOf(FamilyScope scope) {
+  for (const ScopePlace& p : kScopePlaces) {
+    if (p.scope == scope) return p;
+  }
+  return kScopePlaces[0];
 }
 
 }  // namespace
@@ -79,52 +94,35 @@ const TransformFamily* FamilyWithBase(CommandId base) {
   return nullptr;
 }
 
+const TransformFamily* FamilyOf(Transform transform) {
+  for (const TransformFamily& f : kFamilies) {
+    if (f.transform == transform) return &f;
+  }
+  return nullptr;
+}
+
 std::optional<FamilyCommand> DecodeFamilyCommand(CommandId id) {
   for (const TransformFamily& f : kFamilies) {
     const int offset = id - f.base;
     if (offset < 0 || offset >= kFamilySize) continue;
-    FamilyCommand c;
-    c.family = &f;
-    c.scope = ScopeAtOffset(offset);
-    switch (c.scope) {
-      case FamilyScope::Individual: break;
-      case FamilyScope::Row:
-        c.row = offset;
-        c.firstRow = c.lastRow = offset - 1;
-        break;
-      case FamilyScope::FirstFourRows:
-        c.firstRow = 0;
-        c.lastRow = 3;
-        break;
-      case FamilyScope::LastFourRows:
-        c.firstRow = 4;
-        c.lastRow = 7;
-        break;
-      case FamilyScope::Entire:
-        c.firstRow = 0;
-        c.lastRow = kGlyphRowCount - 1;
-        break;
+    for (const ScopePlace& p : kScopePlaces) {
+      const int rows = p.scope == FamilyScope::Row ? kGlyphRowCount : 1;
+      const int step = offset - p.offset;
+      if (step < 0 || step >= rows) continue;
+      return FamilyCommand{&f, p.scope, p.firstRow + step, p.lastRow + step};
     }
-    return c;
   }
   return std::nullopt;
 }
 
 CommandId FamilyCommandId(const TransformFamily& family, FamilyScope scope, int row) {
-  switch (scope) {
-    case FamilyScope::Individual: return family.base;
-    case FamilyScope::Row: return family.base + row;
-    case FamilyScope::FirstFourRows: return family.base + 9;
-    case FamilyScope::LastFourRows: return family.base + 10;
-    case FamilyScope::Entire: return family.base + 11;
-  }
-  return family.base;
+  return family.base + PlaceOf(scope).offset + (scope == FamilyScope::Row ? row : 0);
 }
 
 std::string FamilyItemText(const TransformFamily& family, FamilyScope scope, int row) {
   switch (scope) {
     case FamilyScope::Individual: return std::string(family.individualText);
-    case FamilyScope::Row: return std::string(family.rowLabel) + " Row " + std::to_string(row);
+    case FamilyScope::Row: return std::string(family.rowLabel) + " Row " + std::to_string(row + 1);
     case FamilyScope::FirstFourRows: return std::string(family.firstFourText);
     case FamilyScope::LastFourRows: return std::string(family.lastFourText);
     case FamilyScope::Entire: return std::string(family.entireText);

@@ -10,6 +10,7 @@
 
 #include "app/command_ids.h"
 #include "model/editing_state.h"
+#include "ops/scope.h"
 #include "ops/transform.h"
 
 namespace kx {
@@ -32,6 +33,9 @@ struct TransformFamily {
   Tool tool;                        // the per-glyph tool the Individual item selects
   bool textStyle;                   // Individual releases every tool button instead of pressing one
   std::string_view tooltip;         // the pressed button's tooltip; empty for text styles
+  // The charset-wide slide without wrap that ends the family's submenu after the entire-charset item, as
+  // the "Right" family's does; none for the others.
+  std::optional<SlideDirection> endsWithNoWrapSlide = std::nullopt;
 };
 
 // All families in menu order: the five text styles, then flip, mirror, slide and rotate.
@@ -40,22 +44,26 @@ std::span<const TransformFamily> TransformFamilies();
 // The family whose base id is `base`; nullptr when none starts there.
 const TransformFamily* FamilyWithBase(CommandId base);
 
-// What one family command means. Glyph rows are 0-based; an Individual command has no rows (-1).
+// The family of `transform`, by which the menus place it; nullptr for fill, reverse and erase, which have
+// none.
+const TransformFamily* FamilyOf(Transform transform);
+
+// What one family command means. Glyph rows count from 0; an Individual command walks none (-1).
 struct FamilyCommand {
   const TransformFamily* family = nullptr;
   FamilyScope scope = FamilyScope::Individual;
-  int row = 0;        // 1..8 for FamilyScope::Row, else 0
-  int firstRow = -1;  // glyph rows the command walks
+  int firstRow = -1;  // the glyph rows the command walks; one row for FamilyScope::Row
   int lastRow = -1;
 };
 
 // Decodes `id` when it belongs to a transform family.
 std::optional<FamilyCommand> DecodeFamilyCommand(CommandId id);
 
-// The id of a family item; `row` (1..8) counts only for FamilyScope::Row.
-CommandId FamilyCommandId(const TransformFamily& family, FamilyScope scope, int row = 1);
+// The id of a family item; `row` (0..7) counts only for FamilyScope::Row.
+CommandId FamilyCommandId(const TransformFamily& family, FamilyScope scope, int row = 0);
 
-// The menu text of a family item; `row` (1..8) counts only for FamilyScope::Row.
-std::string FamilyItemText(const TransformFamily& family, FamilyScope scope, int row = 1);
+// The menu text of a family item ("<rowLabel> Row 1" for row 0); `row` (0..7) counts only for
+// FamilyScope::Row.
+std::string FamilyItemText(const TransformFamily& family, FamilyScope scope, int row = 0);
 
 }  // namespace kx

@@ -38,7 +38,7 @@ KeyEvent KeyPress(Key key) {
   return e;
 }
 
-CommandId EntireCharsetFlip() { return FamilyCommandId(*FamilyWithBase(195), FamilyScope::Entire); }
+CommandId EntireCharsetFlip() { return FamilyCommandId(*FamilyOf(Transform::FlipHorizontal), FamilyScope::Entire); }
 
 // A stroke with the current tool along `walk`: every step is a move with the stroke's button held. The
 // continuous tool alternates the button each time the walk starts over, so every pass changes pixels.

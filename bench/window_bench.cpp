@@ -47,7 +47,7 @@ void Trigger(MainWindow& window, CommandId id) {
   Settle();
 }
 
-CommandId EntireCharsetFlip() { return FamilyCommandId(*FamilyWithBase(195), FamilyScope::Entire); }
+CommandId EntireCharsetFlip() { return FamilyCommandId(*FamilyOf(Transform::FlipHorizontal), FamilyScope::Entire); }
 
 // A stroke with the current tool along `walk` over `canvas`: every step is a move with the stroke's
 // button held. The continuous tool alternates the button each time the walk starts over, so every pass

@@ -6,6 +6,7 @@
 #   scripts/mutants.sh [list]            list defaults to scripts/mutants.txt
 #   KX_MUTANTS_BUILD=dir                 build directory to use (default: build, configured if missing)
 #   KX_MUTANTS_ONLY=regex                run only the entries whose file or reason matches
+#   KX_MUTANTS_CHECK=1                   only check that every entry matches one line; builds nothing
 #
 # The list holds blocks separated by blank lines; '#' starts a comment line:
 #   file: ops/batch.cpp
@@ -25,6 +26,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 list=${1:-$root/scripts/mutants.txt}
 build=${KX_MUTANTS_BUILD:-$root/build}
 only=${KX_MUTANTS_ONLY:-}
+check_only=${KX_MUTANTS_CHECK:-}
 [[ $build = /* ]] || build=$root/$build
 
 # The layers from the bottom up. A mutation is tested by its own layer's tests and those of the core layers
@@ -39,7 +41,7 @@ die() { echo "mutants: $*" >&2; exit 2; }
 
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 export CCACHE_DIR=${CCACHE_DIR:-/work/.ccache}
-if [[ ! -f $build/build.ninja ]]; then
+if [[ -z $check_only && ! -f $build/build.ninja ]]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX_WERROR=ON \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null || die "configure failed"
 fi
@@ -83,7 +85,7 @@ mutate() {
     { print }' "$file"
 }
 
-killed=0 survived=0 invalid=0 broken=0 equivalent=0
+killed=0 survived=0 invalid=0 broken=0 equivalent=0 matched=0
 declare -a survivors=()
 
 run_entry() {
@@ -101,6 +103,7 @@ run_entry() {
     printf 'broken      %s (pattern matches %s lines)\n' "$label" "${at:-no file, 0}"
     return
   fi
+  if [[ -n $check_only ]]; then matched=$((matched + 1)); return; fi
   local layer=${file%%/*} first
   first=$(layer_index "$layer")
   [[ $first -ge 0 ]] || die "$file is in no layer"
@@ -161,6 +164,12 @@ while IFS= read -r raw || [[ -n $raw ]]; do
   esac
 done <"$list"
 flush
+
+if [[ -n $check_only ]]; then
+  echo "$matched entries match one line each, $broken broken, $equivalent equivalent"
+  ((broken)) && exit 2
+  exit 0
+fi
 
 # Leaves the build matching the sources again.
 cmake --build "$build" >/dev/null 2>&1 || echo "mutants: the final rebuild failed" >&2

@@ -181,12 +181,11 @@ TEST(TransformFamilies, DecodeEveryIdOfBothRanges) {
     const int offset = id - c->family->base;
     ASSERT_GE(offset, 0);
     ASSERT_LT(offset, kFamilySize);
-    EXPECT_EQ(FamilyCommandId(*c->family, c->scope, c->row), id);
-    EXPECT_EQ(Table().Find(id)->row->TableText(), FamilyItemText(*c->family, c->scope, c->row));
+    EXPECT_EQ(FamilyCommandId(*c->family, c->scope, c->firstRow), id);
+    EXPECT_EQ(Table().Find(id)->row->TableText(), FamilyItemText(*c->family, c->scope, c->firstRow));
     EXPECT_EQ(Table().Find(id)->family->family, c->family);
     if (offset >= 1 && offset <= 8) {
       EXPECT_EQ(c->scope, FamilyScope::Row);
-      EXPECT_EQ(c->row, offset);
       EXPECT_EQ(c->firstRow, offset - 1);
       EXPECT_EQ(c->lastRow, offset - 1);
     }
