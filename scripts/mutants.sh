@@ -117,22 +117,25 @@ run_entry() {
   cp "$path" "$work/original"
   current=$file
   mutate "$work/original" "$mode" "$pattern" "$at" "$replacement" >"$path"
-  local verdict
-  if ! cmake --build "$build" --target "${targets[@]}" >"$work/build.log" 2>&1; then
-    verdict=invalid
-    invalid=$((invalid + 1))
-  else
-    verdict=survived
-    local bin
-    for bin in "${binaries[@]}"; do
-      if ! (cd "$build/tests" && QT_QPA_PLATFORM=offscreen timeout "$per_binary_timeout" "$bin" \
-              --gtest_filter="$gtest_filter" --gtest_brief=1 >"$work/test.log" 2>&1); then
-        verdict=killed
-        break
-      fi
-    done
-    if [[ $verdict == killed ]]; then killed=$((killed + 1)); else survived=$((survived + 1)); survivors+=("$label"); fi
-  fi
+  # The layers' test executables are built and run one at a time, nearest layer first: most faults show in
+  # the first, and the others then need no linking.
+  local verdict=survived
+  for i in "${!targets[@]}"; do
+    if ! cmake --build "$build" --target "${targets[$i]}" >"$work/build.log" 2>&1; then
+      verdict=invalid
+      break
+    fi
+    if ! (cd "$build/tests" && QT_QPA_PLATFORM=offscreen timeout "$per_binary_timeout" "${binaries[$i]}" \
+            --gtest_filter="$gtest_filter" --gtest_brief=1 >"$work/test.log" 2>&1); then
+      verdict=killed
+      break
+    fi
+  done
+  case $verdict in
+    invalid) invalid=$((invalid + 1)) ;;
+    killed) killed=$((killed + 1)) ;;
+    survived) survived=$((survived + 1)); survivors+=("$label") ;;
+  esac
   restore
   printf '%-11s %s:%s %s\n' "$verdict" "$file" "$at" "$why"
   if [[ $verdict == invalid ]]; then grep -m3 'error' "$work/build.log" | sed 's/^/            /'; fi
