@@ -202,7 +202,7 @@ bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, tru
 void StepPenIndex(App& app, int delta) {
   Pen& pen = app.view.editing.leftPen.kind == PenKind::Set ? app.view.editing.leftPen : app.view.editing.rightPen;
   pen.index = std::clamp(pen.index + delta, 0, 7);
-  MarkSwatchChanged(app.view);
+  MarkPensChanged(app.view);
 }
 
 struct ScrollKey {
@@ -419,7 +419,7 @@ void OnSwatchMouse(App& app, const MouseEvent& e) {
   const EventScope event(app);
   if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
   std::swap(app.view.editing.leftPen, app.view.editing.rightPen);
-  MarkSwatchChanged(app.view);
+  MarkPensChanged(app.view);
 }
 
 void OnToolButton(App& app, GadgetId button) {

@@ -16,7 +16,7 @@ void MarkViewsChanged(ViewSession& view) {
 
 void MarkHoverChanged(ViewSession& view) { view.marks.view = view.marks.pane = view.marks.status = true; }
 
-void MarkSwatchChanged(ViewSession& view) { view.marks.swatch = true; }
+void MarkPensChanged(ViewSession& view) { view.marks.swatch = view.marks.view = true; }
 
 namespace {
 

@@ -28,8 +28,8 @@ void MarkCharsetChanged(ViewSession& view);
 void MarkViewsChanged(ViewSession& view);
 // The hover or the selection moved: the view, the pane and the status bar's hover fields.
 void MarkHoverChanged(ViewSession& view);
-// The pens changed.
-void MarkSwatchChanged(ViewSession& view);
+// The pens changed: the swatch shows both, and the editor view's hover cell what a left press would paint.
+void MarkPensChanged(ViewSession& view);
 
 // Recomposes what is marked, once, and clears the marks.
 void FinishEvent(App& app);

@@ -22,7 +22,7 @@ void SetBrightness(App& app, Brightness level) {
   app.view.palette[kInkIndex] = BrightnessColour(level);
   // Every picture drawn in the foreground colour: the charset and all that shows it, and the swatch.
   MarkCharsetChanged(app.view);
-  MarkSwatchChanged(app.view);
+  MarkPensChanged(app.view);
 }
 
 }  // namespace kx

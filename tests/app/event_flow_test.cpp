@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/editor_input.h"
 #include "app/run_command.h"
+#include "views/render.h"
 
 namespace kx {
 namespace {
@@ -75,6 +76,30 @@ TEST(EventFlow, EveryEventComposesTheViewOnce) {
     EXPECT_LE(after.pane - before.pane, 1u) << name;
     EXPECT_LE(after.charset - before.charset, 1u) << name;
     EXPECT_FALSE(app.view.marks.Any()) << name << " left marks behind";
+  }
+}
+
+// The hover cell shows what a left press would paint, in the left pen's colour: a swap of the pens or a
+// step of the pen's colour recolours it at once.
+TEST(EventFlow, PenChangesRecolourTheHoverCell) {
+  App app;
+  ResizeWindow(app, WindowMetrics{1300, 800, 20, 24, 20});
+  OnEditorMouse(app, At(MouseAction::Enter, 40, 40));
+  OnEditorMouse(app, At(MouseAction::Move, 41, 40));
+  const MouseEvent click = At(MouseAction::Down, 5, 5, true, MouseButton::Left);
+  const std::pair<std::string, std::function<void()>> events[] = {
+      {"]", [&] { OnEditorKey(app, Press(Key::BracketRight), 41, 40); }},
+      {"[", [&] { OnEditorKey(app, Press(Key::BracketLeft), 41, 40); }},
+      {"swatch click", [&] { OnSwatchMouse(app, click); }},
+  };
+  for (const auto& [name, event] : events) {
+    const Rgb before = app.view.pictures.viewSource.hoverCell.colour;
+    event();
+    ViewPictures fresh;
+    RebuildCharsetImage(fresh, app.doc.store, app.view.palette);
+    RenderEditorView(fresh, app.view.editing, app.view.layout, app.view.palette, app.view.options);
+    EXPECT_NE(fresh.viewSource.hoverCell.colour, before) << name;
+    EXPECT_EQ(app.view.pictures.editorView, fresh.editorView) << name;
   }
 }
 
