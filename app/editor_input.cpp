@@ -169,31 +169,15 @@ bool EndsWithKeyRelease(ViewSession& view, const KeyEvent& e) {
 
 // The canvases' letter keys act only without Ctrl and Alt: with those held the keys belong to the window's
 // shortcuts and the menu bar's titles (Alt+F opens File, it does not fill a glyph).
-bool HeldLetterChord(const KeyEvent& e) {
-  switch (e.key) {
-    case Key::D: case Key::V: case Key::F: case Key::R: case Key::J:
-    case Key::G: case Key::I: case Key::K: case Key::M:
-      return e.ctrl || e.alt;
-    default:
-      return false;
-  }
-}
-
-struct KeyLetter {
-  Key key;
-  char letter;
-};
-constexpr KeyLetter kKeyLetters[] = {{Key::D, 'D'}, {Key::V, 'V'}, {Key::J, 'J'}, {Key::Plus, '+'}, {Key::Minus, '-'}};
+bool HeldLetterChord(const KeyEvent& e) { return IsLetterKey(e.key) && (e.ctrl || e.alt); }
 
 // The command key a key press in the editor view is, to be looked up in the rows' key column. "+" and "-"
 // zoom whatever modifier is held (Shift is often needed to type them).
 CommandKey EditorKeyOf(const KeyEvent& e) {
-  for (const KeyLetter& k : kKeyLetters) {
-    if (k.key != e.key) continue;
-    if (k.letter == '+' || k.letter == '-') return {KeyScope::EditorView, {k.letter}};
-    return {KeyScope::EditorView, {k.letter, 0, e.ctrl, e.shift, e.alt}};
-  }
-  return {};
+  const char character = CharacterOf(e.key);
+  if (character == 0) return {};
+  if (!IsLetterKey(e.key)) return {KeyScope::EditorView, {character}};
+  return {KeyScope::EditorView, {character, 0, e.ctrl, e.shift, e.alt}};
 }
 
 // R and I act once per press: auto-repeats are ignored until a key is released.

@@ -1,7 +1,5 @@
 #include "app/transform_families.h"
 
-#include <array>
-
 #include "ops/glyph_tools.h"
 
 namespace kx {
@@ -10,7 +8,7 @@ namespace {
 
 using enum Transform;
 
-constexpr std::array<TransformFamily, 16> kFamilies{{
+constexpr TransformFamily kFamilies[] = {
     {66, "Italics", "Italicise Individual Chars", "Italicise", "Batch Italicise First 4 Rows",
      "Batch Italicise Last 4 Rows", "Italicise Entire Charset", Italicise, ToolOfTransform(Italicise), true, ""},
     {78, "Slant Right", "Slant Right Individual Chars", "Slant Right", "Slant Right First 4 Rows",
@@ -57,7 +55,7 @@ constexpr std::array<TransformFamily, 16> kFamilies{{
      "Slide Char Right", SlideDirection::Right},
     {319, "Rotate Char 90", "Rotate Individual Chars", "Rotate", "Batch Rotate First 4 Rows",
      "Batch Rotate Last 4 Rows", "Rotate Entire Charset", Rotate90, ToolOfTransform(Rotate90), false, "Rotate Char 90 CW"},
-}};
+};
 
 // Where each scope sits inside a family and the glyph rows it walks. The rows take the eight offsets from
 // 1: row r is at 1 + r and walks only itself; the Individual item walks none.

@@ -12,13 +12,11 @@
 namespace kx {
 namespace {
 
+// The keys without a letter; the letter keys follow from kKeyCharacters.
 constexpr std::pair<int, Key> kKeys[] = {
     {Qt::Key_Home, Key::Home},   {Qt::Key_End, Key::End},     {Qt::Key_Left, Key::Left},
     {Qt::Key_Right, Key::Right}, {Qt::Key_Up, Key::Up},       {Qt::Key_Down, Key::Down},
     {Qt::Key_Plus, Key::Plus},   {Qt::Key_Minus, Key::Minus}, {Qt::Key_Delete, Key::Delete},
-    {Qt::Key_D, Key::D},         {Qt::Key_V, Key::V},         {Qt::Key_F, Key::F},
-    {Qt::Key_R, Key::R},         {Qt::Key_J, Key::J},         {Qt::Key_G, Key::G},
-    {Qt::Key_I, Key::I},         {Qt::Key_K, Key::K},         {Qt::Key_M, Key::M},
     {Qt::Key_BracketLeft, Key::BracketLeft}, {Qt::Key_BracketRight, Key::BracketRight},
     {Qt::Key_Escape, Key::Escape},
     // The main keyboard's "+" and "-" keys, whether or not Shift is held with them.
@@ -26,6 +24,10 @@ constexpr std::pair<int, Key> kKeys[] = {
 };
 
 Key KeyOf(const QKeyEvent& event) {
+  // Qt's codes of the letter keys are their upper-case letters.
+  for (const KeyCharacter& k : kKeyCharacters) {
+    if (IsLetterKey(k.key) && event.key() == Qt::Key_A + (k.character - 'A')) return k.key;
+  }
   const bool keypad = event.modifiers() & Qt::KeypadModifier;
   for (const auto& [code, key] : kKeys) {
     if (code != event.key()) continue;

@@ -55,6 +55,26 @@ enum class Key {
   Escape,
 };
 
+// The character each key with one types: the letter keys and the zoom keys. The command rows' key column
+// names keys by these, and a letter key's window-system code follows from its letter.
+struct KeyCharacter {
+  Key key;
+  char character;
+};
+inline constexpr KeyCharacter kKeyCharacters[] = {{Key::D, 'D'}, {Key::V, 'V'}, {Key::F, 'F'}, {Key::R, 'R'},
+                                                  {Key::J, 'J'}, {Key::G, 'G'}, {Key::I, 'I'}, {Key::K, 'K'},
+                                                  {Key::M, 'M'}, {Key::Plus, '+'}, {Key::Minus, '-'}};
+
+// The character `key` types; 0 for keys without one.
+constexpr char CharacterOf(Key key) {
+  for (const KeyCharacter& k : kKeyCharacters) {
+    if (k.key == key) return k.character;
+  }
+  return 0;
+}
+
+constexpr bool IsLetterKey(Key key) { return CharacterOf(key) >= 'A' && CharacterOf(key) <= 'Z'; }
+
 enum class KeyAction { Press, Release };
 
 struct KeyEvent {
