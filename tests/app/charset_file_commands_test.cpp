@@ -374,6 +374,17 @@ TEST_F(QuitCommand, YesQuitsOnlyOnceTheCharsetIsSaved) {
   Answer(MessageAnswer::Yes);
   EXPECT_TRUE(RequestQuit(app, false));
   EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Editor());
+
+  // A save declined at the replace question (the file changed on disk) is no save: the program stays.
+  app.shell.requests.quit = false;
+  RunCommand(app, cmd::EraseRowFirst);
+  WriteBytes(path, Counting(2050, 3));
+  Answer(MessageAnswer::Yes);
+  Answer(MessageAnswer::No);
+  EXPECT_FALSE(RequestQuit(app, false));
+  EXPECT_NE(LastCall().text.find("has changed on disk"), std::string::npos);
+  EXPECT_EQ(ReadBytes(path), Counting(2050, 3));
+  EXPECT_FALSE(app.shell.requests.quit);
 }
 
 using RecentFilesCommands = FileCommandTest;
@@ -415,6 +426,13 @@ TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) 
   EXPECT_EQ(app.doc.store.fileType, FileType::Prg);
   EXPECT_EQ(app.doc.store.currentName, good);
   EXPECT_EQ(app.doc.files.recent[0], good);  // loading never adds to the list
+
+  // A free slot opens nothing and asks nothing, even over unsaved changes.
+  app.doc.store.modified = true;
+  const std::size_t calls = dialogs.calls.size();
+  OpenRecentFile(app, 3);
+  EXPECT_EQ(dialogs.calls.size(), calls);
+  EXPECT_EQ(Editor(), Counting(2048, 6));
 }
 
 TEST_F(RecentFilesCommands, PromptSavesElsewhereThenOpensTheChosenEntry) {

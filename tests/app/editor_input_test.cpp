@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "app/app.h"
 #include "app/run_command.h"
@@ -304,7 +305,9 @@ TEST(EditorKeys, ScrollZoomAndPenIndex) {
   OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, true}, 0, 0);
   EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition() - 8);
   OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, false, true}, 0, 0);
-  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition() - 8);
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition() - 8) << "Ctrl alone";
+  OnEditorKey(app, KeyEvent{KeyAction::Press, kx::Key::Left, true, true}, 0, 0);
+  EXPECT_EQ(app.view.editing.scrollX, app.view.layout.horizontal.MaxPosition() - 16) << "Ctrl with Shift";
   Key(app, kx::Key::Home, 0, 0);
   EXPECT_EQ(app.view.editing.scrollX, 0);
   Key(app, kx::Key::Plus, 0, 0);
@@ -360,6 +363,16 @@ TEST(EditorHover, FollowsThePointerThroughKeyScrollsZoomsAndTheScrollBars) {
   OnZoomChosen(app, 4);
   EXPECT_EQ(app.view.editing.hoverTarget, HoverTarget::None);
   EXPECT_EQ(app.shell.status.charNumber, "CHAR NUMBER:  ---");
+
+  // The view's last column keeps the hover through a zoom to 16x, where the view is 1024 wide; the one
+  // after it does not.
+  for (const auto& [x, inside] : {std::pair(1023, true), std::pair(1024, false)}) {
+    App at;
+    OnEditorMouse(at, MouseEvent{MouseAction::Enter, x, 100});
+    RunCommand(at, cmd::ZoomIn);
+    ASSERT_EQ(at.view.layout.editorView.w, 1024);
+    EXPECT_EQ(at.view.editing.hoverTarget == HoverTarget::EditorView, inside) << x;
+  }
 }
 
 TEST(EditorHover, APaneMovedAwayFromThePointerLosesTheHover) {

@@ -141,6 +141,7 @@ TEST(RunCommand, ToolItemsPressTheMatchingButton) {
       {cmd::BoxFilled, Tool::FilledBox, GadgetId::Box, IconId::BoxFilled, "Draw Filled Box"},
       {cmd::FillChar, Tool::FillGlyph, GadgetId::Fill, IconId::Fill, "Flood Fill Char"},
       {195, Tool::FlipGlyphHorizontal, GadgetId::Flip, IconId::FlipHorizontal, "Flip Char Horizontal"},
+      {207, Tool::FlipGlyphVertical, GadgetId::Flip, IconId::FlipVertical, "Flip Char Vetical"},  // the item's own
       {231, Tool::MirrorGlyphBottomToTop, GadgetId::MirrorVertical, IconId::MirrorBottomToTop,
        "Mirror Char Bottom to Top"},
       {279, Tool::SlideGlyphUp, GadgetId::SlideVertical, IconId::SlideUp, "Slide Char Up"},

@@ -180,6 +180,12 @@ TEST(ViewWheel, ScrollsDownAndAcrossAndZoomsAroundThePointer) {
   EXPECT_EQ(app.view.editing.zoomIndex, 1);
   EXPECT_EQ(scroll(), std::pair(32, 0));
   EXPECT_EQ(window.HorizontalBar()->value(), 32);
+  // A sideways wheel with Ctrl zooms the same way.
+  Wheel(view, {400, 200}, {120, 0}, Qt::ControlModifier);
+  EXPECT_EQ(app.view.editing.zoomIndex, 2);
+  Wheel(view, {400, 200}, {-120, 0}, Qt::ControlModifier);
+  EXPECT_EQ(app.view.editing.zoomIndex, 1);
+  EXPECT_EQ(scroll(), std::pair(32, 0));
 
   // Over the charset pane the wheel scrolls the editor view too.
   Wheel(window.EditorPane(), {10, 10}, {0, -240});
