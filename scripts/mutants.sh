@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Mutation check: applies small source changes one at a time and runs the fast tests against each, to show
-# that the suite notices the faults a careless change would make. Slow (about ten minutes); not part of the
+# that the suite notices the faults a careless change would make. Slow (about half an hour); not part of the
 # normal test run. See docs/mutation_check.md.
 #
 #   scripts/mutants.sh [list]            list defaults to scripts/mutants.txt
