@@ -13,8 +13,7 @@ void ToggleViewOption(App& app, bool ViewOptions::*option) {
 void StepZoom(App& app, int step) {
   const int zoom = app.view.editing.zoomIndex + step;
   if (zoom < 0 || zoom >= kZoomLevels) return;
-  SetZoom(app, zoom);
-  MarkViewsChanged(app.view);
+  SetZoom(app, zoom);  // re-lays out and marks the views
 }
 
 void SetBrightness(App& app, Brightness level) {
