@@ -6,11 +6,14 @@
 # process's user + system ticks from /proc/PID/stat, so other load on the machine does not count; the X
 # server's own work is not included.
 #
-# Usage: DISPLAY=:N bench/x11_move_bench.sh path/to/kestrelix [moves] [pause-seconds]
+# Usage: DISPLAY=:N bench/x11_move_bench.sh path/to/kestrelix [moves] [pause-seconds] [view|idle]
+#   idle moves the pointer over the strip of the page below the panes instead, where nothing reacts to it:
+#   what Qt and the window system cost for a move before the editor does anything.
 set -eu
 exe=$(readlink -f "$1")
 moves=${2:-2000}
 pause=${3:-0.003}
+area=${4:-view}
 tick=$(getconf CLK_TCK)
 dir=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$dir"' EXIT
@@ -30,12 +33,18 @@ sleep 1.5  # the start-up settles (the window system's frame wait ends after hal
 wid=$(xdotool search --onlyvisible --pid "$pid" --name "^Kestrelix .* - " | tail -1)
 startup=$(cpu_ms)
 
-# The editor view of a 1110x514 window lies about 80..1020 across and 80..330 down its client area.
+# The editor view of a 1110x514 window lies about 80..1020 across and 80..330 down its client area; the
+# strip of the page between the panes and the status bar 300..1020 across and 484..489 down.
+case $area in
+  view) rows=$(seq 84 8 324) columns=$(seq 84 8 1012) ;;
+  idle) rows=$(seq 484 1 489) columns=$(seq 300 8 1012) ;;
+  *) echo "area is view or idle" >&2; exit 2 ;;
+esac
 args=()
 n=0
 while [ "$n" -lt "$moves" ]; do
-  for y in $(seq 84 8 324); do
-    for x in $(seq 84 8 1012); do
+  for y in $rows; do
+    for x in $columns; do
       [ "$n" -lt "$moves" ] || break 2
       args+=(mousemove --window "$wid" "$x" "$y" sleep "$pause")
       n=$((n + 1))
