@@ -7,7 +7,7 @@
 # server's own work is not included.
 #
 # Usage: DISPLAY=:N bench/x11_move_bench.sh path/to/kestrelix [moves] [pause-seconds] [view|idle]
-#   idle moves the pointer over the strip of the page below the panes instead, where nothing reacts to it:
+#   idle moves the pointer over the strip between the panes and the status bar, where nothing reacts to it:
 #   what Qt and the window system cost for a move before the editor does anything.
 set -eu
 exe=$(readlink -f "$1")
