@@ -6,12 +6,11 @@
 
 namespace kx::testing_clicks {
 
-// A left click on glyph n in the editor view at the start zoom and scroll (8 screen pixels a charset
-// pixel); only the glyphs the start view shows can be clicked.
-inline void ClickGlyph(App& app, int n) {
+// A left press and release at (x, y) of the editor view.
+inline void ClickAt(App& app, int x, int y) {
   MouseEvent e;
-  e.x = (n % kGlyphsPerRow * 8 + 3) * 8 + 4;
-  e.y = (n / kGlyphsPerRow * 8 + 2) * 8 + 4;
+  e.x = x;
+  e.y = y;
   e.action = MouseAction::Down;
   e.button = MouseButton::Left;
   e.leftHeld = true;
@@ -19,6 +18,12 @@ inline void ClickGlyph(App& app, int n) {
   e.action = MouseAction::Up;
   e.leftHeld = false;
   OnEditorMouse(app, e);
+}
+
+// A left click on glyph n in the editor view at the start zoom and scroll (8 screen pixels a charset
+// pixel); only the glyphs the start view shows can be clicked.
+inline void ClickGlyph(App& app, int n) {
+  ClickAt(app, (n % kGlyphsPerRow * 8 + 3) * 8 + 4, (n / kGlyphsPerRow * 8 + 2) * 8 + 4);
 }
 
 }  // namespace kx::testing_clicks

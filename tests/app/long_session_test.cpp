@@ -12,6 +12,7 @@
 
 #include "app/app.h"
 #include "app/command_ids.h"
+#include "app/editor_clicks.h"
 #include "app/editor_input.h"
 #include "app/run_command.h"
 #include "app/transform_families.h"
@@ -77,15 +78,7 @@ class Session {
 
   // A left press and release on one pixel of the editor view.
   void Click() {
-    MouseEvent e;
-    e.x = e.y = app_.view.layout.blockSize / 2;
-    e.action = MouseAction::Down;
-    e.button = MouseButton::Left;
-    e.leftHeld = true;
-    OnEditorMouse(app_, e);
-    e.action = MouseAction::Up;
-    e.leftHeld = false;
-    OnEditorMouse(app_, e);
+    testing_clicks::ClickAt(app_, app_.view.layout.blockSize / 2, app_.view.layout.blockSize / 2);
     Track();
   }
 
