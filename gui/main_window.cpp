@@ -20,12 +20,13 @@
 
 #include "gui/auxiliary_windows.h"
 #include "gui/canvas_widget.h"
+#include "gui/frame_pacer.h"
 #include "gui/input_wiring.h"
 #include "gui/menu_bar.h"
-#include "gui/plain_label.h"
 #include "gui/qt_geometry.h"
 #include "gui/qt_picture.h"
 #include "gui/screen_editor_window.h"
+#include "gui/status_bar_field.h"
 #include "views/picture_paint.h"
 
 namespace kx {
@@ -82,6 +83,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   SyncFromApp();
   WireEditorInput(*this, app_);
   OnScreenChanged(this, [this] { SyncFromApp(); });
+  pacer_ = new FramePacer(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -140,7 +142,7 @@ void MainWindow::BuildStatusBar() {
   face.setPixelSize(11);
   statusBar()->setFont(face);
   for (int i = 0; i < 4; ++i) {
-    QLabel* field = PlainLabel(this);
+    QLabel* field = new StatusBarField(this);
     field->setFixedWidth(kStatusFieldWidths[i]);
     if (i == 1 || i == 3) field->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(field);

@@ -23,6 +23,7 @@ using ToolButtonStates = std::array<ToolButtonState, kToolColumnButtons>;
 
 class AuxiliaryWindows;
 class CanvasWidget;
+class FramePacer;
 class MenuBar;
 class ScreenEditorWindow;
 
@@ -58,6 +59,7 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows* Auxiliary() const { return auxiliary_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
   MenuBar* Menus() const { return menus_; }
+  FramePacer* Pacer() const { return pacer_; }
   ScreenEditorWindow* ScreenEditor() const;  // the open screen editor, or null
 
  protected:
@@ -118,6 +120,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 4> statusFields_{};
   MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
+  FramePacer* pacer_ = nullptr;  // repaints the window at most once per screen frame
   QPointer<ScreenEditorWindow> screenEditor_;
   bool syncing_ = false;  // set while SyncFromApp writes into widgets, so their signals are not acted on
   bool quitConfirmed_ = false;  // the user let the program end: closing asks nothing more

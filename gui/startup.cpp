@@ -15,6 +15,7 @@
 #include "app/settings.h"
 #include "app/event_flow.h"
 #include "gui/canvas_widget.h"
+#include "gui/frame_pacer.h"
 #include "gui/main_window.h"
 #include "gui/startup_window.h"
 #include "windows/startup_window.h"
@@ -148,7 +149,8 @@ void OpenStartUpFile(App& app, MainWindow& window, const std::string& file) {
   WaitForWindow(window, kExposeWaitMs,
                 [&window] { return window.windowHandle() != nullptr && window.windowHandle()->isExposed(); });
   QCoreApplication::processEvents();
-  window.repaint();
+  window.update();
+  window.Pacer()->PaintNow();
   OpenFileAtStartUp(app, file);
   window.SyncFromApp();
 }

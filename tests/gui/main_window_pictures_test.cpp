@@ -12,8 +12,10 @@
 
 #include "model/rom_charset.h"
 #include "gui/canvas_widget.h"
+#include "gui/frame_pacer.h"
 #include "gui/main_window.h"
 #include "gui/startup.h"
+#include "tests/gui/on_screen.h"
 
 namespace kx {
 namespace {
@@ -42,14 +44,6 @@ TEST(MainWindowPictures, StatusFieldShowsTheHoveredRomGlyph) {
   app.shell.status.romGlyph = 65;
   window->SyncFromApp();
   EXPECT_EQ(window->StatusField(2)->pixmap().size(), QSize(16, 16));
-}
-
-// What the window system holds for `w` after its repaints: the window's stored pixels, not a fresh
-// painting of the widget.
-QImage OnScreen(QWidget* w) {
-  QWidget* top = w->window();
-  const QPoint at = w->mapTo(top, QPoint(0, 0));
-  return top->screen()->grabWindow(top->winId(), at.x(), at.y(), w->width(), w->height()).toImage();
 }
 
 // The first pixel where the canvas's stored pixels differ from the picture, or "" when none does. Only
@@ -93,6 +87,39 @@ TEST(MainWindowPictures, HoverMovesRepaintOnlyWhatChangedAndTheCanvasesEndAsComp
   QCoreApplication::processEvents();
   EXPECT_EQ(Mismatch(canvas, app.view.pictures.editorView), "");
   EXPECT_EQ(Mismatch(window->EditorPane(), app.view.pictures.editorPane), "");
+}
+
+// Counts the paint events a widget receives.
+struct Paints : QObject {
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+TEST(MainWindowPictures, MovesWithinAFrameArePaintedOnceWhenItEndsWithTheLastState) {
+  App app;
+  app.shell.placement.maximize = false;
+  const auto window = StartUp(app, [](int) {}, "");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  window->Pacer()->SetFrameMillis(400);  // far longer than the moves below take
+  CanvasWidget* canvas = window->EditorCanvas();
+  OnScreen(canvas);
+  Paints paints;
+  canvas->installEventFilter(&paints);
+  const int b = app.view.layout.blockSize;
+  for (int i = 0; i < 6; ++i) {
+    const QPoint at((3 + i) * b + 1, 3 * b + 1);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &move);
+    QCoreApplication::processEvents();
+  }
+  EXPECT_LE(paints.count, 1);  // the first move's, when a frame had passed since the last paint
+  EXPECT_TRUE(window->Pacer()->Holding());
+  EXPECT_EQ(Mismatch(canvas, app.view.pictures.editorView), "");
+  EXPECT_LE(paints.count, 2);
 }
 
 // Counts the layout requests a widget receives.

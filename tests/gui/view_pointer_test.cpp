@@ -20,17 +20,10 @@
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
+#include "tests/gui/on_screen.h"
 
 namespace kx {
 namespace {
-
-// What the window system shows of `w` once pending repaints ran, read from the window's backing store.
-QImage OnScreen(QWidget* w) {
-  QApplication::processEvents();
-  const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
-  const QPixmap whole = QGuiApplication::primaryScreen()->grabWindow(w->window()->winId());
-  return whole.toImage().copy(QRect(at, w->size())).convertToFormat(QImage::Format_RGB32);
-}
 
 constexpr QRgb kWhite = 0xFFFFFF;  // a set pixel at high brightness, and the left pen's colour
 constexpr QRgb kBlack = 0x000000;  // a clear pixel

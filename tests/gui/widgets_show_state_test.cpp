@@ -19,20 +19,10 @@
 #include "gui/menu_bar.h"
 #include "gui/startup.h"
 #include "views/render.h"
+#include "tests/gui/on_screen.h"
 
 namespace kx {
 namespace {
-
-// What the window system shows of the canvas once pending repaints ran: read from the window's backing
-// store, so a picture the widget was never asked to repaint shows as stale (QWidget::grab() would paint it
-// afresh instead).
-QImage OnScreen(CanvasWidget* canvas) {
-  QApplication::processEvents();
-  QWidget* window = canvas->window();
-  const QPoint at = canvas->mapTo(window, QPoint(0, 0));
-  const QPixmap whole = QGuiApplication::primaryScreen()->grabWindow(window->winId());
-  return whole.toImage().copy(QRect(at, canvas->size())).convertToFormat(QImage::Format_RGB32);
-}
 
 // Every pixel the canvas shows against the picture it should show, but for the focus frame over its edge.
 std::string CanvasDiffers(CanvasWidget* canvas, const Image& picture) {
