@@ -1,5 +1,7 @@
 #include "gui/canvas_widget.h"
 
+#include "gui/frame_pacer.h"
+
 #include <utility>
 
 #include <QKeyEvent>
@@ -50,6 +52,62 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  moveTimer_.setSingleShot(true);
+  moveTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&moveTimer_, &QTimer::timeout, this, &CanvasWidget::HandOnHeldMove);
+}
+
+void CanvasWidget::PaceMoves(const FramePacer* pacer) {
+  pacer_ = pacer;
+  if (!pacer_) {
+    moveTimer_.stop();
+    heldMove_.reset();
+  }
+}
+
+void CanvasWidget::HandOnHeldMove() {
+  moveTimer_.stop();
+  if (!heldMove_) return;
+  const MouseEvent e = *heldMove_;
+  heldMove_.reset();
+  sinceMove_.start();
+  if (onMouse) onMouse(e);
+}
+
+bool CanvasWidget::HoldMove(const MouseEvent& e) {
+  if (e.action != MouseAction::Move || e.leftHeld || e.rightHeld || !pacer_) return false;
+  if (heldMove_) {
+    heldMove_ = e;
+    return true;
+  }
+  const int frame = pacer_->FrameMillis();
+  if (frame == 0 || !sinceMove_.isValid() || sinceMove_.elapsed() >= frame) {
+    sinceMove_.start();
+    return false;
+  }
+  heldMove_ = e;
+  moveTimer_.start(static_cast<int>(frame - sinceMove_.elapsed()));
+  return true;
+}
+
+// Any other input to the canvas comes after the held move.
+bool CanvasWidget::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+      if (heldMove_) HandOnHeldMove();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
 }
 
 void CanvasWidget::SetPicture(const std::uint32_t* pixels, int width, int height, int strideBytes) {
@@ -103,7 +161,7 @@ void CanvasWidget::ReportMouse(MouseAction action, QMouseEvent* event) {
   e.rightHeld = event->buttons() & Qt::RightButton;
   e.ctrl = event->modifiers() & Qt::ControlModifier;
   e.shift = event->modifiers() & Qt::ShiftModifier;
-  onMouse(e);
+  if (!HoldMove(e)) onMouse(e);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) { ReportMouse(MouseAction::Down, event); }

@@ -2,14 +2,19 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include "views/input_events.h"
 
 namespace kx {
+
+class FramePacer;
 
 // A gadget that shows a picture composed elsewhere and reports its mouse and key events as plain structs.
 // The picture's pixels are wrapped, not copied: they must stay alive and unchanged in size until the next
@@ -32,12 +37,21 @@ class CanvasWidget : public QWidget {
   void ShowFocusFrame(bool shown);
   bool FocusFrameShown() const { return focusFrame_; }
 
+  // Plain moves of the pointer (no button held) that come sooner than a frame of `pacer` after the last
+  // one handled are held, the latest only, and handed on when the frame ends or before any other event
+  // of this canvas: the window paints once a frame, so the moves in between change nothing it shows.
+  // Moves with a button held are handed on at once, each one (a stroke plots every step).
+  void PaceMoves(const FramePacer* pacer);
+  bool HoldsMove() const { return heldMove_.has_value(); }
+  void HandOnHeldMove();
+
   std::function<void(const MouseEvent&)> onMouse;
   std::function<void(const KeyEvent&)> onKey;
   // Without a handler the wheel goes on to the parent.
   std::function<void(const WheelEvent&)> onWheel;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -50,10 +64,15 @@ class CanvasWidget : public QWidget {
 
  private:
   void ReportMouse(MouseAction action, QMouseEvent* event);
+  bool HoldMove(const MouseEvent& e);
   void ReportKey(KeyAction action, QKeyEvent* event);
 
   QImage picture_;
   bool focusFrame_ = false;
+  const FramePacer* pacer_ = nullptr;
+  std::optional<MouseEvent> heldMove_;
+  QTimer moveTimer_;
+  QElapsedTimer sinceMove_;  // since the last plain move was handed on
 };
 
 }  // namespace kx

@@ -26,12 +26,13 @@ class FramePacer : public QObject {
   // Sets the frame instead of taking it from the screen's refresh rate; 0 repaints on every request, as Qt
   // does by itself.
   void SetFrameMillis(int ms);
+  // The frame in milliseconds, 0 when every request repaints.
+  int FrameMillis() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  int FrameMillis() const;
 
   QWidget* window_;
   QElapsedTimer sinceLast_;  // since the last repaint went through

@@ -84,9 +84,13 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
   WireEditorInput(*this, app_);
   OnScreenChanged(this, [this] { SyncFromApp(); });
   pacer_ = new FramePacer(this);
+  for (CanvasWidget* canvas : {editor_, editorPane_, memoryPane_, swatch_}) canvas->PaceMoves(pacer_);
 }
 
-MainWindow::~MainWindow() = default;
+// A move still held must not be handed on while the window is taken down.
+MainWindow::~MainWindow() {
+  for (CanvasWidget* canvas : {editor_, editorPane_, memoryPane_, swatch_}) canvas->PaceMoves(nullptr);
+}
 
 void MainWindow::BuildToolColumn(QWidget* page) {
   for (int i = 0; i < kToolColumnButtons; ++i) {

@@ -10,9 +10,13 @@
 #include <QMouseEvent>
 #include <QToolButton>
 
+#include <utility>
+
 #include "gui/canvas_widget.h"
+#include "gui/frame_pacer.h"
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
+#include "tests/gui/on_screen.h"
 
 namespace kx {
 namespace {
@@ -58,6 +62,35 @@ TEST(EditorCanvasInput, MovingOverTheCanvasNamesTheGlyphInTheStatusBar) {
   EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER:  ---");
 }
 
+// Plain moves sooner than a frame after the last one wait for the frame's end, but any other input comes
+// after them: a glyph key acts on the glyph under the last move. Moves with a button held each land at once:
+// a stroke that turns corners within one frame keeps every corner.
+TEST(EditorCanvasInput, HeldMovesLandBeforeTheNextInputAndStrokeMovesEachAtOnce) {
+  App app;
+  app.doc.store.editor.fill(0);
+  MainWindow window(app);
+  window.Pacer()->SetFrameMillis(400);  // far longer than the events below take
+  CanvasWidget* pane = window.EditorPane();
+  for (int glyph = 0; glyph <= 5; ++glyph) {  // 16 pane pixels a glyph
+    SendMouse(pane, QEvent::MouseMove, {glyph * 16 + 1, 1}, Qt::NoButton, Qt::NoButton);
+  }
+  EXPECT_TRUE(pane->HoldsMove());
+  QTest::keyClick(pane, Qt::Key_I);  // reverses the glyph under the pointer
+  for (int i = 0; i < 64; ++i) EXPECT_EQ(app.doc.store.editor[i], i / 8 == 5 ? 0xFF : 0) << i;
+
+  CanvasWidget* canvas = window.EditorCanvas();
+  const int b = app.view.layout.blockSize;
+  const auto at = [b](int x, int y) { return QPoint(x * b + b / 2, y * b + b / 2); };
+  SendMouse(canvas, QEvent::MouseButtonPress, at(3, 3), Qt::LeftButton, Qt::LeftButton);
+  for (const QPoint p : {at(4, 3), at(4, 4), at(5, 4), at(5, 5)}) {
+    SendMouse(canvas, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+  }
+  SendMouse(canvas, QEvent::MouseButtonRelease, at(5, 5), Qt::LeftButton, Qt::NoButton);
+  for (const auto& [x, y] : {std::pair{3, 3}, {4, 3}, {4, 4}, {5, 4}, {5, 5}}) {
+    EXPECT_TRUE(GetCharsetPixel(app.doc.store.editor, x, y)) << x << "," << y;
+  }
+}
+
 TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
   App app;
   MainWindow window(app);
@@ -98,7 +131,7 @@ TEST(EditorCanvasInput, ThePointerIsACrosshairOverTheViewWhileADrawingToolIsCurr
 // Puts the real pointer over `at` in `w`: the window system delivers the enter and move events itself.
 void PointAt(QWidget* w, QPoint at) {
   QCursor::setPos(w->mapToGlobal(at));
-  QCoreApplication::processEvents();
+  EndFrame(w);
 }
 
 TEST(EditorCanvasInput, TheStatusBarFollowsThePointerAfterEveryScrollAndZoom) {

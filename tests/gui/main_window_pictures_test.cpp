@@ -149,7 +149,7 @@ TEST(MainWindowPictures, HoverMovesChangeTheStatusTextsWithoutRelayingTheStatusB
     QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &move);
-    QCoreApplication::processEvents();
+    EndFrame(canvas);
     EXPECT_NE(window->StatusField(0)->text().toStdString(), before) << at.x();
   }
   EXPECT_EQ(requests.count, 0);

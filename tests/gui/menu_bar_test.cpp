@@ -13,6 +13,7 @@
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
+#include "tests/gui/on_screen.h"
 
 namespace kx {
 namespace {
@@ -103,6 +104,7 @@ TEST(MenuBar, APlainMoveLeavesTheItemsAloneWhileEditsAndOptionsUpdateThem) {
   const int walks = window.Menus()->Walks();
   const std::string charNumber = app.shell.status.charNumber;
   for (int x = 28; x < 300; x += 8) QTest::mouseMove(canvas, QPoint(x, 20));
+  EndFrame(canvas);
   EXPECT_NE(app.shell.status.charNumber, charNumber);  // the moves arrived
   EXPECT_EQ(window.Menus()->Walks(), walks);
 

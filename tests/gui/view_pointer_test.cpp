@@ -124,6 +124,7 @@ TEST(ViewHover, ComesBackAfterTheViewShrankUnderThePointer) {
   EXPECT_EQ(CharNumber(window), "CHAR NUMBER:  ---");
 
   QTest::mouseMove(view, QPoint(100, 200));  // charset pixel (25, 50): glyph 3 + 6 * 32
+  EndFrame(view);
   EXPECT_EQ(CharNumber(window), "CHAR NUMBER: 195");
   EXPECT_EQ(window.StatusField(1)->text().toStdString(), "$C3");
   // The hover cell in the left pen's colour, inside its magenta outline.
