@@ -124,7 +124,9 @@ void CanvasWidget::UpdatePicture(const std::uint32_t* pixels, int width, int hei
     SetPicture(pixels, width, height, strideBytes);
     return;
   }
-  for (const QRect& r : changed) update(r);
+  QRegion region;
+  for (const QRect& r : changed) region += r;
+  update(region);
 }
 
 void CanvasWidget::ShowFocusFrame(bool shown) {

@@ -36,8 +36,10 @@ int FramePacer::FrameMillis() const {
 bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_ || event->type() != QEvent::UpdateRequest || releasing_) return false;
   if (held_.isActive()) return true;
+  // A millisecond's slack: a timer that ends a frame (a held move handed on) fires about a frame after the
+  // last repaint, and the repaint it asks for is that frame's.
   const int frame = FrameMillis();
-  if (frame == 0 || !sinceLast_.isValid() || sinceLast_.elapsed() >= frame) {
+  if (frame == 0 || !sinceLast_.isValid() || sinceLast_.elapsed() >= frame - 1) {
     sinceLast_.start();
     return false;
   }

@@ -148,6 +148,8 @@ void MainWindow::BuildStatusBar() {
   for (int i = 0; i < 4; ++i) {
     QLabel* field = new StatusBarField(this);
     field->setFixedWidth(kStatusFieldWidths[i]);
+    // A field fills its own background, so a changed text repaints the field alone, not the bar under it.
+    field->setAutoFillBackground(true);
     if (i == 1 || i == 3) field->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(field);
     statusFields_[i] = field;
@@ -272,6 +274,7 @@ void MainWindow::SyncFromApp() {
   if (pixelRatio != shownPixelRatio_) {
     shownPixelRatio_ = pixelRatio;
     shownIcons_.fill(std::nullopt);
+    romGlyphPixmaps_.fill(QPixmap());
     shownRomGlyph_ = -2;
   }
   SyncToolColumn(pixelRatio);

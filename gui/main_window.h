@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointer>
 
 #include "app/app.h"
@@ -127,6 +128,7 @@ class MainWindow : public QMainWindow {
 
   PictureVersions shownVersions_{~0ull, ~0ull, ~0ull, ~0ull, ~0ull, ~0ull};  // what the canvases show
   int shownRomGlyph_ = -2;                                            // status field 2; -1 for "---"
+  std::array<QPixmap, kGlyphCount> romGlyphPixmaps_;  // made for the shown pixel ratio, when first shown
 };
 
 }  // namespace kx

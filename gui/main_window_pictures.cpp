@@ -50,10 +50,14 @@ void MainWindow::SyncPictures() {
   const int glyph = app_.shell.status.romGlyph.value_or(-1);
   if (glyph == shownRomGlyph_ && v.romGlyphs == shownVersions_.romGlyphs) return;
   shownRomGlyph_ = glyph;
+  if (v.romGlyphs != shownVersions_.romGlyphs) romGlyphPixmaps_.fill(QPixmap());
   shownVersions_.romGlyphs = v.romGlyphs;
   const bool drawn = glyph >= 0 && glyph < kGlyphCount && !p.romGlyphs[glyph].Empty();
   if (drawn) {
-    statusFields_[2]->setPixmap(ToPixmap(AsPicture(p.romGlyphs[glyph]), shownPixelRatio_));
+    // Each glyph's pixmap is made once; the pointer passes over the same glyphs again and again.
+    QPixmap& pixmap = romGlyphPixmaps_[glyph];
+    if (pixmap.isNull()) pixmap = ToPixmap(AsPicture(p.romGlyphs[glyph]), shownPixelRatio_);
+    statusFields_[2]->setPixmap(pixmap);
   } else {
     statusFields_[2]->setText(kEmptyStatusField);
   }

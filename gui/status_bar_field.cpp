@@ -41,7 +41,7 @@ void StatusBarField::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter painter(this);
-  drawFrame(&painter);
+  if (frameShape() != QFrame::NoFrame) drawFrame(&painter);
   // Placed as a label places one line: aligned in the contents by its advance and the font's line height.
   const QRectF area = contentsRect();
   const LaidOutText& laid = LaidOut(shown);
