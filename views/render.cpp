@@ -117,6 +117,28 @@ void AddMarkChange(const Mark& before, const Mark& after, bool filled, std::vect
 
 Mark MarkOf(bool shown, const Rect& box, Rgb colour = 0) { return shown ? Mark{true, box, colour} : Mark{}; }
 
+// The parts of `a` outside `b`, as up to four bands: above and below the overlap across all of `a`, left and
+// right of it across the overlap's rows.
+void AddRectMinus(const Rect& a, const Rect& b, std::vector<Rect>& out) {
+  const Rect overlap = Intersect(a, b);
+  if (overlap.Empty()) {
+    if (!a.Empty()) out.push_back(a);
+    return;
+  }
+  const int overlapBottom = overlap.y + overlap.h, overlapRight = overlap.x + overlap.w;
+  if (overlap.y > a.y) out.push_back({a.x, a.y, a.w, overlap.y - a.y});
+  if (a.y + a.h > overlapBottom) out.push_back({a.x, overlapBottom, a.w, a.y + a.h - overlapBottom});
+  if (overlap.x > a.x) out.push_back({a.x, overlap.y, overlap.x - a.x, overlap.h});
+  if (a.x + a.w > overlapRight) out.push_back({overlapRight, overlap.y, a.x + a.w - overlapRight, overlap.h});
+}
+
+// The pane frames the part of the charset the editor view shows, and may dim the rest.
+bool PaneFrameShown(const ViewOptions& o) { return o.highlights && o.paneFrame; }
+bool PaneFades(const ViewOptions& o) { return PaneFrameShown(o) && o.paneFade; }
+Rect InPane(const Rect& charsetPixels) {
+  return {2 * charsetPixels.x, 2 * charsetPixels.y, 2 * charsetPixels.w, 2 * charsetPixels.h};
+}
+
 // The charset-pixel rectangles of `dirty` in a picture where a charset pixel is `pixel` pixels wide and
 // charset pixel (originX, originY) lies at the top-left, widened by `reach` on every side, clipped to
 // `bounds`.
@@ -275,7 +297,7 @@ EditorPaneSource PaneSourceOf(const EditingState& e, const ViewLayout& layout, c
 // part when the options fade it), the frame, the outlines and the scanlines.
 void ComposePaneArea(ViewPictures& p, const EditorPaneSource& s, const Rect& area) {
   const ViewOptions& o = s.options;
-  const bool fade = o.highlights && o.paneFade && o.paneFrame;
+  const bool fade = PaneFades(o);
   const Rect lit = fade ? Intersect(s.visible, p.charset.Bounds()) : p.charset.Bounds();
   const std::size_t rowBytes = static_cast<std::size_t>(area.w) * 4;
   for (int y = area.y; y < area.y + area.h; ++y) {
@@ -297,11 +319,26 @@ void ComposePaneArea(ViewPictures& p, const EditorPaneSource& s, const Rect& are
     DoubleSpan(p.charset.Row(cy), litFrom, litTo - litFrom, row + litFrom - area.x);
     DoubleSpan(dim, litTo, x1 - litTo, row + litTo - area.x);
   }
-  const Rect shown{2 * s.visible.x, 2 * s.visible.y, 2 * s.visible.w, 2 * s.visible.h};
-  if (o.highlights && o.paneFrame) OutlineIn(p.editorPane, shown, area, kPaneFrameColour, kPaneFrameAlpha);
+  if (PaneFrameShown(o)) OutlineIn(p.editorPane, InPane(s.visible), area, kPaneFrameColour, kPaneFrameAlpha);
   if (s.hoverGlyph.shown) OutlineIn(p.editorPane, s.hoverGlyph.box, area, kPaneHoverOutline);
   if (s.selection.shown) OutlineIn(p.editorPane, s.selection.box, area, kSelectionOutline);
   if (o.scanlines) DrawScanlines(p.editorPane, p.editorPane.Bounds(), area);
+}
+
+// Where a scroll or zoom of the editor view changes the pane: the frame's old and new edges and, where the
+// pane dims what the view does not show, what came into the light or left it.
+void AddVisibleChange(const EditorPaneSource& before, const EditorPaneSource& now, const Rect& charsetBounds,
+                      std::vector<Rect>& out) {
+  if (before.visible == now.visible) return;
+  const ViewOptions& o = now.options;
+  if (PaneFrameShown(o)) {
+    AddMarkChange(MarkOf(true, InPane(before.visible)), MarkOf(true, InPane(now.visible)), false, out);
+  }
+  if (!PaneFades(o)) return;
+  const Rect litBefore = InPane(Intersect(before.visible, charsetBounds));
+  const Rect litNow = InPane(Intersect(now.visible, charsetBounds));
+  AddRectMinus(litBefore, litNow, out);
+  AddRectMinus(litNow, litBefore, out);
 }
 
 // Recomposes the whole picture, or only the rectangles `changed` when they are few and small; either way
@@ -404,13 +441,14 @@ void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& 
   const EditorPaneSource now = PaneSourceOf(e, layout, options);
   EditorPaneSource& before = p.paneSource;
   CharsetImageSource& glyphs = p.charsetSource;
-  const bool whole = !before.composed || before.visible != now.visible || before.options != now.options ||
-                     glyphs.allPaneDirty || p.editorPane.Width() != kPaneWidth;
+  const bool whole = !before.composed || before.options != now.options || glyphs.allPaneDirty ||
+                     p.editorPane.Width() != kPaneWidth;
   std::vector<Rect> changed;
   if (whole) {
     p.editorPane.Reshape(kPaneWidth, kPaneHeight);
   } else {
     AddGlyphCells(glyphs.paneDirty, 16, 0, 0, 0, p.editorPane.Bounds(), changed);
+    AddVisibleChange(before, now, p.charset.Bounds(), changed);
     AddMarkChange(before.hoverGlyph, now.hoverGlyph, false, changed);
     AddMarkChange(before.selection, now.selection, false, changed);
   }

@@ -203,5 +203,25 @@ TEST(IncrementalPictures, ADrawnPixelRecomposesItsBlockInTheViewAndItsGlyphInThe
   EXPECT_EQ(s.pictures.damage.editorView.rects, (std::vector<Rect>{{88, 80, 8, 8}}));  // pixel (11, 10) at 8x
 }
 
+// A scroll of the view moves the pane's frame and the edge of its lit part: those are recomposed, not the
+// whole pane, with the frame drawn and the rest dimmed as well as without either.
+TEST(IncrementalPictures, AScrollRecomposesOnlyThePaneFrameAndTheLightThatMoved) {
+  for (const bool fade : {true, false}) {
+    Session s(9u, ViewOptions{.paneFade = fade});
+    s.editing.hoverTarget = HoverTarget::None;
+    RenderEditorPane(s.pictures, s.editing, s.layout, s.options);
+    s.pictures.damage = {};
+    s.editing.scrollX += 8;
+    s.editing.scrollY += 1;
+    ClampScroll(s.layout, s.editing);
+    RenderEditorPane(s.pictures, s.editing, s.layout, s.options);
+    long long area = 0;
+    for (const Rect& r : s.pictures.damage.editorPane.rects) area += static_cast<long long>(r.w) * r.h;
+    EXPECT_GT(area, 0) << fade;
+    EXPECT_LT(area, kPaneWidth * kPaneHeight / 8) << fade;
+    EXPECT_EQ(s.pictures.editorPane, s.FromNothing().editorPane) << fade;
+  }
+}
+
 }  // namespace
 }  // namespace kx
