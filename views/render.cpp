@@ -341,6 +341,18 @@ void AddVisibleChange(const EditorPaneSource& before, const EditorPaneSource& no
   AddRectMinus(litNow, litBefore, out);
 }
 
+// Whether rects[i] lies inside another of `rects` (the first of equal ones counts as the other): an old and
+// a new outline often share an edge, and the strip a frame's move lights up holds its edge.
+bool InsideAnother(const std::vector<Rect>& rects, std::size_t i) {
+  const Rect& r = rects[i];
+  for (std::size_t j = 0; j < rects.size(); ++j) {
+    const Rect& o = rects[j];
+    if (j == i || (o == r && j > i)) continue;
+    if (r.x >= o.x && r.y >= o.y && r.x + r.w <= o.x + o.w && r.y + r.h <= o.y + o.h) return true;
+  }
+  return false;
+}
+
 // Recomposes the whole picture, or only the rectangles `changed` when they are few and small; either way
 // the damage records what was recomposed.
 template <typename Compose>
@@ -351,9 +363,9 @@ void Recompose(bool whole, const std::vector<Rect>& changed, const Rect& bounds,
     damage.Add(bounds);
     return;
   }
-  for (const Rect& r : changed) {
-    const Rect part = Intersect(r, bounds);
-    if (part.Empty()) continue;
+  for (std::size_t i = 0; i < changed.size(); ++i) {
+    const Rect part = Intersect(changed[i], bounds);
+    if (part.Empty() || InsideAnother(changed, i)) continue;
     compose(part);
     damage.Add(part);
   }
