@@ -148,8 +148,6 @@ void MainWindow::BuildStatusBar() {
   for (int i = 0; i < 4; ++i) {
     QLabel* field = new StatusBarField(this);
     field->setFixedWidth(kStatusFieldWidths[i]);
-    // A field fills its own background, so a changed text repaints the field alone, not the bar under it.
-    field->setAutoFillBackground(true);
     if (i == 1 || i == 3) field->setAlignment(Qt::AlignCenter);
     statusBar()->addWidget(field);
     statusFields_[i] = field;

@@ -1,60 +1,75 @@
 #include "gui/status_bar_field.h"
 
-#include <QFontMetricsF>
+#include <QEvent>
 #include <QPainter>
-#include <QPaintEvent>
+#include <QStyle>
 
 namespace kx {
 namespace {
 
-// Far more than the texts the fields show; only a field given unforeseen texts ever starts over.
-constexpr int kMostLaidOutTexts = 1024;
+// More than the texts a field shows (257 at most); a field given unforeseen ones starts over.
+constexpr int kMostPaintedFields = 600;
 
 }  // namespace
 
-StatusBarField::StatusBarField(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+StatusBarField::StatusBarField(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
-const StatusBarField::LaidOutText& StatusBarField::LaidOut(const QString& text) {
-  if (laidOut_.size() >= kMostLaidOutTexts) laidOut_.clear();
-  auto found = laidOut_.find(text);
-  if (found == laidOut_.end()) {
-    LaidOutText laid{QStaticText(text), {}};
-    laid.text.setTextFormat(Qt::PlainText);
-    laid.text.setPerformanceHint(QStaticText::AggressiveCaching);
-    const QFontMetricsF metrics(font());
-    laid.size = QSizeF(metrics.horizontalAdvance(text), metrics.height());
-    found = laidOut_.insert(text, laid);
+// The field showing `text` as the label paints it: its background, its frame and the text aligned in its
+// contents.
+const QPixmap& StatusBarField::Painted(const QString& text) {
+  const qreal ratio = devicePixelRatioF();
+  if (size() != paintedSize_ || alignment() != paintedAlignment_ || ratio != paintedRatio_ ||
+      painted_.size() >= kMostPaintedFields) {
+    painted_.clear();
+    paintedSize_ = size();
+    paintedAlignment_ = alignment();
+    paintedRatio_ = ratio;
+  }
+  auto found = painted_.find(text);
+  if (found == painted_.end()) {
+    QPixmap field(size() * ratio);
+    field.setDevicePixelRatio(ratio);
+    field.fill(palette().color(backgroundRole()));
+    QPainter painter(&field);
+    painter.setFont(font());  // a painter on a pixmap starts with the application's face, not the field's
+    if (frameShape() != QFrame::NoFrame) drawFrame(&painter);
+    const int direction = text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()) | direction,
+                          palette(), isEnabled(), text, foregroundRole());
+    found = painted_.insert(text, field);
   }
   return found.value();
 }
 
-void StatusBarField::changeEvent(QEvent* event) {
-  // Laid out in another face, every text takes another shape.
-  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) laidOut_.clear();
-  QLabel::changeEvent(event);
-}
-
 void StatusBarField::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
   const QString shown = text();
-  if (shown.isEmpty() || !pixmap().isNull()) {
-    QLabel::paintEvent(event);
+  if (!shown.isEmpty() && pixmap().isNull()) {
+    painter.drawPixmap(0, 0, Painted(shown));
     return;
   }
-  QPainter painter(this);
-  if (frameShape() != QFrame::NoFrame) drawFrame(&painter);
-  // Placed as a label places one line: aligned in the contents by its advance and the font's line height.
-  const QRectF area = contentsRect();
-  const LaidOutText& laid = LaidOut(shown);
-  const QSizeF size = laid.size;
-  const Qt::Alignment a = alignment();
-  qreal x = area.left();
-  if (a & Qt::AlignHCenter) x += (area.width() - size.width()) / 2;
-  if (a & Qt::AlignRight) x += area.width() - size.width();
-  qreal y = area.top();
-  if (a & Qt::AlignVCenter) y += (area.height() - size.height()) / 2;
-  if (a & Qt::AlignBottom) y += area.height() - size.height();
-  painter.setPen(palette().color(foregroundRole()));
-  painter.drawStaticText(QPointF(x, y), laid.text);
+  // A picture, or nothing: the label paints it over the background.
+  painter.fillRect(rect(), palette().brush(backgroundRole()));
+  painter.end();
+  QLabel::paintEvent(event);
+}
+
+// In another face, colour, style or state every field looks different.
+void StatusBarField::changeEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange:
+      painted_.clear();
+      break;
+    default:
+      break;
+  }
+  QLabel::changeEvent(event);
 }
 
 }  // namespace kx

@@ -2,16 +2,16 @@
 
 #include <QHash>
 #include <QLabel>
-#include <QSizeF>
-#include <QStaticText>
+#include <QPixmap>
+#include <QSize>
 #include <QString>
 
 namespace kx {
 
-// A status bar field: a plain-text label that lays out each text it is given once. The pointer changes the
-// fields' texts many times a second among a few hundred texts ("CHAR NUMBER: 035", "$23", ...), and a
-// label lays out and shapes its text again on every paint; this one keeps each text's layout and draws it
-// where the label would. A picture is shown as the label shows it.
+// A status bar field: a plain-text label that paints each text it shows once. The pointer changes the
+// fields many times a second among a few hundred texts ("CHAR NUMBER: 035", "$23"), and a label shapes and
+// draws its text again on every paint; this one keeps the painted field of each text and blits it. The
+// field is opaque: it paints its own background, so the bar under it is not painted again either.
 class StatusBarField : public QLabel {
  public:
   explicit StatusBarField(QWidget* parent);
@@ -21,13 +21,12 @@ class StatusBarField : public QLabel {
   void changeEvent(QEvent* event) override;
 
  private:
-  struct LaidOutText {
-    QStaticText text;
-    QSizeF size;  // its advance and the font's line height
-  };
-  const LaidOutText& LaidOut(const QString& text);
+  const QPixmap& Painted(const QString& text);
 
-  QHash<QString, LaidOutText> laidOut_;
+  QHash<QString, QPixmap> painted_;  // by text, for this size, alignment and pixel ratio
+  QSize paintedSize_;
+  Qt::Alignment paintedAlignment_;
+  qreal paintedRatio_ = 0;
 };
 
 }  // namespace kx
