@@ -98,26 +98,29 @@ struct Paints : QObject {
   }
 };
 
-TEST(MainWindowPictures, MovesWithinAFrameArePaintedOnceWhenItEndsWithTheLastState) {
+TEST(MainWindowPictures, RepaintsWithinAFrameAreDoneOnceWhenItEndsWithTheLastState) {
   App app;
   app.shell.placement.maximize = false;
   const auto window = StartUp(app, [](int) {}, "");
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  window->Pacer()->SetFrameMillis(400);  // far longer than the moves below take
+  window->Pacer()->SetFrameMillis(400);  // far longer than the stroke below takes
   CanvasWidget* canvas = window->EditorCanvas();
   OnScreen(canvas);
   Paints paints;
   canvas->installEventFilter(&paints);
   const int b = app.view.layout.blockSize;
-  for (int i = 0; i < 6; ++i) {
-    const QPoint at((3 + i) * b + 1, 3 * b + 1);
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(canvas->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(canvas, &move);
+  const auto send = [&](QEvent::Type type, int cell, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPoint at(cell * b + 1, 3 * b + 1);
+    QMouseEvent e(type, QPointF(at), QPointF(canvas->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &e);
     QCoreApplication::processEvents();
-  }
-  EXPECT_LE(paints.count, 1);  // the first move's, when a frame had passed since the last paint
+  };
+  // A stroke: each step is handled at once and changes the view.
+  send(QEvent::MouseButtonPress, 3, Qt::LeftButton, Qt::LeftButton);
+  for (int cell = 4; cell < 10; ++cell) send(QEvent::MouseMove, cell, Qt::NoButton, Qt::LeftButton);
+  EXPECT_LE(paints.count, 1);  // the press's, when a frame had passed since the last paint
   EXPECT_TRUE(window->Pacer()->Holding());
+  send(QEvent::MouseButtonRelease, 9, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(Mismatch(canvas, app.view.pictures.editorView), "");
   EXPECT_LE(paints.count, 2);
 }
