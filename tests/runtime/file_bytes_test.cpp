@@ -3,6 +3,7 @@
 
 #include "runtime/file_bytes.h"
 #include "runtime/file_stamp.h"
+#include "runtime/save_temporary.h"
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
@@ -170,6 +171,15 @@ TEST(ReplacingWrite, KilledWriteLeavesNothingAndFilesLikeItsTemporariesAreNeverR
   EXPECT_EQ(NamesIn(dir.Path("")),
             (std::set<std::string>{".kestrelix-ABCDEF", ".kestrelix-backup", "font.chr", "other.chr"}));
   for (const auto& [name, content] : users) EXPECT_EQ(ReadBytes(dir.Path(name)), content) << name;
+
+  // A temporary that gets a name (where the file system has no unnamed files) is hidden from listings.
+  std::string named;
+  const int fd = OpenSaveTemporary(dir.Path(""), named);
+  ASSERT_GE(fd, 0);
+  ASSERT_TRUE(NameSaveTemporary(fd, dir.Path(""), named));
+  close(fd);
+  const std::string name = fs::path(named).filename().string();
+  EXPECT_TRUE(name.starts_with(".kestrelix-") && name.size() == 17) << name;
 }
 
 TEST(ReplacingWrite, HardLinkedTargetStaysOneFileAndAFailedWriteKeepsItsOldContent) {
