@@ -1,7 +1,5 @@
 #include "gui/canvas_widget.h"
 
-#include "gui/frame_pacer.h"
-
 #include <utility>
 
 #include <QKeyEvent>
@@ -10,6 +8,8 @@
 #include <QPainter>
 #include <QRegion>
 #include <QWheelEvent>
+
+#include "gui/frame_pacer.h"
 
 namespace kx {
 namespace {

@@ -43,7 +43,6 @@ class CanvasWidget : public QWidget {
   // Moves with a button held are handed on at once, each one (a stroke plots every step).
   void PaceMoves(const FramePacer* pacer);
   bool HoldsMove() const { return heldMove_.has_value(); }
-  void HandOnHeldMove();
 
   std::function<void(const MouseEvent&)> onMouse;
   std::function<void(const KeyEvent&)> onKey;
@@ -65,6 +64,7 @@ class CanvasWidget : public QWidget {
  private:
   void ReportMouse(MouseAction action, QMouseEvent* event);
   bool HoldMove(const MouseEvent& e);
+  void HandOnHeldMove();
   void ReportKey(KeyAction action, QKeyEvent* event);
 
   QImage picture_;

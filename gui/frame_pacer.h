@@ -33,7 +33,6 @@ class FramePacer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-
   QWidget* window_;
   QElapsedTimer sinceLast_;  // since the last repaint went through
   QTimer held_;
