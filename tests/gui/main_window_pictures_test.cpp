@@ -89,11 +89,13 @@ TEST(MainWindowPictures, HoverMovesRepaintOnlyWhatChangedAndTheCanvasesEndAsComp
   EXPECT_EQ(Mismatch(window->EditorPane(), app.view.pictures.editorPane), "");
 }
 
-// Counts the paint events a widget receives.
-struct Paints : QObject {
+// Counts the events of one type a widget receives.
+struct EventCount : QObject {
+  explicit EventCount(QEvent::Type counted) : type(counted) {}
+  QEvent::Type type;
   int count = 0;
   bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++count;
+    if (e->type() == type) ++count;
     return false;
   }
 };
@@ -106,7 +108,7 @@ TEST(MainWindowPictures, RepaintsWithinAFrameAreDoneOnceWhenItEndsWithTheLastSta
   window->Pacer()->SetFrameMillis(400);  // far longer than the stroke below takes
   CanvasWidget* canvas = window->EditorCanvas();
   OnScreen(canvas);
-  Paints paints;
+  EventCount paints(QEvent::Paint);
   canvas->installEventFilter(&paints);
   const int b = app.view.layout.blockSize;
   const auto send = [&](QEvent::Type type, int cell, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -125,15 +127,6 @@ TEST(MainWindowPictures, RepaintsWithinAFrameAreDoneOnceWhenItEndsWithTheLastSta
   EXPECT_LE(paints.count, 2);
 }
 
-// Counts the layout requests a widget receives.
-struct LayoutRequests : QObject {
-  int count = 0;
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::LayoutRequest) ++count;
-    return false;
-  }
-};
-
 TEST(MainWindowPictures, HoverMovesChangeTheStatusTextsWithoutRelayingTheStatusBarOut) {
   App app;
   app.shell.placement.maximize = false;
@@ -142,7 +135,7 @@ TEST(MainWindowPictures, HoverMovesChangeTheStatusTextsWithoutRelayingTheStatusB
   QCoreApplication::processEvents();
   QStatusBar* bar = window->statusBar();
   const int barHeight = bar->height();
-  LayoutRequests requests;
+  EventCount requests(QEvent::LayoutRequest);
   bar->installEventFilter(&requests);
   CanvasWidget* canvas = window->EditorCanvas();
   const int b = app.view.layout.blockSize;
