@@ -10,8 +10,11 @@ namespace kx {
 
 void MarkCharsetChanged(ViewSession& view) { view.marks.charset = true; }
 
-void MarkViewsChanged(ViewSession& view) {
-  view.marks.view = view.marks.pane = view.marks.swatch = true;
+void MarkViewsChanged(ViewSession& view) { view.marks.view = view.marks.pane = true; }
+
+void MarkViewOptionsChanged(ViewSession& view) {
+  MarkViewsChanged(view);
+  view.marks.swatch = true;
 }
 
 void MarkHoverChanged(ViewSession& view) { view.marks.view = view.marks.pane = view.marks.status = true; }
@@ -63,7 +66,7 @@ void CaptureMemoryPanePicture(App& app) {
 void RenderStartupPictures(App& app) {
   BuildRomReferenceImages(app.view.pictures, app.view.palette);
   MarkCharsetChanged(app.view);
-  MarkViewsChanged(app.view);
+  MarkViewOptionsChanged(app.view);
   FinishEvent(app);
 }
 

@@ -23,9 +23,10 @@ struct RedrawMarks {
 
 // The editor charset's bytes, inks or the palette changed.
 void MarkCharsetChanged(ViewSession& view);
-// Scroll, zoom, layout or a view option changed: the view, the pane and the swatch (whose scanlines follow
-// the emulation options).
+// Scroll, zoom, layout or the selection changed: the view and the pane.
 void MarkViewsChanged(ViewSession& view);
+// A view option changed: the view, the pane and the swatch (whose scanlines follow the emulation options).
+void MarkViewOptionsChanged(ViewSession& view);
 // The hover or the selection moved: the view, the pane and the status bar's hover fields.
 void MarkHoverChanged(ViewSession& view);
 // The pens changed: the swatch shows both, and the editor view's hover cell what a left press would paint.

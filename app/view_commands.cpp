@@ -7,7 +7,7 @@ namespace kx {
 
 void ToggleViewOption(App& app, bool ViewOptions::*option) {
   app.view.options.*option = !(app.view.options.*option);
-  MarkViewsChanged(app.view);
+  MarkViewOptionsChanged(app.view);
 }
 
 void StepZoom(App& app, int step) {

@@ -24,23 +24,29 @@ MouseEvent At(MouseAction action, int x, int y, bool leftHeld = false, MouseButt
 KeyEvent Press(Key key) { return KeyEvent{KeyAction::Press, key, false, false, false}; }
 
 struct Counts {
-  std::uint64_t view, pane, charset;
+  std::uint64_t view, pane, charset, swatch;
 };
 
 Counts CountsOf(const App& app) {
   const PictureVersions& v = app.view.pictures.versions;
-  return {v.editorView, v.editorPane, v.charset};
+  return {v.editorView, v.editorPane, v.charset, v.penSwatch};
 }
 
 // Each kind of event the adapter hands over composes the editor view exactly once, and the pane and the
 // charset image at most once, however many state changes it makes on the way (a zoom re-lays out, maps the
-// hover again and redraws; a drawing step edits, rebuilds the charset and moves the hover).
+// hover again and redraws; a drawing step edits, rebuilds the charset and moves the hover). The pen swatch
+// is composed only by the events that change how it looks.
 TEST(EventFlow, EveryEventComposesTheViewOnce) {
   App app;
   ResizeWindow(app, WindowMetrics{1300, 800, 20, 24, 20});
   OnEditorMouse(app, At(MouseAction::Enter, 40, 40));
   int x = 40;
-  const std::pair<std::string, std::function<void()>> events[] = {
+  struct Event {
+    std::string name;
+    std::function<void()> run;
+    bool swatch = false;
+  };
+  const Event events[] = {
       {"hover move", [&] { OnEditorMouse(app, At(MouseAction::Move, x += 9, 40)); }},
       {"drawing press", [&] { OnEditorMouse(app, At(MouseAction::Down, x, 40, true, MouseButton::Left)); }},
       {"drawing step", [&] { OnEditorMouse(app, At(MouseAction::Move, x += 9, 48, true)); }},
@@ -64,17 +70,19 @@ TEST(EventFlow, EveryEventComposesTheViewOnce) {
       {"whole-charset transform", [&] { RunCommand(app, 330); }},  // "Rotate Entire Charset"
       {"undo", [&] { RunCommand(app, cmd::Undo); }},
       {"swap", [&] { RunCommand(app, cmd::Swap); }},
-      {"brightness", [&] { RunCommand(app, cmd::BrightnessLow); }},
-      {"view option", [&] { RunCommand(app, cmd::ScanlineEmulation); }},
+      {"brightness", [&] { RunCommand(app, cmd::BrightnessLow); }, true},
+      {"view option", [&] { RunCommand(app, cmd::ScanlineEmulation); }, true},
+      {"pen step", [&] { OnEditorKey(app, Press(Key::BracketRight), 40, 40); }, true},
       {"resize", [&] { ResizeWindow(app, WindowMetrics{1500, 900, 20, 24, 20}); }},
   };
-  for (const auto& [name, event] : events) {
+  for (const auto& [name, event, swatch] : events) {
     const Counts before = CountsOf(app);
     event();
     const Counts after = CountsOf(app);
     EXPECT_EQ(after.view - before.view, 1u) << name;
     EXPECT_LE(after.pane - before.pane, 1u) << name;
     EXPECT_LE(after.charset - before.charset, 1u) << name;
+    EXPECT_EQ(after.swatch - before.swatch, swatch ? 1u : 0u) << name;
     EXPECT_FALSE(app.view.marks.Any()) << name << " left marks behind";
   }
 }
