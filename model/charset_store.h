@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/charset.h"
+#include "model/charset_colours.h"
 #include "runtime/file_stamp.h"
 
 namespace kx {
@@ -48,6 +49,7 @@ struct CharsetStore : CharsetFlags {
   std::uint64_t lastGeneration = 1;      // the newest generation handed out
   std::string lastDirectory;
   GlyphInks inks = DefaultInks();
+  CharsetColours colours;                // the editor charset's display mode and registers
 
   static GlyphInks DefaultInks();
 };
