@@ -36,7 +36,7 @@ void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool
   PlaceSlice(app.doc.store.editor, read);
   app.doc.store.fileType = read.slice.type;
   MarkCharsetChanged(app.view);
-  ApplyLoadBookkeeping(app.doc.store, path);
+  ApplyLoadBookkeeping(app.doc.store, path, read.loadAddress);
   RecordDiskStamp(app);
   app.doc.store.modified = modified;
   RefreshTitle(app);

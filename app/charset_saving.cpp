@@ -1,15 +1,19 @@
 #include "app/charset_saving.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "app/app.h"
 #include "app/file_dialogs.h"
 #include "app/file_replacing.h"
 #include "app/file_session.h"
+#include "app/save_layout.h"
 #include "io/charset_file.h"
 #include "io/image_dump.h"
 #include "io/source_export.h"
 #include "runtime/file_bytes.h"
+#include "runtime/file_stamp.h"
 
 namespace kx {
 namespace {
@@ -42,14 +46,40 @@ struct SaveLayout {
 };
 constexpr std::array<SaveLayout, 2> kSaveLayouts{{{FileType::Prg, ".prg"}, {FileType::Chr, ".chr"}}};
 
+enum class LayoutAnswer { Write, Decline, SaveAs };
+
+// The charset's own file is replaced without the requester's question, so a save that would change its size
+// or load address asks here: Yes writes, No writes nothing, Save As picks another file or layout. Any other
+// existing file was already asked about as a whole.
+LayoutAnswer AskAboutLayout(App& app, const std::string& path, ReplaceRoute route, const std::string& bytes) {
+  const std::string own = ReplaceableWithoutAsking(app.doc);
+  if (route != ReplaceRoute::Save && (own.empty() || !IsSameFile(path, own))) return LayoutAnswer::Write;
+  const std::optional<std::string> question = LayoutChangeText(path, bytes);
+  if (!question) return LayoutAnswer::Write;
+  switch (app.shell.dialogs->ShowMessage(kProgramTitle, *question, MessageButtons::YesNoSaveAs, MessageIcon::Warning)) {
+    case MessageAnswer::Yes: return LayoutAnswer::Write;
+    case MessageAnswer::SaveAs: return LayoutAnswer::SaveAs;
+    default: return LayoutAnswer::Decline;
+  }
+}
+
 // The write shared by Save and Save As. The file is replaced only once the new bytes are complete, so a
 // failed save leaves the old file as it was. Every attempt lands in the recent list; a write the user
-// declined (the file is the other charset's, or changed on disk) is no attempt and changes nothing.
+// declined (the file is the other charset's, changed on disk, or would change its layout) is no attempt and
+// changes nothing.
 SaveResult WriteCharset(App& app, const std::string& path, FileType type, ReplaceRoute route) {
   if (!MayReplaceFile(app, path, route)) return SaveResult::Cancelled;
+  // A .prg keeps the load address its charset was read with.
+  const std::string bytes =
+      CharsetFileBytes(app.doc.store.editor, type, kCharsetBytes, app.doc.store.loadAddress.value_or(0));
+  switch (AskAboutLayout(app, path, route, bytes)) {
+    case LayoutAnswer::Write: break;
+    case LayoutAnswer::Decline: return SaveResult::Cancelled;
+    case LayoutAnswer::SaveAs: return SaveCharsetAs(app);
+  }
   SaveResult result = SaveResult::Saved;
   int error = 0;
-  if (WriteFileReplacing(path, CharsetFileBytes(app.doc.store.editor, type), &error)) {
+  if (WriteFileReplacing(path, bytes, &error)) {
     app.doc.store.fileType = type;
     ApplySaveBookkeeping(app.doc.store, path);
     NoteFileWritten(app, path, true);

@@ -9,13 +9,16 @@ enum class SaveResult { Saved, Failed, Cancelled };
 
 // "Save": writes to the current name in the layout of the file type. Without a file, or with a file type
 // that has no charset layout (none, or an imported image), it is Save As, so a save never silently
-// writes nothing.
+// writes nothing. A .prg is written with the load address the charset was read with ($0000 without one).
+// When the write would change the size or the load address of the file (say, a 2048-byte file read with
+// the Morvane filter), it asks first: Yes writes, No writes nothing (Cancelled), Save As runs Save As.
 SaveResult SaveCharset(App& app);
 
 // "Save As": the requester's filter decides the layout (.prg or .chr) and the extension appended.
 // Cancelled when the user closed the requester; nothing changes then.
 // Both ask before replacing a file that changed on disk since it was loaded or saved, or that is the memory
-// charset's file (MayReplaceFile); No is Cancelled too.
+// charset's file (MayReplaceFile); No is Cancelled too. Save As over the charset's own file asks about a
+// change of its layout as Save does.
 SaveResult SaveCharsetAs(App& app);
 
 // "Export": writes the first `rows` rows (256 bytes each) to a .chr file. Over the charset's own file it

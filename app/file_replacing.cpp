@@ -34,7 +34,8 @@ bool MayReplaceFile(App& app, const std::string& path, ReplaceRoute route) {
       !Ask(app, path + " is the file this charset was loaded from or saved to.")) {
     return false;
   }
-  if (route != ReplaceRoute::Requester && IsFileOf(store.memoryFlags, memoryName, path)) {
+  // A requester's "already exists" does not say whose file it is, so every route asks this one.
+  if (IsFileOf(store.memoryFlags, memoryName, path)) {
     const int memorySlot = 2 - (store.editorSlot & 1);
     if (!Ask(app, path + " is the file Charset " + std::to_string(memorySlot) + " was loaded from or saved to.")) {
       return false;

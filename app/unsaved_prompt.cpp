@@ -52,6 +52,7 @@ bool ConfirmUnsavedChanges(App& app, PromptFor command) {
     case MessageAnswer::Yes: return SaveFromPrompt(app, command);
     case MessageAnswer::No: return true;
     case MessageAnswer::Ok:
+    case MessageAnswer::SaveAs:
     case MessageAnswer::Cancel: break;
   }
   return false;
@@ -70,6 +71,7 @@ bool ConfirmUnsavedMemoryCharset(App& app, PromptFor command) {
     }
     case MessageAnswer::No: return true;
     case MessageAnswer::Ok:
+    case MessageAnswer::SaveAs:
     case MessageAnswer::Cancel: break;
   }
   return false;

@@ -145,12 +145,7 @@ std::variant<OutputSettings, CliFailure> ChooseOutput(const std::string& inPath,
 std::string EncodeCharset(const Charset& charset, const OutputSettings& settings) {
   switch (settings.format) {
     case OutputFormat::Chr: return CharsetFileBytes(charset, FileType::Chr);
-    case OutputFormat::Prg: {
-      std::string bytes = CharsetFileBytes(charset, FileType::Prg);
-      bytes[0] = static_cast<char>(settings.loadAddress & 0xFF);
-      bytes[1] = static_cast<char>(settings.loadAddress >> 8);
-      return bytes;
-    }
+    case OutputFormat::Prg: return CharsetFileBytes(charset, FileType::Prg, kCharsetBytes, settings.loadAddress);
     case OutputFormat::Png: return EncodePicture(charset, ImageFormat::Png);
     case OutputFormat::Bmp: return EncodePicture(charset, ImageFormat::Bmp);
     case OutputFormat::Jpg: return EncodePicture(charset, ImageFormat::Jpeg);

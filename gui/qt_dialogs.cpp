@@ -1,5 +1,6 @@
 #include "gui/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -26,6 +27,8 @@ const ButtonSet kButtonSets[] = {
     {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel},
     // Yes/No questions ask before replacing a file: Enter and Escape answer No.
     {QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No},
+    // The same with a way to another file: the Save button, relabelled "Save As".
+    {QMessageBox::Yes | QMessageBox::No | QMessageBox::Save, QMessageBox::No, QMessageBox::No},
 };
 
 }  // namespace
@@ -68,6 +71,7 @@ void ConfigureMessageBox(QMessageBox& box, const std::string& title, const std::
   box.setStandardButtons(set.buttons);
   box.setDefaultButton(set.defaultButton);
   box.setEscapeButton(set.escapeButton);
+  if (QAbstractButton* saveAs = box.button(QMessageBox::Save)) saveAs->setText(QStringLiteral("Save As"));
 }
 
 MessageAnswer AnswerFromButton(int standardButton) {
@@ -78,6 +82,8 @@ MessageAnswer AnswerFromButton(int standardButton) {
       return MessageAnswer::Yes;
     case QMessageBox::No:
       return MessageAnswer::No;
+    case QMessageBox::Save:
+      return MessageAnswer::SaveAs;
     default:
       return MessageAnswer::Cancel;
   }

@@ -67,9 +67,17 @@ void PlaceSlice(Charset& charset, const SliceRead& read) {
   std::copy_n(reinterpret_cast<const std::uint8_t*>(read.bytes.data()), n, charset.begin());
 }
 
-std::string CharsetFileBytes(const Charset& charset, FileType type, std::size_t count) {
+std::optional<std::uint16_t> LoadAddressOf(std::string_view header) {
+  if (header.size() < kPrgHeaderBytes) return std::nullopt;
+  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(header[0]) | static_cast<std::uint8_t>(header[1]) << 8);
+}
+
+std::string CharsetFileBytes(const Charset& charset, FileType type, std::size_t count, std::uint16_t loadAddress) {
   const auto* data = reinterpret_cast<const char*>(charset.data());
-  if (type == FileType::Prg) return std::string(kPrgHeaderBytes, '\0') + std::string(data, charset.size());
+  if (type == FileType::Prg) {
+    const char header[] = {static_cast<char>(loadAddress & 0xFF), static_cast<char>(loadAddress >> 8)};
+    return std::string(header, kPrgHeaderBytes) + std::string(data, charset.size());
+  }
   return std::string(data, std::min(count, charset.size()));
 }
 

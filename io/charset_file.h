@@ -44,6 +44,9 @@ std::optional<FileSlice> ImportSlice(std::uint64_t size, std::uint64_t expected)
 
 using SliceRule = std::optional<FileSlice> (*)(std::uint64_t size);
 
+// The load address in the first two bytes of `header` (low byte first); nothing when it is shorter.
+std::optional<std::uint16_t> LoadAddressOf(std::string_view header);
+
 // WrongSize also covers anything that is not a regular file (it has no size to judge); Unreadable is a file
 // of an accepted size that could not be read, or that ended before its size said.
 enum class SliceStatus { Ok, Missing, WrongSize, Unreadable };
@@ -52,6 +55,7 @@ struct SliceRead {
   SliceStatus status = SliceStatus::Unreadable;
   FileSlice slice;
   std::string bytes;  // exactly slice.fill bytes when Ok (zero past the end of the file)
+  std::optional<std::uint16_t> loadAddress{};  // the skipped header, low byte first, when Ok and there is one
 };
 
 // Finds the file's size, lets `rule` judge it and reads only the bytes the slice needs.
@@ -75,22 +79,25 @@ SliceRead ReadFileSlice(const std::string& path, Rule rule) {
   if (!found.sized) return {SliceStatus::WrongSize, {}, {}};
   const std::optional<FileSlice> slice = rule(found.size);
   if (!slice) return {SliceStatus::WrongSize, {}, {}};
-  std::optional<std::string> bytes = ReadFileRange(path, slice->skip, slice->fill);
+  // The header is read with the data: it is the load address a .prg save writes back.
+  std::optional<std::string> bytes = ReadFileRange(path, 0, slice->skip + slice->fill);
   // A file that came up short of the size just taken was cut while it was read; its tail is not zeros.
-  const std::uint64_t available = found.size > slice->skip ? found.size - slice->skip : 0;
-  if (!bytes || bytes->size() < std::min<std::uint64_t>(slice->fill, available)) {
+  if (!bytes || bytes->size() < std::min<std::uint64_t>(slice->skip + slice->fill, found.size)) {
     return {SliceStatus::Unreadable, *slice, {}};
   }
-  bytes->resize(slice->fill, '\0');
-  return {SliceStatus::Ok, *slice, std::move(*bytes)};
+  SliceRead read{SliceStatus::Ok, *slice, bytes->substr(std::min(slice->skip, bytes->size()))};
+  if (slice->skip == kPrgHeaderBytes) read.loadAddress = LoadAddressOf(*bytes);
+  read.bytes.resize(slice->fill, '\0');
+  return read;
 }
 
 // Copies a successful read into charset bytes 0..fill-1.
 void PlaceSlice(Charset& charset, const SliceRead& read);
 
-// The bytes a save writes: .prg is 0x00 0x00 and the 2048 bytes; .chr (and anything else) the first
-// `count` charset bytes.
-std::string CharsetFileBytes(const Charset& charset, FileType type, std::size_t count = kCharsetBytes);
+// The bytes a save writes: .prg is the load address (low byte first) and the 2048 bytes; .chr (and
+// anything else) the first `count` charset bytes.
+std::string CharsetFileBytes(const Charset& charset, FileType type, std::size_t count = kCharsetBytes,
+                             std::uint16_t loadAddress = 0);
 
 // `name` with `extension` appended unless it already ends in exactly that text (case-sensitive, so
 // "FONT.PRG" gets ".prg").

@@ -38,7 +38,9 @@ const std::string& MemoryCharsetName(const CharsetStore& store) {
 
 void StartNewGeneration(CharsetStore& store) { store.generation = ++store.lastGeneration; }
 
-void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path) {
+namespace {
+
+void NameAfterFile(CharsetStore& store, const std::string& path) {
   store.currentName = path;
   store.slotNames[store.editorSlot & 1] = path;
   store.modified = false;
@@ -47,15 +49,21 @@ void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path) {
   StartNewGeneration(store);
 }
 
-void ApplySaveBookkeeping(CharsetStore& store, const std::string& path) {
-  ApplyLoadBookkeeping(store, path);
+}  // namespace
+
+void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path, std::optional<std::uint16_t> loadAddress) {
+  NameAfterFile(store, path);
+  store.loadAddress = loadAddress;
 }
+
+void ApplySaveBookkeeping(CharsetStore& store, const std::string& path) { NameAfterFile(store, path); }
 
 void NewCharset(CharsetStore& store) {
   store.editor.fill(0);
   store.inks = CharsetStore::DefaultInks();
   store.hasFile = false;
   store.diskStamp = {};
+  store.loadAddress.reset();
   store.modified = false;
   store.currentName = kUntitled;
   store.slotNames[store.editorSlot & 1] = kUntitled;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/charset.h"
@@ -35,6 +36,10 @@ struct CharsetFlags {
   // The charset's file as it was on disk right after the last load or save of it (no stamp before the
   // first). A write over that file compares it, to notice a change made by someone else since.
   FileStamp diskStamp;
+  // The load address in the header of the file the charset was read from, when that file had one. A .prg
+  // save writes it back, so a charset keeps the address its program loads it at; one that never had an
+  // address is written with $0000.
+  std::optional<std::uint16_t> loadAddress;
 };
 
 // The editor charset's flags are the store's own (the CharsetFlags base); the memory charset's are
@@ -45,7 +50,7 @@ struct CharsetStore : CharsetFlags {
   int editorSlot = 0;                    // 0: Charset 1 is in the editor, 1: Charset 2
   std::array<std::string, 2> slotNames{"untitled charset 1", "untitled charset 2"};
   std::string currentName = kUntitled;   // refreshed from the editor slot's name at each title update
-  CharsetFlags memoryFlags{.generation = 1, .diskStamp = {}};
+  CharsetFlags memoryFlags{.generation = 1, .diskStamp = {}, .loadAddress = {}};
   std::uint64_t lastGeneration = 1;      // the newest generation handed out
   std::string lastDirectory;
   GlyphInks inks = DefaultInks();
@@ -73,8 +78,10 @@ void StartNewGeneration(CharsetStore& store);
 
 // After a successful load of `path` into the editor buffer, and after a successful write of the editor
 // charset to `path`: the charset is named after the file, unmodified, and starts a new generation. The
-// disk stamp is cleared; whoever read or wrote the file records it.
-void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path);
+// disk stamp is cleared; whoever read or wrote the file records it. A load takes the load address the
+// file was read with (none for a file without one); a save keeps the charset's.
+void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path,
+                          std::optional<std::uint16_t> loadAddress = std::nullopt);
 void ApplySaveBookkeeping(CharsetStore& store, const std::string& path);
 // New: a cleared editor charset called "untitled" with no file or disk stamp, in a new generation. The memory charset
 // is kept.

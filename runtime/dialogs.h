@@ -13,9 +13,10 @@
 
 namespace kx {
 
-enum class MessageButtons { Ok, YesNoCancel, YesNo };
+// YesNoSaveAs offers a third way out of a yes-or-no question: a "Save As" button, answered SaveAs.
+enum class MessageButtons { Ok, YesNoCancel, YesNo, YesNoSaveAs };
 enum class MessageIcon { None, Information, Warning };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, SaveAs };
 
 // A requester's set-up. `filters` is the "Description|pattern;pattern|Description|pattern|" list and
 // `filterIndex` the 0-based filter shown first.

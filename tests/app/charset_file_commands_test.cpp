@@ -59,6 +59,7 @@ TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
   EXPECT_EQ(app.doc.store.lastDirectory, dir.Dir());
   EXPECT_EQ(app.doc.history.UndoDepth(), 1u);  // a load takes no snapshot
 
+  Answer(MessageAnswer::Yes);  // the file grows from 2048 to 2050 bytes: asked about, then written
   RunCommand(app, cmd::Save);
   EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Counting(2048, 5));
   RunCommand(app, cmd::Save);
@@ -117,6 +118,7 @@ TEST_F(SaveCommand, FailedSaveReportsKeepsTheOldFileAndStillListsThePath) {
   const std::string path = dir.Path("keep.chr");
   WriteBytes(path, "old");
   EditedWithFile(path, FileType::Chr);
+  Answer(MessageAnswer::Yes);  // to making the 3-byte file 2048 bytes long
   {
     const FileSizeLimit full(1000);
     EXPECT_EQ(SaveCharset(app), SaveResult::Failed);
@@ -222,7 +224,9 @@ TEST_F(ImportCommand, ShortPrgImportTakesOffsetsTwoOnAndZeroesTheLastByte) {
   RunCommand(app, cmd::ImportBugged);
   EXPECT_EQ(Editor().substr(0, 2047), Counting(2047, 0xF2));
   EXPECT_EQ(Editor()[2047], '\0');
-  // The charset now counts as a bare 2048-byte one: the next Save writes it back without a header.
+  // The charset now counts as a bare 2048-byte one: the next Save writes it back without a header,
+  // once the shrinking of the file is agreed to.
+  Answer(MessageAnswer::Yes);
   RunCommand(app, cmd::Save);
   EXPECT_EQ(ReadBytes(dir.Path("bugged.prg")), Editor());
 }

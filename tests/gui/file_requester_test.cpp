@@ -160,6 +160,23 @@ TEST_F(FileRequesters, SaveAsWithThePrgFilterPickedWritesTheMorvaneLayout) {
   EXPECT_EQ(app.doc.files.saveFilter, 0);
 }
 
+TEST_F(FileRequesters, SaveThatWouldResizeTheFileAsksAndItsSaveAsButtonPicksAnotherFile) {
+  Write("font.chr", Counting(2048, 7));
+  Run(cmd::Open, {Choose(1, "font.chr")});  // the Morvane filter: saved as a 2050-byte .prg
+  const User::Step saveAs = [](QWidget& window) {
+    QAbstractButton* button = static_cast<QMessageBox&>(window).button(QMessageBox::Save);
+    EXPECT_EQ(button->text(), "Save As");
+    button->click();
+  };
+  Run(cmd::Save, {saveAs, Choose(1, "copy")});
+  EXPECT_EQ(user->messages, std::vector<QString>{QString::fromStdString(
+                                Path("font.chr") + " is 2048 bytes long; this save would make it 2050 bytes long.\n\n"
+                                                   "Do you want to save it anyway?")});
+  EXPECT_EQ(Read("font.chr"), Counting(2048, 7));
+  EXPECT_EQ(Read("copy.chr"), Counting(2048, 7));
+  EXPECT_EQ(app.doc.store.currentName, Path("copy.chr"));
+}
+
 // A folder with the charset's own font.prg and an unrelated font.chr.
 class ReplacingFiles : public FileRequesters {
  protected:
