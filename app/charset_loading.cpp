@@ -31,8 +31,10 @@ constexpr OpenLayout kOpenLayouts[] = {
     {MorvaneSlice, kNotAKnownFileText},
 };
 
-// Every load ends the same way: the bytes in place, the views redrawn, the file named and the flags set.
+// Every load ends the same way: one undo step that remembers the charset's file, the bytes in place, the
+// views redrawn, the file named and the flags set.
 void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
+  app.doc.history.PushLoad(app.doc.store);
   PlaceSlice(app.doc.store.editor, read);
   app.doc.store.fileType = read.slice.type;
   MarkCharsetChanged(app.view);

@@ -108,6 +108,7 @@ void ImportCharsetImage(App& app) {
     return ShowNotice(app.shell, ImageImportFailedText(choice->path, WhyNoPicture(file, decoded)));
   }
 
+  app.doc.history.PushLoad(app.doc.store);
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
   app.doc.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());

@@ -57,7 +57,7 @@ TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
   EXPECT_FALSE(app.doc.store.modified);
   EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - " + path);
   EXPECT_EQ(app.doc.store.lastDirectory, dir.Dir());
-  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);  // a load takes no snapshot
+  EXPECT_EQ(app.doc.history.UndoDepth(), 2u);  // the load is one undo step
 
   RunCommand(app, cmd::Save);
   EXPECT_EQ(ReadBytes(path), std::string(2, '\0') + Counting(2048, 5));
