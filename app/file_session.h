@@ -3,9 +3,11 @@
 // preselect and the recent-files list.
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "app/command_ids.h"
+#include "runtime/file_stamp.h"
 
 namespace kx {
 
@@ -31,6 +33,9 @@ struct FileSession {
   RecentFiles recent = EmptyRecentFiles();  // newest first
   // The last picture chosen for "Import Charset as Image", which its requester proposes next time.
   std::string lastImage;
+  // Each picture a dump wrote in this run, as it was right after the write: the only existing files a dump
+  // replaces without asking, and only while they are unchanged.
+  std::map<std::string, FileStamp> dumpsWritten;
 };
 
 struct Document;

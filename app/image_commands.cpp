@@ -14,6 +14,7 @@
 #include "io/image_dump.h"
 #include "ops/charset_pixels.h"
 #include "runtime/file_bytes.h"
+#include "runtime/file_stamp.h"
 #include "runtime/image_draw.h"
 
 namespace kx {
@@ -81,6 +82,7 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
   if (!WriteImageFile(name, DumpPicture(CharsetPicture(app)), format, &whyNot)) {
     return ShowNotice(app.shell, std::string(dump->failed) + "\r\n\r\n" + FullPath(name) + "\r\n" + whyNot);
   }
+  app.doc.files.dumpsWritten[name] = TakeFileStamp(name);
   NoteFileWritten(app, name, true);
   RefreshTitle(app);
   ShowNotice(app.shell, std::string(dump->succeeded) + "\r\n\r\n" + FullPath(name));
