@@ -40,10 +40,10 @@ struct FileSession {
 
 struct Document;
 
-// Pushes `path` onto the list (the oldest entry drops out; duplicates are kept) and makes its directory the
-// last directory. Every save attempt calls this, successful or not. The items show the slots as they are:
-// a slot's text is its item's text, an empty slot greys its item, and "Clear Recent Files List" is enabled
-// while any slot names a file (see the command table).
+// Puts `path` at the top of the list (moved up when it is listed already, otherwise the oldest entry drops
+// out) and makes its directory the last directory. Every save attempt calls this, successful or not. The
+// items show the slots as they are: a slot's text is its item's text, an empty slot greys its item, and
+// "Clear Recent Files List" is enabled while any slot names a file (see the command table).
 void AddRecentFile(Document& doc, const std::string& path);
 
 // "Clear Recent Files List": all slots empty.
