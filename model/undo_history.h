@@ -41,7 +41,7 @@ class UndoHistory {
 
   std::size_t UndoDepth() const { return undo_.size(); }
   std::size_t RedoDepth() const { return redo_.size(); }
-  // What both stacks hold in memory (see SnapshotStack::HeldBytes).
+  // What both stacks hold in memory (see SnapshotStack::HeldBytes), with the identities of the load steps.
   std::size_t HeldBytes() const;
 
  private:
