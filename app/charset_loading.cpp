@@ -31,8 +31,10 @@ constexpr OpenLayout kOpenLayouts[] = {
     {MorvaneSlice, kNotAKnownFileText},
 };
 
-// Every load ends the same way: the bytes in place, the views redrawn, the file named and the flags set.
+// Every load ends the same way: one undo step that remembers the charset's file, the bytes in place, the
+// views redrawn, the file named and the flags set.
 void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
+  app.doc.history.PushLoad(app.doc.store);
   PlaceSlice(app.doc.store.editor, read);
   app.doc.store.fileType = read.slice.type;
   MarkCharsetChanged(app.view);
@@ -114,18 +116,17 @@ void DropFiles(App& app, const std::vector<std::string>& paths) {
   LoadDropped(app, paths);
 }
 
-std::optional<std::string> StartUpFileProblem(const std::string& path) {
+std::optional<std::string> OpenableFileProblem(const std::string& path) {
+  constexpr const char* kAccepted = "; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files.";
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (!std::filesystem::exists(status)) return "There is no such file.";
-  if (std::filesystem::is_directory(status)) return "It is a folder, not a charset file.";
-  if (!std::filesystem::is_regular_file(status)) return "It is not a regular file.";
+  if (std::filesystem::is_directory(status)) return std::string("It is a folder") + kAccepted;
+  if (!std::filesystem::is_regular_file(status)) return std::string("It is not a regular file") + kAccepted;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) return "Its size cannot be read.";
   constexpr std::uintmax_t kRaw = kCharsetBytes;
-  if (size != kRaw && size != kRaw + 2) {
-    return "It is " + std::to_string(size) + " bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files.";
-  }
+  if (size != kRaw && size != kRaw + 2) return "It is " + std::to_string(size) + " bytes long" + kAccepted;
   return std::nullopt;
 }
 
@@ -141,7 +142,7 @@ void OpenFileAtStartUp(App& app, const std::string& path) {
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
   const std::string named = error ? path : absolute.lexically_normal().string();
   // The drop's message speaks of dragging; a file named on the command line is told apart by what is wrong.
-  if (const auto problem = StartUpFileProblem(named)) {
+  if (const auto problem = OpenableFileProblem(named)) {
     return ShowFileWarning(app.shell, kFileErrorTitle, StartUpFileText(named, *problem));
   }
   if (LoadDropped(app, {named})) AddRecentFile(app.doc, named);
@@ -159,8 +160,11 @@ void OpenRecentFile(App& app, int slot) {
     case SliceStatus::Missing:
       return ShowFileWarning(app.shell, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
     case SliceStatus::Unreadable: return ShowUnreadable(app, path);
-    case SliceStatus::WrongSize: return;  // not a charset: ignored without a word
+    case SliceStatus::WrongSize: break;
   }
+  // A folder or a file of another size: why, and which sizes would do.
+  const std::string problem = OpenableFileProblem(path).value_or("It cannot be opened.");
+  ShowFileWarning(app.shell, kFileErrorTitle, "Could not open file: \r\n\r\n" + path + "\r\n\r\n" + problem);
 }
 
 }  // namespace kx

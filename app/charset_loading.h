@@ -32,12 +32,13 @@ void DropFiles(App& app, const std::vector<std::string>& paths);
 // names it and says which (StartUpFileText).
 void OpenFileAtStartUp(App& app, const std::string& path);
 
-// Why a file named on the command line cannot be opened, or nothing when it can (by the drop's sizes).
-std::optional<std::string> StartUpFileProblem(const std::string& path);
+// Why a file cannot be opened by the drop's sizes (missing, a folder, not a regular file, another size;
+// each but the first also names the sizes accepted), or nothing when it can.
+std::optional<std::string> OpenableFileProblem(const std::string& path);
 std::string StartUpFileText(const std::string& path, const std::string& problem);
 
-// Recent entry `slot` (0 = newest): loaded by size like a drop; a missing file is reported, a file of
-// another size ignored.
+// Recent entry `slot` (0 = newest): loaded by size like a drop. A missing file is reported as such; a
+// folder, or a file of another size, with the reason (OpenableFileProblem).
 void OpenRecentFile(App& app, int slot);
 
 }  // namespace kx

@@ -2,6 +2,7 @@
 
 #include "app/event_flow.h"
 #include "app/tool_commands.h"
+#include "runtime/file_stamp.h"
 
 namespace kx {
 
@@ -21,15 +22,30 @@ void EndEdit(App& app) {
 }
 
 namespace {
-void AfterRestore(App& app, bool restored) {
-  if (!restored) return;
+
+// A step across a load brought back another file's charset (a new generation says so). When that file
+// changed on disk since it was read or written, the bytes brought back are no longer what it holds: the
+// charset is unsaved, in a lineage of its own, and the stamp it keeps makes a save ask first.
+void CheckReturnedFile(CharsetStore& store, std::uint64_t generationBefore) {
+  if (store.generation == generationBefore || !store.hasFile) return;
+  if (store.diskStamp.exists && TakeFileStamp(store.currentName) == store.diskStamp) return;
+  store.modified = true;
+  StartNewGeneration(store);
+}
+
+template <class Step>
+void StepHistory(App& app, Step step) {
+  const std::uint64_t generation = app.doc.store.generation;
+  if (!step(app.doc.history, app.doc.store)) return;
+  CheckReturnedFile(app.doc.store, generation);
   MarkCharsetChanged(app.view);
   RefreshTitle(app);
 }
+
 }  // namespace
 
-void RunUndo(App& app) { AfterRestore(app, app.doc.history.Undo(app.doc.store)); }
-void RunRedo(App& app) { AfterRestore(app, app.doc.history.Redo(app.doc.store)); }
+void RunUndo(App& app) { StepHistory(app, [](UndoHistory& h, CharsetStore& s) { return h.Undo(s); }); }
+void RunRedo(App& app) { StepHistory(app, [](UndoHistory& h, CharsetStore& s) { return h.Redo(s); }); }
 
 void RunSwap(App& app) {
   CaptureMemoryPanePicture(app);

@@ -1,5 +1,8 @@
 #include "app/file_replacing.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/app.h"
 #include "runtime/file_stamp.h"
 
@@ -24,12 +27,27 @@ bool ChangedOnDisk(const CharsetFlags& flags, const std::string& name, const std
   return IsFileOf(flags, name, path) && flags.diskStamp.exists && TakeFileStamp(path) != flags.diskStamp;
 }
 
+// True when a dump may replace the file `path` without asking: a dump of this run wrote it and it is still as
+// that dump left it, or it is no file at all (a folder there makes the write fail and say so).
+bool DumpReplacesWithoutAsking(const FileSession& files, const std::string& path, const FileStamp& found) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return true;
+  const auto written = files.dumpsWritten.find(path);
+  return written != files.dumpsWritten.end() && written->second == found;
+}
+
 }  // namespace
 
 bool MayReplaceFile(App& app, const std::string& path, ReplaceRoute route) {
   const CharsetStore& store = app.doc.store;
-  if (!TakeFileStamp(path).exists) return true;  // nothing there to lose
+  const FileStamp found = TakeFileStamp(path);
+  if (!found.exists) return true;  // nothing there to lose
   const std::string& memoryName = MemoryCharsetName(store);
+  if (route == ReplaceRoute::Dump && !IsFileOf(store, store.currentName, path) &&
+      !IsFileOf(store.memoryFlags, memoryName, path) && !DumpReplacesWithoutAsking(app.doc.files, path, found) &&
+      !Ask(app, path + " already exists.")) {
+    return false;
+  }
   if (route == ReplaceRoute::Dump && IsFileOf(store, store.currentName, path) &&
       !Ask(app, path + " is the file this charset was loaded from or saved to.")) {
     return false;

@@ -18,6 +18,8 @@ enum class ReplaceRoute { Save, Requester, Dump };
 // under the program's name with the warning icon:
 // - a dump, when it is the editor charset's own file: "<path> is the file this charset was loaded from or
 //   saved to." then "Do you want to replace it?";
+// - a dump, when it is neither charset's file nor a picture a dump of this run wrote and nobody changed
+//   since: "<path> already exists.";
 // - every route, when it is the memory charset's file: the same with "Charset <n>" for "this charset";
 // - every route, when it is the file of either charset and has changed on disk since that charset was
 //   loaded from or saved to it: "<path> has changed on disk since it was opened or last saved."

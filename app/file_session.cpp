@@ -8,7 +8,10 @@ namespace kx {
 
 void AddRecentFile(Document& doc, const std::string& path) {
   RecentFiles& recent = doc.files.recent;
-  std::shift_right(recent.begin(), recent.end(), 1);
+  // A path already listed moves up to the top; a new one takes the place of the oldest, which drops out.
+  auto moving = std::find(recent.begin(), recent.end(), path);
+  if (moving == recent.end()) moving = recent.end() - 1;
+  std::rotate(recent.begin(), moving, moving + 1);
   recent.front() = path;
   doc.store.lastDirectory = DirectoryOf(path);
 }

@@ -3,9 +3,11 @@
 // preselect and the recent-files list.
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "app/command_ids.h"
+#include "runtime/file_stamp.h"
 
 namespace kx {
 
@@ -31,14 +33,17 @@ struct FileSession {
   RecentFiles recent = EmptyRecentFiles();  // newest first
   // The last picture chosen for "Import Charset as Image", which its requester proposes next time.
   std::string lastImage;
+  // Each picture a dump wrote in this run, as it was right after the write: the only existing files a dump
+  // replaces without asking, and only while they are unchanged.
+  std::map<std::string, FileStamp> dumpsWritten;
 };
 
 struct Document;
 
-// Pushes `path` onto the list (the oldest entry drops out; duplicates are kept) and makes its directory the
-// last directory. Every save attempt calls this, successful or not. The items show the slots as they are:
-// a slot's text is its item's text, an empty slot greys its item, and "Clear Recent Files List" is enabled
-// while any slot names a file (see the command table).
+// Puts `path` at the top of the list (moved up when it is listed already, otherwise the oldest entry drops
+// out) and makes its directory the last directory. Every save attempt calls this, successful or not. The
+// items show the slots as they are: a slot's text is its item's text, an empty slot greys its item, and
+// "Clear Recent Files List" is enabled while any slot names a file (see the command table).
 void AddRecentFile(Document& doc, const std::string& path);
 
 // "Clear Recent Files List": all slots empty.

@@ -14,6 +14,7 @@
 #include "io/image_dump.h"
 #include "ops/charset_pixels.h"
 #include "runtime/file_bytes.h"
+#include "runtime/file_stamp.h"
 #include "runtime/image_draw.h"
 
 namespace kx {
@@ -81,6 +82,7 @@ void DumpCharsetToFile(App& app, ImageFormat format) {
   if (!WriteImageFile(name, DumpPicture(CharsetPicture(app)), format, &whyNot)) {
     return ShowNotice(app.shell, std::string(dump->failed) + "\r\n\r\n" + FullPath(name) + "\r\n" + whyNot);
   }
+  app.doc.files.dumpsWritten[name] = TakeFileStamp(name);
   NoteFileWritten(app, name, true);
   RefreshTitle(app);
   ShowNotice(app.shell, std::string(dump->succeeded) + "\r\n\r\n" + FullPath(name));
@@ -108,6 +110,7 @@ void ImportCharsetImage(App& app) {
     return ShowNotice(app.shell, ImageImportFailedText(choice->path, WhyNoPicture(file, decoded)));
   }
 
+  app.doc.history.PushLoad(app.doc.store);
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
   app.doc.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());

@@ -15,10 +15,11 @@ struct ShellState;
 struct ViewSession;
 
 // Writes the 512x128 dump picture as a PNG, JPEG or BMP file named after the current name into the
-// process's current directory, replacing a file of that name, and says whether it worked, where the file is
-// and, when it failed, why. When that file is either charset's own (the one it was loaded from, imported
-// from or saved to), or changed on disk since, it asks first (MayReplaceFile), and No writes nothing; the
-// memory charset, when the dump replaced its file, is unsaved afterwards.
+// process's current directory, and says whether it worked, where the file is and, when it failed, why. It
+// replaces a file of that name without asking only when a dump of this run wrote it and it has not changed
+// since; any other file, and either charset's own (the one it was loaded from, imported from or saved to),
+// it asks about first (MayReplaceFile), and No writes nothing. The memory charset, when the dump replaced
+// its file, is unsaved afterwards.
 void DumpCharsetToFile(App& app, ImageFormat format);
 
 // Puts the 512x128 dump picture on the clipboard and says so.

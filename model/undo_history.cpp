@@ -13,36 +13,75 @@ void Restore(CharsetStore& store, const Snapshot& s) {
   store.modified = s.modified || s.generation != store.generation;
 }
 
+CharsetIdentity IdentityOf(const CharsetStore& store) {
+  return {static_cast<const CharsetFlags&>(store), store.slotNames[store.editorSlot & 1]};
+}
+
+void TakeOn(CharsetStore& store, const CharsetIdentity& identity) {
+  static_cast<CharsetFlags&>(store) = identity.flags;
+  store.slotNames[store.editorSlot & 1] = identity.name;
+  store.currentName = identity.name;
+}
+
 }  // namespace
 
 void UndoHistory::Push(const CharsetStore& store, bool discardRedo) {
-  if (discardRedo) redo_.Clear();
+  if (discardRedo) {
+    redo_.Clear();
+    redoFiles_.clear();
+  }
   undo_.Push(Take(store));
   clearEnabled_ = true;
 }
 
+void UndoHistory::PushLoad(const CharsetStore& store) {
+  Push(store, true);
+  undoFiles_.push_back({undo_.size() - 1, IdentityOf(store)});
+}
+
+void UndoHistory::Cross(SnapshotStack& from, std::vector<FileStep>& fromFiles, SnapshotStack& to,
+                        std::vector<FileStep>& toFiles, CharsetStore& store) {
+  const bool acrossLoad = !fromFiles.empty() && fromFiles.back().depth == from.size() - 1;
+  to.Push(Take(store));
+  if (acrossLoad) {
+    // The state left behind is the other file's, and going back to it must bring that file back too.
+    toFiles.push_back({to.size() - 1, IdentityOf(store)});
+    // First the identity: its generation is the one the snapshot was taken under.
+    TakeOn(store, fromFiles.back().identity);
+    fromFiles.pop_back();
+  }
+  Restore(store, from.Top());
+  from.Pop();
+}
+
 bool UndoHistory::Undo(CharsetStore& store) {
   if (undo_.empty()) return false;
-  redo_.Push(Take(store));
-  Restore(store, undo_.Top());
-  undo_.Pop();
+  Cross(undo_, undoFiles_, redo_, redoFiles_, store);
   clearEnabled_ = !undo_.empty();
   return true;
 }
 
 bool UndoHistory::Redo(CharsetStore& store) {
   if (redo_.empty()) return false;
-  Push(store, false);
-  Restore(store, redo_.Top());
-  redo_.Pop();
-  if (redo_.empty()) clearEnabled_ = false;
+  Cross(redo_, redoFiles_, undo_, undoFiles_, store);
+  clearEnabled_ = !redo_.empty();
   return true;
 }
 
 void UndoHistory::Clear() {
   undo_.Clear();
   redo_.Clear();
+  undoFiles_.clear();
+  redoFiles_.clear();
   clearEnabled_ = false;
+}
+
+std::size_t UndoHistory::HeldBytes() const {
+  std::size_t held = undo_.HeldBytes() + redo_.HeldBytes();
+  for (const auto* files : {&undoFiles_, &redoFiles_}) {
+    for (const FileStep& step : *files) held += sizeof(FileStep) + step.identity.name.size();
+  }
+  return held;
 }
 
 }  // namespace kx

@@ -4,17 +4,30 @@
 // charset's past into the other.
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "model/charset_store.h"
 #include "model/snapshot_stack.h"
 
 namespace kx {
 
+// Who the editor charset is, apart from its bytes: its flags whole (file, layout, stamp, unsaved, ...) and
+// its name, the title's current name and its slot's.
+struct CharsetIdentity {
+  CharsetFlags flags;
+  std::string name;
+};
+
 class UndoHistory {
  public:
   // Called before every change. Menu commands and mouse presses discard the redo entries; the glyph keys
   // (and Redo itself) keep them.
   void Push(const CharsetStore& store, bool discardRedo);
+  // Called before a load (Open, a drop, a recent entry, an import from a file) makes the charset another
+  // file's: a step like a menu command's that also keeps who the charset was (CharsetIdentity), so that
+  // undoing it brings back the earlier file with the earlier bytes and redoing it the loaded one.
+  void PushLoad(const CharsetStore& store);
   // Both return false and change nothing when their stack is empty.
   bool Undo(CharsetStore& store);
   bool Redo(CharsetStore& store);
@@ -28,12 +41,26 @@ class UndoHistory {
 
   std::size_t UndoDepth() const { return undo_.size(); }
   std::size_t RedoDepth() const { return redo_.size(); }
-  // What both stacks hold in memory (see SnapshotStack::HeldBytes).
-  std::size_t HeldBytes() const { return undo_.HeldBytes() + redo_.HeldBytes(); }
+  // What both stacks hold in memory (see SnapshotStack::HeldBytes), with the identities of the load steps.
+  std::size_t HeldBytes() const;
 
  private:
+  // The identity of the charset in the stack entry at `depth` (0 = the bottom). Only the steps across a
+  // load have one; ordinary edits keep none, so their cost stays that of their snapshot record.
+  struct FileStep {
+    std::size_t depth;
+    CharsetIdentity identity;
+  };
+
+  // Moves the top of `from` into the store after putting the current state on `to`; when that top was
+  // taken across a load, the identities move with it.
+  static void Cross(SnapshotStack& from, std::vector<FileStep>& fromFiles, SnapshotStack& to,
+                    std::vector<FileStep>& toFiles, CharsetStore& store);
+
   SnapshotStack undo_;
   SnapshotStack redo_;
+  std::vector<FileStep> undoFiles_;  // deepest first
+  std::vector<FileStep> redoFiles_;
   // Item 52 follows its own rule: enabled by Push and Undo, disabled when Undo empties the undo stack or
   // Redo empties the redo stack, even while the other stack still holds entries.
   bool clearEnabled_ = false;

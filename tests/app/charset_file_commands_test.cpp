@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "app/charset_saving.h"
 #include "app/charset_loading.h"
@@ -13,6 +14,7 @@ namespace kx {
 namespace {
 
 using namespace testing_files;
+namespace fs = std::filesystem;
 
 const char* const kOpenFilters =
     "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|";
@@ -57,7 +59,7 @@ TEST_F(OpenCommand, MorvaneFilterLoadsAChrFileAndTheNextSaveWritesAPrg) {
   EXPECT_FALSE(app.doc.store.modified);
   EXPECT_EQ(app.shell.title, "Kestrelix 1.0 (x64) - " + path);
   EXPECT_EQ(app.doc.store.lastDirectory, dir.Dir());
-  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);  // a load takes no snapshot
+  EXPECT_EQ(app.doc.history.UndoDepth(), 2u);  // the load is one undo step
 
   Answer(MessageAnswer::Yes);  // the file grows from 2048 to 2050 bytes: asked about, then written
   RunCommand(app, cmd::Save);
@@ -393,7 +395,7 @@ TEST_F(QuitCommand, YesQuitsOnlyOnceTheCharsetIsSaved) {
 
 using RecentFilesCommands = FileCommandTest;
 
-TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstAndClearGreysIt) {
+TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstWithoutRepeatsAndClearGreysIt) {
   for (int n = 1; n <= 6; ++n) {
     AnswerFile(dir.Path("f" + std::to_string(n)), 1);
     RunCommand(app, cmd::SaveAs);
@@ -404,6 +406,15 @@ TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstAndClearGreysIt) {
   }
   EXPECT_TRUE(ItemState(app, cmd::ClearRecent).enabled);
 
+  // Saving a listed file again moves it to the top; the others keep their order.
+  AnswerFile(dir.Path("f3"), 1);
+  Answer(MessageAnswer::Yes);  // the requester's replace question
+  RunCommand(app, cmd::SaveAs);
+  const int order[] = {3, 6, 5, 4, 2};
+  for (int slot = 0; slot < 5; ++slot) {
+    EXPECT_EQ(app.doc.files.recent[static_cast<std::size_t>(slot)], dir.Path("f" + std::to_string(order[slot]) + ".chr"));
+  }
+
   RunCommand(app, cmd::ClearRecent);
   EXPECT_FALSE(ItemState(app, cmd::ClearRecent).enabled);
   for (CommandId id = cmd::RecentFirst; id <= cmd::RecentLast; ++id) {
@@ -412,18 +423,31 @@ TEST_F(RecentFilesCommands, SavesFillTheListNewestFirstAndClearGreysIt) {
   }
 }
 
-TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) {
+TEST_F(RecentFilesCommands, EntriesLoadBySizeAndSayWhyOthersCannotBeOpened) {
   const std::string good = dir.Path("good.prg");
   const std::string odd = dir.Path("odd.chr");
+  const std::string folder = dir.Path("folder.chr");
   WriteBytes(good, Counting(2050, 4));
   WriteBytes(odd, Counting(100));
-  app.doc.files.recent = {good, odd, dir.Path("gone.chr"), "<Empty>", "<Empty>"};
+  fs::create_directory(folder);
+  app.doc.files.recent = {good, odd, dir.Path("gone.chr"), folder, "<Empty>"};
 
-  RunCommand(app, cmd::RecentFirst + 1);
-  EXPECT_TRUE(dialogs.calls.empty());
-  RunCommand(app, cmd::RecentFirst + 2);
-  EXPECT_EQ(LastCall().title, "File Error!");
-  EXPECT_EQ(LastCall().text, "Could not locate or read file: \r\n\r\n" + dir.Path("gone.chr"));
+  const std::string accepted = "; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files.";
+  const struct {
+    int slot;
+    std::string text;
+  } refused[] = {
+      {1, "Could not open file: \r\n\r\n" + odd + "\r\n\r\nIt is 100 bytes long" + accepted},
+      {2, "Could not locate or read file: \r\n\r\n" + dir.Path("gone.chr")},
+      {3, "Could not open file: \r\n\r\n" + folder + "\r\n\r\nIt is a folder" + accepted},
+  };
+  for (const auto& r : refused) {
+    RunCommand(app, cmd::RecentFirst + r.slot);
+    EXPECT_EQ(LastCall().title, "File Error!");
+    EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
+    EXPECT_EQ(LastCall().text, r.text);
+  }
+  EXPECT_FALSE(app.doc.store.hasFile);
 
   RunCommand(app, cmd::RecentFirst);
   EXPECT_EQ(Editor(), Counting(2048, 6));
@@ -434,7 +458,7 @@ TEST_F(RecentFilesCommands, EntriesLoadBySizeReportMissingFilesAndIgnoreOthers) 
   // A free slot opens nothing and asks nothing, even over unsaved changes.
   app.doc.store.modified = true;
   const std::size_t calls = dialogs.calls.size();
-  OpenRecentFile(app, 3);
+  OpenRecentFile(app, 4);
   EXPECT_EQ(dialogs.calls.size(), calls);
   EXPECT_EQ(Editor(), Counting(2048, 6));
 }

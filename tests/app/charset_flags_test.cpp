@@ -1,5 +1,6 @@
 // Each charset keeps its own unsaved, file and layout flags through swaps; quitting asks about both
-// charsets; an undo across a load, New, save or swap cannot pass old content off as saved.
+// charsets; undoing a load brings back the earlier file with its bytes, and an undo across New, a save or a
+// swap cannot pass old content off as saved.
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,11 @@
 #include <functional>
 
 #include "app/charset_loading.h"
+#include "app/image_commands.h"
 #include "app/run_command.h"
 #include "app/file_test_support.h"
 #include "app/unsaved_prompt.h"
+#include "io/image_dump.h"
 #include "model/rom_charset.h"
 
 namespace kx {
@@ -139,22 +142,79 @@ TEST_F(QuitWithTwoCharsets, YesSavesACharsetInMemoryWithAFileInItsOwnLayoutWitho
 
 using UndoAcrossLoads = CharsetFlagsTest;
 
-TEST_F(UndoAcrossLoads, UndoOfAnEditMadeBeforeADropShowsTheOldBytesAsUnsaved) {
-  const std::string b = dir.Path("B.chr");
-  WriteBytes(b, Counting(2048));
-  Run(cmd::EraseRowFirst);
-  Answer(MessageAnswer::No);
-  DropFiles(app, {b});
-  ASSERT_EQ(app.shell.title, Title(b));
+TEST_F(UndoAcrossLoads, UndoingALoadBringsBackTheEarlierFileAndASaveGoesThere) {
+  const std::string a = dir.Path("A.chr");
+  const std::string b = dir.Path("B.prg");
+  const std::string row = dir.Path("row.chr");
+  const std::string picture = dir.Path("pic.png");
+  WriteBytes(a, Counting(2048, 1));
+  WriteBytes(b, Counting(2050, 2));
+  WriteBytes(row, Counting(256, 3));
+  ASSERT_TRUE(WriteImageFile(picture, DumpPicture(CharsetPicture(app)), ImageFormat::Png));
+  // Each loads another file over an edited A, answering No to the unsaved-changes question.
+  const std::pair<std::string, std::function<void(App&)>> loads[] = {
+      {b, [&](App& x) { AnswerFile(b, 1); RunCommand(x, cmd::Open); }},
+      {b, [&](App& x) { DropFiles(x, {b}); }},
+      {b, [&](App& x) { x.doc.files.recent[0] = b; RunCommand(x, cmd::RecentFirst); }},
+      {row, [&](App& x) { AnswerFile(row, 0); RunCommand(x, cmd::ImportFirst); }},
+      {picture, [&](App& x) { AnswerFile(picture, 0); RunCommand(x, cmd::ImportImage); }},
+  };
+  for (const auto& [loaded, load] : loads) {
+    App x;
+    x.shell.dialogs = &dialogs;
+    DropFiles(x, {a});
+    RunCommand(x, cmd::EraseRowFirst);
+    const Charset edited = x.doc.store.editor;
+    Answer(MessageAnswer::No);
+    load(x);
+    ASSERT_EQ(x.doc.store.currentName, loaded);
+    const CharsetStore after = x.doc.store;
 
+    RunCommand(x, cmd::Undo);
+    EXPECT_EQ(x.doc.store.editor, edited) << loaded;
+    EXPECT_EQ(x.shell.title, Title(a + " <unsaved>")) << loaded;
+    EXPECT_EQ(x.doc.store.slotNames[0], a) << loaded;
+    EXPECT_EQ(x.doc.store.fileType, FileType::Chr) << loaded;
+    RunCommand(x, cmd::Redo);
+    EXPECT_EQ(x.doc.store.editor, after.editor) << loaded;
+    EXPECT_EQ(x.doc.store.currentName, loaded) << loaded;
+    EXPECT_EQ(x.doc.store.fileType, after.fileType) << loaded;
+    EXPECT_EQ(x.doc.store.modified, after.modified) << loaded;
+
+    // A glyph key after the undo keeps the redo step, which still brings back the loaded file.
+    RunCommand(x, cmd::Undo);
+    x.doc.history.Push(x.doc.store, false);
+    RunCommand(x, cmd::Redo);
+    EXPECT_EQ(x.doc.store.currentName, loaded) << loaded;
+    RunCommand(x, cmd::Undo);
+    RunCommand(x, cmd::Save);
+    EXPECT_EQ(ReadBytes(a), std::string(edited.begin(), edited.end())) << loaded;
+    EXPECT_EQ(x.shell.title, Title(a)) << loaded;
+    EXPECT_TRUE(dialogs.messageAnswers.empty() && dialogs.fileAnswers.empty()) << loaded;
+    WriteBytes(a, Counting(2048, 1));
+  }
+  EXPECT_EQ(ReadBytes(b), Counting(2050, 2));
+  EXPECT_EQ(ReadBytes(row), Counting(256, 3));
+}
+
+TEST_F(UndoAcrossLoads, BackToAFileThatChangedOnDiskSinceTheCharsetIsUnsavedAndSaveAsks) {
+  const std::string a = dir.Path("A.chr");
+  const std::string b = dir.Path("B.chr");
+  WriteBytes(a, Counting(2048, 1));
+  WriteBytes(b, Counting(2048, 2));
+  DropFiles(app, {a});
+  DropFiles(app, {b});
   Run(cmd::Undo);
-  EXPECT_EQ(app.doc.store.editor, RomCharset());
-  EXPECT_EQ(app.shell.title, Title(b + " <unsaved>"));
-  const std::size_t calls = dialogs.calls.size();
-  Answer(MessageAnswer::Cancel);
-  EXPECT_FALSE(RequestQuit(app, false));
-  EXPECT_EQ(dialogs.calls.size(), calls + 1);
-  EXPECT_EQ(ReadBytes(b), Counting(2048));
+  EXPECT_EQ(app.shell.title, Title(a));  // unchanged on disk: as saved as it was
+
+  Run(cmd::Redo);
+  WriteBytes(a, Counting(2048, 9));  // someone else's change
+  Run(cmd::Undo);
+  EXPECT_EQ(app.shell.title, Title(a + " <unsaved>"));
+  Answer(MessageAnswer::No);
+  Run(cmd::Save);
+  EXPECT_NE(LastCall().text.find("has changed on disk"), std::string::npos);
+  EXPECT_EQ(ReadBytes(a), Counting(2048, 9));
 }
 
 TEST_F(UndoAcrossLoads, WithinOneFileUndoFollowsTheSnapshotsAndASaveMovesTheCleanState) {
@@ -174,15 +234,9 @@ TEST_F(UndoAcrossLoads, WithinOneFileUndoFollowsTheSnapshotsAndASaveMovesTheClea
   EXPECT_EQ(ReadBytes(b), Editor());
 }
 
-TEST_F(UndoAcrossLoads, EveryWayOfReplacingTheCharsetMakesOlderSnapshotsUnsaved) {
-  const std::string b = dir.Path("B.chr");
-  const std::string row = dir.Path("row.chr");
-  WriteBytes(b, Counting(2048));
-  WriteBytes(row, Counting(256));
+TEST_F(UndoAcrossLoads, NewAndSaveAsMakeOlderSnapshotsUnsaved) {
   // Each starts from an edit of the clean start-up charset, so the snapshot it undoes says "saved".
   const std::pair<const char*, std::function<void(App&)>> replacements[] = {
-      {"open", [&](App& a) { Answer(MessageAnswer::No); AnswerFile(b, 0); RunCommand(a, cmd::Open); }},
-      {"row import", [&](App& a) { Answer(MessageAnswer::No); AnswerFile(row, 0); RunCommand(a, cmd::ImportFirst); }},
       {"new", [&](App& a) { Answer(MessageAnswer::No); RunCommand(a, cmd::New); }},
       {"save as", [&](App& a) { AnswerFile(dir.Path("c"), 1); RunCommand(a, cmd::SaveAs); }},
   };

@@ -130,7 +130,7 @@ TEST_F(OpenAtStartUp, AFileThatCannotBeOpenedIsNamedWithTheReasonAndStaysOffTheR
   } cases[] = {
       {"odd.bin", "It is 1000 bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
       {"empty.chr", "It is 0 bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
-      {"folder.chr", "It is a folder, not a charset file."},
+      {"folder.chr", "It is a folder; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
       {"absent.chr", "There is no such file."},
   };
   const std::string before = Editor();

@@ -151,6 +151,33 @@ TEST_F(ImageDump, ReplacingThePictureTheCharsetCameFromAsksFirst) {
   ExpectDumped("PNG Image Dump Successful", "logo.png");
 }
 
+TEST_F(ImageDump, ReplacesWithoutAskingOnlyAPictureItWroteThatIsUnchanged) {
+  LoadPattern("/elsewhere/art.chr");
+  const std::string art = dir.Path("art.png");
+  const std::string question = "art.png already exists.\r\n\r\nDo you want to replace it?";
+  WriteBytes(art, "someone's picture");
+  Answer(MessageAnswer::No);
+  RunCommand(app, cmd::DumpPng);
+  EXPECT_EQ(LastCall().title, "Kestrelix");
+  EXPECT_EQ(LastCall().text, question);
+  EXPECT_EQ(LastCall().buttons, MessageButtons::YesNo);
+  EXPECT_EQ(ReadBytes(art), "someone's picture");
+
+  Answer(MessageAnswer::Yes);
+  RunCommand(app, cmd::DumpPng);
+  ExpectDumped("PNG Image Dump Successful", "art.png");
+  const std::size_t calls = dialogs.calls.size();
+  RunCommand(app, cmd::DumpPng);  // its own picture, as it left it
+  EXPECT_EQ(dialogs.calls.size(), calls + 1);
+  ExpectDumped("PNG Image Dump Successful", "art.png");
+
+  WriteBytes(art, "changed since");
+  Answer(MessageAnswer::No);
+  RunCommand(app, cmd::DumpPng);
+  EXPECT_EQ(LastCall().text, question);
+  EXPECT_EQ(ReadBytes(art), "changed since");
+}
+
 TEST_F(ImageDump, ClipboardGetsTheDumpPictureAndTheMessage) {
   LoadPattern("font.chr");
   RunCommand(app, cmd::DumpClipboard);
@@ -195,7 +222,7 @@ TEST_F(ImageImport, PngDumpReadsBackToTheSameCharsetAndCompletesLikeALoad) {
   EXPECT_EQ(app.doc.store.lastDirectory, "/last/");
   EXPECT_EQ(app.doc.files.recent, EmptyRecentFiles());
   EXPECT_EQ(app.doc.files.openFilter, 1);
-  EXPECT_EQ(app.doc.history.UndoDepth(), 1u);
+  EXPECT_EQ(app.doc.history.UndoDepth(), 2u);  // the import is one undo step
   EXPECT_TRUE(app.shell.requests.focusEditor);
 }
 

@@ -96,6 +96,36 @@ TEST(UndoHistory, EnableRules) {
   EXPECT_FALSE(h.ClearEnabled());
 }
 
+// A load as the file commands do it: the step first, then the other file's bytes and name.
+void Load(UndoHistory& h, CharsetStore& s, const std::string& name) {
+  h.PushLoad(s);
+  s.editor[0] = 0x55;
+  s.slotNames[0] = name;
+  s.hasFile = true;
+  StartNewGeneration(s);
+}
+
+TEST(UndoHistory, ALoadStepsFileGoesOnlyWithItsOwnSnapshot) {
+  CharsetStore s = MakeStartupStore();
+  UndoHistory h;
+  Load(h, s, "B");
+  h.Undo(s);
+  EXPECT_EQ(s.slotNames[0], "untitled charset 1");
+  EXPECT_FALSE(s.hasFile);
+  Edit(h, s, 1);  // drops the redo step that would bring B back
+  h.Undo(s);
+  h.Redo(s);
+  EXPECT_EQ(s.slotNames[0], "untitled charset 1");
+
+  h.Clear();
+  Load(h, s, "C");
+  h.Clear();
+  Edit(h, s, 2);  // the same depth as the forgotten load step
+  h.Undo(s);
+  EXPECT_EQ(s.slotNames[0], "C");
+  EXPECT_TRUE(s.hasFile);
+}
+
 TEST(UndoHistory, ClearKeepsCharsetAndFlag) {
   CharsetStore s = MakeStartupStore();
   UndoHistory h;
