@@ -79,13 +79,15 @@ void ExpectBothCharsetsWhole(const std::string& folder, const std::string& when)
 TEST(RecoveryProcess, HangUpTerminateAndInterruptWriteEveryUnsavedCharsetAndTheSettings) {
   for (const int signal : {SIGHUP, SIGTERM, SIGINT}) {
     TempDir dir;
+    // A brightness the editor reads as High and writes back as its number: the file shows it was written.
+    testing_files::WriteBytes(dir.Path("kstr.ini"), "[EDITOR VIEW]\r\nBRIGHTNESS = 123\r\n");
     QProcess editor;
     ASSERT_NE(StartEditor(editor, dir.Dir(), true).find("ready"), std::string::npos) << signal;
     EXPECT_TRUE(CopiesIn(dir.Dir() + "state/kestrelix").empty()) << "nothing written before the delay";
     kill(static_cast<pid_t>(editor.processId()), signal);
     ASSERT_TRUE(editor.waitForFinished(20000)) << signal;
     EXPECT_EQ(editor.exitCode(), 128 + signal);
-    EXPECT_TRUE(fs::exists(dir.Path("kstr.ini"))) << signal;
+    EXPECT_NE(ReadBytes(dir.Path("kstr.ini")).find("BRIGHTNESS = 16777215"), std::string::npos) << signal;
     ExpectBothCharsetsWhole(dir.Dir() + "state/kestrelix", "after signal " + std::to_string(signal));
   }
 }
