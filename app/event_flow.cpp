@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/editor_input.h"
 #include "app/font_preview_commands.h"
+#include "app/recovery.h"
 #include "views/render.h"
 #include "views/status_bar.h"
 
@@ -42,6 +43,7 @@ void FinishEvent(App& app) {
   if (v.marks.swatch) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
   if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing);
   v.marks = {};
+  DropStaleRecoveryCopies(app);
 }
 
 EventScope::EventScope(App& app) : app_(app), outermost_(!app.view.inEvent) {

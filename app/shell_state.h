@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/recovery.h"
 #include "app/window_placement.h"
 #include "model/charset_store.h"
 #include "runtime/dialogs.h"
@@ -45,6 +46,8 @@ struct ShellState {
   // The import dialogs of programs, binaries, snapshots, projects and font sheets (app/import_dialogs.h);
   // a scripted stand-in that cancels until the adapter (or a test) plugs in its own.
   ImportDialogs* importDialogs = nullptr;
+  // This run's recovery copies of unsaved charsets (app/recovery.h); off until the adapter starts it.
+  RecoverySession recovery;
 };
 
 }  // namespace kx
