@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow {
   CanvasWidget* editorPane_ = nullptr;
   CanvasWidget* memoryPane_ = nullptr;
   std::array<QLabel*, 4> statusFields_{};
+  QLabel* noticeField_ = nullptr;  // the status notice, in the room the fields leave
+  std::string shownNotice_;
   MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   FramePacer* pacer_ = nullptr;  // repaints the window at most once per screen frame
