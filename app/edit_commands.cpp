@@ -93,7 +93,8 @@ void RunByteOperation(App& app, ByteOperation operation, ByteRange range) {
 }
 
 void RunSlideNoWrap(App& app, SlideDirection direction) {
-  RunEditFrame(app, kAllRows, [&] { SlideCharsetNoWrap(app.doc.store.editor, direction, GlyphModesOf(app.doc.store)); });
+  RunEditFrame(app, kAllRows,
+               [&] { SlideCharsetNoWrap(app.doc.store.editor, direction, GlyphModesOf(app.doc.store)); });
 }
 
 void RunCompress(App& app) {

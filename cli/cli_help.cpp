@@ -92,7 +92,8 @@ std::string DeriveDetails() {
 std::string OverviewHelp(std::span<const SubcommandHelp> subcommands) {
   std::string out = "Usage: " + std::string(kCliName) + " COMMAND ARGS... [OPTIONS]\n" +
                     "       " + std::string(kCliName) + " --help | --version\n\n" +
-                    "Converts and edits Commodore 64 hi-res charsets the way the Kestrelix editor does.\n\n"
+                    "Converts and edits Commodore 64 charsets, hi-res and multicolour, the way the Kestrelix\n"
+                    "editor does.\n\n"
                     "Commands:\n";
   for (const SubcommandHelp& s : subcommands) {
     out += "  " + Padded(s.name, 10) + std::string(s.summary) + "\n";

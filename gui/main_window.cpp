@@ -235,7 +235,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   for (QLabel* field : statusFields_) {
     if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
   }
-  if (noticeField_->minimumHeight() != noticeField_->maximumHeight()) noticeField_->setFixedHeight(noticeField_->height());
+  if (noticeField_->minimumHeight() != noticeField_->maximumHeight()) {
+    noticeField_->setFixedHeight(noticeField_->height());
+  }
 }
 
 void MainWindow::SyncStatusTexts() {

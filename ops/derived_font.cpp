@@ -95,7 +95,8 @@ void BuildDerivedFont(Charset& charset, GlyphStores& stores, DerivedFontKind kin
   const FontShape& shape = *recipe->shape;
   for (int g = 0; g < kSourceGlyphs; ++g) {
     const Glyph s = GetGlyph(source, g);
-    for (int p = 0; p < shape.partCount; ++p) PutGlyph(charset, g + kSourceGlyphs * p, Enlarge(s, shape, shape.parts[p], modes[g]));
+    for (int p = 0; p < shape.partCount; ++p)
+      PutGlyph(charset, g + kSourceGlyphs * p, Enlarge(s, shape, shape.parts[p], modes[g]));
   }
   ApplyReverse(charset, recipe->reverse);
   if (recipe->keepsRowInMemory) CopyRowToMemory(source, stores, 1);
