@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
   CanvasWidget* PenSwatch() const { return swatch_; }
   AuxiliaryWindows* Auxiliary() const { return auxiliary_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
+  QLabel* NoticeField() const { return noticeField_; }
   MenuBar* Menus() const { return menus_; }
   FramePacer* Pacer() const { return pacer_; }
   ScreenEditorWindow* ScreenEditor() const;  // the open screen editor, or null
