@@ -1,5 +1,7 @@
 #include "app/edit_commands.h"
 
+#include <string>
+
 #include "app/event_flow.h"
 #include "app/tool_commands.h"
 #include "runtime/file_stamp.h"
@@ -14,6 +16,11 @@ constexpr int kRowCopyTakingUndoStep = 0;
 
 void BeginEdit(App& app, RedoEntries redo) {
   app.doc.history.Push(app.doc.store, /*discardRedo=*/redo == RedoEntries::Drop);
+  app.shell.status.notice.clear();
+}
+
+void TellMulticolourGlyphsLeft(App& app, int count) {
+  if (count > 0) app.shell.status.notice = std::to_string(count) + " multicolour glyphs left as they were";
 }
 
 void EndEdit(App& app) {
@@ -75,8 +82,11 @@ void RunFamilyCommand(App& app, const FamilyCommand& c) {
     }
     return;
   }
-  RunEditFrame(app, RowScope(c.firstRow, c.lastRow),
-               [&] { ApplyToRows(app.doc.store.editor, f.transform, c.firstRow, c.lastRow); });
+  RunEditFrame(app, RowScope(c.firstRow, c.lastRow), [&] {
+    const int left =
+        ApplyToRows(app.doc.store.editor, f.transform, c.firstRow, c.lastRow, GlyphModesOf(app.doc.store));
+    TellMulticolourGlyphsLeft(app, left);
+  });
 }
 
 void RunHalfCopy(App& app, HalfCopy direction) {
@@ -99,7 +109,8 @@ void RunByteOperation(App& app, ByteOperation operation, ByteRange range) {
 }
 
 void RunSlideNoWrap(App& app, SlideDirection direction) {
-  RunEditFrame(app, kAllRows, [&] { SlideCharsetNoWrap(app.doc.store.editor, direction); });
+  RunEditFrame(app, kAllRows,
+               [&] { SlideCharsetNoWrap(app.doc.store.editor, direction, GlyphModesOf(app.doc.store)); });
 }
 
 void RunCompress(App& app) {
@@ -112,7 +123,9 @@ void RunRestoreRomIndividual(App& app) {
 }
 
 void RunDerivedFont(App& app, DerivedFontKind kind) {
-  RunEditFrame(app, kAllRows, [&] { BuildDerivedFont(app.doc.store.editor, app.doc.glyphStores, kind); });
+  RunEditFrame(app, kAllRows, [&] {
+    BuildDerivedFont(app.doc.store.editor, app.doc.glyphStores, kind, GlyphModesOf(app.doc.store));
+  });
 }
 
 }  // namespace kx

@@ -22,6 +22,10 @@ void BeginEdit(App& app, RedoEntries redo);
 // The charset changed: redraw the views that show it, mark it modified and update the title.
 void EndEdit(App& app);
 
+// The status bar's notice after a transform that had no meaning on `count` multicolour glyphs:
+// "N multicolour glyphs left as they were"; none when count is 0. Every edit starts without a notice.
+void TellMulticolourGlyphsLeft(App& app, int count);
+
 // The operation scope that covers all 32 glyphs of the glyph rows firstRow..lastRow (0..7).
 constexpr OperationScope RowScope(int firstRow, int lastRow) {
   return {0, kGlyphsPerRow - 1, firstRow, lastRow};

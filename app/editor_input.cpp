@@ -1,12 +1,14 @@
 #include "app/editor_input.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "app/app.h"
 #include "app/event_flow.h"
 #include "app/run_command.h"
 #include "app/edit_commands.h"
+#include "ops/glyph_modes.h"
 #include "ops/glyph_tools.h"
 #include "views/status_bar.h"
 #include "views/tool_selection.h"
@@ -89,9 +91,13 @@ void DrawShape(App& app, CharsetPoint from, CharsetPoint to, PenKind pen) {
 }
 
 // A copy or cut press hands over to the paste tool: its button becomes usable and pressed, and so does
-// the Paste menu item.
+// the Paste menu item. A transform without a meaning on a multicolour glyph leaves it and says so.
 void ApplyGlyphToolAt(App& app, int glyph) {
   const Tool before = app.view.editing.tool;
+  const CharsetStore& store = app.doc.store;
+  const std::optional<Transform> transform = TransformOfTool(before);
+  if (transform && !TransformActsOn(*transform, GlyphModeOf(store.colours.mode, store.inks[ClampGlyphIndex(glyph)])))
+    TellMulticolourGlyphsLeft(app, 1);
   const Tool after = ApplyGlyphTool(app.doc.store, app.doc.glyphStores, before, glyph);
   if (after == before) return;
   ShowToolVariant(ToolControlsOf(app), after);

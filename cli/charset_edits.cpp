@@ -155,7 +155,7 @@ std::optional<CliFailure> ApplyEdit(CharsetStore& store, const ApplyOperation& o
   }
   const RowSpan rows = RowsOf(scope);
   if (const Transform* t = std::get_if<Transform>(&operation.change)) {
-    ApplyToRows(store.editor, *t, rows.first, rows.last);
+    ApplyToRows(store.editor, *t, rows.first, rows.last, GlyphModesOf(store));
   } else {
     const ByteRange range{rows.first * kRowBytes, (rows.last - rows.first + 1) * kRowBytes};
     ApplyToBytes(store.editor, std::get<ByteOperation>(operation.change), range);

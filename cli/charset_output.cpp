@@ -72,17 +72,20 @@ std::optional<std::uint16_t> ParseAddress(std::string_view text) {
   return static_cast<std::uint16_t>(value);
 }
 
-// The dump picture: the charset drawn as the editor draws it at start-up (set pixels in the foreground
-// colour, clear ones black), every pixel doubled.
-Image DumpOf(const Charset& charset) {
+// The dump picture: the charset drawn as the editor draws it (set pixels in each glyph's ink, clear ones
+// black; by default every ink is the start-up foreground colour), every pixel doubled.
+// TODO(colour pictures): multicolour and extended background charsets are still drawn hi-res here. The
+// shared pixel decoder that draws the editor's pictures by mode takes `settings.colours` and
+// `settings.inks` at this one place once it is in the pictures layer.
+Image DumpOf(const Charset& charset, const OutputSettings& settings) {
   Image picture(kCharsetWidth, kCharsetHeight);
-  PixelsFromCharset(charset, CharsetStore::DefaultInks(), MakePalette(),
+  PixelsFromCharset(charset, settings.inks, MakePalette(),
                     {picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
   return DumpPicture(picture);
 }
 
-std::string EncodePicture(const Charset& charset, ImageFormat format) {
-  const std::optional<Bytes> encoded = EncodeImage(DumpOf(charset), format);
+std::string EncodePicture(const Charset& charset, const OutputSettings& settings, ImageFormat format) {
+  const std::optional<Bytes> encoded = EncodeImage(DumpOf(charset, settings), format);
   return encoded ? std::string(encoded->begin(), encoded->end()) : std::string();
 }
 
@@ -146,9 +149,9 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
   switch (settings.format) {
     case OutputFormat::Chr: return CharsetFileBytes(charset, FileType::Chr);
     case OutputFormat::Prg: return CharsetFileBytes(charset, FileType::Prg, kCharsetBytes, settings.loadAddress);
-    case OutputFormat::Png: return EncodePicture(charset, ImageFormat::Png);
-    case OutputFormat::Bmp: return EncodePicture(charset, ImageFormat::Bmp);
-    case OutputFormat::Jpg: return EncodePicture(charset, ImageFormat::Jpeg);
+    case OutputFormat::Png: return EncodePicture(charset, settings, ImageFormat::Png);
+    case OutputFormat::Bmp: return EncodePicture(charset, settings, ImageFormat::Bmp);
+    case OutputFormat::Jpg: return EncodePicture(charset, settings, ImageFormat::Jpeg);
     default: return EncodeCharsetSource(charset, settings);
   }
 }

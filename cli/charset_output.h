@@ -12,6 +12,8 @@
 
 #include "cli/cli_outcome.h"
 #include "model/charset.h"
+#include "model/charset_colours.h"
+#include "model/charset_store.h"
 
 namespace kx {
 
@@ -35,6 +37,9 @@ struct OutputSettings {
   std::uint16_t loadAddress = 0;  // prg: the two header bytes, low byte first
   std::string label;              // source formats: the symbol of the data
   bool cHeader = false;           // c: the extern declaration instead of the array
+  // Pictures: the charset's display mode, registers and per-glyph inks (--mode, --colours, --inks).
+  CharsetColours colours;
+  GlyphInks inks = CharsetStore::DefaultInks();
 };
 
 // The settings for writing to `outPath` from the options given: the format from --to or OUT's extension

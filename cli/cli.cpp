@@ -14,6 +14,7 @@
 #include "cli/charset_report.h"
 #include "cli/cli_args.h"
 #include "cli/cli_help.h"
+#include "cli/colour_options.h"
 #include "ops/batch.h"
 
 namespace kx {
@@ -59,7 +60,7 @@ std::variant<CharsetEdit, CliFailure> SlideEditFrom(std::span<const std::string>
   const std::optional<SlideDirection> direction = FindSlide(words[0]);
   if (!direction) return Unknown("direction", words[0], "slide");
   return CharsetEdit([direction](CharsetStore& store) {
-    SlideCharsetNoWrap(store.editor, *direction);
+    SlideCharsetNoWrap(store.editor, *direction, GlyphModesOf(store));
     return Outcome();
   });
 }
@@ -76,7 +77,7 @@ std::variant<CharsetEdit, CliFailure> DeriveEditFrom(std::span<const std::string
   if (!kind) return Unknown("kind", words[0], "derive");
   return CharsetEdit([kind](CharsetStore& store) {
     GlyphStores stores;
-    BuildDerivedFont(store.editor, stores, *kind);
+    BuildDerivedFont(store.editor, stores, *kind, GlyphModesOf(store));
     return Outcome();
   });
 }
@@ -108,9 +109,10 @@ const std::array<Subcommand, 6> kSubcommands{{
      0, NoEdit},
 }};
 
-constexpr std::array<CliOption, 10> kWritingOptions{
+constexpr std::array<CliOption, 13> kWritingOptions{
     CliOption::Help,   CliOption::To,         CliOption::Label, CliOption::LoadAddress, CliOption::From,
-    CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph, CliOption::Paper,      CliOption::Unique};
+    CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph, CliOption::Paper,      CliOption::Unique,
+    CliOption::Mode,   CliOption::Colours,    CliOption::Inks};
 constexpr std::array<CliOption, 8> kReadingOptions{CliOption::Help,   CliOption::Json,   CliOption::From,
                                                    CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph,
                                                    CliOption::Paper,  CliOption::Unique};
@@ -153,14 +155,21 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   auto settings = ChooseOutput(inPath, outPath, args.Value(CliOption::To), args.Value(CliOption::LoadAddress),
                                args.Value(CliOption::Label));
   if (auto* failure = std::get_if<CliFailure>(&settings)) return *failure;
+  auto colours = ColourSettingsFrom(args);
+  if (auto* failure = std::get_if<CliFailure>(&colours)) return *failure;
   auto input = ReadCharsetInput(inPath, io.in, std::get<SourceRequest>(request));
   if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
 
+  // The charset as the editor would hold it: its bytes, display mode, registers and per-glyph inks.
   CharsetStore store;
   store.editor = std::get<CharsetInput>(input).charset;
+  store.colours = std::get<ColourSettings>(colours).colours;
+  store.inks = std::get<ColourSettings>(colours).inks;
   if (Outcome failed = std::get<CharsetEdit>(edit)(store)) return failed;
   // A program in and a program out keep the load address unless --load-address gives one.
   OutputSettings& out = std::get<OutputSettings>(settings);
+  out.colours = store.colours;
+  out.inks = store.inks;
   const std::optional<std::uint16_t> loadAddress = std::get<CharsetInput>(input).reading.facts.loadAddress;
   if (out.format == OutputFormat::Prg && loadAddress && !args.Has(CliOption::LoadAddress)) {
     out.loadAddress = *loadAddress;

@@ -6,7 +6,7 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OptionRule, 11> kOptions{{
+constexpr std::array<OptionRule, 14> kOptions{{
     {CliOption::Help, "help", false},
     {CliOption::To, "to", true},
     {CliOption::Label, "label", true},
@@ -18,6 +18,9 @@ constexpr std::array<OptionRule, 11> kOptions{{
     {CliOption::Paper, "paper", true},
     {CliOption::Unique, "unique", false},
     {CliOption::Json, "json", false},
+    {CliOption::Mode, "mode", true},
+    {CliOption::Colours, "colours", true},
+    {CliOption::Inks, "inks", true},
 }};
 
 const OptionRule* FindOption(std::string_view name) {

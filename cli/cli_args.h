@@ -15,7 +15,9 @@
 
 namespace kx {
 
-enum class CliOption { Help, To, Label, LoadAddress, From, Offset, Glyphs, FirstGlyph, Paper, Unique, Json };
+enum class CliOption {
+  Help, To, Label, LoadAddress, From, Offset, Glyphs, FirstGlyph, Paper, Unique, Json, Mode, Colours, Inks
+};
 
 struct OptionRule {
   CliOption id;

@@ -4,6 +4,7 @@
 
 #include "cli/charset_edits.h"
 #include "cli/charset_output.h"
+#include "cli/colour_options.h"
 
 #ifndef KX_VERSION
 #define KX_VERSION "0"
@@ -79,7 +80,8 @@ std::string ApplyDetails() {
 std::string SlideDetails() {
   return "DIR: " + JoinNames(CharsetSlides(), " | ") +
          ". The whole 256x64 bitmap moves one pixel; pixels cross glyph borders and the edge\n"
-         "that leaves comes back at the opposite edge of the bitmap.\n";
+         "that leaves comes back at the opposite edge of the bitmap. Sideways, a multicolour glyph (see\n"
+         "--mode) moves by one 2-bit pixel and takes in whole pairs.\n";
 }
 
 std::string DeriveDetails() {
@@ -90,7 +92,8 @@ std::string DeriveDetails() {
 std::string OverviewHelp(std::span<const SubcommandHelp> subcommands) {
   std::string out = "Usage: " + std::string(kCliName) + " COMMAND ARGS... [OPTIONS]\n" +
                     "       " + std::string(kCliName) + " --help | --version\n\n" +
-                    "Converts and edits Commodore 64 hi-res charsets the way the Kestrelix editor does.\n\n"
+                    "Converts and edits Commodore 64 charsets, hi-res and multicolour, the way the Kestrelix\n"
+                    "editor does.\n\n"
                     "Commands:\n";
   for (const SubcommandHelp& s : subcommands) {
     out += "  " + Padded(s.name, 10) + std::string(s.summary) + "\n";
@@ -105,7 +108,7 @@ std::string SubcommandHelpText(const SubcommandHelp& s) {
                     std::string(s.synopsis) + "\n\n" + std::string(s.summary) + ".\n\n";
   if (s.details) out += s.details() + "\n";
   out += std::string(kInputRules) + "\n";
-  if (s.writesOut) out += OutputHelp() + "\n";
+  if (s.writesOut) out += OutputHelp() + "\n" + ColourOptionsHelp() + "\n";
   out += kCommon;
   return out;
 }

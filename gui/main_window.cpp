@@ -152,6 +152,8 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(field);
     statusFields_[i] = field;
   }
+  noticeField_ = new StatusBarField(this);
+  statusBar()->addWidget(noticeField_, 1);
 }
 
 WindowMetrics MainWindow::CurrentMetrics() const {
@@ -233,6 +235,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   for (QLabel* field : statusFields_) {
     if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
   }
+  if (noticeField_->minimumHeight() != noticeField_->maximumHeight()) {
+    noticeField_->setFixedHeight(noticeField_->height());
+  }
 }
 
 void MainWindow::SyncStatusTexts() {
@@ -242,6 +247,10 @@ void MainWindow::SyncStatusTexts() {
     if (!texts[i] || shownStatus_[i] == *texts[i]) continue;
     shownStatus_[i] = *texts[i];
     statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
+  }
+  if (shownNotice_ != st.notice) {
+    shownNotice_ = st.notice;
+    noticeField_->setText(QString::fromStdString(shownNotice_));
   }
 }
 

@@ -56,12 +56,18 @@ const FontRecipe* RecipeFor(DerivedFontKind kind) {
   return nullptr;
 }
 
-Glyph Enlarge(const Glyph& source, const FontShape& shape, const Part& part) {
+// A multicolour source glyph is enlarged in its own pixels, two bits wide, so each pair is doubled whole.
+Glyph Enlarge(const Glyph& source, const FontShape& shape, const Part& part, GlyphMode mode) {
+  const int width = mode == GlyphMode::Multicolour ? 2 : 1;
+  const int pixels = 8 / width;
+  const unsigned mask = (1u << width) - 1;
+  const auto pixelAt = [&](int row, int column) { return (source[row] >> (8 - width * (column + 1))) & mask; };
   Glyph out{};
   for (int r = 0; r < kGlyphBytes; ++r)
-    for (int c = 0; c < 8; ++c)
-      if (GlyphPixel(source, part.column + c / shape.scaleX, part.row + r / shape.scaleY))
-        out[r] = static_cast<std::uint8_t>(out[r] | (0x80 >> c));
+    for (int c = 0; c < pixels; ++c) {
+      const unsigned pixel = pixelAt(part.row + r / shape.scaleY, part.column / width + c / shape.scaleX);
+      out[r] = static_cast<std::uint8_t>(out[r] | (pixel << (8 - width * (c + 1))));
+    }
   return out;
 }
 
@@ -82,14 +88,15 @@ inline constexpr std::array<int, kGlyphRows> kOneByTwoRowOrder{0, 2, 1, 3, 4, 6,
 
 }  // namespace
 
-void BuildDerivedFont(Charset& charset, GlyphStores& stores, DerivedFontKind kind) {
+void BuildDerivedFont(Charset& charset, GlyphStores& stores, DerivedFontKind kind, const GlyphModes& modes) {
   const FontRecipe* recipe = RecipeFor(kind);
   if (!recipe) return;
   const Charset source = charset;
   const FontShape& shape = *recipe->shape;
   for (int g = 0; g < kSourceGlyphs; ++g) {
     const Glyph s = GetGlyph(source, g);
-    for (int p = 0; p < shape.partCount; ++p) PutGlyph(charset, g + kSourceGlyphs * p, Enlarge(s, shape, shape.parts[p]));
+    for (int p = 0; p < shape.partCount; ++p)
+      PutGlyph(charset, g + kSourceGlyphs * p, Enlarge(s, shape, shape.parts[p], modes[g]));
   }
   ApplyReverse(charset, recipe->reverse);
   if (recipe->keepsRowInMemory) CopyRowToMemory(source, stores, 1);

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "model/charset.h"
+#include "ops/glyph_modes.h"
 #include "ops/glyph_stores.h"
 
 namespace kx {
@@ -23,8 +24,10 @@ enum class DerivedFontKind {
 // part to glyph g and its lower/right part to glyph g + 64 (for 2 x 2 the quarters go to g, g + 64,
 // g + 128, g + 192). The reversed 1 x 2 and 2 x 1 kinds then make glyphs 128-255 the reverse of the new
 // glyphs 0-127; the reversed 2 x 2 reverses all 256. The 2 x 1 and 2 x 2 kinds leave glyph row 2 as it
-// was on entry in the row memory and enable pasting from it. An unknown kind changes nothing.
-void BuildDerivedFont(Charset& charset, GlyphStores& stores, DerivedFontKind kind);
+// was on entry in the row memory and enable pasting from it. An unknown kind changes nothing. A source glyph
+// whose mode is multicolour has its two-bit pixels doubled, never split.
+void BuildDerivedFont(Charset& charset, GlyphStores& stores, DerivedFontKind kind,
+                      const GlyphModes& modes = kAllHiRes);
 
 enum class PreviewKind { None, OneByTwo, TwoByOne, TwoByTwo };
 

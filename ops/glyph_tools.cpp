@@ -25,7 +25,8 @@ bool RightButtonApplies(Tool tool) {
 
 Tool ApplyGlyphTool(CharsetStore& store, GlyphStores& stores, Tool tool, int glyph) {
   if (const auto transform = TransformOfTool(tool)) {
-    ApplyToGlyph(store.editor, *transform, glyph);
+    if (glyph >= 0 && glyph < kGlyphCount)
+      ApplyToGlyph(store.editor, *transform, glyph, GlyphModeOf(store.colours.mode, store.inks[glyph]));
     return tool;
   }
   if (tool == T::RestoreRomGlyph) {

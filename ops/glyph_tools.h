@@ -59,8 +59,8 @@ bool IsGlyphTool(Tool tool);
 // The right button applies only fill, reverse and clear.
 bool RightButtonApplies(Tool tool);
 
-// Applies `tool` to glyph n of the editor charset and returns the tool that is current afterwards: copy and
-// cut hand over to paste. Drawing tools change nothing.
+// Applies `tool` to glyph n of the editor charset, in the glyph's own mode, and returns the tool that is
+// current afterwards: copy and cut hand over to paste. Drawing tools change nothing.
 Tool ApplyGlyphTool(CharsetStore& store, GlyphStores& stores, Tool tool, int glyph);
 
 enum class GlyphKeyAction { Clear, Fill, Reverse };

@@ -9,23 +9,35 @@ namespace {
 
 using Byte = std::uint8_t;
 
-// Every byte with its bits in the opposite order, worked out once when compiling: a whole-charset flip
-// reverses 2048 bytes.
-constexpr std::array<Byte, 256> MakeReversedBytes() {
+// Every byte with its pixels in the opposite order, worked out once when compiling: a whole-charset flip
+// reverses 2048 bytes. W is the pixel width in bits: 1 for hi-res, 2 for a multicolour pair, whose own two
+// bits keep their order.
+template <int W>
+constexpr std::array<Byte, 256> MakeReversedPixels() {
   std::array<Byte, 256> table{};
+  constexpr int kPixels = 8 / W;
+  constexpr int kMask = (1 << W) - 1;
   for (int b = 0; b < 256; ++b) {
-    for (int i = 0; i < 8; ++i) table[b] = static_cast<Byte>(table[b] | (((b >> i) & 1) << (7 - i)));
+    for (int i = 0; i < kPixels; ++i)
+      table[b] = static_cast<Byte>(table[b] | (((b >> (i * W)) & kMask) << ((kPixels - 1 - i) * W)));
   }
   return table;
 }
-constexpr std::array<Byte, 256> kReversedBytes = MakeReversedBytes();
+template <int W>
+constexpr std::array<Byte, 256> kReversedPixels = MakeReversedPixels<W>();
 
-constexpr Byte ReverseBits(Byte b) { return kReversedBytes[b]; }
+template <int W>
+constexpr Byte ReversePixels(Byte b) { return kReversedPixels<W>[b]; }
 
-constexpr Byte ShiftRight(Byte b) { return static_cast<Byte>(b >> 1); }
-constexpr Byte ShiftLeft(Byte b) { return static_cast<Byte>(b << 1); }
-constexpr Byte RotateRight(Byte b) { return static_cast<Byte>((b >> 1) | ((b & 1) << 7)); }
-constexpr Byte RotateLeft(Byte b) { return static_cast<Byte>((b << 1) | (b >> 7)); }
+// Moves by one pixel of W bits; the shifts lose what leaves the byte, the rotations bring it back in.
+template <int W>
+constexpr Byte ShiftRight(Byte b) { return static_cast<Byte>(b >> W); }
+template <int W>
+constexpr Byte ShiftLeft(Byte b) { return static_cast<Byte>(b << W); }
+template <int W>
+constexpr Byte RotateRight(Byte b) { return static_cast<Byte>((b >> W) | (b << (8 - W))); }
+template <int W>
+constexpr Byte RotateLeft(Byte b) { return static_cast<Byte>((b << W) | (b >> (8 - W))); }
 constexpr Byte Invert(Byte b) { return static_cast<Byte>(b ^ 0xFF); }
 
 // Many transforms treat every row alike, or rows by their position alone.
@@ -44,20 +56,26 @@ Glyph PickRows(const Glyph& g, SourceFn source) {
   return out;
 }
 
-Glyph FlipHorizontal(const Glyph& g) { return EachRow(g, [](Byte b, int) { return ReverseBits(b); }); }
+template <int W>
+Glyph FlipHorizontal(const Glyph& g) { return EachRow(g, [](Byte b, int) { return ReversePixels<W>(b); }); }
 Glyph FlipVertical(const Glyph& g) { return PickRows(g, [](int r) { return 7 - r; }); }
 Glyph MirrorTopToBottom(const Glyph& g) { return PickRows(g, [](int r) { return r < 4 ? r : 7 - r; }); }
 Glyph MirrorBottomToTop(const Glyph& g) { return PickRows(g, [](int r) { return r < 4 ? 7 - r : r; }); }
+// The halves are four bits wide in both modes: four hi-res pixels or two multicolour ones.
+template <int W>
 Glyph MirrorLeftToRight(const Glyph& g) {
-  return EachRow(g, [](Byte b, int) { return static_cast<Byte>((b & 0xF0) | (ReverseBits(b) & 0x0F)); });
+  return EachRow(g, [](Byte b, int) { return static_cast<Byte>((b & 0xF0) | (ReversePixels<W>(b) & 0x0F)); });
 }
+template <int W>
 Glyph MirrorRightToLeft(const Glyph& g) {
-  return EachRow(g, [](Byte b, int) { return static_cast<Byte>((b & 0x0F) | (ReverseBits(b) & 0xF0)); });
+  return EachRow(g, [](Byte b, int) { return static_cast<Byte>((b & 0x0F) | (ReversePixels<W>(b) & 0xF0)); });
 }
 Glyph SlideDown(const Glyph& g) { return PickRows(g, [](int r) { return r + 7; }); }
 Glyph SlideUp(const Glyph& g) { return PickRows(g, [](int r) { return r + 1; }); }
-Glyph SlideLeft(const Glyph& g) { return EachRow(g, [](Byte b, int) { return RotateLeft(b); }); }
-Glyph SlideRight(const Glyph& g) { return EachRow(g, [](Byte b, int) { return RotateRight(b); }); }
+template <int W>
+Glyph SlideLeft(const Glyph& g) { return EachRow(g, [](Byte b, int) { return RotateLeft<W>(b); }); }
+template <int W>
+Glyph SlideRight(const Glyph& g) { return EachRow(g, [](Byte b, int) { return RotateRight<W>(b); }); }
 
 // new pixel(r, c) = old pixel(7 - c, r): the old top row becomes the new rightmost column.
 Glyph Rotate90(const Glyph& g) {
@@ -71,12 +89,17 @@ Glyph Rotate90(const Glyph& g) {
 Glyph Reverse(const Glyph& g) { return EachRow(g, [](Byte b, int) { return Invert(b); }); }
 
 // Italics and slants push rows by one pixel without wrapping: what leaves the cell is lost.
-Glyph Italicise(const Glyph& g) { return EachRow(g, [](Byte b, int r) { return r < 3 ? ShiftRight(b) : b; }); }
-Glyph SlantRight(const Glyph& g) {
-  return EachRow(g, [](Byte b, int r) { return r < 3 ? ShiftRight(b) : r > 5 ? ShiftLeft(b) : b; });
+template <int W>
+Glyph Italicise(const Glyph& g) {
+  return EachRow(g, [](Byte b, int r) { return r < 3 ? ShiftRight<W>(b) : b; });
 }
+template <int W>
+Glyph SlantRight(const Glyph& g) {
+  return EachRow(g, [](Byte b, int r) { return r < 3 ? ShiftRight<W>(b) : r > 5 ? ShiftLeft<W>(b) : b; });
+}
+template <int W>
 Glyph SlantLeft(const Glyph& g) {
-  return EachRow(g, [](Byte b, int r) { return r < 3 ? ShiftLeft(b) : r > 5 ? ShiftRight(b) : b; });
+  return EachRow(g, [](Byte b, int r) { return r < 3 ? ShiftLeft<W>(b) : r > 5 ? ShiftRight<W>(b) : b; });
 }
 Glyph Underline(const Glyph& g) { return EachRow(g, [](Byte b, int r) { return r == 7 ? Byte{0xFF} : b; }); }
 Glyph Strikethrough(const Glyph& g) { return EachRow(g, [](Byte b, int r) { return r == 3 ? Byte{0xFF} : b; }); }
@@ -84,35 +107,38 @@ Glyph Erase(const Glyph&) { return Glyph{}; }
 Glyph Fill(const Glyph&) { return Glyph{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}; }
 Glyph Unchanged(const Glyph& g) { return g; }
 
+// One row per transform: what it does to a hi-res glyph and to a multicolour one. The transforms that work
+// on whole rows or whole bytes mean the same in both; the horizontal ones move whole pixels of their mode;
+// nullptr marks a transform without a meaning on 4x8 pixels.
 struct TransformEntry {
   Transform transform;
-  GlyphTransformFn fn;
+  GlyphTransformFn hiRes;
+  GlyphTransformFn multicolour;
   const char* name;
 };
 
 // In the order of the enum; the names are the words the menus use for each family.
 constexpr std::array<TransformEntry, kTransformCount> kTransforms{{
-    {Transform::Italicise, Italicise, "Italicise"},
-    {Transform::SlantRight, SlantRight, "Slant Right"},
-    {Transform::SlantLeft, SlantLeft, "Slant Left"},
-    {Transform::Underline, Underline, "Underline"},
-    {Transform::Strikethrough, Strikethrough, "Strikethrough"},
-    {Transform::FlipHorizontal, FlipHorizontal, "Flip Horizontally"},
-    {Transform::FlipVertical, FlipVertical, "Flip Vertically"},
-    {Transform::MirrorTopToBottom, MirrorTopToBottom, "Mirror Top to Bottom"},
-    {Transform::MirrorBottomToTop, MirrorBottomToTop, "Mirror Bottom to Top"},
-    {Transform::MirrorLeftToRight, MirrorLeftToRight, "Mirror Left to Right"},
-    {Transform::MirrorRightToLeft, MirrorRightToLeft, "Mirror Right to Left"},
-    {Transform::SlideDown, SlideDown, "Slide Down"},
-    {Transform::SlideUp, SlideUp, "Slide Up"},
-    {Transform::SlideLeft, SlideLeft, "Slide Left"},
-    {Transform::SlideRight, SlideRight, "Slide Right"},
-    {Transform::Rotate90, Rotate90, "Rotate"},
-    {Transform::Reverse, Reverse, "Reverse"},
-    {Transform::Erase, Erase, "Erase"},
-    {Transform::Fill, Fill, "Fill"},
+    {Transform::Italicise, Italicise<1>, Italicise<2>, "Italicise"},
+    {Transform::SlantRight, SlantRight<1>, SlantRight<2>, "Slant Right"},
+    {Transform::SlantLeft, SlantLeft<1>, SlantLeft<2>, "Slant Left"},
+    {Transform::Underline, Underline, Underline, "Underline"},
+    {Transform::Strikethrough, Strikethrough, Strikethrough, "Strikethrough"},
+    {Transform::FlipHorizontal, FlipHorizontal<1>, FlipHorizontal<2>, "Flip Horizontally"},
+    {Transform::FlipVertical, FlipVertical, FlipVertical, "Flip Vertically"},
+    {Transform::MirrorTopToBottom, MirrorTopToBottom, MirrorTopToBottom, "Mirror Top to Bottom"},
+    {Transform::MirrorBottomToTop, MirrorBottomToTop, MirrorBottomToTop, "Mirror Bottom to Top"},
+    {Transform::MirrorLeftToRight, MirrorLeftToRight<1>, MirrorLeftToRight<2>, "Mirror Left to Right"},
+    {Transform::MirrorRightToLeft, MirrorRightToLeft<1>, MirrorRightToLeft<2>, "Mirror Right to Left"},
+    {Transform::SlideDown, SlideDown, SlideDown, "Slide Down"},
+    {Transform::SlideUp, SlideUp, SlideUp, "Slide Up"},
+    {Transform::SlideLeft, SlideLeft<1>, SlideLeft<2>, "Slide Left"},
+    {Transform::SlideRight, SlideRight<1>, SlideRight<2>, "Slide Right"},
+    {Transform::Rotate90, Rotate90, nullptr, "Rotate"},
+    {Transform::Reverse, Reverse, Reverse, "Reverse"},
+    {Transform::Erase, Erase, Erase, "Erase"},
+    {Transform::Fill, Fill, Fill, "Fill"},
 }};
-
 constexpr bool TableFollowsEnum() {
   for (int i = 0; i < kTransformCount; ++i)
     if (static_cast<int>(kTransforms[i].transform) != i) return false;
@@ -127,8 +153,19 @@ constexpr bool IsTransform(Transform t) {
 
 }  // namespace
 
-GlyphTransformFn TransformFunction(Transform t) {
-  return IsTransform(t) ? kTransforms[static_cast<int>(t)].fn : Unchanged;
+GlyphTransformFn TransformFunction(Transform t) { return TransformFunction(t, GlyphMode::HiRes); }
+
+GlyphTransformFn TransformFunction(Transform t, GlyphMode mode) {
+  if (!IsTransform(t)) return Unchanged;
+  const TransformEntry& entry = kTransforms[static_cast<int>(t)];
+  const GlyphTransformFn fn = mode == GlyphMode::Multicolour ? entry.multicolour : entry.hiRes;
+  return fn ? fn : Unchanged;
+}
+
+bool TransformActsOn(Transform t, GlyphMode mode) {
+  if (!IsTransform(t)) return false;
+  const TransformEntry& entry = kTransforms[static_cast<int>(t)];
+  return (mode == GlyphMode::Multicolour ? entry.multicolour : entry.hiRes) != nullptr;
 }
 
 const char* TransformName(Transform t) { return IsTransform(t) ? kTransforms[static_cast<int>(t)].name : ""; }

@@ -1,6 +1,9 @@
 #pragma once
 // The glyph transforms by name. Every transform is a pure function of one glyph's 8 bytes, so tables of
-// (transform, scope) drive the menu families, the row commands and the per-glyph tools alike.
+// (transform, scope) drive the menu families, the row commands and the per-glyph tools alike. A glyph is
+// transformed in its own pixels: eight one-bit pixels per row, or four two-bit multicolour pixels.
+
+#include <cstdint>
 
 #include "model/charset.h"
 
@@ -32,8 +35,20 @@ inline constexpr int kTransformCount = static_cast<int>(Transform::Fill) + 1;
 
 using GlyphTransformFn = Glyph (*)(const Glyph&);
 
-// The function that carries out `t`; a value outside the enum gets one that returns the glyph unchanged.
+// How a glyph's rows are read: eight one-bit pixels, or four multicolour pixels of two bits each (bits 7-6
+// the leftmost). Horizontal moves work on whole pixels, so a multicolour pair is never split.
+enum class GlyphMode : std::uint8_t { HiRes, Multicolour };
+
+// The function that carries out `t` on a hi-res glyph; a value outside the enum gets one that returns the
+// glyph unchanged.
 GlyphTransformFn TransformFunction(Transform t);
+
+// The function that carries out `t` on a glyph of `mode`. A transform without a meaning on that mode's
+// pixels (rotate on 4x8 multicolour pixels) gets one that returns the glyph unchanged.
+GlyphTransformFn TransformFunction(Transform t, GlyphMode mode);
+
+// False when `t` leaves glyphs of `mode` as they were because it has no meaning on their pixels.
+bool TransformActsOn(Transform t, GlyphMode mode);
 
 // The word the menus use for the transform's family ("Italicise", "Mirror Top to Bottom", "Rotate", ...);
 // "" for a value outside the enum.
@@ -44,5 +59,6 @@ const char* TransformName(Transform t);
 Glyph RomGlyph(int n);
 
 inline Glyph ApplyTransform(Transform t, const Glyph& g) { return TransformFunction(t)(g); }
+inline Glyph ApplyTransform(Transform t, GlyphMode mode, const Glyph& g) { return TransformFunction(t, mode)(g); }
 
 }  // namespace kx

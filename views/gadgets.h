@@ -87,6 +87,7 @@ struct StatusBarState {
   std::string hexNumber = "---";
   std::optional<int> romGlyph;
   std::string charsetInEditor = "CHARSET 1";
+  std::string notice;  // what the last edit wants told, after the fields; empty for none
 };
 
 inline constexpr std::array<int, 4> kStatusFieldWidths = {112, 26, 22, 70};

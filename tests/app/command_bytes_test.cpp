@@ -248,6 +248,41 @@ TEST(CommandBytes, SlidesWithoutWrapMovePixelsAcrossGlyphs) {
   }
 }
 
+// Row 0 of every glyph 1B (pairs 00 01 10 11); glyphs 33 and 40 have multicolour inks, the rest ink 1.
+// In multicolour mode each glyph of a command's scope follows its own ink; in hi-res mode the inks change
+// nothing. Glyph 32's and 33's row 0 afterwards, and the status notice.
+TEST(CommandBytes, MulticolourGlyphsFollowTheirOwnInks) {
+  struct Case {
+    DisplayMode mode;
+    CommandId id;
+    bool clickGlyph33;
+    std::uint8_t glyph32, glyph33;
+    std::string_view notice;
+  };
+  constexpr auto kMc = DisplayMode::Multicolour;
+  const Case cases[] = {
+      {kMc, 197, false, 0xD8, 0xE4, ""},                        // Flip Horizontally Row 2
+      {DisplayMode::HiRes, 197, false, 0xD8, 0xD8, ""},
+      {kMc, 321, false, 0x00, 0x1B, "2 multicolour glyphs left as they were"},  // Rotate Row 2
+      {kMc, 319, true, 0x1B, 0x1B, "1 multicolour glyphs left as they were"},   // the rotate tool
+      {kMc, 195, true, 0x1B, 0xE4, ""},                         // the horizontal flip tool
+      {kMc, cmd::SlideRightNoWrap, false, 0x8D, 0xC6, ""},
+      {DisplayMode::HiRes, cmd::SlideRightNoWrap, false, 0x8D, 0x8D, ""},
+      {kMc, 379, false, 0x03, 0x05, ""},                        // 2 x 1 Font From Current
+  };
+  for (const Case& c : cases) {
+    App app = AppWith(Filled(Glyph{0x1B}));
+    app.doc.store.colours.mode = c.mode;
+    app.doc.store.inks[33] = 9;
+    app.doc.store.inks[40] = 12;
+    RunCommand(app, c.id);
+    if (c.clickGlyph33) ClickGlyph(app, 33);
+    EXPECT_EQ(GetGlyph(app.doc.store.editor, 32)[0], c.glyph32) << c.id;
+    EXPECT_EQ(GetGlyph(app.doc.store.editor, 33)[0], c.glyph33) << c.id;
+    EXPECT_EQ(app.shell.status.notice, c.notice) << c.id;
+  }
+}
+
 TEST(CommandBytes, CompressKeepsGlyphsThatDifferOnlyInTheirLastByte) {
   App distinct = AppWith(LabelledCharset());
   RunCommand(distinct, cmd::Compress);

@@ -14,6 +14,7 @@
 #include "app/run_command.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/app/editor_clicks.h"
+#include "tests/io/temp_files.h"
 
 namespace kx {
 namespace {
@@ -21,6 +22,8 @@ namespace {
 using namespace testing_clicks;
 
 using namespace cli_testing;
+using testing_files::TempDir;
+using testing_files::WriteBytes;
 
 // The editor's items for one operation. Row N is rowOne + N - 1; 0 where the editor has no such item.
 struct EditorItems {
@@ -141,6 +144,44 @@ TEST(CliMatchesEditor, CompressAndEveryDerivedFont) {
   ExpectSame(start, {"derive", "2x1-reversed"}, cmd::Font2x1WithReverse);
   ExpectSame(start, {"derive", "2x2"}, cmd::Font2x2);
   ExpectSame(start, {"derive", "2x2-reversed"}, cmd::Font2x2Reversed);
+}
+
+// A multicolour sample: about half the glyphs have inks 8-15. Given the same mode and inks, the tool must
+// give the editor's bytes, and those must differ from its hi-res result, so the mode is seen to count.
+TEST(CliMatchesEditor, MulticolourCharsetWithTheEditorsModeAndInks) {
+  const TempDir dir;
+  GlyphInks inks{};
+  for (int n = 0; n < kGlyphCount; ++n) inks[n] = static_cast<std::uint8_t>((n * 5 + n / 16) % 16);
+  const std::string inksPath = dir.Path("inks.bin");
+  WriteBytes(inksPath, std::string(inks.begin(), inks.end()));
+  const Charset start = SampleCharset();
+  struct Case {
+    std::vector<std::string> words;
+    CommandId id;
+    std::optional<int> clickedGlyph = std::nullopt;
+  };
+  const Case cases[] = {
+      {{"apply", "flip-horizontal", "row:2"}, 197},
+      {{"apply", "slide-left", "all"}, 302},
+      {{"apply", "slant-right", "first4"}, 87},
+      {{"apply", "rotate", "last4"}, 329},
+      {{"apply", "mirror-left-to-right", "glyph:37"}, 243, 37},  // ink 11
+      {{"slide", "right"}, cmd::SlideRightNoWrap},
+      {{"derive", "2x2"}, cmd::Font2x2},
+  };
+  for (const Case& c : cases) {
+    App app;
+    app.doc.store.editor = start;
+    app.doc.store.colours.mode = DisplayMode::Multicolour;
+    app.doc.store.inks = inks;
+    RunCommand(app, c.id);
+    if (c.clickedGlyph) ClickGlyph(app, *c.clickedGlyph);
+    std::vector<std::string> words = c.words;
+    const Charset hiRes = CliResult(start, words);
+    words.insert(words.end(), {"--mode", "mc", "--colours", "6,2,5", "--inks", inksPath});
+    EXPECT_EQ(FirstDifference(CliResult(start, words), app.doc.store.editor), -1) << c.words[1];
+    EXPECT_NE(hiRes, app.doc.store.editor) << c.words[1];
+  }
 }
 
 }  // namespace

@@ -102,6 +102,35 @@ TEST(CliErrors, BadInputFailsOnOneLineWithStatusTwo) {
                  });
 }
 
+TEST(CliErrors, BadColourOptionsAreRefusedBeforeAnythingIsWritten) {
+  const TempDir dir;
+  const std::string path = dir.Dir();
+  WriteBytes(dir.Path("short.inks"), std::string(255, '\1'));
+  WriteBytes(dir.Path("long.inks"), std::string(257, '\1'));
+  std::string badInk(256, '\x0F');
+  badInk[200] = 16;
+  WriteBytes(dir.Path("bad.inks"), badInk);
+  ExpectFailures(dir, AsBytes(SampleCharset()), "in.chr", "out.chr",
+                 {
+                     {{"apply", "rotate", "all", "IN", "OUT", "--mode", "multi"}, 1,
+                      "unknown mode 'multi' (hires, mc or ecm)"},
+                     {{"slide", "up", "IN", "OUT", "--colours", "0,11,16"}, 1,
+                      "bad colours '0,11,16' ('16' is no colour 0-15)"},
+                     {{"apply", "rotate", "all", "IN", "OUT", "--colours", "0,11"}, 1,
+                      "bad colours '0,11' (at least three: D021,D022,D023)"},
+                     {{"apply", "rotate", "all", "IN", "OUT", "--colours", "1,2,3,4,5"}, 1,
+                      "bad colours '1,2,3,4,5' (at most four: D021,D022,D023,D024)"},
+                     {{"slide", "up", "IN", "OUT", "--inks", path + "short.inks"}, 2,
+                      path + "short.inks: an inks file holds 256 bytes, this one 255"},
+                     {{"slide", "up", "IN", "OUT", "--inks", path + "long.inks"}, 2,
+                      path + "long.inks: an inks file holds 256 bytes, this one more"},
+                     {{"apply", "rotate", "all", "IN", "OUT", "--inks", path + "bad.inks"}, 2,
+                      path + "bad.inks: ink 16 of glyph 200 is no colour 0-15"},
+                     {{"apply", "rotate", "all", "IN", "OUT", "--inks", path + "none.inks"}, 2,
+                      path + "none.inks: not found"},
+                 });
+}
+
 TEST(CliErrors, EmptyOrWrongSizedStandardInputIsBadInput) {
   for (const std::string& bytes : {std::string(), std::string(2051, '\0'), std::string(1000, '\0')}) {
     const CliRun run = RunCliWith({"convert", "-", "-"}, bytes);

@@ -12,6 +12,7 @@
 
 #include <utility>
 
+#include "app/run_command.h"
 #include "gui/canvas_widget.h"
 #include "gui/frame_pacer.h"
 #include "gui/main_window.h"
@@ -60,6 +61,28 @@ TEST(EditorCanvasInput, MovingOverTheCanvasNamesTheGlyphInTheStatusBar) {
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(canvas, &leave);
   EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER:  ---");
+}
+
+// Rotate has no meaning on a multicolour glyph: the click leaves it and the status bar says so, until the
+// next edit.
+TEST(EditorCanvasInput, RotatingAMulticolourGlyphTellsItWasLeftInTheStatusBar) {
+  App app;
+  app.doc.store.colours.mode = DisplayMode::Multicolour;
+  app.doc.store.inks[0] = 9;
+  const Glyph before = GetGlyph(app.doc.store.editor, 0);
+  MainWindow window(app);
+  RunCommand(app, 319);  // "Rotate Individual Chars"
+  CanvasWidget* canvas = window.EditorCanvas();
+  const int b = app.view.layout.blockSize;
+  const auto click = [&](QPoint at) {
+    SendMouse(canvas, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(canvas, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  };
+  click({b / 2, b / 2});
+  EXPECT_EQ(GetGlyph(app.doc.store.editor, 0), before);
+  EXPECT_EQ(window.NoticeField()->text().toStdString(), "1 multicolour glyphs left as they were");
+  click({8 * b + b / 2, b / 2});  // glyph 1, hi-res
+  EXPECT_EQ(window.NoticeField()->text().toStdString(), "");
 }
 
 // Plain moves sooner than a frame after the last one wait for the frame's end, but any other input comes

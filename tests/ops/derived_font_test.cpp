@@ -46,6 +46,35 @@ TEST(DerivedFonts, DoublingExamples) {
   EXPECT_EQ(GetGlyph(twoByTwo, 192), (Glyph{0x00, 0x00, 0x0C, 0x0C, 0xF0, 0xF0, 0x00, 0x00}));
 }
 
+// Row 0 of source glyphs 0 (multicolour) and 1 (hi-res) both 1B: the multicolour glyph's pairs 00 01 10 11
+// are doubled whole (00 00 01 01 | 10 10 11 11) into glyphs 0 and 64, the hi-res glyph's pixels one by one
+// into glyphs 1 and 65; the tall build only doubles rows.
+TEST(DerivedFonts, MulticolourSourceGlyphsDoubleTheirPairs) {
+  GlyphModes modes{};
+  modes[0] = GlyphMode::Multicolour;
+  struct Case {
+    DerivedFontKind kind;
+    std::uint8_t mcLeft, mcRight, hiResLeft, hiResRight;
+  };
+  const Case cases[] = {
+      {DerivedFontKind::TwoByOne, 0x05, 0xAF, 0x03, 0xCF},
+      {DerivedFontKind::TwoByTwo, 0x05, 0xAF, 0x03, 0xCF},
+      {DerivedFontKind::OneByTwo, 0x1B, 0x00, 0x1B, 0x00},
+  };
+  for (const Case& c : cases) {
+    Charset charset{};
+    charset[0] = 0x1B;
+    charset[8] = 0x1B;
+    GlyphStores stores;
+    BuildDerivedFont(charset, stores, c.kind, modes);
+    const int k = static_cast<int>(c.kind);
+    EXPECT_EQ(charset[0], c.mcLeft) << k;
+    EXPECT_EQ(charset[64 * 8], c.mcRight) << k;
+    EXPECT_EQ(charset[8], c.hiResLeft) << k;
+    EXPECT_EQ(charset[65 * 8], c.hiResRight) << k;
+  }
+}
+
 TEST(DerivedFonts, EmptyHalvesGiveEmptyGlyphs) {
   Charset c = Patterned();
   PutGlyph(c, 5, Glyph{0x18, 0x18, 0x18, 0x18});   // rows 4-7 empty

@@ -164,5 +164,66 @@ TEST(CharsetPicture, RejectsBuffersTooSmallForTheirStride) {
   EXPECT_EQ(picture[0], 0xFFFFFFu);  // untouched
 }
 
+// Glyphs 32 and 34 hi-res, 33 and 35 multicolour: each follows its own mode in one row command, and a
+// transform without a multicolour meaning leaves the multicolour ones and counts them.
+TEST(OperationScopes, RowOfMixedGlyphsFollowsEachGlyphsMode) {
+  GlyphModes modes{};
+  for (int n : {33, 35, 200}) modes[n] = GlyphMode::Multicolour;
+  const Glyph start{0x1B, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x80};
+  struct Case {
+    Transform transform;
+    std::uint8_t hiResRow0, multicolourRow0;
+    std::uint8_t hiResRow7, multicolourRow7;
+    int leftAlone;
+  };
+  const Case cases[] = {
+      {Transform::FlipHorizontal, 0xD8, 0xE4, 0x01, 0x02, 0},
+      {Transform::SlideRight, 0x8D, 0xC6, 0x40, 0x20, 0},
+      {Transform::Rotate90, 0x80, 0x1B, 0x01, 0x80, 2},
+  };
+  for (const Case& c : cases) {
+    Charset charset{};
+    for (int n = 32; n < 64; ++n) PutGlyph(charset, n, start);
+    PutGlyph(charset, 200, start);
+    EXPECT_EQ(ApplyToRows(charset, c.transform, 1, 1, modes), c.leftAlone) << TransformName(c.transform);
+    for (int n : {32, 34}) {
+      EXPECT_EQ(GetGlyph(charset, n)[0], c.hiResRow0) << TransformName(c.transform) << " glyph " << n;
+      EXPECT_EQ(GetGlyph(charset, n)[7], c.hiResRow7) << TransformName(c.transform) << " glyph " << n;
+    }
+    for (int n : {33, 35}) {
+      EXPECT_EQ(GetGlyph(charset, n)[0], c.multicolourRow0) << TransformName(c.transform) << " glyph " << n;
+      EXPECT_EQ(GetGlyph(charset, n)[7], c.multicolourRow7) << TransformName(c.transform) << " glyph " << n;
+    }
+    EXPECT_EQ(GetGlyph(charset, 200), start) << "outside the row";
+  }
+}
+
+// One pixel line of glyph row 0 with glyphs 0, 2 and 31 multicolour and the rest hi-res: every glyph moves
+// by one of its own pixels, and the pixel crossing between modes keeps its colour source.
+TEST(OperationScopes, CharsetSlideSidewaysNeverSplitsPairs) {
+  GlyphModes modes{};
+  for (int n : {0, 2, 31}) modes[n] = GlyphMode::Multicolour;
+  Charset start{};
+  start[0 * 8] = 0x1B;   // pairs 00 01 10 11
+  start[1 * 8] = 0x81;   // hi-res, both edge pixels set
+  start[2 * 8] = 0x40;   // pair 01 on the left
+  start[31 * 8] = 0x02;  // pair 10 on the right
+  struct Case {
+    SlideDirection direction;
+    std::uint8_t g0, g1, g2, g3, g30, g31;
+  };
+  const Case cases[] = {
+      {SlideDirection::Right, 0x86, 0xC0, 0xD0, 0x00, 0x00, 0x00},
+      {SlideDirection::Left, 0x6F, 0x03, 0x00, 0x00, 0x00, 0x08},
+  };
+  for (const Case& c : cases) {
+    Charset charset = start;
+    SlideCharsetNoWrap(charset, c.direction, modes);
+    const std::uint8_t got[] = {charset[0], charset[8], charset[16], charset[24], charset[30 * 8], charset[31 * 8]};
+    const std::uint8_t want[] = {c.g0, c.g1, c.g2, c.g3, c.g30, c.g31};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], want[i]) << static_cast<int>(c.direction) << " place " << i;
+  }
+}
+
 }  // namespace
 }  // namespace kx
