@@ -23,13 +23,17 @@ Charset CharsetFromPixels(std::span<const std::uint32_t> pixels, int stride) {
   return charset;
 }
 
+std::array<std::uint8_t, 4> PairColours(std::uint8_t ink, const CharsetColours& colours) {
+  const auto colour = [](int c) { return static_cast<std::uint8_t>(c % kPaletteSize); };
+  return {colour(colours.registers[kBackground0]), colour(colours.registers[kMulticolour1]),
+          colour(colours.registers[kMulticolour2]), colour(ink & ~kMulticolourBit)};
+}
+
 RowColours DecodeGlyphRow(std::uint8_t bits, std::uint8_t ink, const CharsetColours& colours, int background) {
   RowColours out;
   if (IsMulticolourGlyph(colours.mode, ink)) {
-    const std::array<std::uint8_t, 4> pairs{colours.registers[kBackground0], colours.registers[kMulticolour1],
-                                            colours.registers[kMulticolour2],
-                                            static_cast<std::uint8_t>(ink & ~kMulticolourBit)};
-    for (int p = 0; p < 4; ++p) out[2 * p] = out[2 * p + 1] = pairs[(bits >> (6 - 2 * p)) & 3] % kPaletteSize;
+    const std::array<std::uint8_t, 4> pairs = PairColours(ink, colours);
+    for (int p = 0; p < 4; ++p) out[2 * p] = out[2 * p + 1] = pairs[(bits >> (6 - 2 * p)) & 3];
     return out;
   }
   const auto set = static_cast<std::uint8_t>(ink % kPaletteSize);

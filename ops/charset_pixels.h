@@ -31,6 +31,9 @@ Charset CharsetFromPixels(std::span<const std::uint32_t> pixels, int stride);
 using RowColours = std::array<std::uint8_t, kGlyphBytes>;
 RowColours DecodeGlyphRow(std::uint8_t bits, std::uint8_t ink, const CharsetColours& colours, int background);
 
+// The colour numbers a multicolour glyph with this ink shows for the bit pairs 00, 01, 10 and 11.
+std::array<std::uint8_t, 4> PairColours(std::uint8_t ink, const CharsetColours& colours);
+
 // What one 8x8 cell of a picture shows: the glyph whose bytes are drawn there and the background register,
 // or nothing but $D021 when `shown` is false.
 struct GlyphCell {

@@ -74,9 +74,11 @@ void DrawByte(const std::array<std::uint32_t, kGlyphBytes>& mask, std::uint32_t 
   std::memcpy(out, row.data(), sizeof row);
 }
 
-// Glyph row pixels from their colour numbers.
-void DrawColours(const RowColours& colours, const Palette& packed, std::uint32_t* out) {
-  for (int x = 0; x < kGlyphBytes; ++x) out[x] = packed[colours[x]];
+// A multicolour glyph row: each bit pair, from the left, as two pixels of its word.
+void DrawPairs(std::uint8_t bits, const std::array<std::uint32_t, 4>& words, std::uint32_t* out) {
+  std::array<std::uint32_t, kGlyphBytes> row;
+  for (int p = 0; p < 4; ++p) row[2 * p] = row[2 * p + 1] = words[(bits >> (6 - 2 * p)) & 3];
+  std::memcpy(out, row.data(), sizeof row);
 }
 
 // Redraws glyph n of both charset images from its bytes, ink and the charset's colours.
@@ -89,10 +91,16 @@ void DrawGlyphCell(const CharsetStore& store, int n, const Palette& packed, cons
     return cell.shown ? store.editor[static_cast<std::size_t>(n) * kGlyphBytes + y] : std::uint8_t{0};
   };
   if (IsMulticolourGlyph(store.colours.mode, ink)) {
+    // The decoder's pair colours looked up once per glyph, so a row costs what a hi-res one does.
+    const std::array<std::uint8_t, 4> pairs = PairColours(ink, store.colours);
+    std::array<std::uint32_t, 4> lit, dim;
+    for (int n = 0; n < 4; ++n) {
+      lit[n] = packed[pairs[n]];
+      dim[n] = faded[pairs[n]];
+    }
     for (int y = 0; y < kGlyphBytes; ++y) {
-      const RowColours colours = DecodeGlyphRow(rowBits(y), ink, store.colours, cell.background);
-      DrawColours(colours, packed, p.charset.Row(y0 + y) + x0);
-      DrawColours(colours, faded, p.fadedCharset.Row(y0 + y) + x0);
+      DrawPairs(rowBits(y), lit, p.charset.Row(y0 + y) + x0);
+      DrawPairs(rowBits(y), dim, p.fadedCharset.Row(y0 + y) + x0);
     }
     return;
   }
