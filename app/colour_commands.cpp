@@ -33,7 +33,9 @@ void EditCharsetColours(App& app) {
 void ToggleMulticolourGlyph(App& app, int glyph) {
   if (app.doc.store.colours.mode != DisplayMode::Multicolour) return;
   BeginEdit(app, RedoEntries::Keep);
-  for (int g : GlyphsForKey(app.view.editing.selection, glyph)) app.doc.store.inks[static_cast<std::size_t>(g)] ^= kMulticolourBit;
+  for (int g : GlyphsForKey(app.view.editing.selection, glyph)) {
+    app.doc.store.inks[static_cast<std::size_t>(g)] ^= kMulticolourBit;
+  }
   EndEdit(app);
 }
 

@@ -40,9 +40,9 @@ ColoursDialog::ColoursDialog(const ColourChoice& current, QWidget* parent) : QDi
   auto* form = new QFormLayout(this);
   const char* labels[] = {"Background ($D021)", "Multicolour 1 / background 1 ($D022)",
                           "Multicolour 2 / background 2 ($D023)", "Background 3 ($D024)"};
-  for (int r = 0; r < 4; ++r) {
-    pickers_[static_cast<std::size_t>(r)] = ColourPicker(current.registers[static_cast<std::size_t>(r)], PickerName(r), this);
-    form->addRow(QString::fromLatin1(labels[r]), pickers_[static_cast<std::size_t>(r)]);
+  for (std::size_t r = 0; r < 4; ++r) {
+    pickers_[r] = ColourPicker(current.registers[r], PickerName(static_cast<int>(r)), this);
+    form->addRow(QString::fromLatin1(labels[r]), pickers_[r]);
   }
   // Inks 8-15 make a glyph multicolour in multicolour mode: its pair 11 then shows ink - 8.
   pickers_[kInkPicker] = ColourPicker(current.ink, PickerName(kInkPicker), this);
@@ -55,8 +55,7 @@ ColoursDialog::ColoursDialog(const ColourChoice& current, QWidget* parent) : QDi
 
 ColourChoice ColoursDialog::Choice() const {
   ColourChoice choice = current_;
-  for (int r = 0; r < 4; ++r)
-    choice.registers[static_cast<std::size_t>(r)] = static_cast<std::uint8_t>(pickers_[static_cast<std::size_t>(r)]->currentIndex());
+  for (std::size_t r = 0; r < 4; ++r) choice.registers[r] = static_cast<std::uint8_t>(pickers_[r]->currentIndex());
   choice.ink = static_cast<std::uint8_t>(pickers_[kInkPicker]->currentIndex());
   return choice;
 }

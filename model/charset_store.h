@@ -64,8 +64,8 @@ CharsetStore MakeStartupStore();
 // "Kestrelix 1.0 (x64) - " + name + (" <unsaved>" when modified).
 std::string UpdateTitle(CharsetStore& store);
 
-// Exchanges the editor charset with the one in memory, each with its own flags, inks and colours. The undo histories live in
-// the document and change places in its SwapCharsets.
+// Exchanges the editor charset with the one in memory, each with its own flags, inks and colours. The undo
+// histories live in the document and change places in its SwapCharsets.
 void SwapCharsets(CharsetStore& store);
 
 // The name of the charset in memory (the slot that is not in the editor).

@@ -24,8 +24,9 @@ struct Snapshot {
 };
 
 // The newest snapshot is kept whole; each older one only as a record of the glyphs and inks in which it
-// differs from the one above it (and its colours when they differ), with its own flag and generation. Neighbouring snapshots of one charset
-// lie one edit apart, so a one-pixel edit keeps one glyph and a whole-charset command at most all 256.
+// differs from the one above it (and its colours when they differ), with its own flag and generation.
+// Neighbouring snapshots of one charset lie one edit apart, so a one-pixel edit keeps one glyph and a
+// whole-charset command at most all 256.
 // Records are taken between the stored snapshots, never against the charset outside, so whatever changes
 // the charset between pushes (a load, an import) cannot make a popped snapshot differ from the one pushed.
 class SnapshotStack {
