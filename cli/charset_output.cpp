@@ -72,15 +72,12 @@ std::optional<std::uint16_t> ParseAddress(std::string_view text) {
   return static_cast<std::uint16_t>(value);
 }
 
-// The dump picture: the charset drawn as the editor draws it (set pixels in each glyph's ink, clear ones
-// black; by default every ink is the start-up foreground colour), every pixel doubled.
-// TODO(colour pictures): multicolour and extended background charsets are still drawn hi-res here. The
-// shared pixel decoder that draws the editor's pictures by mode takes `settings.colours` and
-// `settings.inks` at this one place once it is in the pictures layer.
+// The dump picture: the charset drawn as the editor draws it in the chosen mode and colours (by default
+// hi-res, set pixels in each glyph's ink, clear ones black), every pixel doubled.
 Image DumpOf(const Charset& charset, const OutputSettings& settings) {
   Image picture(kCharsetWidth, kCharsetHeight);
   PixelsFromCharset(charset, settings.inks, MakePalette(),
-                    {picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
+                    {picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride(), settings.colours);
   return DumpPicture(picture);
 }
 
