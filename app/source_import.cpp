@@ -59,6 +59,8 @@ void Settle(ImportOutcome& outcome, SourceResult<GlyphBytes> glyphs, const std::
       outcome.problem = ImportProblemText(refusal->reason);
     } else {
       outcome.result = std::get<PlacedGlyphs>(placed).charset;
+      outcome.firstGlyph = std::get<PlacedGlyphs>(placed).firstGlyph;
+      outcome.glyphCount = std::get<PlacedGlyphs>(placed).glyphCount;
     }
   }
   outcome.preview = ComposeCharsetPreview(outcome.result.value_or(outcome.base), outcome.look);
@@ -159,6 +161,14 @@ std::string CharPadFacts(const CharPadChoices& c) {
   return facts + (c.multicolour ? ", multicolour" : ", hi-res");
 }
 
+std::string ColoursFact(const SourceColours& c) {
+  static constexpr std::array<const char*, 3> kModes{"hi-res", "multicolour", "extended background"};
+  const auto& r = c.colours.registers;
+  return std::string("\nColours: ") + kModes[static_cast<std::size_t>(c.colours.mode)] + " mode, $D021-$D024 " +
+         std::to_string(r[0]) + " " + std::to_string(r[1]) + " " + std::to_string(r[2]) + " " + std::to_string(r[3]) +
+         ", inks from " + c.origin;
+}
+
 // Examines the file as `kind`; the facts stay empty and the problem says why when it is no such thing.
 void Examine(SourceImport& s, SourceKind kind) {
   s.kind = kind;
@@ -177,7 +187,7 @@ void Examine(SourceImport& s, SourceKind kind) {
     auto examined = ExamineSnapshot(file);
     if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
     s.snapshot = std::get<SnapshotChoices>(std::move(examined));
-    s.outcome.facts = SnapshotFacts(s.snapshot);
+    s.outcome.facts = SnapshotFacts(s.snapshot) + ColoursFact(s.snapshot.taken);
     const auto& bg = s.snapshot.background;
     // Extended colour picks each cell's background by its screen code; glyphs show on $D021 in hi-res.
     s.outcome.look = C64Look(s.snapshot.mode == VicMode::Multicolour, bg[0], bg[1], bg[2], InkOn(bg[0]));
@@ -185,7 +195,7 @@ void Examine(SourceImport& s, SourceKind kind) {
     auto examined = ExamineCharPad(file);
     if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
     s.charPad = std::get<CharPadChoices>(std::move(examined));
-    s.outcome.facts = CharPadFacts(s.charPad);
+    s.outcome.facts = CharPadFacts(s.charPad) + ColoursFact(s.charPad.taken);
     const auto& c = s.charPad.colours;
     // A multicolour character's 11 pairs take the low three bits of its colour, as on the C64.
     if (s.charPad.multicolour) s.outcome.look = C64Look(true, c[0], c[1], c[2], c[3] & 7);
@@ -229,6 +239,7 @@ SourceResult<SourceImport> OpenSourceImport(std::string path, std::vector<std::u
   // project is refused.
   if (state.outcome.facts.empty() && kind == SourceKind::Program) Examine(state, SourceKind::Raw);
   if (state.outcome.facts.empty()) return SourceRefusal{state.outcome.problem};
+  state.takeColours = OfferedColours(state) != nullptr;
   Update(state);
   return state;
 }
@@ -236,8 +247,18 @@ SourceResult<SourceImport> OpenSourceImport(std::string path, std::vector<std::u
 void SetSourceKind(SourceImport& state, SourceKind kind) {
   if (std::ranges::find(kDialogSourceKinds, kind) == std::end(kDialogSourceKinds)) return;
   Examine(state, kind);
+  state.takeColours = OfferedColours(state) != nullptr;
   Update(state);
 }
+
+const SourceColours* OfferedColours(const SourceImport& state) {
+  if (state.outcome.facts.empty()) return nullptr;
+  if (state.kind == SourceKind::Snapshot) return &state.snapshot.taken;
+  if (state.kind == SourceKind::CharPad) return &state.charPad.taken;
+  return nullptr;
+}
+
+void SetSourceTakeColours(SourceImport& state, bool take) { state.takeColours = take && OfferedColours(state); }
 
 void SetSourceField(SourceImport& state, SourceField field, std::string text) {
   switch (field) {
@@ -330,6 +351,23 @@ void SetSheetFirstGlyph(SheetImport& state, std::string text) {
 void ApplyImportedCharset(App& app, const Charset& charset) {
   BeginEdit(app, RedoEntries::Drop);
   app.doc.store.editor = charset;
+  EndEdit(app);
+}
+
+void ApplySourceImport(App& app, const SourceImport& state) {
+  const SourceColours* colours = state.takeColours ? OfferedColours(state) : nullptr;
+  if (!state.outcome.result) return;
+  BeginEdit(app, RedoEntries::Drop);
+  CharsetStore& store = app.doc.store;
+  store.editor = *state.outcome.result;
+  if (colours) {
+    store.colours = colours->colours;
+    // The source's glyphs are its first ones from the address on; the inks follow them to the first glyph.
+    const auto count = std::min<std::size_t>(static_cast<std::size_t>(state.outcome.glyphCount), colours->inks.size());
+    for (std::size_t n = 0; n < count; ++n) {
+      store.inks[static_cast<std::size_t>(state.outcome.firstGlyph) + n] = colours->inks[n];
+    }
+  }
   EndEdit(app);
 }
 

@@ -8,8 +8,8 @@
 namespace kx {
 namespace {
 
-// One fact: a text (quoted in JSON), a number, or a list of lists of numbers.
-using Value = std::variant<std::string, long long, std::vector<std::vector<int>>>;
+// One fact: a text (quoted in JSON), a number, a list of numbers, or a list of lists of numbers.
+using Value = std::variant<std::string, long long, std::vector<int>, std::vector<std::vector<int>>>;
 using Facts = std::vector<std::pair<std::string, Value>>;
 
 std::string JsonString(const std::string& text) {
@@ -45,6 +45,11 @@ std::string Groups(const std::vector<std::vector<int>>& groups, bool json) {
 std::string Shown(const Value& value, bool json) {
   if (const auto* text = std::get_if<std::string>(&value)) return json ? JsonString(*text) : *text;
   if (const auto* number = std::get_if<long long>(&value)) return std::to_string(*number);
+  if (const auto* list = std::get_if<std::vector<int>>(&value)) {
+    std::string out;
+    for (const int n : *list) out += (out.empty() ? "" : json ? "," : " ") + std::to_string(n);
+    return json ? "[" + out + "]" : out;
+  }
   return Groups(std::get<std::vector<std::vector<int>>>(value), json);
 }
 
@@ -75,6 +80,15 @@ Facts FactsOf(const std::string& path, const CharsetInput& input) {
     facts.emplace_back("characters", static_cast<long long>(c->charCount));
     facts.emplace_back("multicolour", std::string(c->multicolour ? "yes" : "no"));
     facts.emplace_back("colours", Colours(c->colours));
+  }
+  if (const auto& c = reading.facts.colours) {
+    // The mode and registers in the form --mode and --colours take them, and the inks of the glyphs filled.
+    const auto& r = c->colours.registers;
+    facts.emplace_back("mode", std::string(DisplayModeName(c->colours.mode)));
+    facts.emplace_back("registers", std::to_string(r[0]) + "," + std::to_string(r[1]) + "," + std::to_string(r[2]) +
+                                        "," + std::to_string(r[3]));
+    facts.emplace_back("inks from", c->origin);
+    if (!c->inks.empty()) facts.emplace_back("inks", std::vector<int>(c->inks.begin(), c->inks.end()));
   }
   if (const auto& sheet = reading.facts.sheet) {
     char paper[8];

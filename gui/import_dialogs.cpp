@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "gui/canvas_widget.h"
@@ -99,6 +100,13 @@ SourceImportDialog::SourceImportDialog(QWidget* parent, SourceImport& state)
       Refresh();
     });
   }
+  takeColours_ = new QCheckBox("Take colours and mode", this);
+  takeColours_->setObjectName("takeColours");
+  form_->addRow("", takeColours_);
+  connect(takeColours_, &QCheckBox::toggled, this, [this](bool on) {
+    SetSourceTakeColours(state_, on);
+    Refresh();
+  });
   Refresh();
 }
 
@@ -107,6 +115,10 @@ void SourceImportDialog::Refresh() {
   for (int field = 0; field < 4; ++field) {
     form_->setRowVisible(field + 1, UsesField(state_, static_cast<SourceField>(field)));
   }
+  // The tick follows the state (a new kind turns it on or off); setting it back raises no toggle.
+  const QSignalBlocker quiet(takeColours_);
+  takeColours_->setChecked(state_.takeColours);
+  form_->setRowVisible(takeColours_, OfferedColours(state_) != nullptr);
   ShowOutcome(state_.outcome);
 }
 

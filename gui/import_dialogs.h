@@ -7,6 +7,7 @@
 
 #include "app/import_dialogs.h"
 
+class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
@@ -34,7 +35,8 @@ class ImportDialogBase : public QDialog {
   QLabel* problem_ = nullptr;
 };
 
-// Object names for tests: "kind" (combo box), "address", "offset", "count", "firstGlyph" (line edits).
+// Object names for tests: "kind" (combo box), "address", "offset", "count", "firstGlyph" (line edits),
+// "takeColours" (check box).
 class SourceImportDialog : public ImportDialogBase {
  public:
   SourceImportDialog(QWidget* parent, SourceImport& state);
@@ -42,6 +44,7 @@ class SourceImportDialog : public ImportDialogBase {
  private:
   void Refresh();
   SourceImport& state_;
+  QCheckBox* takeColours_ = nullptr;
 };
 
 // Object names for tests: "paper" (line edit), "pickPaper" (button), "unique" (check box), "firstGlyph".

@@ -218,6 +218,11 @@ SourceResult<SourceReading> ReadCharsetSource(ByteSpan file, std::string_view pa
     count = *request.glyphs;
   }
   glyphs.resize(static_cast<std::size_t>(count) * kGlyphBytes);
+  if (reading.facts.snapshot) reading.facts.colours = reading.facts.snapshot->taken;
+  if (reading.facts.charPad) reading.facts.colours = reading.facts.charPad->taken;
+  if (reading.facts.colours && !reading.facts.colours->inks.empty()) {
+    reading.facts.colours->inks.resize(static_cast<std::size_t>(count));
+  }
   auto placed = PlaceGlyphs(Charset{}, glyphs, first);
   if (const auto* refusal = Refused(placed)) return *refusal;
   reading.placed = std::get<PlacedGlyphs>(placed);

@@ -62,6 +62,9 @@ struct SourceFacts {
   std::optional<SnapshotChoices> snapshot;  // its RAM left empty
   std::optional<CharPadChoices> charPad;
   std::optional<SheetCut> sheet;             // its glyphs left empty
+  // A snapshot's or project's mode and registers, and the inks of the glyphs placed (the first one's
+  // first).
+  std::optional<SourceColours> colours;
 };
 
 struct SourceReading {

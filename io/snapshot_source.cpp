@@ -22,6 +22,8 @@ constexpr std::size_t kRamOffset = 4;
 constexpr std::size_t kCiaPortA = 0;
 constexpr std::size_t kCiaDirectionA = 2;
 constexpr int kVicRegisters = 64;
+constexpr std::size_t kColourRamBytes = 0x400;
+constexpr std::size_t kScreenCells = 1000;
 
 // Where each known VIC-II module keeps its 64 registers, counted from the end of the module header.
 struct VicLayout {
@@ -29,18 +31,20 @@ struct VicLayout {
   int major;
   int minor;
   std::size_t registersAt;
+  std::size_t colourRamAt;
 };
 // The VICE manual does not describe module contents; these places come from VICE's own snapshot writers,
 // read for the layout only. x64 (old VIC-II emulation), module 1.1 from VICE 2.4 through 3.x and 1.0 as
 // older releases wrote it: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes, 40
 // matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster line
 // come first (1.1 only adds fields after the registers). x64sc (cycle-exact VIC-II), module 1.1 in every
-// version from 2.4 through 3.x: one byte of chip model, then the registers. No other VIC-II module
-// version of a C64 was found written by these versions; any other is refused.
+// version from 2.4 through 3.x: one byte of chip model, then the registers, then 692 bytes of raster,
+// fetch, draw-buffer, light-pen and border state, then the colour RAM. No other VIC-II module version of a
+// C64 was found written by these versions; any other is refused.
 constexpr std::array<VicLayout, 3> kVicLayouts{{
-    {"C64", 1, 0, 1119},
-    {"C64", 1, 1, 1119},
-    {"C64SC", 1, 1, 1},
+    {"C64", 1, 0, 1119, 43},
+    {"C64", 1, 1, 1119, 43},
+    {"C64SC", 1, 1, 1, 757},
 }};
 
 struct Module {
@@ -77,6 +81,37 @@ VicMode ModeOf(std::uint8_t d011, std::uint8_t d016) {
   if (extended) return VicMode::ExtendedColour;
   if (bitmap) return multicolour ? VicMode::MulticolourBitmap : VicMode::Bitmap;
   return multicolour ? VicMode::Multicolour : VicMode::HiRes;
+}
+
+DisplayMode DisplayModeOf(std::uint8_t d011, std::uint8_t d016) {
+  if (d011 & 0x40) return DisplayMode::ExtendedBackground;
+  return (d016 & 0x10) ? DisplayMode::Multicolour : DisplayMode::HiRes;
+}
+
+// The colour of each glyph as the text screen shows it: per glyph the colour RAM nibble of most of its
+// cells (the lowest colour on a tie), and for a glyph on no cell the screen's most common colour.
+std::vector<std::uint8_t> ScreenInks(const SnapshotChoices& c, std::uint8_t d018, ByteSpan colourRam) {
+  const std::uint32_t screen = c.bankAddress + ((d018 >> 4) & 15u) * 0x400u;
+  // Banks 0 and 2 see the character ROM at $1000-$1FFF, screen or not.
+  const bool rom = (c.bank == 0 || c.bank == 2) && (screen & 0x3000) == 0x1000;
+  const std::uint8_t* codes = rom ? RomBytes().data() + (screen & 0x0C00) : c.ram.data() + screen;
+  std::array<std::array<int, 16>, kGlyphCount> counts{};
+  std::array<int, 16> overall{};
+  for (std::size_t cell = 0; cell < kScreenCells; ++cell) {
+    const int glyph = c.mode == VicMode::ExtendedColour ? codes[cell] & 63 : codes[cell];
+    const int colour = colourRam[cell] & 15;
+    ++counts[static_cast<std::size_t>(glyph)][static_cast<std::size_t>(colour)];
+    ++overall[static_cast<std::size_t>(colour)];
+  }
+  auto mostCommon = [](const std::array<int, 16>& tally) {
+    return static_cast<std::uint8_t>(std::ranges::max_element(tally) - tally.begin());
+  };
+  const std::uint8_t fallback = mostCommon(overall);
+  std::vector<std::uint8_t> inks(kGlyphCount);
+  for (std::size_t n = 0; n < inks.size(); ++n) {
+    inks[n] = std::ranges::all_of(counts[n], [](int k) { return k == 0; }) ? fallback : mostCommon(counts[n]);
+  }
+  return inks;
 }
 
 }  // namespace
@@ -135,7 +170,7 @@ SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
   }
   if (memory->body.size() < kRamOffset + kRamBytes) return SourceRefusal{"the snapshot's C64MEM module is cut short"};
   if (cia->body.size() <= kCiaDirectionA) return SourceRefusal{"the snapshot's CIA2 module is cut short"};
-  if (vic->body.size() < layout->registersAt + kVicRegisters) {
+  if (vic->body.size() < std::max(layout->registersAt + kVicRegisters, layout->colourRamAt + kColourRamBytes)) {
     return SourceRefusal{"the snapshot's VIC-II module is cut short"};
   }
   choices.vicMajor = vic->major;
@@ -155,6 +190,16 @@ SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
   choices.mode = ModeOf(regs[0x11], regs[0x16]);
   choices.border = regs[0x20] & 15;
   for (int i = 0; i < 4; ++i) choices.background[i] = regs[0x21 + i] & 15;
+
+  SourceColours& taken = choices.taken;
+  taken.colours.mode = DisplayModeOf(regs[0x11], regs[0x16]);
+  for (int i = 0; i < 4; ++i) taken.colours.registers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(choices.background[i]);
+  if (choices.mode == VicMode::Bitmap || choices.mode == VicMode::MulticolourBitmap) {
+    taken.origin = "no inks: the VIC-II shows a bitmap, not the charset";
+  } else {
+    taken.inks = ScreenInks(choices, regs[0x18], vic->body.subspan(layout->colourRamAt, kColourRamBytes));
+    taken.origin = "colour RAM of the screen at " + HexAddress(choices.bankAddress + ((regs[0x18] >> 4) & 15u) * 0x400u);
+  }
   return choices;
 }
 

@@ -163,6 +163,7 @@ void MakeSourceSeeds(const fs::path& root) {
   source_files::SnapshotContents x64sc;
   x64sc.machine = "C64SC";
   x64sc.registersAt = 1;
+  x64sc.colourRamAt = 757;
   x64sc.ram.assign(0x10000, 0x3C);
   SaveWithBrokenCopies(root / "snapshot_source", "x64", source_files::Snapshot({}), 0.0005);
   SaveWithBrokenCopies(root / "snapshot_source", "x64sc", source_files::Snapshot(x64sc), 0.0009);

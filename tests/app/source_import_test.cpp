@@ -165,6 +165,48 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
   EXPECT_EQ(importDialogs.runs, 7);
 }
 
+TEST_F(SourceImportTest, TakeColoursAndModeSetsThemInTheSameStep) {
+  // Screen codes 0-3 in colours 8-11 over and over: glyphs 0-3 take those, the others the lowest of the
+  // four equally common colours.
+  source_files::SnapshotContents shot = MulticolourSnapshot();
+  shot.d018 = 0x1C;  // screen at $0400
+  for (int cell = 0; cell < 1000; ++cell) {
+    shot.ram[0x400 + static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(cell % 4);
+    shot.colourRam[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(8 + cell % 4);
+  }
+  const struct {
+    bool take;
+    CharsetColours colours;
+    std::vector<std::uint8_t> inks;  // of glyphs 0-7
+  } cases[] = {
+      {true, {DisplayMode::Multicolour, {6, 1, 2, 3}}, {1, 1, 8, 9, 10, 11, 8, 8}},
+      {false, {}, {1, 1, 1, 1, 1, 1, 1, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.take);
+    app.doc.store = before;
+    app.doc.history = UndoHistory();
+    importDialogs.sourceScripts.push_back([&](SourceImport& state) {
+      EXPECT_TRUE(state.takeColours);  // on by default: a snapshot has colours
+      EXPECT_NE(state.outcome.facts.find("Colours: multicolour mode, $D021-$D024 6 1 2 3, inks from colour RAM of "
+                                         "the screen at $0400"),
+                std::string::npos)
+          << state.outcome.facts;
+      SetSourceTakeColours(state, c.take);
+      return Typed({{SourceField::FirstGlyph, "2"}})(state);
+    });
+    Choose("game.vsf", AsText(source_files::Snapshot(shot)));
+    RunCommand(app, cmd::ImportFromSource);
+    ExpectImported(2, 254, {{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7}});
+    EXPECT_EQ(app.doc.store.colours, c.colours);
+    EXPECT_EQ(std::vector<std::uint8_t>(app.doc.store.inks.begin(), app.doc.store.inks.begin() + 8), c.inks);
+    // One Undo takes back the glyphs and their inks together.
+    RunCommand(app, cmd::Undo);
+    EXPECT_EQ(app.doc.store.editor, before.editor);
+    EXPECT_EQ(app.doc.store.inks, before.inks);
+  }
+}
+
 TEST_F(SourceImportTest, RefusalsSayWhyAndCancelChangesNothing) {
   FileBytes truncated = source_files::Snapshot(MulticolourSnapshot());
   truncated.resize(40000);

@@ -68,9 +68,18 @@ TEST(CliSources, EverySourceConvertsAndTellsWhatItRead) {
 
   const CliRun info = RunCliWith({"info", dir.Path("shot.vsf")});
   for (const char* line : {"kind: VICE snapshot\n", "machine: C64\n", "vic-ii mode: hi-res\n", "vic-ii bank: 0\n",
-                           "character base: $3000\n", "border colour: 14\n", "background colours: 6 1 2 3\n"}) {
+                           "character base: $3000\n", "border colour: 14\n", "background colours: 6 1 2 3\n",
+                           "mode: hires\n", "registers: 6,1,2,3\n", "inks from: colour RAM of the screen at $0400\n"}) {
     EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
   }
+  // A multicolour project's colours as --mode and --colours take them, and the inks of its 64 glyphs.
+  std::string inks;
+  for (int n = 0; n < 64; ++n) inks += n ? ",9" : "9";
+  const CliRun project = RunCliWith({"info", "--json", dir.Path("set.ctm")});
+  EXPECT_NE(project.out.find("\"mode\":\"mc\",\"registers\":\"11,12,13,15\",\"inks_from\":\"the character colour\","
+                             "\"inks\":[" + inks + "]"),
+            std::string::npos)
+      << project.out;
   const CliRun json = RunCliWith({"info", "--json", dir.Path("font.prg")});
   EXPECT_EQ(json.status, 0);
   EXPECT_TRUE(json.out.starts_with("{\"file\":")) << json.out;

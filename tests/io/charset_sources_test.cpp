@@ -146,8 +146,14 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
 TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   using source_files::SnapshotContents;
   FileBytes ram = Counting(0x10000, 5);
+  // Every screen at a multiple of $400 shows code (5 + cell) % 256; cell c's colour is c % 16 under a
+  // high nybble the chip does not have. So glyph g is shown in (g - 5) % 16, in extended background mode
+  // glyph g % 64 likewise, and a glyph on no cell takes colour 0, the most common (63 cells against 62).
+  FileBytes colourRam(0x400);
+  for (std::size_t c = 0; c < colourRam.size(); ++c) colourRam[c] = static_cast<std::uint8_t>(0xF0 | (c % 16));
   auto make = [&](SnapshotContents shot) {
     shot.ram = ram;
+    shot.colourRam = colourRam;
     return source_files::Snapshot(shot);
   };
   // The snapshot's RAM sits 4 bytes into the C64MEM module; Check compares with `ram` directly.
@@ -159,10 +165,13 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
     int bank;
     VicMode mode;
     const char* refusal = nullptr;
+    DisplayMode display = DisplayMode::HiRes;
+    std::vector<std::uint8_t> inks{11, 0, 15};  // of glyphs 0, 5 and 100; none for a bitmap
   };
   SnapshotContents x64sc;
   x64sc.machine = "C64SC";
   x64sc.registersAt = 1;
+  x64sc.colourRamAt = 757;
   x64sc.versionBlock = false;
   SnapshotContents bank1RamAt2000 = x64sc;
   bank1RamAt2000.portA = 0x02;  // bits 0-1 = 2: bank 1 ($4000)
@@ -182,17 +191,25 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   unknownVersion.vicMinor = 2;
   SnapshotContents vic20;
   vic20.machine = "VIC 20";
+  SnapshotContents bitmap;
+  bitmap.d011 = 0x3B;
+  SnapshotContents shortColourRam = x64sc;
+  shortColourRam.colourRamAt = 0;  // the module ends before where x64sc keeps the colour RAM
   const std::vector<SnapshotCase> cases{
       {"x64, bank 0, ROM at $1000", {}, {}, 0x10000, 0, VicMode::HiRes, nullptr},
-      {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr},
+      {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr,
+       DisplayMode::Multicolour},
       {"direction input reads high", inputsReadHigh, {}, 0x10800, 0, VicMode::HiRes, nullptr},
-      {"bank 2, $B800", bank2Extended, {}, 0xB800, 2, VicMode::ExtendedColour, nullptr},
+      {"bank 2, $B800", bank2Extended, {}, 0xB800, 2, VicMode::ExtendedColour, nullptr,
+       DisplayMode::ExtendedBackground, {11, 0, 0}},
+      {"bitmap", bitmap, {}, 0x10000, 0, VicMode::Bitmap, nullptr, DisplayMode::HiRes, {}},
       {"x64 module 1.0", oldX64, {}, 0x10000, 0, VicMode::HiRes, nullptr},
       {"RAM by address", {}, 0xC123, 0xC123, 0, VicMode::HiRes, nullptr},
       {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address 63489 leaves less than 2 KiB"},
       {"unknown VIC-II version", unknownVersion, {}, 0, 0, VicMode::HiRes,
        "VIC-II module version 1.2 of a C64SC snapshot is not known"},
       {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC 20', not of a C64"},
+      {"colour RAM cut off", shortColourRam, {}, 0, 0, VicMode::HiRes, "the snapshot's VIC-II module is cut short"},
   };
   for (const SnapshotCase& c : cases) {
     SourceRequest request;
@@ -211,6 +228,11 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
     EXPECT_EQ(r.facts.snapshot->mode, c.mode) << c.name;
     EXPECT_EQ(r.facts.snapshot->border, 14) << c.name;
     EXPECT_EQ(r.facts.snapshot->background, (std::array<int, 4>{6, 1, 2, 3})) << c.name;
+    ASSERT_TRUE(r.facts.colours) << c.name;
+    EXPECT_EQ(r.facts.colours->colours.mode, c.display) << c.name;
+    EXPECT_EQ(r.facts.colours->colours.registers, (std::array<std::uint8_t, 4>{6, 1, 2, 3})) << c.name;
+    const std::vector<std::uint8_t>& inks = r.facts.colours->inks;
+    EXPECT_EQ((inks.empty() ? inks : std::vector<std::uint8_t>{inks[0], inks[5], inks[100]}), c.inks) << c.name;
     for (int i = 0; i < kCharsetBytes; ++i) {
       const std::uint8_t expected = c.expectAddress >= 0x10000 ? RomBytes()[c.expectAddress - 0x10000 + i]
                                                                : ram[c.expectAddress + i];
@@ -243,7 +265,27 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
     EXPECT_EQ(r.facts.charPad->charCount, many ? 300 : 10) << version;
     EXPECT_EQ(r.facts.charPad->multicolour, version % 2 == 0 && version != 80) << version;
     EXPECT_EQ(r.facts.charPad->colours, (std::array<int, 4>{11, 12, 13, 1})) << version;
+    // The one character colour for every glyph, multicolour in a multicolour project; $D024 from 7 on.
+    const bool multicolour = version % 2 == 0 && version != 80;
+    ASSERT_TRUE(r.facts.colours) << version;
+    EXPECT_EQ(r.facts.colours->colours.mode, multicolour ? DisplayMode::Multicolour : DisplayMode::HiRes) << version;
+    EXPECT_EQ(r.facts.colours->colours.registers,
+              (std::array<std::uint8_t, 4>{11, 12, 13, static_cast<std::uint8_t>(version >= 7 ? 14 : 15)}))
+        << version;
+    EXPECT_EQ(r.facts.colours->inks, std::vector<std::uint8_t>(many ? 256 : 10, multicolour ? 9 : 1)) << version;
     for (int i = 0; i < r.placed.glyphCount * 8; ++i) ASSERT_EQ(r.placed.charset[i], content[i]) << version << " " << i;
+  }
+  // Coloured per character: the attribute bytes' low nybbles (the high one is a material).
+  FileBytes attributes(300);
+  for (std::size_t n = 0; n < attributes.size(); ++n) attributes[n] = static_cast<std::uint8_t>(0x30 | (n % 16));
+  for (const int version : {5, 6, 7, 8, 9}) {
+    const auto read = ReadCharsetSource(source_files::CharPad(version, glyphs, true, false, &attributes), "p.ctm", {});
+    ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << version << ": " << std::get<SourceRefusal>(read).reason;
+    const std::vector<std::uint8_t>& inks = std::get<SourceReading>(read).facts.colours->inks;
+    ASSERT_EQ(inks.size(), 256u) << version;
+    EXPECT_EQ((std::vector<std::uint8_t>{inks[0], inks[1], inks[15], inks[17], inks[255]}),
+              (std::vector<std::uint8_t>{0, 1, 15, 1, 15}))
+        << version;
   }
   const FileBytes v5 = source_files::CharPad(5, glyphs, false);
   FileBytes v10 = v5;
@@ -252,10 +294,19 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
   v9[20] = 0xB1;
   FileBytes v6 = source_files::CharPad(6, glyphs, false);
   v6[11] = 0xB1;
+  FileBytes brightScreen = v5;
+  brightScreen[4] = 16;
+  FileBytes unknownMode = source_files::CharPad(8, glyphs, false);
+  unknownMode[4] = 5;
+  FileBytes noColours = source_files::CharPad(6, glyphs, false);
+  noColours[8] = 2;  // per character, but no attribute block after the images
   const std::vector<std::pair<FileBytes, const char*>> refused{
       {v10, "CharPad project format version 10 is not known"},
       {v9, "the CharPad project has no character block where it should"},
       {v6, "the CharPad project has no character block where it should"},
+      {brightScreen, "the CharPad project's screen colour 16 is not a C64 colour (0 to 15)"},
+      {unknownMode, "CharPad project screen mode 5 is not known"},
+      {noColours, "the CharPad project has no character colours where it should"},
       {FileBytes(v5.begin(), v5.end() - 16 - 44 * 8 - 1), "the CharPad project ends inside its 300 characters"},
       {FileBytes(v5.begin(), v5.begin() + 12), "the CharPad project ends inside its header"},
   };

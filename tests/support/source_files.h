@@ -3,6 +3,7 @@
 // test chooses: C64 programs, VICE snapshots (C64MEM, CIA2 and VIC-II modules) and CharPad projects.
 // Shared by the reader tests and the fuzz seeds.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,12 +45,14 @@ struct SnapshotContents {
   int vicMajor = 1;
   int vicMinor = 1;
   std::size_t registersAt = 1119;  // where this VIC-II module keeps its registers
+  std::size_t colourRamAt = 43;    // and its colour RAM
   std::uint8_t portA = 0x17;       // CIA 2: bank 0
   std::uint8_t directionA = 0x3F;
   std::uint8_t d011 = 0x1B, d016 = 0xC8, d018 = 0x15;
   std::uint8_t border = 14;
   std::uint8_t backgrounds[4] = {6, 1, 2, 3};
   FileBytes ram = FileBytes(0x10000, 0);
+  FileBytes colourRam = FileBytes(0x400, 0);
 };
 
 inline FileBytes Snapshot(const SnapshotContents& shot) {
@@ -68,7 +71,8 @@ inline FileBytes Snapshot(const SnapshotContents& shot) {
   memory.insert(memory.end(), shot.ram.begin(), shot.ram.end());
   PutModule(out, "C64MEM", 0, 0, memory);
   PutModule(out, "CIA2", 2, 2, {shot.portA, 0xFF, shot.directionA, 0x00, 0, 0, 0, 0});
-  FileBytes vic(shot.registersAt + 64 + 40, 0xEE);
+  FileBytes vic(std::max(shot.registersAt + 64, shot.colourRamAt + 0x400) + 40, 0xEE);
+  std::copy(shot.colourRam.begin(), shot.colourRam.end(), vic.begin() + static_cast<std::ptrdiff_t>(shot.colourRamAt));
   std::uint8_t* regs = vic.data() + shot.registersAt;
   std::fill(regs, regs + 64, 0);
   regs[0x11] = shot.d011;
@@ -108,7 +112,9 @@ inline FileBytes CharPadBlockHeader(int version, bool multicolour, bool fourChar
 
 // A CharPad project of format `version` (1-9 and 82) holding `glyphs` (8 bytes each, at most 256
 // characters counted in version 1), with screen colour 11, multicolours 12 and 13, character colour 1.
-inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour, bool fourCharColours = false) {
+// Given `attributes` (one byte per character; versions 5 on), it is coloured per character.
+inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour, bool fourCharColours = false,
+                         const FileBytes* attributes = nullptr) {
   const std::uint32_t countMinusOne = static_cast<std::uint32_t>(glyphs.size() / 8 - 1);
   FileBytes out;
   if (version >= 7) {
@@ -133,6 +139,11 @@ inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour,
     out.insert(out.end(), glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8),
                glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8 + 8));
     if (version == 2) out.push_back(0x05);  // the material byte
+  }
+  if (attributes) {
+    out[version == 7 ? 9 : version >= 8 ? 5 : 8] = 2;  // colouring method: per character
+    if (version >= 6) out.insert(out.end(), {0xDA, 0xB1});
+    out.insert(out.end(), attributes->begin(), attributes->end());
   }
   PutWord(out, 0, 16);  // attributes, tiles and map follow; their content is not read
   return out;
