@@ -365,7 +365,9 @@ void ApplySourceImport(App& app, const SourceImport& state) {
     // The source's glyphs are its first ones from the address on; the inks follow them to the first glyph.
     const auto count = std::min<std::size_t>(static_cast<std::size_t>(state.outcome.glyphCount), colours->inks.size());
     for (std::size_t n = 0; n < count; ++n) {
-      store.inks[static_cast<std::size_t>(state.outcome.firstGlyph) + n] = colours->inks[n];
+      const std::size_t glyph = static_cast<std::size_t>(state.outcome.firstGlyph) + n;
+      if (glyph >= store.inks.size()) break;
+      store.inks[glyph] = colours->inks[n];
     }
   }
   EndEdit(app);

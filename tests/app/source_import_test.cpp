@@ -200,10 +200,11 @@ TEST_F(SourceImportTest, TakeColoursAndModeSetsThemInTheSameStep) {
     ExpectImported(2, 254, {{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7}});
     EXPECT_EQ(app.doc.store.colours, c.colours);
     EXPECT_EQ(std::vector<std::uint8_t>(app.doc.store.inks.begin(), app.doc.store.inks.begin() + 8), c.inks);
-    // One Undo takes back the glyphs and their inks together.
+    // One Undo takes back the glyphs, their inks and the colours together.
     RunCommand(app, cmd::Undo);
     EXPECT_EQ(app.doc.store.editor, before.editor);
     EXPECT_EQ(app.doc.store.inks, before.inks);
+    EXPECT_EQ(app.doc.store.colours, before.colours);
   }
 }
 
