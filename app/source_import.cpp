@@ -48,6 +48,8 @@ int InkOn(int background) { return (background & 15) == kWhite ? kBlack : kWhite
 void Settle(ImportOutcome& outcome, SourceResult<GlyphBytes> glyphs, const std::string& firstText) {
   outcome.result.reset();
   outcome.problem.clear();
+  outcome.notice.clear();
+  outcome.leftOut = 0;
   const std::optional<std::uint64_t> first = ParseSourceNumber(firstText, kGlyphCount - 1);
   if (!first) {
     outcome.problem = "The first glyph must be a number from 0 to 255, not \"" + firstText + "\".";
@@ -58,19 +60,15 @@ void Settle(ImportOutcome& outcome, SourceResult<GlyphBytes> glyphs, const std::
     if (const auto* refusal = Refused(placed)) {
       outcome.problem = ImportProblemText(refusal->reason);
     } else {
+      // Glyphs that would land past glyph 255 are left out; the dialog says how many.
       outcome.result = std::get<PlacedGlyphs>(placed).charset;
       outcome.firstGlyph = std::get<PlacedGlyphs>(placed).firstGlyph;
       outcome.glyphCount = std::get<PlacedGlyphs>(placed).glyphCount;
+      outcome.leftOut = std::get<PlacedGlyphs>(placed).leftOut;
+      if (outcome.leftOut > 0) outcome.notice = LeftOutText(outcome.leftOut) + ".";
     }
   }
   outcome.preview = ComposeCharsetPreview(outcome.result.value_or(outcome.base), outcome.look);
-}
-
-// A run of memory cut to the glyphs that fit from the first glyph on (the first glyph is checked later).
-GlyphBytes FitFrom(GlyphBytes glyphs, const std::string& firstText) {
-  const int first = static_cast<int>(ParseSourceNumber(firstText, kGlyphCount - 1).value_or(0));
-  glyphs.resize(std::min(glyphs.size(), static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes));
-  return glyphs;
 }
 
 // An address or offset as typed; `what` names it in the refusal.
@@ -94,7 +92,7 @@ SourceResult<GlyphBytes> ProgramChoice(const SourceImport& s) {
                          "the windows start at multiples of 8 from " + HexAddress(s.program.windows.front().address) +
                          " to " + HexAddress(s.program.windows.back().address) + "."};
   }
-  return FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+  return glyphs;
 }
 
 SourceResult<GlyphBytes> RawChoice(const SourceImport& s) {
@@ -106,9 +104,7 @@ SourceResult<GlyphBytes> RawChoice(const SourceImport& s) {
     if (!typed || *typed == 0) return SourceRefusal{"The glyph count must be a number from 1 to 256, not \"" + s.count + "\"."};
     count = static_cast<int>(*typed);
   }
-  auto glyphs = RawGlyphs(s.file, std::get<std::uint64_t>(offset), count);
-  if (const auto* refusal = Refused(glyphs)) return *refusal;
-  return count ? std::get<GlyphBytes>(std::move(glyphs)) : FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+  return RawGlyphs(s.file, std::get<std::uint64_t>(offset), count);
 }
 
 SourceResult<GlyphBytes> SnapshotChoice(const SourceImport& s) {
@@ -118,9 +114,7 @@ SourceResult<GlyphBytes> SnapshotChoice(const SourceImport& s) {
     if (const auto* refusal = Refused(typed)) return *refusal;
     address = static_cast<std::uint32_t>(std::get<std::uint64_t>(typed));
   }
-  auto glyphs = SnapshotGlyphs(s.snapshot, address);
-  if (const auto* refusal = Refused(glyphs)) return *refusal;
-  return FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+  return SnapshotGlyphs(s.snapshot, address);
 }
 
 void Update(SourceImport& s) {
@@ -299,10 +293,13 @@ void UpdateSheet(SheetImport& s) {
     return Settle(s.outcome, *refusal, s.firstGlyph);
   }
   SheetCut& sheet = std::get<SheetCut>(cut);
-  // Cells past glyph 255 from the first glyph on do not fit and are left out with those past the 256th.
-  GlyphBytes glyphs = FitFrom(std::move(sheet.glyphs), s.firstGlyph);
-  const int taken = static_cast<int>(glyphs.size()) / kGlyphBytes;
-  const int leftOut = sheet.cells - taken;
+  const bool none = sheet.glyphs.empty();
+  Settle(s.outcome, none ? SourceResult<GlyphBytes>(SourceRefusal{"The font sheet has no cell."})
+                         : SourceResult<GlyphBytes>(std::move(sheet.glyphs)),
+         s.firstGlyph);
+  // Cells past the 256th and those past glyph 255 from the first glyph on are told as one count.
+  const int leftOut = sheet.leftOut + s.outcome.leftOut;
+  const int taken = s.outcome.result ? sheet.cells - leftOut : 0;
   char paperText[8];
   std::snprintf(paperText, sizeof paperText, "%06X", static_cast<unsigned>(sheet.paper));
   s.outcome.facts = std::to_string(s.sheet.Width()) + "x" + std::to_string(s.sheet.Height()) + " pixels, " +
@@ -310,9 +307,7 @@ void UpdateSheet(SheetImport& s) {
                     "\n" + std::to_string(taken) + " glyphs taken";
   if (sheet.dropped > 0) s.outcome.facts += ", " + std::to_string(sheet.dropped) + " repeated cells dropped";
   if (leftOut > 0) s.outcome.facts += ", " + std::to_string(leftOut) + " cells left out (past glyph 255)";
-  Settle(s.outcome, glyphs.empty() ? SourceResult<GlyphBytes>(SourceRefusal{"The font sheet has no cell."})
-                                   : SourceResult<GlyphBytes>(std::move(glyphs)),
-         s.firstGlyph);
+  s.outcome.notice.clear();
 }
 
 }  // namespace

@@ -36,6 +36,8 @@ struct ImportOutcome {
   std::optional<Charset> result;  // the charset OK would give
   std::string problem;            // why there is none, for the dialog and the message box
   std::string facts;              // what the file says, one line per fact
+  int leftOut = 0;                // glyphs of the choice that would land past glyph 255 and are not taken
+  std::string notice;             // what OK leaves out, for the line under the preview
   PreviewLook look;
   Image preview;                  // the 256 glyphs of `result` (else `base`) as the look draws them
   int firstGlyph = 0;             // the glyphs of `result` that came from the file

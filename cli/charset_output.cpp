@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 
 #include "cli/charset_input.h"
@@ -86,6 +87,13 @@ std::string EncodePicture(const Charset& charset, const OutputSettings& settings
   return encoded ? std::string(encoded->begin(), encoded->end()) : std::string();
 }
 
+// A label as a message quotes it: at most 40 characters, so a pasted blob cannot flood the line.
+std::string QuotedLabel(std::string_view label) {
+  constexpr std::size_t kShown = 40;
+  if (label.size() <= kShown) return PrintableText(label);
+  return PrintableText(label.substr(0, kShown)) + "...";
+}
+
 }  // namespace
 
 std::span<const OutputFormatInfo> OutputFormats() { return kFormats; }
@@ -131,7 +139,7 @@ std::variant<OutputSettings, CliFailure> ChooseOutput(const std::string& inPath,
   if (IsSourceFormat(settings.format)) {
     if (label) {
       if (!IsValidSourceLabel(*label, SourceDialectFromName(std::ranges::find(kFormats, settings.format, &OutputFormatInfo::format)->name))) {
-        return UsageFailure("bad label '" + *label + "'");
+        return UsageFailure("bad label '" + QuotedLabel(*label) + "'");
       }
       settings.label = *label;
     } else {
@@ -155,19 +163,21 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
 
 std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out) {
   // Empty bytes are an encoder that failed: nothing is written rather than an empty file.
+  if (bytes.empty()) return InputFailure(path, "could not write the file (the output could not be encoded)");
   bool written = false;
-  if (bytes.empty()) {
-    written = false;
-  } else if (path == kStdStream) {
+  int error = 0;
+  if (path == kStdStream) {
+    errno = 0;
     written = static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
+    error = errno;
   } else if (IsStreamFile(path)) {
     // A pipe or a device cannot be replaced by a renamed file: it is written as it is.
-    written = WriteStreamFile(path, bytes);
+    written = WriteStreamFile(path, bytes, &error);
   } else {
-    written = WriteFileReplacing(path, bytes);
+    written = WriteFileReplacing(path, bytes, &error);
   }
   if (written) return std::nullopt;
-  return InputFailure(path, "could not write the file");
+  return InputFailure(path, "could not write the file (" + WriteErrorText(error) + ")");
 }
 
 }  // namespace kx

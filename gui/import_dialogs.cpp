@@ -42,6 +42,9 @@ ImportDialogBase::ImportDialogBase(QWidget* parent, const std::string& title, co
   preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
   preview_->setFocusPolicy(Qt::NoFocus);
   layout->addWidget(preview_);
+  notice_ = new QLabel(this);
+  notice_->setObjectName("notice");
+  layout->addWidget(notice_);
   problem_ = new QLabel(this);
   problem_->setObjectName("problem");
   problem_->setWordWrap(true);
@@ -55,6 +58,7 @@ ImportDialogBase::ImportDialogBase(QWidget* parent, const std::string& title, co
 
 void ImportDialogBase::ShowOutcome(const ImportOutcome& outcome) {
   facts_->setText(Q(outcome.facts));
+  notice_->setText(Q(outcome.notice));
   problem_->setText(Q(outcome.problem));
   const Image& picture = outcome.preview;
   preview_->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.Stride() * 4);

@@ -17,7 +17,7 @@ namespace kx {
 
 class CanvasWidget;
 
-// The parts both dialogs share: the file's facts, the preview, the problem line and OK / Cancel.
+// The parts both dialogs share: the file's facts, the preview, the notice and problem lines and OK / Cancel.
 class ImportDialogBase : public QDialog {
  public:
   ImportDialogBase(QWidget* parent, const std::string& title, const std::string& path);
@@ -32,6 +32,7 @@ class ImportDialogBase : public QDialog {
  private:
   QLabel* facts_ = nullptr;
   CanvasWidget* preview_ = nullptr;
+  QLabel* notice_ = nullptr;
   QLabel* problem_ = nullptr;
 };
 

@@ -123,6 +123,10 @@ std::optional<SourceRefusal> ReadInks(ByteSpan file, const CharPadLayout& layout
 
 }  // namespace
 
+bool IsKnownCharPadVersion(int version) {
+  return std::ranges::find(kLayouts, version, &CharPadLayout::version) != kLayouts.end();
+}
+
 SourceResult<CharPadChoices> ExamineCharPad(ByteSpan file) {
   if (file.size() < kMagic.size() + 1 || !std::equal(kMagic.begin(), kMagic.end(), file.begin())) {
     return SourceRefusal{"not a CharPad project"};

@@ -30,6 +30,9 @@ struct CharPadChoices {
 
 SourceResult<CharPadChoices> ExamineCharPad(ByteSpan file);
 
+// Whether a project of format version `version` is one this reader knows a layout for.
+bool IsKnownCharPadVersion(int version);
+
 // The glyphCount glyphs of an examined project.
 GlyphBytes CharPadGlyphs(ByteSpan file, const CharPadChoices& choices);
 

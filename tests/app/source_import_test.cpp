@@ -107,12 +107,21 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
     int first;
     int count;
     std::vector<Glyph> glyphs;
+    const char* notice = "";  // the line under the preview
   };
   const Case cases[] = {
-      {"part.prg", source_files::Program(0x3000, CountingBytes(24, 0x10)), Typed({{SourceField::FirstGlyph, "$40"}}),
-       SourceKind::Program, "loaded at $3000, 24 bytes: a partial charset of 3 glyphs", 64, 3,
-       {{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17}, {0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F},
-        {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27}}},
+      // The third glyph would land past glyph 255: it is left out and the dialog says so.
+      {"part.prg", source_files::Program(0x3000, CountingBytes(24, 0x10)), Typed({{SourceField::FirstGlyph, "$FE"}}),
+       SourceKind::Program, "loaded at $3000, 24 bytes: a partial charset of 3 glyphs", 254, 2,
+       {{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17}, {0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F}},
+       "1 glyph past glyph 255 left out."},
+      // Any file of 2 + 8n bytes is offered as a program after its load address.
+      {"two.bin", source_files::Program(0x2000, CountingBytes(16, 0x30)), Typed({}), SourceKind::Program,
+       "loaded at $2000, 16 bytes: a partial charset of 2 glyphs", 0, 2,
+       {{0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}, {0x38, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F}}},
+      {"window.prg", source_files::Program(0x0801, CountingBytes(4096)), Typed({{SourceField::FirstGlyph, "255"}}),
+       SourceKind::Program, "from $0808", 255, 1, {{0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E}},
+       "255 glyphs past glyph 255 left out."},
       // A whole program: the window at $1000 starts $7FF bytes into the data loaded at $0801.
       {"game.64c", source_files::Program(0x0801, CountingBytes(4096)), Typed({{SourceField::Address, "$1000"}}),
        SourceKind::Program, "windows start at multiples of 8 from $0808 to $1000", 0, 256,
@@ -146,6 +155,7 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
     RunCommand(app, cmd::ImportFromSource);
     EXPECT_EQ(seen.kind, c.kind);
     EXPECT_NE(seen.outcome.facts.find(c.facts), std::string::npos) << seen.outcome.facts;
+    EXPECT_EQ(seen.outcome.notice, c.notice);
     ExpectImported(c.first, c.count, c.glyphs);
     RunCommand(app, cmd::Undo);
     EXPECT_EQ(app.doc.store.editor, before.editor);
@@ -162,7 +172,7 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
   });
   Choose("look.vsf", AsText(source_files::Snapshot(MulticolourSnapshot())));
   RunCommand(app, cmd::ImportFromSource);
-  EXPECT_EQ(importDialogs.runs, 7);
+  EXPECT_EQ(importDialogs.runs, 9);
 }
 
 TEST_F(SourceImportTest, TakeColoursAndModeSetsThemInTheSameStep) {
@@ -229,8 +239,6 @@ TEST_F(SourceImportTest, RefusalsSayWhyAndCancelChangesNothing) {
       {"offset.bin", CountingBytes(100), {Typed({{SourceField::Offset, "-1"}})}, "offset"},
       {"huge.bin", CountingBytes(100), {Typed({{SourceField::Offset, "99999999999999999999999"}})}, "offset"},
       {"past.bin", CountingBytes(100), {Typed({{SourceField::Offset, "$64"}})}, "Offset 100 leaves no whole glyph"},
-      {"first.prg", source_files::Program(0x3000, CountingBytes(24)), {Typed({{SourceField::FirstGlyph, "254"}})},
-       "254"},
       {"window.prg", source_files::Program(0x0801, CountingBytes(4096)), {Typed({{SourceField::Address, "$1001"}})},
        "$1001"},
       {"ram.vsf", source_files::Snapshot(MulticolourSnapshot()), {Typed({{SourceField::Address, "$F801"}})},

@@ -201,6 +201,7 @@ TEST(CliInfo, TellsLayoutSizeDistinctEmptyAndDuplicateGroups) {
             "size: 2050\n"
             "load address: $2000\n"
             "glyphs filled: 0-255\n"
+            "glyphs left out: 0\n"
             "distinct glyphs: 254\n"
             "empty glyphs: 2\n"
             "duplicate groups: 2\n"

@@ -34,6 +34,7 @@ struct Case {
   int count;
   std::size_t from;
   const char* refusal = nullptr;
+  int leftOut = 0;  // glyphs of the run that would have landed past glyph 255
 };
 
 void Check(const Case& c, const FileBytes* source = nullptr) {
@@ -49,6 +50,7 @@ void Check(const Case& c, const FileBytes* source = nullptr) {
   EXPECT_EQ(r.kind, c.kind) << c.name;
   EXPECT_EQ(r.placed.firstGlyph, c.first) << c.name;
   EXPECT_EQ(r.placed.glyphCount, c.count) << c.name;
+  EXPECT_EQ(r.placed.leftOut, c.leftOut) << c.name;
   const FileBytes& bytes = source ? *source : c.file;
   for (int i = 0; i < kCharsetBytes; ++i) {
     const int glyph = i / 8;
@@ -68,8 +70,15 @@ SourceRequest At(std::optional<std::uint64_t> offset, std::optional<int> glyphs 
   return r;
 }
 
+SourceRequest Addr(std::uint32_t address, std::optional<int> glyphs = {}, std::optional<int> first = {}) {
+  SourceRequest r = At({}, glyphs, first);
+  r.address = address;
+  return r;
+}
+
 TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
   const FileBytes whole = source_files::Program(0x0801, Counting(5000, 3));
+  const FileBytes top = source_files::Program(0xF000, Counting(0x2000, 1));  // data past $FFFF is no memory
   const std::vector<Case> cases{
       {"8 glyphs at $3000", source_files::Program(0x3000, Counting(64)), "a.prg", {}, SourceKind::Program, 0, 8, 2},
       {"to glyph 100", source_files::Program(0x3000, Counting(64)), "a.64c", At({}, {}, 100), SourceKind::Program, 100, 8, 2},
@@ -77,15 +86,25 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
        SourceKind::PrgCharset, 0, 256, 2},
       // $0801 is not glyph-aligned: the first window starts at $0808, 7 bytes into the data.
       {"whole program's first window", whole, "game.prg", {}, SourceKind::Program, 0, 256, 2 + 7},
-      {"any offset into the data", whole, "game.prg", At(100, 16, 8), SourceKind::Program, 8, 16, 2 + 100},
-      {"window cut at glyph 255", whole, "game.prg", At(0, {}, 250), SourceKind::Program, 250, 6, 2},
+      {"any address in the data", whole, "game.prg", Addr(0x0801 + 100, 16, 8), SourceKind::Program, 8, 16, 2 + 100},
+      {"window cut at glyph 255", whole, "game.prg", Addr(0x0801, {}, 250), SourceKind::Program, 250, 6, 2, nullptr, 250},
+      {"2050 bytes read from an address", source_files::Program(0x2000, Counting(2048)), "a.prg", Addr(0x2008),
+       SourceKind::Program, 0, 255, 2 + 8},
+      {"2 + 8n bytes under any name", source_files::Program(0x3000, Counting(24)), "a.bin", {}, SourceKind::Program, 0, 3, 2},
+      {"the top of memory: last 2 KiB", top, "top.prg", Addr(0xF800), SourceKind::Program, 0, 256, 2 + 0x800},
+      {"the top of memory: last glyph", top, "top.prg", Addr(0xFFF8), SourceKind::Program, 0, 1, 2 + 0xFF8},
+      {"the top of memory: no whole glyph", top, "top.prg", Addr(0xFFF9), {}, 0, 0, 0,
+       "address $FFF9 leaves no whole glyph before the program's end at $FFFF"},
+      {"below the load address", whole, "game.prg", Addr(0x0800), {}, 0, 0, 0,
+       "address $0800 is outside the program ($0801 to $1B88)"},
+      {"an offset is a binary's", whole, "game.prg", At(100), {}, 0, 0, 0, "an offset applies only to binaries"},
       {"exactly one glyph", source_files::Program(0x3000, Counting(8)), "a.prg", {}, SourceKind::Program, 0, 1, 2},
       {"data not whole glyphs", source_files::Program(0x3000, Counting(63)), "a.prg", {}, {}, 0, 0, 0,
        "a program of 65 bytes is neither"},
-      {"too many from glyph 250", source_files::Program(0x3000, Counting(64)), "a.prg", At({}, {}, 250), {}, 0, 0, 0,
-       "8 glyphs from glyph 250 reach past glyph 255"},
-      {"offset past the end", whole, "game.prg", At(4999), {}, 0, 0, 0, "offset 4999 leaves no whole glyph"},
-      {"more glyphs than offered", whole, "game.prg", At(4000, 200), {}, 0, 0, 0, "200 glyphs asked for"},
+      {"partial charset from glyph 250", source_files::Program(0x3000, Counting(64)), "a.prg", At({}, {}, 250),
+       SourceKind::Program, 250, 6, 2, nullptr, 2},
+      {"address past the end", whole, "game.prg", Addr(0x0801 + 4993), {}, 0, 0, 0, "address $1B82 leaves no whole glyph"},
+      {"more glyphs than offered", whole, "game.prg", Addr(0x0801 + 4000, 200), {}, 0, 0, 0, "200 glyphs asked for"},
       {"no room below $10000", source_files::Program(0xFF00, Counting(3000)), "a.prg", {}, {}, 0, 0, 0,
        "the program at $FF00 holds no 2 KiB window"},
   };
@@ -104,6 +123,10 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
 
 TEST(RawSource, OffsetsCountsAndNumbers) {
   const FileBytes data = Counting(3000, 9);
+  const auto raw = [](SourceRequest r) {
+    r.kind = SourceKind::Raw;
+    return r;
+  };
   const std::vector<Case> cases{
       {"from 0, every glyph up to 256", data, "x.bin", At(0, {}, {}, SourceKind::Raw), SourceKind::Raw, 0, 256, 0},
       {"offset and count", data, "x.bin", At(1000, 3, 7, SourceKind::Raw), SourceKind::Raw, 7, 3, 1000},
@@ -113,6 +136,10 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
       {"count 256", data, "x.bin", At(0, 256, {}, SourceKind::Raw), SourceKind::Raw, 0, 256, 0},
       {"7 bytes left", data, "x.bin", At(2993, {}, {}, SourceKind::Raw), {}, 0, 0, 0, "offset 2993 leaves no"},
       {"one glyph left", data, "x.bin", At(2992, {}, 255, SourceKind::Raw), SourceKind::Raw, 255, 1, 2992},
+      {"cut at glyph 255", data, "x.bin", At(8, 100, 200, SourceKind::Raw), SourceKind::Raw, 200, 56, 8, nullptr, 44},
+      {"no known kind at an offset", Counting(3001, 9), "x", At(16), SourceKind::Raw, 0, 256, 16},
+      {"no known kind", Counting(3001, 9), "x", {}, {}, 0, 0, 0, "not a known file"},
+      {"an address is a program's", data, "x.bin", raw(Addr(0x1000)), {}, 0, 0, 0, "a C64 address applies only to"},
       {"count 0", data, "x.bin", At(0, 0, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 0 is not 1 to 256"},
       {"count 257", data, "x.bin", At(0, 257, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 257 is not 1 to 256"},
       {"first glyph 256", data, "x.bin", At(0, 1, 256, SourceKind::Raw), {}, 0, 0, 0, "first glyph 256 is not"},
@@ -129,6 +156,10 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
   // Placing: the last glyph is a place, the one after it is not.
   const FileBytes one = Counting(8);
   EXPECT_EQ(std::get<PlacedGlyphs>(PlaceGlyphs(Charset{}, one, 255)).glyphCount, 1);
+  const auto cut = std::get<PlacedGlyphs>(PlaceGlyphs(Charset{}, Counting(8 * 8, 1), 250));
+  EXPECT_EQ(std::pair(cut.glyphCount, cut.leftOut), std::pair(6, 2));
+  EXPECT_EQ(cut.charset[255 * 8 + 7], 48);  // the sixth glyph's last byte, and nothing wrapped to glyph 0
+  EXPECT_EQ(cut.charset[0], 0);
   for (const int first : {-1, 256}) {
     const auto placed = PlaceGlyphs(Charset{}, one, first);
     ASSERT_TRUE(std::holds_alternative<SourceRefusal>(placed)) << first;
@@ -139,7 +170,8 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
   const std::vector<std::pair<std::size_t, std::optional<SourceKind>>> bySize{
       {256, SourceKind::RowFile},   {264, std::nullopt},          {1792, SourceKind::RowFile},
       {2047, std::nullopt},         {2048, SourceKind::RawCharset}, {2049, SourceKind::ShortPrg},
-      {2050, SourceKind::PrgCharset}, {2051, std::nullopt}};
+      {2050, SourceKind::PrgCharset}, {2051, std::nullopt},          {9, std::nullopt},
+      {10, SourceKind::Program},      {26, SourceKind::Program},      {2058, SourceKind::Program}};
   for (const auto& [size, kind] : bySize) EXPECT_EQ(DetectSourceKind(Counting(size), "x"), kind) << size;
 }
 
@@ -160,7 +192,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   struct SnapshotCase {
     const char* name;
     SnapshotContents shot;
-    std::optional<std::uint64_t> address;
+    std::optional<std::uint32_t> address;
     std::uint32_t expectAddress;  // RAM address of glyph 0, or ROM offset + 0x10000 for the character ROM
     int bank;
     VicMode mode;
@@ -205,7 +237,8 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
       {"bitmap", bitmap, {}, 0x10000, 0, VicMode::Bitmap, nullptr, DisplayMode::HiRes, {}},
       {"x64 module 1.0", oldX64, {}, 0x10000, 0, VicMode::HiRes, nullptr},
       {"RAM by address", {}, 0xC123, 0xC123, 0, VicMode::HiRes, nullptr},
-      {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address 63489 leaves less than 2 KiB"},
+      {"RAM's last 2 KiB", {}, 0xF800, 0xF800, 0, VicMode::HiRes, nullptr},
+      {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address $F801 leaves less than 2 KiB"},
       {"unknown VIC-II version", unknownVersion, {}, 0, 0, VicMode::HiRes,
        "VIC-II module version 1.2 of a C64SC snapshot is not known"},
       {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC 20', not of a C64"},
@@ -213,7 +246,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   };
   for (const SnapshotCase& c : cases) {
     SourceRequest request;
-    request.offset = c.address;
+    request.address = c.address;
     const auto read = ReadCharsetSource(make(c.shot), "s.vsf", request);
     if (c.refusal) {
       ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << c.name;
@@ -257,7 +290,8 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
     const FileBytes& content = many ? glyphs : few;
     const FileBytes file = version == 80 ? source_files::CharPad(8, content, false, true)
                                          : source_files::CharPad(version, content, version % 2 == 0);
-    const auto read = ReadCharsetSource(file, "p.ctm", {});
+    // Told by its content alone: every version the reader knows is a project whatever the name.
+    const auto read = ReadCharsetSource(file, "project", {});
     ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << version << ": " << std::get<SourceRefusal>(read).reason;
     const SourceReading& r = std::get<SourceReading>(read);
     EXPECT_EQ(r.kind, SourceKind::CharPad);
