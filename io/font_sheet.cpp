@@ -39,6 +39,11 @@ Glyph CellAt(const Image& sheet, int column, int row, std::uint32_t paper) {
   return glyph;
 }
 
+SourceRefusal SheetTooLarge(long long width, long long height) {
+  return SourceRefusal{"a font sheet of " + std::to_string(width) + "x" + std::to_string(height) +
+                       " pixels is larger than 4096x4096"};
+}
+
 }  // namespace
 
 SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& options) {
@@ -47,10 +52,7 @@ SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& opti
     return SourceRefusal{"a font sheet's sides must be multiples of 8, not " + std::to_string(w) + "x" +
                          std::to_string(h)};
   }
-  if (static_cast<long long>(w) * h > kMaxSheetPixels) {
-    return SourceRefusal{"a font sheet of " + std::to_string(w) + "x" + std::to_string(h) +
-                         " pixels is larger than 4096x4096"};
-  }
+  if (static_cast<long long>(w) * h > kMaxSheetPixels) return SheetTooLarge(w, h);
   SheetCut cut;
   cut.columns = w / 8;
   cut.rows = h / 8;
@@ -74,7 +76,8 @@ SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& opti
 }
 
 SourceResult<SheetCut> CutFontSheetFile(ByteSpan file, const SheetOptions& options) {
-  const DecodeResult decoded = DecodeImage(file);
+  const DecodeResult decoded = DecodeImage(file, kSheetImageLimits);
+  if (decoded.refusedWidth * decoded.refusedHeight > kMaxSheetPixels) return SheetTooLarge(decoded.refusedWidth, decoded.refusedHeight);
   if (!decoded.image) return SourceRefusal{"not a picture that can be read (" + decoded.error + ")"};
   return CutFontSheet(*decoded.image, options);
 }

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <variant>
 
 #include "io/charset_source.h"
 #include "io/raw_source.h"
 #include "model/rom_charset.h"
+#include "tests/support/bmp_builder.h"
 #include "tests/support/source_files.h"
 
 namespace kx {
@@ -312,6 +314,13 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
   EXPECT_EQ(many.leftOut, 16);
   EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(20, 16), {})));
   EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(4104, 4096), {})));
+  // A sheet file is refused by its header's size before it is decoded: these headers have no pixels.
+  for (const auto& [width, refusal] : {std::pair{4096, "not a picture that can be read (BMP: truncated pixel data)"},
+                                       std::pair{4097, "a font sheet of 4097x4096 pixels is larger than 4096x4096"}}) {
+    const auto cut = CutFontSheetFile(MakeBmp({width, 4096}), {});
+    ASSERT_TRUE(std::holds_alternative<SourceRefusal>(cut)) << width;
+    EXPECT_EQ(std::get<SourceRefusal>(cut).reason, refusal);
+  }
   EXPECT_EQ(ParsePaperColour("#10A0ff"), 0x10A0FFu);
   for (const char* bad : {"10A0F", "10A0FFF", "-10A0F", "GGGGGG"}) EXPECT_FALSE(ParsePaperColour(bad)) << bad;
 }
