@@ -10,8 +10,19 @@
 namespace kx {
 namespace {
 
+// Sorting a copy of the pixels is quick for a font; for the largest sheets it takes seconds, so past
+// kSortedPixels every 24-bit colour is counted in a table instead (64 MiB, the size of such a sheet).
+constexpr std::size_t kSortedPixels = 1u << 20;
+
 std::uint32_t MostCommonColour(const Image& sheet) {
-  std::vector<std::uint32_t> pixels(sheet.Data(), sheet.Data() + static_cast<std::size_t>(sheet.Width()) * sheet.Height());
+  const std::size_t count = static_cast<std::size_t>(sheet.Width()) * sheet.Height();
+  if (count > kSortedPixels) {
+    std::vector<std::uint32_t> tally(1u << 24, 0);
+    for (std::size_t i = 0; i < count; ++i) ++tally[sheet.Data()[i] & 0xFFFFFF];
+    // The first highest count is the lowest colour, which wins a tie as below.
+    return static_cast<std::uint32_t>(std::max_element(tally.begin(), tally.end()) - tally.begin());
+  }
+  std::vector<std::uint32_t> pixels(sheet.Data(), sheet.Data() + count);
   for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
   std::sort(pixels.begin(), pixels.end());
   std::uint32_t best = pixels.front();

@@ -304,10 +304,14 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
     const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false}));
     EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
   }
-  Image tie(8, 8);  // as many red pixels as white: the lower colour is the paper
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) tie.SetPixel(x, y, x < 4 ? 0xFFFFFF : 0xFF0000);
-  EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u);
+  // As many red pixels as white: the lower colour is the paper, on a small sheet and on one large enough to
+  // be counted rather than sorted.
+  for (const int side : {8, 1032}) {
+    Image tie(side, 1024);
+    for (int y = 0; y < tie.Height(); ++y)
+      for (int x = 0; x < side; ++x) tie.SetPixel(x, y, x < side / 2 ? 0xFFFFFF : 0xFF0000);
+    EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u) << side;
+  }
   Image big(8 * 17, 8 * 16);  // 272 cells, all paper
   const SheetCut many = std::get<SheetCut>(CutFontSheet(big, {}));
   EXPECT_EQ(many.glyphs.size(), 256u * 8);
