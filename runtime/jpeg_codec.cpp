@@ -31,10 +31,12 @@ constexpr int kMaxScans = 1000;
 constexpr long long kMaxScanPixels = 32 * kMaxImagePixels;
 
 // A file of several scans is held whole as coefficients, 2 bytes each, 64 a block of every component, before
-// a row of pixels comes out. The coefficients may take as much as three components at full size would at the
-// largest picture allowed (96 MiB); more components, or a larger share of them, is refused by the header.
-// libjpeg's own limit is set a little above, for its row buffers, so that nothing it allocates can pass it.
-constexpr long long CoefficientBudget(const ImageLimits& limits) { return 3 * 2 * limits.maxPixels; }
+// a row of pixels comes out, and decoding it costs in proportion to them. They may take as much as two
+// components at full size would at the largest picture allowed (64 MiB): a colour picture with its colour
+// at half resolution (as cameras and most programs save it) of the largest size, or with full-resolution
+// colour up to two thirds of it. More is refused by the header. libjpeg's own limit is set a little above,
+// for its row buffers, so that nothing it allocates can pass it.
+constexpr long long CoefficientBudget(const ImageLimits& limits) { return 2 * 2 * limits.maxPixels; }
 constexpr long long kRowBufferBytes = 16LL * 1024 * 1024;
 
 struct ErrorJump {

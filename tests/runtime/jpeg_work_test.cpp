@@ -105,8 +105,9 @@ TEST(JpegWork, ManyScansOverAHugePictureAreRefusedByTheWorkBound) {
 }
 
 // A photograph-like picture as a camera or editor saves it progressively: libjpeg's usual ten scans, in
-// `space` (RGB or CMYK), every component at full size when `full`.
-Bytes ProgressivePhoto(int width, int height, J_COLOR_SPACE space = JCS_RGB, bool full = false) {
+// `space` (RGB or CMYK); the first component sampled `lumaAcross` x `lumaDown` times the others (libjpeg's
+// default for RGB is 2 x 2, for CMYK 1 x 1).
+Bytes ProgressivePhoto(int width, int height, J_COLOR_SPACE space = JCS_RGB, int lumaAcross = 0, int lumaDown = 0) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
@@ -120,7 +121,10 @@ Bytes ProgressivePhoto(int width, int height, J_COLOR_SPACE space = JCS_RGB, boo
   c.input_components = components;
   c.in_color_space = space;
   jpeg_set_defaults(&c);
-  if (full) c.comp_info[0].h_samp_factor = c.comp_info[0].v_samp_factor = 1;
+  if (lumaAcross != 0) {
+    c.comp_info[0].h_samp_factor = lumaAcross;
+    c.comp_info[0].v_samp_factor = lumaDown;
+  }
   jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
   std::vector<unsigned char> row(static_cast<std::size_t>(width) * components);
@@ -151,13 +155,15 @@ TEST(JpegWork, ProgressivePhotographsStillDecode) {
 }
 
 // A file of several scans is held whole as coefficients before any pixel comes out; the header's components
-// decide how much that takes, and more than three full-size components' worth at the largest picture
-// allowed is refused before it is allocated.
-TEST(JpegWork, CoefficientsBeyondThreeFullComponentsAreRefusedByTheHeader) {
+// decide how much that takes, and more than two full-size components' worth at the largest picture allowed
+// is refused before it is allocated: colour at half resolution across (exactly that much) decodes, at full
+// resolution it is refused, as are four components.
+TEST(JpegWork, CoefficientsBeyondTwoFullComponentsAreRefusedByTheHeader) {
   const ImageLimits limits{64, 64 * 64};
-  const DecodeResult three = DecodeImage(ProgressivePhoto(64, 64, JCS_RGB, true), limits);
-  EXPECT_TRUE(three.image.has_value()) << three.error;
-  EXPECT_EQ(DecodeImage(ProgressivePhoto(64, 64, JCS_CMYK, true), limits).error, "JPEG: too many components to hold");
+  const DecodeResult halfColour = DecodeImage(ProgressivePhoto(64, 64, JCS_RGB, 2, 1), limits);
+  EXPECT_TRUE(halfColour.image.has_value()) << halfColour.error;
+  EXPECT_EQ(DecodeImage(ProgressivePhoto(64, 64, JCS_RGB, 1, 1), limits).error, "JPEG: too many components to hold");
+  EXPECT_EQ(DecodeImage(ProgressivePhoto(64, 64, JCS_CMYK), limits).error, "JPEG: too many components to hold");
 }
 
 }  // namespace
