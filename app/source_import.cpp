@@ -314,7 +314,7 @@ void UpdateSheet(SheetImport& s) {
 
 SourceResult<SheetImport> OpenSheetImport(std::string path, std::span<const std::uint8_t> file, const Charset& base,
                                           const Palette& palette) {
-  DecodeResult decoded = DecodeImage(file);
+  DecodeResult decoded = DecodeImage(file, kSheetImageLimits);
   if (!decoded.image) return SourceRefusal{"Not a PNG, BMP or JPEG picture that can be read (" + decoded.error + ")."};
   SheetImport state;
   state.path = std::move(path);

@@ -1,26 +1,13 @@
 #include "cli/charset_input.h"
 
-#include <array>
 
 #include "io/font_sheet.h"
-#include "runtime/file_bytes.h"
+#include "io/source_caps.h"
+#include "runtime/capped_read.h"
 #include "runtime/image_codec.h"
-#include "runtime/stream_file.h"
 
 namespace kx {
 namespace {
-
-// Reads the stream to its end, stopping once it holds more than `limit` bytes.
-std::optional<std::string> ReadStream(std::istream& in, std::size_t limit) {
-  std::string bytes;
-  std::array<char, 65536> block{};
-  while (in.read(block.data(), block.size()) || in.gcount() > 0) {
-    bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > limit) break;
-  }
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
 
 // A number option from `low` to `high`; an address shows its range in hex, as C64 addresses are written.
 struct NumberRule {
@@ -117,19 +104,23 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
 
 std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path, std::istream& in,
                                                         const SourceRequest& request) {
-  if (path == kStdStream) {
-    const std::optional<std::string> bytes = ReadStream(in, kMaxImageFileBytes);
-    if (!bytes) return InputFailure(path, "could not read the file");
-    if (bytes->size() > kMaxImageFileBytes) return InputFailure(path, "not a known file (too large)");
-    return CharsetFromBytes(*bytes, path, request);
-  }
+  // The kind the first bytes and the name tell sets how much is read; the rest is never buffered.
+  const std::string_view name = path == kStdStream ? std::string_view() : std::string_view(path);
+  SourceCap cap;
+  const CapOfHead capOf = [&](std::span<const std::uint8_t> head) {
+    cap = SourceCapFor(head, name, request.kind);
+    return cap.bytes;
+  };
   // A pipe or a device is read as the stream it is; a regular file by its size first.
   const FileRead file =
-      IsStreamFile(path) ? ReadStreamFile(path, kMaxImageFileBytes) : ReadFileBytes(path, kMaxImageFileBytes);
+      path == kStdStream ? ReadCapped(in, kSourceHeadBytes, capOf) : ReadCapped(path, kSourceHeadBytes, capOf);
   switch (file.status) {
     case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path, request);
     case FileReadStatus::Missing: return InputFailure(path, "not found");
-    case FileReadStatus::TooLarge: return InputFailure(path, "not a known file (too large)");
+    case FileReadStatus::TooLarge:
+      if (!cap.kind) return InputFailure(path, "not a known file (too large)");
+      return InputFailure(path, "too large for a " + std::string(SourceKindName(*cap.kind)) + " (at most " +
+                                    std::to_string(cap.bytes) + " bytes)");
     case FileReadStatus::Failed: break;
   }
   return InputFailure(path, "could not read the file");

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <variant>
 
 #include "io/charset_source.h"
 #include "io/raw_source.h"
 #include "model/rom_charset.h"
+#include "tests/support/bmp_builder.h"
 #include "tests/support/source_files.h"
 
 namespace kx {
@@ -387,16 +389,27 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
     const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false}));
     EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
   }
-  Image tie(8, 8);  // as many red pixels as white: the lower colour is the paper
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) tie.SetPixel(x, y, x < 4 ? 0xFFFFFF : 0xFF0000);
-  EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u);
+  // As many red pixels as white: the lower colour is the paper, on a small sheet and on one large enough to
+  // be counted rather than sorted.
+  for (const int side : {8, 1032}) {
+    Image tie(side, 1024);
+    for (int y = 0; y < tie.Height(); ++y)
+      for (int x = 0; x < side; ++x) tie.SetPixel(x, y, x < side / 2 ? 0xFFFFFF : 0xFF0000);
+    EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u) << side;
+  }
   Image big(8 * 17, 8 * 16);  // 272 cells, all paper
   const SheetCut many = std::get<SheetCut>(CutFontSheet(big, {}));
   EXPECT_EQ(many.glyphs.size(), 256u * 8);
   EXPECT_EQ(many.leftOut, 16);
   EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(20, 16), {})));
   EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(4104, 4096), {})));
+  // A sheet file is refused by its header's size before it is decoded: these headers have no pixels.
+  for (const auto& [width, refusal] : {std::pair{4096, "not a picture that can be read (BMP: truncated pixel data)"},
+                                       std::pair{4097, "a font sheet of 4097x4096 pixels is larger than 4096x4096"}}) {
+    const auto cut = CutFontSheetFile(MakeBmp({width, 4096}), {});
+    ASSERT_TRUE(std::holds_alternative<SourceRefusal>(cut)) << width;
+    EXPECT_EQ(std::get<SourceRefusal>(cut).reason, refusal);
+  }
   EXPECT_EQ(ParsePaperColour("#10A0ff"), 0x10A0FFu);
   for (const char* bad : {"10A0F", "10A0FFF", "-10A0F", "GGGGGG"}) EXPECT_FALSE(ParsePaperColour(bad)) << bad;
 }
