@@ -3,6 +3,7 @@
 // test chooses: C64 programs, VICE snapshots (C64MEM, CIA2 and VIC-II modules) and CharPad projects.
 // Shared by the reader tests and the fuzz seeds.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,6 +45,8 @@ struct SnapshotContents {
   int vicMajor = 1;
   int vicMinor = 1;
   std::size_t registersAt = 1119;  // where this VIC-II module keeps its registers
+  std::size_t vicBytes = 1229;     // the VIC-II module's body, as long as its layout writes it
+  int memoryMinor = 1;             // C64MEM 0.1 ends with 15 bytes of CPU port state, 0.0 with 3
   std::uint8_t portA = 0x17;       // CIA 2: bank 0
   std::uint8_t directionA = 0x3F;
   std::uint8_t d011 = 0x1B, d016 = 0xC8, d018 = 0x15;
@@ -51,6 +54,18 @@ struct SnapshotContents {
   std::uint8_t backgrounds[4] = {6, 1, 2, 3};
   FileBytes ram = FileBytes(0x10000, 0);
 };
+
+// A snapshot as VICE 3 writes it: x64 (line-based VIC-II, module 1.0 or 1.1: registers after 1119 bytes,
+// 1223 or 1229 bytes in all) or x64sc (cycle-exact VIC-II, module 1.1 or 1.2: the chip model, the
+// registers, 1292 more fixed bytes and a draw state given 520 bytes here), both with C64MEM 0.1.
+inline SnapshotContents Vice3(bool cycleExact, int vicMinor) {
+  SnapshotContents shot;
+  shot.machine = cycleExact ? "C64SC" : "C64";
+  shot.vicMinor = vicMinor;
+  shot.registersAt = cycleExact ? 1 : 1119;
+  shot.vicBytes = cycleExact ? 1357 + 520 : vicMinor == 0 ? 1223 : 1229;
+  return shot;
+}
 
 inline FileBytes Snapshot(const SnapshotContents& shot) {
   FileBytes out;
@@ -66,9 +81,10 @@ inline FileBytes Snapshot(const SnapshotContents& shot) {
   PutModule(out, "MAINCPU", 1, 1, FileBytes(30, 0x55));
   FileBytes memory{0x37, 0x2F, 1, 1};
   memory.insert(memory.end(), shot.ram.begin(), shot.ram.end());
-  PutModule(out, "C64MEM", 0, 0, memory);
+  memory.resize(memory.size() + (shot.memoryMinor >= 1 ? 15 : 3), 0);
+  PutModule(out, "C64MEM", 0, shot.memoryMinor, memory);
   PutModule(out, "CIA2", 2, 2, {shot.portA, 0xFF, shot.directionA, 0x00, 0, 0, 0, 0});
-  FileBytes vic(shot.registersAt + 64 + 40, 0xEE);
+  FileBytes vic(std::max(shot.vicBytes, shot.registersAt + 64), 0xEE);
   std::uint8_t* regs = vic.data() + shot.registersAt;
   std::fill(regs, regs + 64, 0);
   regs[0x11] = shot.d011;
