@@ -161,7 +161,8 @@ void MakeSourceSeeds(const fs::path& root) {
   SaveWithBrokenCopies(root / "program_source", "partial", source_files::Program(0x3000, glyphs), 0.0);
   SaveWithBrokenCopies(root / "program_source", "whole", source_files::Program(0x0801, Bytes(5000, 0x42)), 0.5);
   SaveWithBrokenCopies(root / "raw_source", "blob", Bytes(3000, 0x99), 0.5);
-  // Every VIC-II layout read, each damaged inside its VIC-II module's header (the size) or body.
+  // Every VIC-II layout read, each also damaged in its VIC-II module's size and with that module one byte
+  // shorter than its layout.
   for (const auto& [name, cycleExact, vicMinor] :
        {std::tuple{"x64-vic1.0", false, 0}, std::tuple{"x64", false, 1}, std::tuple{"x64sc", true, 1},
         std::tuple{"x64sc-vic1.2", true, 2}}) {
@@ -172,6 +173,8 @@ void MakeSourceSeeds(const fs::path& root) {
     const std::size_t vicSize = file.size() - shot.vicBytes - 4;  // the VIC-II module's size, low byte
     SaveWithBrokenCopies(root / "snapshot_source", name, file,
                          (static_cast<double>(vicSize) + 0.5) / static_cast<double>(file.size()));
+    shot.vicBytes = (cycleExact ? 1357 : shot.vicBytes) - 1;  // x64sc's fixed part, without its draw state
+    Save(root / "snapshot_source", std::string(name) + "-short", source_files::Snapshot(shot));
   }
   for (const int version : {1, 2, 3, 4, 5, 6, 7, 8, 82, 9}) {
     SaveWithBrokenCopies(root / "charpad_source", "v" + std::to_string(version),
