@@ -33,10 +33,11 @@ struct ModuleLayout {
 };
 
 // C64MEM, written alike by x64 and x64sc: CPU port data and direction, EXROM and GAME, the RAM, then (0.0
-// from 1.15 on; the oldest releases end with the RAM) the port's three line states; 0.1 adds two 4-byte
+// from VICE 1.15 on; older releases end with the RAM) the port's three line states; 0.1 adds two 4-byte
 // falloff clocks and four bit-state bytes.
 // CIA2: port A, port B, port A's data direction first in every module version.
-// VIC-II of x64 (the older, line-based emulation), 1.0 and 1.1 from VICE 2.4 through 3.x: three flag
+// VIC-II of x64 (the older, line-based emulation), 1.0 as releases before 2.4 wrote it and 1.1 from VICE
+// 2.4 through 3.x: three flag
 // bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes, 40 matrix-buffer
 // bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster line, then the
 // registers, eleven bytes of collisions and counters, 8 x 3 sprite bytes and a 5-byte fetch event; 1.1
