@@ -37,11 +37,10 @@ struct ModuleLayout {
 // falloff clocks and four bit-state bytes.
 // CIA2: port A, port B, port A's data direction first in every module version.
 // VIC-II of x64 (the older, line-based emulation), 1.0 as releases before 2.4 wrote it and 1.1 from VICE
-// 2.4 through 3.x: three flag
-// bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes, 40 matrix-buffer
-// bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster line, then the
-// registers, eleven bytes of collisions and counters, 8 x 3 sprite bytes and a 5-byte fetch event; 1.1
-// adds a 4-byte RAM base and a 2-byte bank.
+// 2.4 through 3.x: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and
+// idle bytes, 40 matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a
+// 2-byte raster line, then the registers, eleven bytes of collisions and counters, 8 x 3 sprite bytes and
+// a 5-byte fetch event; 1.1 adds a 4-byte RAM base and a 2-byte bank.
 // VIC-II of x64sc (cycle-exact), 1.1 from VICE 2.4 through the 3.x releases with 32-bit clocks, 1.2 once
 // the clocks are 64-bit: the chip model, the registers, then at least 1292 bytes of raster state,
 // buffers, colour RAM and sprites before the draw buffer and draw-cycle state, whose size varies.
