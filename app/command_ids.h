@@ -112,5 +112,11 @@ inline constexpr CommandId ExportSource = 395;
 inline constexpr CommandId ImportFromSource = 396;
 inline constexpr CommandId ImportFromSheet = 397;
 
+// View menu, "Display Mode" submenu (one choice), then the colours dialog
+inline constexpr CommandId DisplayHiRes = 398;
+inline constexpr CommandId DisplayMulticolour = 399;
+inline constexpr CommandId DisplayExtendedBackground = 400;
+inline constexpr CommandId CharsetColours = 401;
+
 }  // namespace cmd
 }  // namespace kx

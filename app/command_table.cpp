@@ -9,6 +9,7 @@
 #include "app/app.h"
 #include "app/charset_loading.h"
 #include "app/charset_saving.h"
+#include "app/colour_commands.h"
 #include "app/edit_commands.h"
 #include "app/editor_input.h"
 #include "app/font_preview_commands.h"
@@ -184,6 +185,12 @@ CommandRow BrightnessLevel(CommandId id, std::string text, Brightness level) {
   return r;
 }
 
+CommandRow DisplayModeRow(CommandId id, std::string text, DisplayMode mode) {
+  CommandRow r = Focus(Row(id, std::move(text), Bind(SetDisplayMode, mode)));
+  r.checked = [mode](const App& app) { return app.doc.store.colours.mode == mode; };
+  return r;
+}
+
 bool PreviewClosed(const App& app) { return !app.view.preview.windowOpen; }
 
 // --- The menus --------------------------------------------------------------------------------------------
@@ -313,7 +320,14 @@ MenuNode ViewMenu() {
       ChoiceSubmenu("Editor Brightness Level", Nodes(
           BrightnessLevel(cmd::BrightnessHigh, "High", Brightness::High),
           BrightnessLevel(cmd::BrightnessMedium, "Medium", Brightness::Medium),
-          BrightnessLevel(cmd::BrightnessLow, "Low", Brightness::Low)))));
+          BrightnessLevel(cmd::BrightnessLow, "Low", Brightness::Low))),
+      Separator(),
+      ChoiceSubmenu("Display Mode", Nodes(
+          DisplayModeRow(cmd::DisplayHiRes, "Hi-res", DisplayMode::HiRes),
+          DisplayModeRow(cmd::DisplayMulticolour, "Multicolour", DisplayMode::Multicolour),
+          DisplayModeRow(cmd::DisplayExtendedBackground, "Extended Background Colour",
+                         DisplayMode::ExtendedBackground))),
+      Row(cmd::CharsetColours, "Charset Colours...", EditCharsetColours)));
 }
 
 MenuNode SlideCharsMenu() {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/app.h"
+#include "app/colour_commands.h"
 #include "app/event_flow.h"
 #include "app/run_command.h"
 #include "app/edit_commands.h"
@@ -186,7 +187,7 @@ CommandKey EditorKeyOf(const KeyEvent& e) {
   return {KeyScope::EditorView, {character, 0, e.ctrl, e.shift, e.alt}};
 }
 
-// R and I act once per press: auto-repeats are ignored until a key is released.
+// R, I and M act once per press: auto-repeats are ignored until a key is released.
 bool TakeKeyLatch(App& app) { return !std::exchange(app.view.input.keyLatch, true); }
 
 void StepPenIndex(App& app, int delta) {
@@ -390,6 +391,9 @@ void OnPaneKey(App& app, const KeyEvent& e) {
       break;
     case Key::J:
       RunSwap(app);
+      break;
+    case Key::M:
+      if (TakeKeyLatch(app)) ToggleMulticolourGlyph(app, glyph);
       break;
     case Key::Escape:
       ClearSelection(app);

@@ -94,9 +94,8 @@ RecoveryCopy RecoveryCopyOf(const CharsetStore& store, int place) {
   copy.file = flags.hasFile ? copy.name : std::string();
   copy.fileType = flags.fileType;
   copy.bytes = inEditor ? store.editor : store.slots[static_cast<std::size_t>(copy.place)];
-  // The inks and colours are kept with the editor: the charset in memory is shown with them too.
-  copy.inks = store.inks;
-  copy.colours = store.colours;
+  copy.inks = inEditor ? store.inks : store.slotInks[static_cast<std::size_t>(copy.place)];
+  copy.colours = inEditor ? store.colours : store.slotColours[static_cast<std::size_t>(copy.place)];
   return copy;
 }
 
@@ -160,10 +159,8 @@ void RecoverCharset(App& app, const RecoveryCopy& copy) {
   if (swapIn) RunSwap(app);
   CharsetStore& store = app.doc.store;
   store.editor = copy.bytes;
-  if (!swapIn) {
-    store.inks = copy.inks;
-    store.colours = copy.colours;
-  }
+  store.inks = copy.inks;
+  store.colours = copy.colours;
   store.slotNames[static_cast<std::size_t>(copy.place)] = copy.name;
   store.hasFile = !copy.file.empty();
   store.fileType = copy.fileType;

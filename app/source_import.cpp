@@ -48,6 +48,8 @@ int InkOn(int background) { return (background & 15) == kWhite ? kBlack : kWhite
 void Settle(ImportOutcome& outcome, SourceResult<GlyphBytes> glyphs, const std::string& firstText) {
   outcome.result.reset();
   outcome.problem.clear();
+  outcome.notice.clear();
+  outcome.leftOut = 0;
   const std::optional<std::uint64_t> first = ParseSourceNumber(firstText, kGlyphCount - 1);
   if (!first) {
     outcome.problem = "The first glyph must be a number from 0 to 255, not \"" + firstText + "\".";
@@ -58,17 +60,15 @@ void Settle(ImportOutcome& outcome, SourceResult<GlyphBytes> glyphs, const std::
     if (const auto* refusal = Refused(placed)) {
       outcome.problem = ImportProblemText(refusal->reason);
     } else {
+      // Glyphs that would land past glyph 255 are left out; the dialog says how many.
       outcome.result = std::get<PlacedGlyphs>(placed).charset;
+      outcome.firstGlyph = std::get<PlacedGlyphs>(placed).firstGlyph;
+      outcome.glyphCount = std::get<PlacedGlyphs>(placed).glyphCount;
+      outcome.leftOut = std::get<PlacedGlyphs>(placed).leftOut;
+      if (outcome.leftOut > 0) outcome.notice = LeftOutText(outcome.leftOut) + ".";
     }
   }
   outcome.preview = ComposeCharsetPreview(outcome.result.value_or(outcome.base), outcome.look);
-}
-
-// A run of memory cut to the glyphs that fit from the first glyph on (the first glyph is checked later).
-GlyphBytes FitFrom(GlyphBytes glyphs, const std::string& firstText) {
-  const int first = static_cast<int>(ParseSourceNumber(firstText, kGlyphCount - 1).value_or(0));
-  glyphs.resize(std::min(glyphs.size(), static_cast<std::size_t>(kGlyphCount - first) * kGlyphBytes));
-  return glyphs;
 }
 
 // An address or offset as typed; `what` names it in the refusal.
@@ -92,7 +92,7 @@ SourceResult<GlyphBytes> ProgramChoice(const SourceImport& s) {
                          "the windows start at multiples of 8 from " + HexAddress(s.program.windows.front().address) +
                          " to " + HexAddress(s.program.windows.back().address) + "."};
   }
-  return FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+  return glyphs;
 }
 
 SourceResult<GlyphBytes> RawChoice(const SourceImport& s) {
@@ -104,9 +104,7 @@ SourceResult<GlyphBytes> RawChoice(const SourceImport& s) {
     if (!typed || *typed == 0) return SourceRefusal{"The glyph count must be a number from 1 to 256, not \"" + s.count + "\"."};
     count = static_cast<int>(*typed);
   }
-  auto glyphs = RawGlyphs(s.file, std::get<std::uint64_t>(offset), count);
-  if (const auto* refusal = Refused(glyphs)) return *refusal;
-  return count ? std::get<GlyphBytes>(std::move(glyphs)) : FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+  return RawGlyphs(s.file, std::get<std::uint64_t>(offset), count);
 }
 
 SourceResult<GlyphBytes> SnapshotChoice(const SourceImport& s) {
@@ -116,9 +114,7 @@ SourceResult<GlyphBytes> SnapshotChoice(const SourceImport& s) {
     if (const auto* refusal = Refused(typed)) return *refusal;
     address = static_cast<std::uint32_t>(std::get<std::uint64_t>(typed));
   }
-  auto glyphs = SnapshotGlyphs(s.snapshot, address);
-  if (const auto* refusal = Refused(glyphs)) return *refusal;
-  return FitFrom(std::get<GlyphBytes>(std::move(glyphs)), s.firstGlyph);
+  return SnapshotGlyphs(s.snapshot, address);
 }
 
 void Update(SourceImport& s) {
@@ -159,6 +155,14 @@ std::string CharPadFacts(const CharPadChoices& c) {
   return facts + (c.multicolour ? ", multicolour" : ", hi-res");
 }
 
+std::string ColoursFact(const SourceColours& c) {
+  static constexpr std::array<const char*, 3> kModes{"hi-res", "multicolour", "extended background"};
+  const auto& r = c.colours.registers;
+  return std::string("\nColours: ") + kModes[static_cast<std::size_t>(c.colours.mode)] + " mode, $D021-$D024 " +
+         std::to_string(r[0]) + " " + std::to_string(r[1]) + " " + std::to_string(r[2]) + " " + std::to_string(r[3]) +
+         ", inks from " + c.origin;
+}
+
 // Examines the file as `kind`; the facts stay empty and the problem says why when it is no such thing.
 void Examine(SourceImport& s, SourceKind kind) {
   s.kind = kind;
@@ -177,7 +181,7 @@ void Examine(SourceImport& s, SourceKind kind) {
     auto examined = ExamineSnapshot(file);
     if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
     s.snapshot = std::get<SnapshotChoices>(std::move(examined));
-    s.outcome.facts = SnapshotFacts(s.snapshot);
+    s.outcome.facts = SnapshotFacts(s.snapshot) + ColoursFact(s.snapshot.taken);
     const auto& bg = s.snapshot.background;
     // Extended colour picks each cell's background by its screen code; glyphs show on $D021 in hi-res.
     s.outcome.look = C64Look(s.snapshot.mode == VicMode::Multicolour, bg[0], bg[1], bg[2], InkOn(bg[0]));
@@ -185,7 +189,7 @@ void Examine(SourceImport& s, SourceKind kind) {
     auto examined = ExamineCharPad(file);
     if (const auto* refusal = Refused(examined)) return void(s.outcome.problem = refusal->reason);
     s.charPad = std::get<CharPadChoices>(std::move(examined));
-    s.outcome.facts = CharPadFacts(s.charPad);
+    s.outcome.facts = CharPadFacts(s.charPad) + ColoursFact(s.charPad.taken);
     const auto& c = s.charPad.colours;
     // A multicolour character's 11 pairs take the low three bits of its colour, as on the C64.
     if (s.charPad.multicolour) s.outcome.look = C64Look(true, c[0], c[1], c[2], c[3] & 7);
@@ -229,6 +233,7 @@ SourceResult<SourceImport> OpenSourceImport(std::string path, std::vector<std::u
   // project is refused.
   if (state.outcome.facts.empty() && kind == SourceKind::Program) Examine(state, SourceKind::Raw);
   if (state.outcome.facts.empty()) return SourceRefusal{state.outcome.problem};
+  state.takeColours = OfferedColours(state) != nullptr;
   Update(state);
   return state;
 }
@@ -236,8 +241,18 @@ SourceResult<SourceImport> OpenSourceImport(std::string path, std::vector<std::u
 void SetSourceKind(SourceImport& state, SourceKind kind) {
   if (std::ranges::find(kDialogSourceKinds, kind) == std::end(kDialogSourceKinds)) return;
   Examine(state, kind);
+  state.takeColours = OfferedColours(state) != nullptr;
   Update(state);
 }
+
+const SourceColours* OfferedColours(const SourceImport& state) {
+  if (state.outcome.facts.empty()) return nullptr;
+  if (state.kind == SourceKind::Snapshot) return &state.snapshot.taken;
+  if (state.kind == SourceKind::CharPad) return &state.charPad.taken;
+  return nullptr;
+}
+
+void SetSourceTakeColours(SourceImport& state, bool take) { state.takeColours = take && OfferedColours(state); }
 
 void SetSourceField(SourceImport& state, SourceField field, std::string text) {
   switch (field) {
@@ -278,10 +293,13 @@ void UpdateSheet(SheetImport& s) {
     return Settle(s.outcome, *refusal, s.firstGlyph);
   }
   SheetCut& sheet = std::get<SheetCut>(cut);
-  // Cells past glyph 255 from the first glyph on do not fit and are left out with those past the 256th.
-  GlyphBytes glyphs = FitFrom(std::move(sheet.glyphs), s.firstGlyph);
-  const int taken = static_cast<int>(glyphs.size()) / kGlyphBytes;
-  const int leftOut = sheet.cells - taken;
+  const bool none = sheet.glyphs.empty();
+  Settle(s.outcome, none ? SourceResult<GlyphBytes>(SourceRefusal{"The font sheet has no cell."})
+                         : SourceResult<GlyphBytes>(std::move(sheet.glyphs)),
+         s.firstGlyph);
+  // Cells past the 256th and those past glyph 255 from the first glyph on are told as one count.
+  const int leftOut = sheet.leftOut + s.outcome.leftOut;
+  const int taken = s.outcome.result ? sheet.cells - leftOut : 0;
   char paperText[8];
   std::snprintf(paperText, sizeof paperText, "%06X", static_cast<unsigned>(sheet.paper));
   s.outcome.facts = std::to_string(s.sheet.Width()) + "x" + std::to_string(s.sheet.Height()) + " pixels, " +
@@ -289,16 +307,14 @@ void UpdateSheet(SheetImport& s) {
                     "\n" + std::to_string(taken) + " glyphs taken";
   if (sheet.dropped > 0) s.outcome.facts += ", " + std::to_string(sheet.dropped) + " repeated cells dropped";
   if (leftOut > 0) s.outcome.facts += ", " + std::to_string(leftOut) + " cells left out (past glyph 255)";
-  Settle(s.outcome, glyphs.empty() ? SourceResult<GlyphBytes>(SourceRefusal{"The font sheet has no cell."})
-                                   : SourceResult<GlyphBytes>(std::move(glyphs)),
-         s.firstGlyph);
+  s.outcome.notice.clear();
 }
 
 }  // namespace
 
 SourceResult<SheetImport> OpenSheetImport(std::string path, std::span<const std::uint8_t> file, const Charset& base,
                                           const Palette& palette) {
-  DecodeResult decoded = DecodeImage(file);
+  DecodeResult decoded = DecodeImage(file, kSheetImageLimits);
   if (!decoded.image) return SourceRefusal{"Not a PNG, BMP or JPEG picture that can be read (" + decoded.error + ")."};
   SheetImport state;
   state.path = std::move(path);
@@ -330,6 +346,25 @@ void SetSheetFirstGlyph(SheetImport& state, std::string text) {
 void ApplyImportedCharset(App& app, const Charset& charset) {
   BeginEdit(app, RedoEntries::Drop);
   app.doc.store.editor = charset;
+  EndEdit(app);
+}
+
+void ApplySourceImport(App& app, const SourceImport& state) {
+  const SourceColours* colours = state.takeColours ? OfferedColours(state) : nullptr;
+  if (!state.outcome.result) return;
+  BeginEdit(app, RedoEntries::Drop);
+  CharsetStore& store = app.doc.store;
+  store.editor = *state.outcome.result;
+  if (colours) {
+    store.colours = colours->colours;
+    // The source's glyphs are its first ones from the address on; the inks follow them to the first glyph.
+    const auto count = std::min<std::size_t>(static_cast<std::size_t>(state.outcome.glyphCount), colours->inks.size());
+    for (std::size_t n = 0; n < count; ++n) {
+      const std::size_t glyph = static_cast<std::size_t>(state.outcome.firstGlyph) + n;
+      if (glyph >= store.inks.size()) break;
+      store.inks[glyph] = colours->inks[n];
+    }
+  }
   EndEdit(app);
 }
 

@@ -36,8 +36,12 @@ struct ImportOutcome {
   std::optional<Charset> result;  // the charset OK would give
   std::string problem;            // why there is none, for the dialog and the message box
   std::string facts;              // what the file says, one line per fact
+  int leftOut = 0;                // glyphs of the choice that would land past glyph 255 and are not taken
+  std::string notice;             // what OK leaves out, for the line under the preview
   PreviewLook look;
   Image preview;                  // the 256 glyphs of `result` (else `base`) as the look draws them
+  int firstGlyph = 0;             // the glyphs of `result` that came from the file
+  int glyphCount = 0;
 };
 
 struct SourceImport {
@@ -49,8 +53,15 @@ struct SourceImport {
   SnapshotChoices snapshot;
   CharPadChoices charPad;
   std::string address, offset, count, firstGlyph = "0";
+  // "Take colours and mode": on when the kind read keeps colours (a snapshot or project), off and unused
+  // for programs and binaries.
+  bool takeColours = false;
   ImportOutcome outcome;
 };
+
+// The colours the examined kind keeps (nullptr for programs, binaries, and a kind that did not examine).
+const SourceColours* OfferedColours(const SourceImport& state);
+void SetSourceTakeColours(SourceImport& state, bool take);
 
 // The kinds the source dialog reads, in the order its kind list shows them.
 inline constexpr SourceKind kDialogSourceKinds[] = {SourceKind::Program, SourceKind::Raw, SourceKind::Snapshot,
@@ -92,5 +103,8 @@ std::string ImportProblemText(std::string reason);
 // OK: the editor charset becomes `charset` as one edit (one undo step, modified, title); its name, file,
 // file type and has-file flag stay as they were.
 void ApplyImportedCharset(App& app, const Charset& charset);
+// OK in the source dialog: the charset as above and, when "Take colours and mode" is on, in the same step
+// the mode, the registers and the inks of the glyphs that came from the file.
+void ApplySourceImport(App& app, const SourceImport& state);
 
 }  // namespace kx

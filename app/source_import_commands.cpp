@@ -49,10 +49,10 @@ std::optional<FileRead> ChooseAndRead(App& app, FileRequest request, std::size_t
 
 // Shows the dialog until OK gives a charset or the user cancels; OK without one says why and shows the
 // dialog again as the user left it.
-template <class State, class Run>
-void RunDialog(App& app, State& state, Run run) {
+template <class State, class Run, class Apply>
+void RunDialog(App& app, State& state, Run run, Apply apply) {
   while (run(state)) {
-    if (state.outcome.result) return ApplyImportedCharset(app, *state.outcome.result);
+    if (state.outcome.result) return apply(state);
     ShowRefusal(app, state.path, state.outcome.problem);
   }
 }
@@ -67,7 +67,8 @@ void ImportCharsetFromSource(App& app) {
   auto opened = OpenSourceImport(path, {data.begin(), data.end()}, app.doc.store.editor, app.view.palette);
   if (const auto* refusal = std::get_if<SourceRefusal>(&opened)) return ShowRefusal(app, path, refusal->reason);
   RunDialog(app, std::get<SourceImport>(opened),
-            [&](SourceImport& state) { return app.shell.importDialogs->RunSourceImport(state); });
+            [&](SourceImport& state) { return app.shell.importDialogs->RunSourceImport(state); },
+            [&](const SourceImport& state) { ApplySourceImport(app, state); });
 }
 
 void ImportCharsetFromSheet(App& app) {
@@ -77,7 +78,8 @@ void ImportCharsetFromSheet(App& app) {
   auto opened = OpenSheetImport(path, file->Data(), app.doc.store.editor, app.view.palette);
   if (const auto* refusal = std::get_if<SourceRefusal>(&opened)) return ShowRefusal(app, path, refusal->reason);
   RunDialog(app, std::get<SheetImport>(opened),
-            [&](SheetImport& state) { return app.shell.importDialogs->RunSheetImport(state); });
+            [&](SheetImport& state) { return app.shell.importDialogs->RunSheetImport(state); },
+            [&](const SheetImport& state) { ApplyImportedCharset(app, *state.outcome.result); });
 }
 
 }  // namespace kx

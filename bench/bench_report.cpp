@@ -69,6 +69,25 @@ std::vector<EmulationMode> ModesFromArguments(int argc, char** argv) {
   return chosen;
 }
 
+bool TakeMulticolourArgument(int& argc, char** argv) {
+  bool found = false;
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "mc") == 0) {
+      found = true;
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  return found;
+}
+
+void ShowAllMulticolour(CharsetStore& store) {
+  store.colours.mode = DisplayMode::Multicolour;
+  store.inks.fill(kMulticolourBit | 1);
+}
+
 void Report::PrintHeader() const {
   std::printf("| client | zoom | emulation | view | memcpy us |");
   for (const char* name : kEventNames) std::printf(" %s |", name);

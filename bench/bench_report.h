@@ -28,6 +28,11 @@ const std::vector<EmulationMode>& EmulationModes();
 // The modes named on the command line (all of them without names); prints the unknown ones.
 std::vector<EmulationMode> ModesFromArguments(int argc, char** argv);
 
+// Whether "mc" is among the arguments, taking it out of them: the charset is then shown in multicolour mode
+// with every glyph multicolour, the most work a picture of it takes.
+bool TakeMulticolourArgument(int& argc, char** argv);
+void ShowAllMulticolour(CharsetStore& store);
+
 // Collects the figures of every configuration, prints each as a table row at once and the summaries
 // at the end.
 class Report {

@@ -4,7 +4,8 @@
 // size, zoom and emulation setting is a row; each figure is the ratio to a memcpy of the editor view
 // picture at that size (bench_rounds.h). The last line holds the worst ratios.
 //
-// Usage: kx_render_bench [off] [main+edge] [all] — with names only those emulation settings are measured.
+// Usage: kx_render_bench [mc] [off] [main+edge] [all] — with names only those emulation settings are
+// measured; with mc every glyph is shown as multicolour pixels.
 
 #include <chrono>
 #include <cstdio>
@@ -148,8 +149,9 @@ ConfigFigures MeasureConfig(App& app) {
 }
 
 // The window at `size` with the bars of the Qt main window, at `zoom`, scrolled off the glyph boundaries.
-void Configure(App& app, const ClientSize& size, int zoom, const EmulationMode& mode) {
+void Configure(App& app, const ClientSize& size, int zoom, const EmulationMode& mode, bool multicolour) {
   mode.apply(app.view.options);
+  if (multicolour) ShowAllMulticolour(app.doc.store);
   WindowMetrics metrics;
   metrics.clientWidth = size.w;
   metrics.clientHeight = size.h;
@@ -168,20 +170,21 @@ int main(int argc, char** argv) {
   using namespace kx;
   using namespace kx::bench;
   const auto start = std::chrono::steady_clock::now();
+  const bool multicolour = TakeMulticolourArgument(argc, argv);
   const std::vector<EmulationMode> modes = ModesFromArguments(argc, argv);
   if (modes.empty()) return 1;
   Report report;
   report.PrintHeader();
   {
     App warmUp;
-    Configure(warmUp, kClientSizes[0], 0, modes.front());
+    Configure(warmUp, kClientSizes[0], 0, modes.front(), multicolour);
     MeasureConfig(warmUp);
   }
   for (const ClientSize& size : kClientSizes) {
     for (int zoom = 0; zoom < kZoomLevels; ++zoom) {
       for (const EmulationMode& mode : modes) {
         App app;
-        Configure(app, size, zoom, mode);
+        Configure(app, size, zoom, mode, multicolour);
         const ConfigFigures figures = MeasureConfig(app);
         report.Add(size, zoom, mode.name, app.view.layout.editorView.w, app.view.layout.editorView.h, figures);
       }

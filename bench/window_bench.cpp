@@ -4,7 +4,8 @@
 // window has painted what the event changed. Same event kinds, client sizes and figures as
 // kx_render_bench (bench_report.h); the main window is resized to each client size.
 //
-// Usage: kx_window_bench [off] [main+edge] [all] — with names only those emulation settings are measured.
+// Usage: kx_window_bench [mc] [off] [main+edge] [all] — with names only those emulation settings are
+// measured; with mc every glyph is shown as multicolour pixels.
 
 #include <chrono>
 #include <cstdio>
@@ -164,6 +165,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
   const auto start = std::chrono::steady_clock::now();
+  const bool multicolour = TakeMulticolourArgument(argc, argv);
   const std::vector<EmulationMode> modes = ModesFromArguments(argc, argv);
   if (modes.empty()) return 1;
   Report report;
@@ -173,6 +175,7 @@ int main(int argc, char** argv) {
     for (const EmulationMode& mode : modes) {
       App app;
       mode.apply(app.view.options);
+      if (multicolour) ShowAllMulticolour(app.doc.store);
       MainWindow window(app);
       // Every sample lasts until its event is painted: the window may not hold a repaint for a frame's end.
       window.Pacer()->SetFrameMillis(0);

@@ -1,35 +1,56 @@
 #include "cli/charset_input.h"
 
-#include <array>
 
 #include "io/font_sheet.h"
-#include "runtime/file_bytes.h"
+#include "io/source_caps.h"
+#include "runtime/capped_read.h"
 #include "runtime/image_codec.h"
-#include "runtime/stream_file.h"
 
 namespace kx {
 namespace {
 
-// Reads the stream to its end, stopping once it holds more than `limit` bytes.
-std::optional<std::string> ReadStream(std::istream& in, std::size_t limit) {
-  std::string bytes;
-  std::array<char, 65536> block{};
-  while (in.read(block.data(), block.size()) || in.gcount() > 0) {
-    bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > limit) break;
-  }
-  if (in.bad()) return std::nullopt;
-  return bytes;
+// A number option from `low` to `high`; an address shows its range in hex, as C64 addresses are written.
+struct NumberRule {
+  CliOption option;
+  std::string_view name;
+  std::uint64_t low;
+  std::uint64_t high;
+  bool address = false;
+};
+
+std::optional<CliFailure> Number(const ParsedArgs& args, const NumberRule& rule, std::optional<std::uint64_t>& value) {
+  const std::optional<std::string> text = args.Value(rule.option);
+  if (!text) return std::nullopt;
+  value = ParseSourceNumber(*text, rule.high);
+  if (value && *value >= rule.low) return std::nullopt;
+  const std::string high = rule.address ? HexAddress(static_cast<std::uint32_t>(rule.high)) : std::to_string(rule.high);
+  return UsageFailure("bad " + std::string(rule.name) + " '" + PrintableText(*text) + "' (decimal, $hex or 0xhex, " +
+                      std::to_string(rule.low) + " to " + high + ")");
 }
 
-std::optional<CliFailure> Number(const ParsedArgs& args, CliOption option, std::string_view name,
-                                 std::uint64_t limit, std::optional<std::uint64_t>& value) {
-  const std::optional<std::string> text = args.Value(option);
-  if (!text) return std::nullopt;
-  value = ParseSourceNumber(*text, limit);
-  if (value) return std::nullopt;
-  return UsageFailure("bad " + std::string(name) + " '" + *text + "' (decimal, $hex or 0xhex, 0 to " +
-                      std::to_string(limit) + ")");
+bool IsProgram(SourceKind kind) { return kind == SourceKind::Program || kind == SourceKind::PrgCharset; }
+
+// --address is a C64 address (programs and snapshots), --offset a binary's file offset. A snapshot has no
+// file offset, so --offset there still means the address it always meant; on a program it could mean
+// either and is refused with both spellings named.
+std::optional<CliFailure> MatchPlaceToKind(SourceRequest& request, std::optional<SourceKind> kind) {
+  if (!kind) return std::nullopt;  // a file of no known kind is read raw from an offset
+  if (request.offset && *kind == SourceKind::Snapshot && !request.address) {
+    if (*request.offset > kC64MemoryEnd - 1) {
+      return UsageFailure("bad address '" + std::to_string(*request.offset) + "' (a snapshot's RAM is 0 to $FFFF)");
+    }
+    request.address = static_cast<std::uint32_t>(*request.offset);
+    request.offset.reset();
+  }
+  if (request.offset && IsProgram(*kind)) {
+    return UsageFailure("--offset is a binary's file offset: give a program's C64 address with --address, or read "
+                        "it as a binary with --from raw --offset N");
+  }
+  if (request.offset && *kind != SourceKind::Raw) return UsageFailure("--offset applies only to binaries (--from raw)");
+  if (request.address && !IsProgram(*kind) && *kind != SourceKind::Snapshot) {
+    return UsageFailure("--address applies only to programs and snapshots; a binary takes --offset");
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -38,17 +59,26 @@ std::variant<SourceRequest, CliFailure> SourceRequestFrom(const ParsedArgs& args
   SourceRequest request;
   if (const std::optional<std::string> from = args.Value(CliOption::From)) {
     request.kind = SourceKindFromName(*from);
-    if (!request.kind) return UsageFailure("unknown source '" + *from + "' (" + std::string(kSourceKindNames) + ")");
+    if (!request.kind) {
+      return UsageFailure("unknown source '" + PrintableText(*from) + "' (" + std::string(kSourceKindNames) + ")");
+    }
   }
-  std::optional<std::uint64_t> glyphs, first;
-  if (auto failure = Number(args, CliOption::Offset, "offset", kMaxImageFileBytes, request.offset)) return *failure;
-  if (auto failure = Number(args, CliOption::Glyphs, "glyph count", kGlyphCount, glyphs)) return *failure;
-  if (auto failure = Number(args, CliOption::FirstGlyph, "first glyph", kGlyphCount - 1, first)) return *failure;
+  std::optional<std::uint64_t> address, glyphs, first;
+  const std::array<std::pair<NumberRule, std::optional<std::uint64_t>*>, 4> numbers{{
+      {{CliOption::Address, "address", 0, kC64MemoryEnd - 1, true}, &address},
+      {{CliOption::Offset, "offset", 0, kMaxImageFileBytes}, &request.offset},
+      {{CliOption::Glyphs, "glyph count", 1, kGlyphCount}, &glyphs},
+      {{CliOption::FirstGlyph, "first glyph", 0, kGlyphCount - 1}, &first},
+  }};
+  for (const auto& [rule, value] : numbers) {
+    if (auto failure = Number(args, rule, *value)) return *failure;
+  }
+  if (address) request.address = static_cast<std::uint32_t>(*address);
   if (glyphs) request.glyphs = static_cast<int>(*glyphs);
   if (first) request.firstGlyph = static_cast<int>(*first);
   if (const std::optional<std::string> paper = args.Value(CliOption::Paper)) {
     request.sheet.paper = ParsePaperColour(*paper);
-    if (!request.sheet.paper) return UsageFailure("bad paper colour '" + *paper + "' (RRGGBB)");
+    if (!request.sheet.paper) return UsageFailure("bad paper colour '" + PrintableText(*paper) + "' (RRGGBB)");
   }
   request.sheet.unique = args.Has(CliOption::Unique);
   return request;
@@ -58,7 +88,12 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
                                                         const SourceRequest& request) {
   const ByteSpan data(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   // Standard input has no extension to go by.
-  auto read = ReadCharsetSource(data, path == kStdStream ? std::string_view() : std::string_view(path), request);
+  const std::string_view name = path == kStdStream ? std::string_view() : std::string_view(path);
+  SourceRequest placed = request;
+  if (auto failure = MatchPlaceToKind(placed, request.kind ? request.kind : DetectSourceKind(data, name))) {
+    return *failure;
+  }
+  auto read = ReadCharsetSource(data, name, placed);
   if (const auto* refusal = std::get_if<SourceRefusal>(&read)) return InputFailure(path, refusal->reason);
   CharsetInput input;
   input.reading = std::move(std::get<SourceReading>(read));
@@ -69,19 +104,23 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
 
 std::variant<CharsetInput, CliFailure> ReadCharsetInput(const std::string& path, std::istream& in,
                                                         const SourceRequest& request) {
-  if (path == kStdStream) {
-    const std::optional<std::string> bytes = ReadStream(in, kMaxImageFileBytes);
-    if (!bytes) return InputFailure(path, "could not read the file");
-    if (bytes->size() > kMaxImageFileBytes) return InputFailure(path, "not a known file (too large)");
-    return CharsetFromBytes(*bytes, path, request);
-  }
+  // The kind the first bytes and the name tell sets how much is read; the rest is never buffered.
+  const std::string_view name = path == kStdStream ? std::string_view() : std::string_view(path);
+  SourceCap cap;
+  const CapOfHead capOf = [&](std::span<const std::uint8_t> head) {
+    cap = SourceCapFor(head, name, request.kind);
+    return cap.bytes;
+  };
   // A pipe or a device is read as the stream it is; a regular file by its size first.
   const FileRead file =
-      IsStreamFile(path) ? ReadStreamFile(path, kMaxImageFileBytes) : ReadFileBytes(path, kMaxImageFileBytes);
+      path == kStdStream ? ReadCapped(in, kSourceHeadBytes, capOf) : ReadCapped(path, kSourceHeadBytes, capOf);
   switch (file.status) {
     case FileReadStatus::Ok: return CharsetFromBytes(file.bytes, path, request);
     case FileReadStatus::Missing: return InputFailure(path, "not found");
-    case FileReadStatus::TooLarge: return InputFailure(path, "not a known file (too large)");
+    case FileReadStatus::TooLarge:
+      if (!cap.kind) return InputFailure(path, "not a known file (too large)");
+      return InputFailure(path, "too large for a " + std::string(SourceKindName(*cap.kind)) + " (at most " +
+                                    std::to_string(cap.bytes) + " bytes)");
     case FileReadStatus::Failed: break;
   }
   return InputFailure(path, "could not read the file");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 
 #include "cli/charset_input.h"
@@ -72,21 +73,25 @@ std::optional<std::uint16_t> ParseAddress(std::string_view text) {
   return static_cast<std::uint16_t>(value);
 }
 
-// The dump picture: the charset drawn as the editor draws it (set pixels in each glyph's ink, clear ones
-// black; by default every ink is the start-up foreground colour), every pixel doubled.
-// TODO(colour pictures): multicolour and extended background charsets are still drawn hi-res here. The
-// shared pixel decoder that draws the editor's pictures by mode takes `settings.colours` and
-// `settings.inks` at this one place once it is in the pictures layer.
+// The dump picture: the charset drawn as the editor draws it in the chosen mode and colours (by default
+// hi-res, set pixels in each glyph's ink, clear ones black), every pixel doubled.
 Image DumpOf(const Charset& charset, const OutputSettings& settings) {
   Image picture(kCharsetWidth, kCharsetHeight);
   PixelsFromCharset(charset, settings.inks, MakePalette(),
-                    {picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
+                    {picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride(), settings.colours);
   return DumpPicture(picture);
 }
 
 std::string EncodePicture(const Charset& charset, const OutputSettings& settings, ImageFormat format) {
   const std::optional<Bytes> encoded = EncodeImage(DumpOf(charset, settings), format);
   return encoded ? std::string(encoded->begin(), encoded->end()) : std::string();
+}
+
+// A label as a message quotes it: at most 40 characters, so a pasted blob cannot flood the line.
+std::string QuotedLabel(std::string_view label) {
+  constexpr std::size_t kShown = 40;
+  if (label.size() <= kShown) return PrintableText(label);
+  return PrintableText(label.substr(0, kShown)) + "...";
 }
 
 }  // namespace
@@ -134,7 +139,7 @@ std::variant<OutputSettings, CliFailure> ChooseOutput(const std::string& inPath,
   if (IsSourceFormat(settings.format)) {
     if (label) {
       if (!IsValidSourceLabel(*label, SourceDialectFromName(std::ranges::find(kFormats, settings.format, &OutputFormatInfo::format)->name))) {
-        return UsageFailure("bad label '" + *label + "'");
+        return UsageFailure("bad label '" + QuotedLabel(*label) + "'");
       }
       settings.label = *label;
     } else {
@@ -158,19 +163,21 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
 
 std::optional<CliFailure> WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out) {
   // Empty bytes are an encoder that failed: nothing is written rather than an empty file.
+  if (bytes.empty()) return InputFailure(path, "could not write the file (the output could not be encoded)");
   bool written = false;
-  if (bytes.empty()) {
-    written = false;
-  } else if (path == kStdStream) {
+  int error = 0;
+  if (path == kStdStream) {
+    errno = 0;
     written = static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush());
+    error = errno;
   } else if (IsStreamFile(path)) {
     // A pipe or a device cannot be replaced by a renamed file: it is written as it is.
-    written = WriteStreamFile(path, bytes);
+    written = WriteStreamFile(path, bytes, &error);
   } else {
-    written = WriteFileReplacing(path, bytes);
+    written = WriteFileReplacing(path, bytes, &error);
   }
   if (written) return std::nullopt;
-  return InputFailure(path, "could not write the file");
+  return InputFailure(path, "could not write the file (" + WriteErrorText(error) + ")");
 }
 
 }  // namespace kx

@@ -5,29 +5,19 @@
 #include <map>
 #include <variant>
 
+#include "cli/printable_text.h"
+
 namespace kx {
 namespace {
 
-// One fact: a text (quoted in JSON), a number, or a list of lists of numbers.
-using Value = std::variant<std::string, long long, std::vector<std::vector<int>>>;
+// One fact: a text (quoted in JSON), a number, a list of numbers (an array in JSON, the numbers apart by
+// `separator` in text) or a list of lists of numbers.
+struct Numbers {
+  std::vector<int> values;
+  std::string_view separator = " ";
+};
+using Value = std::variant<std::string, long long, Numbers, std::vector<std::vector<int>>>;
 using Facts = std::vector<std::pair<std::string, Value>>;
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 std::string Groups(const std::vector<std::vector<int>>& groups, bool json) {
   std::string out = json ? "[" : std::to_string(groups.size()) + "\n";
@@ -43,16 +33,19 @@ std::string Groups(const std::vector<std::vector<int>>& groups, bool json) {
 }
 
 std::string Shown(const Value& value, bool json) {
-  if (const auto* text = std::get_if<std::string>(&value)) return json ? JsonString(*text) : *text;
+  if (const auto* text = std::get_if<std::string>(&value)) return json ? JsonString(*text) : PrintableText(*text);
   if (const auto* number = std::get_if<long long>(&value)) return std::to_string(*number);
+  if (const auto* numbers = std::get_if<Numbers>(&value)) {
+    std::string out;
+    for (const int n : numbers->values) {
+      out += (out.empty() ? "" : json ? "," : std::string(numbers->separator)) + std::to_string(n);
+    }
+    return json ? "[" + out + "]" : out;
+  }
   return Groups(std::get<std::vector<std::vector<int>>>(value), json);
 }
 
-std::string Colours(std::span<const int> colours) {
-  std::string out;
-  for (const int c : colours) out += (out.empty() ? "" : " ") + std::to_string(c);
-  return out;
-}
+Numbers Colours(std::span<const int> colours) { return {{colours.begin(), colours.end()}}; }
 
 Facts FactsOf(const std::string& path, const CharsetInput& input) {
   const SourceReading& reading = input.reading;
@@ -76,17 +69,25 @@ Facts FactsOf(const std::string& path, const CharsetInput& input) {
     facts.emplace_back("multicolour", std::string(c->multicolour ? "yes" : "no"));
     facts.emplace_back("colours", Colours(c->colours));
   }
+  if (const auto& c = reading.facts.colours) {
+    // The mode and registers in the form --mode and --colours take them, and the inks of the glyphs filled.
+    const auto& r = c->colours.registers;
+    facts.emplace_back("mode", std::string(DisplayModeName(c->colours.mode)));
+    facts.emplace_back("registers", Numbers{{r[0], r[1], r[2], r[3]}, ","});
+    facts.emplace_back("inks from", c->origin);
+    if (!c->inks.empty()) facts.emplace_back("inks", Numbers{std::vector<int>(c->inks.begin(), c->inks.end())});
+  }
   if (const auto& sheet = reading.facts.sheet) {
     char paper[8];
     std::snprintf(paper, sizeof paper, "%06X", static_cast<unsigned>(sheet->paper));
-    facts.emplace_back("cells", std::to_string(sheet->columns) + "x" + std::to_string(sheet->rows));
+    facts.emplace_back("cells", Numbers{{sheet->columns, sheet->rows}, "x"});
     facts.emplace_back("paper", std::string(paper));
     facts.emplace_back("repeated cells dropped", static_cast<long long>(sheet->dropped));
     facts.emplace_back("cells left out", static_cast<long long>(sheet->leftOut));
   }
   const PlacedGlyphs& placed = reading.placed;
-  facts.emplace_back("glyphs filled", std::to_string(placed.firstGlyph) + "-" +
-                                          std::to_string(placed.firstGlyph + placed.glyphCount - 1));
+  facts.emplace_back("glyphs filled", Numbers{{placed.firstGlyph, placed.firstGlyph + placed.glyphCount - 1}, "-"});
+  facts.emplace_back("glyphs left out", static_cast<long long>(placed.leftOut));
   const CharsetSummary summary = SummariseCharset(input.charset);
   facts.emplace_back("distinct glyphs", static_cast<long long>(summary.distinctGlyphs));
   facts.emplace_back("empty glyphs", static_cast<long long>(summary.emptyGlyphs));

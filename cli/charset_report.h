@@ -1,6 +1,7 @@
 #pragma once
 // What `info` tells about a charset: the kind of file and what it said (load address; for a snapshot the
-// VIC-II's mode, bank, character base and colours; for a project or sheet its counts), the glyphs filled,
+// VIC-II's mode, bank, character base and colours; for a project or sheet its counts; for a snapshot or
+// project the display mode, registers and inks it would give the charset), the glyphs filled,
 // how many glyphs are distinct or empty, and which glyphs repeat one another. As text, one "key: value"
 // line each, or as one JSON object with the same keys.
 

@@ -23,6 +23,7 @@ namespace {
 struct Streams {
   std::istream& in;
   std::ostream& out;
+  std::ostream& err;
 };
 
 using Outcome = std::optional<CliFailure>;
@@ -109,13 +110,13 @@ const std::array<Subcommand, 6> kSubcommands{{
      0, NoEdit},
 }};
 
-constexpr std::array<CliOption, 13> kWritingOptions{
-    CliOption::Help,   CliOption::To,         CliOption::Label, CliOption::LoadAddress, CliOption::From,
-    CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph, CliOption::Paper,      CliOption::Unique,
-    CliOption::Mode,   CliOption::Colours,    CliOption::Inks};
-constexpr std::array<CliOption, 8> kReadingOptions{CliOption::Help,   CliOption::Json,   CliOption::From,
-                                                   CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph,
-                                                   CliOption::Paper,  CliOption::Unique};
+constexpr std::array<CliOption, 14> kWritingOptions{
+    CliOption::Help,    CliOption::To,     CliOption::Label,  CliOption::LoadAddress, CliOption::From,
+    CliOption::Address, CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph,  CliOption::Paper,
+    CliOption::Unique,  CliOption::Mode,   CliOption::Colours, CliOption::Inks};
+constexpr std::array<CliOption, 9> kReadingOptions{CliOption::Help,    CliOption::Json,   CliOption::From,
+                                                   CliOption::Address, CliOption::Offset, CliOption::Glyphs,
+                                                   CliOption::FirstGlyph, CliOption::Paper, CliOption::Unique};
 
 std::array<SubcommandHelp, kSubcommands.size()> AllHelp() {
   std::array<SubcommandHelp, kSubcommands.size()> out;
@@ -159,6 +160,10 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   if (auto* failure = std::get_if<CliFailure>(&colours)) return *failure;
   auto input = ReadCharsetInput(inPath, io.in, std::get<SourceRequest>(request));
   if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
+  // Glyphs that did not fit below glyph 255 are not an error, but the user hears how many there were.
+  if (const int leftOut = std::get<CharsetInput>(input).reading.placed.leftOut; leftOut > 0) {
+    io.err << kCliName << ": " << PrintableText(inPath) << ": " << LeftOutText(leftOut) << "\n";
+  }
 
   // The charset as the editor would hold it: its bytes, display mode, registers and per-glyph inks.
   CharsetStore store;
@@ -210,7 +215,7 @@ int RunCli(std::span<const std::string> args, std::istream& in, std::ostream& ou
     if (const Outcome failure = Print(out, SubcommandHelpText(command->help))) return Fail(*failure, err);
     return kExitSuccess;
   }
-  Streams io{in, out};
+  Streams io{in, out, err};
   if (const Outcome failure = Run(*command, parsed.args, io)) return Fail(*failure, err);
   return kExitSuccess;
 }

@@ -6,12 +6,13 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OptionRule, 14> kOptions{{
+constexpr std::array<OptionRule, 15> kOptions{{
     {CliOption::Help, "help", false},
     {CliOption::To, "to", true},
     {CliOption::Label, "label", true},
     {CliOption::LoadAddress, "load-address", true},
     {CliOption::From, "from", true},
+    {CliOption::Address, "address", true},
     {CliOption::Offset, "offset", true},
     {CliOption::Glyphs, "glyphs", true},
     {CliOption::FirstGlyph, "first-glyph", true},

@@ -16,7 +16,7 @@
 namespace kx {
 
 enum class CliOption {
-  Help, To, Label, LoadAddress, From, Offset, Glyphs, FirstGlyph, Paper, Unique, Json, Mode, Colours, Inks
+  Help, To, Label, LoadAddress, From, Address, Offset, Glyphs, FirstGlyph, Paper, Unique, Json, Mode, Colours, Inks
 };
 
 struct OptionRule {

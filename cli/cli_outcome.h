@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "cli/printable_text.h"
+
 namespace kx {
 
 inline constexpr int kExitSuccess = 0;
@@ -17,9 +19,9 @@ struct CliFailure {
 };
 
 inline CliFailure UsageFailure(std::string message) { return {kExitUsage, std::move(message)}; }
-// Bad input or a failed write, told on one line as "FILE: reason".
+// Bad input or a failed write, told on one line as "FILE: reason" (the name's odd bytes escaped).
 inline CliFailure InputFailure(const std::string& file, const std::string& reason) {
-  return {kExitFailed, file + ": " + reason};
+  return {kExitFailed, PrintableText(file) + ": " + reason};
 }
 
 }  // namespace kx

@@ -10,9 +10,11 @@ inline void CheckSourceRead(SourceKind kind, std::span<const std::uint8_t> data)
   SourceRequest request;
   request.kind = kind;
   if (!data.empty()) {
-    // The first byte picks the options: bit 0 an offset, bit 1 a glyph count, bit 2 a first glyph.
+    // The first byte picks the options: bit 0 a place (a binary's offset, else a C64 address), bit 1 a
+    // glyph count, bit 2 a first glyph.
     const std::uint8_t pick = data[0];
-    if (pick & 1) request.offset = static_cast<std::uint64_t>(pick) * 97;
+    if ((pick & 1) && kind == SourceKind::Raw) request.offset = static_cast<std::uint64_t>(pick) * 97;
+    if ((pick & 1) && kind != SourceKind::Raw) request.address = static_cast<std::uint32_t>(pick) * 257;
     if (pick & 2) request.glyphs = pick;
     if (pick & 4) request.firstGlyph = pick >> 3;
     request.sheet.unique = pick & 8;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "gui/canvas_widget.h"
@@ -41,6 +42,9 @@ ImportDialogBase::ImportDialogBase(QWidget* parent, const std::string& title, co
   preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
   preview_->setFocusPolicy(Qt::NoFocus);
   layout->addWidget(preview_);
+  notice_ = new QLabel(this);
+  notice_->setObjectName("notice");
+  layout->addWidget(notice_);
   problem_ = new QLabel(this);
   problem_->setObjectName("problem");
   problem_->setWordWrap(true);
@@ -54,6 +58,7 @@ ImportDialogBase::ImportDialogBase(QWidget* parent, const std::string& title, co
 
 void ImportDialogBase::ShowOutcome(const ImportOutcome& outcome) {
   facts_->setText(Q(outcome.facts));
+  notice_->setText(Q(outcome.notice));
   problem_->setText(Q(outcome.problem));
   const Image& picture = outcome.preview;
   preview_->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.Stride() * 4);
@@ -99,6 +104,13 @@ SourceImportDialog::SourceImportDialog(QWidget* parent, SourceImport& state)
       Refresh();
     });
   }
+  takeColours_ = new QCheckBox("Take colours and mode", this);
+  takeColours_->setObjectName("takeColours");
+  form_->addRow("", takeColours_);
+  connect(takeColours_, &QCheckBox::toggled, this, [this](bool on) {
+    SetSourceTakeColours(state_, on);
+    Refresh();
+  });
   Refresh();
 }
 
@@ -107,6 +119,10 @@ void SourceImportDialog::Refresh() {
   for (int field = 0; field < 4; ++field) {
     form_->setRowVisible(field + 1, UsesField(state_, static_cast<SourceField>(field)));
   }
+  // The tick follows the state (a new kind turns it on or off); setting it back raises no toggle.
+  const QSignalBlocker quiet(takeColours_);
+  takeColours_->setChecked(state_.takeColours);
+  form_->setRowVisible(takeColours_, OfferedColours(state_) != nullptr);
   ShowOutcome(state_.outcome);
 }
 

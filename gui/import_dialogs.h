@@ -7,6 +7,7 @@
 
 #include "app/import_dialogs.h"
 
+class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
@@ -16,7 +17,7 @@ namespace kx {
 
 class CanvasWidget;
 
-// The parts both dialogs share: the file's facts, the preview, the problem line and OK / Cancel.
+// The parts both dialogs share: the file's facts, the preview, the notice and problem lines and OK / Cancel.
 class ImportDialogBase : public QDialog {
  public:
   ImportDialogBase(QWidget* parent, const std::string& title, const std::string& path);
@@ -31,10 +32,12 @@ class ImportDialogBase : public QDialog {
  private:
   QLabel* facts_ = nullptr;
   CanvasWidget* preview_ = nullptr;
+  QLabel* notice_ = nullptr;
   QLabel* problem_ = nullptr;
 };
 
-// Object names for tests: "kind" (combo box), "address", "offset", "count", "firstGlyph" (line edits).
+// Object names for tests: "kind" (combo box), "address", "offset", "count", "firstGlyph" (line edits),
+// "takeColours" (check box).
 class SourceImportDialog : public ImportDialogBase {
  public:
   SourceImportDialog(QWidget* parent, SourceImport& state);
@@ -42,6 +45,7 @@ class SourceImportDialog : public ImportDialogBase {
  private:
   void Refresh();
   SourceImport& state_;
+  QCheckBox* takeColours_ = nullptr;
 };
 
 // Object names for tests: "paper" (line edit), "pickPaper" (button), "unique" (check box), "firstGlyph".

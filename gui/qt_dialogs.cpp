@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "gui/colours_dialog.h"
 #include "gui/desktop_opener.h"
 
 namespace kx {
@@ -196,6 +197,12 @@ bool QtDialogs::CopyImageToClipboard(int width, int height, std::span<const std:
 
 bool QtDialogs::OpenWithDesktop(const std::string& target) {
   return OpenWithDesktopOpener(DesktopUrlFor(target));
+}
+
+std::optional<ColourChoice> QtDialogs::ChooseColours(const ColourChoice& current) {
+  ColoursDialog dialog(current, ModalParent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
 }
 
 }  // namespace kx

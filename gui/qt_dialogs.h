@@ -65,6 +65,7 @@ class QtDialogs : public Dialogs {
   std::optional<FileChoice> RequestSaveFile(const FileRequest& request) override;
   bool CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) override;
   bool OpenWithDesktop(const std::string& target) override;
+  std::optional<ColourChoice> ChooseColours(const ColourChoice& current) override;
 
  private:
   std::optional<FileChoice> RunFileDialog(const FileRequest& request, RequesterMode mode);

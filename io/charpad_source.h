@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "io/glyph_source.h"
+#include "io/source_colours.h"
 
 namespace kx {
 
@@ -20,9 +21,17 @@ struct CharPadChoices {
   std::array<int, 4> colours{};    // screen, multicolour 1, multicolour 2, character colour
   std::size_t charDataOffset = 0;  // the first character's first byte in the file
   std::size_t bytesPerChar = 8;    // 9 in version 2, whose ninth byte is a material value
+  // The mode, $D021-$D023 (and $D024 from version 7 on, the fifth background colour) and the inks of the
+  // glyphs taken: their per-character colours when the project is coloured per character, else the one
+  // character colour (with the multicolour bit in a multicolour project, whose characters are all
+  // multicolour).
+  SourceColours taken;
 };
 
 SourceResult<CharPadChoices> ExamineCharPad(ByteSpan file);
+
+// Whether a project of format version `version` is one this reader knows a layout for.
+bool IsKnownCharPadVersion(int version);
 
 // The glyphCount glyphs of an examined project.
 GlyphBytes CharPadGlyphs(ByteSpan file, const CharPadChoices& choices);

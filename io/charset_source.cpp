@@ -68,11 +68,9 @@ bool StartsWith(ByteSpan file, std::string_view text) {
          std::equal(text.begin(), text.end(), file.begin(), [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
 }
 
-// Glyphs a source offers, and whether they are a window onto memory (a run the user may cut anywhere) or
-// a definite set that is taken whole unless a count is given.
+// The glyphs a source offers from where the user chose; a count the user gives cuts them.
 struct Offered {
   GlyphBytes glyphs;
-  bool window = false;
 };
 
 SourceResult<Offered> FromLegacy(ByteSpan file, SourceKind kind) {
@@ -85,7 +83,7 @@ SourceResult<Offered> FromLegacy(ByteSpan file, SourceKind kind) {
   const std::size_t available = file.size() - std::min(file.size(), slice->skip);
   std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(slice->skip), std::min(available, glyphs.size()),
               glyphs.begin());
-  return Offered{std::move(glyphs), false};
+  return Offered{std::move(glyphs)};
 }
 
 SourceResult<Offered> FromPicture(ByteSpan file) {
@@ -94,12 +92,28 @@ SourceResult<Offered> FromPicture(ByteSpan file) {
   const Image picture = PictureAtCharsetSize(*decoded.image);
   const Charset charset =
       CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
-  return Offered{GlyphBytes(charset.begin(), charset.end()), false};
+  return Offered{GlyphBytes(charset.begin(), charset.end())};
 }
 
 template <class T>
 const SourceRefusal* Refused(const SourceResult<T>& result) {
   return std::get_if<SourceRefusal>(&result);
+}
+
+// The glyphs of a program from the C64 address `address` on, up to 256 and never past the top of memory.
+SourceResult<Offered> FromProgramAddress(ByteSpan file, const ProgramChoices& program, std::uint32_t address) {
+  const std::uint32_t load = program.loadAddress;
+  const ByteSpan memory = ProgramData(file).first(std::min<std::size_t>(program.dataBytes, kC64MemoryEnd - load));
+  const std::uint32_t last = load + static_cast<std::uint32_t>(memory.size()) - 1;
+  if (address < load || address > last) {
+    return SourceRefusal{"address " + HexAddress(address) + " is outside the program (" + HexAddress(load) + " to " +
+                         HexAddress(last) + ")"};
+  }
+  if (GlyphsAvailable(memory, address - load) == 0) {
+    return SourceRefusal{"address " + HexAddress(address) + " leaves no whole glyph before the program's end at " +
+                         HexAddress(last)};
+  }
+  return Offered{std::get<GlyphBytes>(RawGlyphs(memory, address - load, std::nullopt))};
 }
 
 SourceResult<Offered> Offer(ByteSpan file, SourceKind kind, const SourceRequest& request, SourceFacts& facts) {
@@ -115,44 +129,43 @@ SourceResult<Offered> Offer(ByteSpan file, SourceKind kind, const SourceRequest&
       if (const auto* refusal = Refused(examined)) return *refusal;
       const ProgramChoices& program = std::get<ProgramChoices>(examined);
       facts.loadAddress = program.loadAddress;
-      if (!request.offset && program.partialGlyphs > 0) {
-        return Offered{std::get<GlyphBytes>(ProgramGlyphs(file, program)), false};
+      if (!request.address && program.partialGlyphs > 0) {
+        return Offered{std::get<GlyphBytes>(ProgramGlyphs(file, program))};
       }
-      // An offset is any byte of the data; without one a whole program offers its first window.
-      const std::uint64_t offset = request.offset.value_or(program.windows.empty() ? 0 : program.windows.front().offset);
-      auto glyphs = RawGlyphs(ProgramData(file), offset, std::nullopt);
-      if (const auto* refusal = Refused(glyphs)) return *refusal;
-      return Offered{std::move(std::get<GlyphBytes>(glyphs)), true};
+      // Without an address a whole program offers its first window.
+      const std::uint32_t first = program.windows.empty() ? program.loadAddress : program.windows.front().address;
+      return FromProgramAddress(file, program, request.address.value_or(first));
     }
     case SourceKind::Raw: {
       auto glyphs = RawGlyphs(file, request.offset.value_or(0), std::nullopt);
       if (const auto* refusal = Refused(glyphs)) return *refusal;
-      return Offered{std::move(std::get<GlyphBytes>(glyphs)), true};
+      return Offered{std::move(std::get<GlyphBytes>(glyphs))};
     }
     case SourceKind::Snapshot: {
       auto examined = ExamineSnapshot(file);
       if (const auto* refusal = Refused(examined)) return *refusal;
       SnapshotChoices& snapshot = std::get<SnapshotChoices>(examined);
-      if (request.offset && *request.offset > kLastRamWindow) {
-        return SourceRefusal{"address " + std::to_string(*request.offset) + " leaves less than 2 KiB of RAM"};
+      if (request.address && *request.address > kLastRamWindow) {
+        return SourceRefusal{"address " + HexAddress(*request.address) + " leaves less than 2 KiB of RAM (0 to " +
+                             HexAddress(kLastRamWindow) + ")"};
       }
-      auto glyphs = SnapshotGlyphs(snapshot, request.offset);
+      auto glyphs = SnapshotGlyphs(snapshot, request.address);
       if (const auto* refusal = Refused(glyphs)) return *refusal;
       snapshot.ram.clear();
       facts.snapshot = std::move(snapshot);
-      return Offered{std::move(std::get<GlyphBytes>(glyphs)), true};
+      return Offered{std::move(std::get<GlyphBytes>(glyphs))};
     }
     case SourceKind::CharPad: {
       auto examined = ExamineCharPad(file);
       if (const auto* refusal = Refused(examined)) return *refusal;
       facts.charPad = std::get<CharPadChoices>(examined);
-      return Offered{CharPadGlyphs(file, *facts.charPad), false};
+      return Offered{CharPadGlyphs(file, *facts.charPad)};
     }
     case SourceKind::Sheet: {
       auto cut = CutFontSheetFile(file, request.sheet);
       if (const auto* refusal = Refused(cut)) return *refusal;
       SheetCut& sheet = std::get<SheetCut>(cut);
-      Offered offered{std::move(sheet.glyphs), false};
+      Offered offered{std::move(sheet.glyphs)};
       if (offered.glyphs.empty()) return SourceRefusal{"the font sheet has no cell"};
       sheet.glyphs.clear();
       facts.sheet = std::move(sheet);
@@ -181,20 +194,30 @@ std::optional<SourceKind> DetectSourceKind(ByteSpan file, std::string_view path)
   // A program has no signature of its own (its load address may look like one), so its extension comes
   // before the weaker signatures; the editor's own sizes keep their meaning under any name.
   if (ListHas(Named(SourceKind::Program).extensions, extension)) return bySize.value_or(SourceKind::Program);
-  if (StartsWith(file, "CTM") && file.size() > 3 && file[3] >= 1 && file[3] <= 9) return SourceKind::CharPad;
+  if (StartsWith(file, "CTM") && file.size() > 3 && IsKnownCharPadVersion(file[3])) return SourceKind::CharPad;
   if (DetectImageFormat(file)) return SourceKind::Picture;
   for (const NamedKind& named : kKinds) {
     if (!extension.empty() && ListHas(named.extensions, extension)) return named.kind;
   }
-  return bySize;
+  if (bySize) return bySize;
+  // Other editors write a charset of any length after a 2-byte load address.
+  if (file.size() >= kLoadAddressBytes + kGlyphBytes && file.size() % kGlyphBytes == kLoadAddressBytes) {
+    return SourceKind::Program;
+  }
+  return std::nullopt;
 }
 
 SourceResult<SourceReading> ReadCharsetSource(ByteSpan file, std::string_view path, const SourceRequest& request) {
-  const std::optional<SourceKind> kind = request.kind ? request.kind : DetectSourceKind(file, path);
+  std::optional<SourceKind> kind = request.kind ? request.kind : DetectSourceKind(file, path);
+  // A file of no known kind read from an offset is a binary; a charset with a load address read from an
+  // address is the program it is.
+  if (!kind && request.offset) kind = SourceKind::Raw;
   if (!kind) return SourceRefusal{"not a known file"};
-  if (request.offset && *kind != SourceKind::Program && *kind != SourceKind::Raw && *kind != SourceKind::Snapshot) {
-    return SourceRefusal{"an offset applies only to programs, binaries and snapshots"};
+  if (request.address && *kind == SourceKind::PrgCharset) kind = SourceKind::Program;
+  if (request.address && *kind != SourceKind::Program && *kind != SourceKind::Snapshot) {
+    return SourceRefusal{"a C64 address applies only to programs and snapshots"};
   }
+  if (request.offset && *kind != SourceKind::Raw) return SourceRefusal{"an offset applies only to binaries"};
   if (request.glyphs && (*request.glyphs < 1 || *request.glyphs > kGlyphCount)) {
     return SourceRefusal{"glyph count " + std::to_string(*request.glyphs) + " is not 1 to 256"};
   }
@@ -208,16 +231,18 @@ SourceResult<SourceReading> ReadCharsetSource(ByteSpan file, std::string_view pa
   if (const auto* refusal = Refused(offered)) return *refusal;
   GlyphBytes& glyphs = std::get<Offered>(offered).glyphs;
   const int available = static_cast<int>(glyphs.size() / kGlyphBytes);
-  // A window onto memory is cut to the glyphs that fit from the first glyph on; a definite set is whole.
-  int count = std::get<Offered>(offered).window ? std::min(available, kGlyphCount - first) : available;
   if (request.glyphs) {
     if (*request.glyphs > available) {
       return SourceRefusal{std::to_string(*request.glyphs) + " glyphs asked for, but the file offers " +
                            std::to_string(available) + " there"};
     }
-    count = *request.glyphs;
+    glyphs.resize(static_cast<std::size_t>(*request.glyphs) * kGlyphBytes);
   }
-  glyphs.resize(static_cast<std::size_t>(count) * kGlyphBytes);
+  const std::size_t count = glyphs.size() / kGlyphBytes;
+  if (reading.facts.snapshot) reading.facts.colours = reading.facts.snapshot->taken;
+  if (reading.facts.charPad) reading.facts.colours = reading.facts.charPad->taken;
+  if (reading.facts.colours && !reading.facts.colours->inks.empty()) reading.facts.colours->inks.resize(count);
+  // Glyphs that would land past glyph 255 are left out and counted.
   auto placed = PlaceGlyphs(Charset{}, glyphs, first);
   if (const auto* refusal = Refused(placed)) return *refusal;
   reading.placed = std::get<PlacedGlyphs>(placed);

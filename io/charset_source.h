@@ -43,13 +43,17 @@ std::optional<SourceKind> SourceKindFromName(std::string_view name);
 inline constexpr std::string_view kSourceKindNames = "prg|raw|vsf|ctm|sheet|picture";
 
 // The kind of a file judged by its content, then by the extension of `path` (compared without regard to
-// case), then by its size; nullopt when none fits.
+// case), then by its size (the editor's own sizes, then 2 + 8 * n bytes as a program); nullopt when none
+// fits.
 std::optional<SourceKind> DetectSourceKind(ByteSpan file, std::string_view path);
 
-// What the user chose beyond the kind. `offset`: into the data after any load address; for a snapshot a
-// C64 RAM address. `glyphs`: how many glyphs to take (1..256). `firstGlyph`: where the first one goes.
+// What the user chose beyond the kind. `address`: a C64 address, where a program's or a snapshot's glyphs
+// start. `offset`: a binary's byte the glyphs start at, counted from the file's first byte. `glyphs`: how
+// many glyphs to take (1..256). `firstGlyph`: where the first one goes; glyphs that would land past 255
+// are left out and counted.
 struct SourceRequest {
   std::optional<SourceKind> kind;
+  std::optional<std::uint32_t> address;
   std::optional<std::uint64_t> offset;
   std::optional<int> glyphs;
   std::optional<int> firstGlyph;
@@ -62,6 +66,9 @@ struct SourceFacts {
   std::optional<SnapshotChoices> snapshot;  // its RAM left empty
   std::optional<CharPadChoices> charPad;
   std::optional<SheetCut> sheet;             // its glyphs left empty
+  // A snapshot's or project's mode and registers, and the inks of the glyphs placed (the first one's
+  // first).
+  std::optional<SourceColours> colours;
 };
 
 struct SourceReading {

@@ -10,8 +10,19 @@
 namespace kx {
 namespace {
 
+// Sorting a copy of the pixels is quick for a font; for the largest sheets it takes seconds, so past
+// kSortedPixels every 24-bit colour is counted in a table instead (64 MiB, the size of such a sheet).
+constexpr std::size_t kSortedPixels = 1u << 20;
+
 std::uint32_t MostCommonColour(const Image& sheet) {
-  std::vector<std::uint32_t> pixels(sheet.Data(), sheet.Data() + static_cast<std::size_t>(sheet.Width()) * sheet.Height());
+  const std::size_t count = static_cast<std::size_t>(sheet.Width()) * sheet.Height();
+  if (count > kSortedPixels) {
+    std::vector<std::uint32_t> tally(1u << 24, 0);
+    for (std::size_t i = 0; i < count; ++i) ++tally[sheet.Data()[i] & 0xFFFFFF];
+    // The first highest count is the lowest colour, which wins a tie as below.
+    return static_cast<std::uint32_t>(std::max_element(tally.begin(), tally.end()) - tally.begin());
+  }
+  std::vector<std::uint32_t> pixels(sheet.Data(), sheet.Data() + count);
   for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
   std::sort(pixels.begin(), pixels.end());
   std::uint32_t best = pixels.front();
@@ -39,6 +50,11 @@ Glyph CellAt(const Image& sheet, int column, int row, std::uint32_t paper) {
   return glyph;
 }
 
+SourceRefusal SheetTooLarge(long long width, long long height) {
+  return SourceRefusal{"a font sheet of " + std::to_string(width) + "x" + std::to_string(height) +
+                       " pixels is larger than 4096x4096"};
+}
+
 }  // namespace
 
 SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& options) {
@@ -47,10 +63,7 @@ SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& opti
     return SourceRefusal{"a font sheet's sides must be multiples of 8, not " + std::to_string(w) + "x" +
                          std::to_string(h)};
   }
-  if (static_cast<long long>(w) * h > kMaxSheetPixels) {
-    return SourceRefusal{"a font sheet of " + std::to_string(w) + "x" + std::to_string(h) +
-                         " pixels is larger than 4096x4096"};
-  }
+  if (static_cast<long long>(w) * h > kMaxSheetPixels) return SheetTooLarge(w, h);
   SheetCut cut;
   cut.columns = w / 8;
   cut.rows = h / 8;
@@ -74,7 +87,8 @@ SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& opti
 }
 
 SourceResult<SheetCut> CutFontSheetFile(ByteSpan file, const SheetOptions& options) {
-  const DecodeResult decoded = DecodeImage(file);
+  const DecodeResult decoded = DecodeImage(file, kSheetImageLimits);
+  if (decoded.refusedWidth * decoded.refusedHeight > kMaxSheetPixels) return SheetTooLarge(decoded.refusedWidth, decoded.refusedHeight);
   if (!decoded.image) return SourceRefusal{"not a picture that can be read (" + decoded.error + ")"};
   return CutFontSheet(*decoded.image, options);
 }

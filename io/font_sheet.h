@@ -10,11 +10,14 @@
 
 #include "io/glyph_source.h"
 #include "runtime/image.h"
+#include "runtime/image_codec.h"
 
 namespace kx {
 
 // Sheets larger than this are refused (64 Ki cells, far more than any font).
 inline constexpr long long kMaxSheetPixels = 4096LL * 4096;
+// What a sheet's decoder may allocate: a larger sheet is refused by its header, before it is decoded.
+inline constexpr ImageLimits kSheetImageLimits{kMaxImageSide, kMaxSheetPixels};
 
 struct SheetOptions {
   std::optional<std::uint32_t> paper;  // 0xRRGGBB
@@ -33,7 +36,7 @@ struct SheetCut {
 
 SourceResult<SheetCut> CutFontSheet(const Image& sheet, const SheetOptions& options);
 
-// Decodes a PNG, BMP or JPEG and cuts it.
+// Decodes a PNG, BMP or JPEG within kSheetImageLimits and cuts it.
 SourceResult<SheetCut> CutFontSheetFile(ByteSpan file, const SheetOptions& options);
 
 // "RRGGBB" (six hex digits, an optional leading '#') as 0xRRGGBB.

@@ -12,13 +12,14 @@ SourceResult<PlacedGlyphs> PlaceGlyphs(const Charset& base, ByteSpan glyphs, int
   if (firstGlyph < 0 || firstGlyph >= kGlyphCount) {
     return SourceRefusal{"first glyph " + std::to_string(firstGlyph) + " is not a glyph (0 to 255)"};
   }
-  if (count > static_cast<std::size_t>(kGlyphCount - firstGlyph)) {
-    return SourceRefusal{std::to_string(count) + " glyphs from glyph " + std::to_string(firstGlyph) +
-                         " reach past glyph 255"};
-  }
-  PlacedGlyphs placed{base, firstGlyph, static_cast<int>(count)};
-  std::copy(glyphs.begin(), glyphs.end(), placed.charset.begin() + firstGlyph * kGlyphBytes);
+  const int fit = std::min(static_cast<int>(std::min<std::size_t>(count, kGlyphCount)), kGlyphCount - firstGlyph);
+  PlacedGlyphs placed{base, firstGlyph, fit, static_cast<int>(count) - fit};
+  std::copy_n(glyphs.begin(), fit * kGlyphBytes, placed.charset.begin() + firstGlyph * kGlyphBytes);
   return placed;
+}
+
+std::string LeftOutText(int leftOut) {
+  return std::to_string(leftOut) + (leftOut == 1 ? " glyph" : " glyphs") + " past glyph 255 left out";
 }
 
 std::optional<std::uint64_t> ParseSourceNumber(std::string_view text, std::uint64_t limit) {

@@ -5,11 +5,6 @@
 #include "io/raw_source.h"
 
 namespace kx {
-namespace {
-
-constexpr std::uint32_t kC64MemoryEnd = 0x10000;
-
-}  // namespace
 
 ByteSpan ProgramData(ByteSpan file) {
   return file.size() < kLoadAddressBytes ? ByteSpan() : file.subspan(kLoadAddressBytes);

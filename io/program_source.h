@@ -15,6 +15,8 @@
 namespace kx {
 
 inline constexpr std::size_t kLoadAddressBytes = 2;
+// The first address past the C64's memory.
+inline constexpr std::uint32_t kC64MemoryEnd = 0x10000;
 
 struct ProgramWindow {
   std::uint32_t address = 0;  // the C64 address of the window's first byte

@@ -17,7 +17,10 @@ constexpr std::size_t kModuleNameBytes = 16;
 constexpr std::size_t kModuleHeaderBytes = kModuleNameBytes + 2 + 4;
 constexpr std::size_t kRamBytes = 0x10000;
 constexpr std::size_t kVicRegisters = 64;
+constexpr std::size_t kColourRamBytes = 0x400;
+constexpr std::size_t kScreenCells = 1000;
 constexpr int kAnyVersion = -1;
+constexpr std::size_t kNoColourRam = 0;  // rows of modules other than VIC-II
 
 // How one version of one module is laid out, as VICE's own snapshot writers lay it out (read for the layout
 // only; VICE's manual does not describe module contents). `dataAt` is where the bytes read here start in
@@ -30,6 +33,7 @@ struct ModuleLayout {
   int minor;
   std::size_t dataAt;
   std::size_t holds;
+  std::size_t colourRamAt;  // VIC-II rows: where the 1 KiB of colour RAM starts in the body
 };
 
 // C64MEM, written alike by x64 and x64sc: CPU port data and direction, EXROM and GAME, the RAM, then (0.0
@@ -37,23 +41,29 @@ struct ModuleLayout {
 // falloff clocks and four bit-state bytes.
 // CIA2: port A, port B, port A's data direction first in every module version.
 // VIC-II of x64 (the older, line-based emulation), 1.0 as releases before 2.4 wrote it and 1.1 from VICE
-// 2.4 through 3.x: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and
+// 2.4 through 3.x: three flag bytes, 40 colour-buffer bytes, the 1024 colour-RAM bytes, four light-pen and
 // idle bytes, 40 matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a
 // 2-byte raster line, then the registers, eleven bytes of collisions and counters, 8 x 3 sprite bytes and
 // a 5-byte fetch event; 1.1 adds a 4-byte RAM base and a 2-byte bank.
 // VIC-II of x64sc (cycle-exact), 1.1 from VICE 2.4 through the 3.x releases with 32-bit clocks, 1.2 once
-// the clocks are 64-bit: the chip model, the registers, then at least 1292 bytes of raster state,
-// buffers, colour RAM and sprites before the draw buffer and draw-cycle state, whose size varies.
+// the clocks are 64-bit: the chip model, the registers, 692 bytes of raster, fetch, draw-buffer, light-pen
+// and border state (696 in 1.2, whose light-pen trigger clock is 8 bytes), the colour RAM, 8 x 12 sprite
+// bytes, then the draw-cycle state, which is not read here.
 // Any other version is refused by name, never guessed.
 constexpr std::array<ModuleLayout, 7> kModuleLayouts{{
-    {"C64MEM", "", 0, 0, 4, 4 + kRamBytes},
-    {"C64MEM", "", 0, 1, 4, 4 + kRamBytes + 3 + 12},
-    {"CIA2", "", kAnyVersion, kAnyVersion, 0, 3},
-    {"VIC-II", "C64", 1, 0, 1119, 1223},
-    {"VIC-II", "C64", 1, 1, 1119, 1229},
-    {"VIC-II", "C64SC", 1, 1, 1, 1357},
-    {"VIC-II", "C64SC", 1, 2, 1, 1357},
+    {"C64MEM", "", 0, 0, 4, 4 + kRamBytes, kNoColourRam},
+    {"C64MEM", "", 0, 1, 4, 4 + kRamBytes + 3 + 12, kNoColourRam},
+    {"CIA2", "", kAnyVersion, kAnyVersion, 0, 3, kNoColourRam},
+    {"VIC-II", "C64", 1, 0, 1119, 1223, 43},
+    {"VIC-II", "C64", 1, 1, 1119, 1229, 43},
+    {"VIC-II", "C64SC", 1, 1, 1, 1877, 757},
+    {"VIC-II", "C64SC", 1, 2, 1, 1881, 761},
 }};
+// A VIC-II layout holds its registers and its colour RAM whole, so the one size check covers both.
+static_assert(std::ranges::all_of(kModuleLayouts, [](const ModuleLayout& l) {
+  return l.module != "VIC-II" || (l.holds >= l.dataAt + kVicRegisters && l.colourRamAt != kNoColourRam &&
+                                  l.holds >= l.colourRamAt + kColourRamBytes);
+}));
 
 struct Module {
   std::string name;
@@ -112,6 +122,37 @@ VicMode ModeOf(std::uint8_t d011, std::uint8_t d016) {
   if (extended) return VicMode::ExtendedColour;
   if (bitmap) return multicolour ? VicMode::MulticolourBitmap : VicMode::Bitmap;
   return multicolour ? VicMode::Multicolour : VicMode::HiRes;
+}
+
+DisplayMode DisplayModeOf(std::uint8_t d011, std::uint8_t d016) {
+  if (d011 & 0x40) return DisplayMode::ExtendedBackground;
+  return (d016 & 0x10) ? DisplayMode::Multicolour : DisplayMode::HiRes;
+}
+
+// The colour of each glyph as the text screen shows it: per glyph the colour RAM nibble of most of its
+// cells (the lowest colour on a tie), and for a glyph on no cell the screen's most common colour.
+std::vector<std::uint8_t> ScreenInks(const SnapshotChoices& c, std::uint8_t d018, ByteSpan colourRam) {
+  const std::uint32_t screen = c.bankAddress + ((d018 >> 4) & 15u) * 0x400u;
+  // Banks 0 and 2 see the character ROM at $1000-$1FFF, screen or not.
+  const bool rom = (c.bank == 0 || c.bank == 2) && (screen & 0x3000) == 0x1000;
+  const std::uint8_t* codes = rom ? RomBytes().data() + (screen & 0x0C00) : c.ram.data() + screen;
+  std::array<std::array<int, 16>, kGlyphCount> counts{};
+  std::array<int, 16> overall{};
+  for (std::size_t cell = 0; cell < kScreenCells; ++cell) {
+    const int glyph = c.mode == VicMode::ExtendedColour ? codes[cell] & 63 : codes[cell];
+    const int colour = colourRam[cell] & 15;
+    ++counts[static_cast<std::size_t>(glyph)][static_cast<std::size_t>(colour)];
+    ++overall[static_cast<std::size_t>(colour)];
+  }
+  auto mostCommon = [](const std::array<int, 16>& tally) {
+    return static_cast<std::uint8_t>(std::ranges::max_element(tally) - tally.begin());
+  };
+  const std::uint8_t fallback = mostCommon(overall);
+  std::vector<std::uint8_t> inks(kGlyphCount);
+  for (std::size_t n = 0; n < inks.size(); ++n) {
+    inks[n] = std::ranges::all_of(counts[n], [](int k) { return k == 0; }) ? fallback : mostCommon(counts[n]);
+  }
+  return inks;
 }
 
 }  // namespace
@@ -185,6 +226,16 @@ SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
   choices.mode = ModeOf(regs[0x11], regs[0x16]);
   choices.border = regs[0x20] & 15;
   for (int i = 0; i < 4; ++i) choices.background[i] = regs[0x21 + i] & 15;
+
+  SourceColours& taken = choices.taken;
+  taken.colours.mode = DisplayModeOf(regs[0x11], regs[0x16]);
+  for (int i = 0; i < 4; ++i) taken.colours.registers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(choices.background[i]);
+  if (choices.mode == VicMode::Bitmap || choices.mode == VicMode::MulticolourBitmap) {
+    taken.origin = "no inks: the VIC-II shows a bitmap, not the charset";
+  } else {
+    taken.inks = ScreenInks(choices, regs[0x18], vic->body.subspan(std::get<ModuleLayout>(vicLayout).colourRamAt, kColourRamBytes));
+    taken.origin = "colour RAM of the screen at " + HexAddress(choices.bankAddress + ((regs[0x18] >> 4) & 15u) * 0x400u);
+  }
   return choices;
 }
 

@@ -8,10 +8,12 @@
 // first) that counts the module's 22 header bytes too. Read here:
 //   C64MEM  CPU port data, CPU port direction, EXROM, GAME, then the 64 KiB of RAM
 //   CIA2    port A output register, port B output register, port A data direction, ...
-//   VIC-II  the 64 registers, at a place that depends on the emulator and the module version
+//   VIC-II  the 64 registers and the 1 KiB of colour RAM, at places that depend on the emulator and the
+//           module version
 // Each module version of each machine is one row of the layout table in snapshot_source.cpp: where its
-// bytes start and the least size it holds. A C64MEM or VIC-II version not in the table is refused by name,
-// never guessed, and a module declaring less than its layout holds is refused before a byte is taken.
+// bytes (and a VIC-II's colour RAM) start and the least size it holds. A C64MEM or VIC-II version not in
+// the table is refused by name, never guessed, and a module declaring less than its layout holds is
+// refused before a byte is taken.
 //
 // The VIC-II reads a 16 KiB bank chosen by CIA 2's port A bits 0-1 (inverted; pins set as inputs read
 // high) and a character base from $D018 bits 1-3; in banks 0 and 2 the bases $1000 and $1800 show the
@@ -25,6 +27,7 @@
 #include <vector>
 
 #include "io/glyph_source.h"
+#include "io/source_colours.h"
 
 namespace kx {
 
@@ -46,6 +49,10 @@ struct SnapshotChoices {
   int border = 0;                   // $D020, 0..15
   std::array<int, 4> background{};  // $D021..$D024, 0..15
   std::vector<std::uint8_t> ram;    // the 64 KiB of RAM
+  // The mode by $D011's extended colour bit and $D016's multicolour bit, $D021-$D024, and one ink per
+  // glyph of the charset the VIC-II shows (by screen code): the colour RAM nibble the screen shows it with
+  // most often, and for a glyph not on the screen the screen's most common colour.
+  SourceColours taken;
 };
 
 SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file);

@@ -28,6 +28,10 @@ void SwapCharsets(CharsetStore& store) {
   const int arriving = 1 - leaving;
   store.slots[leaving] = store.editor;
   store.editor = store.slots[arriving];
+  store.slotInks[leaving] = store.inks;
+  store.inks = store.slotInks[arriving];
+  store.slotColours[leaving] = store.colours;
+  store.colours = store.slotColours[arriving];
   store.editorSlot = arriving;
   std::swap(static_cast<CharsetFlags&>(store), store.memoryFlags);
 }

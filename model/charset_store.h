@@ -53,8 +53,11 @@ struct CharsetStore : CharsetFlags {
   CharsetFlags memoryFlags{.generation = 1, .diskStamp = {}, .loadAddress = {}};
   std::uint64_t lastGeneration = 1;      // the newest generation handed out
   std::string lastDirectory;
-  GlyphInks inks = DefaultInks();
+  GlyphInks inks = DefaultInks();        // the editor charset's per-glyph inks
   CharsetColours colours;                // the editor charset's display mode and registers
+  // Each charset's inks and colours while it is in memory; the editor's own entries are stale, as in `slots`.
+  std::array<GlyphInks, 2> slotInks{DefaultInks(), DefaultInks()};
+  std::array<CharsetColours, 2> slotColours{};
 
   static GlyphInks DefaultInks();
 };
@@ -66,8 +69,8 @@ CharsetStore MakeStartupStore();
 // "Kestrelix 1.0 (x64) - " + name + (" <unsaved>" when modified).
 std::string UpdateTitle(CharsetStore& store);
 
-// Exchanges the editor charset with the one in memory, each with its own flags. The undo histories live in
-// the document and change places in its SwapCharsets.
+// Exchanges the editor charset with the one in memory, each with its own flags, inks and colours. The undo
+// histories live in the document and change places in its SwapCharsets.
 void SwapCharsets(CharsetStore& store);
 
 // The name of the charset in memory (the slot that is not in the editor).

@@ -9,12 +9,14 @@
 
 namespace kx {
 
-// The editor bytes, the per-glyph inks, the modified flag and the generation at one moment. A snapshot
+// The editor bytes, the per-glyph inks, the display mode and registers, the modified flag and the generation
+// at one moment. A snapshot
 // restored into another generation (after a load, import, New or save) marks the charset modified whatever
 // it recorded: its flag spoke of another file.
 struct Snapshot {
   Charset bytes{};
   GlyphInks inks{};
+  CharsetColours colours;
   bool modified = false;
   std::uint64_t generation = 0;
 
@@ -22,8 +24,9 @@ struct Snapshot {
 };
 
 // The newest snapshot is kept whole; each older one only as a record of the glyphs and inks in which it
-// differs from the one above it, with its own flag and generation. Neighbouring snapshots of one charset
-// lie one edit apart, so a one-pixel edit keeps one glyph and a whole-charset command at most all 256.
+// differs from the one above it (and its colours when they differ), with its own flag and generation.
+// Neighbouring snapshots of one charset lie one edit apart, so a one-pixel edit keeps one glyph and a
+// whole-charset command at most all 256.
 // Records are taken between the stored snapshots, never against the charset outside, so whatever changes
 // the charset between pushes (a load, an import) cannot make a popped snapshot differ from the one pushed.
 class SnapshotStack {

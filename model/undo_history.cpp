@@ -4,12 +4,13 @@ namespace kx {
 namespace {
 
 Snapshot Take(const CharsetStore& store) {
-  return Snapshot{store.editor, store.inks, store.modified, store.generation};
+  return Snapshot{store.editor, store.inks, store.colours, store.modified, store.generation};
 }
 
 void Restore(CharsetStore& store, const Snapshot& s) {
   store.editor = s.bytes;
   store.inks = s.inks;
+  store.colours = s.colours;
   store.modified = s.modified || s.generation != store.generation;
 }
 

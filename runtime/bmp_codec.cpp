@@ -12,6 +12,8 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kLargestHeaderSize = 124;
+// ReadLayout's answer for a header whose size is beyond the limits.
+constexpr const char* kTooLarge = "picture too large";
 constexpr std::uint32_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
 
 // Little-endian fields; callers check that [offset, offset + width) lies inside the data first.
@@ -49,7 +51,7 @@ bool Fits(std::span<const std::uint8_t> d, long long offset, long long length) {
 }
 
 // Reads the headers, masks and palette. Returns an error text, empty when the layout is usable.
-std::string ReadLayout(std::span<const std::uint8_t> d, Layout& l) {
+std::string ReadLayout(std::span<const std::uint8_t> d, const ImageLimits& limits, Layout& l) {
   if (!Fits(d, 0, kFileHeaderSize + 4)) return "truncated header";
   const std::uint32_t headerSize = Field(d, 14, 4);
   if (headerSize != kCoreHeaderSize && (headerSize < kInfoHeaderSize || headerSize > kLargestHeaderSize)) {
@@ -72,7 +74,8 @@ std::string ReadLayout(std::span<const std::uint8_t> d, Layout& l) {
   }
   l.topDown = l.height < 0;
   if (l.topDown) l.height = -l.height;
-  if (!ImageSizeAllowed(l.width, l.height)) return "bad or too large size";
+  if (l.width <= 0 || l.height <= 0) return "bad size";
+  if (!ImageSizeAllowed(l.width, l.height, limits)) return kTooLarge;
 
   const int bpp = l.bitsPerPixel;
   const bool indexed = bpp == 1 || bpp == 4 || bpp == 8;
@@ -131,10 +134,12 @@ void Put(Bytes& out, std::uint32_t value, int bytes) {
 
 }  // namespace
 
-DecodeResult DecodeBmp(std::span<const std::uint8_t> data) {
+DecodeResult DecodeBmp(std::span<const std::uint8_t> data, const ImageLimits& limits) {
   if (data.size() < 2 || data[0] != 'B' || data[1] != 'M') return DecodeResult::Fail("BMP: no signature");
   Layout l;
-  if (std::string why = ReadLayout(data, l); !why.empty()) return DecodeResult::Fail("BMP: " + why);
+  if (std::string why = ReadLayout(data, limits, l); !why.empty()) {
+    return why == kTooLarge ? DecodeResult::TooLarge("BMP", l.width, l.height) : DecodeResult::Fail("BMP: " + why);
+  }
   const long long stride = (l.width * l.bitsPerPixel + 31) / 32 * 4;
   const long long lastRowBytes = (l.width * l.bitsPerPixel + 7) / 8;  // the final padding may be missing
   if (!Fits(data, static_cast<long long>(l.pixelOffset), stride * (l.height - 1) + lastRowBytes)) {

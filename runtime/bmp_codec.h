@@ -9,7 +9,7 @@
 
 namespace kx {
 
-DecodeResult DecodeBmp(std::span<const std::uint8_t> data);
+DecodeResult DecodeBmp(std::span<const std::uint8_t> data, const ImageLimits& limits = {});
 // 24 bits per pixel, bottom-up, with an info header.
 Bytes EncodeBmp(const Image& img);
 

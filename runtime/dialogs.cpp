@@ -165,4 +165,15 @@ bool ScriptedDialogs::OpenWithDesktop(const std::string& target) {
   return TakeFront(desktopAnswers, false);
 }
 
+std::optional<ColourChoice> ScriptedDialogs::ChooseColours(const ColourChoice& current) {
+  DialogCall call;
+  call.kind = DialogKind::Colours;
+  call.colours = current;
+  calls.push_back(std::move(call));
+  if (colourAnswers.empty()) return std::nullopt;
+  const std::optional<ColourChoice> answer = colourAnswers.front();
+  colourAnswers.pop_front();
+  return answer;
+}
+
 }  // namespace kx

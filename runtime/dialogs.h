@@ -3,6 +3,7 @@
 // requesters, the clipboard and opening a file or web address. The Qt adapter implements it with real
 // windows; tests plug in ScriptedDialogs, which records each call and answers from a queue.
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -38,6 +39,15 @@ struct FileChoice {
   std::string path;
   int filterIndex = 0;  // the filter the user left selected
   bool operator==(const FileChoice&) const = default;
+};
+
+// The colours dialog's values, each a C64 colour number 0-15: the registers $D021-$D024 and the ink of one
+// glyph (whose bit 3 is the multicolour bit).
+struct ColourChoice {
+  std::array<std::uint8_t, 4> registers{};
+  int glyph = 0;
+  std::uint8_t ink = 0;
+  bool operator==(const ColourChoice&) const = default;
 };
 
 struct FileFilter {
@@ -81,12 +91,18 @@ class Dialogs {
   virtual bool CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) = 0;
   // Opens a local file or a web address (see IsWebAddress) with the desktop's default program.
   virtual bool OpenWithDesktop(const std::string& target) = 0;
+  // The modal colours dialog, showing `current`; the values the user confirmed, none when cancelled. A
+  // port without one cancels.
+  virtual std::optional<ColourChoice> ChooseColours(const ColourChoice& current) {
+    (void)current;
+    return std::nullopt;
+  }
 };
 
 // True when `pixels` holds exactly width × height pixels of a non-empty picture.
 bool PixelsFitSize(int width, int height, std::span<const std::uint32_t> pixels);
 
-enum class DialogKind { Message, OpenFile, SaveFile, Clipboard, OpenWithDesktop };
+enum class DialogKind { Message, OpenFile, SaveFile, Clipboard, OpenWithDesktop, Colours };
 
 // One recorded call. Fields that the kind does not use keep their defaults.
 struct DialogCall {
@@ -101,6 +117,7 @@ struct DialogCall {
   int width = 0;  // clipboard picture
   int height = 0;
   std::vector<std::uint32_t> pixels;
+  ColourChoice colours;  // what the colours dialog showed
 };
 
 // Answers from queues, in order; an empty queue answers Cancel, a cancelled requester, or false. A save
@@ -112,6 +129,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<MessageAnswer> messageAnswers;
   std::deque<std::optional<FileChoice>> fileAnswers;  // shared by the open and save requesters
   std::deque<bool> desktopAnswers;
+  std::deque<std::optional<ColourChoice>> colourAnswers;
   std::vector<DialogCall> calls;
 
   MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
@@ -120,6 +138,7 @@ class ScriptedDialogs : public Dialogs {
   std::optional<FileChoice> RequestSaveFile(const FileRequest& request) override;
   bool CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) override;
   bool OpenWithDesktop(const std::string& target) override;
+  std::optional<ColourChoice> ChooseColours(const ColourChoice& current) override;
 
  private:
   std::optional<FileChoice> RecordRequest(DialogKind kind, const FileRequest& request);

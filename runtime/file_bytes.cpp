@@ -1,10 +1,12 @@
 #include "runtime/file_bytes.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 #include <fstream>
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "runtime/save_temporary.h"
 
@@ -146,13 +149,35 @@ int ReplaceByRename(const std::string& target, const struct stat* existing,
   return cause;
 }
 
+// Takes the exclusive lock on the open file that every in-place write of this program holds while it
+// writes, waiting for another writer to finish. A lock held longer than any write takes (by another
+// program) gives up after a while rather than hanging the save. False with errno set.
+bool LockForWriting(int fd) {
+  constexpr int kTries = 1000;
+  constexpr auto kPause = std::chrono::milliseconds(10);
+  for (int attempt = 0; attempt < kTries; ++attempt) {
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    std::this_thread::sleep_for(kPause);
+  }
+  errno = EWOULDBLOCK;
+  return false;
+}
+
 // Writes into the target file itself, so that all its hard links keep naming one file, now with the new
 // bytes. A complete, flushed copy of the old content is named beside it first; a write that fails part way
 // is undone from that copy, which is removed once the file again holds whole old or whole new content. A
 // process killed during the write in place leaves the copy, the only place the old content then remains.
+// Writers of one file take turns on its lock (released when the descriptor closes): without it two of them
+// would write over each other's bytes and cut each other's length, leaving a mix of both.
 int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes) {
   const int fd = open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) return errno;
+  if (!LockForWriting(fd)) {
+    const int cause = errno;
+    close(fd);
+    return cause;
+  }
   const std::string folder = FolderOf(target);
   std::string copyPath;
   const int copy = OpenSaveTemporary(folder, copyPath);

@@ -33,6 +33,8 @@ FileRead ReadFileBytes(const std::string& path, std::size_t limit);
 // - A target with several hard links is written in place, so the links stay one file: a flushed copy of the
 //   old content is named beside it first, puts the old content back when the write fails part way, and is
 //   removed afterwards (a process killed during that write leaves the copy, holding the old content).
+//   Writers of one such file take turns on an exclusive lock of it, so that of several at once the last
+//   leaves its whole content, never a mix (a lock another program holds for seconds fails the write).
 // - Nothing the write did not create is removed; files that look like its temporaries are left alone.
 // - When `path` is a symbolic link (or a chain of them), the target is the file it points to, which is
 //   created if it does not exist; the link stays as it was.

@@ -25,9 +25,9 @@ constexpr std::array<Signature, 3> kSignatures{{
 
 }  // namespace
 
-bool ImageSizeAllowed(long long width, long long height) {
-  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-         width * height <= kMaxImagePixels;
+bool ImageSizeAllowed(long long width, long long height, const ImageLimits& limits) {
+  return width > 0 && height > 0 && width <= limits.maxSide && height <= limits.maxSide &&
+         width * height <= limits.maxPixels;
 }
 
 std::optional<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> data) {
@@ -39,13 +39,13 @@ std::optional<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> data)
   return std::nullopt;
 }
 
-DecodeResult DecodeImage(std::span<const std::uint8_t> data) {
+DecodeResult DecodeImage(std::span<const std::uint8_t> data, const ImageLimits& limits) {
   const std::optional<ImageFormat> format = DetectImageFormat(data);
   if (!format) return DecodeResult::Fail("not a PNG, JPEG or BMP picture");
   switch (*format) {
-    case ImageFormat::Png: return DecodePng(data);
-    case ImageFormat::Jpeg: return DecodeJpeg(data);
-    case ImageFormat::Bmp: return DecodeBmp(data);
+    case ImageFormat::Png: return DecodePng(data, limits);
+    case ImageFormat::Jpeg: return DecodeJpeg(data, limits);
+    case ImageFormat::Bmp: return DecodeBmp(data, limits);
   }
   return DecodeResult::Fail("unknown format");
 }

@@ -2,8 +2,8 @@
 // Reading and writing pictures as PNG, JPEG and BMP, from and to memory and files.
 //
 // Reading decides the format by the first bytes of the data, never by a file name, so a PNG called
-// "font.bmp" still reads. Every input is treated as hostile: sizes are checked against kMaxImageSide and
-// kMaxImagePixels before anything is allocated, and damaged data gives a failure, not a crash.
+// "font.bmp" still reads. Every input is treated as hostile: the size its header declares is checked against
+// the limits before anything is allocated, and damaged data gives a failure, not a crash.
 //
 // Alpha is composited over black, so transparent pixels read as clear pixels (black is a clear pixel in a
 // charset picture).
@@ -21,10 +21,18 @@ namespace kx {
 
 enum class ImageFormat { Png, Jpeg, Bmp };
 
+// A charset picture is 256x64 (a dump 512x128); these bound what a decoder may allocate, the picture at 4
+// bytes a pixel (64 MiB) and, for a progressive JPEG, its coefficients.
 inline constexpr int kMaxImageSide = 16384;
-inline constexpr long long kMaxImagePixels = 64LL * 1024 * 1024;
-// Files larger than this are not read at all (a BMP of the largest allowed size is 256 MiB).
-inline constexpr std::size_t kMaxImageFileBytes = 320u * 1024 * 1024;
+inline constexpr long long kMaxImagePixels = 4096LL * 4096;
+// Files larger than this are not read at all: a 32-bit BMP of the largest allowed size, with its headers.
+inline constexpr std::size_t kMaxImageFileBytes = kMaxImagePixels * 4 + 64 * 1024;
+
+// The largest picture a decoder may allocate.
+struct ImageLimits {
+  long long maxSide = kMaxImageSide;
+  long long maxPixels = kMaxImagePixels;
+};
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -33,18 +41,24 @@ using Bytes = std::vector<std::uint8_t>;
 struct DecodeResult {
   std::optional<Image> image;
   std::string error;
+  // The size the header declared, when that is what refused the picture.
+  long long refusedWidth = 0, refusedHeight = 0;
 
   static DecodeResult Fail(std::string why) { return {std::nullopt, std::move(why)}; }
+  // "<format>: picture too large", refused by its header's size.
+  static DecodeResult TooLarge(const char* format, long long width, long long height) {
+    return {std::nullopt, std::string(format) + ": picture too large", width, height};
+  }
 };
 
 // Whether a width x height picture may be allocated by a decoder.
-bool ImageSizeAllowed(long long width, long long height);
+bool ImageSizeAllowed(long long width, long long height, const ImageLimits& limits = {});
 
 // The format whose signature starts `data`, if any.
 std::optional<ImageFormat> DetectImageFormat(std::span<const std::uint8_t> data);
 
-// Decodes PNG, JPEG or BMP data, whichever it is.
-DecodeResult DecodeImage(std::span<const std::uint8_t> data);
+// Decodes PNG, JPEG or BMP data, whichever it is, refusing by its header a picture beyond `limits`.
+DecodeResult DecodeImage(std::span<const std::uint8_t> data, const ImageLimits& limits = {});
 // Reads and decodes a file.
 DecodeResult ReadImageFile(const std::string& path);
 

@@ -30,6 +30,15 @@ constexpr J_COLOR_SPACE kWordColourSpace =
 constexpr int kMaxScans = 1000;
 constexpr long long kMaxScanPixels = 32 * kMaxImagePixels;
 
+// A file of several scans is held whole as coefficients, 2 bytes each, 64 a block of every component, before
+// a row of pixels comes out, and decoding it costs in proportion to them. They may take as much as two
+// components at full size would at the largest picture allowed (64 MiB): a colour picture with its colour
+// at half resolution (as cameras and most programs save it) of the largest size, or with full-resolution
+// colour up to two thirds of it. More is refused by the header. libjpeg's own limit is set a little above,
+// for its row buffers, so that nothing it allocates can pass it.
+constexpr long long CoefficientBudget(const ImageLimits& limits) { return 2 * 2 * limits.maxPixels; }
+constexpr long long kRowBufferBytes = 16LL * 1024 * 1024;
+
 struct ErrorJump {
   jpeg_error_mgr mgr;
   std::jmp_buf jump;
@@ -74,9 +83,10 @@ struct Reader {
   jpeg_progress_mgr progress;
 };
 
-bool ReadHeader(Reader& r, const std::uint8_t* data, std::size_t size) {
+bool ReadHeader(Reader& r, const std::uint8_t* data, std::size_t size, const ImageLimits& limits) {
   if (setjmp(r.err.jump)) return false;
   jpeg_create_decompress(&r.cinfo);
+  r.cinfo.mem->max_memory_to_use = static_cast<long>(CoefficientBudget(limits) + kRowBufferBytes);
   r.progress.progress_monitor = LimitWork;
   r.cinfo.progress = &r.progress;
   jpeg_mem_src(&r.cinfo, data, static_cast<unsigned long>(size));
@@ -87,6 +97,17 @@ bool ReadHeader(Reader& r, const std::uint8_t* data, std::size_t size) {
 }
 
 // For a progressive file this reads every scan, before the picture is allocated.
+// The bytes the coefficients of a file of several scans take, as the header declares its components.
+long long CoefficientBytes(const jpeg_decompress_struct& cinfo) {
+  if (!jpeg_has_multiple_scans(const_cast<j_decompress_ptr>(&cinfo))) return 0;
+  long long bytes = 0;
+  for (int c = 0; c < cinfo.num_components; ++c) {
+    const jpeg_component_info& comp = cinfo.comp_info[c];
+    bytes += static_cast<long long>(comp.width_in_blocks) * comp.height_in_blocks * DCTSIZE2 * sizeof(JCOEF);
+  }
+  return bytes;
+}
+
 bool StartReading(Reader& r) {
   if (setjmp(r.err.jump)) return false;
   jpeg_start_decompress(&r.cinfo);
@@ -160,14 +181,16 @@ bool WriteJpeg(Writer& w, const std::uint32_t* pixels, int width, int height, in
 
 }  // namespace
 
-DecodeResult DecodeJpeg(std::span<const std::uint8_t> data) {
+DecodeResult DecodeJpeg(std::span<const std::uint8_t> data, const ImageLimits& limits) {
   Reader r{};
   InstallErrorJump(r.err);
   r.cinfo.err = &r.err.mgr;
   DecodeResult result = DecodeResult::Fail("JPEG: damaged or unsupported data");
-  if (ReadHeader(r, data.data(), data.size())) {
-    if (!ImageSizeAllowed(r.cinfo.output_width, r.cinfo.output_height)) {
-      result.error = "JPEG: picture too large";
+  if (ReadHeader(r, data.data(), data.size(), limits)) {
+    if (!ImageSizeAllowed(r.cinfo.output_width, r.cinfo.output_height, limits)) {
+      result = DecodeResult::TooLarge("JPEG", r.cinfo.output_width, r.cinfo.output_height);
+    } else if (CoefficientBytes(r.cinfo) > CoefficientBudget(limits)) {
+      result.error = "JPEG: too many components to hold";
     } else if (!StartReading(r)) {
       if (r.err.tooMuchWork) result.error = "JPEG: too much decoding work";
     } else {

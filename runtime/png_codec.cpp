@@ -25,15 +25,15 @@ void CompositeOverBlack(Image& img) {
 
 }  // namespace
 
-DecodeResult DecodePng(std::span<const std::uint8_t> data) {
+DecodeResult DecodePng(std::span<const std::uint8_t> data, const ImageLimits& limits) {
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&png, data.data(), data.size())) {
     return DecodeResult::Fail(std::string("PNG: ") + png.message);
   }
-  if (!ImageSizeAllowed(png.width, png.height)) {
+  if (!ImageSizeAllowed(png.width, png.height, limits)) {
     png_image_free(&png);
-    return DecodeResult::Fail("PNG: picture too large");
+    return DecodeResult::TooLarge("PNG", png.width, png.height);
   }
   png.format = kWordFormat;
   Image img;

@@ -6,7 +6,7 @@
 
 namespace kx {
 
-DecodeResult DecodePng(std::span<const std::uint8_t> data);
+DecodeResult DecodePng(std::span<const std::uint8_t> data, const ImageLimits& limits = {});
 std::optional<Bytes> EncodePng(const Image& img);
 
 }  // namespace kx

@@ -26,11 +26,12 @@ Palette PackedPalette(const Palette& palette, bool fade = false) {
   return packed;
 }
 
-void DrawCharsetPixels(const Charset& charset, const GlyphInks& inks, const Palette& packed, Image& out) {
+void DrawCharsetPixels(const Charset& charset, const GlyphInks& inks, const Palette& packed, Image& out,
+                       const CharsetColours& colours = {}) {
   out.Reshape(kCharsetWidth, kCharsetHeight);
   PixelsFromCharset(charset, inks, packed,
                     std::span<std::uint32_t>(out.Data(), static_cast<std::size_t>(out.Stride()) * out.Height()),
-                    out.Stride());
+                    out.Stride(), colours);
 }
 
 // Pixels x0 .. x0 + count - 1 of the row `in` doubled across: out[i] = in[(x0 + i) / 2].
@@ -73,15 +74,42 @@ void DrawByte(const std::array<std::uint32_t, kGlyphBytes>& mask, std::uint32_t 
   std::memcpy(out, row.data(), sizeof row);
 }
 
-// Redraws glyph n of both charset images from its bytes and ink.
+// A multicolour glyph row: each bit pair, from the left, as two pixels of its word.
+void DrawPairs(std::uint8_t bits, const std::array<std::uint32_t, 4>& words, std::uint32_t* out) {
+  std::array<std::uint32_t, kGlyphBytes> row;
+  for (int p = 0; p < 4; ++p) row[2 * p] = row[2 * p + 1] = words[(bits >> (6 - 2 * p)) & 3];
+  std::memcpy(out, row.data(), sizeof row);
+}
+
+// Redraws glyph n of both charset images from its bytes, ink and the charset's colours.
 void DrawGlyphCell(const CharsetStore& store, int n, const Palette& packed, const Palette& faded,
                    ViewPictures& p) {
-  const int ink = store.inks[n] % kPaletteSize;
+  const GlyphCell cell = CellAt(n, store.colours.mode, CellOrder::Glyph);
+  const std::uint8_t ink = store.inks[n];
   const int x0 = GlyphColumnOf(n) * kGlyphBytes, y0 = GlyphRowOf(n) * kGlyphBytes;
+  const auto rowBits = [&](int y) {
+    return cell.shown ? store.editor[static_cast<std::size_t>(n) * kGlyphBytes + y] : std::uint8_t{0};
+  };
+  if (IsMulticolourGlyph(store.colours.mode, ink)) {
+    // The decoder's pair colours looked up once per glyph, so a row costs what a hi-res one does.
+    const std::array<std::uint8_t, 4> pairs = PairColours(ink, store.colours);
+    std::array<std::uint32_t, 4> lit, dim;
+    for (int n = 0; n < 4; ++n) {
+      lit[n] = packed[pairs[n]];
+      dim[n] = faded[pairs[n]];
+    }
+    for (int y = 0; y < kGlyphBytes; ++y) {
+      DrawPairs(rowBits(y), lit, p.charset.Row(y0 + y) + x0);
+      DrawPairs(rowBits(y), dim, p.fadedCharset.Row(y0 + y) + x0);
+    }
+    return;
+  }
+  // Hi-res glyphs, the most common case by far, by byte masks.
+  const int set = ink % kPaletteSize, clear = store.colours.registers[cell.background] % kPaletteSize;
   for (int y = 0; y < kGlyphBytes; ++y) {
-    const auto& mask = kByteMasks[store.editor[static_cast<std::size_t>(n) * kGlyphBytes + y]];
-    DrawByte(mask, packed[kPaperIndex], packed[ink], p.charset.Row(y0 + y) + x0);
-    DrawByte(mask, faded[kPaperIndex], faded[ink], p.fadedCharset.Row(y0 + y) + x0);
+    const auto& mask = kByteMasks[rowBits(y)];
+    DrawByte(mask, packed[clear], packed[set], p.charset.Row(y0 + y) + x0);
+    DrawByte(mask, faded[clear], faded[set], p.fadedCharset.Row(y0 + y) + x0);
   }
 }
 
@@ -153,7 +181,7 @@ void AddPixelRects(const std::vector<Rect>& dirty, int pixel, int originX, int o
 }
 
 // The charset pixels of glyph n that differ between `a` and `b`, as one rectangle (empty when none do).
-Rect ChangedPixels(const Charset& a, const Charset& b, int n) {
+Rect ChangedPixels(const Charset& a, const Charset& b, int n, bool pairs) {
   int firstRow = kGlyphBytes, lastRow = -1;
   std::uint8_t columns = 0;
   for (int row = 0; row < kGlyphBytes; ++row) {
@@ -164,6 +192,8 @@ Rect ChangedPixels(const Charset& a, const Charset& b, int n) {
     columns |= diff;
   }
   if (lastRow < 0) return {};
+  // A changed bit of a multicolour glyph changes its double-wide pixel, both columns.
+  if (pairs) columns = static_cast<std::uint8_t>(columns | (columns & 0xAA) >> 1 | (columns & 0x55) << 1);
   int first = 0;
   while (!(columns & (0x80 >> first))) ++first;  // bit 7 is the leftmost pixel
   int last = 7;
@@ -210,7 +240,7 @@ Rect SelectionBox(const GlyphSelection& selection, int glyphSize, int originX, i
 // ---- The editor view ----
 
 EditorViewSource ViewSourceOf(const EditingState& e, const ViewLayout& layout, const Palette& palette,
-                              const ViewOptions& options) {
+                              const ViewOptions& options, const CharsetImageSource& glyphs) {
   EditorViewSource s;
   s.composed = true;
   s.width = layout.editorView.w;
@@ -219,9 +249,18 @@ EditorViewSource ViewSourceOf(const EditingState& e, const ViewLayout& layout, c
   s.scrollX = e.scrollX;
   s.scrollY = e.scrollY;
   s.options = options;
-  const int b = s.block, hx = e.hoverX, hy = e.hoverY;
-  s.hoverCell = MarkOf(e.hoverTarget == HoverTarget::EditorView, {(hx - e.scrollX) * b, (hy - e.scrollY) * b, b, b},
-                       palette[e.leftPen.index % kPaletteSize]);
+  const int b = s.block, hy = e.hoverY;
+  // Over a multicolour glyph the hover cell is its double-wide pixel, in what the left pen's pair shows.
+  const int glyph = GlyphAtPixel(e.hoverX, e.hoverY);
+  const std::uint8_t ink = glyphs.inks[static_cast<std::size_t>(glyph)];
+  const bool wide = IsMulticolourGlyph(glyphs.colours.mode, ink);
+  const int hx = wide ? e.hoverX & ~1 : e.hoverX;
+  const int colour = !wide                              ? e.leftPen.index
+                     : e.leftPen.kind == PenKind::Clear ? glyphs.colours.registers[kBackground0]
+                                                        : ink & ~kMulticolourBit;
+  s.hoverCell = MarkOf(e.hoverTarget == HoverTarget::EditorView,
+                       {(hx - e.scrollX) * b, (hy - e.scrollY) * b, wide ? 2 * b : b, b},
+                       palette[colour % kPaletteSize]);
   s.hoverGlyph = MarkOf(HoverGlyphShown(e, options),
                         {hx / 8 * 8 * b - e.scrollX * b, hy / 8 * 8 * b - e.scrollY * b, 8 * b, 8 * b});
   if (e.selection.Exists()) s.selection = MarkOf(true, SelectionBox(e.selection, 8 * b, e.scrollX, e.scrollY));
@@ -386,10 +425,11 @@ void BuildRomReferenceImages(ViewPictures& pictures, const Palette& palette) {
 void RebuildCharsetImage(ViewPictures& pictures, const CharsetStore& store, const Palette& palette) {
   ++pictures.versions.charset;
   CharsetImageSource& drawn = pictures.charsetSource;
-  if (!drawn.drawn || drawn.palette != palette || pictures.charset.Empty()) {
-    DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette), pictures.charset);
+  if (!drawn.drawn || drawn.palette != palette || drawn.colours != store.colours || pictures.charset.Empty()) {
+    DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette), pictures.charset, store.colours);
     // The pane's dimmed picture is the same drawing in the dimmed palette: 16 blends instead of one a pixel.
-    DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette, true), pictures.fadedCharset);
+    DrawCharsetPixels(store.editor, store.inks, PackedPalette(palette, true), pictures.fadedCharset,
+                      store.colours);
     drawn.allViewDirty = drawn.allPaneDirty = true;
   } else {
     // Only the glyphs whose bytes or ink changed since the last drawing.
@@ -400,13 +440,17 @@ void RebuildCharsetImage(ViewPictures& pictures, const CharsetStore& store, cons
       // A changed ink repaints the whole glyph; changed bytes only the pixels that changed (at high zoom a
       // drawn pixel is a small part of its glyph's block).
       const Rect whole{GlyphColumnOf(n) * 8, GlyphRowOf(n) * 8, 8, 8};
-      drawn.viewDirty.push_back(drawn.inks[n] != store.inks[n] ? whole : ChangedPixels(drawn.bytes, store.editor, n));
+      drawn.viewDirty.push_back(drawn.inks[n] != store.inks[n]
+                                    ? whole
+                                    : ChangedPixels(drawn.bytes, store.editor, n,
+                                                    IsMulticolourGlyph(store.colours.mode, store.inks[n])));
       drawn.paneDirty.set(n);
     }
   }
   drawn.drawn = true;
   drawn.bytes = store.editor;
   drawn.inks = store.inks;
+  drawn.colours = store.colours;
   drawn.palette = palette;
 }
 
@@ -419,7 +463,7 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
     p.damage.editorView.Add(p.editorView.Bounds());
     return;
   }
-  const EditorViewSource now = ViewSourceOf(e, layout, palette, options);
+  const EditorViewSource now = ViewSourceOf(e, layout, palette, options, p.charsetSource);
   EditorViewSource& before = p.viewSource;
   CharsetImageSource& glyphs = p.charsetSource;
   const Rect bounds = ViewPictureBounds(now);

@@ -87,6 +87,7 @@ struct CharsetImageSource {
   bool drawn = false;
   Charset bytes{};
   GlyphInks inks{};
+  CharsetColours colours;
   Palette palette{};
   std::vector<Rect> viewDirty;  // in charset pixels: the changed pixels' bounds within each changed glyph
   std::bitset<kGlyphCount> paneDirty;

@@ -8,10 +8,11 @@
 
 namespace kx {
 
-Image CharsetImage(const Charset& charset, const GlyphInks& inks, const Palette& palette) {
+Image CharsetImage(const Charset& charset, const GlyphInks& inks, const Palette& palette,
+                   const CharsetColours& colours, CellOrder order) {
   Image image(kCharsetWidth, kCharsetHeight);
   std::span<std::uint32_t> pixels(image.Data(), static_cast<std::size_t>(image.Stride()) * image.Height());
-  PixelsFromCharset(charset, inks, palette, pixels, image.Stride());
+  PixelsFromCharset(charset, inks, palette, pixels, image.Stride(), colours, order);
   for (std::uint32_t& word : pixels) word = PackPixel(word);  // the picture keeps its top byte at 0xFF
   return image;
 }

@@ -4,6 +4,7 @@
 
 #include "model/charset_store.h"
 #include "model/palette.h"
+#include "ops/charset_pixels.h"
 #include "runtime/image.h"
 
 namespace kx {
@@ -13,8 +14,10 @@ inline constexpr int kCellSize = 8 * kGlyphSheetScale;  // one glyph on the doub
 inline constexpr int kGlyphSheetWidth = kCharsetWidth * kGlyphSheetScale;    // 512
 inline constexpr int kGlyphSheetHeight = kCharsetHeight * kGlyphSheetScale;  // 128
 
-// The 256x64 picture of a charset: set pixels in their glyph's ink, clear pixels in the paper colour.
-Image CharsetImage(const Charset& charset, const GlyphInks& inks, const Palette& palette);
+// The 256x64 picture of a charset as PixelsFromCharset draws it (in hi-res mode: set pixels in their
+// glyph's ink, clear pixels in the paper colour).
+Image CharsetImage(const Charset& charset, const GlyphInks& inks, const Palette& palette,
+                   const CharsetColours& colours = {}, CellOrder order = CellOrder::Glyph);
 
 // The ROM charset white on black, 256x64.
 Image RomCharsetImage();

@@ -169,11 +169,12 @@ void MakeSourceSeeds(const fs::path& root) {
     source_files::SnapshotContents shot = source_files::Vice3(cycleExact, vicMinor);
     shot.memoryMinor = vicMinor == 0 ? 0 : 1;
     shot.ram.assign(0x10000, static_cast<std::uint8_t>(0x3C + vicMinor));
+    shot.colourRam.assign(0x400, static_cast<std::uint8_t>(vicMinor + 1));
     const Bytes file = source_files::Snapshot(shot);
     const std::size_t vicSize = file.size() - shot.vicBytes - 4;  // the VIC-II module's size, low byte
     SaveWithBrokenCopies(root / "snapshot_source", name, file,
                          (static_cast<double>(vicSize) + 0.5) / static_cast<double>(file.size()));
-    shot.vicBytes = (cycleExact ? 1357 : shot.vicBytes) - 1;  // x64sc's fixed part, without its draw state
+    --shot.vicBytes;
     Save(root / "snapshot_source", std::string(name) + "-short", source_files::Snapshot(shot));
   }
   for (const int version : {1, 2, 3, 4, 5, 6, 7, 8, 82, 9}) {

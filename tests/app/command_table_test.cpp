@@ -43,7 +43,7 @@ TEST(CommandTable, TopLevelTitlesInOrder) {
 TEST(CommandTable, EveryCommandOnceExceptSlideRightNoWrapTwice) {
   const std::pair<CommandId, CommandId> ranges[] = {
       {20, 23}, {25, 40}, {43, 55}, {66, 125}, {127, 129}, {143, 147}, {150, 155},
-      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 397}};
+      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 401}};
   std::map<CommandId, int> expected;
   for (auto [first, last] : ranges) {
     for (CommandId id = first; id <= last; ++id) expected[id] = 1;
@@ -65,6 +65,9 @@ TEST(CommandTable, TextsKeepTheirExactSpacingAndTabs) {
       {395, "Export as Source..."},
       {396, "Import Charset from Program, Binary, Snapshot or Project..."},
       {397, "Import Charset from Font Sheet..."},
+      {398, "Hi-res"},
+      {400, "Extended Background Colour"},
+      {401, "Charset Colours..."},
       {32, "Import Bugged Morvane (2049 Bytes)"},
       {20, "New\tCtrl+N"},
       {23, "Save As\tCtrl+Shift+S"},
@@ -95,8 +98,9 @@ TEST(CommandTable, TextsKeepTheirExactSpacingAndTabs) {
 }
 
 TEST(CommandTable, InitialTicksAndGreyedItems) {
-  const std::set<CommandId> ticked{143, 146, 147, 150, 151, 152, 153, 154, 161};
-  const std::set<CommandId> checkable{143, 144, 145, 146, 147, 150, 151, 152, 153, 154, 155, 158, 159, 160, 161};
+  const std::set<CommandId> ticked{143, 146, 147, 150, 151, 152, 153, 154, 161, 398};
+  const std::set<CommandId> checkable{143, 144, 145, 146, 147, 150, 151, 152, 153,
+                                      154, 155, 158, 159, 160, 161, 398, 399, 400};
   // The five recent entries are empty, so greyed, as the program always shows them after start-up.
   const std::set<CommandId> greyed{43, 44, 45, 46, 47, 48, 50, 51, 52, 54, 155};
   const App fresh;

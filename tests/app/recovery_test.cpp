@@ -178,5 +178,25 @@ TEST(RecoveryOffer, OffersOnlyCopiesOfRunsThatAreGoneAndActsOnEachAnswer) {
   EXPECT_EQ(own->bytes[5], 0x11) << "the recovered work is on disk under the new run before the old copy goes";
 }
 
+// Each charset's copy carries its own inks and colours, and recovering the one in memory puts them back
+// there, not onto the charset in the editor.
+TEST(RecoveryCopies, KeepEachCharsetsOwnInksAndColours) {
+  App app;
+  CharsetStore& store = app.doc.store;
+  store.slotInks[1].fill(12);
+  store.slotColours[1] = {DisplayMode::Multicolour, {6, 5, 7, 4}};
+  const RecoveryCopy memory = RecoveryCopyOf(store, 1);
+  EXPECT_EQ(memory.inks[0], 12);
+  EXPECT_EQ(memory.colours.mode, DisplayMode::Multicolour);
+  EXPECT_EQ(RecoveryCopyOf(store, 0).colours.mode, DisplayMode::HiRes);
+
+  App later;
+  RecoverCharset(later, memory);
+  EXPECT_EQ(later.doc.store.slotInks[1][255], 12);
+  EXPECT_EQ(later.doc.store.slotColours[1].registers[3], 4);
+  EXPECT_EQ(later.doc.store.inks[0], 1) << "the editor charset keeps its own inks";
+  EXPECT_EQ(later.doc.store.colours.mode, DisplayMode::HiRes);
+}
+
 }  // namespace
 }  // namespace kx

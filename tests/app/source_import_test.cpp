@@ -107,12 +107,21 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
     int first;
     int count;
     std::vector<Glyph> glyphs;
+    const char* notice = "";  // the line under the preview
   };
   const Case cases[] = {
-      {"part.prg", source_files::Program(0x3000, CountingBytes(24, 0x10)), Typed({{SourceField::FirstGlyph, "$40"}}),
-       SourceKind::Program, "loaded at $3000, 24 bytes: a partial charset of 3 glyphs", 64, 3,
-       {{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17}, {0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F},
-        {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27}}},
+      // The third glyph would land past glyph 255: it is left out and the dialog says so.
+      {"part.prg", source_files::Program(0x3000, CountingBytes(24, 0x10)), Typed({{SourceField::FirstGlyph, "$FE"}}),
+       SourceKind::Program, "loaded at $3000, 24 bytes: a partial charset of 3 glyphs", 254, 2,
+       {{0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17}, {0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F}},
+       "1 glyph past glyph 255 left out."},
+      // Any file of 2 + 8n bytes is offered as a program after its load address.
+      {"two.bin", source_files::Program(0x2000, CountingBytes(16, 0x30)), Typed({}), SourceKind::Program,
+       "loaded at $2000, 16 bytes: a partial charset of 2 glyphs", 0, 2,
+       {{0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}, {0x38, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F}}},
+      {"window.prg", source_files::Program(0x0801, CountingBytes(4096)), Typed({{SourceField::FirstGlyph, "255"}}),
+       SourceKind::Program, "from $0808", 255, 1, {{0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E}},
+       "255 glyphs past glyph 255 left out."},
       // A whole program: the window at $1000 starts $7FF bytes into the data loaded at $0801.
       {"game.64c", source_files::Program(0x0801, CountingBytes(4096)), Typed({{SourceField::Address, "$1000"}}),
        SourceKind::Program, "windows start at multiples of 8 from $0808 to $1000", 0, 256,
@@ -146,6 +155,7 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
     RunCommand(app, cmd::ImportFromSource);
     EXPECT_EQ(seen.kind, c.kind);
     EXPECT_NE(seen.outcome.facts.find(c.facts), std::string::npos) << seen.outcome.facts;
+    EXPECT_EQ(seen.outcome.notice, c.notice);
     ExpectImported(c.first, c.count, c.glyphs);
     RunCommand(app, cmd::Undo);
     EXPECT_EQ(app.doc.store.editor, before.editor);
@@ -162,7 +172,50 @@ TEST_F(SourceImportTest, EachSourceGivesTheChosenGlyphsAsOneEdit) {
   });
   Choose("look.vsf", AsText(source_files::Snapshot(MulticolourSnapshot())));
   RunCommand(app, cmd::ImportFromSource);
-  EXPECT_EQ(importDialogs.runs, 7);
+  EXPECT_EQ(importDialogs.runs, 9);
+}
+
+TEST_F(SourceImportTest, TakeColoursAndModeSetsThemInTheSameStep) {
+  // Screen codes 0-3 in colours 8-11 over and over: glyphs 0-3 take those, the others the lowest of the
+  // four equally common colours.
+  source_files::SnapshotContents shot = MulticolourSnapshot();
+  shot.d018 = 0x1C;  // screen at $0400
+  for (int cell = 0; cell < 1000; ++cell) {
+    shot.ram[0x400 + static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(cell % 4);
+    shot.colourRam[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(8 + cell % 4);
+  }
+  const struct {
+    bool take;
+    CharsetColours colours;
+    std::vector<std::uint8_t> inks;  // of glyphs 0-7
+  } cases[] = {
+      {true, {DisplayMode::Multicolour, {6, 1, 2, 3}}, {1, 1, 8, 9, 10, 11, 8, 8}},
+      {false, {}, {1, 1, 1, 1, 1, 1, 1, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.take);
+    app.doc.store = before;
+    app.doc.history = UndoHistory();
+    importDialogs.sourceScripts.push_back([&](SourceImport& state) {
+      EXPECT_TRUE(state.takeColours);  // on by default: a snapshot has colours
+      EXPECT_NE(state.outcome.facts.find("Colours: multicolour mode, $D021-$D024 6 1 2 3, inks from colour RAM of "
+                                         "the screen at $0400"),
+                std::string::npos)
+          << state.outcome.facts;
+      SetSourceTakeColours(state, c.take);
+      return Typed({{SourceField::FirstGlyph, "2"}})(state);
+    });
+    Choose("game.vsf", AsText(source_files::Snapshot(shot)));
+    RunCommand(app, cmd::ImportFromSource);
+    ExpectImported(2, 254, {{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7}});
+    EXPECT_EQ(app.doc.store.colours, c.colours);
+    EXPECT_EQ(std::vector<std::uint8_t>(app.doc.store.inks.begin(), app.doc.store.inks.begin() + 8), c.inks);
+    // One Undo takes back the glyphs, their inks and the colours together.
+    RunCommand(app, cmd::Undo);
+    EXPECT_EQ(app.doc.store.editor, before.editor);
+    EXPECT_EQ(app.doc.store.inks, before.inks);
+    EXPECT_EQ(app.doc.store.colours, before.colours);
+  }
 }
 
 TEST_F(SourceImportTest, RefusalsSayWhyAndCancelChangesNothing) {
@@ -186,8 +239,6 @@ TEST_F(SourceImportTest, RefusalsSayWhyAndCancelChangesNothing) {
       {"offset.bin", CountingBytes(100), {Typed({{SourceField::Offset, "-1"}})}, "offset"},
       {"huge.bin", CountingBytes(100), {Typed({{SourceField::Offset, "99999999999999999999999"}})}, "offset"},
       {"past.bin", CountingBytes(100), {Typed({{SourceField::Offset, "$64"}})}, "Offset 100 leaves no whole glyph"},
-      {"first.prg", source_files::Program(0x3000, CountingBytes(24)), {Typed({{SourceField::FirstGlyph, "254"}})},
-       "254"},
       {"window.prg", source_files::Program(0x0801, CountingBytes(4096)), {Typed({{SourceField::Address, "$1001"}})},
        "$1001"},
       {"ram.vsf", source_files::Snapshot(MulticolourSnapshot()), {Typed({{SourceField::Address, "$F801"}})},

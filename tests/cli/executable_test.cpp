@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -116,6 +121,46 @@ TEST(CliExecutable, PipesAndDevicesNamedAsFilesAreReadAndWrittenDirectly) {
     EXPECT_EQ(ReadBytes(dir.Path("stderr")), "") << c.name;
     EXPECT_TRUE(ReadBytes(dir.Path("stdout")) == c.expected) << c.name;
   }
+}
+
+// Eight converts writing one hard-linked OUT at once take turns on it: whatever the order, OUT ends as one
+// writer's whole output, never a mix of two or one cut short, and both names stay one file. The writers
+// write formats of very different lengths, so that a long write overtaken by a short one shows.
+TEST(CliExecutable, ConcurrentConvertsOntoAHardLinkedFileLeaveOneWholeOutput) {
+  const TempDir dir;
+  constexpr int kWriters = 8;
+  constexpr int kRounds = 25;
+  const char* const formats[] = {"bmp", "png", "chr", "c"};
+  std::set<std::string> wholes;
+  std::string race = "cd " + dir.Dir() + " && ";
+  for (int i = 0; i < kWriters; ++i) {
+    const std::string in = "in" + std::to_string(i) + ".chr";
+    const std::string convert = "convert " + in + " out.png --to " + formats[i % 4];
+    WriteBytes(dir.Path(in), AsBytes(SampleCharset(static_cast<unsigned>(i + 1))));
+    // Alone first: the whole output, under the same name (source text carries a label made from it).
+    ASSERT_EQ(RunExecutable(dir, convert).status, 0);
+    wholes.insert(ReadBytes(dir.Path("out.png")));
+    race += std::string(KX_CLI_EXECUTABLE) + " " + convert + " & ";
+  }
+  race += "wait";
+  ASSERT_EQ(wholes.size(), static_cast<std::size_t>(kWriters));
+  WriteBytes(dir.Path("out.png"), "old");
+  ASSERT_EQ(link(dir.Path("out.png").c_str(), dir.Path("link.png").c_str()), 0);
+
+  for (int round = 0; round < kRounds; ++round) {
+    ASSERT_EQ(std::system(race.c_str()), 0);
+    EXPECT_TRUE(wholes.contains(ReadBytes(dir.Path("out.png")))) << "round " << round;
+    struct stat st {};
+    ASSERT_EQ(stat(dir.Path("link.png").c_str(), &st), 0);
+    EXPECT_EQ(st.st_nlink, 2u);
+  }
+  // Nothing is left beside them: the ins, the two names, and the runs' captured streams.
+  int others = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Dir())) {
+    const std::string name = entry.path().filename();
+    others += !(name.starts_with("in") || name == "out.png" || name == "link.png" || name.starts_with("std"));
+  }
+  EXPECT_EQ(others, 0);
 }
 
 }  // namespace

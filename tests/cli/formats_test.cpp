@@ -118,6 +118,36 @@ TEST(CliOutput, FormatComesFromTheExtensionUnlessNamed) {
   EXPECT_TRUE(written("font.h").find("extern const unsigned char font[2048];") != std::string::npos);
 }
 
+// A picture in multicolour mode: glyph 0 (ink 10, multicolour) shows its row 0 pairs 00 01 10 11 as $D021,
+// $D022, $D023 and ink 2, each pair two charset pixels and so four dump pixels wide; glyph 1 (ink 2) stays
+// hi-res in red on $D021; in extended background mode glyph 64's cell is blank background.
+TEST(CliOutput, PicturesShowTheChosenModeAndColours) {
+  const TempDir dir;
+  std::string charset(kCharsetBytes, '\0');
+  charset[0] = 0x1B;
+  charset[8] = static_cast<char>(0xC0);
+  charset[64 * 8] = static_cast<char>(0xFF);
+  std::string inks(kGlyphCount, '\x0A');
+  inks[1] = 2;
+  WriteBytes(dir.Path("in.chr"), charset);
+  WriteBytes(dir.Path("inks.bin"), inks);
+  const auto picture = [&](const std::string& mode) {
+    EXPECT_EQ(RunCliWith({"convert", dir.Path("in.chr"), dir.Path(mode + ".png"), "--mode", mode, "--colours",
+                          "6,5,7,4", "--inks", dir.Path("inks.bin")}).status, 0);
+    return ReadImageFile(dir.Path(mode + ".png")).image.value_or(Image(1, 1));
+  };
+  const Image mc = picture("mc");
+  const Rgb blue = 0x352879, green = 0x588D43, yellow = 0xB8C76F, red = 0x68372B;
+  const Rgb expected[] = {blue, blue, blue, blue, green, green, green, green,
+                          yellow, yellow, yellow, yellow, red, red, red, red};
+  for (int x = 0; x < 16; ++x) EXPECT_EQ(mc.Pixel(x, 0), expected[x]) << x;
+  for (int x = 16; x < 32; ++x) EXPECT_EQ(mc.Pixel(x, 0), x < 20 ? red : blue) << x;
+  const Image ecm = picture("ecm");
+  EXPECT_EQ(ecm.Pixel(0, 0), blue);
+  EXPECT_EQ(ecm.Pixel(0, 32), blue);  // glyph 64: not shown in extended background mode
+  EXPECT_EQ(picture("hires").Pixel(0, 32), 0x9A6759u);  // glyph 64 in hi-res, in its ink 10 (light red)
+}
+
 TEST(CliOutput, SourceLabelsComeFromOutThenInThenTheOption) {
   const std::string charset = AsBytes(SampleCharset());
   const TempDir dir;
@@ -171,6 +201,7 @@ TEST(CliInfo, TellsLayoutSizeDistinctEmptyAndDuplicateGroups) {
             "size: 2050\n"
             "load address: $2000\n"
             "glyphs filled: 0-255\n"
+            "glyphs left out: 0\n"
             "distinct glyphs: 254\n"
             "empty glyphs: 2\n"
             "duplicate groups: 2\n"

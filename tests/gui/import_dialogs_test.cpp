@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,7 @@ TEST(ImportDialogs, AddressTypedIntoTheSourceDialogPicksTheWindow) {
     ASSERT_NE(address, nullptr);
     EXPECT_TRUE(address->isVisibleTo(window));
     EXPECT_FALSE(window->findChild<QLineEdit*>("offset")->isVisibleTo(window));
+    EXPECT_FALSE(window->findChild<QCheckBox*>("takeColours")->isVisibleTo(window));  // a program has no colours
     QTest::keyClicks(address, "$1000");
     window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
@@ -56,6 +58,40 @@ TEST(ImportDialogs, AddressTypedIntoTheSourceDialogPicksTheWindow) {
   EXPECT_EQ(glyph0, (std::vector<std::uint8_t>{0xFF, 0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06}));
   EXPECT_TRUE(app.doc.store.modified);
   EXPECT_TRUE(app.doc.history.CanUndo());
+}
+
+// A snapshot offers its colours with the tick on; clicking it off leaves the charset's colours alone.
+TEST(ImportDialogs, TakeColoursTickFollowsTheSourceAndTheClick) {
+  TempDir dir;
+  source_files::SnapshotContents shot;
+  shot.d016 = 0xD8;  // multicolour
+  const source_files::FileBytes file = source_files::Snapshot(shot);
+  WriteBytes(dir.Path("game.vsf"), std::string(file.begin(), file.end()));
+  for (const bool clickOff : {false, true}) {
+    App app;
+    ScriptedDialogs dialogs;
+    dialogs.fileAnswers.push_back(FileChoice{dir.Path("game.vsf"), 0});
+    app.shell.dialogs = &dialogs;
+    QtImportDialogs importDialogs;
+    app.shell.importDialogs = &importDialogs;
+    bool shown = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+      QWidget* window = QApplication::activeModalWidget();
+      if (window == nullptr || shown) return;
+      shown = true;
+      auto* tick = window->findChild<QCheckBox*>("takeColours");
+      ASSERT_NE(tick, nullptr);
+      EXPECT_TRUE(tick->isVisibleTo(window));
+      EXPECT_TRUE(tick->isChecked());
+      if (clickOff) QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(4, tick->height() / 2));
+      window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    user.start(5);
+    RunCommand(app, cmd::ImportFromSource);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(app.doc.store.colours.mode, clickOff ? DisplayMode::HiRes : DisplayMode::Multicolour) << clickOff;
+  }
 }
 
 }  // namespace

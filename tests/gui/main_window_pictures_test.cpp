@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QImage>
@@ -10,10 +12,12 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "app/command_ids.h"
 #include "model/rom_charset.h"
 #include "gui/canvas_widget.h"
 #include "gui/frame_pacer.h"
 #include "gui/main_window.h"
+#include "gui/menu_bar.h"
 #include "gui/startup.h"
 #include "tests/gui/on_screen.h"
 
@@ -34,6 +38,33 @@ TEST(MainWindowPictures, EditorCanvasShowsTheRomCharsetAfterStartUp) {
     EXPECT_EQ(shown.pixel(x * block + block / 2, block / 2) & 0xFFFFFF, set ? 0xFFFFFFu : 0u) << x;
   }
   EXPECT_EQ(shown.pixel(0, block / 2) & 0xFFFFFF, 0x404040u);  // char grid at the left edge
+}
+
+TEST(MainWindowPictures, DisplayModeMenuShowsGlyphsInThatModeAndUndoGoesBack) {
+  App app;
+  app.shell.placement.maximize = false;
+  const auto window = StartUp(app, [](int) {}, "");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  app.doc.store.editor[0] = 0x1B;  // glyph 0's top row: pairs 00 01 10 11
+  app.doc.store.inks[0] = 13;      // multicolour, pair 11 in green
+  app.doc.store.colours.registers = {6, 2, 7, 4};
+  const Rgb blue = 0x352879, red = 0x68372B, yellow = 0xB8C76F, green = 0x588D43, lightGreen = 0x9AD284;
+  struct Step {
+    CommandId command;
+    std::array<Rgb, 8> topRow;
+  };
+  const Step steps[] = {
+      {cmd::DisplayMulticolour, {blue, blue, red, red, yellow, yellow, green, green}},
+      {cmd::DisplayExtendedBackground, {blue, blue, blue, lightGreen, lightGreen, blue, lightGreen, lightGreen}},
+      {cmd::Undo, {blue, blue, red, red, yellow, yellow, green, green}},
+  };
+  const int block = app.view.layout.blockSize;
+  for (const Step& step : steps) {
+    window->Menus()->Actions(step.command).front()->trigger();
+    const QImage shown = OnScreen(window->EditorCanvas());
+    for (int x = 0; x < 8; ++x)
+      EXPECT_EQ(shown.pixel(x * block + block / 2, block / 2) & 0xFFFFFF, step.topRow[x]) << step.command << " " << x;
+  }
 }
 
 TEST(MainWindowPictures, StatusFieldShowsTheHoveredRomGlyph) {

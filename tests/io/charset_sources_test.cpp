@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <variant>
 
 #include "io/charset_source.h"
 #include "io/raw_source.h"
 #include "model/rom_charset.h"
+#include "tests/support/bmp_builder.h"
 #include "tests/support/source_files.h"
 
 namespace kx {
@@ -34,6 +36,7 @@ struct Case {
   int count;
   std::size_t from;
   const char* refusal = nullptr;
+  int leftOut = 0;  // glyphs of the run that would have landed past glyph 255
 };
 
 void Check(const Case& c, const FileBytes* source = nullptr) {
@@ -49,6 +52,7 @@ void Check(const Case& c, const FileBytes* source = nullptr) {
   EXPECT_EQ(r.kind, c.kind) << c.name;
   EXPECT_EQ(r.placed.firstGlyph, c.first) << c.name;
   EXPECT_EQ(r.placed.glyphCount, c.count) << c.name;
+  EXPECT_EQ(r.placed.leftOut, c.leftOut) << c.name;
   const FileBytes& bytes = source ? *source : c.file;
   for (int i = 0; i < kCharsetBytes; ++i) {
     const int glyph = i / 8;
@@ -68,8 +72,15 @@ SourceRequest At(std::optional<std::uint64_t> offset, std::optional<int> glyphs 
   return r;
 }
 
+SourceRequest Addr(std::uint32_t address, std::optional<int> glyphs = {}, std::optional<int> first = {}) {
+  SourceRequest r = At({}, glyphs, first);
+  r.address = address;
+  return r;
+}
+
 TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
   const FileBytes whole = source_files::Program(0x0801, Counting(5000, 3));
+  const FileBytes top = source_files::Program(0xF000, Counting(0x2000, 1));  // data past $FFFF is no memory
   const std::vector<Case> cases{
       {"8 glyphs at $3000", source_files::Program(0x3000, Counting(64)), "a.prg", {}, SourceKind::Program, 0, 8, 2},
       {"to glyph 100", source_files::Program(0x3000, Counting(64)), "a.64c", At({}, {}, 100), SourceKind::Program, 100, 8, 2},
@@ -77,15 +88,25 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
        SourceKind::PrgCharset, 0, 256, 2},
       // $0801 is not glyph-aligned: the first window starts at $0808, 7 bytes into the data.
       {"whole program's first window", whole, "game.prg", {}, SourceKind::Program, 0, 256, 2 + 7},
-      {"any offset into the data", whole, "game.prg", At(100, 16, 8), SourceKind::Program, 8, 16, 2 + 100},
-      {"window cut at glyph 255", whole, "game.prg", At(0, {}, 250), SourceKind::Program, 250, 6, 2},
+      {"any address in the data", whole, "game.prg", Addr(0x0801 + 100, 16, 8), SourceKind::Program, 8, 16, 2 + 100},
+      {"window cut at glyph 255", whole, "game.prg", Addr(0x0801, {}, 250), SourceKind::Program, 250, 6, 2, nullptr, 250},
+      {"2050 bytes read from an address", source_files::Program(0x2000, Counting(2048)), "a.prg", Addr(0x2008),
+       SourceKind::Program, 0, 255, 2 + 8},
+      {"2 + 8n bytes under any name", source_files::Program(0x3000, Counting(24)), "a.bin", {}, SourceKind::Program, 0, 3, 2},
+      {"the top of memory: last 2 KiB", top, "top.prg", Addr(0xF800), SourceKind::Program, 0, 256, 2 + 0x800},
+      {"the top of memory: last glyph", top, "top.prg", Addr(0xFFF8), SourceKind::Program, 0, 1, 2 + 0xFF8},
+      {"the top of memory: no whole glyph", top, "top.prg", Addr(0xFFF9), {}, 0, 0, 0,
+       "address $FFF9 leaves no whole glyph before the program's end at $FFFF"},
+      {"below the load address", whole, "game.prg", Addr(0x0800), {}, 0, 0, 0,
+       "address $0800 is outside the program ($0801 to $1B88)"},
+      {"an offset is a binary's", whole, "game.prg", At(100), {}, 0, 0, 0, "an offset applies only to binaries"},
       {"exactly one glyph", source_files::Program(0x3000, Counting(8)), "a.prg", {}, SourceKind::Program, 0, 1, 2},
       {"data not whole glyphs", source_files::Program(0x3000, Counting(63)), "a.prg", {}, {}, 0, 0, 0,
        "a program of 65 bytes is neither"},
-      {"too many from glyph 250", source_files::Program(0x3000, Counting(64)), "a.prg", At({}, {}, 250), {}, 0, 0, 0,
-       "8 glyphs from glyph 250 reach past glyph 255"},
-      {"offset past the end", whole, "game.prg", At(4999), {}, 0, 0, 0, "offset 4999 leaves no whole glyph"},
-      {"more glyphs than offered", whole, "game.prg", At(4000, 200), {}, 0, 0, 0, "200 glyphs asked for"},
+      {"partial charset from glyph 250", source_files::Program(0x3000, Counting(64)), "a.prg", At({}, {}, 250),
+       SourceKind::Program, 250, 6, 2, nullptr, 2},
+      {"address past the end", whole, "game.prg", Addr(0x0801 + 4993), {}, 0, 0, 0, "address $1B82 leaves no whole glyph"},
+      {"more glyphs than offered", whole, "game.prg", Addr(0x0801 + 4000, 200), {}, 0, 0, 0, "200 glyphs asked for"},
       {"no room below $10000", source_files::Program(0xFF00, Counting(3000)), "a.prg", {}, {}, 0, 0, 0,
        "the program at $FF00 holds no 2 KiB window"},
   };
@@ -104,6 +125,10 @@ TEST(ProgramSource, PartialCharsetsWholeProgramsAndTheirRefusals) {
 
 TEST(RawSource, OffsetsCountsAndNumbers) {
   const FileBytes data = Counting(3000, 9);
+  const auto raw = [](SourceRequest r) {
+    r.kind = SourceKind::Raw;
+    return r;
+  };
   const std::vector<Case> cases{
       {"from 0, every glyph up to 256", data, "x.bin", At(0, {}, {}, SourceKind::Raw), SourceKind::Raw, 0, 256, 0},
       {"offset and count", data, "x.bin", At(1000, 3, 7, SourceKind::Raw), SourceKind::Raw, 7, 3, 1000},
@@ -113,6 +138,10 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
       {"count 256", data, "x.bin", At(0, 256, {}, SourceKind::Raw), SourceKind::Raw, 0, 256, 0},
       {"7 bytes left", data, "x.bin", At(2993, {}, {}, SourceKind::Raw), {}, 0, 0, 0, "offset 2993 leaves no"},
       {"one glyph left", data, "x.bin", At(2992, {}, 255, SourceKind::Raw), SourceKind::Raw, 255, 1, 2992},
+      {"cut at glyph 255", data, "x.bin", At(8, 100, 200, SourceKind::Raw), SourceKind::Raw, 200, 56, 8, nullptr, 44},
+      {"no known kind at an offset", Counting(3001, 9), "x", At(16), SourceKind::Raw, 0, 256, 16},
+      {"no known kind", Counting(3001, 9), "x", {}, {}, 0, 0, 0, "not a known file"},
+      {"an address is a program's", data, "x.bin", raw(Addr(0x1000)), {}, 0, 0, 0, "a C64 address applies only to"},
       {"count 0", data, "x.bin", At(0, 0, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 0 is not 1 to 256"},
       {"count 257", data, "x.bin", At(0, 257, {}, SourceKind::Raw), {}, 0, 0, 0, "glyph count 257 is not 1 to 256"},
       {"first glyph 256", data, "x.bin", At(0, 1, 256, SourceKind::Raw), {}, 0, 0, 0, "first glyph 256 is not"},
@@ -129,6 +158,10 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
   // Placing: the last glyph is a place, the one after it is not.
   const FileBytes one = Counting(8);
   EXPECT_EQ(std::get<PlacedGlyphs>(PlaceGlyphs(Charset{}, one, 255)).glyphCount, 1);
+  const auto cut = std::get<PlacedGlyphs>(PlaceGlyphs(Charset{}, Counting(8 * 8, 1), 250));
+  EXPECT_EQ(std::pair(cut.glyphCount, cut.leftOut), std::pair(6, 2));
+  EXPECT_EQ(cut.charset[255 * 8 + 7], 48);  // the sixth glyph's last byte, and nothing wrapped to glyph 0
+  EXPECT_EQ(cut.charset[0], 0);
   for (const int first : {-1, 256}) {
     const auto placed = PlaceGlyphs(Charset{}, one, first);
     ASSERT_TRUE(std::holds_alternative<SourceRefusal>(placed)) << first;
@@ -139,26 +172,35 @@ TEST(RawSource, OffsetsCountsAndNumbers) {
   const std::vector<std::pair<std::size_t, std::optional<SourceKind>>> bySize{
       {256, SourceKind::RowFile},   {264, std::nullopt},          {1792, SourceKind::RowFile},
       {2047, std::nullopt},         {2048, SourceKind::RawCharset}, {2049, SourceKind::ShortPrg},
-      {2050, SourceKind::PrgCharset}, {2051, std::nullopt}};
+      {2050, SourceKind::PrgCharset}, {2051, std::nullopt},          {9, std::nullopt},
+      {10, SourceKind::Program},      {26, SourceKind::Program},      {2058, SourceKind::Program}};
   for (const auto& [size, kind] : bySize) EXPECT_EQ(DetectSourceKind(Counting(size), "x"), kind) << size;
 }
 
 TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   using source_files::SnapshotContents;
   FileBytes ram = Counting(0x10000, 5);
+  // Every screen at a multiple of $400 shows code (5 + cell) % 256; cell c's colour is c % 16 under a
+  // high nybble the chip does not have. So glyph g is shown in (g - 5) % 16, in extended background mode
+  // glyph g % 64 likewise, and a glyph on no cell takes colour 0, the most common (63 cells against 62).
+  FileBytes colourRam(0x400);
+  for (std::size_t c = 0; c < colourRam.size(); ++c) colourRam[c] = static_cast<std::uint8_t>(0xF0 | (c % 16));
   auto make = [&](SnapshotContents shot) {
     shot.ram = ram;
+    shot.colourRam = colourRam;
     return source_files::Snapshot(shot);
   };
   // The snapshot's RAM sits 4 bytes into the C64MEM module; Check compares with `ram` directly.
   struct SnapshotCase {
     const char* name;
     SnapshotContents shot;
-    std::optional<std::uint64_t> address;
+    std::optional<std::uint32_t> address;
     std::uint32_t expectAddress;  // RAM address of glyph 0, or ROM offset + 0x10000 for the character ROM
     int bank;
     VicMode mode;
     const char* refusal = nullptr;
+    DisplayMode display = DisplayMode::HiRes;
+    std::vector<std::uint8_t> inks{11, 0, 15};  // of glyphs 0, 5 and 100; none for a bitmap
   };
   SnapshotContents x64sc = source_files::Vice3(true, 1);
   x64sc.versionBlock = false;
@@ -190,19 +232,27 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   SnapshotContents shortX64 = x64Vice3;
   shortX64.vicBytes = 1228;
   SnapshotContents shortX64sc = x64scClock64;
-  shortX64sc.vicBytes = 1356;
+  shortX64sc.vicBytes = 1880;
   SnapshotContents vic20;
   vic20.machine = "VIC 20";
+  SnapshotContents bitmap;
+  bitmap.d011 = 0x3B;
+  SnapshotContents shortColourRam = x64sc;
+  shortColourRam.vicBytes = 1780;  // the module ends inside x64sc's colour RAM
   const std::vector<SnapshotCase> cases{
       {"x64, bank 0, ROM at $1000", {}, {}, 0x10000, 0, VicMode::HiRes, nullptr},
-      {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr},
+      {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr,
+       DisplayMode::Multicolour},
       {"direction input reads high", inputsReadHigh, {}, 0x10800, 0, VicMode::HiRes, nullptr},
-      {"bank 2, $B800", bank2Extended, {}, 0xB800, 2, VicMode::ExtendedColour, nullptr},
+      {"bank 2, $B800", bank2Extended, {}, 0xB800, 2, VicMode::ExtendedColour, nullptr,
+       DisplayMode::ExtendedBackground, {11, 0, 0}},
+      {"bitmap", bitmap, {}, 0x10000, 0, VicMode::Bitmap, nullptr, DisplayMode::HiRes, {}},
       {"x64 module 1.0, C64MEM 0.0", oldX64, {}, 0x10000, 0, VicMode::HiRes, nullptr},
       {"VICE 3 x64sc, VIC-II 1.2", x64scClock64, {}, 0xC800, 3, VicMode::HiRes, nullptr},
       {"VICE 3 x64, VIC-II 1.1", x64Vice3, {}, 0x3000, 0, VicMode::HiRes, nullptr},
       {"RAM by address", {}, 0xC123, 0xC123, 0, VicMode::HiRes, nullptr},
-      {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address 63489 leaves less than 2 KiB"},
+      {"RAM's last 2 KiB", {}, 0xF800, 0xF800, 0, VicMode::HiRes, nullptr},
+      {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address $F801 leaves less than 2 KiB"},
       {"unknown VIC-II version", unknownVersion, {}, 0, 0, VicMode::HiRes,
        "VIC-II module version 1.3 of a C64SC snapshot is not known"},
       {"unknown C64MEM version", unknownMemory, {}, 0, 0, VicMode::HiRes,
@@ -210,12 +260,14 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
       {"x64 VIC-II short of its layout", shortX64, {}, 0, 0, VicMode::HiRes,
        "the snapshot's VIC-II module is cut short: 1228 bytes where version 1.1 holds 1229"},
       {"x64sc VIC-II short of its layout", shortX64sc, {}, 0, 0, VicMode::HiRes,
-       "the snapshot's VIC-II module is cut short: 1356 bytes where version 1.2 holds 1357"},
+       "the snapshot's VIC-II module is cut short: 1880 bytes where version 1.2 holds 1881"},
       {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC 20', not of a C64"},
+      {"colour RAM cut off", shortColourRam, {}, 0, 0, VicMode::HiRes,
+       "the snapshot's VIC-II module is cut short: 1780 bytes where version 1.1 holds 1877"},
   };
   for (const SnapshotCase& c : cases) {
     SourceRequest request;
-    request.offset = c.address;
+    request.address = c.address;
     const auto read = ReadCharsetSource(make(c.shot), "s.vsf", request);
     if (c.refusal) {
       ASSERT_TRUE(std::holds_alternative<SourceRefusal>(read)) << c.name;
@@ -230,6 +282,11 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
     EXPECT_EQ(r.facts.snapshot->mode, c.mode) << c.name;
     EXPECT_EQ(r.facts.snapshot->border, 14) << c.name;
     EXPECT_EQ(r.facts.snapshot->background, (std::array<int, 4>{6, 1, 2, 3})) << c.name;
+    ASSERT_TRUE(r.facts.colours) << c.name;
+    EXPECT_EQ(r.facts.colours->colours.mode, c.display) << c.name;
+    EXPECT_EQ(r.facts.colours->colours.registers, (std::array<std::uint8_t, 4>{6, 1, 2, 3})) << c.name;
+    const std::vector<std::uint8_t>& inks = r.facts.colours->inks;
+    EXPECT_EQ((inks.empty() ? inks : std::vector<std::uint8_t>{inks[0], inks[5], inks[100]}), c.inks) << c.name;
     for (int i = 0; i < kCharsetBytes; ++i) {
       const std::uint8_t expected = c.expectAddress >= 0x10000 ? RomBytes()[c.expectAddress - 0x10000 + i]
                                                                : ram[c.expectAddress + i];
@@ -254,7 +311,8 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
     const FileBytes& content = many ? glyphs : few;
     const FileBytes file = version == 80 ? source_files::CharPad(8, content, false, true)
                                          : source_files::CharPad(version, content, version % 2 == 0);
-    const auto read = ReadCharsetSource(file, "p.ctm", {});
+    // Told by its content alone: every version the reader knows is a project whatever the name.
+    const auto read = ReadCharsetSource(file, "project", {});
     ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << version << ": " << std::get<SourceRefusal>(read).reason;
     const SourceReading& r = std::get<SourceReading>(read);
     EXPECT_EQ(r.kind, SourceKind::CharPad);
@@ -262,7 +320,27 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
     EXPECT_EQ(r.facts.charPad->charCount, many ? 300 : 10) << version;
     EXPECT_EQ(r.facts.charPad->multicolour, version % 2 == 0 && version != 80) << version;
     EXPECT_EQ(r.facts.charPad->colours, (std::array<int, 4>{11, 12, 13, 1})) << version;
+    // The one character colour for every glyph, multicolour in a multicolour project; $D024 from 7 on.
+    const bool multicolour = version % 2 == 0 && version != 80;
+    ASSERT_TRUE(r.facts.colours) << version;
+    EXPECT_EQ(r.facts.colours->colours.mode, multicolour ? DisplayMode::Multicolour : DisplayMode::HiRes) << version;
+    EXPECT_EQ(r.facts.colours->colours.registers,
+              (std::array<std::uint8_t, 4>{11, 12, 13, static_cast<std::uint8_t>(version >= 7 ? 14 : 15)}))
+        << version;
+    EXPECT_EQ(r.facts.colours->inks, std::vector<std::uint8_t>(many ? 256 : 10, multicolour ? 9 : 1)) << version;
     for (int i = 0; i < r.placed.glyphCount * 8; ++i) ASSERT_EQ(r.placed.charset[i], content[i]) << version << " " << i;
+  }
+  // Coloured per character: the attribute bytes' low nybbles (the high one is a material).
+  FileBytes attributes(300);
+  for (std::size_t n = 0; n < attributes.size(); ++n) attributes[n] = static_cast<std::uint8_t>(0x30 | (n % 16));
+  for (const int version : {5, 6, 7, 8, 9}) {
+    const auto read = ReadCharsetSource(source_files::CharPad(version, glyphs, true, false, &attributes), "p.ctm", {});
+    ASSERT_TRUE(std::holds_alternative<SourceReading>(read)) << version << ": " << std::get<SourceRefusal>(read).reason;
+    const std::vector<std::uint8_t>& inks = std::get<SourceReading>(read).facts.colours->inks;
+    ASSERT_EQ(inks.size(), 256u) << version;
+    EXPECT_EQ((std::vector<std::uint8_t>{inks[0], inks[1], inks[15], inks[17], inks[255]}),
+              (std::vector<std::uint8_t>{0, 1, 15, 1, 15}))
+        << version;
   }
   const FileBytes v5 = source_files::CharPad(5, glyphs, false);
   FileBytes v10 = v5;
@@ -271,10 +349,19 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
   v9[20] = 0xB1;
   FileBytes v6 = source_files::CharPad(6, glyphs, false);
   v6[11] = 0xB1;
+  FileBytes brightScreen = v5;
+  brightScreen[4] = 16;
+  FileBytes unknownMode = source_files::CharPad(8, glyphs, false);
+  unknownMode[4] = 5;
+  FileBytes noColours = source_files::CharPad(6, glyphs, false);
+  noColours[8] = 2;  // per character, but no attribute block after the images
   const std::vector<std::pair<FileBytes, const char*>> refused{
       {v10, "CharPad project format version 10 is not known"},
       {v9, "the CharPad project has no character block where it should"},
       {v6, "the CharPad project has no character block where it should"},
+      {brightScreen, "the CharPad project's screen colour 16 is not a C64 colour (0 to 15)"},
+      {unknownMode, "CharPad project screen mode 5 is not known"},
+      {noColours, "the CharPad project has no character colours where it should"},
       {FileBytes(v5.begin(), v5.end() - 16 - 44 * 8 - 1), "the CharPad project ends inside its 300 characters"},
       {FileBytes(v5.begin(), v5.begin() + 12), "the CharPad project ends inside its header"},
   };
@@ -321,16 +408,27 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
     const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false}));
     EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
   }
-  Image tie(8, 8);  // as many red pixels as white: the lower colour is the paper
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) tie.SetPixel(x, y, x < 4 ? 0xFFFFFF : 0xFF0000);
-  EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u);
+  // As many red pixels as white: the lower colour is the paper, on a small sheet and on one large enough to
+  // be counted rather than sorted.
+  for (const int side : {8, 1032}) {
+    Image tie(side, 1024);
+    for (int y = 0; y < tie.Height(); ++y)
+      for (int x = 0; x < side; ++x) tie.SetPixel(x, y, x < side / 2 ? 0xFFFFFF : 0xFF0000);
+    EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u) << side;
+  }
   Image big(8 * 17, 8 * 16);  // 272 cells, all paper
   const SheetCut many = std::get<SheetCut>(CutFontSheet(big, {}));
   EXPECT_EQ(many.glyphs.size(), 256u * 8);
   EXPECT_EQ(many.leftOut, 16);
   EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(20, 16), {})));
   EXPECT_TRUE(std::holds_alternative<SourceRefusal>(CutFontSheet(Image(4104, 4096), {})));
+  // A sheet file is refused by its header's size before it is decoded: these headers have no pixels.
+  for (const auto& [width, refusal] : {std::pair{4096, "not a picture that can be read (BMP: truncated pixel data)"},
+                                       std::pair{4097, "a font sheet of 4097x4096 pixels is larger than 4096x4096"}}) {
+    const auto cut = CutFontSheetFile(MakeBmp({width, 4096}), {});
+    ASSERT_TRUE(std::holds_alternative<SourceRefusal>(cut)) << width;
+    EXPECT_EQ(std::get<SourceRefusal>(cut).reason, refusal);
+  }
   EXPECT_EQ(ParsePaperColour("#10A0ff"), 0x10A0FFu);
   for (const char* bad : {"10A0F", "10A0FFF", "-10A0F", "GGGGGG"}) EXPECT_FALSE(ParsePaperColour(bad)) << bad;
 }

@@ -33,13 +33,18 @@ TEST(CharsetStore, FirstSwapBringsEmptyCharsetAndSecondRestores) {
   EXPECT_EQ(s.slots[0], RomCharset());
 }
 
-TEST(CharsetStore, EachCharsetKeepsItsOwnFlagsAcrossSwaps) {
+TEST(CharsetStore, EachCharsetKeepsItsOwnFlagsInksAndColoursAcrossSwaps) {
   CharsetStore s = MakeStartupStore();
   ApplyLoadBookkeeping(s, "/tmp/one.prg");
   s.fileType = FileType::Prg;
   s.modified = true;
+  s.inks[3] = 13;
+  s.colours = {DisplayMode::Multicolour, {6, 2, 5, 9}};
   SwapCharsets(s);
   EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - untitled charset 2");
+  EXPECT_EQ(s.inks[3], 1);
+  EXPECT_EQ(s.colours, CharsetColours{});
+  s.colours.registers[0] = 4;
   EXPECT_FALSE(s.hasFile);
   EXPECT_EQ(s.fileType, FileType::None);
   EXPECT_EQ(MemoryCharsetName(s), "/tmp/one.prg");
@@ -49,6 +54,11 @@ TEST(CharsetStore, EachCharsetKeepsItsOwnFlagsAcrossSwaps) {
   s.fileType = FileType::Chr;
   SwapCharsets(s);
   EXPECT_EQ(UpdateTitle(s), "Kestrelix 1.0 (x64) - /tmp/one.prg <unsaved>");
+  EXPECT_EQ(s.inks[3], 13);
+  EXPECT_EQ(s.colours, (CharsetColours{DisplayMode::Multicolour, {6, 2, 5, 9}}));
+  SwapCharsets(s);
+  EXPECT_EQ(s.colours, (CharsetColours{DisplayMode::HiRes, {4, 11, 12, 15}}));
+  SwapCharsets(s);
   EXPECT_TRUE(s.hasFile);
   EXPECT_EQ(s.fileType, FileType::Prg);
   EXPECT_FALSE(s.memoryFlags.modified);

@@ -8,7 +8,7 @@ namespace kx {
 namespace {
 
 // Each row turns the previous snapshot into the next; `kept` is what the previous one's record then takes
-// (9 bytes per changed glyph, 2 per changed ink, 13 for generation, flag and counts).
+// (9 bytes per changed glyph, 2 per changed ink, 5 for changed colours, 13 for generation, flag and counts).
 struct Change {
   const char* what;
   void (*apply)(Snapshot&);
@@ -27,6 +27,14 @@ const Change kChanges[] = {
        for (auto& ink : s.inks) ink = static_cast<std::uint8_t>(ink + 1);
      },
      32 * 9 + 256 * 2 + 13},
+    {"mode and one register",
+     [](Snapshot& s) {
+       s.colours.mode = DisplayMode::Multicolour;
+       s.colours.registers[3] = 2;
+     },
+     18},
+    {"colours, one ink and one glyph",
+     [](Snapshot& s) { s.colours.registers[0] = 6; s.inks[0] = 9; s.bytes[8] = 0x3C; }, 9 + 2 + 5 + 13},
     {"nothing", [](Snapshot&) {}, 13},
 };
 

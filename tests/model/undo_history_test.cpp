@@ -34,16 +34,25 @@ TEST(UndoHistory, WalksBackAndForthThroughEachState) {
   EXPECT_EQ(s.editor, start);
 }
 
-TEST(UndoHistory, SnapshotCarriesInksAndModifiedFlag) {
+TEST(UndoHistory, SnapshotCarriesInksColoursAndModifiedFlag) {
   CharsetStore s = MakeStartupStore();
   UndoHistory h;
   s.modified = true;
   h.Push(s, true);
   s.inks[7] = 3;
+  s.colours = {DisplayMode::ExtendedBackground, {1, 2, 3, 4}};
   s.modified = false;  // e.g. saved in between
+  h.Push(s, true);
+  s.colours.mode = DisplayMode::Multicolour;
+  h.Undo(s);
+  EXPECT_EQ(s.colours, (CharsetColours{DisplayMode::ExtendedBackground, {1, 2, 3, 4}}));
   h.Undo(s);
   EXPECT_TRUE(s.modified);
   EXPECT_EQ(s.inks[7], 1);
+  EXPECT_EQ(s.colours, CharsetColours{});
+  h.Redo(s);
+  h.Redo(s);
+  EXPECT_EQ(s.colours.mode, DisplayMode::Multicolour);
 }
 
 TEST(UndoHistory, DiscardingPushEmptiesRedoKeepingPushDoesNot) {

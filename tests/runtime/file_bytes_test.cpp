@@ -7,12 +7,15 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <set>
+#include <thread>
 
 #include "io/temp_files.h"
 
@@ -214,6 +217,26 @@ TEST(ReplacingWrite, HardLinkedTargetStaysOneFileAndAFailedWriteKeepsItsOldConte
   const std::set<std::string> left = KillDuringWrite(dir, h1, std::string(4096, 'x'));
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(ReadBytes(dir.Path(*left.begin())), Counting(300, 5));
+}
+
+// Writers of a hard-linked file take turns on its lock: a write waits while another holds it, and goes on
+// once it is let go.
+TEST(ReplacingWrite, AHardLinkedTargetIsWrittenOnlyWhileNoOtherWriterHoldsItsLock) {
+  TempDir dir;
+  const std::string h1 = dir.Path("h1.chr");
+  const std::string h2 = dir.Path("h2.chr");
+  WriteBytes(h1, "old");
+  ASSERT_EQ(link(h1.c_str(), h2.c_str()), 0);
+  const int other = open(h1.c_str(), O_RDWR);
+  ASSERT_EQ(flock(other, LOCK_EX), 0);
+  bool written = false;
+  std::thread writer([&] { written = WriteFileReplacing(h2, std::string("new content")); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(ReadBytes(h1), "old");
+  close(other);  // lets the lock go
+  writer.join();
+  EXPECT_TRUE(written);
+  EXPECT_EQ(ReadBytes(h1), "new content");
 }
 
 TEST(ReplacingWrite, WriteKilledAtAnyMomentLeavesOnlyTheWholeOldOrNewFile) {

@@ -247,9 +247,22 @@ TEST(HostileInput, AbsurdSizesFailBeforeAllocating) {
   Put(jpeg, at + 2, 65000, 2, true);
   EXPECT_EQ(DecodeImage(jpeg).error, "JPEG: picture too large");
 
-  EXPECT_TRUE(ImageSizeAllowed(16384, 4096));
-  EXPECT_FALSE(ImageSizeAllowed(16384, 4097));
-  EXPECT_FALSE(ImageSizeAllowed(16385, 1));
+}
+
+// Each format is refused by the size its header declares, against the limits the caller gives, before a
+// pixel is decoded: at the limit it decodes, one pixel or one column over it is refused, naming the size.
+TEST(HostileInput, HeaderSizesAreJudgedAgainstTheGivenLimits) {
+  for (const ImageFormat format : {ImageFormat::Png, ImageFormat::Jpeg, ImageFormat::Bmp}) {
+    const Bytes data = *EncodeImage(DumpLike(), format);  // 64 x 32
+    EXPECT_TRUE(DecodeImage(data, {64, 2048}).image.has_value()) << static_cast<int>(format);
+    for (const ImageLimits limits : {ImageLimits{64, 2047}, ImageLimits{63, 2048}}) {
+      const DecodeResult refused = DecodeImage(data, limits);
+      EXPECT_FALSE(refused.image.has_value());
+      EXPECT_TRUE(refused.error.ends_with(": picture too large")) << refused.error;
+      EXPECT_EQ(refused.refusedWidth, 64);
+      EXPECT_EQ(refused.refusedHeight, 32);
+    }
+  }
 }
 
 TEST(HostileInput, EmptyAndForeignDataFail) {
@@ -306,8 +319,9 @@ TEST(ImageSize, LimitsHoldJustBelowAtAndAboveThem) {
   for (auto [width, height, allowed] : {std::tuple{0LL, 1LL, false}, std::tuple{1LL, 0LL, false},
                                         std::tuple{1LL, 1LL, true}, std::tuple{16384LL, 1LL, true},
                                         std::tuple{16385LL, 1LL, false}, std::tuple{1LL, 16384LL, true},
-                                        std::tuple{1LL, 16385LL, false}, std::tuple{16384LL, 4096LL, true},
-                                        std::tuple{16384LL, 4097LL, false}, std::tuple{4097LL, 16384LL, false}}) {
+                                        std::tuple{1LL, 16385LL, false}, std::tuple{16384LL, 1024LL, true},
+                                        std::tuple{16384LL, 1025LL, false}, std::tuple{4096LL, 4096LL, true},
+                                        std::tuple{4097LL, 4096LL, false}, std::tuple{1025LL, 16384LL, false}}) {
     EXPECT_EQ(ImageSizeAllowed(width, height), allowed) << width << " x " << height;
   }
 }

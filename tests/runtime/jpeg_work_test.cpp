@@ -91,7 +91,7 @@ Bytes ManyScanJpeg(int side) {
 }
 
 TEST(JpegWork, ManyScansOverAHugePictureAreRefusedByTheWorkBound) {
-  const Bytes hostile = ManyScanJpeg(8192);
+  const Bytes hostile = ManyScanJpeg(4096);
   EXPECT_LT(hostile.size(), 300'000u);
   const DecodeResult result = DecodeImage(hostile);
   EXPECT_FALSE(result.image.has_value());
@@ -104,8 +104,10 @@ TEST(JpegWork, ManyScansOverAHugePictureAreRefusedByTheWorkBound) {
   EXPECT_EQ(small.image->Pixel(200, 100), small.image->Pixel(0, 0));
 }
 
-// A photograph-like picture as a camera or editor saves it progressively: libjpeg's usual ten scans.
-Bytes ProgressivePhoto(int width, int height) {
+// A photograph-like picture as a camera or editor saves it progressively: libjpeg's usual ten scans, in
+// `space` (RGB or CMYK); the first component sampled `lumaAcross` x `lumaDown` times the others (libjpeg's
+// default for RGB is 2 x 2, for CMYK 1 x 1).
+Bytes ProgressivePhoto(int width, int height, J_COLOR_SPACE space = JCS_RGB, int lumaAcross = 0, int lumaDown = 0) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
@@ -115,18 +117,25 @@ Bytes ProgressivePhoto(int width, int height) {
   jpeg_mem_dest(&c, &data, &size);
   c.image_width = static_cast<JDIMENSION>(width);
   c.image_height = static_cast<JDIMENSION>(height);
-  c.input_components = 3;
-  c.in_color_space = JCS_RGB;
+  const int components = space == JCS_CMYK ? 4 : 3;
+  c.input_components = components;
+  c.in_color_space = space;
   jpeg_set_defaults(&c);
+  if (lumaAcross != 0) {
+    c.comp_info[0].h_samp_factor = lumaAcross;
+    c.comp_info[0].v_samp_factor = lumaDown;
+  }
   jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
-  std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
+  std::vector<unsigned char> row(static_cast<std::size_t>(width) * components);
   while (c.next_scanline < c.image_height) {
     for (int x = 0; x < width; ++x) {
       const unsigned y = c.next_scanline;
-      row[x * 3] = static_cast<unsigned char>((x * 3 + y) ^ (y >> 2));
-      row[x * 3 + 1] = static_cast<unsigned char>(x * y >> 7);
-      row[x * 3 + 2] = static_cast<unsigned char>(y * 5 - x);
+      unsigned char* p = &row[static_cast<std::size_t>(x) * components];
+      p[0] = static_cast<unsigned char>((x * 3 + y) ^ (y >> 2));
+      p[1] = static_cast<unsigned char>(x * y >> 7);
+      p[2] = static_cast<unsigned char>(y * 5 - x);
+      if (components == 4) p[3] = static_cast<unsigned char>(x + y);
     }
     JSAMPROW p = row.data();
     jpeg_write_scanlines(&c, &p, 1);
@@ -143,6 +152,18 @@ TEST(JpegWork, ProgressivePhotographsStillDecode) {
   ASSERT_TRUE(photo.image.has_value()) << photo.error;
   EXPECT_EQ(photo.image->Width(), 4000);
   EXPECT_EQ(photo.image->Height(), 3000);
+}
+
+// A file of several scans is held whole as coefficients before any pixel comes out; the header's components
+// decide how much that takes, and more than two full-size components' worth at the largest picture allowed
+// is refused before it is allocated: colour at half resolution across (exactly that much) decodes, at full
+// resolution it is refused, as are four components.
+TEST(JpegWork, CoefficientsBeyondTwoFullComponentsAreRefusedByTheHeader) {
+  const ImageLimits limits{64, 64 * 64};
+  const DecodeResult halfColour = DecodeImage(ProgressivePhoto(64, 64, JCS_RGB, 2, 1), limits);
+  EXPECT_TRUE(halfColour.image.has_value()) << halfColour.error;
+  EXPECT_EQ(DecodeImage(ProgressivePhoto(64, 64, JCS_RGB, 1, 1), limits).error, "JPEG: too many components to hold");
+  EXPECT_EQ(DecodeImage(ProgressivePhoto(64, 64, JCS_CMYK), limits).error, "JPEG: too many components to hold");
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ struct SnapshotContents {
   int vicMajor = 1;
   int vicMinor = 1;
   std::size_t registersAt = 1119;  // where this VIC-II module keeps its registers
+  std::size_t colourRamAt = 43;    // and its colour RAM
   std::size_t vicBytes = 1229;     // the VIC-II module's body, as long as its layout writes it
   int memoryMinor = 1;             // C64MEM 0.1 ends with 15 bytes of CPU port state, 0.0 with 3
   std::uint8_t portA = 0x17;       // CIA 2: bank 0
@@ -53,17 +54,20 @@ struct SnapshotContents {
   std::uint8_t border = 14;
   std::uint8_t backgrounds[4] = {6, 1, 2, 3};
   FileBytes ram = FileBytes(0x10000, 0);
+  FileBytes colourRam = FileBytes(0x400, 0);
 };
 
-// A snapshot as VICE 3 writes it: x64 (line-based VIC-II, module 1.0 or 1.1: registers after 1119 bytes,
-// 1223 or 1229 bytes in all) or x64sc (cycle-exact VIC-II, module 1.1 or 1.2: the chip model, the
-// registers, 1292 more fixed bytes and a draw state given 520 bytes here), both with C64MEM 0.1.
+// A snapshot as VICE 3 writes it, both with C64MEM 0.1: x64 (line-based VIC-II, module 1.0 or 1.1: the
+// colour RAM after 43 bytes, the registers after 1119; 1223 or 1229 bytes in all) or x64sc (cycle-exact
+// VIC-II, module 1.1 or 1.2: the chip model, the registers, the colour RAM after 757 bytes, or 761 with
+// 1.2's 8-byte clock, and the sprites, 1877 or 1881 bytes in all; its draw-cycle state is left out).
 inline SnapshotContents Vice3(bool cycleExact, int vicMinor) {
   SnapshotContents shot;
   shot.machine = cycleExact ? "C64SC" : "C64";
   shot.vicMinor = vicMinor;
   shot.registersAt = cycleExact ? 1 : 1119;
-  shot.vicBytes = cycleExact ? 1357 + 520 : vicMinor == 0 ? 1223 : 1229;
+  shot.colourRamAt = !cycleExact ? 43 : vicMinor >= 2 ? 761 : 757;
+  shot.vicBytes = cycleExact ? (vicMinor >= 2 ? 1881 : 1877) : vicMinor == 0 ? 1223 : 1229;
   return shot;
 }
 
@@ -84,7 +88,12 @@ inline FileBytes Snapshot(const SnapshotContents& shot) {
   memory.resize(memory.size() + (shot.memoryMinor >= 1 ? 15 : 3), 0);
   PutModule(out, "C64MEM", 0, shot.memoryMinor, memory);
   PutModule(out, "CIA2", 2, 2, {shot.portA, 0xFF, shot.directionA, 0x00, 0, 0, 0, 0});
+  // A module cut short inside its colour RAM keeps the part that fits.
   FileBytes vic(std::max(shot.vicBytes, shot.registersAt + 64), 0xEE);
+  if (shot.colourRamAt < vic.size()) {
+    const std::size_t fits = std::min(shot.colourRam.size(), vic.size() - shot.colourRamAt);
+    std::copy_n(shot.colourRam.begin(), fits, vic.begin() + static_cast<std::ptrdiff_t>(shot.colourRamAt));
+  }
   std::uint8_t* regs = vic.data() + shot.registersAt;
   std::fill(regs, regs + 64, 0);
   regs[0x11] = shot.d011;
@@ -124,7 +133,9 @@ inline FileBytes CharPadBlockHeader(int version, bool multicolour, bool fourChar
 
 // A CharPad project of format `version` (1-9 and 82) holding `glyphs` (8 bytes each, at most 256
 // characters counted in version 1), with screen colour 11, multicolours 12 and 13, character colour 1.
-inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour, bool fourCharColours = false) {
+// Given `attributes` (one byte per character; versions 5 on), it is coloured per character.
+inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour, bool fourCharColours = false,
+                         const FileBytes* attributes = nullptr) {
   const std::uint32_t countMinusOne = static_cast<std::uint32_t>(glyphs.size() / 8 - 1);
   FileBytes out;
   if (version >= 7) {
@@ -149,6 +160,11 @@ inline FileBytes CharPad(int version, const FileBytes& glyphs, bool multicolour,
     out.insert(out.end(), glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8),
                glyphs.begin() + static_cast<std::ptrdiff_t>(n * 8 + 8));
     if (version == 2) out.push_back(0x05);  // the material byte
+  }
+  if (attributes) {
+    out[version == 7 ? 9 : version >= 8 ? 5 : 8] = 2;  // colouring method: per character
+    if (version >= 6) out.insert(out.end(), {0xDA, 0xB1});
+    out.insert(out.end(), attributes->begin(), attributes->end());
   }
   PutWord(out, 0, 16);  // attributes, tiles and map follow; their content is not read
   return out;

@@ -135,6 +135,28 @@ TEST(EditorView, HoverCellAndOutlines) {
   EXPECT_EQ(s.View().Pixel(165, 197), s.palette[2]);
 }
 
+// Over a multicolour glyph the hover cell is the whole double-wide pixel, in what the left pen's pair shows.
+TEST(EditorView, HoverCellOverAMulticolourGlyphIsTwoColumnsWide) {
+  Scene s(2);  // 16x
+  s.store.colours = {DisplayMode::Multicolour, {6, 2, 7, 4}};
+  s.store.inks[33] = 13;  // glyph (1, 1): pair 11 in green
+  RebuildCharsetImage(s.pictures, s.store, s.palette);
+  for (const int x : {10, 11}) {
+    s.Hover(HoverTarget::EditorView, x, 12);
+    const Image& v = s.View();
+    EXPECT_EQ(v.Pixel(160, 192), kMagenta) << x;  // the outline around charset pixels 10 and 11
+    EXPECT_EQ(v.Pixel(191, 207), kMagenta) << x;
+    EXPECT_EQ(v.Pixel(165, 197), 0x588D43u) << x;
+    EXPECT_EQ(v.Pixel(185, 197), 0x588D43u) << x;
+  }
+  s.editing.leftPen.kind = PenKind::Clear;
+  EXPECT_EQ(s.View().Pixel(185, 197), 0x352879u);  // $D021, blue
+  s.store.inks[33] = 5;  // a hi-res glyph keeps the one-pixel cell in the pen's own colour
+  RebuildCharsetImage(s.pictures, s.store, s.palette);
+  EXPECT_EQ(s.View().Pixel(176, 200), kMagenta);  // hovering pixel 11 alone
+  EXPECT_NE(s.View().Pixel(170, 200), kMagenta);
+}
+
 // Glyph columns 1..3 and rows 0..1, made from right to left and bottom to top.
 void SelectSixGlyphs(EditingState& e) { e.selection = GlyphSelection{3, 1, 1, 0, false}; }
 

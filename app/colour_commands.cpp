@@ -1,0 +1,42 @@
+#include "app/colour_commands.h"
+
+#include <algorithm>
+
+#include "app/app.h"
+#include "app/edit_commands.h"
+#include "model/palette.h"
+#include "ops/glyph_tools.h"
+
+namespace kx {
+
+void SetDisplayMode(App& app, DisplayMode mode) {
+  if (app.doc.store.colours.mode == mode) return;
+  BeginEdit(app, RedoEntries::Drop);
+  app.doc.store.colours.mode = mode;
+  EndEdit(app);
+}
+
+void EditCharsetColours(App& app) {
+  CharsetStore& store = app.doc.store;
+  const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
+  const ColourChoice current{store.colours.registers, glyph, store.inks[static_cast<std::size_t>(glyph)]};
+  const std::optional<ColourChoice> chosen = app.shell.dialogs->ChooseColours(current);
+  if (!chosen || *chosen == current || chosen->glyph != glyph) return;
+  const auto valid = [](std::uint8_t colour) { return colour < kPaletteSize; };
+  if (!std::all_of(chosen->registers.begin(), chosen->registers.end(), valid) || !valid(chosen->ink)) return;
+  BeginEdit(app, RedoEntries::Drop);
+  store.colours.registers = chosen->registers;
+  store.inks[static_cast<std::size_t>(glyph)] = chosen->ink;
+  EndEdit(app);
+}
+
+void ToggleMulticolourGlyph(App& app, int glyph) {
+  if (app.doc.store.colours.mode != DisplayMode::Multicolour) return;
+  BeginEdit(app, RedoEntries::Keep);
+  for (int g : GlyphsForKey(app.view.editing.selection, glyph)) {
+    app.doc.store.inks[static_cast<std::size_t>(g)] ^= kMulticolourBit;
+  }
+  EndEdit(app);
+}
+
+}  // namespace kx
