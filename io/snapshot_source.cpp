@@ -16,38 +16,57 @@ constexpr std::size_t kVersionBlockBytes = 13 + 4 + 4;
 constexpr std::size_t kModuleNameBytes = 16;
 constexpr std::size_t kModuleHeaderBytes = kModuleNameBytes + 2 + 4;
 constexpr std::size_t kRamBytes = 0x10000;
-// C64MEM (shared by x64 and x64sc, 2.4 through 3.x): CPU port data and direction, EXROM and GAME, then
-// the RAM. CIA2: port A, port B, then port A's data direction, first in every CIA module version.
-constexpr std::size_t kRamOffset = 4;
-constexpr std::size_t kCiaPortA = 0;
-constexpr std::size_t kCiaDirectionA = 2;
-constexpr int kVicRegisters = 64;
+constexpr std::size_t kVicRegisters = 64;
 constexpr std::size_t kColourRamBytes = 0x400;
 constexpr std::size_t kScreenCells = 1000;
+constexpr int kAnyVersion = -1;
+constexpr std::size_t kNoColourRam = 0;  // rows of modules other than VIC-II
 
-// Where each known VIC-II module keeps its 64 registers, counted from the end of the module header.
-struct VicLayout {
-  std::string_view machine;
-  int major;
+// How one version of one module is laid out, as VICE's own snapshot writers lay it out (read for the layout
+// only; VICE's manual does not describe module contents). `dataAt` is where the bytes read here start in
+// the module body: the RAM in C64MEM, the 64 registers in VIC-II, port A in CIA2. `holds` is the least
+// body size that layout writes; a module declaring less is damaged and none of its bytes are taken.
+struct ModuleLayout {
+  std::string_view module;
+  std::string_view machine;  // empty: both "C64" and "C64SC"
+  int major;                 // kAnyVersion: every version
   int minor;
-  std::size_t registersAt;
-  std::size_t colourRamAt;
+  std::size_t dataAt;
+  std::size_t holds;
+  std::size_t colourRamAt;  // VIC-II rows: where the 1 KiB of colour RAM starts in the body
 };
-// The VICE manual does not describe module contents; these places come from VICE's own snapshot writers,
-// read for the layout only. x64 (old VIC-II emulation), module 1.1 from VICE 2.4 through 3.x and 1.0 as
-// older releases wrote it: three flag bytes, 40 colour-buffer bytes, 1024 colour-RAM bytes, four light-pen and idle bytes, 40
-// matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a 2-byte raster line
-// come first (1.1 only adds fields after the registers). x64sc (cycle-exact VIC-II), module 1.1 in every
-// version from 2.4 through 3.x: one byte of chip model, then the registers, then 692 bytes of raster,
-// fetch, draw-buffer, light-pen and border state, then the colour RAM. No other VIC-II module version of a
-// C64 was found written by these versions; any other is refused.
-constexpr std::array<VicLayout, 3> kVicLayouts{{
-    {"C64", 1, 0, 1119, 43},
-    {"C64", 1, 1, 1119, 43},
-    {"C64SC", 1, 1, 1, 757},
+
+// C64MEM, written alike by x64 and x64sc: CPU port data and direction, EXROM and GAME, the RAM, then (0.0
+// from VICE 1.15 on; older releases end with the RAM) the port's three line states; 0.1 adds two 4-byte
+// falloff clocks and four bit-state bytes.
+// CIA2: port A, port B, port A's data direction first in every module version.
+// VIC-II of x64 (the older, line-based emulation), 1.0 as releases before 2.4 wrote it and 1.1 from VICE
+// 2.4 through 3.x: three flag bytes, 40 colour-buffer bytes, the 1024 colour-RAM bytes, four light-pen and
+// idle bytes, 40 matrix-buffer bytes, the sprite DMA mask, a 4-byte RAM base, the raster cycle and a
+// 2-byte raster line, then the registers, eleven bytes of collisions and counters, 8 x 3 sprite bytes and
+// a 5-byte fetch event; 1.1 adds a 4-byte RAM base and a 2-byte bank.
+// VIC-II of x64sc (cycle-exact), 1.1 from VICE 2.4 through the 3.x releases with 32-bit clocks, 1.2 once
+// the clocks are 64-bit: the chip model, the registers, 692 bytes of raster, fetch, draw-buffer, light-pen
+// and border state (696 in 1.2, whose light-pen trigger clock is 8 bytes), the colour RAM, 8 x 12 sprite
+// bytes, then the draw-cycle state, which is not read here.
+// Any other version is refused by name, never guessed.
+constexpr std::array<ModuleLayout, 7> kModuleLayouts{{
+    {"C64MEM", "", 0, 0, 4, 4 + kRamBytes, kNoColourRam},
+    {"C64MEM", "", 0, 1, 4, 4 + kRamBytes + 3 + 12, kNoColourRam},
+    {"CIA2", "", kAnyVersion, kAnyVersion, 0, 3, kNoColourRam},
+    {"VIC-II", "C64", 1, 0, 1119, 1223, 43},
+    {"VIC-II", "C64", 1, 1, 1119, 1229, 43},
+    {"VIC-II", "C64SC", 1, 1, 1, 1877, 757},
+    {"VIC-II", "C64SC", 1, 2, 1, 1881, 761},
 }};
+// A VIC-II layout holds its registers and its colour RAM whole, so the one size check covers both.
+static_assert(std::ranges::all_of(kModuleLayouts, [](const ModuleLayout& l) {
+  return l.module != "VIC-II" || (l.holds >= l.dataAt + kVicRegisters && l.colourRamAt != kNoColourRam &&
+                                  l.holds >= l.colourRamAt + kColourRamBytes);
+}));
 
 struct Module {
+  std::string name;
   int major = 0;
   int minor = 0;
   ByteSpan body;
@@ -73,6 +92,28 @@ bool StartsWith(ByteSpan data, std::string_view text) {
 std::uint32_t Dword(ByteSpan at) {
   return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
          static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+std::string VersionOf(const Module& module) {
+  return std::to_string(module.major) + "." + std::to_string(module.minor);
+}
+
+// The layout of `module` in a snapshot of `machine`, once its declared size is known to hold that layout.
+SourceResult<ModuleLayout> LayoutOf(const Module& module, const std::string& machine) {
+  const auto layout = std::ranges::find_if(kModuleLayouts, [&](const ModuleLayout& l) {
+    return l.module == module.name && (l.machine.empty() || l.machine == machine) &&
+           (l.major == kAnyVersion || (l.major == module.major && l.minor == module.minor));
+  });
+  if (layout == kModuleLayouts.end()) {
+    return SourceRefusal{module.name + " module version " + VersionOf(module) + " of a " + machine +
+                         " snapshot is not known"};
+  }
+  if (module.body.size() < layout->holds) {
+    return SourceRefusal{"the snapshot's " + module.name + " module is cut short: " +
+                         std::to_string(module.body.size()) + " bytes where version " + VersionOf(module) +
+                         " holds " + std::to_string(layout->holds)};
+  }
+  return *layout;
 }
 
 VicMode ModeOf(std::uint8_t d011, std::uint8_t d016) {
@@ -150,7 +191,7 @@ SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
                            "' has a size of " + std::to_string(size) + " bytes that does not fit the file"};
     }
     const std::string name = NameIn(header.first(kModuleNameBytes));
-    const Module module{header[kModuleNameBytes], header[kModuleNameBytes + 1],
+    const Module module{name, header[kModuleNameBytes], header[kModuleNameBytes + 1],
                         file.subspan(at + kModuleHeaderBytes, size - kModuleHeaderBytes)};
     if (name == "C64MEM" && !memory) memory = module;
     if (name == "CIA2" && !cia) cia = module;
@@ -161,26 +202,21 @@ SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
     return SourceRefusal{std::string("the snapshot has no ") + (!memory ? "C64MEM" : !cia ? "CIA2" : "VIC-II") +
                          " module"};
   }
-  const auto layout = std::ranges::find_if(kVicLayouts, [&](const VicLayout& l) {
-    return l.machine == choices.machine && l.major == vic->major && l.minor == vic->minor;
-  });
-  if (layout == kVicLayouts.end()) {
-    return SourceRefusal{"VIC-II module version " + std::to_string(vic->major) + "." + std::to_string(vic->minor) +
-                         " of a " + choices.machine + " snapshot is not known"};
-  }
-  if (memory->body.size() < kRamOffset + kRamBytes) return SourceRefusal{"the snapshot's C64MEM module is cut short"};
-  if (cia->body.size() <= kCiaDirectionA) return SourceRefusal{"the snapshot's CIA2 module is cut short"};
-  if (vic->body.size() < std::max(layout->registersAt + kVicRegisters, layout->colourRamAt + kColourRamBytes)) {
-    return SourceRefusal{"the snapshot's VIC-II module is cut short"};
-  }
+  const auto vicLayout = LayoutOf(*vic, choices.machine);
+  if (const auto* refusal = std::get_if<SourceRefusal>(&vicLayout)) return *refusal;
+  const auto memoryLayout = LayoutOf(*memory, choices.machine);
+  if (const auto* refusal = std::get_if<SourceRefusal>(&memoryLayout)) return *refusal;
+  const auto ciaLayout = LayoutOf(*cia, choices.machine);
+  if (const auto* refusal = std::get_if<SourceRefusal>(&ciaLayout)) return *refusal;
   choices.vicMajor = vic->major;
   choices.vicMinor = vic->minor;
-  const ByteSpan ram = memory->body.subspan(kRamOffset, kRamBytes);
+  const ByteSpan ram = memory->body.subspan(std::get<ModuleLayout>(memoryLayout).dataAt, kRamBytes);
   choices.ram.assign(ram.begin(), ram.end());
-  const ByteSpan regs = vic->body.subspan(layout->registersAt, kVicRegisters);
+  const ByteSpan regs = vic->body.subspan(std::get<ModuleLayout>(vicLayout).dataAt, kVicRegisters);
+  const ByteSpan ports = cia->body.subspan(std::get<ModuleLayout>(ciaLayout).dataAt, 3);
 
   // Port A pins set as inputs are pulled high; the bank is the inverse of bits 0-1.
-  const int portA = (cia->body[kCiaPortA] | ~cia->body[kCiaDirectionA]) & 3;
+  const int portA = (ports[0] | ~ports[2]) & 3;
   choices.bank = 3 - portA;
   choices.bankAddress = static_cast<std::uint32_t>(choices.bank) * 0x4000;
   choices.charBase = ((regs[0x18] >> 1) & 7) * 0x800u;
@@ -197,7 +233,7 @@ SourceResult<SnapshotChoices> ExamineSnapshot(ByteSpan file) {
   if (choices.mode == VicMode::Bitmap || choices.mode == VicMode::MulticolourBitmap) {
     taken.origin = "no inks: the VIC-II shows a bitmap, not the charset";
   } else {
-    taken.inks = ScreenInks(choices, regs[0x18], vic->body.subspan(layout->colourRamAt, kColourRamBytes));
+    taken.inks = ScreenInks(choices, regs[0x18], vic->body.subspan(std::get<ModuleLayout>(vicLayout).colourRamAt, kColourRamBytes));
     taken.origin = "colour RAM of the screen at " + HexAddress(choices.bankAddress + ((regs[0x18] >> 4) & 15u) * 0x400u);
   }
   return choices;

@@ -1,5 +1,5 @@
 #pragma once
-// The charset a C64 was showing, from an emulator snapshot (.vsf) as VICE 2.4 and later write it for x64
+// The charset a C64 was showing, from an emulator snapshot (.vsf) as VICE 2.4 through 3.x write it for x64
 // (machine "C64") and x64sc (machine "C64SC").
 //
 // File: "VICE Snapshot File" + 0x1A, snapshot major and minor version, the machine name in 16 bytes
@@ -9,8 +9,11 @@
 //   C64MEM  CPU port data, CPU port direction, EXROM, GAME, then the 64 KiB of RAM
 //   CIA2    port A output register, port B output register, port A data direction, ...
 //   VIC-II  the 64 registers and the 1 KiB of colour RAM, at places that depend on the emulator and the
-//           module version (the table in snapshot_source.cpp); a version not in the table is refused, never
-//           guessed.
+//           module version
+// Each module version of each machine is one row of the layout table in snapshot_source.cpp: where its
+// bytes (and a VIC-II's colour RAM) start and the least size it holds. A C64MEM or VIC-II version not in
+// the table is refused by name, never guessed, and a module declaring less than its layout holds is
+// refused before a byte is taken.
 //
 // The VIC-II reads a 16 KiB bank chosen by CIA 2's port A bits 0-1 (inverted; pins set as inputs read
 // high) and a character base from $D018 bits 1-3; in banks 0 and 2 the bases $1000 and $1800 show the

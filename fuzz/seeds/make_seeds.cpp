@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // libjpeg's header needs FILE and size_t declared first.
@@ -160,13 +161,22 @@ void MakeSourceSeeds(const fs::path& root) {
   SaveWithBrokenCopies(root / "program_source", "partial", source_files::Program(0x3000, glyphs), 0.0);
   SaveWithBrokenCopies(root / "program_source", "whole", source_files::Program(0x0801, Bytes(5000, 0x42)), 0.5);
   SaveWithBrokenCopies(root / "raw_source", "blob", Bytes(3000, 0x99), 0.5);
-  source_files::SnapshotContents x64sc;
-  x64sc.machine = "C64SC";
-  x64sc.registersAt = 1;
-  x64sc.colourRamAt = 757;
-  x64sc.ram.assign(0x10000, 0x3C);
-  SaveWithBrokenCopies(root / "snapshot_source", "x64", source_files::Snapshot({}), 0.0005);
-  SaveWithBrokenCopies(root / "snapshot_source", "x64sc", source_files::Snapshot(x64sc), 0.0009);
+  // Every VIC-II layout read, each also damaged in its VIC-II module's size and with that module one byte
+  // shorter than its layout.
+  for (const auto& [name, cycleExact, vicMinor] :
+       {std::tuple{"x64-vic1.0", false, 0}, std::tuple{"x64", false, 1}, std::tuple{"x64sc", true, 1},
+        std::tuple{"x64sc-vic1.2", true, 2}}) {
+    source_files::SnapshotContents shot = source_files::Vice3(cycleExact, vicMinor);
+    shot.memoryMinor = vicMinor == 0 ? 0 : 1;
+    shot.ram.assign(0x10000, static_cast<std::uint8_t>(0x3C + vicMinor));
+    shot.colourRam.assign(0x400, static_cast<std::uint8_t>(vicMinor + 1));
+    const Bytes file = source_files::Snapshot(shot);
+    const std::size_t vicSize = file.size() - shot.vicBytes - 4;  // the VIC-II module's size, low byte
+    SaveWithBrokenCopies(root / "snapshot_source", name, file,
+                         (static_cast<double>(vicSize) + 0.5) / static_cast<double>(file.size()));
+    --shot.vicBytes;
+    Save(root / "snapshot_source", std::string(name) + "-short", source_files::Snapshot(shot));
+  }
   for (const int version : {1, 2, 3, 4, 5, 6, 7, 8, 82, 9}) {
     SaveWithBrokenCopies(root / "charpad_source", "v" + std::to_string(version),
                          source_files::CharPad(version, glyphs, version % 2 == 0), 0.02);

@@ -202,10 +202,7 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
     DisplayMode display = DisplayMode::HiRes;
     std::vector<std::uint8_t> inks{11, 0, 15};  // of glyphs 0, 5 and 100; none for a bitmap
   };
-  SnapshotContents x64sc;
-  x64sc.machine = "C64SC";
-  x64sc.registersAt = 1;
-  x64sc.colourRamAt = 757;
+  SnapshotContents x64sc = source_files::Vice3(true, 1);
   x64sc.versionBlock = false;
   SnapshotContents bank1RamAt2000 = x64sc;
   bank1RamAt2000.portA = 0x02;  // bits 0-1 = 2: bank 1 ($4000)
@@ -219,16 +216,29 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
   bank2Extended.portA = 0x01;  // bank 2 ($8000)
   bank2Extended.d018 = 0x1E;   // base $3800
   bank2Extended.d011 = 0x5B;   // extended colour
-  SnapshotContents oldX64;
-  oldX64.vicMinor = 0;
+  SnapshotContents oldX64 = source_files::Vice3(false, 0);
+  oldX64.memoryMinor = 0;
+  // VICE 3 with 64-bit clocks: x64sc's VIC-II 1.2, the charset in RAM at $C800 of bank 3.
+  SnapshotContents x64scClock64 = source_files::Vice3(true, 2);
+  x64scClock64.portA = 0x00;  // bits 0-1 = 0: bank 3 ($C000)
+  x64scClock64.d018 = 0x12;  // base $0800
+  SnapshotContents x64Vice3 = source_files::Vice3(false, 1);
+  x64Vice3.d018 = 0x1C;  // $3000 of bank 0: RAM
   SnapshotContents unknownVersion = x64sc;
-  unknownVersion.vicMinor = 2;
+  unknownVersion.vicMinor = 3;
+  SnapshotContents unknownMemory = x64Vice3;
+  unknownMemory.memoryMinor = 2;
+  // Declared sizes one byte short of their layouts: every byte the reader wants is still in the file.
+  SnapshotContents shortX64 = x64Vice3;
+  shortX64.vicBytes = 1228;
+  SnapshotContents shortX64sc = x64scClock64;
+  shortX64sc.vicBytes = 1880;
   SnapshotContents vic20;
   vic20.machine = "VIC 20";
   SnapshotContents bitmap;
   bitmap.d011 = 0x3B;
   SnapshotContents shortColourRam = x64sc;
-  shortColourRam.colourRamAt = 0;  // the module ends before where x64sc keeps the colour RAM
+  shortColourRam.vicBytes = 1780;  // the module ends inside x64sc's colour RAM
   const std::vector<SnapshotCase> cases{
       {"x64, bank 0, ROM at $1000", {}, {}, 0x10000, 0, VicMode::HiRes, nullptr},
       {"x64sc, bank 1, RAM $4800", bank1RamAt2000, {}, 0x4800, 1, VicMode::Multicolour, nullptr,
@@ -237,14 +247,23 @@ TEST(SnapshotSource, BankBaseRomModeColoursAndRefusals) {
       {"bank 2, $B800", bank2Extended, {}, 0xB800, 2, VicMode::ExtendedColour, nullptr,
        DisplayMode::ExtendedBackground, {11, 0, 0}},
       {"bitmap", bitmap, {}, 0x10000, 0, VicMode::Bitmap, nullptr, DisplayMode::HiRes, {}},
-      {"x64 module 1.0", oldX64, {}, 0x10000, 0, VicMode::HiRes, nullptr},
+      {"x64 module 1.0, C64MEM 0.0", oldX64, {}, 0x10000, 0, VicMode::HiRes, nullptr},
+      {"VICE 3 x64sc, VIC-II 1.2", x64scClock64, {}, 0xC800, 3, VicMode::HiRes, nullptr},
+      {"VICE 3 x64, VIC-II 1.1", x64Vice3, {}, 0x3000, 0, VicMode::HiRes, nullptr},
       {"RAM by address", {}, 0xC123, 0xC123, 0, VicMode::HiRes, nullptr},
       {"RAM's last 2 KiB", {}, 0xF800, 0xF800, 0, VicMode::HiRes, nullptr},
       {"address past $F800", {}, 0xF801, 0, 0, VicMode::HiRes, "address $F801 leaves less than 2 KiB"},
       {"unknown VIC-II version", unknownVersion, {}, 0, 0, VicMode::HiRes,
-       "VIC-II module version 1.2 of a C64SC snapshot is not known"},
+       "VIC-II module version 1.3 of a C64SC snapshot is not known"},
+      {"unknown C64MEM version", unknownMemory, {}, 0, 0, VicMode::HiRes,
+       "C64MEM module version 0.2 of a C64 snapshot is not known"},
+      {"x64 VIC-II short of its layout", shortX64, {}, 0, 0, VicMode::HiRes,
+       "the snapshot's VIC-II module is cut short: 1228 bytes where version 1.1 holds 1229"},
+      {"x64sc VIC-II short of its layout", shortX64sc, {}, 0, 0, VicMode::HiRes,
+       "the snapshot's VIC-II module is cut short: 1880 bytes where version 1.2 holds 1881"},
       {"not a C64", vic20, {}, 0, 0, VicMode::HiRes, "a snapshot of a 'VIC 20', not of a C64"},
-      {"colour RAM cut off", shortColourRam, {}, 0, 0, VicMode::HiRes, "the snapshot's VIC-II module is cut short"},
+      {"colour RAM cut off", shortColourRam, {}, 0, 0, VicMode::HiRes,
+       "the snapshot's VIC-II module is cut short: 1780 bytes where version 1.1 holds 1877"},
   };
   for (const SnapshotCase& c : cases) {
     SourceRequest request;

@@ -46,6 +46,8 @@ struct SnapshotContents {
   int vicMinor = 1;
   std::size_t registersAt = 1119;  // where this VIC-II module keeps its registers
   std::size_t colourRamAt = 43;    // and its colour RAM
+  std::size_t vicBytes = 1229;     // the VIC-II module's body, as long as its layout writes it
+  int memoryMinor = 1;             // C64MEM 0.1 ends with 15 bytes of CPU port state, 0.0 with 3
   std::uint8_t portA = 0x17;       // CIA 2: bank 0
   std::uint8_t directionA = 0x3F;
   std::uint8_t d011 = 0x1B, d016 = 0xC8, d018 = 0x15;
@@ -54,6 +56,20 @@ struct SnapshotContents {
   FileBytes ram = FileBytes(0x10000, 0);
   FileBytes colourRam = FileBytes(0x400, 0);
 };
+
+// A snapshot as VICE 3 writes it, both with C64MEM 0.1: x64 (line-based VIC-II, module 1.0 or 1.1: the
+// colour RAM after 43 bytes, the registers after 1119; 1223 or 1229 bytes in all) or x64sc (cycle-exact
+// VIC-II, module 1.1 or 1.2: the chip model, the registers, the colour RAM after 757 bytes, or 761 with
+// 1.2's 8-byte clock, and the sprites, 1877 or 1881 bytes in all; its draw-cycle state is left out).
+inline SnapshotContents Vice3(bool cycleExact, int vicMinor) {
+  SnapshotContents shot;
+  shot.machine = cycleExact ? "C64SC" : "C64";
+  shot.vicMinor = vicMinor;
+  shot.registersAt = cycleExact ? 1 : 1119;
+  shot.colourRamAt = !cycleExact ? 43 : vicMinor >= 2 ? 761 : 757;
+  shot.vicBytes = cycleExact ? (vicMinor >= 2 ? 1881 : 1877) : vicMinor == 0 ? 1223 : 1229;
+  return shot;
+}
 
 inline FileBytes Snapshot(const SnapshotContents& shot) {
   FileBytes out;
@@ -69,10 +85,15 @@ inline FileBytes Snapshot(const SnapshotContents& shot) {
   PutModule(out, "MAINCPU", 1, 1, FileBytes(30, 0x55));
   FileBytes memory{0x37, 0x2F, 1, 1};
   memory.insert(memory.end(), shot.ram.begin(), shot.ram.end());
-  PutModule(out, "C64MEM", 0, 0, memory);
+  memory.resize(memory.size() + (shot.memoryMinor >= 1 ? 15 : 3), 0);
+  PutModule(out, "C64MEM", 0, shot.memoryMinor, memory);
   PutModule(out, "CIA2", 2, 2, {shot.portA, 0xFF, shot.directionA, 0x00, 0, 0, 0, 0});
-  FileBytes vic(std::max(shot.registersAt + 64, shot.colourRamAt + 0x400) + 40, 0xEE);
-  std::copy(shot.colourRam.begin(), shot.colourRam.end(), vic.begin() + static_cast<std::ptrdiff_t>(shot.colourRamAt));
+  // A module cut short inside its colour RAM keeps the part that fits.
+  FileBytes vic(std::max(shot.vicBytes, shot.registersAt + 64), 0xEE);
+  if (shot.colourRamAt < vic.size()) {
+    const std::size_t fits = std::min(shot.colourRam.size(), vic.size() - shot.colourRamAt);
+    std::copy_n(shot.colourRam.begin(), fits, vic.begin() + static_cast<std::ptrdiff_t>(shot.colourRamAt));
+  }
   std::uint8_t* regs = vic.data() + shot.registersAt;
   std::fill(regs, regs + 64, 0);
   regs[0x11] = shot.d011;
