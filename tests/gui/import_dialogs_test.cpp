@@ -2,6 +2,9 @@
 // editor charset holds the window at that address.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -21,6 +24,32 @@ namespace {
 
 using namespace testing_files;
 
+// Runs "Import from Source" on `path` with the real dialog, which `user` handles once it shows (its fields
+// filled, OK clicked); false when no dialog came up.
+bool ImportThroughDialog(App& app, const std::string& path, const std::function<void(QWidget*)>& user) {
+  auto* const ownDialogs = app.shell.dialogs;
+  auto* const ownImportDialogs = app.shell.importDialogs;
+  ScriptedDialogs dialogs;
+  dialogs.fileAnswers.push_back(FileChoice{path, 0});
+  app.shell.dialogs = &dialogs;
+  QtImportDialogs importDialogs;
+  app.shell.importDialogs = &importDialogs;
+  bool shown = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || shown) return;
+    shown = true;
+    user(window);
+    window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  poll.start(5);
+  RunCommand(app, cmd::ImportFromSource);
+  app.shell.dialogs = ownDialogs;  // the scripted ones above end with this call
+  app.shell.importDialogs = ownImportDialogs;
+  return shown;
+}
+
 TEST(ImportDialogs, AddressTypedIntoTheSourceDialogPicksTheWindow) {
   TempDir dir;
   // A program loaded at $0801 whose data counts up: the window at $1000 starts with byte $7FF of the data.
@@ -30,30 +59,14 @@ TEST(ImportDialogs, AddressTypedIntoTheSourceDialogPicksTheWindow) {
   WriteBytes(dir.Path("game.prg"), std::string(program.begin(), program.end()));
 
   App app;
-  ScriptedDialogs dialogs;
-  dialogs.fileAnswers.push_back(FileChoice{dir.Path("game.prg"), 0});
-  app.shell.dialogs = &dialogs;
-  QtImportDialogs importDialogs;
-  app.shell.importDialogs = &importDialogs;
-
-  bool shown = false;
-  QTimer user;
-  QObject::connect(&user, &QTimer::timeout, [&] {
-    QWidget* window = QApplication::activeModalWidget();
-    if (window == nullptr || shown) return;
-    shown = true;
+  ASSERT_TRUE(ImportThroughDialog(app, dir.Path("game.prg"), [](QWidget* window) {
     auto* address = window->findChild<QLineEdit*>("address");
     ASSERT_NE(address, nullptr);
     EXPECT_TRUE(address->isVisibleTo(window));
     EXPECT_FALSE(window->findChild<QLineEdit*>("offset")->isVisibleTo(window));
     EXPECT_FALSE(window->findChild<QCheckBox*>("takeColours")->isVisibleTo(window));  // a program has no colours
     QTest::keyClicks(address, "$1000");
-    window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-  });
-  user.start(5);
-  RunCommand(app, cmd::ImportFromSource);
-
-  ASSERT_TRUE(shown);
+  }));
   const std::vector<std::uint8_t> glyph0(app.doc.store.editor.begin(), app.doc.store.editor.begin() + 8);
   EXPECT_EQ(glyph0, (std::vector<std::uint8_t>{0xFF, 0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06}));
   EXPECT_TRUE(app.doc.store.modified);
@@ -69,27 +82,13 @@ TEST(ImportDialogs, TakeColoursTickFollowsTheSourceAndTheClick) {
   WriteBytes(dir.Path("game.vsf"), std::string(file.begin(), file.end()));
   for (const bool clickOff : {false, true}) {
     App app;
-    ScriptedDialogs dialogs;
-    dialogs.fileAnswers.push_back(FileChoice{dir.Path("game.vsf"), 0});
-    app.shell.dialogs = &dialogs;
-    QtImportDialogs importDialogs;
-    app.shell.importDialogs = &importDialogs;
-    bool shown = false;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-      QWidget* window = QApplication::activeModalWidget();
-      if (window == nullptr || shown) return;
-      shown = true;
+    ASSERT_TRUE(ImportThroughDialog(app, dir.Path("game.vsf"), [clickOff](QWidget* window) {
       auto* tick = window->findChild<QCheckBox*>("takeColours");
       ASSERT_NE(tick, nullptr);
       EXPECT_TRUE(tick->isVisibleTo(window));
       EXPECT_TRUE(tick->isChecked());
       if (clickOff) QTest::mouseClick(tick, Qt::LeftButton, {}, QPoint(4, tick->height() / 2));
-      window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
-    user.start(5);
-    RunCommand(app, cmd::ImportFromSource);
-    ASSERT_TRUE(shown);
+    }));
     EXPECT_EQ(app.doc.store.colours.mode, clickOff ? DisplayMode::HiRes : DisplayMode::Multicolour) << clickOff;
   }
 }
