@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/edit_commands.h"
+#include "app/event_flow.h"
 #include "model/palette.h"
 #include "ops/glyph_tools.h"
 
@@ -38,5 +39,21 @@ void ToggleMulticolourGlyph(App& app, int glyph) {
   }
   EndEdit(app);
 }
+
+namespace {
+
+template <class View>
+auto& PenOfButton(View& view, MouseButton button) {
+  return button == MouseButton::Left ? view.editing.leftPen : view.editing.rightPen;
+}
+
+}  // namespace
+
+void ChoosePenPair(App& app, MouseButton button, int pair) {
+  PenOfButton(app.view, button).pair = pair & 3;
+  MarkPensChanged(app.view);
+}
+
+int PenPairOf(const App& app, MouseButton button) { return DrawnPair(PenOfButton(app.view, button)); }
 
 }  // namespace kx

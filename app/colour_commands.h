@@ -3,6 +3,7 @@
 // the ink of a glyph. Each is an undoable edit of the charset.
 
 #include "model/charset_colours.h"
+#include "views/input_events.h"
 
 namespace kx {
 
@@ -18,5 +19,9 @@ void EditCharsetColours(App& app);
 // The pane's M key in multicolour mode: flips the multicolour bit of the glyph's ink (or of every glyph of
 // the selection), so that it is drawn as multicolour pixels or hi-res ones.
 void ToggleMulticolourGlyph(App& app, int glyph);
+
+// The bit pair (0-3) the button's pen draws in multicolour glyphs.
+void ChoosePenPair(App& app, MouseButton button, int pair);
+int PenPairOf(const App& app, MouseButton button);
 
 }  // namespace kx

@@ -118,5 +118,9 @@ inline constexpr CommandId DisplayMulticolour = 399;
 inline constexpr CommandId DisplayExtendedBackground = 400;
 inline constexpr CommandId CharsetColours = 401;
 
+// View menu, the two "Multicolour Pen" submenus (one choice each): the bit pairs 00..11 of each button
+inline constexpr CommandId LeftPenPair00 = 402;   // ..405
+inline constexpr CommandId RightPenPair00 = 406;  // ..409
+
 }  // namespace cmd
 }  // namespace kx

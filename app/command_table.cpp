@@ -191,6 +191,19 @@ CommandRow DisplayModeRow(CommandId id, std::string text, DisplayMode mode) {
   return r;
 }
 
+// The four rows choosing the bit pair a button draws in multicolour glyphs.
+MenuNode PenPairMenu(std::string title, CommandId first, MouseButton button) {
+  static constexpr std::string_view kPairNames[] = {"00 Background", "01 Multicolour 1", "10 Multicolour 2",
+                                                    "11 Glyph Ink"};
+  std::vector<MenuNode> items;
+  for (int pair = 0; pair < 4; ++pair) {
+    CommandRow r = Focus(Row(first + pair, std::string(kPairNames[pair]), Bind(ChoosePenPair, button, pair)));
+    r.checked = [button, pair](const App& app) { return PenPairOf(app, button) == pair; };
+    items.push_back(Item(std::move(r)));
+  }
+  return ChoiceSubmenu(std::move(title), std::move(items));
+}
+
 bool PreviewClosed(const App& app) { return !app.view.preview.windowOpen; }
 
 // --- The menus --------------------------------------------------------------------------------------------
@@ -327,7 +340,9 @@ MenuNode ViewMenu() {
           DisplayModeRow(cmd::DisplayMulticolour, "Multicolour", DisplayMode::Multicolour),
           DisplayModeRow(cmd::DisplayExtendedBackground, "Extended Background Colour",
                          DisplayMode::ExtendedBackground))),
-      Row(cmd::CharsetColours, "Charset Colours...", EditCharsetColours)));
+      Row(cmd::CharsetColours, "Charset Colours...", EditCharsetColours),
+      PenPairMenu("Multicolour Pen (Left Button)", cmd::LeftPenPair00, MouseButton::Left),
+      PenPairMenu("Multicolour Pen (Right Button)", cmd::RightPenPair00, MouseButton::Right)));
 }
 
 MenuNode SlideCharsMenu() {

@@ -82,12 +82,12 @@ const Pen& PenOf(const ViewSession& view, MouseButton button) {
 bool IsRubberBand(Tool tool) { return tool == Tool::Line || tool == Tool::HollowBox || tool == Tool::FilledBox; }
 
 // The free-hand tools and the line draw a line, the box tools a box, between the two points.
-void DrawShape(App& app, CharsetPoint from, CharsetPoint to, PenKind pen) {
+void DrawShape(App& app, CharsetPoint from, CharsetPoint to, const Pen& pen) {
   const Tool tool = app.view.editing.tool;
   if (tool == Tool::HollowBox || tool == Tool::FilledBox) {
-    PlotBox(app.doc.store.editor, from.x, from.y, to.x, to.y, pen, tool == Tool::FilledBox);
+    PlotBox(app.doc.store, from.x, from.y, to.x, to.y, pen, tool == Tool::FilledBox);
   } else {
-    PlotLine(app.doc.store.editor, from.x, from.y, to.x, to.y, pen);
+    PlotLine(app.doc.store, from.x, from.y, to.x, to.y, pen);
   }
 }
 
@@ -114,7 +114,7 @@ void PressInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (IsGlyphTool(tool)) {
     if (e.button == MouseButton::Left || RightButtonApplies(tool)) ApplyGlyphToolAt(app, GlyphAtPixel(p.x, p.y));
   } else {
-    DrawShape(app, p, p, PenOf(app.view, e.button).kind);
+    DrawShape(app, p, p, PenOf(app.view, e.button));
   }
   EndEdit(app);
 }
@@ -127,14 +127,14 @@ void DragInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (e.leftHeld == e.rightHeld) return;
   const MouseButton held = e.leftHeld ? MouseButton::Left : MouseButton::Right;
   if (held != app.view.input.strokeButton) return;  // no stroke was started by this button
-  const PenKind pen = PenOf(app.view, held).kind;
+  const Pen pen = PenOf(app.view, held);
   EditorInputState& in = app.view.input;
   switch (app.view.editing.tool) {
     case Tool::DottedDraw:
-      PlotPixel(app.doc.store.editor, p.x, p.y, pen);
+      PlotPixel(app.doc.store, p.x, p.y, pen);
       break;
     case Tool::ContinuousDraw:
-      PlotLine(app.doc.store.editor, in.anchor.x, in.anchor.y, p.x, p.y, pen);
+      PlotLine(app.doc.store, in.anchor.x, in.anchor.y, p.x, p.y, pen);
       in.anchor = p;
       break;
     case Tool::Line:
@@ -156,7 +156,7 @@ void ReleaseInView(App& app, const MouseEvent& e, CharsetPoint p) {
   if (e.button == MouseButton::None || e.button != app.view.input.strokeButton) return;
   app.view.input.strokeButton = MouseButton::None;
   if (!IsRubberBand(app.view.editing.tool)) return;
-  DrawShape(app, app.view.input.anchor, p, PenOf(app.view, e.button).kind);
+  DrawShape(app, app.view.input.anchor, p, PenOf(app.view, e.button));
   MarkCharsetChanged(app.view);
 }
 

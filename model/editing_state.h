@@ -37,10 +37,17 @@ enum class Tool : int {
   StrikethroughGlyph = 33,
 };
 
+// In a multicolour glyph a pen draws one bit pair (0-3) on both bits of the double-wide pixel; kFollowKind
+// draws 11 with a set pen and 00 with a clear one, so the buttons start as left 11 and right 00.
+inline constexpr int kFollowKind = -1;
+
 struct Pen {
   PenKind kind = PenKind::Set;
   int index = 1;  // palette entry the pen is shown in
+  int pair = kFollowKind;
 };
+
+constexpr int DrawnPair(const Pen& pen) { return pen.pair >= 0 ? pen.pair & 3 : pen.kind == PenKind::Set ? 3 : 0; }
 
 // A rectangle of glyphs in glyph units (column 0..31, row 0..7) that the glyph operations walk
 // column by column, row by row.

@@ -18,6 +18,13 @@ void PlotLine(Charset& charset, int x0, int y0, int x1, int y1, PenKind pen);
 // The outline of the box with corners (x0, y0) and (x1, y1), or every pixel of it when `filled`.
 void PlotBox(Charset& charset, int x0, int y0, int x1, int y1, PenKind pen, bool filled);
 
+// The same strokes drawn into the store's charset as each glyph shows them: in a hi-res glyph a pixel is set
+// or cleared by the pen's kind; in a multicolour glyph a plotted pixel sets both bits of its double-wide
+// pixel to the pen's pair.
+void PlotPixel(CharsetStore& store, int x, int y, const Pen& pen);
+void PlotLine(CharsetStore& store, int x0, int y0, int x1, int y1, const Pen& pen);
+void PlotBox(CharsetStore& store, int x0, int y0, int x1, int y1, const Pen& pen, bool filled);
+
 // The charset bytes and glyph inks as they were before a rubber-band preview was drawn.
 struct StrokeBackup {
   Charset bytes{};

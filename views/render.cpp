@@ -255,9 +255,8 @@ EditorViewSource ViewSourceOf(const EditingState& e, const ViewLayout& layout, c
   const std::uint8_t ink = glyphs.inks[static_cast<std::size_t>(glyph)];
   const bool wide = IsMulticolourGlyph(glyphs.colours.mode, ink);
   const int hx = wide ? e.hoverX & ~1 : e.hoverX;
-  const int colour = !wide                              ? e.leftPen.index
-                     : e.leftPen.kind == PenKind::Clear ? glyphs.colours.registers[kBackground0]
-                                                        : ink & ~kMulticolourBit;
+  const int colour = wide ? PairColours(ink, glyphs.colours)[static_cast<std::size_t>(DrawnPair(e.leftPen))]
+                          : e.leftPen.index;
   s.hoverCell = MarkOf(e.hoverTarget == HoverTarget::EditorView,
                        {(hx - e.scrollX) * b, (hy - e.scrollY) * b, wide ? 2 * b : b, b},
                        palette[colour % kPaletteSize]);

@@ -85,6 +85,32 @@ TEST(EditorCanvasInput, RotatingAMulticolourGlyphTellsItWasLeftInTheStatusBar) {
   EXPECT_EQ(window.NoticeField()->text().toStdString(), "");
 }
 
+// In multicolour mode a stroke over a multicolour glyph sets both bits of each double-wide pixel to the
+// button's pair (left 11 by default, right chosen as 01 from the menu); over a hi-res glyph the same stroke
+// sets or clears single pixels as ever.
+TEST(EditorCanvasInput, StrokesDrawBitPairsInMulticolourGlyphsAndPixelsInHiResOnes) {
+  App app;
+  app.doc.store.editor.fill(0);
+  app.doc.store.editor[1] = 0xFF;  // glyph 0, row 1
+  app.doc.store.editor[9] = 0xFF;  // glyph 1, row 1
+  app.doc.store.colours.mode = DisplayMode::Multicolour;
+  app.doc.store.inks[0] = 9;  // glyph 0 multicolour, glyph 1 keeps its hi-res ink
+  MainWindow window(app);
+  RunCommand(app, 407);  // right button: "01 Multicolour 1"
+  CanvasWidget* canvas = window.EditorCanvas();
+  const int b = app.view.layout.blockSize;
+  const auto at = [b](int x, int y) { return QPoint(x * b + b / 2, y * b + b / 2); };
+  const auto drag = [&](Qt::MouseButton button, QPoint from, QPoint to) {
+    SendMouse(canvas, QEvent::MouseButtonPress, from, button, button);
+    SendMouse(canvas, QEvent::MouseMove, to, Qt::NoButton, button);
+    SendMouse(canvas, QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+  };
+  drag(Qt::LeftButton, at(3, 0), at(10, 0));
+  drag(Qt::RightButton, at(2, 1), at(9, 1));
+  const std::pair<int, int> expected[] = {{0, 0x3F}, {8, 0xE0}, {1, 0xD5}, {9, 0x3F}};
+  for (const auto& [index, byte] : expected) EXPECT_EQ(app.doc.store.editor[index], byte) << index;
+}
+
 // Plain moves sooner than a frame after the last one wait for the frame's end, but any other input comes
 // after them: a glyph key acts on the glyph under the last move. Moves with a button held each land at once:
 // a stroke that turns corners within one frame keeps every corner.

@@ -88,6 +88,34 @@ TEST(PlotBox, HollowKeepsTheInsideFilledCoversTheRectangle) {
   EXPECT_TRUE(GetCharsetPixel(filled, 6, 4));
 }
 
+// Boxes over row 0 of a multicolour glyph 0 and a hi-res glyph 1: the multicolour one gets the pen's pair on
+// both bits of every double-wide pixel touched, the hi-res one single pixels by the pen's kind.
+TEST(PlotBox, SetsBitPairsInMulticolourGlyphsAndPixelsInHiResOnes) {
+  struct Case {
+    Pen pen;
+    int x0, x1;
+    bool filled;
+    std::uint8_t before, glyph0, glyph1;
+  };
+  const Case cases[] = {
+      {{PenKind::Set, 1, 2}, 1, 9, true, 0x00, 0xAA, 0xC0},
+      {{PenKind::Clear, 0, kFollowKind}, 1, 9, true, 0xFF, 0x00, 0x3F},
+      {{PenKind::Set, 1, kFollowKind}, 2, 3, false, 0x00, 0x30, 0x00},
+      {{PenKind::Clear, 0, 1}, 1, 3, false, 0xFF, 0x5F, 0xFF},
+  };
+  for (const Case& c : cases) {
+    CharsetStore store;
+    store.colours.mode = DisplayMode::Multicolour;
+    store.inks[0] = 9;
+    store.inks[1] = 15 - 8;
+    store.editor[0] = store.editor[8] = c.before;
+    PlotBox(store, c.x0, 0, c.x1, 0, c.pen, c.filled);
+    PlotPixel(store, -1, 0, c.pen);  // off the charset: nothing
+    EXPECT_EQ(store.editor[0], c.glyph0) << c.x0;
+    EXPECT_EQ(store.editor[8], c.glyph1) << c.x0;
+  }
+}
+
 TEST(StrokeBackup, RestoresBytesAndInks) {
   CharsetStore store;
   store.editor[3] = 0x42;
