@@ -32,7 +32,6 @@ void UndoHistory::Push(const CharsetStore& store, bool discardRedo) {
     redoFiles_.clear();
   }
   undo_.Push(Take(store));
-  clearEnabled_ = true;
 }
 
 void UndoHistory::PushLoad(const CharsetStore& store) {
@@ -58,14 +57,12 @@ void UndoHistory::Cross(SnapshotStack& from, std::vector<FileStep>& fromFiles, S
 bool UndoHistory::Undo(CharsetStore& store) {
   if (undo_.empty()) return false;
   Cross(undo_, undoFiles_, redo_, redoFiles_, store);
-  clearEnabled_ = !undo_.empty();
   return true;
 }
 
 bool UndoHistory::Redo(CharsetStore& store) {
   if (redo_.empty()) return false;
   Cross(redo_, redoFiles_, undo_, undoFiles_, store);
-  clearEnabled_ = !redo_.empty();
   return true;
 }
 
@@ -74,7 +71,6 @@ void UndoHistory::Clear() {
   redo_.Clear();
   undoFiles_.clear();
   redoFiles_.clear();
-  clearEnabled_ = false;
 }
 
 std::size_t UndoHistory::HeldBytes() const {

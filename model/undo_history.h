@@ -37,7 +37,8 @@ class UndoHistory {
   // "Clear Undo/Redo History" (item 52).
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
-  bool ClearEnabled() const { return clearEnabled_; }
+  // Clear is offered while either stack holds anything to clear, redo steps alone included.
+  bool ClearEnabled() const { return !undo_.empty() || !redo_.empty(); }
 
   std::size_t UndoDepth() const { return undo_.size(); }
   std::size_t RedoDepth() const { return redo_.size(); }
@@ -61,9 +62,6 @@ class UndoHistory {
   SnapshotStack redo_;
   std::vector<FileStep> undoFiles_;  // deepest first
   std::vector<FileStep> redoFiles_;
-  // Item 52 follows its own rule: enabled by Push and Undo, disabled when Undo empties the undo stack or
-  // Redo empties the redo stack, even while the other stack still holds entries.
-  bool clearEnabled_ = false;
 };
 
 }  // namespace kx
