@@ -423,7 +423,7 @@ CommandHandler OpenWithDesktop(const char* target) {
 
 MenuNode HelpMenu() {
   return Submenu("Help", Nodes(
-      Row(cmd::Help, "Help", RunHelp),
+      Row(cmd::Help, "Help", RunHelp, WindowFunctionKey(1)),
       Row(cmd::SupportForum, "Visit Support Forum", OpenWithDesktop("https://kestrelix.example/forum")),
       Separator(),
       Row(cmd::WebSite, "Visit Thornvale", OpenWithDesktop("https://kestrelix.example/")),

@@ -174,9 +174,8 @@ bool EndsWithKeyRelease(ViewSession& view, const KeyEvent& e) {
   return true;
 }
 
-// The canvases' letter keys act only without Ctrl and Alt: with those held the keys belong to the window's
-// shortcuts and the menu bar's titles (Alt+F opens File, it does not fill a glyph).
-bool HeldLetterChord(const KeyEvent& e) { return IsLetterKey(e.key) && (e.ctrl || e.alt); }
+// Alt+F opens File, it does not fill a glyph; Ctrl+Delete clears nothing (ActsOnlyWithoutCtrlOrAlt).
+bool HeldModifierChord(const KeyEvent& e) { return ActsOnlyWithoutCtrlOrAlt(e.key) && (e.ctrl || e.alt); }
 
 // The command key a key press in the editor view is, to be looked up in the rows' key column. "+" and "-"
 // zoom whatever modifier is held (Shift is often needed to type them).
@@ -297,7 +296,7 @@ void OnEditorMouse(App& app, const MouseEvent& e) {
 
 void OnEditorKey(App& app, const KeyEvent& e, int pointerX, int pointerY) {
   const EventScope event(app);
-  if (EndsWithKeyRelease(app.view, e) || HeldLetterChord(e)) return;
+  if (EndsWithKeyRelease(app.view, e) || HeldModifierChord(e)) return;
   if (ScrollByKey(app, e) || RunCommandKey(app, EditorKeyOf(e))) return;
   const EditingState& editing = app.view.editing;
   const CharsetPoint p = MouseToPixel(app.view.layout, editing.scrollX, editing.scrollY, pointerX, pointerY);
@@ -380,7 +379,7 @@ void OnPaneMouse(App& app, const MouseEvent& e) {
 
 void OnPaneKey(App& app, const KeyEvent& e) {
   const EventScope event(app);
-  if (EndsWithKeyRelease(app.view, e) || HeldLetterChord(e)) return;
+  if (EndsWithKeyRelease(app.view, e) || HeldModifierChord(e)) return;
   const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
   switch (e.key) {
     case Key::I:

@@ -75,6 +75,14 @@ constexpr char CharacterOf(Key key) {
 
 constexpr bool IsLetterKey(Key key) { return CharacterOf(key) >= 'A' && CharacterOf(key) <= 'Z'; }
 
+// The canvases' own keys that act only without Ctrl and Alt: with those held the letters belong to the
+// window's shortcuts and the menu bar's titles, and Delete and the pen keys [ ] to nothing, so a chord
+// held by mistake never changes a glyph or a pen. The arrows, Home, End, Escape and the zoom keys keep
+// their meaning whatever is held.
+constexpr bool ActsOnlyWithoutCtrlOrAlt(Key key) {
+  return IsLetterKey(key) || key == Key::Delete || key == Key::BracketLeft || key == Key::BracketRight;
+}
+
 enum class KeyAction { Press, Release };
 
 struct KeyEvent {

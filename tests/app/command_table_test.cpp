@@ -251,6 +251,7 @@ TEST(CommandKeys, EveryKeyBelongsToOneCommandAndItsScope) {
       {"Ctrl+X", {55, KeyScope::Window}},      {"Ctrl+C", {53, KeyScope::Window}},
       {"Ctrl+V", {54, KeyScope::Window}},      {"G", {146, KeyScope::Window}},
       {"Shift+G", {147, KeyScope::Window}},    {"F12", {154, KeyScope::Window}},
+      {"F1", {390, KeyScope::Window}},
       {"Alt+F4", {49, KeyScope::WindowSystem}}, {"J", {332, KeyScope::EditorView}},
       {"D", {187, KeyScope::EditorView}},      {"Shift D", {188, KeyScope::EditorView}},
       {"V", {189, KeyScope::EditorView}},      {"+", {162, KeyScope::EditorView}},
