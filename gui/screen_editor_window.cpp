@@ -62,6 +62,11 @@ ScreenEditorWindow::ScreenEditorWindow(App& app, QWidget* mainWindow)
   screen_ = new ScreenCanvas(this);
   Place(screen_, kScreenArea);
   screen_->onKeyPress = [this](QKeyEvent* e) { KeyPressed(e); };
+  screen_->onMouse = [this](const MouseEvent& e) {
+    if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
+    PlaceCursorAt(*app_.view.screenEditor, e.x, e.y);
+    SyncFromEditor();
+  };
 
   auto* border = new QFrame(this);
   border->setFrameShape(QFrame::Box);
@@ -112,6 +117,11 @@ void ScreenEditorWindow::BuildStatusLine() {
 }
 
 void ScreenEditorWindow::KeyPressed(QKeyEvent* event) {
+  // Escape closes the window like its close box; nothing on the C64 screen answers to it.
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
   ScreenEditor& e = *app_.view.screenEditor;
   const int code = VirtualKeyOf(*event, e.mapping);
   const Qt::KeyboardModifiers mods = event->modifiers();

@@ -30,8 +30,9 @@ class ScreenCanvas : public CanvasWidget {
 };
 
 // "Screen Editor / Charset Test": an application-modal window over the main window that shows the App's
-// screen editor and hands keys and button clicks to it. Opening starts a fresh editor; closing drops it
-// and deletes the window.
+// screen editor and hands keys, clicks on the screen (which place the cursor) and button clicks to it.
+// Escape closes it like the close box. Opening starts a fresh editor; closing drops it and deletes the
+// window.
 class ScreenEditorWindow : public QWidget {
   Q_OBJECT
  public:

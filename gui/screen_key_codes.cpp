@@ -14,7 +14,7 @@ using KeyPair = std::pair<int, int>;  // Qt::Key, virtual-key code
 constexpr KeyPair kMovementKeys[] = {
     {Qt::Key_Left, vk::Left},     {Qt::Key_Up, vk::Up},         {Qt::Key_Right, vk::Right},
     {Qt::Key_Down, vk::Down},     {Qt::Key_Insert, vk::Insert}, {Qt::Key_Delete, vk::Delete},
-    {Qt::Key_Backspace, vk::Backspace},
+    {Qt::Key_Backspace, vk::Backspace}, {Qt::Key_Return, vk::Return}, {Qt::Key_Enter, vk::Return},
 };
 
 constexpr KeyPair kSharedKeys[] = {

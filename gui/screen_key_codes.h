@@ -7,12 +7,12 @@
 // carries it:
 //   letters A..Z -> 0x41..0x5A, digits 0..9 and their shifted characters -> 0x30..0x39
 //     (US: @ on 2, # on 3; UK: " on 2, the pound sign on 3),
-//   Space 0x20, Backspace 0x08, arrows 0x25..0x28, Insert 0x2D, Delete 0x2E,
+//   Space 0x20, Backspace 0x08, Return and Enter 0x0D, arrows 0x25..0x28, Insert 0x2D, Delete 0x2E,
 //   ; :  0xBA    = +  0xBB    , <  0xBC    - _  0xBD    . >  0xBE    / ?  0xBF
 //   [ {  0xDB    \ |  0xDC    ] }  0xDD,
 //   US: ` ~  0xC0    ' "  0xDE
 //   UK: ' @  0xC0    # ~  0xDE    ` not-sign  0xDF.
-// Keypad keys other than the arrows, Insert and Delete give no code, as their own virtual keys type
+// Keypad keys other than the arrows, Enter, Insert and Delete give no code, as their own virtual keys type
 // nothing on the screen.
 
 #include "windows/screen_keymap.h"

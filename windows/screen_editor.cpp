@@ -69,6 +69,8 @@ void MoveCursor(ScreenEditor& e, CursorStep step) {
     if (d.step == step) MoveTo(e, e.column + d.dx, e.row + d.dy);
 }
 
+void PlaceCursorAt(ScreenEditor& e, int x, int y) { MoveTo(e, x / kCellSize, y / kCellSize); }
+
 void EraseBackwards(ScreenEditor& e) {
   ForBothScreens(e, [](TextScreen& s) { s.underCursor.Fill(0); });
   MoveTo(e, e.column - 1, e.row);
@@ -90,6 +92,10 @@ bool PressScreenKey(ScreenEditor& e, int vkCode, bool shift, bool ctrl) {
   for (const auto& [code, step] : kArrows) {
     if (code != vkCode) continue;
     MoveCursor(e, step);
+    return true;
+  }
+  if (vkCode == vk::Return) {
+    MoveTo(e, 0, e.row + 1);
     return true;
   }
   if (vkCode == vk::Backspace) {

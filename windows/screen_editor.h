@@ -52,13 +52,17 @@ enum class CursorStep { Left, Right, Up, Down };
 // Moves the cursor one cell, staying inside the screen (no wrap from column 39 to the next row).
 void MoveCursor(ScreenEditor& editor, CursorStep step);
 
+// Puts the cursor on the cell under the screen pixel (x, y), the nearest cell for a pixel off the screen.
+void PlaceCursorAt(ScreenEditor& editor, int x, int y);
+
 // Erases the cell under the cursor on both screens, then moves one column left.
 void EraseBackwards(ScreenEditor& editor);
 
 // "Shift / CLR HOME": both screens black, the cursor home.
 void ClearScreen(ScreenEditor& editor);
 
-// A key-down on the screen, by virtual-key code: arrows move, Backspace erases, the key tables type.
+// A key-down on the screen, by virtual-key code: arrows move, Return goes to the start of the next row (the
+// last row's start on the last row), Backspace erases, the key tables type.
 // False when the key does nothing.
 bool PressScreenKey(ScreenEditor& editor, int vkCode, bool shift, bool ctrl);
 

@@ -13,6 +13,7 @@ enum class KeyMapping { Us, Uk };
 
 namespace vk {
 inline constexpr int Backspace = 0x08;
+inline constexpr int Return = 0x0D;
 inline constexpr int Space = 0x20;
 inline constexpr int Left = 0x25;
 inline constexpr int Up = 0x26;

@@ -104,7 +104,7 @@ TEST(ScreenKeyCodes, QtKeysGoToThePhysicalKeysOfTheChosenLayout) {
       {Qt::Key_At, KeyMapping::Us, 0x32},         {Qt::Key_At, KeyMapping::Uk, 0xC0},
       {Qt::Key_QuoteDbl, KeyMapping::Us, 0xDE},   {Qt::Key_QuoteDbl, KeyMapping::Uk, 0x32},
       {Qt::Key_NumberSign, KeyMapping::Uk, 0xDE}, {Qt::Key_QuoteLeft, KeyMapping::Us, 0xC0},
-      {Qt::Key_QuoteLeft, KeyMapping::Uk, 0xDF},  {Qt::Key_Return, KeyMapping::Us, 0},
+      {Qt::Key_QuoteLeft, KeyMapping::Uk, 0xDF},  {Qt::Key_Return, KeyMapping::Us, 0x0D},
   };
   for (const Case& c : cases)
     EXPECT_EQ(VirtualKeyFromQtKey(c.qtKey, false, c.mapping), c.expected) << std::hex << c.qtKey;
