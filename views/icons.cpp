@@ -99,11 +99,40 @@ std::uint32_t SheetColour(char c) {
   }
 }
 
+// A light, partly transparent rim: on a light button face it all but vanishes, on a dark one it outlines
+// the dark strokes and edges that would vanish there.
+constexpr std::uint32_t kHalo = 0xC0E0E0E0;
+
+bool IsDark(std::uint32_t pixel) {
+  if ((pixel >> 24) == 0) return false;
+  const std::uint32_t r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+  return r * 299 + g * 587 + b * 114 < 80 * 1000;
+}
+
+// Every transparent pixel touching a dark one (sideways or diagonally) becomes the halo.
+void AddHalo(Picture& p) {
+  const Picture drawn = p;
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      if (drawn.At(x, y) != kTransparent) continue;
+      bool touches = false;
+      for (int dy = -1; dy <= 1 && !touches; ++dy) {
+        for (int dx = -1; dx <= 1 && !touches; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          touches = nx >= 0 && ny >= 0 && nx < p.width && ny < p.height && IsDark(drawn.At(nx, ny));
+        }
+      }
+      if (touches) p.pixels[static_cast<std::size_t>(y) * p.width + x] = kHalo;
+    }
+  }
+}
+
 Picture SheetPicture(const Sheet& sheet) {
   Picture p{kIconSize, kIconSize, std::vector<std::uint32_t>(kIconSize * kIconSize)};
   for (int y = 0; y < kIconSize; ++y) {
     for (int x = 0; x < kIconSize; ++x) p.pixels[y * kIconSize + x] = SheetColour(sheet[y][x]);
   }
+  AddHalo(p);
   return p;
 }
 

@@ -86,6 +86,33 @@ TEST(Icons, EveryIconHasItsSizeAndVariantsDiffer) {
   }
 }
 
+// On a dark button face the dark strokes and edges would vanish: none of them borders on plain
+// transparency, and the rim they get instead is light.
+TEST(Icons, DarkPixelsHaveALightRimSoTheyReadOnADarkFace) {
+  const auto luma = [](std::uint32_t px) {
+    return (((px >> 16) & 0xFF) * 299 + ((px >> 8) & 0xFF) * 587 + (px & 0xFF) * 114) / 1000;
+  };
+  for (int i = 0; i < static_cast<int>(IconId::SwapCharset1); ++i) {
+    const Picture p = IconPicture(static_cast<IconId>(i));
+    for (int y = 0; y < p.height; ++y) {
+      for (int x = 0; x < p.width; ++x) {
+        const std::uint32_t px = p.At(x, y);
+        if ((px >> 24) != 0 && (px >> 24) != 0xFF) {
+          EXPECT_GE(luma(px), 0xC0u) << "icon " << i << " at " << x << "," << y;
+        }
+        if ((px >> 24) != 0xFF || luma(px) >= 80) continue;
+        for (int dy = -1; dy <= 1; ++dy) {
+          for (int dx = -1; dx <= 1; ++dx) {
+            const int nx = x + dx, ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= p.width || ny >= p.height) continue;
+            EXPECT_NE(p.At(nx, ny) >> 24, 0u) << "icon " << i << " at " << x << "," << y;
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(Icons, LogoIsOpaqueAndSquare) {
   const Picture logo = LogoPicture();
   EXPECT_EQ(logo.width, kLogoSize);
