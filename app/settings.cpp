@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/view_commands.h"
 #include "app/file_session.h"
+#include "app/window_placement.h"
 #include "io/source_export.h"
 #include "runtime/file_bytes.h"
 #include "runtime/preference_file.h"
@@ -22,19 +23,18 @@ struct IntKey {
   const char* group;
   const char* key;
   int SettingsValues::*member;
-  bool placement;  // left alone when the window ends maximised
 };
 
 // File order.
 constexpr IntKey kIntKeys[] = {
-    {kMainWindow, "FULLSCREEN", &SettingsValues::fullscreen, false},
-    {kMainWindow, "MAXIMIZE", &SettingsValues::maximize, false},
-    {kMainWindow, "XPOS", &SettingsValues::xpos, true},
-    {kMainWindow, "YPOS", &SettingsValues::ypos, true},
-    {kMainWindow, "XSIZE", &SettingsValues::xsize, true},
-    {kMainWindow, "YSIZE", &SettingsValues::ysize, true},
-    {kMainWindow, "ZOOM", &SettingsValues::zoom, false},
-    {kEditorView, "BRIGHTNESS", &SettingsValues::brightness, false},
+    {kMainWindow, "FULLSCREEN", &SettingsValues::fullscreen},
+    {kMainWindow, "MAXIMIZE", &SettingsValues::maximize},
+    {kMainWindow, "XPOS", &SettingsValues::xpos},
+    {kMainWindow, "YPOS", &SettingsValues::ypos},
+    {kMainWindow, "XSIZE", &SettingsValues::xsize},
+    {kMainWindow, "YSIZE", &SettingsValues::ysize},
+    {kMainWindow, "ZOOM", &SettingsValues::zoom},
+    {kEditorView, "BRIGHTNESS", &SettingsValues::brightness},
 };
 
 constexpr const char* kSourceFilterKey = "SOURCEFILTER";
@@ -49,10 +49,8 @@ std::string SettingsNotWrittenText(const std::string& path, const std::string& r
 
 std::string RecentKey(std::size_t slot) { return "RECENT" + std::to_string(slot + 1); }
 
-void WriteValues(PreferenceFile& file, const SettingsValues& values, bool withPlacement) {
-  for (const IntKey& key : kIntKeys) {
-    if (withPlacement || !key.placement) file.WriteInt(key.group, key.key, values.*key.member);
-  }
+void WriteValues(PreferenceFile& file, const SettingsValues& values) {
+  for (const IntKey& key : kIntKeys) file.WriteInt(key.group, key.key, values.*key.member);
   file.WriteString(kFileHandling, "DIR", values.dir);
   for (std::size_t slot = 0; slot < values.recent.size(); ++slot) {
     file.WriteString(kFileHandling, RecentKey(slot), values.recent[slot]);
@@ -90,7 +88,7 @@ SettingsValues ReadOrCreateSettings(const std::string& path) {
     case PreferenceLoadStatus::Loaded: return ReadValues(load.file);
     case PreferenceLoadStatus::Absent: {
       PreferenceFile created = PreferenceFile::WithHeader({kComment});
-      WriteValues(created, NewFileSettings(), true);
+      WriteValues(created, NewFileSettings());
       SavePreferenceFile(path, created);
       break;
     }
@@ -125,9 +123,8 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   SettingsValues values;
   values.fullscreen = app.shell.placement.fullscreen ? 1 : 0;
   values.maximize = window.maximize ? 1 : 0;
-  // A maximised window has no position or size of its own to record: the lines it started from stay, unless
-  // they had to be refitted to the screens, in which case what was applied replaces them.
-  const WindowPlacement& normal = window.maximize ? app.shell.placement : window;
+  // The next start restores this size when it is not maximised: never one the window cannot take.
+  const WindowPlacement normal = FitToScreens(window, {}, 0);
   values.xpos = normal.x;
   values.ypos = normal.y;
   values.xsize = normal.clientWidth;
@@ -137,7 +134,7 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   values.dir = app.doc.store.lastDirectory;
   values.recent = app.doc.files.recent;
   values.sourceFilter = app.doc.files.sourceFilter;
-  WriteValues(load.file, values, !window.maximize || app.shell.placement.refitted);
+  WriteValues(load.file, values);
   int error = 0;
   if (SavePreferenceFile(path, load.file, &error)) return true;
   if (reason != nullptr) *reason = WriteErrorText(error);

@@ -43,9 +43,10 @@ SettingsValues ReadOrCreateSettings(const std::string& path);
 void ApplySettings(App& app, const SettingsValues& values);
 
 // Rewrites the settings from the App and `window`, the main window as it is when the program ends (its
-// fullscreen field is not used: FULLSCREEN keeps the value the run started with, `App::placement`). A
-// maximised window writes MAXIMIZE = 1 and keeps the old position and size lines, unless the start placement
-// had to be refitted to the screens: then the placement applied at start-up is written instead. Keys and
+// fullscreen field is not used: FULLSCREEN keeps the value the run started with, `App::placement`). Its
+// position and size are the normal ones, also when `maximize` is set (the last normal geometry of a maximised
+// window), and are written raised to the window's minimum, so a file's size below it (as a new file has)
+// is not carried on. Keys and
 // comments the program does not write survive. False (and the file untouched) when it cannot be read or
 // written, or when the rewritten file would be larger than the reader accepts; `reason`, when given, then
 // says why in words.

@@ -4,13 +4,15 @@
 // Checked: the App only ever holds a zoom of 0..4 and one of the three brightness levels (its palette
 // showing that level); the recent entries fill the menu items in order, enabled exactly when they name a
 // file, and leave every other menu item alone; the file written at exit still loads and gives back the
-// values the run ended with (the placement as read, since the window is put where the file said); and a
+// values the run ended with (the placement as read, raised to the window's minimum, since the window is put
+// where the file said and never smaller); and a
 // second run started from it ends in the same state. An empty file is replaced by a new one. A file that
 // would be too large once rewritten is left as it was.
 #include <tuple>
 
 #include "app/run_command.h"
 #include "app/settings.h"
+#include "app/window_placement.h"
 #include "fuzz/fuzz_files.h"
 #include "runtime/file_bytes.h"
 #include "runtime/preference_file.h"
@@ -80,15 +82,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Require(LoadPreferenceFile(path).status == PreferenceLoadStatus::Loaded, "the written file loads");
   const SettingsValues reread = ReadOrCreateSettings(path);
+  const WindowPlacement normal = FitToScreens(run.app.shell.placement, {}, 0);
+  Require(std::tie(reread.xpos, reread.ypos, reread.xsize, reread.ysize) ==
+              std::tie(normal.x, normal.y, normal.clientWidth, normal.clientHeight),
+          "the placement survives, never below the window's minimum");
   if (size == 0) {
     SettingsValues created = NewFileSettings();
     std::tie(created.fullscreen, created.maximize, created.zoom, created.brightness) =
         std::tie(reread.fullscreen, reread.maximize, reread.zoom, reread.brightness);
+    std::tie(created.xpos, created.ypos, created.xsize, created.ysize) =
+        std::tie(reread.xpos, reread.ypos, reread.xsize, reread.ysize);
     Require(Fields(reread) == Fields(created), "a created file holds the new-file values");
   } else {
-    Require(std::tie(reread.xpos, reread.ypos, reread.xsize, reread.ysize) ==
-                std::tie(values.xpos, values.ypos, values.xsize, values.ysize),
-            "the placement survives");
     Require(std::tie(reread.dir, reread.recent) == std::tie(values.dir, values.recent), "the paths survive");
   }
   Require(reread.fullscreen == (values.fullscreen == 1 ? 1 : 0) && reread.maximize == (values.maximize == 1 ? 1 : 0),

@@ -53,7 +53,7 @@ TEST(Settings, FirstStartCreatesTheFileButRunsWithTheBuiltInValues) {
   EXPECT_EQ(ReadOrCreateSettings(path).xsize, 717);
 }
 
-TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
+TEST(Settings, ExitWritesTheNormalPlacementNeverBelowTheMinimumAlsoWhenMaximised) {
   TempDir dir;
   const std::string path = dir.Path("kstr.ini");
   WriteBytes(path, FileWith("FULLSCREEN = 1\r\nMAXIMIZE = 0\r\nXPOS = 7\r\nYPOS = 8\r\nXSIZE = 1200\r\n"
@@ -67,9 +67,10 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
   EXPECT_EQ(app.shell.placement.clientWidth, 1200);
   EXPECT_EQ(app.doc.store.lastDirectory, "/charsets/");
 
+  // A maximised window hands over its last normal geometry; a size below the window's minimum is raised.
   ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{1, 2, 3, 4, true, false}));
   EXPECT_EQ(ReadBytes(path),
-            FileWith("FULLSCREEN = 1\r\nMAXIMIZE = 1\r\nXPOS = 7\r\nYPOS = 8\r\nXSIZE = 1200\r\nYSIZE = 600\r\n"
+            FileWith("FULLSCREEN = 1\r\nMAXIMIZE = 1\r\nXPOS = 1\r\nYPOS = 2\r\nXSIZE = 1110\r\nYSIZE = 514\r\n"
                      "ZOOM = 4\r\n",
                      "12303291") +
                 "RECENT1 = <Empty>\r\nRECENT2 = <Empty>\r\nRECENT3 = <Empty>\r\nRECENT4 = <Empty>\r\n"
@@ -84,9 +85,9 @@ TEST(Settings, MaximisedExitKeepsThePlacementLinesAndOtherwiseRewritesThem) {
   EXPECT_EQ(again.ysize, 700);
   EXPECT_EQ(again.fullscreen, 1);
 
-  // A start placement that had to be refitted to the screens is what a maximised exit writes back.
-  app.shell.placement = WindowPlacement{0, 40, 1920, 1040, true, true, true};
-  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{-4, -4, 1928, 1048, true, false}));
+  // The start placement no longer decides: the geometry handed in is written.
+  app.shell.placement = WindowPlacement{-4, -4, 1928, 1048, true, true, true};
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{0, 40, 1920, 1040, true, false}));
   const SettingsValues refitted = ReadOrCreateSettings(path);
   EXPECT_EQ(refitted.maximize, 1);
   EXPECT_EQ(refitted.xpos, 0);
