@@ -6,6 +6,7 @@
 #include "app/recovery.h"
 #include "views/render.h"
 #include "views/status_bar.h"
+#include "views/tool_selection.h"
 
 namespace kx {
 
@@ -42,6 +43,10 @@ void FinishEvent(App& app) {
   if (v.marks.view) RenderEditorView(v.pictures, v.editing, v.layout, v.palette, v.options);
   if (v.marks.swatch) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
   if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing);
+  // Whatever chose the tool (a button, a key, a menu item, a copy press handing over to paste), the field
+  // follows; it is assigned only when it changed, so a plain mouse move costs one comparison.
+  const std::string_view tool = ToolFieldText(v.editing.tool, app.shell.tools);
+  if (app.shell.status.tool != tool) app.shell.status.tool.assign(tool);
   v.marks = {};
   DropStaleRecoveryCopies(app);
 }

@@ -4,7 +4,9 @@
 #include "app/run_command.h"
 #include "app/unsaved_prompt.h"
 
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +22,7 @@
 
 #include "gui/auxiliary_windows.h"
 #include "gui/canvas_widget.h"
+#include "gui/focus_scroll_bar.h"
 #include "gui/frame_pacer.h"
 #include "gui/input_wiring.h"
 #include "gui/menu_bar.h"
@@ -114,8 +117,8 @@ void MainWindow::BuildToolColumn(QWidget* page) {
 
 void MainWindow::BuildViews(QWidget* page) {
   editor_ = MakeGadget<CanvasWidget>(GadgetId::EditorCanvas, page);
-  verticalBar_ = MakeGadget<QScrollBar>(GadgetId::VerticalBar, page);
-  horizontalBar_ = MakeGadget<QScrollBar>(GadgetId::HorizontalBar, page);
+  verticalBar_ = MakeGadget<FocusScrollBar>(GadgetId::VerticalBar, page);
+  horizontalBar_ = MakeGadget<FocusScrollBar>(GadgetId::HorizontalBar, page);
   verticalBar_->setOrientation(Qt::Vertical);
   horizontalBar_->setOrientation(Qt::Horizontal);
   for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
@@ -130,7 +133,8 @@ void MainWindow::BuildViews(QWidget* page) {
 
 // Tab walks the tool column top to bottom, then the zoom box, the pen swatch, the editor view with its two
 // scroll bars and the editor's charset pane. The panel's single tab and the containers around the gadgets
-// are no stops of their own.
+// are no stops of their own. The canvases and the scroll bars draw a highlight frame while they have the
+// focus.
 void MainWindow::ChainFocus() {
   panel_->setFocusPolicy(Qt::NoFocus);
   panel_->tabBar()->setFocusPolicy(Qt::NoFocus);
@@ -152,6 +156,9 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(field);
     statusFields_[i] = field;
   }
+  toolField_ = new StatusBarField(this);
+  toolField_->setFixedWidth(kToolFieldWidth);
+  statusBar()->addWidget(toolField_);
   noticeField_ = new StatusBarField(this);
   statusBar()->addWidget(noticeField_, 1);
 }
@@ -232,11 +239,10 @@ void MainWindow::SyncToolColumn(qreal pixelRatio) {
 // leaves the bar's layout alone.
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  for (QLabel* field : statusFields_) {
+  std::vector<QLabel*> fields(statusFields_.begin(), statusFields_.end());
+  fields.insert(fields.end(), {toolField_, noticeField_});
+  for (QLabel* field : fields) {
     if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
-  }
-  if (noticeField_->minimumHeight() != noticeField_->maximumHeight()) {
-    noticeField_->setFixedHeight(noticeField_->height());
   }
 }
 
@@ -248,17 +254,21 @@ void MainWindow::SyncStatusTexts() {
     shownStatus_[i] = *texts[i];
     statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
   }
-  if (shownNotice_ != st.notice) {
-    shownNotice_ = st.notice;
-    noticeField_->setText(QString::fromStdString(shownNotice_));
+  for (auto [field, shown, text] : {std::tuple{toolField_, &shownTool_, &st.tool},
+                                    std::tuple{noticeField_, &shownNotice_, &st.notice}}) {
+    if (*shown == *text) continue;
+    *shown = *text;
+    field->setText(QString::fromStdString(*shown));
   }
 }
 
+// A drag or click hands the keys back to the editor view; a bar moved by its own keys keeps them, so that
+// every PageDown, arrow, Home or End pressed there moves the same bar.
 void MainWindow::ScrollBarMoved() {
   if (syncing_) return;
   OnScrollBars(app_, horizontalBar_->value(), verticalBar_->value());
   SyncFromApp();
-  editor_->setFocus();
+  if (!verticalBar_->hasFocus() && !horizontalBar_->hasFocus()) editor_->setFocus();
 }
 
 void MainWindow::ZoomChosen(int index) {
@@ -333,16 +343,29 @@ void MainWindow::OpenRequestedScreenEditor() {
 WindowPlacement MainWindow::CurrentPlacement() const {
   WindowPlacement p = app_.shell.placement;
   p.maximize = isMaximized();
+  if (!p.maximize) NoteNormalGeometry(p);
+  return p;
+}
+
+// The normal geometry is the one a maximised window goes back to: kept in the App's placement while the
+// window shows in it, so that a maximised window records its last normal place and size, not the screen's.
+void MainWindow::NoteNormalGeometry(WindowPlacement& p) const {
+  if (!isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) return;
   p.x = x();
   p.y = y();
   p.clientWidth = width();
   p.clientHeight = height();
-  return p;
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  NoteNormalGeometry(app_.shell.placement);
   LayOut();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  NoteNormalGeometry(app_.shell.placement);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -45,7 +45,8 @@ class MainWindow : public QMainWindow {
   // Reports the current window size to the App (an event of its own) and shows the result.
   void LayOut();
 
-  // Where the window is now, as the settings file records it at exit.
+  // Where the window is now, as the settings file records it at exit: while maximised, the last normal
+  // position and size with `maximize` set.
   WindowPlacement CurrentPlacement() const;
 
   CanvasWidget* EditorCanvas() const { return editor_; }
@@ -60,12 +61,14 @@ class MainWindow : public QMainWindow {
   AuxiliaryWindows* Auxiliary() const { return auxiliary_; }
   QLabel* StatusField(int i) const { return statusFields_[i]; }
   QLabel* NoticeField() const { return noticeField_; }
+  QLabel* ToolField() const { return toolField_; }
   MenuBar* Menus() const { return menus_; }
   FramePacer* Pacer() const { return pacer_; }
   ScreenEditorWindow* ScreenEditor() const;  // the open screen editor, or null
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // Files dropped from the desktop (main_window_drops.cpp).
@@ -82,6 +85,8 @@ class MainWindow : public QMainWindow {
   void SyncScrollBars();
   void SyncToolColumn(qreal pixelRatio);
   void SyncStatusTexts();
+  // Writes the window's geometry into `p` while it shows neither maximised, full screen nor minimised.
+  void NoteNormalGeometry(WindowPlacement& p) const;
   void HandleRequests();
   // Hands the composed pictures whose change counters moved to their canvases (main_window_pictures.cpp).
   void SyncPictures();
@@ -122,6 +127,8 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 4> statusFields_{};
   QLabel* noticeField_ = nullptr;  // the status notice, in the room the fields leave
   std::string shownNotice_;
+  QLabel* toolField_ = nullptr;  // the tool in hand when no button shows it
+  std::string shownTool_;
   MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   FramePacer* pacer_ = nullptr;  // repaints the window at most once per screen frame

@@ -87,10 +87,12 @@ struct StatusBarState {
   std::string hexNumber = "---";
   std::optional<int> romGlyph;
   std::string charsetInEditor = "CHARSET 1";
+  std::string tool;    // the tool in hand when no pressed button shows it (ToolFieldText)
   std::string notice;  // what the last edit wants told, after the fields; empty for none
 };
 
 inline constexpr std::array<int, 4> kStatusFieldWidths = {112, 26, 22, 70};
+inline constexpr int kToolFieldWidth = 130;  // "TOOL: STRIKETHROUGH"
 inline constexpr const char* kEmptyStatusField = "---";
 
 }  // namespace kx

@@ -133,6 +133,25 @@ void SelectToolWithoutButton(ToolControls c, Tool tool) {
   c.tool = tool;
 }
 
+std::string_view ToolFieldText(Tool tool, const ToolColumnState& buttons) {
+  struct Named {
+    Tool tool;
+    std::string_view text;
+  };
+  static constexpr Named kButtonless[] = {
+      {T::RestoreRomGlyph, "TOOL: ROM CHAR"},     {T::ItaliciseGlyph, "TOOL: ITALICISE"},
+      {T::SlantGlyphRight, "TOOL: SLANT RIGHT"},  {T::SlantGlyphLeft, "TOOL: SLANT LEFT"},
+      {T::UnderlineGlyph, "TOOL: UNDERLINE"},     {T::StrikethroughGlyph, "TOOL: STRIKETHROUGH"},
+  };
+  for (const Named& n : kButtonless) {
+    if (n.tool == tool) return n.text;
+  }
+  // A tool with a button is shown by it; should the button not be pressed, its variant's name stands in.
+  const ToolButtonSpec* s = ButtonOfTool(tool);
+  if (!s || buttons[s->button].pressed) return {};
+  return VariantOf(*s, tool).tooltip;
+}
+
 void SelectToolByKey(ToolControls c, ToolKey key) {
   struct KeyChoice {
     Tool tool;

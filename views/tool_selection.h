@@ -5,6 +5,7 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "model/editing_state.h"
 #include "views/gadgets.h"
@@ -59,6 +60,11 @@ void ShowToolVariant(ToolControls c, Tool tool);
 
 // A menu choice of a tool with no button: every tool button released.
 void SelectToolWithoutButton(ToolControls c, Tool tool);
+
+// The status bar's tool field: empty while a pressed tool button shows the tool in hand, otherwise what the
+// next click in the editor view applies ("TOOL: ITALICISE" after "Italicise Individual Chars"), so the
+// tool is always in view. The text lives as long as the program.
+std::string_view ToolFieldText(Tool tool, const ToolColumnState& buttons);
 
 // The editor view's D (continuous), Shift+D (dotted) and V (line) keys.
 enum class ToolKey { Continuous, Dotted, Line };

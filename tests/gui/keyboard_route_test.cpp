@@ -44,10 +44,10 @@ class KeyboardRoute : public ::testing::Test {
   MainWindow window{app};
 };
 
-// Whether the canvas as drawn now has the highlight colour in its top-left corner.
-bool FrameShows(CanvasWidget* canvas) {
-  const QImage drawn = canvas->grab().toImage();
-  return drawn.pixelColor(0, 0) == canvas->palette().color(QPalette::Highlight);
+// Whether the canvas or scroll bar as drawn now has the highlight colour in its top-left corner.
+bool FrameShows(QWidget* gadget) {
+  const QImage drawn = gadget->grab().toImage();
+  return drawn.pixelColor(0, 0) == gadget->palette().color(QPalette::Highlight);
 }
 
 TEST_F(KeyboardRoute, TabWalksTheGadgetsInOrderAndTheViewKeysWorkWhenItIsBack) {
@@ -66,6 +66,13 @@ TEST_F(KeyboardRoute, TabWalksTheGadgetsInOrderAndTheViewKeysWorkWhenItIsBack) {
     EXPECT_EQ(QApplication::focusWidget(), Gadget(expected)) << static_cast<int>(expected);
     if (expected == G::PenSwatch) {
       EXPECT_FALSE(FrameShows(editor));
+    }
+    // The scroll bars show the focus as the canvases do, and only while they have it.
+    if (expected == G::VerticalBar || expected == G::HorizontalBar) {
+      EXPECT_TRUE(FrameShows(Gadget(expected))) << static_cast<int>(expected);
+    }
+    if (expected == G::EditorPane) {
+      EXPECT_FALSE(FrameShows(window.HorizontalBar()));
     }
   }
   ASSERT_TRUE(editor->hasFocus());

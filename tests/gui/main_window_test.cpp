@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QScreen>
 #include <QToolButton>
 
@@ -88,6 +91,23 @@ TEST(MainWindow, ResizeAndZoomRelayTheViewAndScrollBars) {
   EXPECT_EQ(app.view.editing.scrollX, 100);
   window.VerticalBar()->setValue(3);
   EXPECT_EQ(app.view.editing.scrollY, 3);
+}
+
+// Maximised, the window reports the place and size it had last before, which the settings file keeps.
+TEST(MainWindow, WhileMaximisedItReportsItsLastNormalGeometry) {
+  App app;
+  MainWindow window(app);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.move(10, 20);
+  window.resize(1150, 560);
+  QApplication::processEvents();
+  window.showMaximized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMaximized(); }));
+  QApplication::processEvents();
+  const WindowPlacement p = window.CurrentPlacement();
+  EXPECT_TRUE(p.maximize);
+  EXPECT_EQ((std::array{p.x, p.y, p.clientWidth, p.clientHeight}), (std::array{10, 20, 1150, 560}));
 }
 
 TEST(StartUp, ShowsTheMainWindowWithTitleAndWaitsForEachProgressLine) {
