@@ -97,7 +97,9 @@ const char* ColourOptionsHelp() {
          "  --inks FILE          256 bytes, glyph 0's ink first, each 0-15 (default 1 for every glyph)\n"
          "In mc mode a glyph whose ink is 8-15 is multicolour: transforms move its 2-bit pixels whole (rotate\n"
          "leaves it as it was), the charset-wide slides never split its pairs, 2x1 and 2x2 double them.\n"
-         "Without --inks no glyph is multicolour.\n";
+         "Without --inks no glyph is multicolour.\n"
+         "  --write-inks FILE    also writes the charset's 256 inks to FILE, the same layout as --inks reads\n"
+         "  --with-inks          source formats: the inks follow the charset as a second table, LABEL_colours\n";
 }
 
 }  // namespace kx
