@@ -116,14 +116,16 @@ void ImportCharsetImage(App& app) {
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
   const std::span<const std::uint32_t> pixels{picture.Data(), CharsetPixelsNeeded(picture.Stride())};
+  // The C64's colours at the editor's brightness: $D021 at its default 0 is exactly black.
+  const Palette c64 = MakePalette(app.view.brightness);
   if (store.colours.mode == DisplayMode::HiRes) {
     // The paper is $D021's colour, black unless the colours dialog chose another.
-    store.editor = CharsetFromPixels(pixels, picture.Stride(),
-                                     app.view.palette[store.colours.registers[kBackground0] % kPaletteSize]);
+    store.editor =
+        CharsetFromPixels(pixels, picture.Stride(), c64[store.colours.registers[kBackground0] % kPaletteSize]);
   } else {
     // The picture's colours tell bit pairs and inks apart, as the charset is shown in this mode.
     const ColouredCharset read =
-        CharsetFromColourPixels(pixels, picture.Stride(), app.view.palette, store.colours, store.editor, store.inks);
+        CharsetFromColourPixels(pixels, picture.Stride(), c64, store.colours, store.editor, store.inks);
     store.editor = read.charset;
     store.inks = read.inks;
   }

@@ -159,10 +159,10 @@ TEST(CommandTable, FileMenuTreeWithTheSourceExportLastInExport) {
                                       "-", "<Import...>", "<Export...>", "-", "<Recent Files>", "-",
                                       "Quit\tAlt+F4"}));
   EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Export...")),
-            (std::vector<CommandId>{34, 35, 36, 37, 38, 39, 40, -1, 395}));
+            (std::vector<CommandId>{34, 35, 36, 37, 38, 39, 40, -1, 395, 411}));
   EXPECT_EQ(Table().Find(395)->path, (std::vector<std::string>{"File", "Export..."}));
   EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Import...")),
-            (std::vector<CommandId>{25, 26, 27, 28, 29, 30, 31, -1, 32, -1, 33, -1, 396, 397}));
+            (std::vector<CommandId>{25, 26, 27, 28, 29, 30, 31, -1, 32, -1, 33, -1, 396, 397, -1, 410}));
 }
 
 TEST(CommandTable, CommandsKnowTheSubmenusTheySitIn) {
