@@ -28,6 +28,8 @@ constexpr RequesterSetup kSourceRequester{"Export as Source",
                                           "C Source or Header (*.c, *.h)|*.c;*.h|",
                                           kSourceDialectCount};
 
+constexpr const char* kColourTableTick = "Include the colour table (the 256 glyph colours)";
+
 // Source requester filter index -> dialect and the extension a proposed name gets.
 struct SourceFilter {
   SourceDialect dialect;
@@ -139,13 +141,16 @@ void ExportCharsetSource(App& app) {
   const std::string proposed =
       app.doc.store.lastDirectory +
       DumpFileName(app.doc.store.currentName, kSourceFilters[static_cast<std::size_t>(remembered)].extension);
-  const auto choice = AskForSourceFile(app, kSourceRequester, proposed);
+  const auto choice = AskForSourceFile(app, kSourceRequester, proposed,
+                                       {kColourTableTick, &app.doc.files.sourceColourTable});
   if (!choice) return;
   const std::string& path = choice->path;
   app.doc.store.lastDirectory = DirectoryOf(path);
   const SourceDialect dialect = kSourceFilters[static_cast<std::size_t>(choice->filterIndex)].dialect;
   const bool header = dialect == SourceDialect::C && path.ends_with(".h");
-  const std::string text = FormatCharsetSource(app.doc.store.editor, dialect, SourceLabelFromPath(path), header);
+  const GlyphInks* colourTable = app.doc.files.sourceColourTable ? &app.doc.store.inks : nullptr;
+  const std::string text =
+      FormatCharsetSource(app.doc.store.editor, dialect, SourceLabelFromPath(path), header, colourTable);
   if (!MayReplaceFile(app, path, ReplaceRoute::Requester)) return;
   int error = 0;
   if (!WriteFileReplacing(path, text, &error)) return ShowUnwritable(app, path, error);

@@ -27,7 +27,8 @@ void ExportRows(App& app, int rows);
 
 // "Export as Source...": the requester's filter picks the dialect (acme, ca65, 64tass, KickAss, C; a C
 // name ending in ".h" gets the header, any other the array), the label comes from the chosen file name.
-// Writes the whole editor charset; the charset's name, file flags and modified flag stay as they are, and
+// Writes the whole editor charset, and its colour table after it when the requester's tick says so; the
+// charset's name, file flags and modified flag stay as they are, and
 // only the last directory follows the chosen file, unless the file was a charset's own: that charset is
 // then unsaved (see NoteFileWritten).
 void ExportCharsetSource(App& app);

@@ -122,5 +122,9 @@ inline constexpr CommandId CharsetColours = 401;
 inline constexpr CommandId LeftPenPair00 = 402;   // ..405
 inline constexpr CommandId RightPenPair00 = 406;  // ..409
 
+// File menu: the per-glyph colour table, last in the "Import..." and "Export..." submenus
+inline constexpr CommandId ImportColourTable = 410;
+inline constexpr CommandId ExportColourTable = 411;
+
 }  // namespace cmd
 }  // namespace kx

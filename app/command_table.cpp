@@ -10,6 +10,7 @@
 #include "app/charset_loading.h"
 #include "app/charset_saving.h"
 #include "app/colour_commands.h"
+#include "app/colour_table_commands.h"
 #include "app/edit_commands.h"
 #include "app/editor_input.h"
 #include "app/font_preview_commands.h"
@@ -238,11 +239,14 @@ MenuNode FileMenu() {
           Separator(),
           Focus(Row(cmd::ImportFromSource, "Import Charset from Program, Binary, Snapshot or Project...",
                     ImportCharsetFromSource)),
-          Focus(Row(cmd::ImportFromSheet, "Import Charset from Font Sheet...", ImportCharsetFromSheet)))),
+          Focus(Row(cmd::ImportFromSheet, "Import Charset from Font Sheet...", ImportCharsetFromSheet)),
+          Separator(),
+          Focus(Row(cmd::ImportColourTable, "Import Colour Table (256 Bytes)...", ImportColourTable)))),
       Submenu("Export...", Nodes(
           PartialFileItems(cmd::ExportFirst, "Export", [](int rows) { return Bind(ExportRows, rows); }),
           Separator(),
-          Focus(Row(cmd::ExportSource, "Export as Source...", ExportCharsetSource)))),
+          Focus(Row(cmd::ExportSource, "Export as Source...", ExportCharsetSource)),
+          Focus(Row(cmd::ExportColourTable, "Export Colour Table (256 Bytes)...", ExportColourTable)))),
       Separator(),
       Submenu("Recent Files", Nodes(
           RecentItems(),

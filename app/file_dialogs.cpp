@@ -15,17 +15,21 @@ std::string InStartFolder(const ShellState& shell, const std::string& path) {
   return shell.startFolder + "/" + path;
 }
 
+// `tick`, when given, is offered as the requester's tick box and takes the state the user left it in.
 std::optional<FileChoice> Ask(App& app, bool save, const RequesterSetup& setup, const std::string& proposedPath,
-                              int& remembered, const std::string& replaceableFile) {
+                              int& remembered, const std::string& replaceableFile, RequesterTick* tick = nullptr) {
   const FileRequest request{setup.title,
                             InStartFolder(app.shell, proposedPath),
                             setup.filters,
                             ClampFilterIndex(remembered, setup.filterCount),
                             save,
-                            replaceableFile};
+                            replaceableFile,
+                            tick != nullptr ? tick->text : std::string(),
+                            tick != nullptr && *tick->ticked};
   Dialogs& dialogs = *app.shell.dialogs;
   std::optional<FileChoice> choice = save ? dialogs.RequestSaveFile(request) : dialogs.RequestOpenFile(request);
   if (!choice) return std::nullopt;
+  if (tick != nullptr && choice->ticked) *tick->ticked = *choice->ticked;
   choice->filterIndex = ClampFilterIndex(choice->filterIndex, setup.filterCount);
   // A requester with a single filter offered no choice, so it leaves the remembered one alone.
   if (setup.filterCount > 1) remembered = choice->filterIndex;
@@ -43,8 +47,9 @@ std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const Request
   return Ask(app, save, setup, proposedPath, remembered, save ? ReplaceableWithoutAsking(app.doc) : std::string());
 }
 
-std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath) {
-  return Ask(app, true, setup, proposedPath, app.doc.files.sourceFilter, std::string());
+std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath,
+                                           RequesterTick tick) {
+  return Ask(app, true, setup, proposedPath, app.doc.files.sourceFilter, std::string(), &tick);
 }
 
 std::string ProposedSavePath(const Document& doc) {

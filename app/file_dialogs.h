@@ -30,10 +30,18 @@ struct RequesterSetup {
 std::optional<FileChoice> AskForFile(App& app, RequesterKind kind, const RequesterSetup& setup,
                                      const std::string& proposedPath);
 
+// A tick box a requester offers: its text and the flag it shows and sets.
+struct RequesterTick {
+  const char* text;
+  bool* ticked;
+};
+
 // The "Export as Source" requester: it preselects and remembers a filter of its own (app.doc.files.
 // sourceFilter), completes the name like the other save requesters and asks before replacing any file, the
-// charset's own included, since what it writes is text.
-std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath);
+// charset's own included, since what it writes is text. It offers `tick`, whose flag follows the user's
+// choice when a name is picked.
+std::optional<FileChoice> AskForSourceFile(App& app, const RequesterSetup& setup, const std::string& proposedPath,
+                                           RequesterTick tick);
 
 // The file part of the current name inside the last directory: what Save As and Export propose.
 std::string ProposedSavePath(const Document& doc);

@@ -30,6 +30,9 @@ struct FileSession {
   int saveFilter = 1;
   // The "Export as Source" requester's own filter, one per source dialect; kept in the settings file.
   int sourceFilter = 0;
+  // The requester's "Include the colour table" tick: the source carries the per-glyph inks after the
+  // charset. Kept for the run.
+  bool sourceColourTable = false;
   RecentFiles recent = EmptyRecentFiles();  // newest first
   // The last picture chosen for "Import Charset as Image", which its requester proposes next time.
   std::string lastImage;

@@ -13,6 +13,7 @@
 #include "io/file_messages.h"
 #include "io/image_dump.h"
 #include "ops/charset_pixels.h"
+#include "ops/colour_picture.h"
 #include "runtime/file_bytes.h"
 #include "runtime/file_stamp.h"
 #include "runtime/image_draw.h"
@@ -110,11 +111,25 @@ void ImportCharsetImage(App& app) {
     return ShowNotice(app.shell, ImageImportFailedText(choice->path, WhyNoPicture(file, decoded)));
   }
 
-  app.doc.history.PushLoad(app.doc.store);
+  CharsetStore& store = app.doc.store;
+  app.doc.history.PushLoad(store);
   Image picture = CharsetPicture(app);
   DrawImage(picture, PictureAtCharsetSize(*decoded.image), 0, 0);
-  app.doc.store.editor = CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
-  app.doc.store.fileType = FileType::Image;
+  const std::span<const std::uint32_t> pixels{picture.Data(), CharsetPixelsNeeded(picture.Stride())};
+  // The C64's colours at the editor's brightness: $D021 at its default 0 is exactly black.
+  const Palette c64 = MakePalette(app.view.brightness);
+  if (store.colours.mode == DisplayMode::HiRes) {
+    // The paper is $D021's colour, black unless the colours dialog chose another.
+    store.editor =
+        CharsetFromPixels(pixels, picture.Stride(), c64[store.colours.registers[kBackground0] % kPaletteSize]);
+  } else {
+    // The picture's colours tell bit pairs and inks apart, as the charset is shown in this mode.
+    const ColouredCharset read =
+        CharsetFromColourPixels(pixels, picture.Stride(), c64, store.colours, store.editor, store.inks);
+    store.editor = read.charset;
+    store.inks = read.inks;
+  }
+  store.fileType = FileType::Image;
   MarkCharsetChanged(app.view);
   ApplyLoadBookkeeping(app.doc.store, choice->path);
   RecordDiskStamp(app);

@@ -26,7 +26,9 @@ void DumpCharsetToFile(App& app, ImageFormat format);
 void DumpCharsetToClipboard(App& app);
 
 // Asks for a PNG, JPEG or BMP file (recognised by content), averages it down or up to 256x64 and reads it
-// back as the editor charset: black is a clear pixel, every other colour a set one. It completes like a
+// back as the editor charset in its display mode: in hi-res mode $D021's colour (black by default) is a
+// clear pixel, every other colour a set one; in multicolour and extended background mode the colours give
+// the bit pairs and the inks (CharsetFromColourPixels), so a dump comes back exactly. It completes like a
 // load, with the file type image, so that the next Save asks for a name. A file that does not decode
 // changes nothing but the picture the requester proposes next (the last one chosen; before any, the last
 // folder), and the failure names the file and says why.

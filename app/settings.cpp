@@ -39,6 +39,16 @@ constexpr IntKey kIntKeys[] = {
 
 constexpr const char* kSourceFilterKey = "SOURCEFILTER";
 
+// After every other key: how the editor charset was shown.
+constexpr const char* kDisplay = "DISPLAY";
+constexpr IntKey kDisplayKeys[] = {
+    {kDisplay, "MODE", &SettingsValues::displayMode, false}, {kDisplay, "D021", &SettingsValues::d021, false},
+    {kDisplay, "D022", &SettingsValues::d022, false},        {kDisplay, "D023", &SettingsValues::d023, false},
+    {kDisplay, "D024", &SettingsValues::d024, false},
+};
+constexpr int kDisplayModes = 3;
+constexpr int kColours = 16;
+
 constexpr const char* kUnreadableReason = "The file there could not be read, so it was left as it is.";
 constexpr const char* kSettingsErrorTitle = "File Error!";
 
@@ -56,6 +66,7 @@ void WriteValues(PreferenceFile& file, const SettingsValues& values) {
     file.WriteString(kFileHandling, RecentKey(slot), values.recent[slot]);
   }
   file.WriteInt(kFileHandling, kSourceFilterKey, values.sourceFilter);
+  for (const IntKey& key : kDisplayKeys) file.WriteInt(key.group, key.key, values.*key.member);
 }
 
 SettingsValues ReadValues(const PreferenceFile& file) {
@@ -68,6 +79,7 @@ SettingsValues ReadValues(const PreferenceFile& file) {
     if (recent.empty()) recent = kEmptyRecent;  // a blank entry names no file
   }
   values.sourceFilter = file.ReadInt(kFileHandling, kSourceFilterKey, values.sourceFilter);
+  for (const IntKey& key : kDisplayKeys) values.*key.member = file.ReadInt(key.group, key.key, values.*key.member);
   return values;
 }
 
@@ -109,6 +121,19 @@ void ApplySettings(App& app, const SettingsValues& values) {
   app.doc.files.recent = values.recent;
   const bool knownFilter = values.sourceFilter >= 0 && values.sourceFilter < kSourceDialectCount;
   app.doc.files.sourceFilter = knownFilter ? values.sourceFilter : SettingsValues{}.sourceFilter;
+  // Each value out of range falls back to its own default; the others are kept.
+  const SettingsValues defaults;
+  const auto inRange = [](int value, int count) { return value >= 0 && value < count; };
+  CharsetColours colours;
+  colours.mode = static_cast<DisplayMode>(inRange(values.displayMode, kDisplayModes) ? values.displayMode
+                                                                                     : defaults.displayMode);
+  for (int r = 0; r < kColourRegisters; ++r) {
+    const IntKey& key = kDisplayKeys[r + 1];
+    const int value = inRange(values.*key.member, kColours) ? values.*key.member : defaults.*key.member;
+    colours.registers[static_cast<std::size_t>(r)] = static_cast<std::uint8_t>(value);
+  }
+  app.doc.store.colours = colours;
+  app.doc.store.slotColours.fill(colours);
 }
 
 bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPlacement& window,
@@ -134,6 +159,11 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   values.dir = app.doc.store.lastDirectory;
   values.recent = app.doc.files.recent;
   values.sourceFilter = app.doc.files.sourceFilter;
+  const CharsetColours& colours = app.doc.store.colours;
+  values.displayMode = static_cast<int>(colours.mode);
+  for (int r = 0; r < kColourRegisters; ++r) {
+    values.*kDisplayKeys[r + 1].member = colours.registers[static_cast<std::size_t>(r)];
+  }
   WriteValues(load.file, values);
   int error = 0;
   if (SavePreferenceFile(path, load.file, &error)) return true;

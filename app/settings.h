@@ -1,6 +1,6 @@
 #pragma once
-// The settings file "kstr.ini": window placement, zoom, brightness, last directory, the recent files and the
-// filter the "Export as Source" requester preselects.
+// The settings file "kstr.ini": window placement, zoom, brightness, last directory, the recent files, the
+// filter the "Export as Source" requester preselects, and the display mode and colour registers.
 // Read (or created) once at start-up, written once at exit; nothing in between touches it.
 
 #include <string>
@@ -26,6 +26,13 @@ struct SettingsValues {
   std::string dir;             // last directory
   RecentFiles recent = EmptyRecentFiles();
   int sourceFilter = 0;        // "Export as Source" filter index, 0..4 once applied
+  // The editor charset's display mode (0 hi-res, 1 multicolour, 2 extended background) and its registers
+  // $D021-$D024 (colours 0-15), as the run ended.
+  int displayMode = 0;
+  int d021 = 0;
+  int d022 = 11;
+  int d023 = 12;
+  int d024 = 15;
 };
 
 // The values a run starts with when there is no settings file.
@@ -39,7 +46,8 @@ SettingsValues ReadOrCreateSettings(const std::string& path);
 
 // Puts the values into the App: window placement, zoom (clamped to 0..4), brightness (anything but the
 // three levels becomes High), last directory, the recent-files list with its menu and the source export
-// filter (an index outside the five filters becomes the first).
+// filter (an index outside the five filters becomes the first), and the display mode and registers, which
+// both charsets start with (a mode or colour out of range is the default one).
 void ApplySettings(App& app, const SettingsValues& values);
 
 // Rewrites the settings from the App and `window`, the main window as it is when the program ends (its

@@ -40,6 +40,7 @@ struct OutputSettings {
   // Pictures: the charset's display mode, registers and per-glyph inks (--mode, --colours, --inks).
   CharsetColours colours;
   GlyphInks inks = CharsetStore::DefaultInks();
+  bool colourTable = false;  // source formats: the inks follow the charset (--with-inks)
 };
 
 // The settings for writing to `outPath` from the options given: the format from --to or OUT's extension

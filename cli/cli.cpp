@@ -15,6 +15,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_help.h"
 #include "cli/colour_options.h"
+#include "io/colour_table.h"
 #include "ops/batch.h"
 
 namespace kx {
@@ -110,10 +111,11 @@ const std::array<Subcommand, 6> kSubcommands{{
      0, NoEdit},
 }};
 
-constexpr std::array<CliOption, 14> kWritingOptions{
-    CliOption::Help,    CliOption::To,     CliOption::Label,  CliOption::LoadAddress, CliOption::From,
-    CliOption::Address, CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph,  CliOption::Paper,
-    CliOption::Unique,  CliOption::Mode,   CliOption::Colours, CliOption::Inks};
+constexpr std::array<CliOption, 16> kWritingOptions{
+    CliOption::Help,    CliOption::To,     CliOption::Label,   CliOption::LoadAddress, CliOption::From,
+    CliOption::Address, CliOption::Offset, CliOption::Glyphs,  CliOption::FirstGlyph,  CliOption::Paper,
+    CliOption::Unique,  CliOption::Mode,   CliOption::Colours, CliOption::Inks,        CliOption::WriteInks,
+    CliOption::WithInks};
 constexpr std::array<CliOption, 9> kReadingOptions{CliOption::Help,    CliOption::Json,   CliOption::From,
                                                    CliOption::Address, CliOption::Offset, CliOption::Glyphs,
                                                    CliOption::FirstGlyph, CliOption::Paper, CliOption::Unique};
@@ -156,8 +158,17 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   auto settings = ChooseOutput(inPath, outPath, args.Value(CliOption::To), args.Value(CliOption::LoadAddress),
                                args.Value(CliOption::Label));
   if (auto* failure = std::get_if<CliFailure>(&settings)) return *failure;
+  if (args.Has(CliOption::WithInks)) {
+    if (!IsSourceFormat(std::get<OutputSettings>(settings).format)) {
+      return UsageFailure("--with-inks applies only to the source formats");
+    }
+    std::get<OutputSettings>(settings).colourTable = true;
+  }
   auto colours = ColourSettingsFrom(args);
   if (auto* failure = std::get_if<CliFailure>(&colours)) return *failure;
+  const ColourSettings& chosen = std::get<ColourSettings>(colours);
+  // A picture is read in the colours it was drawn with, as the editor's image import reads it.
+  std::get<SourceRequest>(request).picture = PictureColours{chosen.colours, chosen.inks};
   auto input = ReadCharsetInput(inPath, io.in, std::get<SourceRequest>(request));
   if (auto* failure = std::get_if<CliFailure>(&input)) return *failure;
   // Glyphs that did not fit below glyph 255 are not an error, but the user hears how many there were.
@@ -168,8 +179,13 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   // The charset as the editor would hold it: its bytes, display mode, registers and per-glyph inks.
   CharsetStore store;
   store.editor = std::get<CharsetInput>(input).charset;
-  store.colours = std::get<ColourSettings>(colours).colours;
-  store.inks = std::get<ColourSettings>(colours).inks;
+  store.colours = chosen.colours;
+  store.inks = chosen.inks;
+  const SourceReading& reading = std::get<CharsetInput>(input).reading;
+  if (reading.kind == SourceKind::Picture && reading.facts.colours &&
+      reading.facts.colours->inks.size() == store.inks.size()) {
+    std::ranges::copy(reading.facts.colours->inks, store.inks.begin());
+  }
   if (Outcome failed = std::get<CharsetEdit>(edit)(store)) return failed;
   // A program in and a program out keep the load address unless --load-address gives one.
   OutputSettings& out = std::get<OutputSettings>(settings);
@@ -179,7 +195,12 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   if (out.format == OutputFormat::Prg && loadAddress && !args.Has(CliOption::LoadAddress)) {
     out.loadAddress = *loadAddress;
   }
-  return WriteOutput(outPath, EncodeCharset(store.editor, out), io.out);
+  if (Outcome failed = WriteOutput(outPath, EncodeCharset(store.editor, out), io.out)) return failed;
+  // The colour table of the charset as written, beside OUT.
+  if (const auto tablePath = args.Value(CliOption::WriteInks)) {
+    return WriteOutput(*tablePath, ColourTableBytes(store.inks), io.out);
+  }
+  return std::nullopt;
 }
 
 int Fail(const CliFailure& failure, std::ostream& err) {

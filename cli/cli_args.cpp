@@ -6,7 +6,7 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OptionRule, 15> kOptions{{
+constexpr std::array<OptionRule, 17> kOptions{{
     {CliOption::Help, "help", false},
     {CliOption::To, "to", true},
     {CliOption::Label, "label", true},
@@ -22,6 +22,8 @@ constexpr std::array<OptionRule, 15> kOptions{{
     {CliOption::Mode, "mode", true},
     {CliOption::Colours, "colours", true},
     {CliOption::Inks, "inks", true},
+    {CliOption::WriteInks, "write-inks", true},
+    {CliOption::WithInks, "with-inks", false},
 }};
 
 const OptionRule* FindOption(std::string_view name) {

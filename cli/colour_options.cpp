@@ -95,9 +95,12 @@ const char* ColourOptionsHelp() {
          "  --mode MODE          hires (default), mc (multicolour) or ecm (extended background)\n"
          "  --colours LIST       D021,D022,D023[,D024]: the VIC-II registers, each 0-15 (default 0,11,12,15)\n"
          "  --inks FILE          256 bytes, glyph 0's ink first, each 0-15 (default 1 for every glyph)\n"
+         "  --write-inks FILE    also writes the charset's 256 inks to FILE, the same layout as --inks reads\n"
+         "  --with-inks          source formats: the inks follow the charset as a second table, LABEL_colours\n"
          "In mc mode a glyph whose ink is 8-15 is multicolour: transforms move its 2-bit pixels whole (rotate\n"
          "leaves it as it was), the charset-wide slides never split its pairs, 2x1 and 2x2 double them.\n"
-         "Without --inks no glyph is multicolour.\n";
+         "Without --inks no glyph is multicolour. A picture IN is read in these colours; in mc and ecm\n"
+         "its colours also give the inks.\n";
 }
 
 }  // namespace kx

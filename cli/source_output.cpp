@@ -22,7 +22,8 @@ bool IsSourceFormat(OutputFormat format) { return DialectOf(format).has_value();
 std::string EncodeCharsetSource(const Charset& charset, const OutputSettings& settings) {
   const std::optional<SourceDialect> dialect = DialectOf(settings.format);
   if (!dialect) return {};
-  return FormatCharsetSource(charset, *dialect, settings.label, settings.cHeader);
+  return FormatCharsetSource(charset, *dialect, settings.label, settings.cHeader,
+                             settings.colourTable ? &settings.inks : nullptr);
 }
 
 }  // namespace kx

@@ -1,11 +1,13 @@
 #include "gui/qt_dialogs.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
 
 #include "gui/colours_dialog.h"
@@ -15,6 +17,8 @@ namespace kx {
 namespace {
 
 QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+const QString kTickName = QStringLiteral("requesterTick");
 
 // Indexed by MessageIcon and MessageButtons.
 constexpr QMessageBox::Icon kQtIcons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Warning};
@@ -107,6 +111,14 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileRequest& request, Reques
     dialog.selectNameFilter(nameFilters.at(ClampFilterIndex(request.filterIndex, nameFilters.size())));
   }
 
+  // The tick box sits in a row of its own under the requester's name and filter fields.
+  if (!request.tickText.empty() && dialog.findChild<QCheckBox*>(kTickName) == nullptr) {
+    auto* tick = new QCheckBox(FromUtf8(request.tickText), &dialog);
+    tick->setObjectName(kTickName);
+    tick->setChecked(request.ticked);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) grid->addWidget(tick, grid->rowCount(), 0, 1, -1);
+  }
+
   const QString proposed = FromUtf8(request.proposedPath);
   const QFileInfo info(proposed);
   if (proposed.isEmpty()) {
@@ -124,7 +136,9 @@ FileChoice ChoiceFromFileDialog(const QFileDialog& dialog, const FileRequest& re
   int index = ChosenFilterIndex(dialog, nameFilters);
   if (index < 0) index = ClampFilterIndex(request.filterIndex, static_cast<int>(nameFilters.size()));
   const QString path = QDir::toNativeSeparators(dialog.selectedFiles().value(0));
-  return {CompletedSaveName(request, path.toStdString(), index), index};
+  FileChoice choice{CompletedSaveName(request, path.toStdString(), index), index};
+  if (const auto* tick = dialog.findChild<const QCheckBox*>(kTickName)) choice.ticked = tick->isChecked();
+  return choice;
 }
 
 FileRequester::FileRequester(QWidget* parent, const FileRequest& request, RequesterMode mode)

@@ -8,6 +8,7 @@
 #include "io/image_dump.h"
 #include "io/raw_source.h"
 #include "ops/charset_pixels.h"
+#include "ops/colour_picture.h"
 #include "runtime/image_codec.h"
 
 namespace kx {
@@ -73,6 +74,8 @@ struct Offered {
   GlyphBytes glyphs;
 };
 
+GlyphBytes ToGlyphBytes(const Charset& charset) { return GlyphBytes(charset.begin(), charset.end()); }
+
 SourceResult<Offered> FromLegacy(ByteSpan file, SourceKind kind) {
   // The editor's rule for each size: a header to skip, then up to the charset's bytes, zero past the end.
   const std::optional<FileSlice> slice = kind == SourceKind::ShortPrg ? ImportSlice(file.size(), kShortPrgFileBytes)
@@ -86,13 +89,24 @@ SourceResult<Offered> FromLegacy(ByteSpan file, SourceKind kind) {
   return Offered{std::move(glyphs)};
 }
 
-SourceResult<Offered> FromPicture(ByteSpan file) {
+// In multicolour and extended background mode the picture's colours give the bytes and the inks, which
+// become the facts' colours.
+SourceResult<Offered> FromPicture(ByteSpan file, const std::optional<PictureColours>& drawn, SourceFacts& facts) {
   const DecodeResult decoded = DecodeImage(file);
   if (!decoded.image) return SourceRefusal{"not a picture that can be read (" + decoded.error + ")"};
   const Image picture = PictureAtCharsetSize(*decoded.image);
-  const Charset charset =
-      CharsetFromPixels({picture.Data(), CharsetPixelsNeeded(picture.Stride())}, picture.Stride());
-  return Offered{GlyphBytes(charset.begin(), charset.end())};
+  const std::span<const std::uint32_t> pixels{picture.Data(), CharsetPixelsNeeded(picture.Stride())};
+  const Palette palette = MakePalette();
+  if (!drawn) return Offered{ToGlyphBytes(CharsetFromPixels(pixels, picture.Stride()))};
+  if (drawn->colours.mode == DisplayMode::HiRes) {
+    const Rgb paper = palette[drawn->colours.registers[kBackground0] % kPaletteSize];
+    return Offered{ToGlyphBytes(CharsetFromPixels(pixels, picture.Stride(), paper))};
+  }
+  const ColouredCharset read =
+      CharsetFromColourPixels(pixels, picture.Stride(), palette, drawn->colours, Charset{}, drawn->inks);
+  facts.colours = SourceColours{drawn->colours, std::vector<std::uint8_t>(read.inks.begin(), read.inks.end()),
+                                "the picture's colours"};
+  return Offered{ToGlyphBytes(read.charset)};
 }
 
 template <class T>
@@ -171,7 +185,7 @@ SourceResult<Offered> Offer(ByteSpan file, SourceKind kind, const SourceRequest&
       facts.sheet = std::move(sheet);
       return offered;
     }
-    case SourceKind::Picture: return FromPicture(file);
+    case SourceKind::Picture: return FromPicture(file, request.picture, facts);
   }
   return SourceRefusal{"not a known kind of file"};
 }

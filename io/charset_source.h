@@ -19,6 +19,7 @@
 #include "io/glyph_source.h"
 #include "io/program_source.h"
 #include "io/snapshot_source.h"
+#include "model/charset_store.h"
 
 namespace kx {
 
@@ -51,6 +52,11 @@ std::optional<SourceKind> DetectSourceKind(ByteSpan file, std::string_view path)
 // start. `offset`: a binary's byte the glyphs start at, counted from the file's first byte. `glyphs`: how
 // many glyphs to take (1..256). `firstGlyph`: where the first one goes; glyphs that would land past 255
 // are left out and counted.
+struct PictureColours {
+  CharsetColours colours;
+  GlyphInks inks{};
+};
+
 struct SourceRequest {
   std::optional<SourceKind> kind;
   std::optional<std::uint32_t> address;
@@ -58,6 +64,10 @@ struct SourceRequest {
   std::optional<int> glyphs;
   std::optional<int> firstGlyph;
   SheetOptions sheet;
+  // How a picture is read: in the display mode and registers it was drawn in, starting from these inks
+  // (CharsetFromColourPixels). Without it, or in hi-res mode with a black $D021, black is clear and every
+  // other colour set.
+  std::optional<PictureColours> picture;
 };
 
 // What the file said, for `info` and the dialog's preview.

@@ -120,7 +120,48 @@ void AppendTitleLine(std::string& out, std::string_view open, std::string_view l
   out += '\n';
 }
 
-std::string AssemblerSource(const Charset& charset, const DialectSyntax& syntax, std::string_view label) {
+constexpr int kColoursPerLine = 16;
+constexpr std::string_view kColourTableTitle =
+    ": 256 glyph colours 0-15, glyph 0 first; 8-15 make a glyph multicolour";
+
+void AppendColourLine(std::string& out, const GlyphInks& inks, int first, std::string_view prefix,
+                      std::string_view separator) {
+  for (int i = 0; i < kColoursPerLine; ++i) {
+    if (i > 0) out += separator;
+    AppendHexByte(out, prefix, inks[static_cast<std::size_t>(first + i)]);
+  }
+}
+
+// "glyphs 16-31"
+void AppendGlyphRange(std::string& out, int first) {
+  out += "glyphs " + std::to_string(first) + "-" + std::to_string(first + kColoursPerLine - 1);
+}
+
+void AppendAssemblerColours(std::string& out, const GlyphInks& inks, const DialectSyntax& syntax,
+                            std::string_view label) {
+  const std::string colours = ColourTableLabel(label);
+  out += '\n';
+  out += syntax.comment;
+  out += ' ' + colours;
+  out += kColourTableTitle;
+  out += '\n' + colours;
+  out += syntax.labelSuffix;
+  out += '\n';
+  for (int first = 0; first < kGlyphCount; first += kColoursPerLine) {
+    out += kIndent;
+    out += syntax.directive;
+    out += ' ';
+    AppendColourLine(out, inks, first, "$", ",");
+    out += ' ';
+    out += syntax.comment;
+    out += ' ';
+    AppendGlyphRange(out, first);
+    out += '\n';
+  }
+}
+
+std::string AssemblerSource(const Charset& charset, const DialectSyntax& syntax, std::string_view label,
+                            const GlyphInks* colourTable) {
   std::string out;
   out.reserve(16384);
   AppendTitleLine(out, syntax.comment, label, "");
@@ -138,23 +179,45 @@ std::string AssemblerSource(const Charset& charset, const DialectSyntax& syntax,
     AppendGlyphName(out, glyph, "$");
     out += '\n';
   }
+  if (colourTable != nullptr) AppendAssemblerColours(out, *colourTable, syntax, label);
   return out;
 }
 
 constexpr std::string_view kCLinkageOpen = "#ifdef __cplusplus\nextern \"C\" {\n#endif\n";
 constexpr std::string_view kCLinkageClose = "#ifdef __cplusplus\n}\n#endif\n";
 
-std::string CDefinition(const Charset& charset, std::string_view label) {
+// Both arrays' extern declarations in one C-linkage block.
+void AppendCDeclarations(std::string& out, std::string_view label, bool withColours) {
+  out += kCLinkageOpen;
+  out += "extern const unsigned char ";
+  out += label;
+  out += "[2048];\n";
+  if (withColours) out += "extern const unsigned char " + ColourTableLabel(label) + "[256];\n";
+  out += kCLinkageClose;
+}
+
+void AppendCColours(std::string& out, const GlyphInks& inks, std::string_view label) {
+  const std::string colours = ColourTableLabel(label);
+  out += "\n/* " + colours;
+  out += kColourTableTitle;
+  out += ". */\nconst unsigned char " + colours + "[256] = {\n";
+  for (int first = 0; first < kGlyphCount; first += kColoursPerLine) {
+    out += "    ";
+    AppendColourLine(out, inks, first, "0x", ", ");
+    out += ", /* ";
+    AppendGlyphRange(out, first);
+    out += " */\n";
+  }
+  out += "};\n";
+}
+
+std::string CDefinition(const Charset& charset, std::string_view label, const GlyphInks* colourTable) {
   std::string out;
   out.reserve(24576);
   AppendTitleLine(out, "/*", label, ". */");
   // In C++ a const object at namespace scope is local to its file unless an extern declaration came
   // first; the declaration also gives it C linkage, so C and C++ code link with the same symbol.
-  out += kCLinkageOpen;
-  out += "extern const unsigned char ";
-  out += label;
-  out += "[2048];\n";
-  out += kCLinkageClose;
+  AppendCDeclarations(out, label, colourTable != nullptr);
   out += "\nconst unsigned char ";
   out += label;
   out += "[2048] = {\n";
@@ -166,21 +229,18 @@ std::string CDefinition(const Charset& charset, std::string_view label) {
     out += " */\n";
   }
   out += "};\n";
+  if (colourTable != nullptr) AppendCColours(out, *colourTable, label);
   return out;
 }
 
-std::string CHeader(std::string_view label) {
+std::string CHeader(std::string_view label, bool withColours) {
   std::string guard;
   for (const char c : label) guard += Upper(c);
   guard += "_H";
   std::string out;
   AppendTitleLine(out, "/*", label, ". */");
   out += "#ifndef " + guard + "\n#define " + guard + "\n\n";
-  out += kCLinkageOpen;
-  out += "extern const unsigned char ";
-  out += label;
-  out += "[2048];\n";
-  out += kCLinkageClose;
+  AppendCDeclarations(out, label, withColours);
   out += "\n#endif\n";
   return out;
 }
@@ -227,10 +287,14 @@ std::string SourceLabelFromPath(std::string_view path) {
   return label;
 }
 
+std::string ColourTableLabel(std::string_view label) { return std::string(label) + "_colours"; }
+
 std::string FormatCharsetSource(const Charset& charset, SourceDialect dialect, std::string_view label,
-                                bool cHeader) {
-  if (dialect == SourceDialect::C) return cHeader ? CHeader(label) : CDefinition(charset, label);
-  return AssemblerSource(charset, SyntaxOf(dialect), label);
+                                bool cHeader, const GlyphInks* colourTable) {
+  if (dialect == SourceDialect::C) {
+    return cHeader ? CHeader(label, colourTable != nullptr) : CDefinition(charset, label, colourTable);
+  }
+  return AssemblerSource(charset, SyntaxOf(dialect), label, colourTable);
 }
 
 }  // namespace kx

@@ -24,6 +24,10 @@
 // C++, and the definition repeats it first, so the array links from C and C++ alike (in C++ a const
 // definition alone would be local to its file). Comments are /* */ so both compile as C89 on.
 //
+// With a colour table, the 256 per-glyph inks follow the charset under the label + "_colours", sixteen
+// bytes a line with a comment naming the first and last glyph ("glyphs 0-15"); in C that is a second array
+// of 256, which the header declares too.
+//
 // Labels are ASCII letters, digits and '_', start with a letter (or '_' where the assembler allows it), are at most kMaxSourceLabelLength long
 // and are none of the words a dialect reserves (6502 mnemonics, the register names A, X and Y, C
 // keywords), so one label works in every dialect.
@@ -34,6 +38,7 @@
 #include <string_view>
 
 #include "model/charset.h"
+#include "model/charset_store.h"
 
 namespace kx {
 
@@ -58,9 +63,13 @@ std::string SourceLabelFromPath(std::string_view path);
 // else in that dialect (ca65, 64tass and ACME also take labels that begin with '_').
 bool IsValidSourceLabel(std::string_view label, std::optional<SourceDialect> dialect = std::nullopt);
 
-// The source text of a whole charset. For C, `cHeader` selects the extern declaration header instead
-// of the array definition. The label must be valid (IsValidSourceLabel).
+// The label of the colour table that follows a charset called `label`.
+std::string ColourTableLabel(std::string_view label);
+
+// The source text of a whole charset, followed by its colour table when `colourTable` is given. For C,
+// `cHeader` selects the extern declaration header instead of the array definition. The label must be
+// valid (IsValidSourceLabel).
 std::string FormatCharsetSource(const Charset& charset, SourceDialect dialect, std::string_view label,
-                                bool cHeader = false);
+                                bool cHeader = false, const GlyphInks* colourTable = nullptr);
 
 }  // namespace kx

@@ -14,12 +14,12 @@ std::size_t PixelOffset(int x, int y, int stride) { return static_cast<std::size
 
 }  // namespace
 
-Charset CharsetFromPixels(std::span<const std::uint32_t> pixels, int stride) {
+Charset CharsetFromPixels(std::span<const std::uint32_t> pixels, int stride, Rgb clear) {
   Charset charset{};
   if (!Fits(pixels.size(), stride)) return charset;
   for (int y = 0; y < kCharsetHeight; ++y)
     for (int x = 0; x < kCharsetWidth; ++x)
-      if (pixels[PixelOffset(x, y, stride)] & kRgbMask) SetCharsetPixel(charset, x, y, true);
+      if ((pixels[PixelOffset(x, y, stride)] & kRgbMask) != (clear & kRgbMask)) SetCharsetPixel(charset, x, y, true);
   return charset;
 }
 

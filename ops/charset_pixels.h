@@ -18,10 +18,10 @@ constexpr std::size_t CharsetPixelsNeeded(int stride) {
   return stride < kCharsetWidth ? 0 : static_cast<std::size_t>(stride) * (kCharsetHeight - 1) + kCharsetWidth;
 }
 
-// Reads a 256x64 picture back into glyph bytes: a pixel whose RGB part is 0 is a clear bit, every other
-// colour a set bit (the top byte is ignored). A buffer too small for the stride, or a stride below 256,
-// gives an empty charset.
-Charset CharsetFromPixels(std::span<const std::uint32_t> pixels, int stride);
+// Reads a 256x64 picture back into glyph bytes: a pixel whose RGB part is `clear` (black unless the paper
+// is another colour) is a clear bit, every other colour a set bit (the top byte is ignored). A buffer too
+// small for the stride, or a stride below 256, gives an empty charset.
+Charset CharsetFromPixels(std::span<const std::uint32_t> pixels, int stride, Rgb clear = 0);
 
 // The colour numbers (palette entries 0-15) of one glyph row's 8 pixels as the VIC-II shows it, given the
 // glyph's ink and the register (0-3) of the background it stands on:

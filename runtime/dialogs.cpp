@@ -126,7 +126,9 @@ std::optional<FileChoice> ScriptedDialogs::RecordRequest(DialogKind kind, const 
   call.filters = request.filters;
   call.filterIndex = request.filterIndex;
   calls.push_back(std::move(call));
-  return TakeFront(fileAnswers, std::optional<FileChoice>());
+  std::optional<FileChoice> choice = TakeFront(fileAnswers, std::optional<FileChoice>());
+  if (choice && !request.tickText.empty() && !choice->ticked) choice->ticked = request.ticked;
+  return choice;
 }
 
 std::optional<FileChoice> ScriptedDialogs::RequestOpenFile(const FileRequest& request) {

@@ -33,11 +33,15 @@ struct FileRequest {
   // file, which a save replaces silently); No returns to the requester.
   bool appendFilterExtension = false;
   std::string replaceableFile{};
+  // A tick box under the requester's fields, offered when `tickText` is not empty, first shown as `ticked`.
+  std::string tickText{};
+  bool ticked = false;
 };
 
 struct FileChoice {
   std::string path;
   int filterIndex = 0;  // the filter the user left selected
+  std::optional<bool> ticked{};  // the tick box as the user left it; none when the requester had none
   bool operator==(const FileChoice&) const = default;
 };
 
@@ -120,7 +124,8 @@ struct DialogCall {
   ColourChoice colours;  // what the colours dialog showed
 };
 
-// Answers from queues, in order; an empty queue answers Cancel, a cancelled requester, or false. A save
+// Answers from queues, in order; an empty queue answers Cancel, a cancelled requester, or false. A file
+// answer that does not say how the tick box was left leaves it as the requester showed it. A save
 // requester behaves like the real one: it completes the name, and before replacing another file it records
 // the question as a Yes/No message taking the next message answer; anything but Yes takes the next file
 // answer, as a user who picks again in the same requester.

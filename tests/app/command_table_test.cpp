@@ -43,7 +43,7 @@ TEST(CommandTable, TopLevelTitlesInOrder) {
 TEST(CommandTable, EveryCommandOnceExceptSlideRightNoWrapTwice) {
   const std::pair<CommandId, CommandId> ranges[] = {
       {20, 23}, {25, 40}, {43, 55}, {66, 125}, {127, 129}, {143, 147}, {150, 155},
-      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 409}};
+      {158, 163}, {187, 382}, {385, 388}, {390, 390}, {392, 411}};
   std::map<CommandId, int> expected;
   for (auto [first, last] : ranges) {
     for (CommandId id = first; id <= last; ++id) expected[id] = 1;
@@ -68,6 +68,8 @@ TEST(CommandTable, TextsKeepTheirExactSpacingAndTabs) {
       {398, "Hi-res"},
       {400, "Extended Background Colour"},
       {401, "Charset Colours..."},
+      {410, "Import Colour Table (256 Bytes)..."},
+      {411, "Export Colour Table (256 Bytes)..."},
       {32, "Import Bugged Morvane (2049 Bytes)"},
       {20, "New\tCtrl+N"},
       {23, "Save As\tCtrl+Shift+S"},
@@ -157,10 +159,10 @@ TEST(CommandTable, FileMenuTreeWithTheSourceExportLastInExport) {
                                       "-", "<Import...>", "<Export...>", "-", "<Recent Files>", "-",
                                       "Quit\tAlt+F4"}));
   EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Export...")),
-            (std::vector<CommandId>{34, 35, 36, 37, 38, 39, 40, -1, 395}));
+            (std::vector<CommandId>{34, 35, 36, 37, 38, 39, 40, -1, 395, 411}));
   EXPECT_EQ(Table().Find(395)->path, (std::vector<std::string>{"File", "Export..."}));
   EXPECT_EQ(ItemIds(*FindSubmenu(Table().menuBar, "Import...")),
-            (std::vector<CommandId>{25, 26, 27, 28, 29, 30, 31, -1, 32, -1, 33, -1, 396, 397}));
+            (std::vector<CommandId>{25, 26, 27, 28, 29, 30, 31, -1, 32, -1, 33, -1, 396, 397, -1, 410}));
 }
 
 TEST(CommandTable, CommandsKnowTheSubmenusTheySitIn) {

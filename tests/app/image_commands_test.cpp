@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/image_commands.h"
@@ -9,6 +10,7 @@
 #include "app/file_test_support.h"
 #include "app/run_command.h"
 #include "io/image_dump.h"
+#include "model/charset_colours.h"
 #include "tests/support/bmp_builder.h"
 
 namespace kx {
@@ -342,6 +344,85 @@ TEST_F(ImageImport, CancellingThePromptOrTheRequesterChangesNothing) {
   EXPECT_EQ(app.doc.store.editor, before.editor);
   EXPECT_EQ(app.doc.store.fileType, before.fileType);
   EXPECT_TRUE(app.doc.store.modified);
+}
+
+// A dump read back in the mode and colours it was drawn with gives the charset's bytes and inks again, read
+// over a blank charset whose glyphs are all hi-res in ink 1; its colour table exported and imported gives
+// the inks again, as one undo step. Extended background pictures show glyphs 0-63 only.
+TEST_F(ImageImport, DumpsAndColourTablesComeBackInEveryMode) {
+  struct Case {
+    const char* name;
+    DisplayMode mode;
+    std::array<std::uint8_t, 4> registers;
+    int glyphsBack;
+  };
+  const Case cases[] = {
+      {"hires", DisplayMode::HiRes, {0, 11, 12, 15}, 256},
+      {"hires_on_blue", DisplayMode::HiRes, {6, 11, 12, 15}, 256},
+      {"multicolour", DisplayMode::Multicolour, {0, 11, 12, 15}, 256},
+      {"multicolour_on_blue", DisplayMode::Multicolour, {6, 2, 5, 15}, 256},
+      {"extended", DisplayMode::ExtendedBackground, {0, 2, 5, 7}, 64},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string name = c.name;
+    LoadPattern(dir.Path(name + ".chr"));
+    Charset original = app.doc.store.editor;
+    for (int n = 0; n < kGlyphCount; ++n) original[n * 8] = static_cast<std::uint8_t>((n * 73) ^ 0x96);
+    // Colours 1-7 that are no register, every other glyph with the multicolour bit. Hi-res mode reads no
+    // inks, so there every glyph keeps ink 1.
+    std::vector<std::uint8_t> free;
+    for (std::uint8_t colour = 1; colour < 8; ++colour) {
+      if (std::ranges::find(c.registers, colour) == c.registers.end()) free.push_back(colour);
+    }
+    GlyphInks inks = CharsetStore::DefaultInks();
+    for (int n = 0; c.mode != DisplayMode::HiRes && n < kGlyphCount; ++n) {
+      inks[n] = static_cast<std::uint8_t>(free[n % free.size()] | (n % 2 ? kMulticolourBit : 0));
+    }
+    app.doc.store.editor = original;
+    app.doc.store.inks = inks;
+    app.doc.store.colours = {c.mode, c.registers};
+    MarkCharsetChanged(app.view);
+    FinishEvent(app);
+    RunCommand(app, cmd::DumpPng);
+    AnswerFile(dir.Path(name + "_colours.bin"), 0);
+    RunCommand(app, cmd::ExportColourTable);
+    EXPECT_EQ(ReadBytes(dir.Path(name + "_colours.bin")), std::string(inks.begin(), inks.end()));
+
+    app.doc.store.editor.fill(0);
+    app.doc.store.inks = CharsetStore::DefaultInks();
+    app.doc.store.modified = false;
+    Import(dir.Path(name + ".png"));
+    const auto bytesBack = static_cast<std::size_t>(c.glyphsBack * 8);
+    EXPECT_TRUE(std::equal(original.begin(), original.begin() + bytesBack, app.doc.store.editor.begin()));
+    EXPECT_TRUE(std::equal(inks.begin(), inks.begin() + c.glyphsBack, app.doc.store.inks.begin()));
+
+    app.doc.store.inks = CharsetStore::DefaultInks();
+    AnswerFile(dir.Path(name + "_colours.bin"), 0);
+    RunCommand(app, cmd::ImportColourTable);
+    EXPECT_EQ(app.doc.store.inks, inks);
+    RunCommand(app, cmd::Undo);
+    EXPECT_EQ(app.doc.store.inks, CharsetStore::DefaultInks());
+  }
+}
+
+// A colour table is 256 colours 0-15: anything else is refused with the reason and changes nothing.
+TEST_F(ImageImport, ColourTablesOfTheWrongSizeOrColoursAreRefused) {
+  std::string badColour(256, '\x01');
+  badColour[200] = 16;
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(255, '\x01'), "a colour table holds 256 bytes, this one 255"},
+      {std::string(257, '\x01'), "a colour table holds 256 bytes, this one more"},
+      {badColour, "the colour 16 of glyph 200 is no colour 0-15"},
+  };
+  for (const auto& [bytes, reason] : cases) {
+    WriteBytes(dir.Path("table.bin"), bytes);
+    AnswerFile(dir.Path("table.bin"), 0);
+    RunCommand(app, cmd::ImportColourTable);
+    EXPECT_EQ(LastCall().text, "Could not import the colour table!\r\n\r\n" + dir.Path("table.bin") + "\r\n\r\n" + reason);
+    EXPECT_EQ(app.doc.store.inks, CharsetStore::DefaultInks());
+    EXPECT_EQ(app.doc.history.UndoDepth(), 0u);
+  }
 }
 
 }  // namespace

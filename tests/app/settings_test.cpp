@@ -48,7 +48,13 @@ TEST(Settings, FirstStartCreatesTheFileButRunsWithTheBuiltInValues) {
                                  "RECENT3 = <Empty>\r\n"
                                  "RECENT4 = <Empty>\r\n"
                                  "RECENT5 = <Empty>\r\n"
-                                 "SOURCEFILTER = 0\r\n");
+                                 "SOURCEFILTER = 0\r\n"
+                                 "[DISPLAY]\r\n"
+                                 "MODE = 0\r\n"
+                                 "D021 = 0\r\n"
+                                 "D022 = 11\r\n"
+                                 "D023 = 12\r\n"
+                                 "D024 = 15\r\n");
   // The second start reads what the first created.
   EXPECT_EQ(ReadOrCreateSettings(path).xsize, 717);
 }
@@ -74,7 +80,8 @@ TEST(Settings, ExitWritesTheNormalPlacementNeverBelowTheMinimumAlsoWhenMaximised
                      "ZOOM = 4\r\n",
                      "12303291") +
                 "RECENT1 = <Empty>\r\nRECENT2 = <Empty>\r\nRECENT3 = <Empty>\r\nRECENT4 = <Empty>\r\n"
-                "RECENT5 = <Empty>\r\nSOURCEFILTER = 0\r\n");
+                "RECENT5 = <Empty>\r\nSOURCEFILTER = 0\r\n[DISPLAY]\r\nMODE = 0\r\nD021 = 0\r\nD022 = 11\r\n"
+                "D023 = 12\r\nD024 = 15\r\n");
 
   ASSERT_TRUE(WriteSettingsAtExit(path, app, WindowPlacement{10, 20, 1300, 700, false, false}));
   const SettingsValues again = ReadOrCreateSettings(path);
@@ -160,8 +167,43 @@ TEST(Settings, SourceExportFilterIsKeptAndOnlyItsFiveIndexesAreRead) {
   app.doc.files.sourceFilter = 3;
   ASSERT_TRUE(WriteSettingsAtExit(path, app, {}));
   const std::string written = ReadBytes(path);
-  EXPECT_TRUE(written.ends_with("RECENT5 = <Empty>\r\nSOURCEFILTER = 3\r\n")) << written;
+  EXPECT_NE(written.find("RECENT5 = <Empty>\r\nSOURCEFILTER = 3\r\n[DISPLAY]\r\n"), std::string::npos) << written;
   EXPECT_EQ(ReadOrCreateSettings(path).sourceFilter, 3);
+}
+
+// The display mode and registers come back at the next start, in both charsets; each value out of range,
+// or missing from an older file, is its default.
+TEST(Settings, DisplayModeAndRegistersAreKeptAndWrongValuesFallBack) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  struct Case {
+    std::string lines;
+    CharsetColours expected;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"[DISPLAY]\r\nMODE = 1\r\nD021 = 6\r\nD022 = 2\r\nD023 = 5\r\nD024 = 7\r\n",
+       {DisplayMode::Multicolour, {6, 2, 5, 7}}},
+      {"[DISPLAY]\r\nMODE = 2\r\nD021 = 16\r\nD022 = -1\r\nD023 = x\r\nD024 = 3\r\n",
+       {DisplayMode::ExtendedBackground, {0, 11, 12, 3}}},
+      {"[DISPLAY]\r\nMODE = 3\r\nD021 = 15\r\n", {DisplayMode::HiRes, {15, 11, 12, 15}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines);
+    WriteBytes(path, FileWith("", "16777215") + c.lines);
+    App app;
+    ApplySettings(app, ReadOrCreateSettings(path));
+    EXPECT_EQ(app.doc.store.colours, c.expected);
+    EXPECT_EQ(app.doc.store.slotColours[1], c.expected);
+  }
+  // What the run ends with is written after every other key.
+  App app;
+  app.doc.store.colours = {DisplayMode::Multicolour, {9, 8, 7, 6}};
+  ASSERT_TRUE(WriteSettingsAtExit(path, app, {}));
+  EXPECT_TRUE(ReadBytes(path).ends_with("[DISPLAY]\r\nMODE = 1\r\nD021 = 9\r\nD022 = 8\r\nD023 = 7\r\nD024 = 6\r\n"));
+  App next;
+  ApplySettings(next, ReadOrCreateSettings(path));
+  EXPECT_EQ(next.doc.store.colours, app.doc.store.colours);
 }
 
 TEST(Settings, ExitRecreatesAVanishedFile) {

@@ -148,6 +148,32 @@ TEST(CliOutput, PicturesShowTheChosenModeAndColours) {
   EXPECT_EQ(picture("hires").Pixel(0, 32), 0x9A6759u);  // glyph 64 in hi-res, in its ink 10 (light red)
 }
 
+// A multicolour picture read with the colours it was drawn in gives the bytes and the inks back (the inks
+// told by the picture, none given), --write-inks writes them beside OUT and --with-inks into the source.
+TEST(CliOutput, PicturesComeBackInTheirColoursAndTheColourTableIsWritten) {
+  const TempDir dir;
+  Charset charset = SampleCharset();
+  for (int n = 0; n < kGlyphCount; ++n) charset[static_cast<std::size_t>(n * 8)] = static_cast<std::uint8_t>((n * 73) ^ 0x96);
+  std::string inks(kGlyphCount, '\0');
+  for (int n = 0; n < kGlyphCount; ++n) inks[static_cast<std::size_t>(n)] = static_cast<char>(1 + n % 3 + (n % 2) * 8);
+  WriteBytes(dir.Path("in.chr"), AsBytes(charset));
+  WriteBytes(dir.Path("inks.bin"), inks);
+  const std::vector<std::string> colours{"--mode", "mc", "--colours", "6,5,7,4"};
+  const auto run = [&](std::vector<std::string> args) {
+    args.insert(args.end(), colours.begin(), colours.end());
+    return RunCliWith(args);
+  };
+  ASSERT_EQ(run({"convert", dir.Path("in.chr"), dir.Path("in.png"), "--inks", dir.Path("inks.bin")}).status, 0);
+  ASSERT_EQ(run({"convert", dir.Path("in.png"), dir.Path("back.chr"), "--write-inks", dir.Path("back.bin")}).status, 0);
+  EXPECT_EQ(FirstDifference(FromBytes(ReadBytes(dir.Path("back.chr"))), charset), -1);
+  EXPECT_EQ(ReadBytes(dir.Path("back.bin")), inks);
+  ASSERT_EQ(run({"convert", dir.Path("in.chr"), dir.Path("font.s"), "--inks", dir.Path("inks.bin"), "--with-inks"}).status, 0);
+  EXPECT_NE(ReadBytes(dir.Path("font.s")).find("\nfont_colours:\n        .byte $01,$0A,$03,$09,"), std::string::npos);
+  const CliRun refused = run({"convert", dir.Path("in.chr"), dir.Path("out.chr"), "--with-inks"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "kestrelix-cli: --with-inks applies only to the source formats\n");
+}
+
 TEST(CliOutput, SourceLabelsComeFromOutThenInThenTheOption) {
   const std::string charset = AsBytes(SampleCharset());
   const TempDir dir;

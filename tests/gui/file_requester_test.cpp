@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -244,6 +245,18 @@ TEST_F(SourceExportRequester, DialectPickedInTheListDecidesTheTextAndTheReplaceQ
   EXPECT_EQ(Read("font.s"), "mine");
   Run(cmd::ExportSource, {Choose(1, "font"), Click(QMessageBox::Yes)});
   EXPECT_NE(Read("font.s").find("\nfont:\n        .byte $"), std::string::npos);
+
+  // The tick under the fields adds the colour table, and the next requester shows it ticked.
+  const User::Step tickAndChoose = [](QWidget& window) {
+    auto* tick = window.findChild<QCheckBox*>("requesterTick");
+    ASSERT_NE(tick, nullptr);
+    EXPECT_FALSE(tick->isChecked());
+    tick->click();
+    Choose(0, "tabled")(window);
+  };
+  Run(cmd::ExportSource, {tickAndChoose});
+  EXPECT_NE(Read("tabled.a").find("\ntabled_colours\n        !byte $01,$01,"), std::string::npos);
+  EXPECT_TRUE(app.doc.files.sourceColourTable);
 
   // None of it saved the charset.
   EXPECT_EQ(app.doc.store.currentName, Path("font.chr"));

@@ -159,5 +159,38 @@ TEST(SourceExportC, DefinitionAndHeaderCompileTogetherToTheBytes) {
   }
 }
 
+// The colour table follows the charset under its own label: each assembler builds the charset's bytes and
+// then the 256 inks, C's header and definition give the second array, Kick Assembler labels it likewise.
+TEST(SourceExportColourTable, FollowsTheCharsetInEveryDialect) {
+  const Charset charset = SourceSampleCharsets()[1].bytes;
+  GlyphInks inks{};
+  for (int n = 0; n < kGlyphCount; ++n) inks[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(n * 7 % 16);
+  const std::string table(inks.begin(), inks.end());
+  for (const AssemblerBuild& build : AssemblerBuilds()) {
+    SCOPED_TRACE(SourceDialectName(build.dialect));
+    TempDir dir;
+    WriteBytes(dir.Path("font.src"), FormatCharsetSource(charset, build.dialect, "font", false, &inks));
+    EXPECT_EQ(AssembleExported(dir, build, "font.src"),
+              std::string(charset.begin(), charset.end()) + table + std::string("\x00\x20", 2));
+  }
+  TempDir dir;
+  WriteBytes(dir.Path("font.c"), FormatCharsetSource(charset, SourceDialect::C, "font", false, &inks));
+  WriteBytes(dir.Path("font.h"), FormatCharsetSource(charset, SourceDialect::C, "font", true, &inks));
+  WriteBytes(dir.Path("main.c"),
+             "#include <stdio.h>\n#include \"font.h\"\n"
+             "int main(void) {\n"
+             "  FILE* out = fopen(\"out.bin\", \"wb\");\n"
+             "  if (!out || sizeof font != 2048 || fwrite(font_colours, 1, sizeof font_colours, out) != 256) return 1;\n"
+             "  return fclose(out) != 0;\n"
+             "}\n");
+  RunTool(dir, "gcc -std=c89 -pedantic -Wall -Wextra -Werror", "main.c font.c -o dump");
+  RunTool(dir, "./dump", "");
+  EXPECT_EQ(ReadBytes(dir.Path("out.bin")), table);
+  EXPECT_NE(FormatCharsetSource(charset, SourceDialect::KickAss, "font", false, &inks)
+                .find("\nfont_colours:\n        .byte $00,$07,$0E,$05,$0C,$03,$0A,$01,$08,$0F,$06,$0D,$04,$0B,$02,$09"
+                      " // glyphs 0-15\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace kx
