@@ -47,15 +47,23 @@ for t in "${targets[@]}"; do
 done
 llvm-profdata-14 merge -sparse "$profiles"/*.profraw -o "$build/corpus.profdata"
 
-# llvm-cov names the first program alone and the others with -object.
-report=(-instr-profile="$build/corpus.profdata" "${objects[@]:2}" -Xdemangler=llvm-cxxfilt-14)
+# llvm-cov names the first program alone and the others with -object. The build records paths as
+# build-fuzz/../<file>; the equivalence lets the readers be named by their real paths.
+report=(-instr-profile="$build/corpus.profdata" "${objects[@]:2}" -path-equivalence="$build/..,$root"
+        -Xdemangler=llvm-cxxfilt-14)
+sources=("${readers[@]/#/$root/}")
 echo
-echo "Coverage of the readers from the committed corpora (functions, lines, branches: total, missed, covered):"
-llvm-cov-14 report "${objects[1]}" "${report[@]}" "${readers[@]/#/$root/}" |
-  awk 'NR > 2 && NF >= 13 { sub(/^.*\//, "", $1); print $1, $5, $6, $7, $8, $9, $10, $11, $12, $13 }' | column -t
+echo "Coverage of the readers by the committed corpora:"
+llvm-cov-14 report "${objects[1]}" "${report[@]}" "${sources[@]}" |
+  awk 'BEGIN { print "file functions run lines run branches run" }
+       $1 != "Filename" && NF == 13 { sub(/^.*\//, "", $1)
+         printf "%s %d/%d %d/%d %s %d/%d %s\n", $1, $5 - $6, $5, $8 - $9, $8, $10, $11 - $12, $11, $13 }' |
+  column -t
 echo
 echo "Functions no input ran:"
-llvm-cov-14 report "${objects[1]}" "${report[@]}" -show-functions "${readers[@]/#/$root/}" |
-  awk '/^File / { file = $2; sub(/^.*\//, "", file) }
-       NF >= 10 && $(NF-8) == "0" { next }
-       NF >= 10 && $(NF-7) == "100.00%" && $(NF-8) != "0" { name = $1; print "  " file ": " name }'
+llvm-cov-14 report "${objects[1]}" "${report[@]}" -show-functions "${sources[@]}" |
+  awk '/^File / { file = $2; gsub(/[\x27:]/, "", file); sub(/^.*\//, "", file) }
+       NF >= 10 && $(NF-8) ~ /^[0-9]+$/ && $(NF-8) > 0 && $(NF-8) == $(NF-7) {
+         name = $0; sub(/[ ]+[0-9]+[ ]+[0-9]+[ ]+[0-9.]+%.*$/, "", name)
+         gsub(/\(anonymous namespace\)::/, "", name); sub(/^[^ :]*\.cpp:/, "", name); sub(/\(.*$/, "", name)
+         print "  " file ": " name }'

@@ -284,6 +284,10 @@ void MakeSheetSeeds(const fs::path& folder) {
   for (int n = 0; n < 200; ++n) large.SetPixel(n * 5, n * 5, 0xE0E0E0);
   SaveSource(folder, "large.png", {}, *EncodeImage(large, ImageFormat::Png));
   SaveSource(folder, "not-whole-cells.png", {}, *EncodeImage(Image(20, 12, 0xFFFFFF), ImageFormat::Png));
+  // Refused by its header alone: 5000 x 5000 pixels.
+  SaveSource(folder, "too-large.bmp", {}, MakeBmp({.width = 5000, .height = -5000, .bitsPerPixel = 1}));
+  // Told by its content, a picture is scaled to the charset, not cut.
+  SaveSource(folder, "picture.png", {kDetect}, *EncodeImage(sheet, ImageFormat::Png));
 }
 
 void MakeSourceSeeds(const fs::path& root) {
