@@ -22,11 +22,21 @@ inline std::string NameTelling(SourceKind kind) {
   }
 }
 
-inline void CheckSourceRead(SourceKind kind, std::span<const std::uint8_t> input) {
+struct SourceInput {
+  SourceOptions options;
+  std::span<const std::uint8_t> file;
+};
+
+// The options in front and the file behind them; missing option bytes are zero.
+inline SourceInput SplitSourceInput(std::span<const std::uint8_t> input) {
   std::array<std::uint8_t, kSourceOptionBytes> optionBytes{};
-  std::copy_n(input.begin(), std::min(input.size(), optionBytes.size()), optionBytes.begin());
-  const SourceOptions o = SourceOptions::From(optionBytes);
-  const std::span<const std::uint8_t> file = input.subspan(std::min(input.size(), optionBytes.size()));
+  const std::size_t given = std::min(input.size(), optionBytes.size());
+  std::copy_n(input.begin(), given, optionBytes.begin());
+  return {SourceOptions::From(optionBytes), input.subspan(given)};
+}
+
+inline void CheckSourceRead(SourceKind kind, std::span<const std::uint8_t> input) {
+  const auto [o, file] = SplitSourceInput(input);
 
   SourceRequest request;
   const bool detect = o.Has(SourceOptions::Detect);

@@ -195,6 +195,7 @@ void MakeProgramSeeds(const fs::path& folder) {
   SaveSource(folder, "top-of-memory", {kPlace, 0xFFF8}, source_files::Program(0xF000, Glyphs(1024)));
   SaveSource(folder, "told-by-name", {kDetect}, source_files::Program(0x3001, Glyphs(3)));
   SaveSource(folder, "charset-2050-at-address", {kDetect | kPlace, 0x2008}, source_files::Program(0x2000, Glyphs(256)));
+  SaveSource(folder, "no-window-below-the-top", {}, source_files::Program(0xFF00, Glyphs(375)));
 }
 
 void MakeRawSeeds(const fs::path& folder) {
@@ -246,6 +247,11 @@ void MakeSnapshotSeeds(const fs::path& folder) {
     --shot.vicBytes;
     SaveSource(folder, std::string(seed.name) + "-short", seed.options, source_files::Snapshot(shot));
   }
+  // Refused by name: a VIC-II version no layout is known for, and a machine that is no C64.
+  SaveSource(folder, "x64sc-vic1.3", {}, source_files::Snapshot(source_files::Vice3(true, 3)));
+  source_files::SnapshotContents other = source_files::Vice3(false, 1);
+  other.machine = "C128";
+  SaveSource(folder, "c128", {}, source_files::Snapshot(other));
 }
 
 // Every CharPad format version and layout read, hi-res and multicolour, with per-character colours where
