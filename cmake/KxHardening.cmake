@@ -4,8 +4,12 @@
 #   fuzz/*_fuzz.cpp. Used by scripts/fuzz.sh in build-fuzz/.
 # KX_SANITIZE: AddressSanitizer and UBSan on everything, tests included, plus one replay program per
 #   fuzz target that runs the committed corpus as CTest tests. Used by scripts/test.sh in build-asan/.
+# KX_COVERAGE, with KX_FUZZ: clang's source-based coverage as well, so that the fuzzers run once over
+#   their corpora tell how much of each reader the corpora reach (scripts/fuzz_coverage.sh). The scripts
+#   configure build-fuzz/ with both, so one build serves fuzzing and coverage.
 option(KX_FUZZ "Build the libFuzzer targets (clang) instead of the program and its tests" OFF)
 option(KX_SANITIZE "Build with AddressSanitizer and UBSan and replay the fuzz corpus as tests" OFF)
+option(KX_COVERAGE "With KX_FUZZ: add source-based coverage to the fuzz build" OFF)
 
 set(KX_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
 
@@ -18,6 +22,10 @@ if(KX_FUZZ)
   # Coverage instrumentation for the library code; only the fuzzers link libFuzzer's main.
   add_compile_options(${KX_SANITIZER_FLAGS} -fsanitize=fuzzer-no-link)
   add_link_options(${KX_SANITIZER_FLAGS})
+  if(KX_COVERAGE)
+    add_compile_options(-fprofile-instr-generate -fcoverage-mapping)
+    add_link_options(-fprofile-instr-generate)
+  endif()
 elseif(KX_SANITIZE)
   add_compile_options(${KX_SANITIZER_FLAGS})
   add_link_options(${KX_SANITIZER_FLAGS})
@@ -31,8 +39,8 @@ else()
 endif()
 
 # Called at the end of the top-level CMakeLists, once every layer exists.
+# Every build has the fuzz seed writer and, with the tests, the check that the committed seeds are what it
+# writes; the fuzz targets themselves come with KX_FUZZ or KX_SANITIZE.
 function(kx_add_hardening_targets)
-  if(KX_FUZZ OR KX_SANITIZE)
-    add_subdirectory(${CMAKE_SOURCE_DIR}/fuzz ${CMAKE_BINARY_DIR}/fuzz)
-  endif()
+  add_subdirectory(${CMAKE_SOURCE_DIR}/fuzz ${CMAKE_BINARY_DIR}/fuzz)
 endfunction()

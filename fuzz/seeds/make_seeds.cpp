@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -16,6 +17,7 @@
 #include <jpeglib.h>
 
 #include "fuzz/seeds/flow_seeds.h"
+#include "fuzz/source_options.h"
 #include "model/rom_charset.h"
 #include "runtime/bmp_codec.h"
 #include "runtime/image_codec.h"
@@ -153,38 +155,153 @@ std::vector<std::pair<std::string, std::string>> PreferenceKinds() {
   };
 }
 
-// The foreign charset sources: a file of each kind built from its documented layout, each also cut short
-// and damaged.
-void MakeSourceSeeds(const fs::path& root) {
-  Bytes glyphs(64 * 8);
-  for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = static_cast<std::uint8_t>(i * 13);
-  SaveWithBrokenCopies(root / "program_source", "partial", source_files::Program(0x3000, glyphs), 0.0);
-  SaveWithBrokenCopies(root / "program_source", "whole", source_files::Program(0x0801, Bytes(5000, 0x42)), 0.5);
-  SaveWithBrokenCopies(root / "raw_source", "blob", Bytes(3000, 0x99), 0.5);
-  // Every VIC-II layout read, each also damaged in its VIC-II module's size and with that module one byte
-  // shorter than its layout.
-  for (const auto& [name, cycleExact, vicMinor] :
-       {std::tuple{"x64-vic1.0", false, 0}, std::tuple{"x64", false, 1}, std::tuple{"x64sc", true, 1},
-        std::tuple{"x64sc-vic1.2", true, 2}}) {
-    source_files::SnapshotContents shot = source_files::Vice3(cycleExact, vicMinor);
-    shot.memoryMinor = vicMinor == 0 ? 0 : 1;
-    shot.ram.assign(0x10000, static_cast<std::uint8_t>(0x3C + vicMinor));
-    shot.colourRam.assign(0x400, static_cast<std::uint8_t>(vicMinor + 1));
+// The foreign charset sources. Each seed is the options the target reads first, then a file of the kind
+// built from its documented layout; most are also saved cut short and damaged (behind the same options).
+using fuzz::SourceOptions;
+
+void SaveSource(const fs::path& folder, const std::string& name, const SourceOptions& options, const Bytes& file,
+                std::optional<double> damageAt = std::nullopt) {
+  const auto prefix = options.Bytes();
+  const auto withOptions = [&](Bytes bytes) {
+    bytes.insert(bytes.begin(), prefix.begin(), prefix.end());
+    return bytes;
+  };
+  Save(folder, name, withOptions(file));
+  if (!damageAt) return;
+  Save(folder, name + "-cut", withOptions(Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(file.size() / 2))));
+  Bytes damaged = file;
+  damaged[static_cast<std::size_t>(static_cast<double>(file.size()) * *damageAt)] ^= 0xFF;
+  Save(folder, name + "-damaged", withOptions(damaged));
+}
+
+// n glyphs of bytes that differ from glyph to glyph.
+Bytes Glyphs(std::size_t n) {
+  Bytes glyphs(n * 8);
+  for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = static_cast<std::uint8_t>(i * 13 + i / 2048);
+  return glyphs;
+}
+
+constexpr auto kPlace = SourceOptions::Place;
+constexpr auto kGlyphs = SourceOptions::Glyphs;
+constexpr auto kFirst = SourceOptions::First;
+constexpr auto kDetect = SourceOptions::Detect;
+
+void MakeProgramSeeds(const fs::path& folder) {
+  const Bytes whole = source_files::Program(0x0801, Glyphs(625));
+  SaveSource(folder, "partial", {}, source_files::Program(0x3000, Glyphs(64)), 0.0);
+  SaveSource(folder, "partial-from-250", {kFirst, 0, 0, 250}, source_files::Program(0x3000, Glyphs(64)));
+  SaveSource(folder, "whole", {}, whole, 0.5);
+  SaveSource(folder, "whole-at-address", {kPlace | kGlyphs | kFirst, 0x0900, 15, 8}, whole);
+  SaveSource(folder, "top-of-memory", {kPlace, 0xFFF8}, source_files::Program(0xF000, Glyphs(1024)));
+  SaveSource(folder, "told-by-name", {kDetect}, source_files::Program(0x3001, Glyphs(3)));
+  SaveSource(folder, "charset-2050-at-address", {kDetect | kPlace, 0x2008}, source_files::Program(0x2000, Glyphs(256)));
+  SaveSource(folder, "no-window-below-the-top", {}, source_files::Program(0xFF00, Glyphs(375)));
+}
+
+void MakeRawSeeds(const fs::path& folder) {
+  SaveSource(folder, "blob", {}, Glyphs(375), 0.5);
+  SaveSource(folder, "blob-at-offset", {kPlace | kGlyphs | kFirst, 1000, 99, 200}, Glyphs(375));
+  // Told by content or size: the editor's own layouts, and a file of no kind read from an offset.
+  SaveSource(folder, "charset", {kDetect}, Glyphs(256));
+  SaveSource(folder, "rows", {kDetect}, Glyphs(64));
+  Bytes shortCharset = Glyphs(256);
+  shortCharset.pop_back();
+  SaveSource(folder, "short-prg", {kDetect}, source_files::Program(0x3000, shortCharset));
+  SaveSource(folder, "unknown-at-offset", {kDetect | kPlace, 3}, Bytes(3001, 0x5A));
+}
+
+// Every snapshot layout read: VICE 2 files without the version block (x64's VIC-II 1.0 and 1.1 with C64MEM
+// 0.0, x64sc's 1.1) and VICE 3 ones, with the VIC-II in each bank, mode and charset place (RAM and ROM).
+struct SnapshotSeed {
+  const char* name;
+  bool cycleExact;
+  int vicMinor;
+  int memoryMinor;
+  bool versionBlock;
+  std::uint8_t portA, d011, d016, d018;
+  SourceOptions options;
+};
+
+void MakeSnapshotSeeds(const fs::path& folder) {
+  const SnapshotSeed seeds[] = {
+      {"vice2-x64-vic1.0", false, 0, 0, false, 0x17, 0x1B, 0xC8, 0x15, {}},
+      {"vice2-x64", false, 1, 0, false, 0x17, 0x1B, 0xD8, 0x1C, {kFirst, 0, 0, 100}},
+      {"vice2-x64sc", true, 1, 1, false, 0x16, 0x5B, 0xC8, 0x1A, {}},
+      {"x64", false, 1, 1, true, 0x17, 0x3B, 0xC8, 0x18, {kPlace, 0x2000}},
+      {"x64sc", true, 1, 1, true, 0x15, 0x1B, 0xC8, 0x14, {kGlyphs | kDetect, 0, 63}},
+      {"x64sc-vic1.2", true, 2, 1, true, 0x14, 0x7B, 0xD8, 0x1E, {kPlace, 0xF800}},
+  };
+  for (const SnapshotSeed& seed : seeds) {
+    source_files::SnapshotContents shot = source_files::Vice3(seed.cycleExact, seed.vicMinor);
+    shot.memoryMinor = seed.memoryMinor;
+    shot.versionBlock = seed.versionBlock;
+    std::tie(shot.portA, shot.d011, shot.d016, shot.d018) = std::tie(seed.portA, seed.d011, seed.d016, seed.d018);
+    shot.ram.resize(0x10000);
+    for (std::size_t i = 0; i < shot.ram.size(); ++i) shot.ram[i] = static_cast<std::uint8_t>(i * 7 + i / 1000);
+    for (std::size_t i = 0; i < shot.colourRam.size(); ++i) shot.colourRam[i] = static_cast<std::uint8_t>(i / 40);
     const Bytes file = source_files::Snapshot(shot);
-    const std::size_t vicSize = file.size() - shot.vicBytes - 4;  // the VIC-II module's size, low byte
-    SaveWithBrokenCopies(root / "snapshot_source", name, file,
-                         (static_cast<double>(vicSize) + 0.5) / static_cast<double>(file.size()));
+    // Damaged in the VIC-II module's size, and with that module one byte shorter than its layout.
+    const std::size_t vicSize = file.size() - shot.vicBytes - 4;
+    SaveSource(folder, seed.name, seed.options, file,
+               (static_cast<double>(vicSize) + 0.5) / static_cast<double>(file.size()));
     --shot.vicBytes;
-    Save(root / "snapshot_source", std::string(name) + "-short", source_files::Snapshot(shot));
+    SaveSource(folder, std::string(seed.name) + "-short", seed.options, source_files::Snapshot(shot));
   }
+  // Refused by name: a VIC-II version no layout is known for, and a machine that is no C64.
+  SaveSource(folder, "x64sc-vic1.3", {}, source_files::Snapshot(source_files::Vice3(true, 3)));
+  source_files::SnapshotContents other = source_files::Vice3(false, 1);
+  other.machine = "C128";
+  SaveSource(folder, "c128", {}, source_files::Snapshot(other));
+}
+
+// Every CharPad format version and layout read, hi-res and multicolour, with per-character colours where
+// the version keeps them and more characters than a charset holds.
+void MakeCharPadSeeds(const fs::path& folder) {
+  const Bytes glyphs = Glyphs(64);
   for (const int version : {1, 2, 3, 4, 5, 6, 7, 8, 82, 9}) {
-    SaveWithBrokenCopies(root / "charpad_source", "v" + std::to_string(version),
-                         source_files::CharPad(version, glyphs, version % 2 == 0), 0.02);
+    SaveSource(folder, "v" + std::to_string(version), {}, source_files::CharPad(version, glyphs, version % 2 == 0), 0.02);
   }
+  SaveSource(folder, "v8-four-char-colours", {kGlyphs, 0, 9}, source_files::CharPad(8, glyphs, true, true));
+  SaveSource(folder, "v82-four-char-colours", {kDetect}, source_files::CharPad(82, glyphs, false, true));
+  Bytes attributes(64);
+  for (std::size_t n = 0; n < attributes.size(); ++n) attributes[n] = static_cast<std::uint8_t>(n * 0x11);
+  for (const int version : {5, 6, 7, 9}) {
+    SaveSource(folder, "v" + std::to_string(version) + "-per-char-colours", {kFirst, 0, 0, 250},
+               source_files::CharPad(version, glyphs, true, false, &attributes));
+  }
+  SaveSource(folder, "v9-300-chars", {kDetect | kFirst, 0, 0, 100}, source_files::CharPad(9, Glyphs(300), false));
+}
+
+void MakeSheetSeeds(const fs::path& folder) {
   Image sheet(24, 16, 0xFFFFFF);
   for (int n = 0; n < 6; ++n) sheet.SetPixel((n % 3) * 8 + n, (n / 3) * 8 + n, 0xFF0000);
-  SaveWithBrokenCopies(root / "font_sheet_source", "sheet.png", *EncodeImage(sheet, ImageFormat::Png), 0.6);
-  SaveWithBrokenCopies(root / "font_sheet_source", "sheet.bmp", *EncodeImage(sheet, ImageFormat::Bmp), 0.3);
+  SaveSource(folder, "sheet.png", {}, *EncodeImage(sheet, ImageFormat::Png), 0.6);
+  SaveSource(folder, "sheet.bmp", {}, *EncodeImage(sheet, ImageFormat::Bmp), 0.3);
+  SaveSource(folder, "sheet.jpg", {SourceOptions::WhitePaper}, *EncodeImage(sheet, ImageFormat::Jpeg), 0.5);
+  // 17 x 16 cells with repeats among them: more than a charset holds until the repeats are dropped.
+  Image wide(136, 128, 0);
+  for (int y = 0; y < wide.Height(); ++y) {
+    for (int x = 0; x < wide.Width(); ++x) wide.SetPixel(x, y, ((x / 8 * 3 + y / 8) % 5 == x % 8) ? 0xFFFFFF : 0);
+  }
+  SaveSource(folder, "wide.png", {}, *EncodeImage(wide, ImageFormat::Png));
+  SaveSource(folder, "wide-unique.png", {SourceOptions::Unique | kFirst, 0, 0, 16}, *EncodeImage(wide, ImageFormat::Png));
+  // Past a million pixels the paper is found by counting colours in a table.
+  Image large(1032, 1024, 0x202020);
+  for (int n = 0; n < 200; ++n) large.SetPixel(n * 5, n * 5, 0xE0E0E0);
+  SaveSource(folder, "large.png", {}, *EncodeImage(large, ImageFormat::Png));
+  SaveSource(folder, "not-whole-cells.png", {}, *EncodeImage(Image(20, 12, 0xFFFFFF), ImageFormat::Png));
+  // Refused by its header alone: 5000 x 5000 pixels.
+  SaveSource(folder, "too-large.bmp", {}, MakeBmp({.width = 5000, .height = -5000, .bitsPerPixel = 1}));
+  // Told by its content, a picture is scaled to the charset, not cut.
+  SaveSource(folder, "picture.png", {kDetect}, *EncodeImage(sheet, ImageFormat::Png));
+}
+
+void MakeSourceSeeds(const fs::path& root) {
+  MakeProgramSeeds(root / "program_source");
+  MakeRawSeeds(root / "raw_source");
+  MakeSnapshotSeeds(root / "snapshot_source");
+  MakeCharPadSeeds(root / "charpad_source");
+  MakeSheetSeeds(root / "font_sheet_source");
 }
 
 void MakeSeeds(const fs::path& root) {
