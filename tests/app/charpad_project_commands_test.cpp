@@ -30,7 +30,7 @@ TEST_F(ProjectCommand, SaveAsWritesAProjectThatEveryWayOfOpeningBringsBackWithIt
   CharsetStore& store = app.doc.store;
   for (std::size_t i = 0; i < store.editor.size(); ++i) store.editor[i] = static_cast<std::uint8_t>(i * 3 + i / 256);
   for (std::size_t n = 0; n < store.inks.size(); ++n) store.inks[n] = static_cast<std::uint8_t>(n % 16);
-  store.colours = {DisplayMode::Multicolour, {3, 4, 5, 6}};
+  store.colours = {DisplayMode::Multicolour, {3, 4, 5, 15}};  // a project keeps no $D024
   AnswerFile(dir.Path("game"), 2);
   ASSERT_EQ(SaveCharsetAs(app), SaveResult::Saved);
   const std::string path = dir.Path("game.ctm");

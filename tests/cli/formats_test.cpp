@@ -143,8 +143,8 @@ TEST(CliOutput, ProjectsCarryTheirModeRegistersAndInks) {
             CharPadProjectBytes(charset, inks, {DisplayMode::HiRes, {6, 5, 7, 15}}));
   EXPECT_EQ(convert("a.ctm", "d.chr", {}), AsBytes(charset));
   const CliRun info = RunCliWith({"info", dir.Path("a.ctm"), "--json"});
-  EXPECT_NE(info.out.find("\"mode\": \"mc\""), std::string::npos) << info.out;
-  EXPECT_NE(info.out.find("[6, 5, 7, 15]"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\"mode\":\"mc\""), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\"registers\":[6,5,7,15]"), std::string::npos) << info.out;
 }
 
 // A picture in multicolour mode: glyph 0 (ink 10, multicolour) shows its row 0 pairs 00 01 10 11 as $D021,
