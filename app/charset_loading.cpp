@@ -95,7 +95,7 @@ ProjectLoad LoadProject(App& app, const std::string& path) {
     store.projectNotRead = project.notRead;
   });
   if (!project.notRead.empty()) {
-    app.shell.status.notice = "Read-only project: its first 256 characters were read, not " + project.notRead;
+    app.shell.status.notice = "Read-only project: " + project.notRead + " not read";
   }
   return ProjectLoad::Loaded;
 }

@@ -37,9 +37,8 @@ std::optional<std::string> LayoutChangeText(const std::string& path, const std::
 
 std::optional<std::string> ProjectLossText(const std::string& path, const std::string& notRead) {
   if (notRead.empty() || !StatFile(path).exists) return std::nullopt;
-  return path + " is a CharPad project that was opened read-only: this editor read only its first 256 "
-         "characters, not " + notRead + ".\r\n\r\nSaving would write a project without them. "
-         "Do you want to save it anyway?";
+  return path + " is a CharPad project that was opened read-only: this editor did not read " + notRead +
+         ".\r\n\r\nSaving would write a project without them. Do you want to save it anyway?";
 }
 
 }  // namespace kx

@@ -81,15 +81,15 @@ TEST_F(ProjectCommand, AProjectHoldingMoreIsReadOnlyAndADamagedOneIsRefused) {
   CharsetStore& store = app.doc.store;
   EXPECT_EQ(store.editor[2047], 0x42);
   EXPECT_EQ(store.colours.mode, DisplayMode::Multicolour);
-  EXPECT_EQ(app.shell.status.notice, "Read-only project: its first 256 characters were read, not characters 256 to 299");
+  EXPECT_EQ(app.shell.status.notice, "Read-only project: characters 256 to 299 not read");
 
   // Save asks; No writes nothing.
   Answer(MessageAnswer::No);
   EXPECT_EQ(SaveCharset(app), SaveResult::Cancelled);
   EXPECT_EQ(LastCall().buttons, MessageButtons::YesNoSaveAs);
-  EXPECT_EQ(LastCall().text, big + " is a CharPad project that was opened read-only: this editor read only its first "
-                                   "256 characters, not characters 256 to 299.\r\n\r\nSaving would write a project "
-                                   "without them. Do you want to save it anyway?");
+  EXPECT_EQ(LastCall().text, big + " is a CharPad project that was opened read-only: this editor did not read "
+                                   "characters 256 to 299.\r\n\r\nSaving would write a project without them. "
+                                   "Do you want to save it anyway?");
   EXPECT_EQ(ReadBytes(big), original);
   // Save As with a new name keeps the big project, and the new one is whole: saving it asks nothing.
   Answer(MessageAnswer::SaveAs);
