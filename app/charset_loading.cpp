@@ -1,5 +1,7 @@
 #include "app/charset_loading.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -10,15 +12,23 @@
 #include "app/file_replacing.h"
 #include "app/file_session.h"
 #include "app/unsaved_prompt.h"
+#include "io/charpad_project.h"
 #include "io/charset_file.h"
 #include "io/file_messages.h"
+#include "runtime/file_bytes.h"
 
 namespace kx {
 namespace {
 
 constexpr const char* kCharsetFilter = "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|";
-constexpr RequesterSetup kOpenRequester{
-    "Open...", "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|", 2};
+constexpr RequesterSetup kOpenRequester{"Open...",
+                                         "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|"
+                                         "Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|"
+                                         "CharPad project (*.ctm)|*.ctm|",
+                                         3};
+constexpr int kProjectFilter = 2;
+// A project is read whole (its characters may sit anywhere in it) up to the size its reader accepts.
+constexpr std::size_t kMaxProjectBytes = 16u * 1024 * 1024;
 constexpr RequesterSetup kImportRequester{"Import", kCharsetFilter, 1};
 
 // The Open filters: the layout each reads and how it names a file of the wrong size.
@@ -33,15 +43,61 @@ constexpr OpenLayout kOpenLayouts[] = {
 
 // Every load ends the same way: one undo step that remembers the charset's file, the bytes in place, the
 // views redrawn, the file named and the flags set.
-void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
+// `place` puts the file's content in the store after the load's bookkeeping.
+template <class Place>
+void CompleteLoad(App& app, const std::string& path, bool modified, std::optional<std::uint16_t> loadAddress,
+                  Place place) {
   app.doc.history.PushLoad(app.doc.store);
-  PlaceSlice(app.doc.store.editor, read);
-  app.doc.store.fileType = read.slice.type;
+  ApplyLoadBookkeeping(app.doc.store, path, loadAddress);
+  place(app.doc.store);
   MarkCharsetChanged(app.view);
-  ApplyLoadBookkeeping(app.doc.store, path, read.loadAddress);
   RecordDiskStamp(app);
   app.doc.store.modified = modified;
   RefreshTitle(app);
+}
+
+void CompleteLoad(App& app, const SliceRead& read, const std::string& path, bool modified) {
+  CompleteLoad(app, path, modified, read.loadAddress, [&read](CharsetStore& store) {
+    PlaceSlice(store.editor, read);
+    store.fileType = read.slice.type;
+  });
+}
+
+bool IsProjectName(const std::string& path) {
+  std::string tail = path.substr(path.size() - std::min<std::size_t>(path.size(), 4));
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".ctm";
+}
+
+// A CharPad project opened as the editor charset with its inks, mode and registers. One that holds more
+// than its first 256 characters is opened read-only (see CharsetFlags::projectNotRead) and says so.
+// Missing is left to the caller, whose words differ; every other failure is told here. True when loaded.
+enum class ProjectLoad { Loaded, Missing, Refused };
+ProjectLoad LoadProject(App& app, const std::string& path) {
+  const FileRead file = ReadFileBytes(path, kMaxProjectBytes);
+  if (file.status == FileReadStatus::Missing) return ProjectLoad::Missing;
+  if (file.status != FileReadStatus::Ok) {
+    ShowUnreadable(app, path);
+    return ProjectLoad::Refused;
+  }
+  auto read = ReadCharPadProject(file.Data());
+  if (const auto* refusal = std::get_if<SourceRefusal>(&read)) {
+    ShowFileWarning(app.shell, kLoadErrorTitle, "Could not open the CharPad project:\r\n\r\n" + path + "\r\n\r\n" +
+                                                    refusal->reason + ".");
+    return ProjectLoad::Refused;
+  }
+  const CharPadProject& project = std::get<CharPadProject>(read);
+  CompleteLoad(app, path, false, std::nullopt, [&project](CharsetStore& store) {
+    store.editor = project.charset;
+    store.inks = project.inks;
+    store.colours = project.colours;
+    store.fileType = FileType::CharPad;
+    store.projectNotRead = project.notRead;
+  });
+  if (!project.notRead.empty()) {
+    app.shell.status.notice = "Read-only project: " + project.notRead + " not read";
+  }
+  return ProjectLoad::Loaded;
 }
 
 // Missing files, read failures and successes are handled alike by Open and the imports; only a file of
@@ -70,6 +126,11 @@ void OpenCharsetFile(App& app) {
   if (!ConfirmUnsavedChanges(app, PromptFor::Open)) return;
   const auto choice = AskForFile(app, RequesterKind::Open, kOpenRequester, app.doc.store.lastDirectory);
   if (!choice) return;
+  if (choice->filterIndex == kProjectFilter || IsProjectName(choice->path)) {
+    app.doc.store.lastDirectory = DirectoryOf(choice->path);
+    if (LoadProject(app, choice->path) == ProjectLoad::Missing) ShowNotFound(app, choice->path);
+    return;
+  }
   const OpenLayout& layout = kOpenLayouts[choice->filterIndex];
   const SliceRead read = ReadFileSlice(choice->path, layout.rule);
   if (read.status == SliceStatus::Missing) return ShowNotFound(app, choice->path);
@@ -95,6 +156,10 @@ bool LoadDropped(App& app, const std::vector<std::string>& paths) {
   std::string dropped;
   for (const std::string& path : paths) dropped += (dropped.empty() ? "" : "\n") + path;
   if (!ConfirmUnsavedChanges(app, PromptFor::Drop)) return false;
+  if (paths.size() == 1 && IsProjectName(dropped)) {
+    const ProjectLoad loaded = LoadProject(app, dropped);
+    if (loaded != ProjectLoad::Missing) return loaded == ProjectLoad::Loaded;
+  }
   const SliceRead read = paths.size() == 1 ? ReadFileSlice(dropped, SizeSlice) : SliceRead{SliceStatus::WrongSize, {}, {}};
   switch (read.status) {
     case SliceStatus::Ok: CompleteLoad(app, read, dropped, false); return true;
@@ -125,6 +190,7 @@ std::optional<std::string> OpenableFileProblem(const std::string& path) {
   if (!std::filesystem::is_regular_file(status)) return std::string("It is not a regular file") + kAccepted;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) return "Its size cannot be read.";
+  if (IsProjectName(path)) return std::nullopt;  // a project of any size: its reader judges it
   constexpr std::uintmax_t kRaw = kCharsetBytes;
   if (size != kRaw && size != kRaw + 2) return "It is " + std::to_string(size) + " bytes long" + kAccepted;
   return std::nullopt;
@@ -154,6 +220,12 @@ void OpenRecentFile(App& app, int slot) {
   const std::string path = app.doc.files.recent[static_cast<std::size_t>(slot)];
   if (path == kEmptyRecent) return;
   if (!ConfirmUnsavedChanges(app, PromptFor::OpenRecent)) return;
+  if (IsProjectName(path)) {
+    if (LoadProject(app, path) == ProjectLoad::Missing) {
+      ShowFileWarning(app.shell, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
+    }
+    return;
+  }
   const SliceRead read = ReadFileSlice(path, SizeSlice);
   switch (read.status) {
     case SliceStatus::Ok: return CompleteLoad(app, read, path, false);

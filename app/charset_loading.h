@@ -15,7 +15,13 @@ struct App;
 void NewCharsetFile(App& app);
 
 // "Open": the chosen filter, not the extension, picks the layout: filter 0 raw 2048 bytes (.chr),
-// filter 1 the Morvane rule (.prg).
+// filter 1 the Morvane rule (.prg), filter 2 a CharPad project. A file named .ctm is a project whatever
+// the filter.
+//
+// Every way of opening a file (Open, a drop, a recent entry, the command line) opens a file named .ctm as
+// a CharPad project: its first 256 characters with their inks, its mode and registers, in one undo step.
+// A project that holds more (characters past 255, tiles, a map, materials) opens read-only: the status
+// bar says what was not read, and a save over it asks first (CharsetFlags::projectNotRead).
 void OpenCharsetFile(App& app);
 
 // The imports of bytes: a file of exactly `fileSize` bytes (256 * n for n rows, or the 2049-byte short

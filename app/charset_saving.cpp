@@ -9,6 +9,7 @@
 #include "app/file_replacing.h"
 #include "app/file_session.h"
 #include "app/save_layout.h"
+#include "io/charpad_project.h"
 #include "io/charset_file.h"
 #include "io/image_dump.h"
 #include "io/source_export.h"
@@ -18,7 +19,8 @@
 namespace kx {
 namespace {
 
-constexpr RequesterSetup kSaveAsRequester{"Save as...", "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|*.chr|", 2};
+constexpr RequesterSetup kSaveAsRequester{
+    "Save as...", "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|*.chr|CharPad project (*.ctm)|*.ctm|", 3};
 constexpr RequesterSetup kExportRequester{"Export", "Charset (*.chr)|*.chr|", 1};
 constexpr RequesterSetup kSourceRequester{"Export as Source",
                                           "ACME Source (*.a)|*.a|"
@@ -46,17 +48,23 @@ struct SaveLayout {
   FileType type;
   const char* extension;
 };
-constexpr std::array<SaveLayout, 2> kSaveLayouts{{{FileType::Prg, ".prg"}, {FileType::Chr, ".chr"}}};
+constexpr std::array<SaveLayout, 3> kSaveLayouts{
+    {{FileType::Prg, ".prg"}, {FileType::Chr, ".chr"}, {FileType::CharPad, ".ctm"}}};
 
 enum class LayoutAnswer { Write, Decline, SaveAs };
 
 // The charset's own file is replaced without the requester's question, so a save that would change its size
 // or load address asks here: Yes writes, No writes nothing, Save As picks another file or layout. Any other
 // existing file was already asked about as a whole.
-LayoutAnswer AskAboutLayout(App& app, const std::string& path, ReplaceRoute route, const std::string& bytes) {
+// A project is written whole whatever its size, so over a project that held more than was read the question
+// is what the save would lose instead.
+LayoutAnswer AskAboutLayout(App& app, const std::string& path, ReplaceRoute route, FileType type,
+                            const std::string& bytes) {
   const std::string own = ReplaceableWithoutAsking(app.doc);
   if (route != ReplaceRoute::Save && (own.empty() || !IsSameFile(path, own))) return LayoutAnswer::Write;
-  const std::optional<std::string> question = LayoutChangeText(path, bytes);
+  const std::optional<std::string> question = type == FileType::CharPad
+                                                  ? ProjectLossText(path, app.doc.store.projectNotRead)
+                                                  : LayoutChangeText(path, bytes);
   if (!question) return LayoutAnswer::Write;
   switch (app.shell.dialogs->ShowMessage(kProgramTitle, *question, MessageButtons::YesNoSaveAs, MessageIcon::Warning)) {
     case MessageAnswer::Yes: return LayoutAnswer::Write;
@@ -71,10 +79,12 @@ LayoutAnswer AskAboutLayout(App& app, const std::string& path, ReplaceRoute rout
 // changes nothing.
 SaveResult WriteCharset(App& app, const std::string& path, FileType type, ReplaceRoute route) {
   if (!MayReplaceFile(app, path, route)) return SaveResult::Cancelled;
-  // A .prg keeps the load address its charset was read with.
-  const std::string bytes =
-      CharsetFileBytes(app.doc.store.editor, type, kCharsetBytes, app.doc.store.loadAddress.value_or(0));
-  switch (AskAboutLayout(app, path, route, bytes)) {
+  // A .prg keeps the load address its charset was read with; a project keeps the inks, mode and registers.
+  const CharsetStore& store = app.doc.store;
+  const std::string bytes = type == FileType::CharPad
+                                ? CharPadProjectBytes(store.editor, store.inks, store.colours)
+                                : CharsetFileBytes(store.editor, type, kCharsetBytes, store.loadAddress.value_or(0));
+  switch (AskAboutLayout(app, path, route, type, bytes)) {
     case LayoutAnswer::Write: break;
     case LayoutAnswer::Decline: return SaveResult::Cancelled;
     case LayoutAnswer::SaveAs: return SaveCharsetAs(app);
@@ -86,6 +96,9 @@ SaveResult WriteCharset(App& app, const std::string& path, FileType type, Replac
     ApplySaveBookkeeping(app.doc.store, path);
     NoteFileWritten(app, path, true);
     RefreshTitle(app);
+    if (type == FileType::CharPad && app.doc.store.colours.mode == DisplayMode::ExtendedBackground) {
+      app.shell.status.notice = kProjectWithoutEcmText;
+    }
   } else {
     ShowUnwritable(app, path, error);
     result = SaveResult::Failed;
@@ -94,7 +107,9 @@ SaveResult WriteCharset(App& app, const std::string& path, FileType type, Replac
   return result;
 }
 
-bool HasCharsetLayout(FileType type) { return type == FileType::Chr || type == FileType::Prg; }
+bool HasCharsetLayout(FileType type) {
+  return type == FileType::Chr || type == FileType::Prg || type == FileType::CharPad;
+}
 
 }  // namespace
 

@@ -14,7 +14,8 @@ enum class SaveResult { Saved, Failed, Cancelled };
 // the Morvane filter), it asks first: Yes writes, No writes nothing (Cancelled), Save As runs Save As.
 SaveResult SaveCharset(App& app);
 
-// "Save As": the requester's filter decides the layout (.prg or .chr) and the extension appended.
+// "Save As": the requester's filter decides the layout (.prg, .chr or a CharPad project, .ctm, which keeps
+// the inks, the mode and the registers) and the extension appended.
 // Cancelled when the user closed the requester; nothing changes then.
 // Both ask before replacing a file that changed on disk since it was loaded or saved, or that is the memory
 // charset's file (MayReplaceFile); No is Cancelled too. Save As over the charset's own file asks about a

@@ -35,4 +35,10 @@ std::optional<std::string> LayoutChangeText(const std::string& path, const std::
   return change + "\r\n\r\nDo you want to save it anyway?";
 }
 
+std::optional<std::string> ProjectLossText(const std::string& path, const std::string& notRead) {
+  if (notRead.empty() || !StatFile(path).exists) return std::nullopt;
+  return path + " is a CharPad project that was opened read-only: this editor did not read " + notRead +
+         ".\r\n\r\nSaving would write a project without them. Do you want to save it anyway?";
+}
+
 }  // namespace kx

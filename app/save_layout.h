@@ -13,4 +13,12 @@ namespace kx {
 // load address.
 std::optional<std::string> LayoutChangeText(const std::string& path, const std::string& bytes);
 
+// The question for writing a project over `path`, the CharPad project the charset was opened from, when
+// that project held more than was read (`notRead` says what); nothing when it held no more or is gone.
+std::optional<std::string> ProjectLossText(const std::string& path, const std::string& notRead);
+
+// Told after a project is written from an extended-background charset, whose mode the project cannot keep.
+inline constexpr const char* kProjectWithoutEcmText =
+    "The CharPad project keeps no extended background mode and no $D024: it opens in hi-res";
+
 }  // namespace kx

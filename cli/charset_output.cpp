@@ -7,6 +7,7 @@
 #include <charconv>
 
 #include "cli/charset_input.h"
+#include "io/charpad_project.h"
 #include "io/charset_file.h"
 #include "io/source_export.h"
 #include "io/image_dump.h"
@@ -20,9 +21,10 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OutputFormatInfo, 10> kFormats{{
+constexpr std::array<OutputFormatInfo, 11> kFormats{{
     {OutputFormat::Chr, "chr", ".chr .bin", "raw charset, 2048 bytes"},
     {OutputFormat::Prg, "prg", ".prg", "two load-address bytes, then the 2048 bytes"},
+    {OutputFormat::Ctm, "ctm", ".ctm", "CharPad project (format 5) with the inks, mode and registers"},
     {OutputFormat::Png, "png", ".png", "512x128 PNG picture, as the editor dumps it"},
     {OutputFormat::Bmp, "bmp", ".bmp", "512x128 BMP picture, as the editor dumps it"},
     {OutputFormat::Jpg, "jpg", ".jpg .jpeg", "512x128 JPEG picture, as the editor dumps it"},
@@ -154,6 +156,7 @@ std::string EncodeCharset(const Charset& charset, const OutputSettings& settings
   switch (settings.format) {
     case OutputFormat::Chr: return CharsetFileBytes(charset, FileType::Chr);
     case OutputFormat::Prg: return CharsetFileBytes(charset, FileType::Prg, kCharsetBytes, settings.loadAddress);
+    case OutputFormat::Ctm: return CharPadProjectBytes(charset, settings.inks, settings.colours);
     case OutputFormat::Png: return EncodePicture(charset, settings, ImageFormat::Png);
     case OutputFormat::Bmp: return EncodePicture(charset, settings, ImageFormat::Bmp);
     case OutputFormat::Jpg: return EncodePicture(charset, settings, ImageFormat::Jpeg);

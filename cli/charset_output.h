@@ -17,7 +17,7 @@
 
 namespace kx {
 
-enum class OutputFormat { Chr, Prg, Png, Bmp, Jpg, Acme, Ca65, Tass64, KickAss, C };
+enum class OutputFormat { Chr, Prg, Ctm, Png, Bmp, Jpg, Acme, Ca65, Tass64, KickAss, C };
 
 struct OutputFormatInfo {
   OutputFormat format;
@@ -37,7 +37,8 @@ struct OutputSettings {
   std::uint16_t loadAddress = 0;  // prg: the two header bytes, low byte first
   std::string label;              // source formats: the symbol of the data
   bool cHeader = false;           // c: the extern declaration instead of the array
-  // Pictures: the charset's display mode, registers and per-glyph inks (--mode, --colours, --inks).
+  // Pictures and projects: the charset's display mode, registers and per-glyph inks (--mode, --colours,
+  // --inks, or a project's own).
   CharsetColours colours;
   GlyphInks inks = CharsetStore::DefaultInks();
   bool colourTable = false;  // source formats: the inks follow the charset (--with-inks)

@@ -137,6 +137,20 @@ Outcome Print(std::ostream& out, const std::string& text) {
                                                   (error ? std::string(" (") + std::strerror(error) + ")" : ""));
 }
 
+// A CharPad project brings its mode, registers and inks (the inks following its glyphs to the first glyph),
+// as opening it in the editor does; --mode, --colours and --inks still say otherwise.
+void TakeProjectColours(const SourceReading& reading, const ParsedArgs& args, CharsetStore& store) {
+  if (reading.kind != SourceKind::CharPad || !reading.facts.colours) return;
+  const SourceColours& taken = *reading.facts.colours;
+  if (!args.Has(CliOption::Mode)) store.colours.mode = taken.colours.mode;
+  if (!args.Has(CliOption::Colours)) store.colours.registers = taken.colours.registers;
+  if (args.Has(CliOption::Inks)) return;
+  const auto first = static_cast<std::size_t>(reading.placed.firstGlyph);
+  for (std::size_t n = 0; n < taken.inks.size() && first + n < store.inks.size(); ++n) {
+    store.inks[first + n] = taken.inks[n];
+  }
+}
+
 Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
   const std::size_t operands = command.words + (command.help.writesOut ? 2 : 1);
   if (args.operands.size() != operands) {
@@ -186,6 +200,7 @@ Outcome Run(const Subcommand& command, const ParsedArgs& args, Streams& io) {
       reading.facts.colours->inks.size() == store.inks.size()) {
     std::ranges::copy(reading.facts.colours->inks, store.inks.begin());
   }
+  TakeProjectColours(reading, args, store);
   if (Outcome failed = std::get<CharsetEdit>(edit)(store)) return failed;
   // A program in and a program out keep the load address unless --load-address gives one.
   OutputSettings& out = std::get<OutputSettings>(settings);

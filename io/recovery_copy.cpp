@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::array<std::uint8_t, 8> kMagic{'K', 'X', 'R', 'E', 'C', 'O', 'V', 'R'};
 constexpr std::size_t kMaxText = 0xFFFF;
-constexpr std::uint8_t kLastFileType = static_cast<std::uint8_t>(FileType::Image);
+constexpr std::uint8_t kLastFileType = static_cast<std::uint8_t>(FileType::CharPad);
 constexpr std::uint8_t kLastMode = static_cast<std::uint8_t>(DisplayMode::ExtendedBackground);
 constexpr std::uint8_t kLastColour = 15;
 

@@ -58,9 +58,13 @@ void NameAfterFile(CharsetStore& store, const std::string& path) {
 void ApplyLoadBookkeeping(CharsetStore& store, const std::string& path, std::optional<std::uint16_t> loadAddress) {
   NameAfterFile(store, path);
   store.loadAddress = loadAddress;
+  store.projectNotRead.clear();
 }
 
-void ApplySaveBookkeeping(CharsetStore& store, const std::string& path) { NameAfterFile(store, path); }
+void ApplySaveBookkeeping(CharsetStore& store, const std::string& path) {
+  NameAfterFile(store, path);
+  store.projectNotRead.clear();
+}
 
 void NewCharset(CharsetStore& store) {
   store.editor.fill(0);
@@ -68,6 +72,7 @@ void NewCharset(CharsetStore& store) {
   store.hasFile = false;
   store.diskStamp = {};
   store.loadAddress.reset();
+  store.projectNotRead.clear();
   store.modified = false;
   store.currentName = kUntitled;
   store.slotNames[store.editorSlot & 1] = kUntitled;

@@ -13,7 +13,8 @@
 namespace kx {
 
 // The layout of the last load or save; Save writes in this layout and writes nothing for None or Image.
-enum class FileType { None, Chr, Prg, Image };
+// CharPad is a project: the bytes with the inks, the mode and the registers.
+enum class FileType { None, Chr, Prg, Image, CharPad };
 
 inline constexpr const char* kProgramTitle = "Kestrelix";
 inline constexpr const char* kTitlePrefix = "Kestrelix 1.0 (x64) - ";
@@ -40,6 +41,9 @@ struct CharsetFlags {
   // save writes it back, so a charset keeps the address its program loads it at; one that never had an
   // address is written with $0000.
   std::optional<std::uint16_t> loadAddress;
+  // The charset's file is a CharPad project holding more than was read (characters past 255, tiles, a
+  // map, materials): the words for what, empty otherwise. Writing a project over that file asks first.
+  std::string projectNotRead;
 };
 
 // The editor charset's flags are the store's own (the CharsetFlags base); the memory charset's are
@@ -50,7 +54,7 @@ struct CharsetStore : CharsetFlags {
   int editorSlot = 0;                    // 0: Charset 1 is in the editor, 1: Charset 2
   std::array<std::string, 2> slotNames{"untitled charset 1", "untitled charset 2"};
   std::string currentName = kUntitled;   // refreshed from the editor slot's name at each title update
-  CharsetFlags memoryFlags{.generation = 1, .diskStamp = {}, .loadAddress = {}};
+  CharsetFlags memoryFlags{.generation = 1, .diskStamp = {}, .loadAddress = {}, .projectNotRead = {}};
   std::uint64_t lastGeneration = 1;      // the newest generation handed out
   std::string lastDirectory;
   GlyphInks inks = DefaultInks();        // the editor charset's per-glyph inks

@@ -17,8 +17,9 @@ using namespace testing_files;
 namespace fs = std::filesystem;
 
 const char* const kOpenFilters =
-    "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|";
-const char* const kSaveFilters = "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|*.chr|";
+    "Charset (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|Morvane (*.chr,*.prg,*.bin)|*.chr;*.prg;*.bin|"
+    "CharPad project (*.ctm)|*.ctm|";
+const char* const kSaveFilters = "Morvane Charset (*.prg)|*.prg|Charset (*.chr)|*.chr|CharPad project (*.ctm)|*.ctm|";
 
 using OpenCommand = FileCommandTest;
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "io/charpad_project.h"
 #include "model/rom_charset.h"
 #include "runtime/image_codec.h"
 #include "tests/cli/cli_test_support.h"
@@ -107,6 +108,7 @@ TEST(CliOutput, FormatComesFromTheExtensionUnlessNamed) {
   EXPECT_EQ(written("a.chr"), charset);
   EXPECT_EQ(written("a.bin"), charset);
   EXPECT_EQ(written("A.PRG").size(), 2050u);
+  EXPECT_TRUE(written("a.ctm").starts_with(std::string("CTM\x05", 4)));
   EXPECT_TRUE(written("a.png").starts_with("\x89PNG"));
   EXPECT_TRUE(written("a.Bmp").starts_with("BM"));
   EXPECT_TRUE(written("a.jpeg").starts_with("\xFF\xD8\xFF"));
@@ -116,6 +118,33 @@ TEST(CliOutput, FormatComesFromTheExtensionUnlessNamed) {
   EXPECT_TRUE(written("font.asm").find("// glyph 0") != std::string::npos);
   EXPECT_TRUE(written("font.c").find("const unsigned char font[2048] = {") != std::string::npos);
   EXPECT_TRUE(written("font.h").find("extern const unsigned char font[2048];") != std::string::npos);
+}
+
+// A project is written with the colours the options give, and read with its own unless an option says
+// otherwise; info lists them.
+TEST(CliOutput, ProjectsCarryTheirModeRegistersAndInks) {
+  const TempDir dir;
+  const Charset charset = SampleCharset();
+  WriteBytes(dir.Path("in.chr"), AsBytes(charset));
+  GlyphInks inks{};
+  for (std::size_t n = 0; n < inks.size(); ++n) inks[n] = static_cast<std::uint8_t>((n * 3) % 16);
+  WriteBytes(dir.Path("inks.bin"), std::string(inks.begin(), inks.end()));
+  const auto convert = [&](const std::string& in, const std::string& out, std::vector<std::string> extra) {
+    std::vector<std::string> args{"convert", dir.Path(in), dir.Path(out)};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const CliRun run = RunCliWith(args);
+    EXPECT_EQ(run.status, 0) << out << ": " << run.err;
+    return ReadBytes(dir.Path(out));
+  };
+  const std::string mc = CharPadProjectBytes(charset, inks, {DisplayMode::Multicolour, {6, 5, 7, 4}});
+  EXPECT_EQ(convert("in.chr", "a.ctm", {"--mode", "mc", "--colours", "6,5,7,4", "--inks", dir.Path("inks.bin")}), mc);
+  EXPECT_EQ(convert("a.ctm", "b.ctm", {}), mc);
+  EXPECT_EQ(convert("a.ctm", "c.ctm", {"--mode", "hires"}),
+            CharPadProjectBytes(charset, inks, {DisplayMode::HiRes, {6, 5, 7, 15}}));
+  EXPECT_EQ(convert("a.ctm", "d.chr", {}), AsBytes(charset));
+  const CliRun info = RunCliWith({"info", dir.Path("a.ctm"), "--json"});
+  EXPECT_NE(info.out.find("\"mode\":\"mc\""), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("\"registers\":[6,5,7,15]"), std::string::npos) << info.out;
 }
 
 // A picture in multicolour mode: glyph 0 (ink 10, multicolour) shows its row 0 pairs 00 01 10 11 as $D021,

@@ -353,10 +353,13 @@ TEST(CharPadSource, EveryKnownVersionAndRefusals) {
   brightScreen[4] = 16;
   FileBytes unknownMode = source_files::CharPad(8, glyphs, false);
   unknownMode[4] = 5;
+  FileBytes badHeader = v5;
+  badHeader[2] = 'X';
   FileBytes noColours = source_files::CharPad(6, glyphs, false);
   noColours[8] = 2;  // per character, but no attribute block after the images
   const std::vector<std::pair<FileBytes, const char*>> refused{
       {v10, "CharPad project format version 10 is not known"},
+      {badHeader, "not a CharPad project"},
       {v9, "the CharPad project has no character block where it should"},
       {v6, "the CharPad project has no character block where it should"},
       {brightScreen, "the CharPad project's screen colour 16 is not a C64 colour (0 to 15)"},
