@@ -42,9 +42,9 @@ constexpr const char* kSourceFilterKey = "SOURCEFILTER";
 // After every other key: how the editor charset was shown.
 constexpr const char* kDisplay = "DISPLAY";
 constexpr IntKey kDisplayKeys[] = {
-    {kDisplay, "MODE", &SettingsValues::displayMode, false}, {kDisplay, "D021", &SettingsValues::d021, false},
-    {kDisplay, "D022", &SettingsValues::d022, false},        {kDisplay, "D023", &SettingsValues::d023, false},
-    {kDisplay, "D024", &SettingsValues::d024, false},
+    {kDisplay, "MODE", &SettingsValues::displayMode}, {kDisplay, "D021", &SettingsValues::d021},
+    {kDisplay, "D022", &SettingsValues::d022},        {kDisplay, "D023", &SettingsValues::d023},
+    {kDisplay, "D024", &SettingsValues::d024},
 };
 constexpr int kDisplayModes = 3;
 constexpr int kColours = 16;
