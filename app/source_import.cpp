@@ -130,6 +130,13 @@ void Update(SourceImport& s) {
     glyphs = CharPadGlyphs(s.file, s.charPad);
   }
   Settle(s.outcome, std::move(glyphs), s.firstGlyph);
+  if (BrowsesMemory(s)) {
+    const auto at = BrowsedAddress(s);
+    s.strip = ComposeMemoryStrip(BrowsedMemory(s), at ? std::optional<int>(static_cast<int>(*at / kStripStep)) : std::nullopt,
+                                 s.outcome.look);
+  } else {
+    s.strip = Image();
+  }
 }
 
 std::string ProgramFacts(const ProgramChoices& p) {
@@ -273,6 +280,70 @@ bool UsesField(const SourceImport& state, SourceField field) {
     case SourceField::FirstGlyph: return true;
   }
   return false;
+}
+
+namespace {
+
+constexpr std::size_t kMemoryBytes = 0x10000;
+constexpr std::uint32_t kLastPosition = (kStripPositions - 1) * kStripStep;
+
+// The field a memory source is stepped by.
+SourceField BrowsedField(const SourceImport& state) {
+  return state.kind == SourceKind::Snapshot ? SourceField::Address : SourceField::Offset;
+}
+
+// The position a step of `direction` leads to; none past either end.
+std::optional<std::uint32_t> SteppedAddress(const SourceImport& state, int direction) {
+  if (!BrowsesMemory(state)) return std::nullopt;
+  // Text that is no address steps from the default, so the buttons always lead somewhere.
+  const std::uint32_t at = BrowsedAddress(state).value_or(state.kind == SourceKind::Snapshot ? state.snapshot.charAddress : 0);
+  if (direction > 0) {
+    const std::uint32_t next = (at / kStripStep + 1) * kStripStep;
+    if (next > kLastPosition) return std::nullopt;
+    return next;
+  }
+  if (at == 0) return std::nullopt;
+  return at % kStripStep != 0 ? at / kStripStep * kStripStep : at - kStripStep;
+}
+
+}  // namespace
+
+bool BrowsesMemory(const SourceImport& state) {
+  if (state.outcome.facts.empty()) return false;
+  if (state.kind == SourceKind::Snapshot) return state.snapshot.ram.size() == kMemoryBytes;
+  return state.kind == SourceKind::Raw && state.file.size() == kMemoryBytes;
+}
+
+std::span<const std::uint8_t> BrowsedMemory(const SourceImport& state) {
+  if (!BrowsesMemory(state)) return {};
+  if (state.kind == SourceKind::Snapshot) return state.snapshot.ram;
+  return state.file;
+}
+
+std::optional<std::uint32_t> BrowsedAddress(const SourceImport& state) {
+  if (!BrowsesMemory(state)) return std::nullopt;
+  const bool snapshot = state.kind == SourceKind::Snapshot;
+  const std::string& text = snapshot ? state.address : state.offset;
+  if (text.empty()) return snapshot ? state.snapshot.charAddress : 0;
+  const auto value = ParseSourceNumber(text, kMemoryBytes - 1);
+  if (!value) return std::nullopt;
+  return static_cast<std::uint32_t>(*value);
+}
+
+bool CanStepPosition(const SourceImport& state, int direction) { return SteppedAddress(state, direction).has_value(); }
+
+void StepPosition(SourceImport& state, int direction) {
+  if (const auto next = SteppedAddress(state, direction)) SetSourceField(state, BrowsedField(state), HexAddress(*next));
+}
+
+void ChoosePosition(SourceImport& state, int position) {
+  if (!BrowsesMemory(state) || position < 0 || position >= kStripPositions) return;
+  SetSourceField(state, BrowsedField(state), HexAddress(static_cast<std::uint32_t>(position) * kStripStep));
+}
+
+std::span<const std::uint8_t> SnapshotRam(const SourceImport& state) {
+  if (state.kind != SourceKind::Snapshot || !BrowsesMemory(state)) return {};
+  return state.snapshot.ram;
 }
 
 namespace {

@@ -5,7 +5,9 @@
 // would give (or why there is none) and the preview of it. The Qt dialogs only show this state and feed it;
 // OK hands the charset to ApplyImportedCharset.
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "model/palette.h"
 #include "runtime/image.h"
 #include "views/charset_preview.h"
+#include "views/memory_strip.h"
 
 namespace kx {
 
@@ -57,6 +60,11 @@ struct SourceImport {
   // for programs and binaries.
   bool takeColours = false;
   ImportOutcome outcome;
+  // The strip of the 2 KiB positions of a 64 KiB memory source (see BrowsesMemory); empty for other kinds.
+  Image strip;
+  // "Save 64 KiB RAM...": set by the command that opened the dialog, which asks for the file and writes
+  // SnapshotRam(state) there; the dialog offers the button only when it is set and there is RAM to save.
+  std::function<void(const SourceImport&)> saveRam;
 };
 
 // The colours the examined kind keeps (nullptr for programs, binaries, and a kind that did not examine).
@@ -79,6 +87,25 @@ void SetSourceKind(SourceImport& state, SourceKind kind);
 void SetSourceField(SourceImport& state, SourceField field, std::string text);
 // Whether the field means anything for the kind (and, for programs, partial charset or whole program).
 bool UsesField(const SourceImport& state, SourceField field);
+
+// A 64 KiB memory source: a snapshot's RAM (stepped by the address field) or a binary of exactly 64 KiB, a
+// RAM dump (stepped by the offset field). Its 2 KiB charset positions $0000, $0800 ... $F800 are stepped
+// through with previous and next, and shown as a strip (SourceImport::strip).
+bool BrowsesMemory(const SourceImport& state);
+// The RAM or dump browsed; empty when the kind browses none.
+std::span<const std::uint8_t> BrowsedMemory(const SourceImport& state);
+// Where the current choice starts: the typed address or offset, else the default (the charset the VIC-II
+// shows, a dump's first byte); none when what is typed is no number in range or nothing is browsed.
+std::optional<std::uint32_t> BrowsedAddress(const SourceImport& state);
+// Whether a step of `direction` (-1 previous, +1 next) leads to another position.
+bool CanStepPosition(const SourceImport& state, int direction);
+// Steps to the position before or after the current address (from an address between two positions, to
+// the one below or above it) and writes it into the field as "$hex"; nothing past either end.
+void StepPosition(SourceImport& state, int direction);
+// Picks position `position` (0..31), as a click on the strip does.
+void ChoosePosition(SourceImport& state, int position);
+// The RAM "Save 64 KiB RAM..." writes: a snapshot's 65536 bytes; empty for every other kind.
+std::span<const std::uint8_t> SnapshotRam(const SourceImport& state);
 
 struct SheetImport {
   std::string path;

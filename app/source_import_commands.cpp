@@ -2,7 +2,9 @@
 
 #include "app/app.h"
 #include "app/file_dialogs.h"
+#include "app/file_replacing.h"
 #include "app/import_dialogs.h"
+#include "io/image_dump.h"
 #include "runtime/file_bytes.h"
 #include "runtime/image_codec.h"
 
@@ -24,6 +26,8 @@ const FileRequest kSheetRequest{"Import Charset from Font Sheet", "",
 constexpr std::size_t kMaxSourceFileBytes = 16u * 1024 * 1024;
 
 constexpr const char* kImportErrorTitle = "Import Error!";
+
+const FileRequest kRamRequest{"Save 64 KiB RAM", "", "64 KiB RAM (*.bin)|*.bin|", 0, true};
 
 void ShowRefusal(App& app, const std::string& path, const std::string& reason) {
   ShowFileWarning(app.shell, kImportErrorTitle, "Cannot import from:\r\n\r\n" + path + "\r\n\r\n" + ImportProblemText(reason));
@@ -66,6 +70,7 @@ void ImportCharsetFromSource(App& app) {
   const ByteSpan data = file->Data();
   auto opened = OpenSourceImport(path, {data.begin(), data.end()}, app.doc.store.editor, app.view.palette);
   if (const auto* refusal = std::get_if<SourceRefusal>(&opened)) return ShowRefusal(app, path, refusal->reason);
+  std::get<SourceImport>(opened).saveRam = [&app](const SourceImport& state) { SaveSnapshotRam(app, state); };
   RunDialog(app, std::get<SourceImport>(opened),
             [&](SourceImport& state) { return app.shell.importDialogs->RunSourceImport(state); },
             [&](const SourceImport& state) { ApplySourceImport(app, state); });
@@ -80,6 +85,22 @@ void ImportCharsetFromSheet(App& app) {
   RunDialog(app, std::get<SheetImport>(opened),
             [&](SheetImport& state) { return app.shell.importDialogs->RunSheetImport(state); },
             [&](const SheetImport& state) { ApplyImportedCharset(app, *state.outcome.result); });
+}
+
+void SaveSnapshotRam(App& app, const SourceImport& state) {
+  const std::span<const std::uint8_t> ram = SnapshotRam(state);
+  if (ram.empty()) return;
+  FileRequest request = kRamRequest;
+  request.proposedPath = DirectoryOf(state.path) + DumpFileName(state.path, "bin");
+  const std::optional<FileChoice> choice = app.shell.dialogs->RequestSaveFile(request);
+  if (!choice) return;
+  const std::string& path = choice->path;
+  if (!MayReplaceFile(app, path, ReplaceRoute::Requester)) return;
+  int error = 0;
+  if (!WriteFileReplacing(path, ram, &error)) return ShowUnwritable(app, path, error);
+  // RAM over a charset's file leaves that charset saved nowhere.
+  NoteFileWritten(app, path, false);
+  RefreshTitle(app);
 }
 
 }  // namespace kx

@@ -8,8 +8,14 @@
 namespace kx {
 
 struct App;
+struct SourceImport;
 
 void ImportCharsetFromSource(App& app);
 void ImportCharsetFromSheet(App& app);
+
+// "Save 64 KiB RAM..." in the source dialog: asks for a file (proposing the snapshot's name with ".bin";
+// the requester asks before replacing an existing file, and so do the questions about a charset's own
+// file) and writes the snapshot's 65536 bytes of RAM there; a failed write says why.
+void SaveSnapshotRam(App& app, const SourceImport& state);
 
 }  // namespace kx

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui/canvas_widget.h"
+#include "views/memory_strip.h"
 
 namespace kx {
 namespace {
@@ -99,6 +100,7 @@ SourceImportDialog::SourceImportDialog(QWidget* parent, SourceImport& state)
   };
   for (const auto& f : fields) {
     QLineEdit* edit = AddField(f.name, f.label, f.text, f.hint);
+    fields_.push_back(edit);
     connect(edit, &QLineEdit::textEdited, this, [this, field = f.field](const QString& text) {
       SetSourceField(state_, field, S(text));
       Refresh();
@@ -111,7 +113,45 @@ SourceImportDialog::SourceImportDialog(QWidget* parent, SourceImport& state)
     SetSourceTakeColours(state_, on);
     Refresh();
   });
+  AddMemoryRows();
   Refresh();
+}
+
+void SourceImportDialog::AddMemoryRows() {
+  positionRow_ = new QHBoxLayout;
+  const auto addButton = [this](const char* name, const char* text) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);  // Return in a field still means OK
+    positionRow_->addWidget(button);
+    return button;
+  };
+  previous_ = addButton("previousPosition", "< Previous");
+  next_ = addButton("nextPosition", "Next >");
+  positionRow_->addStretch();
+  saveRam_ = addButton("saveRam", "Save 64 KiB RAM...");
+  form_->addRow("2 KiB position:", positionRow_);
+  for (auto [button, direction] : {std::pair{previous_, -1}, std::pair{next_, 1}}) {
+    connect(button, &QPushButton::clicked, this, [this, direction] {
+      StepPosition(state_, direction);
+      Refresh();
+    });
+  }
+  connect(saveRam_, &QPushButton::clicked, this, [this] {
+    if (state_.saveRam) state_.saveRam(state_);
+  });
+  strip_ = new CanvasWidget(this);
+  strip_->setObjectName("strip");
+  strip_->setFixedSize(kStripWidth, kStripHeight);
+  strip_->setFocusPolicy(Qt::NoFocus);
+  strip_->onMouse = [this](const MouseEvent& e) {
+    if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
+    if (const auto position = StripPositionAt(e.x, e.y)) {
+      ChoosePosition(state_, *position);
+      Refresh();
+    }
+  };
+  form_->addRow(strip_);
 }
 
 void SourceImportDialog::Refresh() {
@@ -119,10 +159,24 @@ void SourceImportDialog::Refresh() {
   for (int field = 0; field < 4; ++field) {
     form_->setRowVisible(field + 1, UsesField(state_, static_cast<SourceField>(field)));
   }
+  // A step writes the address or offset into the state; the field shows it (setText raises no edit).
+  const std::string* texts[] = {&state_.address, &state_.offset, &state_.count, &state_.firstGlyph};
+  for (std::size_t field = 0; field < fields_.size(); ++field) {
+    if (S(fields_[field]->text()) != *texts[field]) fields_[field]->setText(Q(*texts[field]));
+  }
   // The tick follows the state (a new kind turns it on or off); setting it back raises no toggle.
   const QSignalBlocker quiet(takeColours_);
   takeColours_->setChecked(state_.takeColours);
   form_->setRowVisible(takeColours_, OfferedColours(state_) != nullptr);
+  const bool browses = BrowsesMemory(state_);
+  form_->setRowVisible(positionRow_, browses);
+  form_->setRowVisible(strip_, browses);
+  previous_->setEnabled(CanStepPosition(state_, -1));
+  next_->setEnabled(CanStepPosition(state_, 1));
+  saveRam_->setVisible(state_.saveRam && !SnapshotRam(state_).empty());
+  // Always handed over: the canvas wraps the state's pixels, which a change of kind frees.
+  const Image& strip = state_.strip;
+  strip_->SetPicture(strip.Data(), strip.Width(), strip.Height(), strip.Stride() * 4);
   ShowOutcome(state_.outcome);
 }
 

@@ -5,13 +5,17 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <vector>
+
 #include "app/import_dialogs.h"
 
 class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace kx {
 
@@ -37,15 +41,23 @@ class ImportDialogBase : public QDialog {
 };
 
 // Object names for tests: "kind" (combo box), "address", "offset", "count", "firstGlyph" (line edits),
-// "takeColours" (check box).
+// "takeColours" (check box); for a 64 KiB memory source "previousPosition", "nextPosition", "saveRam"
+// (buttons) and "strip" (the positions, a click picks one).
 class SourceImportDialog : public ImportDialogBase {
  public:
   SourceImportDialog(QWidget* parent, SourceImport& state);
 
  private:
   void Refresh();
+  void AddMemoryRows();
   SourceImport& state_;
+  std::vector<QLineEdit*> fields_;  // in SourceField order
   QCheckBox* takeColours_ = nullptr;
+  QHBoxLayout* positionRow_ = nullptr;
+  QPushButton* previous_ = nullptr;
+  QPushButton* next_ = nullptr;
+  QPushButton* saveRam_ = nullptr;
+  CanvasWidget* strip_ = nullptr;
 };
 
 // Object names for tests: "paper" (line edit), "pickPaper" (button), "unique" (check box), "firstGlyph".

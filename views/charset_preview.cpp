@@ -5,16 +5,15 @@ namespace {
 
 constexpr int kScale = 2;  // preview pixels per glyph pixel, as in the charset pane
 
-// The colour of glyph pixel `column` (0..7) of a glyph row byte.
-Rgb PixelColour(std::uint8_t bits, int column, const PreviewLook& look) {
+}  // namespace
+
+Rgb PreviewPixelColour(std::uint8_t bits, int column, const PreviewLook& look) {
   if (!look.multicolour) return (bits >> (7 - column)) & 1 ? look.ink : look.background;
   // A multicolour pixel covers two glyph pixels: columns 0-1 are bits 7-6, and so on.
   const int pair = (bits >> (6 - (column & ~1))) & 3;
   const Rgb colours[4] = {look.background, look.multi1, look.multi2, look.ink};
   return colours[pair];
 }
-
-}  // namespace
 
 Image ComposeCharsetPreview(const Charset& charset, const PreviewLook& look) {
   Image out(kPreviewWidth, kPreviewHeight);
@@ -24,7 +23,7 @@ Image ComposeCharsetPreview(const Charset& charset, const PreviewLook& look) {
     for (int row = 0; row < kGlyphBytes; ++row) {
       const std::uint8_t bits = charset[static_cast<std::size_t>(glyph * kGlyphBytes + row)];
       for (int column = 0; column < 8; ++column) {
-        const std::uint32_t pixel = PackPixel(PixelColour(bits, column, look));
+        const std::uint32_t pixel = PackPixel(PreviewPixelColour(bits, column, look));
         for (int dy = 0; dy < kScale; ++dy) {
           std::uint32_t* line = out.Row(top + row * kScale + dy) + left + column * kScale;
           for (int dx = 0; dx < kScale; ++dx) line[dx] = pixel;

@@ -24,4 +24,7 @@ struct PreviewLook {
 
 Image ComposeCharsetPreview(const Charset& charset, const PreviewLook& look);
 
+// The colour of glyph pixel `column` (0..7) of the glyph row byte `bits` in `look`.
+Rgb PreviewPixelColour(std::uint8_t bits, int column, const PreviewLook& look);
+
 }  // namespace kx

@@ -2,8 +2,10 @@
 // editor charset holds the window at that address.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,9 +17,11 @@
 
 #include "app/app.h"
 #include "app/run_command.h"
+#include "gui/canvas_widget.h"
 #include "gui/import_dialogs.h"
 #include "io/temp_files.h"
 #include "tests/support/source_files.h"
+#include "views/memory_strip.h"
 
 namespace kx {
 namespace {
@@ -26,11 +30,14 @@ using namespace testing_files;
 
 // Runs "Import from Source" on `path` with the real dialog, which `user` handles once it shows (its fields
 // filled, OK clicked); false when no dialog came up.
-bool ImportThroughDialog(App& app, const std::string& path, const std::function<void(QWidget*)>& user) {
+// `laterFiles` answer the requesters the dialog itself opens.
+bool ImportThroughDialog(App& app, const std::string& path, const std::function<void(QWidget*)>& user,
+                         const std::vector<std::string>& laterFiles = {}) {
   auto* const ownDialogs = app.shell.dialogs;
   auto* const ownImportDialogs = app.shell.importDialogs;
   ScriptedDialogs dialogs;
   dialogs.fileAnswers.push_back(FileChoice{path, 0});
+  for (const std::string& later : laterFiles) dialogs.fileAnswers.push_back(FileChoice{later, 0});
   app.shell.dialogs = &dialogs;
   QtImportDialogs importDialogs;
   app.shell.importDialogs = &importDialogs;
@@ -65,6 +72,7 @@ TEST(ImportDialogs, AddressTypedIntoTheSourceDialogPicksTheWindow) {
     EXPECT_TRUE(address->isVisibleTo(window));
     EXPECT_FALSE(window->findChild<QLineEdit*>("offset")->isVisibleTo(window));
     EXPECT_FALSE(window->findChild<QCheckBox*>("takeColours")->isVisibleTo(window));  // a program has no colours
+    EXPECT_FALSE(window->findChild<CanvasWidget*>("strip")->isVisibleTo(window));      // nor 64 KiB of RAM
     QTest::keyClicks(address, "$1000");
   }));
   const std::vector<std::uint8_t> glyph0(app.doc.store.editor.begin(), app.doc.store.editor.begin() + 8);
@@ -91,6 +99,56 @@ TEST(ImportDialogs, TakeColoursTickFollowsTheSourceAndTheClick) {
     }));
     EXPECT_EQ(app.doc.store.colours.mode, clickOff ? DisplayMode::HiRes : DisplayMode::Multicolour) << clickOff;
   }
+}
+
+// A snapshot showing its charset at $3000: the buttons step by 2 KiB (from an address between positions to
+// the one below), stop at the ends, the strip picks a position with a click, the address field follows
+// each step, and "Save 64 KiB RAM..." writes the RAM whole.
+TEST(ImportDialogs, SnapshotPositionsStepAndTheRamIsSaved) {
+  TempDir dir;
+  source_files::SnapshotContents shot;
+  shot.d018 = 0x1C;  // bank 0, charset at $3000
+  for (std::size_t i = 0; i < shot.ram.size(); ++i) shot.ram[i] = static_cast<std::uint8_t>(i * 131 + (i >> 8));
+  const source_files::FileBytes file = source_files::Snapshot(shot);
+  WriteBytes(dir.Path("game.vsf"), std::string(file.begin(), file.end()));
+
+  App app;
+  ASSERT_TRUE(ImportThroughDialog(app, dir.Path("game.vsf"), [](QWidget* window) {
+    auto* address = window->findChild<QLineEdit*>("address");
+    auto* previous = window->findChild<QPushButton*>("previousPosition");
+    auto* next = window->findChild<QPushButton*>("nextPosition");
+    auto* strip = window->findChild<CanvasWidget*>("strip");
+    ASSERT_TRUE(address && previous && next && strip);
+    EXPECT_TRUE(strip->isVisibleTo(window));
+    EXPECT_EQ(strip->Picture().size(), QSize(kStripWidth, kStripHeight));
+    const struct {
+      std::function<void()> act;
+      const char* address;
+      bool previousEnabled, nextEnabled;
+    } steps[] = {
+        {[&] { next->click(); }, "$3800", true, true},
+        {[&] { previous->click(); }, "$3000", true, true},
+        {[&] { previous->click(); }, "$2800", true, true},
+        {[&] { address->selectAll(); QTest::keyClicks(address, "$0100"); }, "$0100", true, true},
+        {[&] { previous->click(); }, "$0000", false, true},
+        {[&] { next->click(); }, "$0800", true, true},
+        {[&] { QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(kStripWidth - 10, kStripHeight - 10)); }, "$F800", true, false},
+        {[&] { next->click(); }, "$F800", true, false},
+    };
+    for (const auto& step : steps) {
+      step.act();
+      EXPECT_EQ(address->text().toStdString(), step.address);
+      EXPECT_EQ(previous->isEnabled(), step.previousEnabled) << step.address;
+      EXPECT_EQ(next->isEnabled(), step.nextEnabled) << step.address;
+    }
+    auto* saveRam = window->findChild<QPushButton*>("saveRam");
+    EXPECT_TRUE(saveRam->isVisibleTo(window));
+    saveRam->click();
+  }, {dir.Path("ram.bin")}));
+  // OK took the last position shown.
+  EXPECT_TRUE(std::equal(app.doc.store.editor.begin(), app.doc.store.editor.end(), shot.ram.begin() + 0xF800));
+  const std::string saved = ReadBytes(dir.Path("ram.bin"));
+  EXPECT_EQ(saved, std::string(shot.ram.begin(), shot.ram.end()));
 }
 
 }  // namespace
