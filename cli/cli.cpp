@@ -110,13 +110,15 @@ const std::array<Subcommand, 6> kSubcommands{{
      0, NoEdit},
 }};
 
-constexpr std::array<CliOption, 14> kWritingOptions{
+constexpr std::array<CliOption, 18> kWritingOptions{
     CliOption::Help,    CliOption::To,     CliOption::Label,  CliOption::LoadAddress, CliOption::From,
     CliOption::Address, CliOption::Offset, CliOption::Glyphs, CliOption::FirstGlyph,  CliOption::Paper,
-    CliOption::Unique,  CliOption::Mode,   CliOption::Colours, CliOption::Inks};
-constexpr std::array<CliOption, 9> kReadingOptions{CliOption::Help,    CliOption::Json,   CliOption::From,
-                                                   CliOption::Address, CliOption::Offset, CliOption::Glyphs,
-                                                   CliOption::FirstGlyph, CliOption::Paper, CliOption::Unique};
+    CliOption::Unique,  CliOption::Scale,  CliOption::Origin, CliOption::Pitch,       CliOption::Ascii,
+    CliOption::Mode,    CliOption::Colours, CliOption::Inks};
+constexpr std::array<CliOption, 13> kReadingOptions{
+    CliOption::Help,       CliOption::Json,  CliOption::From,   CliOption::Address, CliOption::Offset,
+    CliOption::Glyphs,     CliOption::FirstGlyph, CliOption::Paper, CliOption::Unique, CliOption::Scale,
+    CliOption::Origin,     CliOption::Pitch, CliOption::Ascii};
 
 std::array<SubcommandHelp, kSubcommands.size()> AllHelp() {
   std::array<SubcommandHelp, kSubcommands.size()> out;

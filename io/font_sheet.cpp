@@ -252,6 +252,14 @@ void PlaceCells(const std::vector<Glyph>& cells, const SheetOptions& options, Sh
 
 }  // namespace
 
+std::optional<std::pair<int, int>> ParseSheetPair(std::string_view text, int limit) {
+  const std::size_t comma = text.find(',');
+  const auto one = ParseSourceNumber(text.substr(0, comma), static_cast<std::uint64_t>(limit));
+  const auto two = comma == std::string_view::npos ? one : ParseSourceNumber(text.substr(comma + 1), static_cast<std::uint64_t>(limit));
+  if (!one || !two) return std::nullopt;
+  return std::pair{static_cast<int>(*one), static_cast<int>(*two)};
+}
+
 int ScreenCodeOfAscii(int code, bool lowerCaseSet) {
   if (code >= ' ' && code <= '?') return code;  // space, punctuation and digits keep their codes
   if (code == '@') return 0;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "io/glyph_source.h"
 #include "io/sheet_grid.h"
@@ -50,6 +51,9 @@ SourceResult<SheetCut> CutFontSheetFile(ByteSpan file, const SheetOptions& optio
 
 // "RRGGBB" (six hex digits, an optional leading '#') as 0xRRGGBB.
 std::optional<std::uint32_t> ParsePaperColour(std::string_view text);
+
+// "N" or "X,Y" (decimal, $hex or 0xhex, each up to `limit`) as a pair; "N" stands for N,N.
+std::optional<std::pair<int, int>> ParseSheetPair(std::string_view text, int limit);
 
 // The C64 screen code of ASCII `code` (32..126), or -1 for one the sets have no glyph for. In the
 // upper-case set 'A' is 1; in the lower-case set 'a' is 1 and 'A' 65.
