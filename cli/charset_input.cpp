@@ -88,15 +88,18 @@ std::variant<SourceRequest, CliFailure> SourceRequestFrom(const ParsedArgs& args
     if (!value || *value < 1) return UsageFailure("bad scale '" + PrintableText(*scale) + "' (1 to 16)");
     request.sheet.grid.scale = static_cast<int>(*value);
   }
-  const std::array<std::tuple<CliOption, std::string_view, std::optional<int>*, std::optional<int>*>, 2> pairs{{
-      {CliOption::Origin, "origin", &request.sheet.grid.originX, &request.sheet.grid.originY},
-      {CliOption::Pitch, "pitch", &request.sheet.grid.pitchX, &request.sheet.grid.pitchY},
-  }};
-  for (const auto& [option, name, x, y] : pairs) {
+  const std::array<std::tuple<CliOption, std::string_view, std::string_view, std::optional<int>*, std::optional<int>*>, 2>
+      pairs{{
+          {CliOption::Origin, "origin", "X,Y", &request.sheet.grid.originX, &request.sheet.grid.originY},
+          {CliOption::Pitch, "pitch", "W,H", &request.sheet.grid.pitchX, &request.sheet.grid.pitchY},
+      }};
+  for (const auto& [option, name, form, x, y] : pairs) {
     const std::optional<std::string> text = args.Value(option);
     if (!text) continue;
     const auto value = ParseSheetPair(*text, kMaxImageSide);
-    if (!value) return UsageFailure("bad " + std::string(name) + " '" + PrintableText(*text) + "' (X,Y)");
+    if (!value) {
+      return UsageFailure("bad " + std::string(name) + " '" + PrintableText(*text) + "' (" + std::string(form) + ")");
+    }
     *x = value->first;
     *y = value->second;
   }
