@@ -129,6 +129,10 @@ void SourceImportDialog::Refresh() {
 
 SheetImportDialog::SheetImportDialog(QWidget* parent, SheetImport& state)
     : ImportDialogBase(parent, "Import Charset from Font Sheet", state.path), state_(state) {
+  // The facts run to three lines once a grid is found; room for them from the start keeps the dialog from
+  // squeezing them when a typed grid field brings them.
+  auto* facts = findChild<QLabel*>("facts");
+  facts->setMinimumHeight(facts->fontMetrics().lineSpacing() * 3);
   // The sheet with the cells found tinted, scrolled when larger than the room it has.
   grid_ = new CanvasWidget(this);
   grid_->setObjectName("grid");
