@@ -348,22 +348,82 @@ std::span<const std::uint8_t> SnapshotRam(const SourceImport& state) {
 
 namespace {
 
-void UpdateSheet(SheetImport& s) {
-  std::optional<std::uint32_t> paper;
-  if (!s.paper.empty()) {
-    paper = ParsePaperColour(s.paper);
-    if (!paper) {
-      s.outcome.facts.clear();
-      return Settle(s.outcome, SourceRefusal{"The paper colour must be six hex digits RRGGBB, not \"" + s.paper + "\"."},
-                    s.firstGlyph);
+// The sheet as the dialog shows it: transparent pixels grey, and the cells of `grid` tinted in two colours
+// like a chessboard, so each cell's extent shows and the gaps and margins stay as they are.
+Image GridPicture(const Image& sheet, const std::optional<SheetGrid>& grid) {
+  Image out(sheet.Width(), sheet.Height());
+  for (int y = 0; y < sheet.Height(); ++y) {
+    for (int x = 0; x < sheet.Width(); ++x) {
+      const std::uint32_t word = sheet.Row(y)[x];
+      out.SetPixel(x, y, (word >> 24) < 0x80 ? 0x808080 : BlendRgb(0, UnpackPixel(word), static_cast<int>(word >> 24)));
     }
   }
-  auto cut = CutFontSheet(s.sheet, {paper, s.unique});
+  if (!grid) return out;
+  constexpr Rgb kTints[2] = {0x00A0FF, 0xFF6000};
+  constexpr int kTintAlpha = 80;
+  const int cell = 8 * grid->scale;
+  for (int row = 0; row < grid->down.cells; ++row) {
+    for (int column = 0; column < grid->across.cells; ++column) {
+      const int left = grid->across.origin + column * grid->across.pitch;
+      const int top = grid->down.origin + row * grid->down.pitch;
+      const Rgb tint = kTints[(row + column) % 2];
+      for (int y = top; y < std::min(top + cell, out.Height()); ++y) {
+        for (int x = left; x < std::min(left + cell, out.Width()); ++x) {
+          out.SetPixel(x, y, BlendRgb(out.Pixel(x, y), tint, kTintAlpha));
+        }
+      }
+    }
+  }
+  return out;
+}
+
+// The grid fields as the cut takes them, or why one cannot be read.
+std::optional<std::string> ReadGridFields(const SheetImport& s, GridRequest& grid) {
+  if (!s.scale.empty()) {
+    const auto scale = ParseSourceNumber(s.scale, 16);
+    if (!scale || *scale < 1) return "The scale must be a whole number from 1 to 16, not \"" + s.scale + "\".";
+    grid.scale = static_cast<int>(*scale);
+  }
+  const struct {
+    const std::string& text;
+    const char* name;
+    std::optional<int>& x;
+    std::optional<int>& y;
+  } pairs[] = {{s.origin, "origin", grid.originX, grid.originY}, {s.pitch, "pitch", grid.pitchX, grid.pitchY}};
+  for (const auto& pair : pairs) {
+    if (pair.text.empty()) continue;
+    const auto value = ParseSheetPair(pair.text, kMaxImageSide);
+    if (!value) return std::string("The ") + pair.name + " must be two numbers X,Y, not \"" + pair.text + "\".";
+    pair.x = value->first;
+    pair.y = value->second;
+  }
+  return std::nullopt;
+}
+
+void UpdateSheet(SheetImport& s) {
+  SheetOptions options;
+  options.unique = s.unique;
+  options.asciiOrder = s.asciiOrder;
+  std::optional<std::string> wrong;
+  if (!s.paper.empty()) {
+    options.paper = ParsePaperColour(s.paper);
+    if (!options.paper) wrong = "The paper colour must be six hex digits RRGGBB, not \"" + s.paper + "\".";
+  }
+  if (!wrong) wrong = ReadGridFields(s, options.grid);
+  auto cut = wrong ? SourceResult<SheetCut>(SourceRefusal{}) : CutFontSheet(s.sheet, options);
   if (const auto* refusal = Refused(cut)) {
-    s.outcome.facts.clear();
-    return Settle(s.outcome, *refusal, s.firstGlyph);
+    s.outcome.facts = std::to_string(s.sheet.Width()) + "x" + std::to_string(s.sheet.Height()) + " pixels";
+    s.grid.reset();
+    s.gridPicture = GridPicture(s.sheet, s.grid);
+    Settle(s.outcome, SourceRefusal{refusal->reason}, s.firstGlyph);
+    if (wrong) s.outcome.problem = *wrong;
+    // The grid cannot be found: the fields below are where the user gives it.
+    if (refusal->reason.starts_with(kGridUnsure)) s.outcome.problem += " Give the scale, origin and pitch.";
+    return;
   }
   SheetCut& sheet = std::get<SheetCut>(cut);
+  s.grid = sheet.grid;
+  s.gridPicture = GridPicture(s.sheet, s.grid);
   const bool none = sheet.glyphs.empty();
   Settle(s.outcome, none ? SourceResult<GlyphBytes>(SourceRefusal{"The font sheet has no cell."})
                          : SourceResult<GlyphBytes>(std::move(sheet.glyphs)),
@@ -373,11 +433,19 @@ void UpdateSheet(SheetImport& s) {
   const int taken = s.outcome.result ? sheet.cells - leftOut : 0;
   char paperText[8];
   std::snprintf(paperText, sizeof paperText, "%06X", static_cast<unsigned>(sheet.paper));
+  const SheetGrid& g = sheet.grid;
   s.outcome.facts = std::to_string(s.sheet.Width()) + "x" + std::to_string(s.sheet.Height()) + " pixels, " +
-                    std::to_string(sheet.columns) + "x" + std::to_string(sheet.rows) + " cells, paper " + paperText +
-                    "\n" + std::to_string(taken) + " glyphs taken";
+                    std::to_string(sheet.columns) + "x" + std::to_string(sheet.rows) + " cells, paper " +
+                    (sheet.transparentPaper ? std::string("transparent") : std::string(paperText)) + "\n" +
+                    std::to_string(taken) + " glyphs taken";
   if (sheet.dropped > 0) s.outcome.facts += ", " + std::to_string(sheet.dropped) + " repeated cells dropped";
-  if (leftOut > 0) s.outcome.facts += ", " + std::to_string(leftOut) + " cells left out (past glyph 255)";
+  if (leftOut > 0) {
+    s.outcome.facts += ", " + std::to_string(leftOut) +
+                       (s.asciiOrder ? " cells left out (no screen code or past glyph 255)" : " cells left out (past glyph 255)");
+  }
+  s.outcome.facts += "\nscale " + std::to_string(g.scale) + ", origin " + std::to_string(g.across.origin) + "," +
+                     std::to_string(g.down.origin) + ", pitch " + std::to_string(g.across.pitch) + "," +
+                     std::to_string(g.down.pitch);
   s.outcome.notice.clear();
 }
 
@@ -394,8 +462,6 @@ SourceResult<SheetImport> OpenSheetImport(std::string path, std::span<const std:
   state.outcome.base = base;
   state.outcome.look = PaneLook(palette);
   UpdateSheet(state);
-  // The picture itself must fit the grid; a paper or first glyph the user types later is the dialog's.
-  if (state.outcome.facts.empty()) return SourceRefusal{state.outcome.problem};
   return state;
 }
 
@@ -409,9 +475,34 @@ void SetSheetUnique(SheetImport& state, bool unique) {
   UpdateSheet(state);
 }
 
+void SetSheetAsciiOrder(SheetImport& state, bool ascii) {
+  state.asciiOrder = ascii;
+  UpdateSheet(state);
+}
+
 void SetSheetFirstGlyph(SheetImport& state, std::string text) {
   state.firstGlyph = std::move(text);
   UpdateSheet(state);
+}
+
+void SetSheetGridField(SheetImport& state, SheetGridField field, std::string text) {
+  switch (field) {
+    case SheetGridField::Scale: state.scale = std::move(text); break;
+    case SheetGridField::Origin: state.origin = std::move(text); break;
+    case SheetGridField::Pitch: state.pitch = std::move(text); break;
+  }
+  UpdateSheet(state);
+}
+
+std::string FoundGridText(const SheetImport& state, SheetGridField field) {
+  if (!state.grid) return {};
+  const SheetGrid& g = *state.grid;
+  switch (field) {
+    case SheetGridField::Scale: return std::to_string(g.scale);
+    case SheetGridField::Origin: return std::to_string(g.across.origin) + "," + std::to_string(g.down.origin);
+    case SheetGridField::Pitch: return std::to_string(g.across.pitch) + "," + std::to_string(g.down.pitch);
+  }
+  return {};
 }
 
 void ApplyImportedCharset(App& app, const Charset& charset) {

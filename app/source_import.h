@@ -107,22 +107,38 @@ void ChoosePosition(SourceImport& state, int position);
 // The RAM "Save 64 KiB RAM..." writes: a snapshot's 65536 bytes; empty for every other kind.
 std::span<const std::uint8_t> SnapshotRam(const SourceImport& state);
 
-struct SheetImport {
-  std::string path;
-  Image sheet;
-  Palette palette = MakePalette();
-  std::string paper;       // "RRGGBB"; empty: the sheet's most common colour
-  bool unique = false;     // drop cells equal to an earlier one
-  std::string firstGlyph = "0";
-  ImportOutcome outcome;
+// The grid fields of the sheet dialog; empty: found from the picture.
+enum class SheetGridField {
+  Scale,   // "N", 1..16
+  Origin,  // "X,Y": the first cell's top left pixel
+  Pitch,   // "W,H": from one cell to the next, gaps or grid lines included ("N" for both)
 };
 
-// Decodes a PNG, BMP or JPEG font sheet; refused when it does not decode or cannot be cut on its 8x8 grid.
+struct SheetImport {
+  std::string path;
+  Image sheet;  // as decoded, a PNG's alpha in the top byte
+  Palette palette = MakePalette();
+  std::string paper;       // "RRGGBB"; empty: found from the picture
+  bool unique = false;     // drop cells equal to an earlier one
+  bool asciiOrder = false;  // the first cell is the space; cells go to their screen codes
+  std::string scale, origin, pitch;
+  std::string firstGlyph = "0";
+  ImportOutcome outcome;
+  std::optional<SheetGrid> grid;  // the grid the cut used, when there is one
+  Image gridPicture;              // the sheet with the cells of `grid` tinted, one colour on alternate cells
+};
+
+// Decodes a PNG, BMP or JPEG font sheet; refused when it does not decode. A sheet whose grid cannot be
+// found opens with the reason as the problem, for the user to give scale, origin and pitch.
 SourceResult<SheetImport> OpenSheetImport(std::string path, std::span<const std::uint8_t> file, const Charset& base,
                                           const Palette& palette);
 void SetSheetPaper(SheetImport& state, std::string text);
 void SetSheetUnique(SheetImport& state, bool unique);
 void SetSheetFirstGlyph(SheetImport& state, std::string text);
+void SetSheetGridField(SheetImport& state, SheetGridField field, std::string text);
+void SetSheetAsciiOrder(SheetImport& state, bool ascii);
+// What a grid field shows when empty: the value found, or nothing when no grid was found.
+std::string FoundGridText(const SheetImport& state, SheetGridField field);
 
 // A reader's reason ("offset 100 leaves no whole glyph ...") as a sentence for the dialog and message box.
 std::string ImportProblemText(std::string reason);

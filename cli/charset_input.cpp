@@ -1,5 +1,6 @@
 #include "cli/charset_input.h"
 
+#include <tuple>
 
 #include "io/font_sheet.h"
 #include "io/source_caps.h"
@@ -81,6 +82,27 @@ std::variant<SourceRequest, CliFailure> SourceRequestFrom(const ParsedArgs& args
     if (!request.sheet.paper) return UsageFailure("bad paper colour '" + PrintableText(*paper) + "' (RRGGBB)");
   }
   request.sheet.unique = args.Has(CliOption::Unique);
+  request.sheet.asciiOrder = args.Has(CliOption::Ascii);
+  if (const std::optional<std::string> scale = args.Value(CliOption::Scale)) {
+    const auto value = ParseSourceNumber(*scale, 16);
+    if (!value || *value < 1) return UsageFailure("bad scale '" + PrintableText(*scale) + "' (1 to 16)");
+    request.sheet.grid.scale = static_cast<int>(*value);
+  }
+  const std::array<std::tuple<CliOption, std::string_view, std::string_view, std::optional<int>*, std::optional<int>*>, 2>
+      pairs{{
+          {CliOption::Origin, "origin", "X,Y", &request.sheet.grid.originX, &request.sheet.grid.originY},
+          {CliOption::Pitch, "pitch", "W,H", &request.sheet.grid.pitchX, &request.sheet.grid.pitchY},
+      }};
+  for (const auto& [option, name, form, x, y] : pairs) {
+    const std::optional<std::string> text = args.Value(option);
+    if (!text) continue;
+    const auto value = ParseSheetPair(*text, kMaxImageSide);
+    if (!value) {
+      return UsageFailure("bad " + std::string(name) + " '" + PrintableText(*text) + "' (" + std::string(form) + ")");
+    }
+    *x = value->first;
+    *y = value->second;
+  }
   return request;
 }
 
@@ -94,7 +116,13 @@ std::variant<CharsetInput, CliFailure> CharsetFromBytes(const std::string& bytes
     return *failure;
   }
   auto read = ReadCharsetSource(data, name, placed);
-  if (const auto* refusal = std::get_if<SourceRefusal>(&read)) return InputFailure(path, refusal->reason);
+  if (const auto* refusal = std::get_if<SourceRefusal>(&read)) {
+    // A sheet whose grid cannot be found says how to give it.
+    if (refusal->reason.starts_with(kGridUnsure)) {
+      return InputFailure(path, refusal->reason + "; give --scale N, --origin X,Y and --pitch W,H");
+    }
+    return InputFailure(path, refusal->reason);
+  }
   CharsetInput input;
   input.reading = std::move(std::get<SourceReading>(read));
   input.charset = input.reading.placed.charset;

@@ -81,7 +81,10 @@ Facts FactsOf(const std::string& path, const CharsetInput& input) {
     char paper[8];
     std::snprintf(paper, sizeof paper, "%06X", static_cast<unsigned>(sheet->paper));
     facts.emplace_back("cells", Numbers{{sheet->columns, sheet->rows}, "x"});
-    facts.emplace_back("paper", std::string(paper));
+    facts.emplace_back("scale", static_cast<long long>(sheet->grid.scale));
+    facts.emplace_back("origin", Numbers{{sheet->grid.across.origin, sheet->grid.down.origin}, ","});
+    facts.emplace_back("pitch", Numbers{{sheet->grid.across.pitch, sheet->grid.down.pitch}, ","});
+    facts.emplace_back("paper", sheet->transparentPaper ? std::string("transparent") : std::string(paper));
     facts.emplace_back("repeated cells dropped", static_cast<long long>(sheet->dropped));
     facts.emplace_back("cells left out", static_cast<long long>(sheet->leftOut));
   }

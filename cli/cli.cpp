@@ -111,14 +111,15 @@ const std::array<Subcommand, 6> kSubcommands{{
      0, NoEdit},
 }};
 
-constexpr std::array<CliOption, 16> kWritingOptions{
-    CliOption::Help,    CliOption::To,     CliOption::Label,   CliOption::LoadAddress, CliOption::From,
-    CliOption::Address, CliOption::Offset, CliOption::Glyphs,  CliOption::FirstGlyph,  CliOption::Paper,
-    CliOption::Unique,  CliOption::Mode,   CliOption::Colours, CliOption::Inks,        CliOption::WriteInks,
-    CliOption::WithInks};
-constexpr std::array<CliOption, 9> kReadingOptions{CliOption::Help,    CliOption::Json,   CliOption::From,
-                                                   CliOption::Address, CliOption::Offset, CliOption::Glyphs,
-                                                   CliOption::FirstGlyph, CliOption::Paper, CliOption::Unique};
+constexpr std::array<CliOption, 20> kWritingOptions{
+    CliOption::Help,    CliOption::To,      CliOption::Label,  CliOption::LoadAddress, CliOption::From,
+    CliOption::Address, CliOption::Offset,  CliOption::Glyphs, CliOption::FirstGlyph,  CliOption::Paper,
+    CliOption::Unique,  CliOption::Scale,   CliOption::Origin, CliOption::Pitch,       CliOption::Ascii,
+    CliOption::Mode,    CliOption::Colours, CliOption::Inks,   CliOption::WriteInks,   CliOption::WithInks};
+constexpr std::array<CliOption, 13> kReadingOptions{
+    CliOption::Help,       CliOption::Json,  CliOption::From,   CliOption::Address, CliOption::Offset,
+    CliOption::Glyphs,     CliOption::FirstGlyph, CliOption::Paper, CliOption::Unique, CliOption::Scale,
+    CliOption::Origin,     CliOption::Pitch, CliOption::Ascii};
 
 std::array<SubcommandHelp, kSubcommands.size()> AllHelp() {
   std::array<SubcommandHelp, kSubcommands.size()> out;

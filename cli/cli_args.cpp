@@ -6,7 +6,7 @@
 namespace kx {
 namespace {
 
-constexpr std::array<OptionRule, 17> kOptions{{
+constexpr std::array<OptionRule, 21> kOptions{{
     {CliOption::Help, "help", false},
     {CliOption::To, "to", true},
     {CliOption::Label, "label", true},
@@ -18,6 +18,10 @@ constexpr std::array<OptionRule, 17> kOptions{{
     {CliOption::FirstGlyph, "first-glyph", true},
     {CliOption::Paper, "paper", true},
     {CliOption::Unique, "unique", false},
+    {CliOption::Scale, "scale", true},
+    {CliOption::Origin, "origin", true},
+    {CliOption::Pitch, "pitch", true},
+    {CliOption::Ascii, "ascii", false},
     {CliOption::Json, "json", false},
     {CliOption::Mode, "mode", true},
     {CliOption::Colours, "colours", true},

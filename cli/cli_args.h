@@ -16,8 +16,8 @@
 namespace kx {
 
 enum class CliOption {
-  Help, To, Label, LoadAddress, From, Address, Offset, Glyphs, FirstGlyph, Paper, Unique, Json, Mode, Colours, Inks,
-  WriteInks, WithInks
+  Help, To, Label, LoadAddress, From, Address, Offset, Glyphs, FirstGlyph, Paper, Unique, Scale, Origin, Pitch, Ascii,
+  Json, Mode, Colours, Inks, WriteInks, WithInks
 };
 
 struct OptionRule {

@@ -31,7 +31,8 @@ constexpr std::string_view kInputRules =
     "  vsf      .vsf       VICE snapshot of a C64 (x64, x64sc): the charset the VIC-II showed, or the\n"
     "                      2 KiB of RAM at --address ADDRESS\n"
     "  ctm      .ctm       CharPad project (format versions 1-9, 82): its first 256 characters\n"
-    "  sheet               PNG, BMP or JPEG font sheet cut on its 8x8 grid, left to right, top to bottom\n"
+    "  sheet               PNG, BMP or JPEG font sheet: its grid of cells (scale, margin, gaps or grid\n"
+    "                      lines) is found and read left to right, top to bottom\n"
     "  picture             PNG, JPEG or BMP read back like \"Import Charset as Image\" (the default\n"
     "                      for pictures: black is a clear pixel, any other colour a set one)\n"
     "Reading options:\n"
@@ -41,8 +42,12 @@ constexpr std::string_view kInputRules =
     "  --glyphs N           how many glyphs to take (1-256)\n"
     "  --first-glyph N      where the first one goes (0-255, default 0); glyphs not filled are zero,\n"
     "                       glyphs that would land past 255 are left out and counted on standard error\n"
-    "  --paper RRGGBB       sheet: the paper colour (default the most common one)\n"
+    "  --paper RRGGBB       sheet: the paper colour (default found from the picture)\n"
     "  --unique             sheet: drop cells equal to an earlier cell\n"
+    "  --scale N            sheet: pixels per glyph pixel (1-16, default found)\n"
+    "  --origin X,Y         sheet: the first cell's top left pixel (default found)\n"
+    "  --pitch W,H          sheet: pixels from one cell to the next, gaps included (default found)\n"
+    "  --ascii              sheet: ASCII order, the first cell is the space; cells go to screen codes\n"
     "Numbers are decimal, $hex or 0xhex.\n";
 
 // `text` followed by blanks up to `width` columns, and at least one.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -182,10 +183,22 @@ void SourceImportDialog::Refresh() {
 
 SheetImportDialog::SheetImportDialog(QWidget* parent, SheetImport& state)
     : ImportDialogBase(parent, "Import Charset from Font Sheet", state.path), state_(state) {
+  // The facts run to three lines once a grid is found; room for them from the start keeps the dialog from
+  // squeezing them when a typed grid field brings them.
+  auto* facts = findChild<QLabel*>("facts");
+  facts->setMinimumHeight(facts->fontMetrics().lineSpacing() * 3);
+  // The sheet with the cells found tinted, scrolled when larger than the room it has.
+  grid_ = new CanvasWidget(this);
+  grid_->setObjectName("grid");
+  grid_->setFocusPolicy(Qt::NoFocus);
+  auto* scroller = new QScrollArea(this);
+  scroller->setWidget(grid_);
+  scroller->setMaximumSize(kPreviewWidth + 24, 240);
+  form_->addRow("Cells found:", scroller);
   auto* paperRow = new QHBoxLayout;
   auto* paper = new QLineEdit(Q(state.paper), this);
   paper->setObjectName("paper");
-  paper->setPlaceholderText("the most common colour");
+  paper->setPlaceholderText("found from the picture");
   auto* pick = new QPushButton("Pick...", this);
   pick->setObjectName("pickPaper");
   paperRow->addWidget(paper);
@@ -193,25 +206,65 @@ SheetImportDialog::SheetImportDialog(QWidget* parent, SheetImport& state)
   form_->addRow("Paper (RRGGBB):", paperRow);
   connect(paper, &QLineEdit::textChanged, this, [this](const QString& text) {
     SetSheetPaper(state_, S(text));
-    ShowOutcome(state_.outcome);
+    Refresh();
   });
   connect(pick, &QPushButton::clicked, this, [this, paper] {
     const QColor colour = QColorDialog::getColor(Qt::black, this, "Paper Colour");
     if (colour.isValid()) paper->setText(colour.name().mid(1).toUpper());
   });
-  auto* unique = new QCheckBox("Drop cells equal to an earlier cell", this);
-  unique->setObjectName("unique");
-  unique->setChecked(state.unique);
-  form_->addRow("", unique);
-  connect(unique, &QCheckBox::toggled, this, [this](bool on) {
-    SetSheetUnique(state_, on);
-    ShowOutcome(state_.outcome);
-  });
+  const struct {
+    SheetGridField field;
+    const char* name;
+    const char* label;
+    const std::string& text;
+  } fields[] = {
+      {SheetGridField::Scale, "scale", "Scale:", state.scale},
+      {SheetGridField::Origin, "origin", "Origin (X,Y):", state.origin},
+      {SheetGridField::Pitch, "pitch", "Pitch (W,H):", state.pitch},
+  };
+  for (const auto& f : fields) {
+    QLineEdit* edit = AddField(f.name, f.label, f.text, "");
+    gridFields_[static_cast<int>(f.field)] = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, field = f.field](const QString& text) {
+      SetSheetGridField(state_, field, S(text));
+      Refresh();
+    });
+  }
+  const struct {
+    const char* name;
+    const char* text;
+    bool on;
+    void (*set)(SheetImport&, bool);
+  } ticks[] = {
+      {"unique", "Drop cells equal to an earlier cell", state.unique, SetSheetUnique},
+      {"asciiOrder", "ASCII order (the first cell is the space)", state.asciiOrder, SetSheetAsciiOrder},
+  };
+  for (const auto& t : ticks) {
+    auto* box = new QCheckBox(t.text, this);
+    box->setObjectName(t.name);
+    box->setChecked(t.on);
+    form_->addRow("", box);
+    connect(box, &QCheckBox::toggled, this, [this, set = t.set](bool on) {
+      set(state_, on);
+      Refresh();
+    });
+  }
   QLineEdit* first = AddField("firstGlyph", "First glyph:", state.firstGlyph, "0");
   connect(first, &QLineEdit::textEdited, this, [this](const QString& text) {
     SetSheetFirstGlyph(state_, S(text));
-    ShowOutcome(state_.outcome);
+    Refresh();
   });
+  Refresh();
+}
+
+void SheetImportDialog::Refresh() {
+  // An empty grid field shows what was found in grey.
+  for (int field = 0; field < 3; ++field) {
+    gridFields_[field]->setPlaceholderText(Q(FoundGridText(state_, static_cast<SheetGridField>(field))));
+  }
+  const Image& picture = state_.gridPicture;
+  grid_->setFixedSize(picture.Width(), picture.Height());
+  grid_->SetPicture(picture.Data(), picture.Width(), picture.Height(), picture.Stride() * 4);
   ShowOutcome(state_.outcome);
 }
 

@@ -60,13 +60,17 @@ class SourceImportDialog : public ImportDialogBase {
   CanvasWidget* strip_ = nullptr;
 };
 
-// Object names for tests: "paper" (line edit), "pickPaper" (button), "unique" (check box), "firstGlyph".
+// Object names for tests: "paper" (line edit), "pickPaper" (button), "unique", "asciiOrder" (check boxes),
+// "scale", "origin", "pitch", "firstGlyph" (line edits), "grid" (the sheet with the cells found).
 class SheetImportDialog : public ImportDialogBase {
  public:
   SheetImportDialog(QWidget* parent, SheetImport& state);
 
  private:
+  void Refresh();
   SheetImport& state_;
+  CanvasWidget* grid_ = nullptr;
+  QLineEdit* gridFields_[3] = {};
 };
 
 class QtImportDialogs : public ImportDialogs {

@@ -28,10 +28,12 @@ inline constexpr long long kMaxImagePixels = 4096LL * 4096;
 // Files larger than this are not read at all: a 32-bit BMP of the largest allowed size, with its headers.
 inline constexpr std::size_t kMaxImageFileBytes = kMaxImagePixels * 4 + 64 * 1024;
 
-// The largest picture a decoder may allocate.
+// The largest picture a decoder may allocate, and whether a PNG's alpha is kept in each word's top byte
+// (for a reader that treats transparent pixels apart) instead of being composited over black.
 struct ImageLimits {
   long long maxSide = kMaxImageSide;
   long long maxPixels = kMaxImagePixels;
+  bool keepAlpha = false;
 };
 
 using Bytes = std::vector<std::uint8_t>;

@@ -42,7 +42,7 @@ DecodeResult DecodePng(std::span<const std::uint8_t> data, const ImageLimits& li
     png_image_free(&png);  // normally already released by libpng; freeing twice is allowed
     return DecodeResult::Fail(std::string("PNG: ") + png.message);
   }
-  CompositeOverBlack(img);
+  if (!limits.keepAlpha) CompositeOverBlack(img);
   return {std::move(img), {}};
 }
 

@@ -182,6 +182,8 @@ TEST(CliErrors, WrongCommandLinesAreUsageErrorsWithStatusOne) {
           {{"info", "IN", "--address", "0XFFFF"}, 1, "--address applies only to programs and snapshots; a binary "
                                                     "takes --offset"},
           {{"info", "IN", "--offset", "8"}, 1, "--offset applies only to binaries (--from raw)"},
+          {{"info", "IN", "--scale", "17"}, 1, "bad scale '17' (1 to 16)"},
+          {{"info", "IN", "--pitch", "9,9,9"}, 1, "bad pitch '9,9,9' (W,H)"},
           {{"info", "IN", "--from", "z\n"}, 1, "unknown source 'z\\x0A' (prg|raw|vsf|ctm|sheet|picture)"},
           {{"convert", "IN", dir.Path("font.txt")}, 1,
            "cannot tell the format of '" + dir.Path("font.txt") + "' from its extension; give --to FORMAT"},

@@ -1,5 +1,5 @@
-// The source import dialog as a user meets it: a C64 address typed into its field, OK clicked, and the
-// editor charset holds the window at that address.
+// The import dialogs as a user meets them: a C64 address typed into the source dialog's field, OK clicked,
+// and the editor charset holds the window at that address; a font sheet's grid typed where none is found.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +21,8 @@
 #include "gui/canvas_widget.h"
 #include "gui/import_dialogs.h"
 #include "io/temp_files.h"
+#include "model/rom_charset.h"
+#include "runtime/image_codec.h"
 #include "tests/support/source_files.h"
 #include "views/memory_strip.h"
 
@@ -28,11 +31,12 @@ namespace {
 
 using namespace testing_files;
 
-// Runs "Import from Source" on `path` with the real dialog, which `user` handles once it shows (its fields
-// filled, OK clicked); false when no dialog came up.
+// Runs "Import from Source" (or `command`) on `path` with the real dialog, which `user` handles once it
+// shows (its fields filled, OK clicked); false when no dialog came up.
 // `laterFiles` answer the requesters the dialog itself opens.
 bool ImportThroughDialog(App& app, const std::string& path, const std::function<void(QWidget*)>& user,
-                         const std::vector<std::string>& laterFiles = {}) {
+                         const std::vector<std::string>& laterFiles = {},
+                         CommandId command = cmd::ImportFromSource) {
   auto* const ownDialogs = app.shell.dialogs;
   auto* const ownImportDialogs = app.shell.importDialogs;
   ScriptedDialogs dialogs;
@@ -51,7 +55,7 @@ bool ImportThroughDialog(App& app, const std::string& path, const std::function<
     window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
   poll.start(5);
-  RunCommand(app, cmd::ImportFromSource);
+  RunCommand(app, command);
   app.shell.dialogs = ownDialogs;  // the scripted ones above end with this call
   app.shell.importDialogs = ownImportDialogs;
   return shown;
@@ -149,6 +153,37 @@ TEST(ImportDialogs, SnapshotPositionsStepAndTheRamIsSaved) {
   EXPECT_TRUE(std::equal(app.doc.store.editor.begin(), app.doc.store.editor.end(), shot.ram.begin() + 0xF800));
   const std::string saved = ReadBytes(dir.Path("ram.bin"));
   EXPECT_EQ(saved, std::string(shot.ram.begin(), shot.ram.end()));
+}
+
+// A sheet at scale 2 cut short through its last cells fits no grid: the dialog says to give one, and the
+// scale, origin and pitch typed into its fields read the glyphs.
+TEST(ImportDialogs, SheetGridTypedWhereNoneIsFound) {
+  TempDir dir;
+  Image sheet(16 * 16 - 6, 8 * 16 - 6, 0xFFFFFF);
+  for (int y = 0; y < sheet.Height(); ++y) {
+    for (int x = 0; x < sheet.Width(); ++x) {
+      const int glyph = y / 16 * 16 + x / 16;
+      if ((RomBytes()[static_cast<std::size_t>(glyph * 8 + y % 16 / 2)] >> (7 - x % 16 / 2)) & 1) sheet.SetPixel(x, y, 0);
+    }
+  }
+  const auto png = EncodeImage(sheet, ImageFormat::Png);
+  WriteBytes(dir.Path("font.png"), std::string(png->begin(), png->end()));
+  App app;
+  ASSERT_TRUE(ImportThroughDialog(
+      app, dir.Path("font.png"),
+      [](QWidget* window) {
+        EXPECT_NE(window->findChild<QLabel*>("problem")->text().indexOf("Give the scale, origin and pitch"), -1);
+        for (const auto& [name, text] : {std::pair{"scale", "2"}, {"origin", "0,0"}, {"pitch", "16"}}) {
+          auto* field = window->findChild<QLineEdit*>(name);
+          ASSERT_NE(field, nullptr) << name;
+          QTest::keyClicks(field, text);
+        }
+        EXPECT_EQ(window->findChild<QLabel*>("problem")->text(), "");
+        EXPECT_NE(window->findChild<QLabel*>("facts")->text().indexOf("15x7 cells"), -1);
+      },
+      {}, cmd::ImportFromSheet));
+  const std::vector<std::uint8_t> glyph1(app.doc.store.editor.begin() + 8, app.doc.store.editor.begin() + 16);
+  EXPECT_EQ(glyph1, (std::vector<std::uint8_t>{0x18, 0x3C, 0x66, 0x7E, 0x66, 0x66, 0x66, 0x00}));
 }
 
 }  // namespace

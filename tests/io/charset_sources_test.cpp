@@ -401,14 +401,14 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
     }
   }
   {
-    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {std::nullopt, true}));
+    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {std::nullopt, true, {}, false}));
     EXPECT_EQ(cut.cells, 5);
     EXPECT_EQ(cut.dropped, 1);
     EXPECT_EQ(cut.glyphs[4 * 8 + 5], cellByte(5));  // cell 5 moved up into place 4
   }
   {
     // Red as paper: white is set everywhere except the one red pixel.
-    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false}));
+    const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false, {}, false}));
     EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
   }
   // As many red pixels as white: the lower colour is the paper, on a small sheet and on one large enough to
