@@ -103,7 +103,7 @@ TEST(WindowKeys, EveryHintNamesTheKeyThatRunsItsItem) {
       if (!hint.isEmpty()) keyed.emplace_back(id, hint);
     }
   }
-  ASSERT_EQ(keyed.size(), 13u);
+  ASSERT_EQ(keyed.size(), 14u);
 
   for (const auto& [id, hint] : keyed) {
     // Alt+F4 is the window system's own key: no window manager runs here to close the window with it.
