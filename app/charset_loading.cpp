@@ -31,15 +31,21 @@ constexpr int kProjectFilter = 2;
 constexpr std::size_t kMaxProjectBytes = 16u * 1024 * 1024;
 constexpr RequesterSetup kImportRequester{"Import", kCharsetFilter, 1};
 
-// The Open filters: the layout each reads and how it names a file of the wrong size.
+// The Open filters: the layout each reads, how it names a file of the wrong size and which sizes it takes.
 struct OpenLayout {
   SliceRule rule;
   const char* wrongSize;
+  const char* accepted;
 };
 constexpr OpenLayout kOpenLayouts[] = {
-    {RawSlice, "Not a 2048 byte file: \r\n\r\n"},
-    {MorvaneSlice, kNotAKnownFileText},
+    {RawSlice, "Not a 2048 byte file: \r\n\r\n", "the Charset filter opens files of exactly 2048 bytes"},
+    {MorvaneSlice, kNotAKnownFileText, "the Morvane filter opens files of 2048 bytes or more"},
 };
+
+// A refused size: the caller's first line and the path, then what the file is and what would do.
+std::string WrongSizeText(const std::string& wrongSize, const std::string& path, const std::string& accepted) {
+  return wrongSize + path + "\r\n\r\n" + WhatTheFileIs(path) + "; " + accepted + ".";
+}
 
 // Every load ends the same way: one undo step that remembers the charset's file, the bytes in place, the
 // views redrawn, the file named and the flags set.
@@ -103,12 +109,14 @@ ProjectLoad LoadProject(App& app, const std::string& path) {
 // Missing files, read failures and successes are handled alike by Open and the imports; only a file of
 // the wrong size needs the caller's wording.
 void FinishChosenLoad(App& app, const SliceRead& read, const std::string& path, const std::string& wrongSize,
-                      bool modified) {
+                      bool modified, const std::string& accepted) {
   app.doc.store.lastDirectory = DirectoryOf(path);
   switch (read.status) {
     case SliceStatus::Ok: CompleteLoad(app, read, path, modified); break;
-    case SliceStatus::WrongSize: ShowFileWarning(app.shell, kLoadErrorTitle, wrongSize + path); break;
-    case SliceStatus::Unreadable: ShowUnreadable(app, path); break;
+    case SliceStatus::WrongSize:
+      ShowFileWarning(app.shell, kLoadErrorTitle, WrongSizeText(wrongSize, path, accepted));
+      break;
+    case SliceStatus::Unreadable: ShowUnreadable(app, path, read.reason); break;
     case SliceStatus::Missing: break;
   }
 }
@@ -134,7 +142,7 @@ void OpenCharsetFile(App& app) {
   const OpenLayout& layout = kOpenLayouts[choice->filterIndex];
   const SliceRead read = ReadFileSlice(choice->path, layout.rule);
   if (read.status == SliceStatus::Missing) return ShowNotFound(app, choice->path);
-  FinishChosenLoad(app, read, choice->path, layout.wrongSize, false);
+  FinishChosenLoad(app, read, choice->path, layout.wrongSize, false, layout.accepted);
 }
 
 void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
@@ -144,7 +152,9 @@ void ImportCharsetBytes(App& app, std::uint64_t fileSize) {
   const SliceRead read =
       ReadFileSlice(choice->path, [fileSize](std::uint64_t size) { return ImportSlice(size, fileSize); });
   if (read.status == SliceStatus::Missing) return ShowNotFound(app, choice->path);
-  FinishChosenLoad(app, read, choice->path, "Not a " + std::to_string(fileSize) + " byte file: \r\n\r\n", true);
+  const std::string bytes = std::to_string(fileSize);
+  FinishChosenLoad(app, read, choice->path, "Not a " + bytes + " byte file: \r\n\r\n", true,
+                   "this import takes files of exactly " + bytes + " bytes");
 }
 
 namespace {
@@ -163,7 +173,7 @@ bool LoadDropped(App& app, const std::vector<std::string>& paths) {
   const SliceRead read = paths.size() == 1 ? ReadFileSlice(dropped, SizeSlice) : SliceRead{SliceStatus::WrongSize, {}, {}};
   switch (read.status) {
     case SliceStatus::Ok: CompleteLoad(app, read, dropped, false); return true;
-    case SliceStatus::Unreadable: ShowUnreadable(app, dropped); return false;
+    case SliceStatus::Unreadable: ShowUnreadable(app, dropped, read.reason); return false;
     case SliceStatus::Missing:
     case SliceStatus::WrongSize: break;
   }
@@ -186,13 +196,11 @@ std::optional<std::string> OpenableFileProblem(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (!std::filesystem::exists(status)) return "There is no such file.";
-  if (std::filesystem::is_directory(status)) return std::string("It is a folder") + kAccepted;
-  if (!std::filesystem::is_regular_file(status)) return std::string("It is not a regular file") + kAccepted;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return "Its size cannot be read.";
-  if (IsProjectName(path)) return std::nullopt;  // a project of any size: its reader judges it
-  constexpr std::uintmax_t kRaw = kCharsetBytes;
-  if (size != kRaw && size != kRaw + 2) return "It is " + std::to_string(size) + " bytes long" + kAccepted;
+  // A project of any size: its reader judges it.
+  if (std::filesystem::is_regular_file(status) && IsProjectName(path)) return std::nullopt;
+  if (!SizeSlice(StatFile(path).size) || !std::filesystem::is_regular_file(status)) {
+    return WhatTheFileIs(path) + kAccepted;
+  }
   return std::nullopt;
 }
 
@@ -231,7 +239,7 @@ void OpenRecentFile(App& app, int slot) {
     case SliceStatus::Ok: return CompleteLoad(app, read, path, false);
     case SliceStatus::Missing:
       return ShowFileWarning(app.shell, kFileErrorTitle, "Could not locate or read file: \r\n\r\n" + path);
-    case SliceStatus::Unreadable: return ShowUnreadable(app, path);
+    case SliceStatus::Unreadable: return ShowUnreadable(app, path, read.reason);
     case SliceStatus::WrongSize: break;
   }
   // A folder or a file of another size: why, and which sizes would do.

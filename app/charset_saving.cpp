@@ -1,8 +1,10 @@
 #include "app/charset_saving.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "app/app.h"
 #include "app/file_dialogs.h"
@@ -149,6 +151,14 @@ void ExportRows(App& app, int rows) {
   RefreshTitle(app);
 }
 
+std::string SourceWrittenNotice(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full =
+      std::filesystem::absolute(std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+  const std::u8string text = full.lexically_normal().u8string();
+  return "Source written to " + (error ? path : std::string(text.begin(), text.end()));
+}
+
 void ExportCharsetSource(App& app) {
   // The charset's file name with the remembered dialect's extension, so the name shown is already a source
   // name ("font.chr" would become "font.chr.a").
@@ -172,6 +182,7 @@ void ExportCharsetSource(App& app) {
   // Text over a charset's file leaves that charset saved nowhere.
   NoteFileWritten(app, path, false);
   RefreshTitle(app);
+  app.shell.status.notice = SourceWrittenNotice(path);
 }
 
 }  // namespace kx

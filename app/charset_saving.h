@@ -1,6 +1,8 @@
 #pragma once
 // Save, Save As and the exports of the editor charset: rows as bytes, the whole charset as source text.
 
+#include <string>
+
 namespace kx {
 
 struct App;
@@ -31,7 +33,10 @@ void ExportRows(App& app, int rows);
 // Writes the whole editor charset, and its colour table after it when the requester's tick says so; the
 // charset's name, file flags and modified flag stay as they are, and
 // only the last directory follows the chosen file, unless the file was a charset's own: that charset is
-// then unsaved (see NoteFileWritten).
+// then unsaved (see NoteFileWritten). The status bar's notice then says where it wrote.
 void ExportCharsetSource(App& app);
+
+// "Source written to <full path>": the notice after a successful "Export as Source...".
+std::string SourceWrittenNotice(const std::string& path);
 
 }  // namespace kx

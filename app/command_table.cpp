@@ -420,17 +420,12 @@ MenuNode ToolsMenu() {
           Row(cmd::RestoreRomIndividual, "Individual ROM Chars", RunRestoreRomIndividual)))));
 }
 
-// The web pages go to the desktop's browser, which reports a page it cannot show.
-CommandHandler OpenWithDesktop(const char* target) {
-  return [target](App& app) { app.shell.dialogs->OpenWithDesktop(target); };
-}
-
 MenuNode HelpMenu() {
   return Submenu("Help", Nodes(
       Row(cmd::Help, "Help", RunHelp, WindowFunctionKey(1)),
-      Row(cmd::SupportForum, "Visit Support Forum", OpenWithDesktop("https://kestrelix.example/forum")),
+      Row(cmd::SupportForum, "Visit Support Forum", Bind(OpenWebPage, std::string("https://kestrelix.example/forum"))),
       Separator(),
-      Row(cmd::WebSite, "Visit Thornvale", OpenWithDesktop("https://kestrelix.example/")),
+      Row(cmd::WebSite, "Visit Thornvale", Bind(OpenWebPage, std::string("https://kestrelix.example/"))),
       Separator(),
       Row(cmd::About, "About", [](App& app) { app.shell.requests.openAbout = true; })));
 }

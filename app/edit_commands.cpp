@@ -23,6 +23,11 @@ void TellMulticolourGlyphsLeft(App& app, int count) {
   if (count > 0) app.shell.status.notice = std::to_string(count) + " multicolour glyphs left as they were";
 }
 
+std::string CompressNotice(int removed) {
+  if (removed == 0) return "No duplicate glyphs to remove";
+  return "Removed " + std::to_string(removed) + (removed == 1 ? " duplicate glyph" : " duplicate glyphs");
+}
+
 void EndEdit(App& app) {
   MarkCharsetChanged(app.view);
   MarkModified(app);
@@ -114,7 +119,9 @@ void RunSlideNoWrap(App& app, SlideDirection direction) {
 }
 
 void RunCompress(App& app) {
-  RunEditFrame(app, kAllRows, [&] { CompressCharset(app.doc.store); });
+  int removed = 0;
+  RunEditFrame(app, kAllRows, [&] { removed = CompressCharset(app.doc.store); });
+  app.shell.status.notice = CompressNotice(removed);
 }
 
 void RunRestoreRomIndividual(App& app) {

@@ -2,6 +2,8 @@
 // The commands that change the editor charset, and the one frame every edit runs in: BeginEdit takes the
 // undo step before the change, EndEdit marks the redraw, the modified flag and the title after it.
 
+#include <string>
+
 #include "app/app.h"
 #include "app/transform_families.h"
 #include "model/charset.h"
@@ -25,6 +27,10 @@ void EndEdit(App& app);
 // The status bar's notice after a transform that had no meaning on `count` multicolour glyphs:
 // "N multicolour glyphs left as they were"; none when count is 0. Every edit starts without a notice.
 void TellMulticolourGlyphsLeft(App& app, int count);
+
+// The status bar's notice after "Compress Current Charset": how many duplicate glyphs it removed, or that
+// there were none.
+std::string CompressNotice(int removed);
 
 // The operation scope that covers all 32 glyphs of the glyph rows firstRow..lastRow (0..7).
 constexpr OperationScope RowScope(int firstRow, int lastRow) {

@@ -64,8 +64,8 @@ void ShowNotFound(App& app, const std::string& path) {
   ShowFileWarning(app.shell, kFileErrorTitle, NotFoundText(path));
 }
 
-void ShowUnreadable(App& app, const std::string& path) {
-  ShowFileWarning(app.shell, kFileErrorTitle, UnreadableText(path));
+void ShowUnreadable(App& app, const std::string& path, const std::string& reason) {
+  ShowFileWarning(app.shell, kFileErrorTitle, UnreadableText(path, reason));
 }
 
 void ShowUnwritable(App& app, const std::string& path, int error) {

@@ -53,8 +53,8 @@ void ShowFileWarning(ShellState& shell, const std::string& title, const std::str
 
 // "File Error! : '<path>' not found!" under "File Error!".
 void ShowNotFound(App& app, const std::string& path);
-// "Could not read the file!" for a file of an accepted size that could not be read.
-void ShowUnreadable(App& app, const std::string& path);
+// "Could not read the file!" for a file of an accepted size that could not be read, with the reason.
+void ShowUnreadable(App& app, const std::string& path, const std::string& reason);
 // "Could not write the file!" for a save or export that could not create or replace its file, with the
 // path and the reason for the system's error number `error` (as WriteFileReplacing gives it).
 void ShowUnwritable(App& app, const std::string& path, int error);

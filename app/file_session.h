@@ -34,6 +34,9 @@ struct FileSession {
   // charset. Kept for the run.
   bool sourceColourTable = false;
   RecentFiles recent = EmptyRecentFiles();  // newest first
+  // The list as the settings file gave it at start-up: what another editor wrote there since is told apart
+  // from it when the settings are written (MergeRecentFiles).
+  RecentFiles recentAtStart = EmptyRecentFiles();
   // The last picture chosen for "Import Charset as Image", which its requester proposes next time.
   std::string lastImage;
   // Each picture a dump wrote in this run, as it was right after the write: the only existing files a dump
@@ -48,6 +51,11 @@ struct Document;
 // items show the slots as they are: a slot's text is its item's text, an empty slot greys its item, and
 // "Clear Recent Files List" is enabled while any slot names a file (see the command table).
 void AddRecentFile(Document& doc, const std::string& path);
+
+// The list to write when the settings file's list is `onDisk`. Unchanged since `atStart`: `now` as it is.
+// Changed by another editor meanwhile: the files this run added or moved up first (newest first), then the
+// file's entries, less those this run dropped (cleared, or pushed out of its own list), without repeats.
+RecentFiles MergeRecentFiles(const RecentFiles& atStart, const RecentFiles& now, const RecentFiles& onDisk);
 
 // "Clear Recent Files List": all slots empty.
 void ClearRecentFiles(Document& doc);

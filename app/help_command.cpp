@@ -17,6 +17,17 @@ std::string HelpRefusedText(const std::string& target) {
   return "The help could not be opened:\r\n\r\n" + target + "\r\n\r\nThe desktop has no program that shows it.";
 }
 
+std::string WebPageRefusedText(const std::string& address) {
+  return "The web page could not be opened:\r\n\r\n" + address +
+         "\r\n\r\nThe desktop has no program that shows it.";
+}
+
+void OpenWebPage(App& app, const std::string& address) {
+  if (!app.shell.dialogs->OpenWithDesktop(address)) {
+    ShowFileWarning(app.shell, kProgramTitle, WebPageRefusedText(address));
+  }
+}
+
 void RunHelp(App& app) {
   const std::optional<std::string> help = FindDataFile(kHelpData, app.shell.programDir);
   if (!help) {

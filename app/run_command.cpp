@@ -41,8 +41,45 @@ MenuItemState ItemState(const App& app, CommandId id) {
   return {row.MenuText(app), row.checked && row.checked(app), CommandEnabled(app, row)};
 }
 
+namespace {
+
+// The command whose key a tool button's tooltip names, by the picture the button shows (the free-draw
+// button's two variants have a key each).
+struct ButtonKey {
+  IconId icon;
+  CommandId command;
+};
+constexpr ButtonKey kButtonKeys[] = {
+    {IconId::FreeDrawContinuous, cmd::DrawContinuous}, {IconId::FreeDrawDotted, cmd::DrawDotted},
+    {IconId::Line, cmd::LineDraw},                     {IconId::Cut, cmd::Cut},
+    {IconId::Copy, cmd::Copy},                         {IconId::Paste, cmd::Paste},
+    {IconId::Undo, cmd::Undo},                         {IconId::Redo, cmd::Redo},
+    {IconId::SwapCharset1, cmd::Swap},                 {IconId::SwapCharset2, cmd::Swap},
+};
+
+std::string KeyOfCommand(const App& app, CommandId id) {
+  const CommandInfo* info = app.commands.Find(id);
+  return info ? KeyHintText(info->row->key) : std::string();
+}
+
+}  // namespace
+
+std::string ItemHint(const App& app, CommandId id) {
+  const CommandInfo* info = app.commands.Find(id);
+  if (!info) return {};
+  std::string hint;
+  for (const std::string& title : info->path) hint += title + " > ";
+  hint += info->row->text;
+  const std::string key = KeyHintText(info->row->key);
+  return key.empty() ? hint : hint + "; key " + key;
+}
+
 ToolButtonState ShownToolButton(const App& app, int index) {
   ToolButtonState shown = app.shell.tools.buttons[index];
+  for (const ButtonKey& b : kButtonKeys) {
+    const std::string key = b.icon == shown.icon ? KeyOfCommand(app, b.command) : std::string();
+    if (!key.empty()) shown.tooltip += "\nKey: " + key;
+  }
   switch (static_cast<GadgetId>(index)) {
     case GadgetId::Undo: shown.enabled = app.doc.history.CanUndo(); break;
     case GadgetId::Redo: shown.enabled = app.doc.history.CanRedo(); break;

@@ -40,8 +40,13 @@ bool CommandEnabled(const App& app, const CommandRow& row);
 MenuItemState ItemState(const App& app, CommandId id);
 
 // The tool column button at `index` as it shows now: its stored look, with Undo, Redo and Paste enabled
-// exactly when the history and the glyph clipboard allow them.
+// exactly when the history and the glyph clipboard allow them, and the tooltip naming on a second line
+// ("Key: Ctrl+C") the key of the command that chooses what the button shows, when it has one.
 ToolButtonState ShownToolButton(const App& app, int index);
+
+// The status-bar hint of the item carrying `id`: where it sits in the menus and its key, as in
+// "Edit > Copy; key Ctrl+C". Empty for an id no item carries.
+std::string ItemHint(const App& app, CommandId id);
 
 // Whether a submenu is enabled now.
 bool SubmenuEnabled(const App& app, const MenuNode& submenu);

@@ -49,7 +49,10 @@ constexpr IntKey kDisplayKeys[] = {
 constexpr int kDisplayModes = 3;
 constexpr int kColours = 16;
 
-constexpr const char* kUnreadableReason = "The file there could not be read, so it was left as it is.";
+// Names why the file there could not be read; it is never replaced.
+std::string UnreadableReason(const std::string& why) {
+  return "The file there could not be read (" + why + "), so it was left as it is.";
+}
 constexpr const char* kSettingsErrorTitle = "File Error!";
 
 std::string SettingsNotWrittenText(const std::string& path, const std::string& reason) {
@@ -119,6 +122,7 @@ void ApplySettings(App& app, const SettingsValues& values) {
   SetBrightness(app, BrightnessFromColour(app.view.palette[kInkIndex]));
   app.doc.store.lastDirectory = values.dir;
   app.doc.files.recent = values.recent;
+  app.doc.files.recentAtStart = values.recent;
   const bool knownFilter = values.sourceFilter >= 0 && values.sourceFilter < kSourceDialectCount;
   app.doc.files.sourceFilter = knownFilter ? values.sourceFilter : SettingsValues{}.sourceFilter;
   // Each value out of range falls back to its own default; the others are kept.
@@ -140,7 +144,7 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
                          std::string* reason) {
   PreferenceLoad load = LoadPreferenceFile(path);
   if (load.status == PreferenceLoadStatus::Unreadable) {  // never replace what could not be read
-    if (reason != nullptr) *reason = kUnreadableReason;
+    if (reason != nullptr) *reason = UnreadableReason(load.reason);
     return false;
   }
   if (load.status == PreferenceLoadStatus::Absent) load.file = PreferenceFile::WithHeader({kComment});
@@ -157,7 +161,11 @@ bool WriteSettingsAtExit(const std::string& path, const App& app, const WindowPl
   values.zoom = app.view.editing.zoomIndex;
   values.brightness = static_cast<int>(BrightnessColour(app.view.brightness));
   values.dir = app.doc.store.lastDirectory;
-  values.recent = app.doc.files.recent;
+  // Another editor may have written its recent files since this one started: both runs' files are kept.
+  const FileSession& files = app.doc.files;
+  values.recent = load.status == PreferenceLoadStatus::Loaded
+                      ? MergeRecentFiles(files.recentAtStart, files.recent, ReadValues(load.file).recent)
+                      : files.recent;
   values.sourceFilter = app.doc.files.sourceFilter;
   const CharsetColours& colours = app.doc.store.colours;
   values.displayMode = static_cast<int>(colours.mode);

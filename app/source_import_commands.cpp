@@ -46,7 +46,7 @@ std::optional<FileRead> ChooseAndRead(App& app, FileRequest request, std::size_t
     case FileReadStatus::Ok: return file;
     case FileReadStatus::Missing: ShowNotFound(app, path); break;
     case FileReadStatus::TooLarge: ShowRefusal(app, path, "The file is too large."); break;
-    case FileReadStatus::Failed: ShowUnreadable(app, path); break;
+    case FileReadStatus::Failed: ShowUnreadable(app, path, file.reason); break;
   }
   return std::nullopt;
 }

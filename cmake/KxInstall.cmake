@@ -25,7 +25,8 @@ add_executable(kx_write_program_icons ${CMAKE_SOURCE_DIR}/tools/write_program_ic
 target_link_libraries(kx_write_program_icons PRIVATE kx_views kx_runtime)
 set(KX_ICON_DIR ${CMAKE_BINARY_DIR}/generated/icons)
 set(kx_icon_files "")
-foreach(size 16 32 48 64 128 256)
+# The sizes are those of kProgramIconSizes (views/program_icon.h), which the tool writes.
+foreach(size 16 22 24 32 48 64 128 256 512)
   list(APPEND kx_icon_files ${KX_ICON_DIR}/${size}.png)
   install(FILES ${KX_ICON_DIR}/${size}.png DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${KX_APP_ID}.png)
@@ -53,7 +54,7 @@ function(kx_install_cli_if_built)
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL kx_install_cli_if_built)
 install(FILES ${CMAKE_SOURCE_DIR}/data/${KX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
-# The file types: charset files are the editor's own, .prg files are offered to it.
+# The file type of charset files, the editor's own; .prg programs are left to the programs that run them.
 install(FILES ${CMAKE_SOURCE_DIR}/data/${KX_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages
         RENAME ${KX_APP_ID}.xml)
 install(FILES ${CMAKE_BINARY_DIR}/generated/${KX_APP_ID}.metainfo.xml

@@ -111,6 +111,7 @@ QAction* MenuBar::AddItem(QMenu* menu, const MenuNode& item) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
   const CommandId id = item.id;
+  action->setStatusTip(QString::fromStdString(ItemHint(app_, id)));
   connect(action, &QAction::triggered, this, [this, id] { Run(id); });
   items_.push_back({action, item.row.get(), {}});
   return action;

@@ -9,7 +9,11 @@ namespace kx {
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : kProgramIconSizes) icon.addPixmap(ToPixmap(ProgramIconPicture(size), 1.0));
+  // Window frames and task bars use the small sizes; the largest is for the desktop's icon theme only and
+  // is not drawn at every start.
+  for (int size : kProgramIconSizes) {
+    if (size <= 256) icon.addPixmap(ToPixmap(ProgramIconPicture(size), 1.0));
+  }
   return icon;
 }
 

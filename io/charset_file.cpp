@@ -1,6 +1,8 @@
 #include "io/charset_file.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -50,16 +52,31 @@ FileSize StatFile(const std::string& path) {
   return {true, true, size};
 }
 
-std::optional<std::string> ReadFileRange(const std::string& path, std::size_t skip, std::size_t count) {
+std::optional<std::string> ReadFileRange(const std::string& path, std::size_t skip, std::size_t count,
+                                         int* error) {
+  errno = 0;
+  const auto failed = [error]() -> std::optional<std::string> {
+    if (error != nullptr) *error = errno;
+    return std::nullopt;
+  };
   std::ifstream in(PathFromUtf8(path), std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in) return failed();
   in.seekg(static_cast<std::streamoff>(skip));
-  if (!in) return std::nullopt;
+  if (!in) return failed();
   std::string bytes(count, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(count));
-  if (in.bad()) return std::nullopt;
+  if (in.bad()) return failed();
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   return bytes;
+}
+
+std::string WhatTheFileIs(const std::string& path) {
+  std::string reason = NotRegularFileReason(path);
+  const FileSize found = StatFile(path);
+  if (reason.empty() && found.sized) return "It is " + std::to_string(found.size) + " bytes long";
+  if (reason.empty()) reason = "its size cannot be read";
+  reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+  return reason;
 }
 
 void PlaceSlice(Charset& charset, const SliceRead& read) {

@@ -15,6 +15,7 @@
 
 #include "model/charset.h"
 #include "model/charset_store.h"
+#include "runtime/file_bytes.h"
 
 namespace kx {
 
@@ -56,6 +57,7 @@ struct SliceRead {
   FileSlice slice;
   std::string bytes;  // exactly slice.fill bytes when Ok (zero past the end of the file)
   std::optional<std::uint16_t> loadAddress{};  // the skipped header, low byte first, when Ok and there is one
+  std::string reason{};  // why, in words, when Unreadable
 };
 
 // Finds the file's size, lets `rule` judge it and reads only the bytes the slice needs.
@@ -69,8 +71,13 @@ struct FileSize {
   std::uint64_t size = 0;
 };
 FileSize StatFile(const std::string& path);
-// Up to `count` bytes from offset `skip`; nullopt when the file cannot be opened or read.
-std::optional<std::string> ReadFileRange(const std::string& path, std::size_t skip, std::size_t count);
+// Up to `count` bytes from offset `skip`; nullopt when the file cannot be opened or read, with the system's
+// error number in `error` when given.
+std::optional<std::string> ReadFileRange(const std::string& path, std::size_t skip, std::size_t count,
+                                         int* error = nullptr);
+// What a refused file is, for the message that refuses it: "It is a folder", "It is not a regular file" or
+// "It is 10002 bytes long".
+std::string WhatTheFileIs(const std::string& path);
 
 template <typename Rule>
 SliceRead ReadFileSlice(const std::string& path, Rule rule) {
@@ -80,10 +87,12 @@ SliceRead ReadFileSlice(const std::string& path, Rule rule) {
   const std::optional<FileSlice> slice = rule(found.size);
   if (!slice) return {SliceStatus::WrongSize, {}, {}};
   // The header is read with the data: it is the load address a .prg save writes back.
-  std::optional<std::string> bytes = ReadFileRange(path, 0, slice->skip + slice->fill);
+  int error = 0;
+  std::optional<std::string> bytes = ReadFileRange(path, 0, slice->skip + slice->fill, &error);
+  if (!bytes) return {SliceStatus::Unreadable, *slice, {}, {}, ReadErrorText(error)};
   // A file that came up short of the size just taken was cut while it was read; its tail is not zeros.
-  if (!bytes || bytes->size() < std::min<std::uint64_t>(slice->skip + slice->fill, found.size)) {
-    return {SliceStatus::Unreadable, *slice, {}};
+  if (bytes->size() < std::min<std::uint64_t>(slice->skip + slice->fill, found.size)) {
+    return {SliceStatus::Unreadable, *slice, {}, {}, "The file became shorter while it was read."};
   }
   SliceRead read{SliceStatus::Ok, *slice, bytes->substr(std::min(slice->skip, bytes->size()))};
   if (slice->skip == kPrgHeaderBytes) read.loadAddress = LoadAddressOf(*bytes);

@@ -26,7 +26,11 @@ inline std::string ImageImportFailedText(const std::string& path, ImageImportFai
 }
 
 inline std::string NotFoundText(const std::string& path) { return "File Error! : '" + path + "' not found!"; }
-inline std::string UnreadableText(const std::string& path) { return "Could not read the file!\r\n\r\n" + path; }
+// The reason on a line of its own after the path, starting with a capital.
+inline std::string UnreadableText(const std::string& path, std::string reason) {
+  if (!reason.empty() && reason[0] >= 'a' && reason[0] <= 'z') reason[0] = static_cast<char>(reason[0] - 'a' + 'A');
+  return "Could not read the file!\r\n\r\n" + path + (reason.empty() ? "" : "\r\n" + reason);
+}
 inline std::string UnwritableText(const std::string& path) { return "Could not write the file!\r\n\r\n" + path; }
 // The same with the reason the system gave, on a line of its own after the path.
 inline std::string UnwritableText(const std::string& path, const std::string& reason) {

@@ -46,10 +46,9 @@ bool PasteRowFromMemory(Charset& charset, const GlyphStores& stores, int row) {
   return true;
 }
 
-bool CompressCharset(CharsetStore& store) {
+int CompressCharset(CharsetStore& store) {
   Charset& charset = store.editor;
   int count = kGlyphCount;
-  bool moved = false;
   for (int j = 0; j < count; ++j) {
     const Glyph kept = GetGlyph(charset, j);
     // Walk the later glyphs; each copy of glyph j is dropped by closing the gap behind it, so the glyph
@@ -59,7 +58,6 @@ bool CompressCharset(CharsetStore& store) {
         ++k;
         continue;
       }
-      moved = true;
       for (int i = k + 1; i < count; ++i) {
         PutGlyph(charset, i - 1, GetGlyph(charset, i));
         store.inks[i - 1] = store.inks[i];
@@ -69,8 +67,9 @@ bool CompressCharset(CharsetStore& store) {
       store.inks[count] = kInkIndex;
     }
   }
-  if (moved) store.modified = true;
-  return moved;
+  const int removed = kGlyphCount - count;
+  if (removed > 0) store.modified = true;
+  return removed;
 }
 
 Tool PressGlyphClipboardTool(Charset& charset, GlyphStores& stores, Tool tool, int glyph) {

@@ -55,8 +55,9 @@ bool PasteRowFromMemory(Charset& charset, const GlyphStores& stores, int row);
 
 // Removes every glyph that repeats an earlier one, packing the rest to the front in the order of their
 // first appearance; each glyph's ink index moves with it, and every freed place at the end becomes an
-// empty glyph with ink index 1. Sets the modified flag and returns true only when a duplicate was removed.
-bool CompressCharset(CharsetStore& store);
+// empty glyph with ink index 1. Returns how many duplicates it removed and sets the modified flag when
+// that is more than none.
+int CompressCharset(CharsetStore& store);
 
 // A left press with the copy, cut or paste tool on glyph n. Copy and cut fill the glyph clipboard (cut
 // also clears the glyph), enable Paste and hand over to the paste tool; paste writes the clipboard into

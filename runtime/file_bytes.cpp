@@ -99,22 +99,36 @@ bool KeepOwner(int fd, const struct stat& existing) {
 
 }  // namespace
 
+std::string NotRegularFileReason(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(PathFromUtf8(path), error);
+  if (status.type() == fs::file_type::not_found || status.type() == fs::file_type::regular) return {};
+  if (status.type() == fs::file_type::directory) return "it is a folder";
+  if (error) return error.message();
+  return "it is not a regular file";
+}
+
+std::string ReadErrorText(int error) { return std::strerror(error != 0 ? error : EIO); }
+
 FileRead ReadFileBytes(const std::string& path, std::size_t limit) {
   const fs::path p = PathFromUtf8(path);
   std::error_code error;
   const fs::file_status status = fs::status(p, error);
   if (status.type() == fs::file_type::not_found) return {FileReadStatus::Missing, {}};
-  if (error || status.type() != fs::file_type::regular) return {FileReadStatus::Failed, {}};
+  if (error || status.type() != fs::file_type::regular) {
+    return {FileReadStatus::Failed, {}, error ? error.message() : NotRegularFileReason(path)};
+  }
   const auto size = fs::file_size(p, error);
-  if (error) return {FileReadStatus::Failed, {}};
+  if (error) return {FileReadStatus::Failed, {}, error.message()};
   if (size > limit) return {FileReadStatus::TooLarge, {}};
 
+  errno = 0;
   std::ifstream in(p, std::ios::binary);
-  if (!in) return {FileReadStatus::Failed, {}};
+  if (!in) return {FileReadStatus::Failed, {}, ReadErrorText(errno)};
   // The file may have grown since its size was taken: read one byte more than expected to notice.
   std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return {FileReadStatus::Failed, {}};
+  if (in.bad()) return {FileReadStatus::Failed, {}, ReadErrorText(errno)};
   const auto got = static_cast<std::size_t>(in.gcount());
   if (got > limit) return {FileReadStatus::TooLarge, {}};
   bytes.resize(got);

@@ -14,6 +14,7 @@ enum class FileReadStatus { Ok, Missing, Failed, TooLarge };
 struct FileRead {
   FileReadStatus status = FileReadStatus::Failed;
   std::string bytes;  // the content when status is Ok
+  std::string reason{};  // why, in words, when status is Failed ("it is a folder", the system's reason)
 
   std::span<const std::uint8_t> Data() const {
     return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
@@ -21,7 +22,7 @@ struct FileRead {
 };
 
 // Reads the file at `path` (UTF-8) if it is a regular file of at most `limit` bytes; a larger file is
-// reported as TooLarge without being read.
+// reported as TooLarge without being read. A failure carries its reason.
 FileRead ReadFileBytes(const std::string& path, std::size_t limit);
 
 // Writes the bytes so that the target holds either its whole previous content or the whole new one, at
@@ -48,6 +49,13 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
 inline bool WriteFileReplacing(const std::string& path, std::string_view bytes, int* error = nullptr) {
   return WriteFileReplacing(path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, error);
 }
+
+// What stands at `path` when it is no regular file ("it is a folder", "it is not a regular file"); empty
+// for a regular file or nothing.
+std::string NotRegularFileReason(const std::string& path);
+
+// The system's reason for the error number `error` (EIO when 0), as a read failure names it.
+std::string ReadErrorText(int error);
 
 // The reason for a failed write in words, from the error number WriteFileReplacing gave.
 std::string WriteErrorText(int error);

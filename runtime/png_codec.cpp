@@ -46,6 +46,25 @@ DecodeResult DecodePng(std::span<const std::uint8_t> data, const ImageLimits& li
   return {std::move(img), {}};
 }
 
+namespace {
+
+// One pass into a buffer of the largest size the picture can take: asking libpng for the size first would
+// compress the picture twice.
+std::optional<Bytes> WritePng(int width, int height, png_uint_32 format, const Bytes& samples) {
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  png.width = static_cast<png_uint_32>(width);
+  png.height = static_cast<png_uint_32>(height);
+  png.format = format;
+  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(png);
+  Bytes out(size);
+  if (!png_image_write_to_memory(&png, out.data(), &size, 0, samples.data(), 0, nullptr)) return std::nullopt;
+  out.resize(size);
+  return out;
+}
+
+}  // namespace
+
 std::optional<Bytes> EncodePng(const Image& img) {
   Bytes rgb;
   rgb.reserve(static_cast<std::size_t>(img.Width()) * img.Height() * 3);
@@ -56,18 +75,18 @@ std::optional<Bytes> EncodePng(const Image& img) {
                              static_cast<std::uint8_t>(c)});
     }
   }
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  png.width = static_cast<png_uint_32>(img.Width());
-  png.height = static_cast<png_uint_32>(img.Height());
-  png.format = PNG_FORMAT_RGB;
-  // One pass into a buffer of the largest size the picture can take: asking libpng for the size first
-  // would compress the picture twice.
-  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(png);
-  Bytes out(size);
-  if (!png_image_write_to_memory(&png, out.data(), &size, 0, rgb.data(), 0, nullptr)) return std::nullopt;
-  out.resize(size);
-  return out;
+  return WritePng(img.Width(), img.Height(), PNG_FORMAT_RGB, rgb);
+}
+
+std::optional<Bytes> EncodePngWithAlpha(int width, int height, std::span<const std::uint32_t> argb) {
+  if (argb.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return std::nullopt;
+  Bytes rgba;
+  rgba.reserve(argb.size() * 4);
+  for (const std::uint32_t c : argb) {
+    rgba.insert(rgba.end(), {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                             static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 24)});
+  }
+  return WritePng(width, height, PNG_FORMAT_RGBA, rgba);
 }
 
 }  // namespace kx

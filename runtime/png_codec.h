@@ -8,5 +8,7 @@ namespace kx {
 
 DecodeResult DecodePng(std::span<const std::uint8_t> data, const ImageLimits& limits = {});
 std::optional<Bytes> EncodePng(const Image& img);
+// A picture with transparency: `argb` holds width x height words 0xAARRGGBB (straight alpha), row by row.
+std::optional<Bytes> EncodePngWithAlpha(int width, int height, std::span<const std::uint32_t> argb);
 
 }  // namespace kx

@@ -227,11 +227,10 @@ PreferenceLoad LoadPreferenceFile(const std::string& path) {
       return {PreferenceLoadStatus::Loaded, PreferenceFile::Parse(read.bytes)};
     case FileReadStatus::Missing:
       return {PreferenceLoadStatus::Absent, {}};
-    case FileReadStatus::Failed:
-    case FileReadStatus::TooLarge:
-      break;
+    case FileReadStatus::Failed: return {PreferenceLoadStatus::Unreadable, {}, read.reason};
+    case FileReadStatus::TooLarge: break;
   }
-  return {PreferenceLoadStatus::Unreadable, {}};
+  return {PreferenceLoadStatus::Unreadable, {}, "it is larger than a settings file can be"};
 }
 
 bool SavePreferenceFile(const std::string& path, const PreferenceFile& file, int* error) {

@@ -79,6 +79,7 @@ enum class PreferenceLoadStatus {
 struct PreferenceLoad {
   PreferenceLoadStatus status = PreferenceLoadStatus::Absent;
   PreferenceFile file;
+  std::string reason{};  // why, in words, when Unreadable ("it is a folder", the system's reason)
 };
 
 PreferenceLoad LoadPreferenceFile(const std::string& path);

@@ -33,10 +33,12 @@ check_tree() {
                   share/icons/hicolor/scalable/mimetypes/application-x-c64-charset.svg)
   for f in docs/manual/*; do expected+=("share/doc/kestrelix/manual/${f#docs/manual/}"); done
   for f in "${expected[@]}"; do [[ -f $prefix/$f ]] || fail "$what: no $f"; done
-  for size in 16 32 48 64 128 256; do
+  for size in 16 22 24 32 48 64 128 256 512; do
     f=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
     if [[ ! -f $f ]]; then fail "$what: no ${size}px icon"; continue; fi
     [[ $(png_size "$f") == "${size}x${size}" ]] || fail "$what: the ${size}px icon is $(png_size "$f")"
+    [[ $(convert "$f" -format '%[fx:int(255*p{0,0}.a)]' info: 2>/dev/null) == 0 ]] ||
+      fail "$what: the ${size}px icon's corner is not transparent"
   done
   for f in "$prefix"/share/man/man1/*.gz "$prefix/share/doc/kestrelix/changelog.gz"; do
     gzip -t "$f" 2>/dev/null || fail "$what: $f is not gzipped"
@@ -67,8 +69,9 @@ check_svg_icon() {
   [[ $corner == 0 ]] || fail "$what: the scalable icon's background is not transparent (corner alpha $corner)"
 }
 
-# The file types: charset files map to their type and open with the editor's entry; .prg files are offered
-# to it. $1 is the prefix's share folder, copied so that the caches are built beside it.
+# The file types: charset files map to their type and open with the editor's entry; .prg files are left
+# alone (no type of ours, not in the entry). $1 is the prefix's share folder, copied so that the caches are
+# built beside it.
 check_file_types() {
   local share=$work/types/share
   rm -rf "$work/types"; mkdir -p "$work/types/config" "$work/types/home"
@@ -76,14 +79,15 @@ check_file_types() {
   update-mime-database "$share/mime" >/dev/null
   grep -qx '50:application/x-c64-charset:\*.chr' "$share/mime/globs2" || fail "*.chr does not map to the charset type"
   grep -qx '50:application/x-c64-charset:\*.64c' "$share/mime/globs2" || fail "*.64c does not map to the charset type"
-  grep -qx '50:application/x-c64-program:\*.prg' "$share/mime/globs2" || fail "*.prg does not map to a program type"
+  ! grep -q ':\*.prg$' "$share/mime/globs2" || fail "the package claims *.prg files"
   update-desktop-database "$share/applications"
   local type default
-  for type in application/x-c64-charset application/x-c64-program; do
-    default=$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_DIRS="$share" XDG_DATA_HOME="$work/types/home" \
-              XDG_CONFIG_HOME="$work/types/config" xdg-mime query default "$type")
-    [[ $default == "$id.desktop" ]] || fail "xdg-mime finds '$default' for $type, not $id.desktop"
-  done
+  default=$(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION XDG_DATA_DIRS="$share" XDG_DATA_HOME="$work/types/home" \
+            XDG_CONFIG_HOME="$work/types/config" xdg-mime query default application/x-c64-charset)
+  [[ $default == "$id.desktop" ]] || fail "xdg-mime finds '$default' for application/x-c64-charset, not $id.desktop"
+  grep -qx 'MimeType=application/x-c64-charset;' "$share/applications/$id.desktop" ||
+    fail "the desktop entry lists other types than charset files"
+  grep -qx 'StartupNotify=true' "$share/applications/$id.desktop" || fail "the desktop entry lacks StartupNotify=true"
   grep -q '^Exec=kestrelix --desktop %f$' "$share/applications/$id.desktop" || fail "the desktop entry does not pass --desktop"
 }
 

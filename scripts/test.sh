@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --tests
-scripts/build.sh
+scripts/build.sh --werror
 ctest --test-dir build --output-on-failure -j2
 scripts/check-install.sh build
 

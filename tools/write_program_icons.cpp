@@ -1,5 +1,5 @@
-// Build tool: writes the program icon for the desktop's icon theme: one PNG file per size, the same
-// picture as a scalable SVG with a transparent background, and the icon for charset files (a page
+// Build tool: writes the program icon for the desktop's icon theme: one PNG file per size and the same
+// picture as a scalable SVG, both transparent round the tile, and the icon for charset files (a page
 // carrying the icon's screen).
 //   write_program_icons OUTPUT_FOLDER     writes <size>.png for every size, program.svg and charset-file.svg
 
@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "runtime/file_bytes.h"
-#include "runtime/image.h"
 #include "runtime/png_codec.h"
 #include "views/picture_paint.h"
 #include "views/program_icon.h"
@@ -76,12 +75,9 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   for (int size : kx::kProgramIconSizes) {
+    // The picture's transparent corners stay transparent, as in the scalable drawing.
     const kx::Picture icon = kx::ProgramIconPicture(size);
-    kx::Image image(size, size);
-    for (int y = 0; y < size; ++y) {
-      for (int x = 0; x < size; ++x) image.SetPixel(x, y, icon.At(x, y) & 0xFFFFFF);
-    }
-    const auto png = kx::EncodePng(image);
+    const auto png = kx::EncodePngWithAlpha(size, size, icon.pixels);
     const std::string path = folder + "/" + std::to_string(size) + ".png";
     if (!png || !kx::WriteFileReplacing(path, *png)) {
       std::fprintf(stderr, "write_program_icons: cannot write %s\n", path.c_str());

@@ -1,5 +1,6 @@
 #include "windows/about_texts.h"
 
+#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -50,6 +51,20 @@ std::string FormatBuildDateTime(std::string_view date, std::string_view time) {
     return std::string(kUnknownDateTime);
   char text[32];  // room for any int fields, though checked ones need 21
   std::snprintf(text, sizeof text, "%02d/%02d/%04d, %02d:%02d:%02d", day, month, year, hour, minute, second);
+  return text;
+}
+
+std::string FormatEpochDateTime(long long seconds) {
+  using namespace std::chrono;
+  const sys_seconds time{std::chrono::seconds(seconds)};
+  const sys_days day = floor<days>(time);
+  const year_month_day date{day};
+  const hh_mm_ss clock{time - day};
+  char text[48];
+  std::snprintf(text, sizeof text, "%02u/%02u/%04d, %02d:%02d:%02d", static_cast<unsigned>(date.day()),
+                static_cast<unsigned>(date.month()), static_cast<int>(date.year()),
+                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                static_cast<int>(clock.seconds().count()));
   return text;
 }
 

@@ -66,6 +66,9 @@ std::array<std::string, 4> CreditLines(std::string_view buildDateTime);
 // Turns the compiler's "Mmm dd yyyy" and "hh:mm:ss" (__DATE__, __TIME__) into "dd/mm/yyyy, hh:ii:ss".
 // Text in another shape comes back as "--/--/----, --:--:--" rather than a wrong date.
 std::string FormatBuildDateTime(std::string_view date, std::string_view time);
+// The same text for `seconds` since 1970-01-01 00:00:00 UTC, the form SOURCE_DATE_EPOCH gives a
+// reproducible build's time in.
+std::string FormatEpochDateTime(long long seconds);
 
 // The text the Changelog tab shows: the file at `path` as UTF-8 (a leading byte-order mark dropped), or
 // kChangelogMissing when it cannot be read or is larger than kChangelogLimit.

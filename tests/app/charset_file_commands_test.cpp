@@ -38,7 +38,8 @@ TEST_F(OpenCommand, CharsetFilterRefusesAPrgFileWhateverItsName) {
   EXPECT_EQ(request.filters, kOpenFilters);
   EXPECT_EQ(request.filterIndex, 1);
   EXPECT_EQ(LastCall().title, "Load Error!");
-  EXPECT_EQ(LastCall().text, "Not a 2048 byte file: \r\n\r\n" + path);
+  EXPECT_EQ(LastCall().text, "Not a 2048 byte file: \r\n\r\n" + path +
+                                "\r\n\r\nIt is 2050 bytes long; the Charset filter opens files of exactly 2048 bytes.");
   EXPECT_EQ(LastCall().icon, MessageIcon::Warning);
   EXPECT_EQ(Editor(), before);
   EXPECT_FALSE(app.doc.store.hasFile);
@@ -213,10 +214,12 @@ TEST_F(ImportCommand, WrongSizeIsRefusedNamingTheExpectedSize) {
   AnswerFile(dir.Path("odd"), 0);
   RunCommand(app, cmd::ImportFirst);
   EXPECT_EQ(LastCall().title, "Load Error!");
-  EXPECT_EQ(LastCall().text, "Not a 256 byte file: \r\n\r\n" + dir.Path("odd"));
+  EXPECT_EQ(LastCall().text, "Not a 256 byte file: \r\n\r\n" + dir.Path("odd") +
+                                "\r\n\r\nIt is 257 bytes long; this import takes files of exactly 256 bytes.");
   AnswerFile(dir.Path("odd"), 0);
   RunCommand(app, cmd::ImportFirst + 1);
-  EXPECT_EQ(LastCall().text, "Not a 512 byte file: \r\n\r\n" + dir.Path("odd"));
+  EXPECT_EQ(LastCall().text, "Not a 512 byte file: \r\n\r\n" + dir.Path("odd") +
+                                "\r\n\r\nIt is 257 bytes long; this import takes files of exactly 512 bytes.");
   EXPECT_EQ(Editor(), before);
   EXPECT_FALSE(app.doc.store.hasFile);
 }

@@ -257,7 +257,7 @@ TEST(CommandKeys, EveryKeyBelongsToOneCommandAndItsScope) {
       {"Alt+F4", {49, KeyScope::WindowSystem}}, {"J", {332, KeyScope::EditorView}},
       {"D", {187, KeyScope::EditorView}},      {"Shift D", {188, KeyScope::EditorView}},
       {"V", {189, KeyScope::EditorView}},      {"+", {162, KeyScope::EditorView}},
-      {"-", {163, KeyScope::EditorView}}};
+      {"-", {163, KeyScope::EditorView}},      {"F1", {390, KeyScope::Window}}};
   std::map<std::string, CommandId> seen;
   for (const auto& [id, info] : Table().commands) {
     const std::string hint = KeyHintText(info.row->key);

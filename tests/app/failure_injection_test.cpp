@@ -393,7 +393,9 @@ TEST_F(FailureInjection, PipeChosenAsACharsetIsRefusedWithoutWaitingForAWriter) 
   AnswerFile(fifo, 0);
   RunCommand(app, cmd::Open);
   EXPECT_EQ(LastCall().title, "Load Error!");
-  EXPECT_EQ(LastCall().text, "Not a 2048 byte file: \r\n\r\n" + fifo);
+  EXPECT_EQ(LastCall().text,
+            "Not a 2048 byte file: \r\n\r\n" + fifo +
+                "\r\n\r\nIt is not a regular file; the Charset filter opens files of exactly 2048 bytes.");
   EXPECT_TRUE(Editor() == editorBefore) << "the editor charset changed";
 
   Answer(MessageAnswer::No);

@@ -87,6 +87,7 @@ TEST(HelpCommands, HandTheWebPagesToTheDesktop) {
   App app;
   ScriptedDialogs dialogs;
   app.shell.dialogs = &dialogs;
+  dialogs.desktopAnswers = {true, true};
   RunCommand(app, cmd::SupportForum);
   RunCommand(app, cmd::WebSite);
   ASSERT_EQ(dialogs.calls.size(), 2u);

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/command_keys.h"
 #include "app/command_table.h"
 
 namespace kx {
@@ -71,11 +72,28 @@ std::set<std::string> ImageSources(const std::string& html) {
   return sources;
 }
 
+// The keys the manual's tables under "Keys" name in their first column, one per <kbd>.
+std::set<std::string> ManualKeys(const std::string& html) {
+  const std::size_t from = html.find("<h2 id=\"keys\">");
+  const std::size_t to = html.find("<h2", from + 1);
+  std::set<std::string> keys;
+  for (std::size_t row = html.find("<tr><td>", from); row < to; row = html.find("<tr><td>", row + 1)) {
+    const std::size_t cellEnd = html.find("</td>", row);
+    for (std::size_t k = html.find("<kbd>", row); k < cellEnd; k = html.find("<kbd>", k + 1)) {
+      keys.insert(html.substr(k + 5, html.find("</kbd>", k) - k - 5));
+    }
+  }
+  return keys;
+}
+
 TEST(ManualHelper, VisibleTextDropsTagsAndDecodesEntities) {
   EXPECT_EQ(VisibleText("<p>Load &amp;\n  <b>Save</b>&nbsp;&lt;x&gt;</p>"), " Load & Save <x> ");
   EXPECT_EQ(VisibleText("&amp;lt;"), "&lt;");
   EXPECT_EQ(ImageSources("<p><img alt=\"a\" src=\"one.png\"> <img src=\"two.png\" width=\"9\"><a src=\"no.png\">"),
             (std::set<std::string>{"one.png", "two.png"}));
+  EXPECT_EQ(ManualKeys("<h2 id=\"keys\"><tr><td><kbd>A</kbd> / <kbd>Shift+A</kbd></td><td><kbd>B</kbd></td></tr>"
+                       "<h2><tr><td><kbd>C</kbd></td></tr>"),
+            (std::set<std::string>{"A", "Shift+A"}));
 }
 
 class ManualTest : public ::testing::Test {
@@ -109,6 +127,19 @@ TEST_F(ManualTest, NamesEveryMenuAndEveryItem) {
   walk(table.menuBar);
   ASSERT_GT(texts.size(), 150u);  // the walk reached the whole tree
   for (const std::string& text : texts) EXPECT_TRUE(Names(text)) << "the manual does not name \"" << text << '"';
+}
+
+// The manual's key tables and the command table's key column agree both ways; the keys the canvases and the
+// menu bar handle themselves are the rest of the manual's list.
+TEST_F(ManualTest, KeyTablesMatchTheProgramsKeys) {
+  std::set<std::string> program = {"Delete", "Ctrl+Delete", "Alt+Delete", "F", "R", "[", "]", "Home", "End",
+                                   "Esc", "I", "K", "M", "Alt+F", "Alt+E", "Alt+V", "Alt+T", "Alt+H", "F10",
+                                   "Alt", "Tab", "Shift+Tab"};
+  const CommandTable table = BuildCommandTable();
+  for (const auto& [id, info] : table.commands) {
+    if (info.row->key.scope != KeyScope::None) program.insert(KeyChordText(info.row->key.chord));
+  }
+  EXPECT_EQ(ManualKeys(html_), program);
 }
 
 TEST_F(ManualTest, DescribesTheCommandLine) {

@@ -144,6 +144,24 @@ TEST(Settings, RecentFilesReachTheMenuAndGoBackToTheFile) {
   EXPECT_EQ(written, (RecentFiles{"/a.chr", "<Empty>", "/c.prg", "<Empty>", "/e.chr"}));
 }
 
+// Two editors started from one file and closed one after the other: the later keeps the earlier's files
+// below its own, and a file it cleared from its list stays cleared.
+TEST(Settings, TheLaterOfTwoEditorsKeepsTheRecentFilesOfBoth) {
+  TempDir dir;
+  const std::string path = dir.Path("kstr.ini");
+  WriteBytes(path, FileWith("", "16777215") + "RECENT1 = /a.chr\r\nRECENT2 = /b.chr\r\n");
+  App first, second;
+  ApplySettings(first, ReadOrCreateSettings(path));
+  ApplySettings(second, ReadOrCreateSettings(path));
+  AddRecentFile(first.doc, "/x.chr");
+  WriteSettingsAtExit(path, first, {});
+  AddRecentFile(second.doc, "/y.chr");
+  AddRecentFile(second.doc, "/a.chr");
+  second.doc.files.recent[2] = kEmptyRecent;  // /b.chr gone from the second's list
+  WriteSettingsAtExit(path, second, {});
+  EXPECT_EQ(ReadOrCreateSettings(path).recent, (RecentFiles{"/a.chr", "/y.chr", "/x.chr", "<Empty>", "<Empty>"}));
+}
+
 TEST(Settings, SourceExportFilterIsKeptAndOnlyItsFiveIndexesAreRead) {
   TempDir dir;
   const std::string path = dir.Path("kstr.ini");
@@ -249,7 +267,7 @@ TEST(Settings, AFileThatCannotBeWrittenIsReportedOnceWithItsPathAndWhy) {
   };
   const Case cases[] = {
       {dir.Path("plain/kstr.ini"), "Not a directory"},
-      {dir.Path("kstr.ini"), "could not be read"},
+      {dir.Path("kstr.ini"), "could not be read (it is a folder)"},
   };
   for (const Case& c : cases) {
     App app;

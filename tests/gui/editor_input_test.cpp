@@ -147,7 +147,7 @@ TEST(EditorCanvasInput, ToolButtonClickSwitchesTheVariantShownOnTheButton) {
   freeDraw->click();
   EXPECT_EQ(app.view.editing.tool, Tool::DottedDraw);
   EXPECT_TRUE(freeDraw->isChecked());
-  EXPECT_EQ(freeDraw->toolTip().toStdString(), "Dotted Drawing");
+  EXPECT_EQ(freeDraw->toolTip().toStdString(), "Dotted Drawing\nKey: Shift D");
   window.Button(GadgetId::Line)->click();
   EXPECT_FALSE(freeDraw->isChecked());
   EXPECT_EQ(app.view.editing.tool, Tool::Line);

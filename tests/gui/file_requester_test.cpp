@@ -130,7 +130,9 @@ TEST_F(FileRequesters, OpenWithTheCharsetFilterPickedRefusesAPrgFile) {
   const std::string before = Editor();
   Run(cmd::Open, {Choose(0, "font.prg"), Click(QMessageBox::Ok)});
   EXPECT_EQ(user->filters, std::vector<int>{1});  // Morvane is preselected at first
-  EXPECT_EQ(user->messages, std::vector<QString>{QString::fromStdString("Not a 2048 byte file: \n\n" + Path("font.prg"))});
+  EXPECT_EQ(user->messages, std::vector<QString>{QString::fromStdString(
+                                "Not a 2048 byte file: \n\n" + Path("font.prg") +
+                                "\n\nIt is 2050 bytes long; the Charset filter opens files of exactly 2048 bytes.")});
   EXPECT_EQ(Editor(), before);
   EXPECT_FALSE(app.doc.store.hasFile);
   EXPECT_EQ(app.doc.files.openFilter, 0);

@@ -61,6 +61,9 @@ TEST(MenuBar, MirrorsTheTableWithHintsTicksGreyStatesAndShortcuts) {
       {cmd::ShowPixelGrid, "Shift+G"}, {cmd::ShowHighlights, "F12"}, {cmd::Swap, ""}};
   for (auto [id, text] : keys) EXPECT_EQ(Item(window, id)->shortcut().toString().toStdString(), text) << id;
   EXPECT_EQ(Item(window, cmd::Undo)->shortcutContext(), Qt::WindowShortcut);
+  // The status bar's hint says where the item sits and names its key.
+  EXPECT_EQ(Item(window, cmd::Copy)->statusTip().toStdString(), "Edit > Copy; key Ctrl+C");
+  EXPECT_EQ(Item(window, 74)->statusTip().toStdString(), "Edit > Text Styles > Italics > Italicise Row 8");
 
   QMenu* paste = window.Menus()->Submenu(kRowMemoryPasteMenu);
   ASSERT_NE(paste, nullptr);

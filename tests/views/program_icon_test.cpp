@@ -20,25 +20,31 @@ int Count(const Picture& p, std::uint32_t colour) {
 
 TEST(ProgramIcon, ComesInTheIconThemeSizes) {
   EXPECT_EQ(std::vector<int>(kProgramIconSizes.begin(), kProgramIconSizes.end()),
-            (std::vector<int>{16, 32, 48, 64, 128, 256}));
+            (std::vector<int>{16, 22, 24, 32, 48, 64, 128, 256, 512}));
 }
 
-TEST(ProgramIcon, IsAnOpaqueSquareInAFrameWithOnlyTheArtsOwnColours) {
-  const std::set<std::uint32_t> palette = {kFrame,     kScreen,    kBeak,      kEye,
-                                           0xFFC8743A, 0xFF5A3418, 0xFF8A9AC8};
+TEST(ProgramIcon, IsARoundedTileInAFrameWithOnlyTheArtsOwnColours) {
+  const std::set<std::uint32_t> palette = {0,         kFrame,     kScreen,    kBeak,
+                                           kEye,      0xFFC8743A, 0xFF5A3418, 0xFF8A9AC8};
   for (int size : kProgramIconSizes) {
     const Picture icon = ProgramIconPicture(size);
     ASSERT_EQ(icon.width, size);
     ASSERT_EQ(icon.height, size);
     ASSERT_EQ(icon.pixels.size(), static_cast<std::size_t>(size * size));
-    // Nearest neighbour: no colour in between two of the art's colours, nothing transparent.
+    // Nearest neighbour: no colour in between two of the art's colours, no half-transparent pixel.
     for (std::uint32_t pixel : icon.pixels) ASSERT_TRUE(palette.contains(pixel)) << std::hex << pixel << " at " << size;
-    for (int i = 0; i < size; ++i) {
-      EXPECT_EQ(icon.At(i, 0), kFrame);
-      EXPECT_EQ(icon.At(0, i), kFrame);
-      EXPECT_EQ(icon.At(i, size - 1), kFrame);
-      EXPECT_EQ(icon.At(size - 1, i), kFrame);
+    // The corners are transparent, as the scalable icon's are; across the middle, from each edge, the
+    // transparent margin (none at the smallest sizes) meets the frame, then the screen.
+    for (int corner : {0, size - 1}) {
+      EXPECT_EQ(icon.At(corner, 0), 0u) << size;
+      EXPECT_EQ(icon.At(corner, size - 1), 0u) << size;
     }
+    int edge = 0;
+    while (icon.At(edge, size / 2) == 0) ++edge;
+    EXPECT_LE(edge, size / 32 + 1) << size;
+    EXPECT_EQ(icon.At(edge, size / 2), kFrame) << size;
+    EXPECT_EQ(icon.At(size / 2, edge), kFrame) << size;
+    EXPECT_EQ(icon.At(size / 2, size - 1 - edge), kFrame) << size;
     EXPECT_EQ(icon.At(size / 2, size / 8), kScreen) << "room above the bird at " << size;
   }
 }

@@ -14,6 +14,8 @@ TEST(AboutTexts, BuildDateTimeIsDayMonthYearWithTwoDigitFields) {
   EXPECT_EQ(FormatBuildDateTime("Dec  7 2025", "08:09:01"), "07/12/2025, 08:09:01");
   EXPECT_EQ(FormatBuildDateTime("Jan 31 1999", "23:59:59"), "31/01/1999, 23:59:59");
   EXPECT_EQ(FormatBuildDateTime("Feb  1 2000", "00:00:60"), "01/02/2000, 00:00:60");  // a leap second
+  // A reproducible build's SOURCE_DATE_EPOCH, in UTC: the same shape, month and day not swapped.
+  EXPECT_EQ(FormatEpochDateTime(951782400 + 3723), "29/02/2000, 01:02:03");
   // Anything the compiler would never write gives a visible placeholder, not a made-up date; each field
   // just past its range.
   for (auto [date, time] : {std::pair{"Foo 12 2025", "08:09:01"}, std::pair{"Dec 12 2025", "8:09:01"},
