@@ -37,11 +37,13 @@ void BringCharsetImageUpToDate(App& app) {
 
 void FinishEvent(App& app) {
   ViewSession& v = app.view;
+  // A drawn pixel changes the pair the status bar names under the pointer.
+  if (v.marks.charset) v.marks.status = true;
   BringCharsetImageUpToDate(app);
   if (v.marks.pane) RenderEditorPane(v.pictures, v.editing, v.layout, v.options);
   if (v.marks.view) RenderEditorView(v.pictures, v.editing, v.layout, v.palette, v.options);
-  if (v.marks.swatch) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
-  if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing);
+  if (v.marks.swatch || PenSwatchStale(v.pictures, v.editing)) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
+  if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing, app.doc.store);
   v.marks = {};
   DropStaleRecoveryCopies(app);
 }

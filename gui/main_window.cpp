@@ -152,6 +152,9 @@ void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(field);
     statusFields_[i] = field;
   }
+  pixelField_ = new StatusBarField(this);
+  pixelField_->setFixedWidth(kPixelFieldWidth);
+  statusBar()->addWidget(pixelField_);
   noticeField_ = new StatusBarField(this);
   statusBar()->addWidget(noticeField_, 1);
 }
@@ -235,8 +238,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   for (QLabel* field : statusFields_) {
     if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
   }
-  if (noticeField_->minimumHeight() != noticeField_->maximumHeight()) {
-    noticeField_->setFixedHeight(noticeField_->height());
+  for (QLabel* field : {pixelField_, noticeField_}) {
+    if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
   }
 }
 
@@ -247,6 +250,10 @@ void MainWindow::SyncStatusTexts() {
     if (!texts[i] || shownStatus_[i] == *texts[i]) continue;
     shownStatus_[i] = *texts[i];
     statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
+  }
+  if (shownPixel_ != st.pixel) {
+    shownPixel_ = st.pixel;
+    pixelField_->setText(QString::fromStdString(shownPixel_));
   }
   if (shownNotice_ != st.notice) {
     shownNotice_ = st.notice;
