@@ -291,7 +291,12 @@ void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& are
   const Rect visible = VisiblePart(zoom, s.scrollX, s.scrollY, s.width, s.height);
   const GridLines grids{o.pixelGrid, o.charGrid};
   const Rect zoomArea{visible.x + area.x, visible.y + area.y, area.w, area.h};
-  if (!o.crtMain && !o.crtEdge) {
+  // The hover cell is filled opaque: an area inside it (where the pointer just moved to) needs no charset
+  // pixels under the fill. A double-wide multicolour cell would otherwise cost twice over.
+  const bool underHoverCell = s.hoverCell.shown && Intersect(area, s.hoverCell.box) == area;
+  if (underHoverCell) {
+    // nothing to compose: the fill below covers the area
+  } else if (!o.crtMain && !o.crtEdge) {
     // Nothing blurs across the area's border: compose exactly the area, straight into the view.
     const ScanlineOrder order = !o.scanlines         ? ScanlineOrder::None
                                 : o.emulationOnGrids ? ScanlineOrder::AfterGrids
