@@ -20,14 +20,14 @@ void SetDisplayMode(App& app, DisplayMode mode) {
 void EditCharsetColours(App& app) {
   CharsetStore& store = app.doc.store;
   const int glyph = GlyphAtPixel(app.view.editing.hoverX, app.view.editing.hoverY);
-  const ColourChoice current{store.colours.registers, glyph, store.inks[static_cast<std::size_t>(glyph)]};
+  const ColourChoice current{store.colours.registers, glyph, store.inks};
   const std::optional<ColourChoice> chosen = app.shell.dialogs->ChooseColours(current);
-  if (!chosen || *chosen == current || chosen->glyph != glyph) return;
+  if (!chosen || (chosen->registers == current.registers && chosen->inks == current.inks)) return;
   const auto valid = [](std::uint8_t colour) { return colour < kPaletteSize; };
-  if (!std::all_of(chosen->registers.begin(), chosen->registers.end(), valid) || !valid(chosen->ink)) return;
+  if (!std::ranges::all_of(chosen->registers, valid) || !std::ranges::all_of(chosen->inks, valid)) return;
   BeginEdit(app, RedoEntries::Drop);
   store.colours.registers = chosen->registers;
-  store.inks[static_cast<std::size_t>(glyph)] = chosen->ink;
+  store.inks = chosen->inks;
   EndEdit(app);
 }
 

@@ -12,8 +12,9 @@ struct App;
 // Switches the display mode; nothing (and no undo step) when the charset already has it.
 void SetDisplayMode(App& app, DisplayMode mode);
 
-// The colours dialog for the registers and the ink of the glyph under the pointer (the one last pointed
-// at). Cancelling, confirming unchanged values or a colour outside 0-15 changes nothing.
+// The colours dialog for the registers and the glyphs' inks, opening on the ink of the glyph under the
+// pointer (the one last pointed at); the user may pick any other glyph's. What it confirms is one undo step.
+// Cancelling, confirming unchanged values or a colour outside 0-15 changes nothing.
 void EditCharsetColours(App& app);
 
 // The pane's M key in multicolour mode: flips the multicolour bit of the glyph's ink (or of every glyph of

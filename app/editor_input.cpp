@@ -11,6 +11,7 @@
 #include "app/edit_commands.h"
 #include "ops/glyph_modes.h"
 #include "ops/glyph_tools.h"
+#include "views/render.h"
 #include "views/status_bar.h"
 #include "views/tool_selection.h"
 
@@ -410,7 +411,14 @@ void OnMemoryPaneMouse(App& app, const MouseEvent& e) {
 
 void OnSwatchMouse(App& app, const MouseEvent& e) {
   const EventScope event(app);
-  if (e.action != MouseAction::Down || e.button != MouseButton::Left) return;
+  if (e.action != MouseAction::Down) return;
+  if (e.button == MouseButton::Right) {
+    // The disc shows the left button's pen, the box around it the right button's: a right press steps the
+    // multicolour pair of the pen it lands on.
+    const MouseButton pen = OnSwatchDisc(e.x, e.y) ? MouseButton::Left : MouseButton::Right;
+    return ChoosePenPair(app, pen, (PenPairOf(app, pen) + 1) % 4);
+  }
+  if (e.button != MouseButton::Left) return;
   std::swap(app.view.editing.leftPen, app.view.editing.rightPen);
   MarkPensChanged(app.view);
 }

@@ -48,7 +48,8 @@ void FollowPointer(App& app);
 
 // A left press on the memory charset pane swaps the charsets.
 void OnMemoryPaneMouse(App& app, const MouseEvent& event);
-// A left press on the Pen Colour swatch exchanges the two pens.
+// A left press on the Pen Colour swatch exchanges the two pens; a right press steps the multicolour bit pair
+// (00, 01, 10, 11, 00, ...) of the pen it lands on: the disc the left button's, the rest the right button's.
 void OnSwatchMouse(App& app, const MouseEvent& event);
 
 // The App's current tool, variant memory and tool column, for the tool selections of views/tool_selection.h

@@ -38,11 +38,13 @@ void BringCharsetImageUpToDate(App& app) {
 
 void FinishEvent(App& app) {
   ViewSession& v = app.view;
+  // A drawn pixel changes the pair the status bar names under the pointer.
+  if (v.marks.charset) v.marks.status = true;
   BringCharsetImageUpToDate(app);
   if (v.marks.pane) RenderEditorPane(v.pictures, v.editing, v.layout, v.options);
   if (v.marks.view) RenderEditorView(v.pictures, v.editing, v.layout, v.palette, v.options);
-  if (v.marks.swatch) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
-  if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing);
+  if (v.marks.swatch || PenSwatchStale(v.pictures, v.editing)) RenderPenSwatch(v.pictures, v.editing, v.palette, v.options);
+  if (v.marks.status) UpdateStatusBar(app.shell.status, v.editing, app.doc.store);
   // Whatever chose the tool (a button, a key, a menu item, a copy press handing over to paste), the field
   // follows; it is assigned only when it changed, so a plain mouse move costs one comparison.
   const std::string_view tool = ToolFieldText(v.editing.tool, app.shell.tools);

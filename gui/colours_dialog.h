@@ -1,6 +1,6 @@
 #pragma once
-// The charset colours dialog: the four colour registers and one glyph's ink, each picked from the 16 C64
-// colours.
+// The charset colours dialog: the four colour registers and the ink of a glyph chosen by its number, each
+// picked from the 16 C64 colours. Inks picked for several glyphs in turn are all kept.
 
 #include <QDialog>
 
@@ -9,6 +9,7 @@
 #include "runtime/dialogs.h"
 
 class QComboBox;
+class QSpinBox;
 
 namespace kx {
 
@@ -18,12 +19,13 @@ class ColoursDialog : public QDialog {
   // The values shown now: the chosen ones after OK.
   ColourChoice Choice() const;
 
-  // Object names of the pickers, for tests: "register0".."register3" and "ink".
+  // Object names of the pickers, for tests: "register0".."register3" and "ink"; the glyph number is "glyph".
   static QString PickerName(int picker);
 
  private:
-  ColourChoice current_;
+  ColourChoice choice_;
   std::array<QComboBox*, 5> pickers_{};
+  QSpinBox* glyph_ = nullptr;
 };
 
 }  // namespace kx

@@ -159,6 +159,9 @@ void MainWindow::BuildStatusBar() {
   toolField_ = new StatusBarField(this);
   toolField_->setFixedWidth(kToolFieldWidth);
   statusBar()->addWidget(toolField_);
+  pixelField_ = new StatusBarField(this);
+  pixelField_->setFixedWidth(kPixelFieldWidth);
+  statusBar()->addWidget(pixelField_);
   noticeField_ = new StatusBarField(this);
   statusBar()->addWidget(noticeField_, 1);
 }
@@ -240,7 +243,7 @@ void MainWindow::SyncToolColumn(qreal pixelRatio) {
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   std::vector<QLabel*> fields(statusFields_.begin(), statusFields_.end());
-  fields.insert(fields.end(), {toolField_, noticeField_});
+  fields.insert(fields.end(), {toolField_, pixelField_, noticeField_});
   for (QLabel* field : fields) {
     if (field->minimumHeight() != field->maximumHeight()) field->setFixedHeight(field->height());
   }
@@ -255,6 +258,7 @@ void MainWindow::SyncStatusTexts() {
     statusFields_[i]->setText(QString::fromStdString(shownStatus_[i]));
   }
   for (auto [field, shown, text] : {std::tuple{toolField_, &shownTool_, &st.tool},
+                                    std::tuple{pixelField_, &shownPixel_, &st.pixel},
                                     std::tuple{noticeField_, &shownNotice_, &st.notice}}) {
     if (*shown == *text) continue;
     *shown = *text;

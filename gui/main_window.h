@@ -62,6 +62,7 @@ class MainWindow : public QMainWindow {
   QLabel* StatusField(int i) const { return statusFields_[i]; }
   QLabel* NoticeField() const { return noticeField_; }
   QLabel* ToolField() const { return toolField_; }
+  QLabel* PixelField() const { return pixelField_; }
   MenuBar* Menus() const { return menus_; }
   FramePacer* Pacer() const { return pacer_; }
   ScreenEditorWindow* ScreenEditor() const;  // the open screen editor, or null
@@ -125,10 +126,12 @@ class MainWindow : public QMainWindow {
   CanvasWidget* editorPane_ = nullptr;
   CanvasWidget* memoryPane_ = nullptr;
   std::array<QLabel*, 4> statusFields_{};
+  QLabel* pixelField_ = nullptr;   // the multicolour pixel under the pointer
   QLabel* noticeField_ = nullptr;  // the status notice, in the room the fields leave
   std::string shownNotice_;
   QLabel* toolField_ = nullptr;  // the tool in hand when no button shows it
   std::string shownTool_;
+  std::string shownPixel_;
   MenuBar* menus_ = nullptr;  // the menu bar and the window's shortcuts
   AuxiliaryWindows* auxiliary_ = nullptr;  // font preview and About
   FramePacer* pacer_ = nullptr;  // repaints the window at most once per screen frame

@@ -45,12 +45,13 @@ struct FileChoice {
   bool operator==(const FileChoice&) const = default;
 };
 
-// The colours dialog's values, each a C64 colour number 0-15: the registers $D021-$D024 and the ink of one
-// glyph (whose bit 3 is the multicolour bit).
+// The colours dialog's values, each a C64 colour number 0-15: the registers $D021-$D024 and every glyph's
+// ink (whose bit 3 is the multicolour bit). The dialog shows the ink of `glyph` and lets the user pick
+// another glyph by its number.
 struct ColourChoice {
   std::array<std::uint8_t, 4> registers{};
   int glyph = 0;
-  std::uint8_t ink = 0;
+  std::array<std::uint8_t, 256> inks{};
   bool operator==(const ColourChoice&) const = default;
 };
 

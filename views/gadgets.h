@@ -82,17 +82,20 @@ struct ToolColumnState {
 };
 
 // The four status bar fields. Field 2 is a picture: the ROM glyph with this number, or "---" when empty.
+// After them the pixel field (the multicolour pixel under the mouse) and the notice.
 struct StatusBarState {
   std::string charNumber = "CHAR NUMBER:  ---";
   std::string hexNumber = "---";
   std::optional<int> romGlyph;
   std::string charsetInEditor = "CHARSET 1";
   std::string tool;    // the tool in hand when no pressed button shows it (ToolFieldText)
+  std::string pixel;   // over a multicolour glyph: "PIXEL 2,5  PAIR 01"; empty otherwise
   std::string notice;  // what the last edit wants told, after the fields; empty for none
 };
 
 inline constexpr std::array<int, 4> kStatusFieldWidths = {112, 26, 22, 70};
 inline constexpr int kToolFieldWidth = 130;  // "TOOL: STRIKETHROUGH"
+inline constexpr int kPixelFieldWidth = 110;
 inline constexpr const char* kEmptyStatusField = "---";
 
 }  // namespace kx

@@ -239,6 +239,13 @@ Rect SelectionBox(const GlyphSelection& selection, int glyphSize, int originX, i
 
 // ---- The editor view ----
 
+// The palette entry a pen shows over a glyph with this ink: in a multicolour glyph the colour of the pen's
+// bit pair, elsewhere the pen's own entry.
+int PenColour(const Pen& pen, std::uint8_t ink, const CharsetColours& colours) {
+  if (!IsMulticolourGlyph(colours.mode, ink)) return pen.index % kPaletteSize;
+  return PairColours(ink, colours)[static_cast<std::size_t>(DrawnPair(pen))];
+}
+
 EditorViewSource ViewSourceOf(const EditingState& e, const ViewLayout& layout, const Palette& palette,
                               const ViewOptions& options, const CharsetImageSource& glyphs) {
   EditorViewSource s;
@@ -251,15 +258,12 @@ EditorViewSource ViewSourceOf(const EditingState& e, const ViewLayout& layout, c
   s.options = options;
   const int b = s.block, hy = e.hoverY;
   // Over a multicolour glyph the hover cell is its double-wide pixel, in what the left pen's pair shows.
-  const int glyph = GlyphAtPixel(e.hoverX, e.hoverY);
-  const std::uint8_t ink = glyphs.inks[static_cast<std::size_t>(glyph)];
+  const std::uint8_t ink = glyphs.inks[static_cast<std::size_t>(GlyphAtPixel(e.hoverX, e.hoverY))];
   const bool wide = IsMulticolourGlyph(glyphs.colours.mode, ink);
   const int hx = wide ? e.hoverX & ~1 : e.hoverX;
-  const int colour = wide ? PairColours(ink, glyphs.colours)[static_cast<std::size_t>(DrawnPair(e.leftPen))]
-                          : e.leftPen.index;
   s.hoverCell = MarkOf(e.hoverTarget == HoverTarget::EditorView,
                        {(hx - e.scrollX) * b, (hy - e.scrollY) * b, wide ? 2 * b : b, b},
-                       palette[colour % kPaletteSize]);
+                       palette[static_cast<std::size_t>(PenColour(e.leftPen, ink, glyphs.colours))]);
   s.hoverGlyph = MarkOf(HoverGlyphShown(e, options),
                         {hx / 8 * 8 * b - e.scrollX * b, hy / 8 * 8 * b - e.scrollY * b, 8 * b, 8 * b});
   if (e.selection.Exists()) s.selection = MarkOf(true, SelectionBox(e.selection, 8 * b, e.scrollX, e.scrollY));
@@ -287,7 +291,12 @@ void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& are
   const Rect visible = VisiblePart(zoom, s.scrollX, s.scrollY, s.width, s.height);
   const GridLines grids{o.pixelGrid, o.charGrid};
   const Rect zoomArea{visible.x + area.x, visible.y + area.y, area.w, area.h};
-  if (!o.crtMain && !o.crtEdge) {
+  // The hover cell is filled opaque: an area inside it (where the pointer just moved to) needs no charset
+  // pixels under the fill. A double-wide multicolour cell would otherwise cost twice over.
+  const bool underHoverCell = s.hoverCell.shown && Intersect(area, s.hoverCell.box) == area;
+  if (underHoverCell) {
+    // nothing to compose: the fill below covers the area
+  } else if (!o.crtMain && !o.crtEdge) {
     // Nothing blurs across the area's border: compose exactly the area, straight into the view.
     const ScanlineOrder order = !o.scanlines         ? ScanlineOrder::None
                                 : o.emulationOnGrids ? ScanlineOrder::AfterGrids
@@ -514,11 +523,22 @@ void RenderEditorPane(ViewPictures& p, const EditingState& e, const ViewLayout& 
   before = now;
 }
 
+PenSwatchSource PenSwatchColours(const EditingState& e, const CharsetImageSource& glyphs) {
+  const std::uint8_t ink = glyphs.inks[static_cast<std::size_t>(GlyphAtPixel(e.hoverX, e.hoverY))];
+  return {PenColour(e.leftPen, ink, glyphs.colours), PenColour(e.rightPen, ink, glyphs.colours)};
+}
+
+bool PenSwatchStale(const ViewPictures& p, const EditingState& e) {
+  return PenSwatchColours(e, p.charsetSource) != p.swatchSource;
+}
+
 void RenderPenSwatch(ViewPictures& p, const EditingState& e, const Palette& palette, const ViewOptions& options) {
   ++p.versions.penSwatch;
+  p.swatchSource = PenSwatchColours(e, p.charsetSource);
   p.penSwatch.Reset(kSwatchWidth, kSwatchHeight);
-  FillBox(p.penSwatch, {0, 0, 62, 22}, palette[e.rightPen.index % kPaletteSize]);
-  FillCircle(p.penSwatch, 21, 10, 7, palette[e.leftPen.index % kPaletteSize]);
+  FillBox(p.penSwatch, {0, 0, 62, 22}, palette[static_cast<std::size_t>(p.swatchSource.right)]);
+  FillCircle(p.penSwatch, kSwatchDiscX, kSwatchDiscY, kSwatchDiscRadius,
+             palette[static_cast<std::size_t>(p.swatchSource.left)]);
   if (options.scanlines) DrawScanlines(p.penSwatch, {0, 0, 62, 25});
   p.damage.penSwatch.Add(p.penSwatch.Bounds());
 }

@@ -36,9 +36,27 @@ void RenderEditorView(ViewPictures& pictures, const EditingState& editing, const
 void RenderEditorPane(ViewPictures& pictures, const EditingState& editing, const ViewLayout& layout,
                       const ViewOptions& options);
 
-// The Pen Colour swatch: the right pen's colour behind a disc of the left pen's colour.
+// The Pen Colour swatch: the right pen's colour behind a disc of the left pen's colour. A pen's colour is
+// its palette entry, or while the glyph under the pointer (the one last pointed at) is a multicolour glyph
+// of the charset image, the colour its bit pair shows in that glyph.
 void RenderPenSwatch(ViewPictures& pictures, const EditingState& editing, const Palette& palette,
                      const ViewOptions& options);
+
+// The pens' colours RenderPenSwatch would use now.
+PenSwatchSource PenSwatchColours(const EditingState& editing, const CharsetImageSource& glyphs);
+
+// Whether the swatch shows other colours than the pens have now: the pointer crossed onto a glyph of
+// another mode or ink, or that glyph's colours changed.
+bool PenSwatchStale(const ViewPictures& pictures, const EditingState& editing);
+
+// The swatch's disc, the left pen's colour: centre and radius in swatch pixels.
+inline constexpr int kSwatchDiscX = 21;
+inline constexpr int kSwatchDiscY = 10;
+inline constexpr int kSwatchDiscRadius = 7;
+constexpr bool OnSwatchDisc(int x, int y) {
+  return (x - kSwatchDiscX) * (x - kSwatchDiscX) + (y - kSwatchDiscY) * (y - kSwatchDiscY) <=
+         kSwatchDiscRadius * kSwatchDiscRadius;
+}
 
 // The memory pane picture becomes the charset image as it is now, smoothed to the pane's size.
 void CaptureMemoryPane(ViewPictures& pictures);

@@ -126,6 +126,13 @@ struct EditorPaneSource {
   Mark selection;
 };
 
+// The palette entries the Pen Colour swatch was last composed with, for the left and the right pen.
+struct PenSwatchSource {
+  int left = -1;
+  int right = -1;
+  friend bool operator==(const PenSwatchSource&, const PenSwatchSource&) = default;
+};
+
 struct ViewPictures {
   Image charset;                      // 256x64, one pixel per glyph pixel
   Image editorView;                   // Wc x Hc, what the editor canvas shows
@@ -139,6 +146,7 @@ struct ViewPictures {
   CharsetImageSource charsetSource;
   EditorViewSource viewSource;
   EditorPaneSource paneSource;
+  PenSwatchSource swatchSource;
 
   // Work buffers kept between redraws so that a mouse move allocates nothing.
   Image zoom;          // a part of the enlarged charset with the margin the blur passes read

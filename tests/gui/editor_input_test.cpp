@@ -57,6 +57,14 @@ TEST(EditorCanvasInput, MovingOverTheCanvasNamesTheGlyphInTheStatusBar) {
   SendMouse(canvas, QEvent::MouseMove, overGlyph65, Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(window.StatusField(0)->text().toStdString(), "CHAR NUMBER: 065");
   EXPECT_EQ(window.StatusField(1)->text().toStdString(), "$41");
+  EXPECT_EQ(window.PixelField()->text().toStdString(), "");  // a hi-res glyph
+
+  // Over a multicolour glyph the pixel field names the double-wide pixel and its pair (row 1 is 00 01 11 00).
+  RunCommand(app, cmd::DisplayMulticolour);
+  app.doc.store.inks[65] = 9;
+  window.Pacer()->SetFrameMillis(0);  // the move follows the last at once: hand it on, not hold it
+  SendMouse(canvas, QEvent::MouseMove, overGlyph65 + QPoint(2 * b, 0), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(window.PixelField()->text().toStdString(), "PIXEL 1,1  PAIR 01");
 
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(canvas, &leave);

@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "gui/colours_dialog.h"
 #include "gui/qt_dialogs.h"
 
 namespace kx {
@@ -24,6 +27,27 @@ TEST(QtDialogs, ClipboardReceivesAnImageOfTheGivenSize) {
   EXPECT_EQ(image.size(), QSize(512, 128));
   EXPECT_EQ(image.pixel(1, 0), 0xFF123456u);
   EXPECT_FALSE(dialogs.CopyImageToClipboard(512, 127, pixels));
+}
+
+TEST(ColoursDialog, TheInkPickerFollowsTheGlyphNumberAndKeepsEveryInkPicked) {
+  ColourChoice current{{0, 11, 12, 15}, 2, {}};
+  current.inks.fill(1);
+  current.inks[40] = 5;
+  ColoursDialog dialog(current, nullptr);
+  auto* glyph = dialog.findChild<QSpinBox*>("glyph");
+  auto* ink = dialog.findChild<QComboBox*>(ColoursDialog::PickerName(4));
+  ASSERT_TRUE(glyph && ink);
+  ink->setCurrentIndex(13);  // glyph 2's
+  glyph->setValue(40);
+  EXPECT_EQ(ink->currentIndex(), 5);
+  ink->setCurrentIndex(9);
+  dialog.findChild<QComboBox*>(ColoursDialog::PickerName(0))->setCurrentIndex(6);
+  ColourChoice expected = current;
+  expected.registers[0] = 6;
+  expected.glyph = 40;
+  expected.inks[2] = 13;
+  expected.inks[40] = 9;
+  EXPECT_EQ(dialog.Choice(), expected);
 }
 
 TEST(QtDialogs, FilterListMapsToQtAndTheChosenFilterBackToItsIndex) {

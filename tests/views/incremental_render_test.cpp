@@ -99,8 +99,12 @@ struct Session {
         }
         charset = true;
         break;
-      case 5:
-        store.inks[static_cast<std::size_t>(Next(kGlyphCount))] = static_cast<std::uint8_t>(Next(kPaletteSize));
+      case 5:  // an ink, or the display mode (multicolour glyphs, double-wide hover cells)
+        if (Chance(20)) {
+          store.colours.mode = static_cast<DisplayMode>(Next(3));
+        } else {
+          store.inks[static_cast<std::size_t>(Next(kGlyphCount))] = static_cast<std::uint8_t>(Next(kPaletteSize));
+        }
         charset = true;
         break;
       case 6:
@@ -132,6 +136,7 @@ struct Session {
         break;
       default:
         editing.leftPen.index = Next(kPaletteSize);
+        editing.leftPen.pair = Next(5) - 1;
         break;
     }
     if (charset || Chance(10)) RebuildCharsetImage(pictures, store, palette);

@@ -374,20 +374,49 @@ TEST(PenSwatch, RightPenBehindLeftPenDisc) {
   EXPECT_EQ(sw.Pixel(47, 22), 0u);  // the box stops two rows short
 }
 
+TEST(PenSwatch, ShowsEachPensPairColourWhileTheLastPointedGlyphIsMulticolour) {
+  Scene s;
+  s.store.colours = {DisplayMode::Multicolour, {6, 2, 7, 4}};
+  s.Hover(HoverTarget::None, 8 + 3, 16 + 2);  // glyph 65, pointed at last
+  for (auto [ink, mode, leftPair, rightPair, left, right] :
+       {std::tuple{13, DisplayMode::Multicolour, kFollowKind, kFollowKind, 5, 6},  // 11 = ink - 8, 00 = $D021
+        std::tuple{13, DisplayMode::Multicolour, 1, 2, 2, 7},                      // $D022, $D023
+        std::tuple{8, DisplayMode::Multicolour, 3, 0, 0, 6},
+        std::tuple{5, DisplayMode::Multicolour, 1, 2, 1, 0},  // a hi-res glyph: the pens' own colours
+        std::tuple{13, DisplayMode::HiRes, 1, 2, 1, 0}}) {
+    s.store.inks[65] = static_cast<std::uint8_t>(ink);
+    s.store.colours.mode = mode;
+    s.editing.leftPen.pair = leftPair;
+    s.editing.rightPen.pair = rightPair;
+    RebuildCharsetImage(s.pictures, s.store, s.palette);
+    RenderPenSwatch(s.pictures, s.editing, s.palette, s.options);
+    EXPECT_EQ(s.pictures.penSwatch.Pixel(21, 10), s.palette[left]) << ink << leftPair;
+    EXPECT_EQ(s.pictures.penSwatch.Pixel(40, 20), s.palette[right]) << ink << rightPair;
+    EXPECT_FALSE(PenSwatchStale(s.pictures, s.editing));
+  }
+  // Pointing from multicolour glyph 65 onto hi-res glyph 0 changes what the swatch must show.
+  s.store.colours.mode = DisplayMode::Multicolour;
+  RebuildCharsetImage(s.pictures, s.store, s.palette);
+  RenderPenSwatch(s.pictures, s.editing, s.palette, s.options);
+  s.Hover(HoverTarget::EditorView, 0, 0);
+  EXPECT_TRUE(PenSwatchStale(s.pictures, s.editing));
+}
+
 TEST(StatusBar, NamesTheHoveredGlyphOrShowsDashes) {
   EditingState e;
   StatusBarState status;
+  const CharsetStore store = MakeStartupStore();
   e.hoverTarget = HoverTarget::EditorView;
   e.hoverX = 8 + 3;  // glyph 65: column 1, row 2
   e.hoverY = 16 + 7;
-  UpdateStatusBar(status, e);
+  UpdateStatusBar(status, e, store);
   EXPECT_EQ(status.charNumber, "CHAR NUMBER: 065");
   EXPECT_EQ(status.hexNumber, "$41");
   EXPECT_EQ(status.romGlyph, 65);
 
   e.selection.startColumn = 2;  // a selection does not stop the fields following the pointer
   e.hoverX = 0;
-  UpdateStatusBar(status, e);
+  UpdateStatusBar(status, e, store);
   EXPECT_EQ(status.charNumber, "CHAR NUMBER: 064");
   EXPECT_EQ(status.hexNumber, "$40");
 
@@ -396,16 +425,48 @@ TEST(StatusBar, NamesTheHoveredGlyphOrShowsDashes) {
                                     std::tuple{88, 40, "171", "$AB"}, std::tuple{255, 63, "255", "$FF"}}) {
     e.hoverX = x;
     e.hoverY = y;
-    UpdateStatusBar(status, e);
+    UpdateStatusBar(status, e, store);
     EXPECT_EQ(status.charNumber, std::string("CHAR NUMBER: ") + decimal);
     EXPECT_EQ(status.hexNumber, hex);
+    EXPECT_EQ(status.pixel, "");  // hi-res glyphs: no pixel field
   }
 
   e.hoverTarget = HoverTarget::None;
-  UpdateStatusBar(status, e);
+  UpdateStatusBar(status, e, store);
   EXPECT_EQ(status.charNumber, "CHAR NUMBER:  ---");
   EXPECT_EQ(status.hexNumber, "---");
   EXPECT_FALSE(status.romGlyph);
+}
+
+TEST(StatusBar, NamesTheMulticolourPixelAndItsPairOverMulticolourGlyphsOnly) {
+  CharsetStore store = MakeStartupStore();
+  store.editor[65 * 8 + 5] = 0b00'01'10'11;
+  store.editor[65 * 8 + 7] = 0b10'00'00'01;
+  EditingState e;
+  e.hoverTarget = HoverTarget::EditorPane;
+  StatusBarState status;
+  // Glyph 65 sits at charset pixel (8, 16); both columns of a double-wide pixel name it.
+  for (auto [x, y, ink, mode, pixel] :
+       {std::tuple{8, 21, 9, DisplayMode::Multicolour, "PIXEL 0,5  PAIR 00"},
+        std::tuple{11, 21, 9, DisplayMode::Multicolour, "PIXEL 1,5  PAIR 01"},
+        std::tuple{12, 21, 9, DisplayMode::Multicolour, "PIXEL 2,5  PAIR 10"},
+        std::tuple{15, 21, 9, DisplayMode::Multicolour, "PIXEL 3,5  PAIR 11"},
+        std::tuple{9, 23, 15, DisplayMode::Multicolour, "PIXEL 0,7  PAIR 10"},
+        std::tuple{14, 23, 15, DisplayMode::Multicolour, "PIXEL 3,7  PAIR 01"},
+        std::tuple{15, 21, 1, DisplayMode::Multicolour, ""},          // ink 0-7: a hi-res glyph
+        std::tuple{15, 21, 9, DisplayMode::HiRes, ""},
+        std::tuple{15, 21, 9, DisplayMode::ExtendedBackground, ""}}) {
+    store.inks[65] = static_cast<std::uint8_t>(ink);
+    store.colours.mode = mode;
+    e.hoverX = x;
+    e.hoverY = y;
+    UpdateStatusBar(status, e, store);
+    EXPECT_EQ(status.charNumber, "CHAR NUMBER: 065");
+    EXPECT_EQ(status.pixel, pixel) << x << "," << y;
+  }
+  e.hoverTarget = HoverTarget::None;
+  UpdateStatusBar(status, e, store);
+  EXPECT_EQ(status.pixel, "");
 }
 
 TEST(MemoryPane, BlackUntilCapturedThenTheSmoothedCharset) {
