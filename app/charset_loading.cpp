@@ -83,7 +83,7 @@ ProjectLoad LoadProject(App& app, const std::string& path) {
   const FileRead file = ReadFileBytes(path, kMaxProjectBytes);
   if (file.status == FileReadStatus::Missing) return ProjectLoad::Missing;
   if (file.status != FileReadStatus::Ok) {
-    ShowUnreadable(app, path);
+    ShowUnreadable(app, path, file.reason);
     return ProjectLoad::Refused;
   }
   auto read = ReadCharPadProject(file.Data());

@@ -50,7 +50,7 @@ void ImportColourTable(App& app) {
   const std::string& path = choice->path;
   const FileRead file = ReadFileBytes(path, kColourTableBytes);
   if (file.status == FileReadStatus::Missing) return ShowNotFound(app, path);
-  if (file.status == FileReadStatus::Failed) return ShowUnreadable(app, path);
+  if (file.status == FileReadStatus::Failed) return ShowUnreadable(app, path, file.reason);
   app.doc.store.lastDirectory = DirectoryOf(path);
   const std::variant<GlyphInks, std::string> table =
       file.status == FileReadStatus::TooLarge ? std::variant<GlyphInks, std::string>(
