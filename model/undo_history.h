@@ -34,7 +34,7 @@ class UndoHistory {
   void Clear();
 
   // Enable states of Undo (item 50 and its button), Redo (item 51 and its button) and
-  // "Clear Undo/Redo History" (item 52).
+  // "Clear Undo/Redo History".
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
   // Clear is offered while either stack holds anything to clear, redo steps alone included.
