@@ -33,7 +33,7 @@ class UndoHistory {
   bool Redo(CharsetStore& store);
   void Clear();
 
-  // Enable states of Undo (item 50 and its button), Redo (item 51 and its button) and
+  // Enable states of Undo and Redo (menu items and buttons) and
   // "Clear Undo/Redo History".
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
