@@ -175,9 +175,16 @@ Glyph CellAt(const ToneMap& map, const SheetGrid& grid, int column, int row) {
   return glyph;
 }
 
+Glyph Reversed(Glyph glyph) {
+  for (std::uint8_t& byte : glyph) byte = static_cast<std::uint8_t>(~byte);
+  return glyph;
+}
+
 // Which tone is the paper, by what a sheet shows of it: its margin (the pixels outside the cells and the
 // gaps between them) when it has one of mostly one tone; else the tone more of the cells' edges are in,
 // since glyphs keep clear of their cells' borders; else the tone of more pixels; else tone 0.
+// A cell that reverses an earlier one is not counted: a charset keeps its plain glyphs before their
+// reverses, and counting both would make every pair a tie (a whole C64 set is as much ink as paper).
 int PaperTone(const ToneMap& map, const SheetGrid& grid) {
   const int cell = 8 * grid.scale;
   const auto boxFrom = [&](const GridAxis& a) { return a.origin - (a.pitch - cell); };
@@ -195,9 +202,12 @@ int PaperTone(const ToneMap& map, const SheetGrid& grid) {
       if (margin[static_cast<std::size_t>(tone)] * 10 >= marginPixels * 9) return tone;
     }
   }
+  std::set<Glyph> earlier;
   for (int row = 0; row < grid.down.cells; ++row) {
     for (int column = 0; column < grid.across.cells; ++column) {
       const Glyph glyph = CellAt(map, grid, column, row);
+      if (earlier.contains(Reversed(glyph))) continue;
+      earlier.insert(glyph);
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
           const int tone = (glyph[static_cast<std::size_t>(y)] >> (7 - x)) & 1;

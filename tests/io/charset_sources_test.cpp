@@ -411,12 +411,13 @@ TEST(FontSheet, GridPaperRepeatsAndLimits) {
     const SheetCut cut = std::get<SheetCut>(CutFontSheet(sheet, {0xFF0000, false, {}, false}));
     EXPECT_EQ(cut.glyphs[0], static_cast<std::uint8_t>(~cellByte(0)));
   }
-  // As many red pixels as white: the lower colour is the paper, on a small sheet and on one large enough to
-  // be counted rather than sorted.
+  // As many red pixels as white, in every cell and around its edges (columns white, white, red, white, red,
+  // red, white, red): the lower colour is the paper, on a small sheet and on one large enough to be counted
+  // rather than sorted.
   for (const int side : {8, 1032}) {
     Image tie(side, 1024);
     for (int y = 0; y < tie.Height(); ++y)
-      for (int x = 0; x < side; ++x) tie.SetPixel(x, y, x < side / 2 ? 0xFFFFFF : 0xFF0000);
+      for (int x = 0; x < side; ++x) tie.SetPixel(x, y, (0xD2 >> (7 - x % 8)) & 1 ? 0xFFFFFF : 0xFF0000);
     EXPECT_EQ(std::get<SheetCut>(CutFontSheet(tie, {})).paper, 0xFF0000u) << side;
   }
   Image big(8 * 17, 8 * 16);  // 272 cells, all paper

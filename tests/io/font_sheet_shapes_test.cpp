@@ -114,6 +114,7 @@ TEST(FontSheetShapes, GridScaleInkAndPaperAreFound) {
     std::vector<std::pair<int, Bytes8>> glyphs;
     std::uint32_t paper = 0xFFFFFF;
   };
+  const auto spaceFirst = [](int n) { return n % 128 == 0 ? n + 32 : n; };
   const Drawing rom256{.count = 256, .across = 32, .paper = 0x000000, .ink = 0x7070E0};
   const Case cases[] = {
       {"plain 8x8", Draw({}), {}, 1, 0, 8, 16, 8, {{0, kAt}, {1, kA}}},
@@ -129,6 +130,15 @@ TEST(FontSheetShapes, GridScaleInkAndPaperAreFound) {
       {"anti-aliased grey on cream, scale 3", Blurred(Draw({.scale = 3, .margin = 4, .paper = 0xF0E8D0, .ink = 0x303030})),
        {}, 3, 4, 24, 16, 8, {{0, kAt}, {1, kA}}, 0xF0E8D0},
       {"the editor's own dump, all 256", DumpPicture(Draw(rom256)), {}, 2, 0, 16, 32, 8, {{1, kA}, {129, kInverseA}}, 0},
+      // A whole set whose second half reverses the first exactly (cells 0 and 128 a space and its
+      // reverse): as much ink as paper, in the cells and around their edges, and no margin.
+      {"all 256 tied, black on white, no margin", Draw({.count = 256, .across = 32, .glyphOfCell = spaceFirst}), {}, 1, 0, 8,
+       32, 8, {{0, kSpace}, {1, kA}, {129, kInverseA}}},
+      {"all 256 tied, white on black, no margin",
+       Draw({.count = 256, .paper = 0x000000, .ink = 0xFFFFFF, .glyphOfCell = spaceFirst}), {}, 1, 0, 8, 16, 16,
+       {{0, kSpace}, {1, kA}, {129, kInverseA}}, 0},
+      {"both sets tied, black on white, no margin", Draw({.count = 512, .across = 32, .glyphOfCell = spaceFirst}), {}, 1, 0,
+       8, 32, 16, {{0, kSpace}, {1, kA}, {129, kInverseA}}},
       {"scale, origin and pitch given", Draw({.scale = 2, .margin = 5, .gap = 1}),
        {.grid = {.scale = 2, .originX = 5, .originY = 5, .pitchX = 17, .pitchY = 17}}, 2, 5, 17, 16, 8, {{1, kA}}},
       {"ASCII order from the space", Draw({.count = 95, .glyphOfCell = [](int n) {
