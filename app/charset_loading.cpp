@@ -192,7 +192,8 @@ void DropFiles(App& app, const std::vector<std::string>& paths) {
 }
 
 std::optional<std::string> OpenableFileProblem(const std::string& path) {
-  constexpr const char* kAccepted = "; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files.";
+  constexpr const char* kAccepted =
+      "; the editor opens 2048 byte .chr files,\r\n2050 byte .prg files and CharPad projects (.ctm).";
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (!std::filesystem::exists(status)) return "There is no such file.";

@@ -93,6 +93,7 @@ RecoveryCopy RecoveryCopyOf(const CharsetStore& store, int place) {
   // A charset with a file is named after it (the load and save bookkeeping).
   copy.file = flags.hasFile ? copy.name : std::string();
   copy.fileType = flags.fileType;
+  copy.projectNotRead = flags.projectNotRead;
   copy.bytes = inEditor ? store.editor : store.slots[static_cast<std::size_t>(copy.place)];
   copy.inks = inEditor ? store.inks : store.slotInks[static_cast<std::size_t>(copy.place)];
   copy.colours = inEditor ? store.colours : store.slotColours[static_cast<std::size_t>(copy.place)];
@@ -164,6 +165,7 @@ void RecoverCharset(App& app, const RecoveryCopy& copy) {
   store.slotNames[static_cast<std::size_t>(copy.place)] = copy.name;
   store.hasFile = !copy.file.empty();
   store.fileType = copy.fileType;
+  store.projectNotRead = copy.projectNotRead;
   store.diskStamp = {};
   StartNewGeneration(store);
   store.modified = true;

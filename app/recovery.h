@@ -59,7 +59,8 @@ bool StartRecovery(RecoverySession& session, const std::string& folder, const st
 std::string RecoveryCopyPath(const std::string& folder, const std::string& runId, int place);
 std::string RecoveryLockPath(const std::string& folder, const std::string& runId);
 
-// What the copy of `place` holds now: bytes, name, file, type and colours of that charset.
+// What the copy of `place` holds now: bytes, name, file, type (and what a read-only project did not read) and
+// colours of that charset.
 RecoveryCopy RecoveryCopyOf(const CharsetStore& store, int place);
 
 // The timer's call, `nowMs` from a steady clock: writes the copy of each unsaved charset that changed at
@@ -78,7 +79,8 @@ bool WriteRecoveryCopiesNow(App& app);
 // A normal end of the run: its copies and lock file are removed and the lock let go.
 void EndRecovery(RecoverySession& session);
 
-// Puts a recovered charset back into its place as unsaved work, with its name, file, type and colours.
+// Puts a recovered charset back into its place as unsaved work, with its name, file, type and colours; a
+// read-only project stays read-only, so Save still asks before writing over it.
 void RecoverCharset(App& app, const RecoveryCopy& copy);
 
 }  // namespace kx

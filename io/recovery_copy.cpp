@@ -70,6 +70,7 @@ std::string EncodeRecoveryCopy(const RecoveryCopy& copy) {
   for (const std::uint8_t r : copy.colours.registers) out += static_cast<char>(r & kLastColour);
   PutText(out, copy.name);
   PutText(out, copy.file);
+  PutText(out, copy.projectNotRead);
   out.append(copy.bytes.begin(), copy.bytes.end());
   for (const std::uint8_t ink : copy.inks) out += static_cast<char>(ink & kLastColour);
   const std::uint32_t sum =
@@ -89,6 +90,7 @@ std::optional<RecoveryCopy> DecodeRecoveryCopy(std::span<const std::uint8_t> dat
   const std::size_t body = data.size() - 4;
   std::uint32_t stored = 0;
   for (int i = 3; i >= 0; --i) stored = stored << 8 | data[body + static_cast<std::size_t>(i)];
+  const std::uint8_t version = data[kMagic.size()];
   Reader in{data.first(body), kMagic.size() + 1};
   RecoveryCopy copy;
   copy.place = in.Byte();
@@ -97,6 +99,7 @@ std::optional<RecoveryCopy> DecodeRecoveryCopy(std::span<const std::uint8_t> dat
   for (std::uint8_t& r : copy.colours.registers) r = in.Byte();
   copy.name = in.Text();
   copy.file = in.Text();
+  if (version >= 2) copy.projectNotRead = in.Text();
   const auto bytes = in.Take(kCharsetBytes);
   const auto inks = in.Take(kGlyphCount);
   // A copy cut short has its last four bytes read as the sum, so the sum fails for it too; name the cut.

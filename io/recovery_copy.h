@@ -11,13 +11,15 @@
 
 namespace kx {
 
-inline constexpr std::uint8_t kRecoveryCopyVersion = 1;
+// Version 2 added what a read-only project did not read; a version 1 copy reads as one without it.
+inline constexpr std::uint8_t kRecoveryCopyVersion = 2;
 
 struct RecoveryCopy {
   int place = 0;         // 0: Charset 1, 1: Charset 2
   std::string name;      // the charset's name as the title shows it
   std::string file;      // the file it was loaded from or saved to; empty when it has none
   FileType fileType = FileType::None;
+  std::string projectNotRead;  // CharsetFlags::projectNotRead: its file is a project saved over only after asking
   Charset bytes{};
   GlyphInks inks = CharsetStore::DefaultInks();
   CharsetColours colours;

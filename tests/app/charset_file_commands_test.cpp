@@ -436,7 +436,8 @@ TEST_F(RecentFilesCommands, EntriesLoadBySizeAndSayWhyOthersCannotBeOpened) {
   fs::create_directory(folder);
   app.doc.files.recent = {good, odd, dir.Path("gone.chr"), folder, "<Empty>"};
 
-  const std::string accepted = "; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files.";
+  const std::string accepted =
+      "; the editor opens 2048 byte .chr files,\r\n2050 byte .prg files and CharPad projects (.ctm).";
   const struct {
     int slot;
     std::string text;

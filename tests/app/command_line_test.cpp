@@ -124,13 +124,15 @@ TEST_F(OpenAtStartUp, AFileThatCannotBeOpenedIsNamedWithTheReasonAndStaysOffTheR
   testing_files::WriteBytes(dir.Path("odd.bin"), testing_files::Counting(1000));
   testing_files::WriteBytes(dir.Path("empty.chr"), "");
   std::filesystem::create_directories(dir.Path("folder.chr"));
+  const std::string accepted =
+      "; the editor opens 2048 byte .chr files,\r\n2050 byte .prg files and CharPad projects (.ctm).";
   const struct {
     std::string name;
     std::string reason;
   } cases[] = {
-      {"odd.bin", "It is 1000 bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
-      {"empty.chr", "It is 0 bytes long; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
-      {"folder.chr", "It is a folder; the editor opens 2048 byte .chr files\r\nand 2050 byte .prg files."},
+      {"odd.bin", "It is 1000 bytes long" + accepted},
+      {"empty.chr", "It is 0 bytes long" + accepted},
+      {"folder.chr", "It is a folder" + accepted},
       {"absent.chr", "There is no such file."},
   };
   const std::string before = Editor();

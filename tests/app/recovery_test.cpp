@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/app.h"
+#include "app/charset_saving.h"
 #include "app/command_ids.h"
 #include "app/event_flow.h"
 #include "app/recovery_offer.h"
@@ -196,6 +197,34 @@ TEST(RecoveryCopies, KeepEachCharsetsOwnInksAndColours) {
   EXPECT_EQ(later.doc.store.slotColours[1].registers[3], 4);
   EXPECT_EQ(later.doc.store.inks[0], 1) << "the editor charset keeps its own inks";
   EXPECT_EQ(later.doc.store.colours.mode, DisplayMode::HiRes);
+}
+
+// A project opened read-only (it held more than was read) comes back read-only from its copy, here through
+// the memory place and so through both swaps, and Save still asks before writing over the project.
+TEST(RecoveryCopies, KeepAReadOnlyProjectReadOnly) {
+  TempDir dir;
+  const std::string project = dir.Dir() + "big.ctm";
+  WriteBytes(project, "the whole project");
+  App app;
+  CharsetFlags& flags = app.doc.store.memoryFlags;
+  flags.modified = flags.hasFile = true;
+  flags.fileType = FileType::CharPad;
+  flags.projectNotRead = "tiles, a map";
+  app.doc.store.slotNames[1] = project;
+  const auto copy = DecodeRecoveryCopy(Bytes(EncodeRecoveryCopy(RecoveryCopyOf(app.doc.store, 1))));
+  ASSERT_TRUE(copy);
+
+  App later;
+  ScriptedDialogs dialogs;
+  later.shell.dialogs = &dialogs;
+  RecoverCharset(later, *copy);
+  RunCommand(later, cmd::Swap);
+  EXPECT_EQ(later.doc.store.projectNotRead, "tiles, a map");
+  dialogs.messageAnswers.push_back(MessageAnswer::No);
+  EXPECT_EQ(SaveCharset(later), SaveResult::Cancelled);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].buttons, MessageButtons::YesNoSaveAs);
+  EXPECT_EQ(ReadBytes(project), "the whole project");
 }
 
 }  // namespace
