@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <numeric>
 #include <tuple>
 
 namespace kx {
@@ -111,6 +112,44 @@ int FindScale(const ToneMap& map, const AxisFacts& across, const AxisFacts& down
   return 1;
 }
 
+// Periods of the rhythm a scale that is no whole number leaves: 1.5 repeats every 3 pixels, 2.5 and 1.25
+// every 5, 4/3 every 4, 1.75 and 3.5 every 7.
+constexpr int kLeastPeriod = 3;
+constexpr int kMostPeriod = 7;
+// A rhythm is heard only over this many changes of each tone per position of the period, and a position
+// is silent with under 1/16 of the average position's changes (a lossy sheet adds a few strays).
+constexpr int kLeastChangesPerPosition = 32;
+constexpr int kSilentShare = 16;
+
+// The period of a rhythm that the tone changes along an axis keep, or 0. A sheet drawn at a scale that
+// is no whole number (at 1.5 its pixels are alternately 2 and 1 wide) changes tone only where its
+// enlarged pixels meet, so in either tone some position of each such period sees no change at all; at
+// scale 1 the glyphs of a sheet change tone at every position. Changes beside a plain position (a margin,
+// gap or grid line) are the grid's own and are not counted.
+int RhythmOf(const AxisView& view, const AxisFacts& facts) {
+  // [tone after the change][period][position modulo the period]
+  std::array<std::array<std::array<long long, kMostPeriod>, kMostPeriod + 1>, 2> changes{};
+  for (int line = 0; line < view.Breadth(); ++line) {
+    for (int p = 1; p < view.Length(); ++p) {
+      const std::uint8_t tone = view.At(p, line);
+      if (tone == view.At(p - 1, line) || facts.plain[p] || facts.plain[p - 1]) continue;
+      for (int period = kLeastPeriod; period <= kMostPeriod; ++period) ++changes[tone][period][p % period];
+    }
+  }
+  for (int period = kLeastPeriod; period <= kMostPeriod; ++period) {
+    bool kept = true;
+    for (const auto& byTone : changes) {
+      const auto& at = byTone[static_cast<std::size_t>(period)];
+      const long long total = std::accumulate(at.begin(), at.begin() + period, 0LL);
+      const long long silent = *std::min_element(at.begin(), at.begin() + period);
+      kept = kept && total >= static_cast<long long>(kLeastChangesPerPosition) * period &&
+             silent * period * kSilentShare < total;
+    }
+    if (kept) return period;
+  }
+  return 0;
+}
+
 struct Candidate {
   GridAxis axis;
   bool gapped = false;  // separated cells, each holding something: the strongest evidence
@@ -198,7 +237,19 @@ SourceResult<SheetGrid> FindSheetGrid(const ToneMap& map, const GridRequest& req
   const AxisFacts down = FactsOf(downView, GlyphLines(downView));
   SheetGrid grid;
   grid.scale = request.scale.value_or(0);
-  if (grid.scale == 0) grid.scale = FindScale(map, across, down);
+  if (grid.scale == 0) {
+    grid.scale = FindScale(map, across, down);
+    // Scale 1 fits every picture, so it stands only where no coarser pixel shows through.
+    const std::tuple<const AxisView&, const AxisFacts&, const char*> axes[] = {{acrossView, across, "across"},
+                                                                               {downView, down, "down"}};
+    for (const auto& [view, facts, name] : axes) {
+      const int period = grid.scale == 1 ? RhythmOf(view, facts) : 0;
+      if (period > 0) {
+        return SourceRefusal{std::string(kGridUnsure) + " (" + name + ": its tone changes repeat every " +
+                             std::to_string(period) + " pixels, as at a scale that is no whole number)"};
+      }
+    }
+  }
   auto x = FindAxis(across, grid.scale, request.originX, request.pitchX, "across");
   if (auto* refusal = std::get_if<SourceRefusal>(&x)) return *refusal;
   auto y = FindAxis(down, grid.scale, request.originY, request.pitchY, "down");

@@ -6,7 +6,8 @@
 //   - separators: the columns (rows) between cells and around them are plain, one tone from end to end
 //     over the rows (columns) that carry glyphs, and each cell holds some that are not;
 //   - without separators, few tone changes fall on the cells' borders, since glyphs keep to their cells.
-// A grid that none of this confirms is refused rather than guessed, so no glyph is ever cut across cells.
+// A grid that none of this confirms is refused rather than guessed, so no glyph is ever cut across cells; so
+// is a sheet drawn at a scale that is no whole number, whose tone changes keep the rhythm of its pixels.
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 // Font sheets in the shapes people publish them, drawn here from the ROM glyphs: scaled, with margins,
-// gaps and grid lines, transparent, mostly ink, lossy, the editor's own dump, in ASCII order; and one that
-// cannot be read with confidence.
+// gaps and grid lines, transparent, mostly ink, lossy, the editor's own dump, in ASCII order; and those that
+// cannot be read with confidence: cut short, or drawn at a scale that is no whole number.
 
 #include <gtest/gtest.h>
 
@@ -93,6 +93,13 @@ Image Blurred(const Image& sheet) {
   return out;
 }
 
+// The sheet less `cut` pixels at its right and bottom.
+Image CutShort(const Image& whole, int cut) {
+  Image part(whole.Width() - cut, whole.Height() - cut);
+  for (int y = 0; y < part.Height(); ++y) std::copy_n(whole.Row(y), part.Width(), part.Row(y));
+  return part;
+}
+
 Image ThroughJpeg(const Image& sheet, int quality) {
   return *DecodeImage(*EncodeJpeg(sheet, quality), kSheetImageLimits).image;
 }
@@ -109,7 +116,8 @@ TEST(FontSheetShapes, GridScaleInkAndPaperAreFound) {
     const char* name;
     Image sheet;
     SheetOptions options;
-    // The grid expected (scale, origin, pitch across and cells), and glyphs by number.
+    // The grid expected (scale, origin, pitch across and cells), and glyphs by number; a scale of 0: refused
+    // as a grid that cannot be found, never cut across its cells.
     int scale, originX, pitchX, columns, rows;
     std::vector<std::pair<int, Bytes8>> glyphs;
     std::uint32_t paper = 0xFFFFFF;
@@ -146,10 +154,22 @@ TEST(FontSheetShapes, GridScaleInkAndPaperAreFound) {
                                              return c >= 'a' && c <= 'z' ? 256 + c - 96 : c >= 'A' && c <= 'Z' ? 256 + c : c < '@' ? c : -1;
                                            }}),
        {.asciiOrder = true}, 1, 0, 8, 16, 6, {{1, kSmallA}, {65, kA}, {32, kSpace}}},
+      // No grid leaves whole cells and a plain edge.
+      {"scale 2 cut short through its last cells", CutShort(Draw({.scale = 2}), 6), {}, 0},
+      // Pixels alternately 2 and 1 (3 and 2) wide fit no whole scale; read at scale 1 they would tile 8x8
+      // cells exactly and cut every glyph across.
+      {"scale 1.5", ScaleNearest(Draw({}), 192, 96), {}, 0},
+      {"scale 2.5 through JPEG", ThroughJpeg(ScaleNearest(Draw({.count = 256, .across = 32}), 640, 160), 80), {}, 0},
+      {"scale 2.5", ScaleNearest(Draw({}), 320, 160), {}, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const auto result = CutFontSheet(c.sheet, c.options);
+    if (c.scale == 0) {
+      const auto* refusal = std::get_if<SourceRefusal>(&result);
+      EXPECT_TRUE(refusal && refusal->reason.starts_with(kGridUnsure)) << (refusal ? refusal->reason : "cut");
+      continue;
+    }
     ASSERT_TRUE(std::holds_alternative<SheetCut>(result)) << std::get<SourceRefusal>(result).reason;
     const SheetCut& cut = std::get<SheetCut>(result);
     EXPECT_EQ(cut.grid.scale, c.scale);
@@ -165,14 +185,6 @@ TEST(FontSheetShapes, GridScaleInkAndPaperAreFound) {
       EXPECT_EQ(got, bytes) << "glyph " << glyph;
     }
   }
-  // A sheet cut short through its last cells: no grid leaves whole cells and a plain edge, so it is refused
-  // with the reason, never cut across its cells.
-  const Image whole = Draw({.scale = 2});
-  Image unsure(whole.Width() - 6, whole.Height() - 6);
-  for (int y = 0; y < unsure.Height(); ++y) std::copy_n(whole.Row(y), unsure.Width(), unsure.Row(y));
-  const auto refused = CutFontSheet(unsure, {});
-  ASSERT_TRUE(std::holds_alternative<SourceRefusal>(refused));
-  EXPECT_TRUE(std::get<SourceRefusal>(refused).reason.starts_with(kGridUnsure)) << std::get<SourceRefusal>(refused).reason;
 }
 
 }  // namespace
