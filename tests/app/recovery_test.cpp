@@ -13,6 +13,7 @@
 #include "app/recovery_offer.h"
 #include "app/run_command.h"
 #include "io/temp_files.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {
