@@ -5,10 +5,9 @@
 namespace kx {
 
 App::App()
-    : scriptedDialogs_(std::make_unique<ScriptedDialogs>()),
-      scriptedImportDialogs_(std::make_unique<ScriptedImportDialogs>()) {
-  shell.dialogs = scriptedDialogs_.get();
-  shell.importDialogs = scriptedImportDialogs_.get();
+    : quietDialogs_(std::make_unique<QuietDialogs>()), quietImportDialogs_(std::make_unique<QuietImportDialogs>()) {
+  shell.dialogs = quietDialogs_.get();
+  shell.importDialogs = quietImportDialogs_.get();
   // The pictures always show the store, from the first moment on.
   RenderStartupPictures(*this);
 }

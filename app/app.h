@@ -24,8 +24,9 @@ struct App {
   ShellState shell;
 
  private:
-  std::unique_ptr<ScriptedDialogs> scriptedDialogs_;
-  std::unique_ptr<ScriptedImportDialogs> scriptedImportDialogs_;
+  // The ports the shell starts with, which show nothing; the program and the tests plug in their own.
+  std::unique_ptr<QuietDialogs> quietDialogs_;
+  std::unique_ptr<QuietImportDialogs> quietImportDialogs_;
 };
 
 // Recomputes the window title from the store.

@@ -2,7 +2,7 @@
 // The numbers of the menu commands and keyboard shortcuts. A menu event carries one of these; the menu
 // table (app/command_table.h) gives every one its place and text. Only the numbers other code names
 // are listed here; the transform families (66–125, 195–330) are numbered by their table in
-// app/transform_families.h.
+// app/transform_families.cpp.
 
 namespace kx {
 

@@ -449,7 +449,6 @@ void IndexItems(CommandTable& table, const std::vector<MenuNode>& nodes, std::ve
     for (const StateRule& r : rules) {
       if (r) info.submenuRules.push_back(r);
     }
-    info.family = DecodeFamilyCommand(n.id);
   }
 }
 

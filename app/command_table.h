@@ -89,7 +89,6 @@ struct CommandInfo {
   std::vector<std::string> path;             // submenu titles down to its first place
   std::vector<StateRule> submenuRules;       // the enable rules of the submenus around its first place
   int places = 0;                            // how many items carry this id (315 sits in two submenus)
-  std::optional<FamilyCommand> family;       // set for the transform family commands
 };
 
 struct CommandTable {

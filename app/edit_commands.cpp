@@ -19,6 +19,8 @@ void BeginEdit(App& app, RedoEntries redo) {
   app.shell.status.notice.clear();
 }
 
+void TakeUndoStepWithoutEdit(App& app) { BeginEdit(app, RedoEntries::Drop); }
+
 void TellMulticolourGlyphsLeft(App& app, int count) {
   if (count > 0) app.shell.status.notice = std::to_string(count) + " multicolour glyphs left as they were";
 }
@@ -99,7 +101,7 @@ void RunHalfCopy(App& app, HalfCopy direction) {
 }
 
 void RunCopyRowToMemory(App& app, int row) {
-  if (row == kRowCopyTakingUndoStep) BeginEdit(app, RedoEntries::Drop);
+  if (row == kRowCopyTakingUndoStep) TakeUndoStepWithoutEdit(app);
   CopyRowToMemory(app.doc.store.editor, app.doc.glyphStores, row);
   MarkModified(app);
 }
@@ -125,7 +127,7 @@ void RunCompress(App& app) {
 }
 
 void RunRestoreRomIndividual(App& app) {
-  BeginEdit(app, RedoEntries::Drop);
+  TakeUndoStepWithoutEdit(app);
   SelectButtonlessTool(app, Tool::RestoreRomGlyph);
 }
 

@@ -21,6 +21,10 @@ enum class RedoEntries { Drop, Keep };
 // One undo step: the editor charset as it is now goes on its history before an edit changes it.
 void BeginEdit(App& app, RedoEntries redo);
 
+// An undo step that no edit of this command follows, for the commands that change no glyph themselves yet
+// take a step when chosen (the first row copy, Individual ROM Chars). Nothing is redrawn.
+void TakeUndoStepWithoutEdit(App& app);
+
 // The charset changed: redraw the views that show it, mark it modified and update the title.
 void EndEdit(App& app);
 
@@ -71,7 +75,8 @@ void RunPasteRowFromMemory(App& app, int row);
 void RunByteOperation(App& app, ByteOperation operation, ByteRange range);
 void RunSlideNoWrap(App& app, SlideDirection direction);
 void RunCompress(App& app);
-// Restores nothing yet: each later click restores one glyph, under this one snapshot's cover for undo.
+// Selects the click tool that restores one glyph from ROM, taking an undo step of its own when chosen;
+// each click then takes its own step, as every press in the editor does.
 void RunRestoreRomIndividual(App& app);
 void RunDerivedFont(App& app, DerivedFontKind kind);
 

@@ -12,8 +12,6 @@ void Recompose(ViewSession& view) {
 
 }  // namespace
 
-const Image& PreviewSourcePicture(const App& app) { return app.view.pictures.charset; }
-
 void OpenFontPreview(App& app, PreviewKind kind) {
   if (kind == PreviewKind::None) return;
   app.view.preview.kind = kind;

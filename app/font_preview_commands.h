@@ -2,7 +2,6 @@
 // The "Preview Auto Creation" commands: opening, refreshing and closing the font preview window.
 
 #include "ops/derived_font.h"
-#include "runtime/image.h"
 
 namespace kx {
 
@@ -22,8 +21,5 @@ void RefreshFontPreview(ViewSession& view);
 // The window was closed (close box, or the screen editor opening): the Preview items are enabled again,
 // the kind goes back to none and the adapter is asked to hide the window if it still shows.
 void CloseFontPreview(App& app);
-
-// The 256x64 charset picture the preview is composed from.
-const Image& PreviewSourcePicture(const App& app);
 
 }  // namespace kx

@@ -1,9 +1,6 @@
 #pragma once
 // The port through which the import commands show their dialogs. The Qt adapter runs a modal QDialog over
-// the state; tests plug in ScriptedImportDialogs, which plays the user's part on the state from a queue.
-
-#include <deque>
-#include <functional>
+// the state; tests plug in a double that plays the user's part on the state from a queue.
 
 #include "app/source_import.h"
 
@@ -18,26 +15,12 @@ class ImportDialogs {
   virtual bool RunSheetImport(SheetImport& state) = 0;
 };
 
-// Each run takes the next script, which changes the state as a user would and answers OK or Cancel; with
-// no script left the dialog is cancelled. `runs` counts the dialogs shown.
-class ScriptedImportDialogs : public ImportDialogs {
+// The import dialogs of a program that shows none: every dialog is cancelled. An App starts with them until
+// the program (or a test) plugs in its own.
+class QuietImportDialogs : public ImportDialogs {
  public:
-  std::deque<std::function<bool(SourceImport&)>> sourceScripts;
-  std::deque<std::function<bool(SheetImport&)>> sheetScripts;
-  int runs = 0;
-
-  bool RunSourceImport(SourceImport& state) override { return Next(sourceScripts, state); }
-  bool RunSheetImport(SheetImport& state) override { return Next(sheetScripts, state); }
-
- private:
-  template <class Scripts, class State>
-  bool Next(Scripts& scripts, State& state) {
-    ++runs;
-    if (scripts.empty()) return false;
-    auto script = std::move(scripts.front());
-    scripts.pop_front();
-    return script(state);
-  }
+  bool RunSourceImport(SourceImport&) override { return false; }
+  bool RunSheetImport(SheetImport&) override { return false; }
 };
 
 }  // namespace kx

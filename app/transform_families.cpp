@@ -85,13 +85,6 @@ const ScopePlace& PlaceOf(FamilyScope scope) {
 
 std::span<const TransformFamily> TransformFamilies() { return kFamilies; }
 
-const TransformFamily* FamilyWithBase(CommandId base) {
-  for (const TransformFamily& f : kFamilies) {
-    if (f.base == base) return &f;
-  }
-  return nullptr;
-}
-
 const TransformFamily* FamilyOf(Transform transform) {
   for (const TransformFamily& f : kFamilies) {
     if (f.transform == transform) return &f;

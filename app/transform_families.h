@@ -41,9 +41,6 @@ struct TransformFamily {
 // All families in menu order: the five text styles, then flip, mirror, slide and rotate.
 std::span<const TransformFamily> TransformFamilies();
 
-// The family whose base id is `base`; nullptr when none starts there.
-const TransformFamily* FamilyWithBase(CommandId base);
-
 // The family of `transform`, by which the menus place it; nullptr for fill, reverse and erase, which have
 // none.
 const TransformFamily* FamilyOf(Transform transform);

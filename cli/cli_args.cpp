@@ -37,8 +37,6 @@ const OptionRule* FindOption(std::string_view name) {
 
 }  // namespace
 
-std::span<const OptionRule> AllOptions() { return kOptions; }
-
 bool ParsedArgs::Has(CliOption id) const {
   return std::ranges::any_of(options, [id](const auto& o) { return o.first == id; });
 }

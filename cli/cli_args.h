@@ -26,9 +26,6 @@ struct OptionRule {
   bool takesValue;
 };
 
-// Every option any subcommand knows; each subcommand accepts a subset of them.
-std::span<const OptionRule> AllOptions();
-
 struct ParsedArgs {
   std::vector<std::string> operands;
   std::vector<std::pair<CliOption, std::string>> options;  // in the order given

@@ -14,6 +14,7 @@
 
 #include "app/app.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/support/scripted_app.h"
 
 namespace kx::fuzz {
 
@@ -49,21 +50,13 @@ class ProcessFolder {
   std::filesystem::path dir_;
 };
 
+using kx::ScriptedApp;
+
 // One folder for the whole run of a fuzz target.
 inline const ProcessFolder& Folder() {
   static const ProcessFolder folder;
   return folder;
 }
-
-// A fresh App whose dialogs are `dialogs`.
-struct ScriptedApp {
-  ScriptedApp() { app.shell.dialogs = &dialogs; }
-  ScriptedApp(const ScriptedApp&) = delete;
-  ScriptedApp& operator=(const ScriptedApp&) = delete;
-
-  ScriptedDialogs dialogs;
-  App app;
-};
 
 // The title the store's names and flags call for.
 inline std::string ExpectedTitle(const CharsetStore& store) {

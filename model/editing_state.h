@@ -5,7 +5,8 @@ namespace kx {
 
 enum class PenKind { Set, Clear };
 
-// What a press in the editor view does. The numbers are the tool modes the menus and buttons select.
+// What a press in the editor view does. Each tool keeps a fixed number, by which diagnostics and tests
+// name it; the program relies on neither the numbers nor their gaps.
 enum class Tool : int {
   DottedDraw = 0,
   ContinuousDraw = 1,

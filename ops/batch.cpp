@@ -67,9 +67,7 @@ int CompressCharset(CharsetStore& store) {
       store.inks[count] = kInkIndex;
     }
   }
-  const int removed = kGlyphCount - count;
-  if (removed > 0) store.modified = true;
-  return removed;
+  return kGlyphCount - count;
 }
 
 Tool PressGlyphClipboardTool(Charset& charset, GlyphStores& stores, Tool tool, int glyph) {

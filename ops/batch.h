@@ -55,8 +55,7 @@ bool PasteRowFromMemory(Charset& charset, const GlyphStores& stores, int row);
 
 // Removes every glyph that repeats an earlier one, packing the rest to the front in the order of their
 // first appearance; each glyph's ink index moves with it, and every freed place at the end becomes an
-// empty glyph with ink index 1. Returns how many duplicates it removed and sets the modified flag when
-// that is more than none.
+// empty glyph with ink index 1. Returns how many duplicates it removed; the flags are the caller's.
 int CompressCharset(CharsetStore& store);
 
 // A left press with the copy, cut or paste tool on glyph n. Copy and cut fill the glyph clipboard (cut

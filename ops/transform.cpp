@@ -114,30 +114,29 @@ struct TransformEntry {
   Transform transform;
   GlyphTransformFn hiRes;
   GlyphTransformFn multicolour;
-  const char* name;
 };
 
-// In the order of the enum; the names are the words the menus use for each family.
+// In the order of the enum.
 constexpr std::array<TransformEntry, kTransformCount> kTransforms{{
-    {Transform::Italicise, Italicise<1>, Italicise<2>, "Italicise"},
-    {Transform::SlantRight, SlantRight<1>, SlantRight<2>, "Slant Right"},
-    {Transform::SlantLeft, SlantLeft<1>, SlantLeft<2>, "Slant Left"},
-    {Transform::Underline, Underline, Underline, "Underline"},
-    {Transform::Strikethrough, Strikethrough, Strikethrough, "Strikethrough"},
-    {Transform::FlipHorizontal, FlipHorizontal<1>, FlipHorizontal<2>, "Flip Horizontally"},
-    {Transform::FlipVertical, FlipVertical, FlipVertical, "Flip Vertically"},
-    {Transform::MirrorTopToBottom, MirrorTopToBottom, MirrorTopToBottom, "Mirror Top to Bottom"},
-    {Transform::MirrorBottomToTop, MirrorBottomToTop, MirrorBottomToTop, "Mirror Bottom to Top"},
-    {Transform::MirrorLeftToRight, MirrorLeftToRight<1>, MirrorLeftToRight<2>, "Mirror Left to Right"},
-    {Transform::MirrorRightToLeft, MirrorRightToLeft<1>, MirrorRightToLeft<2>, "Mirror Right to Left"},
-    {Transform::SlideDown, SlideDown, SlideDown, "Slide Down"},
-    {Transform::SlideUp, SlideUp, SlideUp, "Slide Up"},
-    {Transform::SlideLeft, SlideLeft<1>, SlideLeft<2>, "Slide Left"},
-    {Transform::SlideRight, SlideRight<1>, SlideRight<2>, "Slide Right"},
-    {Transform::Rotate90, Rotate90, nullptr, "Rotate"},
-    {Transform::Reverse, Reverse, Reverse, "Reverse"},
-    {Transform::Erase, Erase, Erase, "Erase"},
-    {Transform::Fill, Fill, Fill, "Fill"},
+    {Transform::Italicise, Italicise<1>, Italicise<2>},
+    {Transform::SlantRight, SlantRight<1>, SlantRight<2>},
+    {Transform::SlantLeft, SlantLeft<1>, SlantLeft<2>},
+    {Transform::Underline, Underline, Underline},
+    {Transform::Strikethrough, Strikethrough, Strikethrough},
+    {Transform::FlipHorizontal, FlipHorizontal<1>, FlipHorizontal<2>},
+    {Transform::FlipVertical, FlipVertical, FlipVertical},
+    {Transform::MirrorTopToBottom, MirrorTopToBottom, MirrorTopToBottom},
+    {Transform::MirrorBottomToTop, MirrorBottomToTop, MirrorBottomToTop},
+    {Transform::MirrorLeftToRight, MirrorLeftToRight<1>, MirrorLeftToRight<2>},
+    {Transform::MirrorRightToLeft, MirrorRightToLeft<1>, MirrorRightToLeft<2>},
+    {Transform::SlideDown, SlideDown, SlideDown},
+    {Transform::SlideUp, SlideUp, SlideUp},
+    {Transform::SlideLeft, SlideLeft<1>, SlideLeft<2>},
+    {Transform::SlideRight, SlideRight<1>, SlideRight<2>},
+    {Transform::Rotate90, Rotate90, nullptr},
+    {Transform::Reverse, Reverse, Reverse},
+    {Transform::Erase, Erase, Erase},
+    {Transform::Fill, Fill, Fill},
 }};
 constexpr bool TableFollowsEnum() {
   for (int i = 0; i < kTransformCount; ++i)
@@ -167,8 +166,6 @@ bool TransformActsOn(Transform t, GlyphMode mode) {
   const TransformEntry& entry = kTransforms[static_cast<int>(t)];
   return (mode == GlyphMode::Multicolour ? entry.multicolour : entry.hiRes) != nullptr;
 }
-
-const char* TransformName(Transform t) { return IsTransform(t) ? kTransforms[static_cast<int>(t)].name : ""; }
 
 Glyph RomGlyph(int n) { return GetGlyph(RomCharset(), n); }
 

@@ -50,10 +50,6 @@ GlyphTransformFn TransformFunction(Transform t, GlyphMode mode);
 // False when `t` leaves glyphs of `mode` as they were because it has no meaning on their pixels.
 bool TransformActsOn(Transform t, GlyphMode mode);
 
-// The word the menus use for the transform's family ("Italicise", "Mirror Top to Bottom", "Rotate", ...);
-// "" for a value outside the enum.
-const char* TransformName(Transform t);
-
 // Glyph n of the built-in ROM charset: what "restore from ROM" puts back at index n. It needs the glyph's
 // index, so it is not one of the table's transforms. n is wrapped into 0..255.
 Glyph RomGlyph(int n);

@@ -20,14 +20,6 @@ std::vector<std::string_view> SplitAt(std::string_view s, char separator) {
   return pieces;
 }
 
-template <typename T>
-T TakeFront(std::deque<T>& queue, T fallback) {
-  if (queue.empty()) return fallback;
-  T front = std::move(queue.front());
-  queue.pop_front();
-  return front;
-}
-
 namespace fs = std::filesystem;
 
 fs::path PathFromUtf8(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
@@ -104,78 +96,6 @@ bool IsWebAddress(std::string_view target) {
 bool PixelsFitSize(int width, int height, std::span<const std::uint32_t> pixels) {
   return width > 0 && height > 0 &&
          pixels.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-}
-
-MessageAnswer ScriptedDialogs::ShowMessage(const std::string& title, const std::string& text,
-                                           MessageButtons buttons, MessageIcon icon) {
-  DialogCall call;
-  call.kind = DialogKind::Message;
-  call.title = title;
-  call.text = text;
-  call.buttons = buttons;
-  call.icon = icon;
-  calls.push_back(std::move(call));
-  return TakeFront(messageAnswers, MessageAnswer::Cancel);
-}
-
-std::optional<FileChoice> ScriptedDialogs::RecordRequest(DialogKind kind, const FileRequest& request) {
-  DialogCall call;
-  call.kind = kind;
-  call.title = request.title;
-  call.proposedPath = request.proposedPath;
-  call.filters = request.filters;
-  call.filterIndex = request.filterIndex;
-  calls.push_back(std::move(call));
-  std::optional<FileChoice> choice = TakeFront(fileAnswers, std::optional<FileChoice>());
-  if (choice && !request.tickText.empty() && !choice->ticked) choice->ticked = request.ticked;
-  return choice;
-}
-
-std::optional<FileChoice> ScriptedDialogs::RequestOpenFile(const FileRequest& request) {
-  return RecordRequest(DialogKind::OpenFile, request);
-}
-
-std::optional<FileChoice> ScriptedDialogs::RequestSaveFile(const FileRequest& request) {
-  std::optional<FileChoice> choice = RecordRequest(DialogKind::SaveFile, request);
-  while (choice) {
-    choice->path = CompletedSaveName(request, choice->path, choice->filterIndex);
-    if (!AsksBeforeReplacing(request, choice->path) ||
-        ShowMessage(request.title, ReplaceQuestion(choice->path), MessageButtons::YesNo, MessageIcon::Warning) ==
-            MessageAnswer::Yes) {
-      break;
-    }
-    choice = TakeFront(fileAnswers, std::optional<FileChoice>());
-  }
-  return choice;
-}
-
-bool ScriptedDialogs::CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) {
-  DialogCall call;
-  call.kind = DialogKind::Clipboard;
-  call.width = width;
-  call.height = height;
-  call.pixels.assign(pixels.begin(), pixels.end());
-  calls.push_back(std::move(call));
-  return PixelsFitSize(width, height, pixels);
-}
-
-bool ScriptedDialogs::OpenWithDesktop(const std::string& target) {
-  DialogCall call;
-  call.kind = DialogKind::OpenWithDesktop;
-  call.text = target;
-  calls.push_back(std::move(call));
-  return TakeFront(desktopAnswers, false);
-}
-
-std::optional<ColourChoice> ScriptedDialogs::ChooseColours(const ColourChoice& current) {
-  DialogCall call;
-  call.kind = DialogKind::Colours;
-  call.colours = current;
-  calls.push_back(std::move(call));
-  if (colourAnswers.empty()) return std::nullopt;
-  const std::optional<ColourChoice> answer = colourAnswers.front();
-  colourAnswers.pop_front();
-  return answer;
 }
 
 }  // namespace kx

@@ -1,11 +1,10 @@
 #pragma once
 // The port through which the core asks the user and the desktop for things: message boxes, open and save
 // requesters, the clipboard and opening a file or web address. The Qt adapter implements it with real
-// windows; tests plug in ScriptedDialogs, which records each call and answers from a queue.
+// windows; tests plug in a double that records each call and answers from a queue.
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <span>
 #include <string>
@@ -107,47 +106,18 @@ class Dialogs {
 // True when `pixels` holds exactly width × height pixels of a non-empty picture.
 bool PixelsFitSize(int width, int height, std::span<const std::uint32_t> pixels);
 
-enum class DialogKind { Message, OpenFile, SaveFile, Clipboard, OpenWithDesktop, Colours };
-
-// One recorded call. Fields that the kind does not use keep their defaults.
-struct DialogCall {
-  DialogKind kind = DialogKind::Message;
-  std::string title;
-  std::string text;  // message text, or the target of OpenWithDesktop
-  MessageButtons buttons = MessageButtons::Ok;
-  MessageIcon icon = MessageIcon::None;
-  std::string proposedPath;
-  std::string filters;
-  int filterIndex = 0;
-  int width = 0;  // clipboard picture
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-  ColourChoice colours;  // what the colours dialog showed
-};
-
-// Answers from queues, in order; an empty queue answers Cancel, a cancelled requester, or false. A file
-// answer that does not say how the tick box was left leaves it as the requester showed it. A save
-// requester behaves like the real one: it completes the name, and before replacing another file it records
-// the question as a Yes/No message taking the next message answer; anything but Yes takes the next file
-// answer, as a user who picks again in the same requester.
-class ScriptedDialogs : public Dialogs {
+// The port of a program that shows nothing: every message box is closed as Cancel, every requester and
+// the colours dialog cancelled, and the clipboard and the desktop refuse. An App starts with it until the
+// program (or a test) plugs in its own.
+class QuietDialogs : public Dialogs {
  public:
-  std::deque<MessageAnswer> messageAnswers;
-  std::deque<std::optional<FileChoice>> fileAnswers;  // shared by the open and save requesters
-  std::deque<bool> desktopAnswers;
-  std::deque<std::optional<ColourChoice>> colourAnswers;
-  std::vector<DialogCall> calls;
-
-  MessageAnswer ShowMessage(const std::string& title, const std::string& text, MessageButtons buttons,
-                            MessageIcon icon) override;
-  std::optional<FileChoice> RequestOpenFile(const FileRequest& request) override;
-  std::optional<FileChoice> RequestSaveFile(const FileRequest& request) override;
-  bool CopyImageToClipboard(int width, int height, std::span<const std::uint32_t> pixels) override;
-  bool OpenWithDesktop(const std::string& target) override;
-  std::optional<ColourChoice> ChooseColours(const ColourChoice& current) override;
-
- private:
-  std::optional<FileChoice> RecordRequest(DialogKind kind, const FileRequest& request);
+  MessageAnswer ShowMessage(const std::string&, const std::string&, MessageButtons, MessageIcon) override {
+    return MessageAnswer::Cancel;
+  }
+  std::optional<FileChoice> RequestOpenFile(const FileRequest&) override { return std::nullopt; }
+  std::optional<FileChoice> RequestSaveFile(const FileRequest&) override { return std::nullopt; }
+  bool CopyImageToClipboard(int, int, std::span<const std::uint32_t>) override { return false; }
+  bool OpenWithDesktop(const std::string&) override { return false; }
 };
 
 }  // namespace kx

@@ -24,10 +24,6 @@ long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b
 
 }  // namespace
 
-void DrawPixel(Image& img, int x, int y, Rgb colour, int alpha) {
-  if (img.Contains(x, y)) PaintSpan(img.Row(y) + x, 1, colour, alpha);
-}
-
 void FillBox(Image& img, const Rect& box, Rgb colour, int alpha) {
   const Rect r = Intersect(box, img.Bounds());
   for (int y = r.y; y < r.y + r.h; ++y) PaintSpan(img.Row(y) + r.x, r.w, colour, alpha);

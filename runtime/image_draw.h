@@ -8,9 +8,6 @@
 
 namespace kx {
 
-// One pixel.
-void DrawPixel(Image& img, int x, int y, Rgb colour, int alpha = kOpaque);
-
 // A filled box covering `box`.
 void FillBox(Image& img, const Rect& box, Rgb colour, int alpha = kOpaque);
 

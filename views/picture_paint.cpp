@@ -38,13 +38,3 @@ void DrawRomText(Picture& p, std::string_view text, int x, int y, int scale, std
 }
 
 }  // namespace kx
-
-namespace kx {
-
-Picture RomGlyphPicture(int glyph, std::uint32_t ink, std::uint32_t paper) {
-  Picture p{16, 16, std::vector<std::uint32_t>(16 * 16, kOpaqueWord | paper)};
-  DrawRomGlyph(p, glyph, 0, 0, 2, kOpaqueWord | ink);
-  return p;
-}
-
-}  // namespace kx

@@ -22,10 +22,3 @@ void DrawRomGlyph(Picture& p, int code, int x, int y, int scale, std::uint32_t c
 void DrawRomText(Picture& p, std::string_view text, int x, int y, int scale, std::uint32_t colour);
 
 }  // namespace kx
-
-namespace kx {
-
-// ROM glyph `glyph` at twice its size (16x16), set pixels in `ink` and clear ones in `paper` (0x00RRGGBB).
-Picture RomGlyphPicture(int glyph, std::uint32_t ink, std::uint32_t paper);
-
-}  // namespace kx

@@ -80,8 +80,6 @@ constexpr GadgetId kAllGroups[] = {G::FreeDraw, G::Box, G::MirrorVertical, G::Mi
 
 }  // namespace
 
-std::span<const ToolButtonSpec> ToolButtons() { return kButtons; }
-
 const ToolButtonSpec* ButtonOfTool(Tool tool) {
   for (const ToolButtonSpec& s : kButtons) {
     if (s.first.tool == tool || s.second.tool == tool) return &s;

@@ -29,8 +29,6 @@ struct ToolButtonSpec {
   Tool startVariant;
 };
 
-// Every tool button of the column, in gadget order.
-std::span<const ToolButtonSpec> ToolButtons();
 // The button that selects `tool`; nullptr for the tools without one (28..33).
 const ToolButtonSpec* ButtonOfTool(Tool tool);
 

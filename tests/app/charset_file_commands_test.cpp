@@ -9,6 +9,7 @@
 #include "app/run_command.h"
 #include "app/unsaved_prompt.h"
 #include "app/file_test_support.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -14,6 +14,7 @@
 #include "app/unsaved_prompt.h"
 #include "io/image_dump.h"
 #include "model/rom_charset.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -10,6 +10,7 @@
 #include "app/run_command.h"
 #include "app/screen_editor_session.h"
 #include "windows/screen_glyphs.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -20,6 +20,7 @@
 #include "app/run_command.h"
 #include "app/settings.h"
 #include "io/charset_file.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -12,6 +12,7 @@
 #include "app/run_command.h"
 #include "app/unsaved_prompt.h"
 #include "io/image_dump.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

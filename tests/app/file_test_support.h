@@ -7,6 +7,7 @@
 
 #include "app/app.h"
 #include "io/temp_files.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx::testing_files {
 

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "app/run_command.h"
 #include "tests/app/file_test_support.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -12,6 +12,7 @@
 #include "io/image_dump.h"
 #include "model/charset_colours.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

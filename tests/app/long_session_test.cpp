@@ -16,6 +16,7 @@
 #include "app/editor_input.h"
 #include "app/run_command.h"
 #include "app/transform_families.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -14,6 +14,7 @@
 #include "app/recovery_offer.h"
 #include "app/run_command.h"
 #include "io/temp_files.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -8,6 +8,7 @@
 #include "app/file_test_support.h"
 #include "app/run_command.h"
 #include "runtime/image_codec.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

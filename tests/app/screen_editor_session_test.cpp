@@ -7,6 +7,7 @@
 #include "app/run_command.h"
 #include "app/screen_editor_session.h"
 #include "windows/screen_editor_layout.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -8,6 +8,7 @@
 #include "app/run_command.h"
 #include "app/view_commands.h"
 #include "io/temp_files.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -10,6 +10,7 @@
 #include "runtime/image_codec.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/source_files.h"
+#include "tests/support/scripted_import_dialogs.h"
 
 namespace kx {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "app/command_ids.h"
 #include "app/editor_input.h"
 #include "app/run_command.h"
+#include "cli/charset_edits.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/app/editor_clicks.h"
 #include "tests/io/temp_files.h"
@@ -101,6 +103,18 @@ TEST(CliMatchesEditor, EveryOperationOnEveryScopeTheEditorOffers) {
     ExpectSame(start, {"apply", items.op, "last4"}, items.last4);
     if (items.all) ExpectSame(start, {"apply", items.op, "all"}, items.all);
   }
+}
+
+// The table above and the tool's operations are the same list: an operation added to the tool without a
+// row here would never be compared with the editor.
+TEST(CliMatchesEditor, EveryOperationOfTheToolHasItsEditorItems) {
+  std::vector<std::string> tool;
+  for (const ApplyOperation& op : ApplyOperations()) tool.emplace_back(op.name);
+  std::vector<std::string> here;
+  for (const EditorItems& items : kItems) here.emplace_back(items.op);
+  std::ranges::sort(tool);
+  std::ranges::sort(here);
+  EXPECT_EQ(here, tool);
 }
 
 TEST(CliMatchesEditor, PairsWithoutAnEditorCommandAreRefusedAsUsage) {

@@ -16,6 +16,7 @@
 #include "gui/canvas_widget.h"
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

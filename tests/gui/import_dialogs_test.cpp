@@ -25,6 +25,7 @@
 #include "runtime/image_codec.h"
 #include "tests/support/source_files.h"
 #include "views/memory_strip.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

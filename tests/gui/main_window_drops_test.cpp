@@ -14,6 +14,7 @@
 
 #include "io/temp_files.h"
 #include "gui/main_window.h"
+#include "tests/support/scripted_app.h"
 
 namespace kx {
 namespace {
@@ -35,7 +36,8 @@ TEST(MainWindowDrops, ADropped2050ByteFileLoadsAndTwoFilesAreRefused) {
   bytes[2] = '\x5A';  // first charset byte after the two-byte header
   std::ofstream(path, std::ios::binary) << bytes;
 
-  App app;
+  ScriptedApp scripted;
+  App& app = scripted.app;
   MainWindow window(app);
   EXPECT_TRUE(window.acceptDrops());
   Drop(window, {QUrl::fromLocalFile(QString::fromStdString(path))});
@@ -43,7 +45,7 @@ TEST(MainWindowDrops, ADropped2050ByteFileLoadsAndTwoFilesAreRefused) {
   EXPECT_EQ(app.doc.store.fileType, FileType::Prg);
   EXPECT_EQ(window.windowTitle().toStdString(), "Kestrelix 1.0 (x64) - " + path);
 
-  auto& dialogs = static_cast<ScriptedDialogs&>(*app.shell.dialogs);
+  ScriptedDialogs& dialogs = scripted.dialogs;
   const std::size_t before = dialogs.calls.size();
   Drop(window, {QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(QString::fromStdString(path))});
   ASSERT_EQ(dialogs.calls.size(), before + 1);

@@ -7,6 +7,7 @@
 #include "io/temp_files.h"
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

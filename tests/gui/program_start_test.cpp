@@ -15,6 +15,7 @@
 #include "gui/program_icon.h"
 #include "gui/startup.h"
 #include "views/program_icon.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -17,6 +17,7 @@
 #include "gui/main_window.h"
 #include "gui/menu_bar.h"
 #include "gui/screen_editor_window.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

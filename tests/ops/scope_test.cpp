@@ -7,6 +7,7 @@
 #include "ops/charset_pixels.h"
 #include "ops/scope.h"
 #include "tests/ops/sample_charsets.h"
+#include "tests/support/transform_names.h"
 
 namespace kx {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "ops/transform.h"
 #include "tests/ops/sample_charsets.h"
+#include "tests/support/transform_names.h"
 
 namespace kx {
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {

@@ -7,6 +7,7 @@
 #include "windows/screen_editor.h"
 #include "windows/screen_editor_layout.h"
 #include "windows/screen_rulers.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace kx {
 namespace {
