@@ -502,14 +502,15 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
   const bool cellChanged = whole || before.hoverCell != now.hoverCell;
   const Rect old = before.hoverCell.shown ? Intersect(before.hoverCell.box, p.editorView.Bounds()) : Rect{};
   if (!whole && cellChanged && !old.Empty()) {
-    // Where the cell was: its pixels without it, put back when kept for the outlines shown now, else composed.
-    if (under.valid && under.box == old &&
-        under.source.hoverGlyph == bare.hoverGlyph && under.source.selection == bare.selection) {
+    // Where the cell was: its pixels without it, put back when kept for the outlines shown now, else
+    // composed with the rest (a drawn pixel's area around it holds it).
+    if (under.valid && under.box == old && under.source.hoverGlyph == bare.hoverGlyph &&
+        under.source.selection == bare.selection) {
       DrawImage(p.editorView, under.pixels, old.x, old.y);
+      p.damage.editorView.Add(old);
     } else {
-      ComposeViewArea(p, bare, old);
+      changed.push_back(old);
     }
-    p.damage.editorView.Add(old);
   }
   const bool all = Recompose(whole, changed, p.editorView.Bounds(), p.damage.editorView,
                              [&](const Rect& area) { ComposeViewArea(p, bare, area); });
