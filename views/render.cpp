@@ -283,6 +283,21 @@ bool SameViewFrame(const EditorViewSource& a, const EditorViewSource& b) {
          a.scrollX == b.scrollX && a.scrollY == b.scrollY && a.options == b.options;
 }
 
+// The hover cell and the outlines of `s` over the part `area` of the editor view. The cell's fill is opaque
+// and comes first, so drawing them over a cell already drawn gives the same pixels.
+void DrawViewMarks(ViewPictures& p, const EditorViewSource& s, const Rect& area) {
+  const ViewOptions& o = s.options;
+  if (s.hoverCell.shown) {
+    // What a left press would paint, kept sharp over the emulation, with scanlines of its own.
+    const Rect& cell = s.hoverCell.box;
+    FillBox(p.editorView, Intersect(cell, area), s.hoverCell.colour);
+    if (o.scanlines) DrawScanlines(p.editorView, cell, area);
+    if (o.highlights && o.hoverPixel) OutlineIn(p.editorView, cell, area, kHoverPixelOutline);
+  }
+  if (s.hoverGlyph.shown) OutlineIn(p.editorView, s.hoverGlyph.box, area, kHoverGlyphOutline);
+  if (s.selection.shown) OutlineIn(p.editorView, s.selection.box, area, kSelectionOutline);
+}
+
 // Recomposes the part `area` of the editor view (inside it) from the charset image and `s`: the enlarged
 // pixels with grids and display emulation, then the hover cell and the outlines.
 void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& area) {
@@ -291,12 +306,7 @@ void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& are
   const Rect visible = VisiblePart(zoom, s.scrollX, s.scrollY, s.width, s.height);
   const GridLines grids{o.pixelGrid, o.charGrid};
   const Rect zoomArea{visible.x + area.x, visible.y + area.y, area.w, area.h};
-  // The hover cell is filled opaque: an area inside it (where the pointer just moved to) needs no charset
-  // pixels under the fill. A double-wide multicolour cell would otherwise cost twice over.
-  const bool underHoverCell = s.hoverCell.shown && Intersect(area, s.hoverCell.box) == area;
-  if (underHoverCell) {
-    // nothing to compose: the fill below covers the area
-  } else if (!o.crtMain && !o.crtEdge) {
+  if (!o.crtMain && !o.crtEdge) {
     // Nothing blurs across the area's border: compose exactly the area, straight into the view.
     const ScanlineOrder order = !o.scanlines         ? ScanlineOrder::None
                                 : o.emulationOnGrids ? ScanlineOrder::AfterGrids
@@ -316,15 +326,7 @@ void ComposeViewArea(ViewPictures& p, const EditorViewSource& s, const Rect& are
                 p.editorView, area.x, area.y, &p.zoomRowIds);
     if (!o.emulationOnGrids) DrawGridLines(p.editorView, area, zoom, visible.x, visible.y, grids);
   }
-  if (s.hoverCell.shown) {
-    // What a left press would paint, kept sharp over the emulation, with scanlines of its own.
-    const Rect& cell = s.hoverCell.box;
-    FillBox(p.editorView, Intersect(cell, area), s.hoverCell.colour);
-    if (o.scanlines) DrawScanlines(p.editorView, cell, area);
-    if (o.highlights && o.hoverPixel) OutlineIn(p.editorView, cell, area, kHoverPixelOutline);
-  }
-  if (s.hoverGlyph.shown) OutlineIn(p.editorView, s.hoverGlyph.box, area, kHoverGlyphOutline);
-  if (s.selection.shown) OutlineIn(p.editorView, s.selection.box, area, kSelectionOutline);
+  DrawViewMarks(p, s, area);
 }
 
 // ---- The editor pane ----
@@ -401,14 +403,14 @@ bool InsideAnother(const std::vector<Rect>& rects, std::size_t i) {
 }
 
 // Recomposes the whole picture, or only the rectangles `changed` when they are few and small; either way
-// the damage records what was recomposed.
+// the damage records what was recomposed. Returns whether the whole picture was.
 template <typename Compose>
-void Recompose(bool whole, const std::vector<Rect>& changed, const Rect& bounds, Damage& damage,
+bool Recompose(bool whole, const std::vector<Rect>& changed, const Rect& bounds, Damage& damage,
                const Compose& compose) {
   if (whole || WorthWhole(changed, bounds)) {
     compose(bounds);
     damage.Add(bounds);
-    return;
+    return true;
   }
   for (std::size_t i = 0; i < changed.size(); ++i) {
     const Rect part = Intersect(changed[i], bounds);
@@ -416,6 +418,7 @@ void Recompose(bool whole, const std::vector<Rect>& changed, const Rect& bounds,
     compose(part);
     damage.Add(part);
   }
+  return false;
 }
 
 }  // namespace
@@ -468,6 +471,7 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
   if (p.charset.Empty()) {  // before the first charset image: black at the right size
     p.editorView.Reset(layout.editorView.w, layout.editorView.h);
     p.viewSource = {};
+    p.underHoverCell.valid = false;
     p.damage.editorView.Add(p.editorView.Bounds());
     return;
   }
@@ -476,19 +480,56 @@ void RenderEditorView(ViewPictures& p, const EditingState& e, const ViewLayout& 
   CharsetImageSource& glyphs = p.charsetSource;
   const Rect bounds = ViewPictureBounds(now);
   const bool whole = !SameViewFrame(before, now) || glyphs.allViewDirty || p.editorView.Bounds() != bounds;
+  // Everything but the hover cell is composed from `bare`; the cell is drawn over it last, once its pixels
+  // without it are kept.
+  EditorViewSource bare = now;
+  bare.hoverCell = {};
+  UnderHoverCell& under = p.underHoverCell;
   std::vector<Rect> changed;
   if (whole) {
     p.editorView.Reshape(bounds.w, bounds.h);
+    under.valid = false;
   } else {
     // The blur passes carry a changed pixel two pixels further.
     const int reach = options.crtMain || options.crtEdge ? kBlurReach : 0;
     AddPixelRects(glyphs.viewDirty, now.block, now.scrollX, now.scrollY, reach, p.editorView.Bounds(), changed);
-    AddMarkChange(before.hoverCell, now.hoverCell, true, changed);
+    for (const Rect& r : changed) {
+      if (!Intersect(r, under.box).Empty()) under.valid = false;
+    }
     AddMarkChange(before.hoverGlyph, now.hoverGlyph, false, changed);
     AddMarkChange(before.selection, now.selection, false, changed);
   }
-  Recompose(whole, changed, p.editorView.Bounds(), p.damage.editorView,
-            [&](const Rect& area) { ComposeViewArea(p, now, area); });
+  const bool cellChanged = whole || before.hoverCell != now.hoverCell;
+  const Rect old = before.hoverCell.shown ? Intersect(before.hoverCell.box, p.editorView.Bounds()) : Rect{};
+  if (!whole && cellChanged && !old.Empty()) {
+    // Where the cell was: its pixels without it, put back when kept for the outlines shown now, else
+    // composed with the rest (a drawn pixel's area around it holds it).
+    if (under.valid && under.box == old && under.source.hoverGlyph == bare.hoverGlyph &&
+        under.source.selection == bare.selection) {
+      DrawImage(p.editorView, under.pixels, old.x, old.y);
+      p.damage.editorView.Add(old);
+    } else {
+      changed.push_back(old);
+    }
+  }
+  const bool all = Recompose(whole, changed, p.editorView.Bounds(), p.damage.editorView,
+                             [&](const Rect& area) { ComposeViewArea(p, bare, area); });
+  if (now.hoverCell.shown) {
+    const Rect cell = Intersect(now.hoverCell.box, p.editorView.Bounds());
+    // Unless the cell stayed where it was, the picture holds no cell now: keep what it will cover.
+    if (cellChanged || all) {
+      CutInto(p.editorView, cell, under.pixels);
+      under.valid = true;
+      under.box = cell;
+      under.source = bare;
+    }
+    bool covered = cellChanged || all;
+    for (const Rect& r : changed) covered = covered || !Intersect(r, cell).Empty();
+    if (covered) {
+      DrawViewMarks(p, now, cell);
+      p.damage.editorView.Add(cell);
+    }
+  }
   glyphs.viewDirty.clear();
   glyphs.allViewDirty = false;
   before = now;

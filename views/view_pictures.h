@@ -117,6 +117,17 @@ struct EditorViewSource {
   Mark selection;   // outlined
 };
 
+// The editor view's pixels under the hover cell as they are without it, so that the cell's next move puts
+// them back instead of composing them again (with every emulation pass, most of what a move cost). They
+// hold for the view frame they were kept in (any other frame is composed whole, which drops them) and until
+// a changed charset pixel reaches them.
+struct UnderHoverCell {
+  bool valid = false;
+  Rect box;                 // the cell clipped to the picture
+  EditorViewSource source;  // what the pixels were composed from, without the hover cell
+  Image pixels;
+};
+
 // What the editor pane was last composed from.
 struct EditorPaneSource {
   bool composed = false;
@@ -145,6 +156,7 @@ struct ViewPictures {
 
   CharsetImageSource charsetSource;
   EditorViewSource viewSource;
+  UnderHoverCell underHoverCell;
   EditorPaneSource paneSource;
   PenSwatchSource swatchSource;
 
